@@ -1,0 +1,14 @@
+#pragma once
+// The two flags that together give the capture state: off/waiting
+// (captureIdle && saveIdle), writing (!captureIdle), saving (!saveIdle).
+
+namespace zorbel {
+
+struct CaptureFlags {
+    bool captureIdle = true;
+    bool saveIdle = true;
+
+    bool Writing() const { return !captureIdle; }
+};
+
+}  // namespace zorbel

@@ -1,0 +1,47 @@
+#pragma once
+// Small in-memory stand-ins for the main window's views.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/LineLabel.h"
+#include "platform/RxView.h"
+#include "platform/StatusPanels.h"
+
+namespace zorbel::fakes {
+
+class FakeRxView : public platform::RxView {
+public:
+    void AppendAtEnd(std::string_view ansiText) override {
+        text.append(ansiText);
+        appends.emplace_back(ansiText);
+    }
+    bool IsEmpty() const override { return text.empty(); }
+    std::string SelectedText() const override { return selection; }
+
+    std::string text;
+    std::vector<std::string> appends;
+    std::string selection;
+};
+
+class FakeStatusPanels : public platform::StatusPanels {
+public:
+    void SetPanelText(platform::Panel panel, std::string_view utf8Text) override {
+        texts[panel] = std::string(utf8Text);
+    }
+    std::string Text(platform::Panel panel) const {
+        auto it = texts.find(panel);
+        return it == texts.end() ? std::string() : it->second;
+    }
+
+    std::map<platform::Panel, std::string> texts;
+};
+
+class FakeLineLabel : public platform::LineLabel {
+public:
+    void Show(std::string_view ansiText) override { shown = std::string(ansiText); }
+    std::string shown;
+};
+
+}  // namespace zorbel::fakes
