@@ -1,7 +1,8 @@
 #!/bin/sh
 # Starts the Wine test session: a private Xvfb display and a persistent
 # wineserver on the test prefix, creating prefix and German locale on first
-# use. The state (display number, Xvfb pid) goes into the session folder $1.
+# use (prepare-prefix.sh). The state (display number, Xvfb pid) goes into
+# the session folder $1.
 # The Xvfb process holds the prefix lock for the whole session, so a second
 # test run on the same prefix waits instead of killing this one's programs.
 set -eu
@@ -16,7 +17,7 @@ fail() { echo "start-session: $*" >&2; exit 1; }
 # A session of this build tree left over from an interrupted run is ours.
 if [ -f "$session/xvfb.pid" ]; then
   echo "start-session: ending the session left over in $session"
-  "$here/stop-session.sh" "$session"
+  sh "$here/stop-session.sh" "$session"
 fi
 
 mkdir -p "$session" "$(dirname "$WINEPREFIX")"
@@ -43,18 +44,7 @@ read -r display_number <"$session/display"
 export DISPLAY=":$display_number"
 echo "start-session: Xvfb pid $(cat "$session/xvfb.pid") on $DISPLAY"
 
-if ! [ -f "$LOCPATH/de_DE.UTF-8/LC_CTYPE" ]; then
-  echo "start-session: generating the de_DE.UTF-8 locale in $LOCPATH"
-  mkdir -p "$LOCPATH"
-  localedef -i de_DE -f UTF-8 "$LOCPATH/de_DE.UTF-8"
-fi
-
-if ! [ -f "$WINEPREFIX/system.reg" ]; then
-  echo "start-session: creating the Wine prefix $WINEPREFIX"
-  timeout 300 wineboot -i </dev/null >"$session/wineboot.log" 2>&1 \
-    || { cat "$session/wineboot.log" >&2; fail "wineboot failed"; }
-  timeout 120 wineserver -w || fail "wineserver did not finish after wineboot"
-fi
+sh "$here/prepare-prefix.sh" "$session"
 
 # A persistent server makes each Wine start cost milliseconds instead of a
 # second; stop-session.sh ends it.
