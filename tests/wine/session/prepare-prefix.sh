@@ -22,3 +22,12 @@ if ! [ -f "$WINEPREFIX/system.reg" ]; then
   fi
   timeout 120 wineserver -w
 fi
+
+# Debian's Wine does not find its own Marlett font, so the caption buttons
+# show the letters "0 1 r" instead of their symbols; a copy in the prefix's
+# font folder cures it.
+marlett=/usr/share/wine/fonts/marlett.ttf
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -f "$marlett" ] && ! [ -f "$fonts/marlett.ttf" ]; then
+  cp "$marlett" "$fonts/"
+fi
