@@ -57,7 +57,9 @@ ZorbelProcess::ZorbelProcess(const std::wstring& runName)
     : workingFolder_(Config().workRoot + L"\\" + runName), job_(KillOnCloseJob()) {
   std::error_code ignored;
   std::filesystem::remove_all(workingFolder_, ignored);
-  std::filesystem::create_directories(workingFolder_);
+  // As after an installation: without its weather-report folder zorbel
+  // asks at start-up where to create one.
+  std::filesystem::create_directories(workingFolder_ + L"\\Wetterberichte");
 
   const std::wstring& exe = Config().zorbelExe;
   std::wstring commandLine = L"\"" + exe + L"\"";

@@ -2,12 +2,12 @@
 #include "MenuTree.h"
 #include "TextConversion.h"
 #include "ZorbelSuite.h"
+#include "resource.h"
 
 namespace {
 
-using MainMenuTree = ZorbelSuite;
-
-// German Windows writes Ctrl as "Strg" behind the TAB.
+// German Windows writes Ctrl as "Strg" behind the TAB. States are checked
+// separately below.
 constexpr wchar_t kExpectedMenu[] =
     L"&Datei\n"
     L"  &Öffnen\\tStrg+O\n"
@@ -27,7 +27,7 @@ constexpr wchar_t kExpectedMenu[] =
     L"    &Text\n"
     L"  ---\n"
     L"  Rx-Fenster &löschen\\tStrg+L\n"
-    L"| [grayed]\n"
+    L"|\n"
     L"&Einstellungen\n"
     L"  &Notchfilter\\tStrg+N\n"
     L"  ---\n"
@@ -49,16 +49,51 @@ constexpr wchar_t kExpectedMenu[] =
     L"    &Amateurfunk\n"
     L"    &Wetterberichte\n"
     L"    &sonstige Dateien\n"
-    L"  &automatisch  speichern [checked]\n"
+    L"  &automatisch  speichern\n"
     L"  ---\n"
     L"  &RAM-Test\\tStrg+R\n"
     L"?\n"
     L"  &Hilfe\\tF1\n"
     L"  &Info\\tF2\n";
 
-TEST_F(MainMenuTree, HoldsEveryEntryWithShortcutSeparatorsAndState) {
-  const auto menu = bench::ParseMenuDump(ProbeOfZorbel().Ask(probe::ProbeRequest::DumpMenu));
-  EXPECT_EQ(bench::WideToUtf8(kExpectedMenu), bench::WideToUtf8(bench::RenderMenuTree(menu)));
+class MainMenuTree : public ZorbelSuite {
+ protected:
+  static std::vector<bench::MenuItem> ReadMenu() {
+    return bench::ParseMenuDump(ProbeOfZorbel().Ask(probe::ProbeRequest::DumpMenu));
+  }
+};
+
+void ExpectAllEnabled(const std::vector<bench::MenuItem>& items) {
+  for (const auto& item : items) {
+    if (item.separator || item.id == IDM_HTRENN1) continue;
+    EXPECT_TRUE(item.Enabled()) << '"' << bench::WideToUtf8(item.caption) << "\" is not enabled";
+    ExpectAllEnabled(item.children);
+  }
+}
+
+TEST_F(MainMenuTree, HoldsEveryEntryWithShortcutsAndSeparators) {
+  EXPECT_EQ(bench::WideToUtf8(kExpectedMenu),
+            bench::WideToUtf8(bench::RenderMenuTree(ReadMenu(), bench::MenuStates::Omitted)));
+}
+
+TEST_F(MainMenuTree, DividerIsGrayedAndEverythingElseEnabled) {
+  const auto menu = ReadMenu();
+  const bench::MenuItem* divider = bench::FindMenuItem(menu, IDM_HTRENN1);
+  ASSERT_NE(nullptr, divider);
+  EXPECT_TRUE(divider->grayed) << "the \"|\" divider in the menu bar must look unavailable";
+  ExpectAllEnabled(menu);
+}
+
+// The word-theme entries get their check marks from the saved settings;
+// their groups check them.
+TEST_F(MainMenuTree, AutomaticSavingIsCheckedAndEngineEntryIsNot) {
+  const auto menu = ReadMenu();
+  const bench::MenuItem* automatic = bench::FindMenuItem(menu, IDM_AUTOMSPEICHERN);
+  const bench::MenuItem* engineHidden = bench::FindMenuItem(menu, IDM_ENGINEAUS);
+  ASSERT_NE(nullptr, automatic);
+  ASSERT_NE(nullptr, engineHidden);
+  EXPECT_TRUE(automatic->checked);
+  EXPECT_FALSE(engineHidden->checked) << "the main window stands in its normal state";
 }
 
 }  // namespace
