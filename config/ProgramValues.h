@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "config/Version.h"
@@ -103,5 +104,17 @@ inline constexpr std::array<ThemePreset, 7> kThemePresets{{
     {kThemeAlles, platform::ThemeMenu::Alles, kCategoryAlles, kTitleSuffixGeneral, "", kStartUpDefaultStartList, "",
      kWeatherStopList},
 }};
+
+// Memory display
+inline constexpr std::uint32_t kMemoryShortBelowFreePercent = 10;
+inline constexpr std::string_view kMemoryReportTotal = " Ram-Speicher: ";
+inline constexpr std::string_view kMemoryReportFree = "     Frei: ";
+inline constexpr std::string_view kMemoryReportLoad = "     Speicherauslastung: ";
+inline constexpr std::string_view kKiloByteUnit = " KByte";
+inline constexpr std::string_view kPercentUnit = " %";
+inline constexpr std::string_view kMemoryReportTitle = "RAM - Speicher";
+inline constexpr std::string_view kMemoryWarningPrompt = "Verfügbarer Ramspeicher: ";
+inline constexpr std::string_view kMemoryWarningTitle = "Warnung";
+inline constexpr std::string_view kMemoryPanelPrefix = "Speicherauslastung: ";
 
 }  // namespace zorbel::values
