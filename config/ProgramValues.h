@@ -32,6 +32,18 @@ inline constexpr std::string_view kPanelMemory = "Speicherauslastung:";
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyDelete = 46;
 
+// Line break of message lines and file lines
+inline constexpr std::string_view kNewLine = "\r\n";
+
+// Weather bulletins
+inline constexpr std::string_view kWeatherOriginator = "EDZW";
+inline constexpr std::size_t kBulletinHeadLength = 12;  // "EDZW" counts only inside these
+inline constexpr std::size_t kBulletinTypeLength = 4;   // e.g. "SMDL"
+inline constexpr std::string_view kUnknownHeaderPrefix = "Unbek. EDZW ";
+inline constexpr std::string_view kCaptureFilePrefix = "Synop";
+inline constexpr std::string_view kCaptureFileExtension = ".txt";
+inline constexpr char kPathSeparator = '\\';
+
 // Capture categories
 inline constexpr std::string_view kCategoryWetter = "Wetter";
 inline constexpr std::string_view kCategoryAFu = "AFu";
