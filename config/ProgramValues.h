@@ -35,6 +35,34 @@ inline constexpr int kKeyDelete = 46;
 // Line break of message lines and file lines
 inline constexpr std::string_view kNewLine = "\r\n";
 
+// Record button Command2
+inline constexpr std::string_view kRecordCaptionAtStart = "&Text mitlesen";
+inline constexpr std::string_view kRecordCaptionRunning = "&Stop";
+inline constexpr std::string_view kRecordCaptionEnded = "&mitschreiben";
+
+// Status panel 1
+inline constexpr std::string_view kStatusReady = "Status: Bereit";
+inline constexpr std::string_view kStatusWriting = "Status: mitschreiben";
+inline constexpr std::string_view kStatusWaiting = "Status: warten";
+inline constexpr std::string_view kStatusSaving = "Status: mitspeichern";
+inline constexpr std::string_view kStatusSaveFailed = "Status: Speichern fehlgeschlagen";
+
+// The question before reception start and the Rx format it resets to
+inline constexpr std::string_view kClearRxPrompt = "Soll der sich im Rx-Fenster befindliche Text gelöscht werden ?";
+inline constexpr std::string_view kClearRxTitle = "Text löschen ?";
+inline constexpr std::string_view kRxFontName = "Courier New";
+inline constexpr int kRxFontSize = 10;
+
+// Message lines in the Rx window: label & now [& " (vom " & date & " UTC)"] & CR LF
+inline constexpr std::string_view kMessageBegin = "Beginn: ";
+inline constexpr std::string_view kMessageEnd = "Ende: ";
+inline constexpr std::string_view kMessageStart = "Start: ";
+inline constexpr std::string_view kMessageStop = "Stop: ";
+inline constexpr std::string_view kMessageStartSaving = "Start Speichern: ";
+inline constexpr std::string_view kMessageStopSaving = "Stop Speichern: ";
+inline constexpr std::string_view kMessageDateOpen = " (vom ";
+inline constexpr std::string_view kMessageDateClose = " UTC)";
+
 // Weather bulletins
 inline constexpr std::string_view kWeatherOriginator = "EDZW";
 inline constexpr std::size_t kBulletinHeadLength = 12;  // "EDZW" counts only inside these
