@@ -1,10 +1,15 @@
 #pragma once
 // Program-wide values: the texts, limits and names that the whole program
-// shares. UI texts are UTF-8.
+// shares. UI texts are UTF-8; texts that reach the Rx window, the engine or a
+// file are plain ASCII, so they are valid 8-bit ANSI as well.
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "config/Version.h"
+#include "platform/ThemeControls.h"
 
 namespace zorbel::values {
 
@@ -26,5 +31,130 @@ inline constexpr std::string_view kPanelMemory = "Speicherauslastung:";
 // Keys of the Rx window that the line count follows
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyDelete = 46;
+
+// Line break of message lines and file lines
+inline constexpr std::string_view kNewLine = "\r\n";
+
+// Record button Command2
+inline constexpr std::string_view kRecordCaptionAtStart = "&Text mitlesen";
+inline constexpr std::string_view kRecordCaptionRunning = "&Stop";
+inline constexpr std::string_view kRecordCaptionEnded = "&mitschreiben";
+
+// Status panel 1
+inline constexpr std::string_view kStatusReady = "Status: Bereit";
+inline constexpr std::string_view kStatusWriting = "Status: mitschreiben";
+inline constexpr std::string_view kStatusWaiting = "Status: warten";
+inline constexpr std::string_view kStatusSaving = "Status: mitspeichern";
+inline constexpr std::string_view kStatusSaveFailed = "Status: Speichern fehlgeschlagen";
+
+// The question before reception start and the Rx format it resets to
+inline constexpr std::string_view kClearRxPrompt = "Soll der sich im Rx-Fenster befindliche Text gelöscht werden ?";
+inline constexpr std::string_view kClearRxTitle = "Text löschen ?";
+inline constexpr std::string_view kRxFontName = "Courier New";
+inline constexpr int kRxFontSize = 10;
+
+// Message lines in the Rx window: label & now [& " (vom " & date & " UTC)"] & CR LF
+inline constexpr std::string_view kMessageBegin = "Beginn: ";
+inline constexpr std::string_view kMessageEnd = "Ende: ";
+inline constexpr std::string_view kMessageStart = "Start: ";
+inline constexpr std::string_view kMessageStop = "Stop: ";
+inline constexpr std::string_view kMessageStartSaving = "Start Speichern: ";
+inline constexpr std::string_view kMessageStopSaving = "Stop Speichern: ";
+inline constexpr std::string_view kMessageDateOpen = " (vom ";
+inline constexpr std::string_view kMessageDateClose = " UTC)";
+
+// Weather bulletins
+inline constexpr std::string_view kWeatherOriginator = "EDZW";
+inline constexpr std::size_t kBulletinHeadLength = 12;  // "EDZW" counts only inside these
+inline constexpr std::size_t kBulletinTypeLength = 4;   // e.g. "SMDL"
+inline constexpr std::string_view kUnknownHeaderPrefix = "Unbek. EDZW ";
+inline constexpr std::string_view kCaptureFilePrefix = "Synop";
+inline constexpr std::string_view kCaptureFileExtension = ".txt";
+inline constexpr char kPathSeparator = '\\';
+
+// Capture categories
+inline constexpr std::string_view kCategoryWetter = "Wetter";
+inline constexpr std::string_view kCategoryAFu = "AFu";
+inline constexpr std::string_view kCategoryAlles = "alles";
+
+// Word lists: list text format and the prompts in the empty edit fields
+inline constexpr char kListEntryEnd = ',';
+inline constexpr std::string_view kStartWordPrompt = "Startwort";
+inline constexpr std::string_view kStopWordPrompt = "Stopwort";
+
+// Word themes
+inline constexpr std::string_view kThemeOstsee = "Ostsee";
+inline constexpr std::string_view kThemeNordsee = "Nordsee";
+inline constexpr std::string_view kThemeAtlantik = "Atlantik";
+inline constexpr std::string_view kThemeMittelmeer = "Mittelmeer";
+inline constexpr std::string_view kThemeAllgemein = "allgemein";
+inline constexpr std::string_view kThemeAFu = "AFu";
+inline constexpr std::string_view kThemeAlles = "alles";
+inline constexpr std::string_view kDefaultTheme = kThemeOstsee;
+
+// Window title while a theme is chosen: prefix, version, suffix
+inline constexpr std::string_view kThemeTitlePrefix = "ZORBEL  V";
+inline constexpr std::string_view kTitleSuffixWeather = "  Wetterbericht";
+inline constexpr std::string_view kTitleSuffixMailbox = "  RTTY-Mailbox";
+inline constexpr std::string_view kTitleSuffixGeneral = "  allgemeiner Fernschreibempfang";
+
+// Settings keys of the word lists and flags; a list key is followed by the theme name
+inline constexpr std::string_view kKeyNoStartWort = "NoStartWort";
+inline constexpr std::string_view kKeyNoStopWort = "NoStopWort";
+inline constexpr std::string_view kKeyStartWordList = "StartWort";
+inline constexpr std::string_view kKeyStopWordList = "StopWort";
+inline constexpr std::string_view kKeyTheme = "StartWortTema";
+
+// Presets, in list text format. Each theme has three start lists: one for the
+// menu, one for restoring it at start-up and one for "Standard &Wörter".
+inline constexpr std::string_view kWeatherStopList = "NNNN,RYRYRY,ZCZC,";
+inline constexpr std::string_view kStartUpDefaultStartList = "FQEN,WODL,FEBQ,NOXX,SXEN,WWXX,NODL,WOEN,WOBQ,";
+
+struct ThemePreset {
+    std::string_view theme;
+    platform::ThemeMenu menu;
+    std::string_view category;
+    std::string_view titleSuffix;
+    std::string_view menuStartList;  // "alles" leaves the lists as they are
+    std::string_view startUpStartList;
+    std::string_view resetStartList;
+    std::string_view stopList;
+};
+
+inline constexpr std::string_view kAllgemeinStartList =
+    "FQEN,FQMM,WODL,SXMM,FQNT,FQEW,FEMM,SXEN,NOXX,FEBQ,FEEN,WWXX,NODL,WOEN,WOBQ,";
+
+inline constexpr std::array<ThemePreset, 7> kThemePresets{{
+    {kThemeOstsee, platform::ThemeMenu::WetterOstsee, kCategoryWetter, kTitleSuffixWeather,
+     "FQEN,WODL,SXEN,NOXX,FEBQ,WWXX,NODL,WOEN,WOBQ,", "FQEN,WODL,SXEN,NOXX,FEBQ,WWXX,NODL,WOEN,WOBQ,",
+     "FQEN,WODL,SXEN,NODL,NOXX,FEBQ,WWXX,WOEN,WOBQ,", kWeatherStopList},
+    {kThemeNordsee, platform::ThemeMenu::WetterNordsee, kCategoryWetter, kTitleSuffixWeather,
+     "FQEN,WODL,FQEW,SXEN,NOXX,FEEN,WWXX,WOEN,NODL,", "FQEN,WODL,FQEW,SXEN,NOXX,FEEN,WOEN,NODL,WWXX,",
+     "FQEN,WODL,FQEW,SXEN,NOXX,FEEN,WWXX,WOEN,NODL,", kWeatherStopList},
+    {kThemeAtlantik, platform::ThemeMenu::WetterAtlantik, kCategoryWetter, kTitleSuffixWeather,
+     "FQNT,FQEW,SSVX,NODL,NOXX,WWXX,", "FQNT,FQEW,NOXX,WWXX,NODL,", "FQNT,FQEW,NOXX,WWXX,NODL,",
+     kWeatherStopList},
+    {kThemeMittelmeer, platform::ThemeMenu::WetterMittelmeer, kCategoryWetter, kTitleSuffixWeather,
+     "FEMM,FQMM,SXMM,NODL,NOXX,WWXX,", "FQMM,SXMM,FEMM,NODL,NOXX,WWXX,NODL,", "FQMM,SXMM,FEMM,NOXX,WWXX,NODL,",
+     kWeatherStopList},
+    {kThemeAllgemein, platform::ThemeMenu::WetterAlle, kCategoryWetter, kTitleSuffixWeather, kAllgemeinStartList,
+     kAllgemeinStartList, kAllgemeinStartList, kWeatherStopList},
+    {kThemeAFu, platform::ThemeMenu::AFu, kCategoryAFu, kTitleSuffixMailbox, "CQ,Call..,", "CQ,Call..,",
+     "CQ,Call..,", "73,"},
+    {kThemeAlles, platform::ThemeMenu::Alles, kCategoryAlles, kTitleSuffixGeneral, "", kStartUpDefaultStartList, "",
+     kWeatherStopList},
+}};
+
+// Memory display
+inline constexpr std::uint32_t kMemoryShortBelowFreePercent = 10;
+inline constexpr std::string_view kMemoryReportTotal = " Ram-Speicher: ";
+inline constexpr std::string_view kMemoryReportFree = "     Frei: ";
+inline constexpr std::string_view kMemoryReportLoad = "     Speicherauslastung: ";
+inline constexpr std::string_view kKiloByteUnit = " KByte";
+inline constexpr std::string_view kPercentUnit = " %";
+inline constexpr std::string_view kMemoryReportTitle = "RAM - Speicher";
+inline constexpr std::string_view kMemoryWarningPrompt = "Verfügbarer Ramspeicher: ";
+inline constexpr std::string_view kMemoryWarningTitle = "Warnung";
+inline constexpr std::string_view kMemoryPanelPrefix = "Speicherauslastung: ";
 
 }  // namespace zorbel::values

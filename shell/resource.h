@@ -20,7 +20,6 @@
 #define IDC_LABELTEMA         1008
 #define IDC_LABEL3            1009
 #define IDC_LABEL2            1010
-#define IDC_LINE1             1011
 #define IDC_LABEL1            1012
 
 // Toolbar buttons

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/CallLog.h"
 #include "platform/LineLabel.h"
 #include "platform/RxView.h"
 #include "platform/StatusPanels.h"
@@ -16,6 +17,7 @@ public:
     void AppendAtEnd(std::string_view ansiText) override {
         text.append(ansiText);
         appends.emplace_back(ansiText);
+        if (log) log->Add("rx:" + std::string(ansiText));
     }
     bool IsEmpty() const override { return text.empty(); }
     std::string SelectedText() const override { return selection; }
@@ -23,12 +25,14 @@ public:
     std::string text;
     std::vector<std::string> appends;
     std::string selection;
+    CallLog* log = nullptr;
 };
 
 class FakeStatusPanels : public platform::StatusPanels {
 public:
     void SetPanelText(platform::Panel panel, std::string_view utf8Text) override {
         texts[panel] = std::string(utf8Text);
+        if (log) log->Add("panel" + std::to_string(static_cast<int>(panel)) + ":" + std::string(utf8Text));
     }
     std::string Text(platform::Panel panel) const {
         auto it = texts.find(panel);
@@ -36,6 +40,7 @@ public:
     }
 
     std::map<platform::Panel, std::string> texts;
+    CallLog* log = nullptr;
 };
 
 class FakeLineLabel : public platform::LineLabel {

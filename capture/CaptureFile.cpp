@@ -1,0 +1,31 @@
+#include "capture/CaptureFile.h"
+
+#include "capture/TrimBlanks.h"
+#include "config/ProgramValues.h"
+
+namespace zorbel {
+
+CaptureFile::CaptureFile(platform::Files& files, const HeaderDate& headerDate, const CaptureSettings& settings)
+    : files_(files), headerDate_(headerDate), settings_(settings) {}
+
+CaptureFileStart CaptureFile::StartCaptureFile(std::string& line) {
+    // The file form always yields a date (the zero date at worst), so the name never falls back to "now".
+    const std::string fileDate(TrimBlanks(headerDate_.HeaderDateText(line, DateForm::File)));
+    captureFilePath_ = settings_.captureFolder + values::kPathSeparator + std::string(values::kCaptureFilePrefix) +
+                       fileDate + std::string(values::kCaptureFileExtension);
+    return {fileDate, AppendLineToFile(captureFilePath_, line)};
+}
+
+bool CaptureFile::AppendLineToFile(std::string_view path, std::string_view text) {
+    // A missing folder would lose every line of the bulletin; create it first.
+    const auto separator = path.rfind(values::kPathSeparator);
+    if (separator != std::string_view::npos && separator > 0) {
+        const auto folder = path.substr(0, separator);
+        if (!files_.Exists(folder)) files_.CreateDirectories(folder);
+    }
+    std::string bytes(text);
+    bytes += values::kNewLine;
+    return files_.AppendBytes(path, bytes);
+}
+
+}  // namespace zorbel

@@ -1,0 +1,40 @@
+#pragma once
+// The capture file of automatic saving: named from the bulletin's header
+// date in the capture folder, one received line appended at a time.
+
+#include <string>
+#include <string_view>
+
+#include "capture/HeaderDate.h"
+#include "config/CaptureSettings.h"
+#include "platform/Files.h"
+
+namespace zorbel {
+
+struct CaptureFileStart {
+    std::string fileDate;  // file form of the header date, e.g. "05Dez2026-1200"
+    bool written;          // the header line reached the file
+};
+
+class CaptureFile {
+public:
+    CaptureFile(platform::Files& files, const HeaderDate& headerDate, const CaptureSettings& settings);
+
+    // Names the file "Synop<file date>.txt" in the capture folder, remembers
+    // it as the capture file and writes the header line as its (next) line.
+    CaptureFileStart StartCaptureFile(std::string& line);
+
+    // Appends text and CR LF to the file (8-bit bytes as given), creating the
+    // file and its folder when missing. False when the line could not be written.
+    bool AppendLineToFile(std::string_view path, std::string_view text);
+
+    const std::string& CaptureFilePath() const { return captureFilePath_; }
+
+private:
+    platform::Files& files_;
+    const HeaderDate& headerDate_;
+    const CaptureSettings& settings_;
+    std::string captureFilePath_;
+};
+
+}  // namespace zorbel

@@ -1,0 +1,194 @@
+#include "capture/CaptureStateMachine.h"
+
+#include "capture/TrimBlanks.h"
+#include "config/ProgramValues.h"
+
+namespace zorbel {
+
+namespace {
+
+constexpr std::int32_t kCarriageReturn = 13;
+constexpr std::int32_t kLineFeed = 10;
+
+// Case-sensitive substring test; an empty word occurs in every line that is not empty.
+bool Occurs(std::string_view line, std::string_view word) {
+    return !line.empty() && line.find(word) != std::string_view::npos;
+}
+
+}  // namespace
+
+CaptureStateMachine::CaptureStateMachine(const CaptureParts& parts) : parts_(parts) {}
+
+void CaptureStateMachine::Command2_Click() {
+    if (!receptionOn_ && parts_.flags.captureIdle) {
+        StartReception();
+    } else {
+        EndReception();
+    }
+}
+
+void CaptureStateMachine::StartReception() {
+    if (!parts_.rx.IsEmpty() && !rxTextUnsaved_) {
+        if (parts_.dialogs.AskYesNo(values::kClearRxPrompt, values::kClearRxTitle)) parts_.controls.ClearRx();
+        parts_.controls.ResetRxFormat(values::kRxFontName, values::kRxFontSize);
+    }
+    AppendMessageLine(values::kMessageBegin);
+    // SaveIdle is left alone: reception always begins in the writing state.
+    parts_.flags.captureIdle = false;
+    receptionOn_ = true;
+    parts_.controls.SetRecordCaption(values::kRecordCaptionRunning);
+    parts_.hook.HookEngineWindow();
+    SetStatus(values::kStatusWriting);
+    parts_.controls.SetToolbarsEnabled(false);
+    parts_.controls.SetFileAndHelpMenusEnabled(false);
+    parts_.controls.SetRxLocked(true);
+    parts_.memory.Show(true);
+    rxTextUnsaved_ = true;
+    parts_.controls.SetRxKillEnabled(false);
+}
+
+void CaptureStateMachine::EndReception() {
+    parts_.flags.captureIdle = true;
+    receptionOn_ = false;
+    parts_.controls.SetRecordCaption(values::kRecordCaptionEnded);
+    parts_.hook.UnhookEngineWindow();
+    AppendMessageLine(values::kMessageEnd);
+    SetStatus(values::kStatusReady);
+    parts_.controls.SetToolbarsEnabled(true);
+    parts_.controls.SetFileAndHelpMenusEnabled(true);
+    parts_.controls.SetRxLocked(false);
+    parts_.memory.Show(true);
+    rxTextUnsaved_ = true;
+    parts_.controls.SetRxKillEnabled(true);
+}
+
+bool CaptureStateMachine::ReceiveCharacter(std::int32_t code) {
+    if (code < 0 || code > 255) return false;
+    // Without the engine window procedure the engine's characters are dropped.
+    if (!receptionOn_ || code == kCarriageReturn) return true;
+    parts_.pipeline.AppendToLineBuffer(static_cast<char>(code));
+    if (code == kLineFeed) {
+        // What the long-line guard left of the line: possibly only the line feed, or nothing.
+        HandOnLine(parts_.pipeline.LineBuffer());
+        parts_.pipeline.SetLineBuffer({});
+    }
+    return true;
+}
+
+void CaptureStateMachine::HandOnLine(std::string line) {
+    const auto& flags = parts_.flags;
+    if (flags.Writing()) {
+        parts_.pipeline.AppendToRxWindow(line);
+        parts_.pipeline.CountRxLine();
+        CheckStopWords(line);
+    } else if (!flags.saveIdle) {
+        SaveLine(line);
+        CheckStopWords(line);
+    } else {
+        CheckStartWords(std::move(line));
+    }
+}
+
+void CaptureStateMachine::CheckStartWords(std::string line) {
+    const auto& words = parts_.words.StartWords();
+    // An empty first word switches start words off, and automatic saving with them.
+    if ((!words.empty() && words.front().empty()) || parts_.settings.noStartWort) return;
+    for (const auto& word : words) {
+        if (Occurs(line, word)) {
+            SwitchToWriting(line, word);
+            return;
+        }
+    }
+    const auto& settings = parts_.settings;
+    if (settings.category == values::kCategoryWetter && parts_.flags.saveIdle && settings.autoSave) {
+        const std::string_view head = std::string_view(line).substr(0, values::kBulletinHeadLength);
+        if (head.find(values::kWeatherOriginator) != std::string_view::npos) SwitchToSaving(line);
+    }
+}
+
+void CaptureStateMachine::CheckStopWords(std::string_view line) {
+    const auto& words = parts_.words.StopWords();
+    if ((!words.empty() && words.front().empty()) || parts_.settings.noStopWort) return;
+    for (const auto& word : words) {
+        if (!Occurs(line, word)) continue;
+        if (parts_.flags.Writing()) {
+            // Later words find the waiting state and change nothing more.
+            SwitchWritingToWaiting(word);
+        } else if (!parts_.flags.saveIdle) {
+            SwitchSavingToWaiting(word);
+            return;
+        }
+    }
+}
+
+void CaptureStateMachine::SwitchToWriting(std::string& line, std::string_view startWord) {
+    parts_.flags.captureIdle = false;
+    parts_.flags.saveIdle = true;
+    AppendMessageLine(values::kMessageStart, parts_.headerDate.HeaderDateText(line, DateForm::Display));
+    SetStatus(values::kStatusWriting);
+    parts_.wordListView.SetEditText(platform::WordList::Start, startWord);
+    parts_.controls.SetRxLocked(true);
+    parts_.controls.SetToolbar2Enabled(false);
+}
+
+void CaptureStateMachine::SwitchToSaving(std::string& line) {
+    parts_.flags.saveIdle = false;
+    parts_.flags.captureIdle = true;
+    const auto start = parts_.captureFile.StartCaptureFile(line);
+    AppendMessageLine(values::kMessageStartSaving, start.fileDate);
+    SetStatus(values::kStatusSaving);
+    if (!start.written) ShowUnsavedLine(line);
+    parts_.wordListView.SetEditText(platform::WordList::Start,
+                                    TrimBlanks(std::string_view(line).substr(0, values::kBulletinTypeLength)));
+}
+
+void CaptureStateMachine::SwitchWritingToWaiting(std::string_view stopWord) {
+    parts_.flags.captureIdle = true;
+    parts_.flags.saveIdle = true;
+    AppendMessageLine(values::kMessageStop);
+    SetStatus(values::kStatusWaiting);
+    parts_.wordListView.SetEditText(platform::WordList::Stop, stopWord);
+    parts_.controls.SetToolbar2Enabled(true);
+    parts_.memory.Show(true);
+    rxTextUnsaved_ = true;
+}
+
+void CaptureStateMachine::SwitchSavingToWaiting(std::string_view stopWord) {
+    parts_.flags.saveIdle = true;
+    parts_.flags.captureIdle = true;
+    AppendMessageLine(values::kMessageStopSaving);
+    SetStatus(values::kStatusWaiting);
+    parts_.wordListView.SetEditText(platform::WordList::Stop, stopWord);
+}
+
+void CaptureStateMachine::SaveLine(std::string_view line) {
+    auto& file = parts_.captureFile;
+    if (!file.AppendLineToFile(file.CaptureFilePath(), line)) ShowUnsavedLine(line);
+}
+
+// A line the capture file refused is shown instead of being lost.
+void CaptureStateMachine::ShowUnsavedLine(std::string_view line) {
+    parts_.pipeline.AppendToRxWindow(line);
+    parts_.pipeline.CountRxLine();
+    rxTextUnsaved_ = true;
+    SetStatus(values::kStatusSaveFailed);
+}
+
+void CaptureStateMachine::AppendMessageLine(std::string_view label, std::string_view dateFrom) {
+    std::string text(label);
+    text += parts_.locale.GeneralDateTimeText(parts_.clock.LocalNow());
+    if (!dateFrom.empty()) {
+        text += values::kMessageDateOpen;
+        text += dateFrom;
+        text += values::kMessageDateClose;
+    }
+    text += values::kNewLine;
+    parts_.pipeline.AppendToRxWindow(text);
+    parts_.pipeline.CountRxLine();
+}
+
+void CaptureStateMachine::SetStatus(std::string_view text) {
+    parts_.panels.SetPanelText(platform::Panel::Status, text);
+}
+
+}  // namespace zorbel

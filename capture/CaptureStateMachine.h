@@ -1,0 +1,88 @@
+#pragma once
+// Reception on and off by the record button, and the switches between
+// writing lines into the Rx window, waiting for a start word and saving a
+// weather bulletin into its capture file.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "capture/CaptureFile.h"
+#include "capture/CaptureFlags.h"
+#include "capture/HeaderDate.h"
+#include "capture/ReceivePipeline.h"
+#include "config/CaptureSettings.h"
+#include "config/MemoryDisplay.h"
+#include "config/WordLists.h"
+#include "platform/CaptureControls.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/EngineHook.h"
+#include "platform/Locale.h"
+#include "platform/RxView.h"
+#include "platform/StatusPanels.h"
+#include "platform/WordListView.h"
+
+namespace zorbel {
+
+// Everything the state machine reads or drives.
+struct CaptureParts {
+    ReceivePipeline& pipeline;
+    CaptureFlags& flags;
+    const WordLists& words;
+    const CaptureSettings& settings;
+    CaptureFile& captureFile;
+    const HeaderDate& headerDate;
+    MemoryDisplay& memory;
+    platform::CaptureControls& controls;
+    platform::WordListView& wordListView;
+    platform::StatusPanels& panels;
+    const platform::RxView& rx;
+    platform::Dialogs& dialogs;
+    platform::EngineHook& hook;
+    const platform::Clock& clock;
+    const platform::Locale& locale;
+};
+
+class CaptureStateMachine {
+public:
+    explicit CaptureStateMachine(const CaptureParts& parts);
+
+    // The record button: starts reception when it is off, ends it otherwise.
+    void Command2_Click();
+
+    // One engine character (the engine window procedure's work): CR is
+    // skipped, the rest joins the line buffer, and at LF the line is handed
+    // on. False when the code is no 8-bit character; the caller's error
+    // handling then runs.
+    [[nodiscard]] bool ReceiveCharacter(std::int32_t code);
+
+    // A finished line (8-bit ANSI, ending in its LF), dispatched by the capture state.
+    void HandOnLine(std::string line);
+
+    void CheckStartWords(std::string line);
+    void CheckStopWords(std::string_view line);
+
+    bool ReceptionOn() const { return receptionOn_; }
+    // The Rx window holds text the user has not saved; saving and clearing reset it.
+    bool RxTextUnsaved() const { return rxTextUnsaved_; }
+    void SetRxTextUnsaved(bool unsaved) { rxTextUnsaved_ = unsaved; }
+
+private:
+    void StartReception();
+    void EndReception();
+    void SwitchToWriting(std::string& line, std::string_view startWord);
+    void SwitchToSaving(std::string& line);
+    void SwitchWritingToWaiting(std::string_view stopWord);
+    void SwitchSavingToWaiting(std::string_view stopWord);
+    void SaveLine(std::string_view line);
+    void ShowUnsavedLine(std::string_view line);
+    void AppendMessageLine(std::string_view label, std::string_view dateFrom = {});
+    void SetStatus(std::string_view text);
+
+    CaptureParts parts_;
+    bool receptionOn_ = false;
+    bool rxTextUnsaved_ = false;
+};
+
+}  // namespace zorbel

@@ -1,0 +1,15 @@
+#pragma once
+// Removes leading and trailing blanks (only the blank character, as the
+// header and bulletin-type rules count them).
+
+#include <string_view>
+
+namespace zorbel {
+
+inline std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace zorbel

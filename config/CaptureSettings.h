@@ -1,0 +1,18 @@
+#pragma once
+// The program-wide switches that decide how received lines are captured.
+// The word themes and the settings load set them; the capture state machine
+// reads them.
+
+#include <string>
+
+namespace zorbel {
+
+struct CaptureSettings {
+    bool noStartWort = false;  // captures begin without waiting for a start word
+    bool noStopWort = false;   // captures never end on a stop word
+    bool autoSave = true;      // check mark of mnuAutomSpeichern
+    std::string category;      // CaptureCategory: "Wetter", "AFu" or "alles"
+    std::string captureFolder; // the other-files folder, target of automatic saving; 8-bit ANSI
+};
+
+}  // namespace zorbel

@@ -1,0 +1,160 @@
+#include "config/WordThemes.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
+namespace zorbel {
+
+using platform::ThemeMenu;
+
+namespace {
+
+const values::ThemePreset& PresetOf(std::string_view theme) {
+    const auto* preset = FindThemePreset(theme);
+    return preset ? *preset : *FindThemePreset(values::kThemeAlles);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+// Accepts our own "True"/"False" and the German forms older stores hold.
+bool StoredBoolean(const std::optional<std::string>& text, bool fallback) {
+    if (!text) return fallback;
+    if (EqualsIgnoringCase(*text, "True") || EqualsIgnoringCase(*text, "Wahr")) return true;
+    if (EqualsIgnoringCase(*text, "False") || EqualsIgnoringCase(*text, "Falsch")) return false;
+    return fallback;
+}
+
+// Unchecking on the way to general reception stops at the first marked entry, in this order.
+constexpr std::array kUncheckOrder{ThemeMenu::WetterNordsee, ThemeMenu::WetterOstsee, ThemeMenu::WetterMittelmeer,
+                                   ThemeMenu::AFu,           ThemeMenu::WetterAtlantik, ThemeMenu::WetterAlle};
+
+}  // namespace
+
+const values::ThemePreset* FindThemePreset(std::string_view theme) {
+    const auto it = std::find_if(values::kThemePresets.begin(), values::kThemePresets.end(),
+                                 [theme](const values::ThemePreset& preset) { return preset.theme == theme; });
+    return it == values::kThemePresets.end() ? nullptr : &*it;
+}
+
+WordThemes::WordThemes(platform::ThemeControls& controls, WordLists& lists, const platform::SettingsStore& store,
+                       CaptureSettings& settings)
+    : controls_(controls), lists_(lists), store_(store), settings_(settings) {}
+
+void WordThemes::SetChecked(ThemeMenu entry, bool checked) {
+    checked_[Index(entry)] = checked;
+    controls_.SetMenuChecked(entry, checked);
+}
+
+void WordThemes::SetTitleSuffix(std::string_view suffix) {
+    std::string title(values::kThemeTitlePrefix);
+    title += std::to_string(values::kVersionMajor) + '.' + std::to_string(values::kVersionMinor) + '.' +
+             std::to_string(values::kVersionRevision);
+    title += suffix;
+    controls_.SetWindowTitle(title);
+}
+
+void WordThemes::SetTheme(std::string_view theme) {
+    controls_.SetThemeLabel(theme);
+    theme_ = theme;
+}
+
+std::string WordThemes::StoredOr(std::string_view key, std::string_view fallback) const {
+    const auto stored = store_.GetText(key);
+    return stored && !stored->empty() ? *stored : std::string(fallback);
+}
+
+void WordThemes::FillFromStore(std::string_view startDefault, std::string_view stopDefault) {
+    lists_.Fill(StoredOr(std::string(values::kKeyStartWordList) + theme_, startDefault),
+                StoredOr(std::string(values::kKeyStopWordList) + theme_, stopDefault));
+}
+
+void WordThemes::ChooseListTheme(std::string_view theme, std::string_view category, std::string_view startDefault,
+                                 std::string_view stopDefault) {
+    settings_.noStartWort = false;
+    settings_.noStopWort = false;
+    lists_.SetEnabled(true);
+    SetTheme(theme);
+    settings_.category = category;
+    FillFromStore(startDefault, stopDefault);
+}
+
+void WordThemes::LoadAtStartUp() {
+    settings_.noStartWort = StoredBoolean(store_.GetText(values::kKeyNoStartWort), false);
+    settings_.noStopWort = StoredBoolean(store_.GetText(values::kKeyNoStopWort), false);
+    SetChecked(ThemeMenu::Alles, settings_.noStartWort);
+    lists_.SetEnabled(!settings_.noStartWort);
+
+    theme_ = StoredOr(values::kKeyTheme, values::kDefaultTheme);
+    // A name outside the tables is restored like general reception but keeps its own list keys.
+    const auto& preset = PresetOf(theme_);
+    SetChecked(preset.menu, true);
+    settings_.category = preset.category;
+    // The weather title stays as the main window's load set it.
+    if (preset.category != values::kCategoryWetter) SetTitleSuffix(preset.titleSuffix);
+    FillFromStore(preset.startUpStartList, preset.stopList);
+    controls_.SetThemeLabel(theme_);
+}
+
+void WordThemes::mnuAlles_Click() {
+    const auto& afu = PresetOf(values::kThemeAFu);
+    if (IsChecked(ThemeMenu::Alles)) {
+        // General reception off: the amateur-radio lists, but the category stays "alles".
+        SetTitleSuffix(afu.titleSuffix);
+        SetChecked(ThemeMenu::Alles, false);
+        ChooseListTheme(afu.theme, values::kCategoryAlles, afu.menuStartList, afu.stopList);
+        return;
+    }
+    SetTitleSuffix(values::kTitleSuffixGeneral);
+    SetChecked(ThemeMenu::Alles, true);
+    settings_.noStartWort = true;
+    settings_.noStopWort = true;
+    lists_.SetEnabled(false);
+    SetTheme(values::kThemeAlles);
+    settings_.category = values::kCategoryAlles;
+    const auto marked = std::find_if(kUncheckOrder.begin(), kUncheckOrder.end(),
+                                     [this](ThemeMenu entry) { return IsChecked(entry); });
+    if (marked != kUncheckOrder.end()) SetChecked(*marked, false);
+}
+
+void WordThemes::mnuAFu_Click() {
+    if (IsChecked(ThemeMenu::AFu)) {
+        mnuAlles_Click();
+        SetChecked(ThemeMenu::AFu, false);
+        return;
+    }
+    mnuAlles_Click();
+    const auto& afu = PresetOf(values::kThemeAFu);
+    SetTitleSuffix(afu.titleSuffix);
+    SetChecked(ThemeMenu::Alles, false);
+    SetChecked(ThemeMenu::AFu, true);
+    ChooseListTheme(afu.theme, afu.category, afu.menuStartList, afu.stopList);
+}
+
+void WordThemes::SeaArea_Click(ThemeMenu entry, std::string_view theme, std::string_view menuStartList) {
+    if (IsChecked(entry)) {
+        mnuAlles_Click();
+        SetChecked(entry, false);
+        return;
+    }
+    mnuAlles_Click();
+    SetChecked(ThemeMenu::Alles, false);
+    SetChecked(entry, true);
+    SetTitleSuffix(values::kTitleSuffixWeather);
+    ChooseListTheme(theme, values::kCategoryWetter, menuStartList, values::kWeatherStopList);
+}
+
+void WordThemes::mnuWetter_Click() {
+    SetTitleSuffix(values::kTitleSuffixWeather);
+}
+
+void WordThemes::mnuGrundeinstWoerter_Click() {
+    const auto& preset = PresetOf(theme_);
+    lists_.Fill(preset.resetStartList, preset.stopList);
+}
+
+}  // namespace zorbel

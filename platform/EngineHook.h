@@ -1,0 +1,14 @@
+#pragma once
+// Installs and removes the engine window procedure on the main window. The
+// capture state machine keeps the two calls strictly alternating.
+
+namespace zorbel::platform {
+
+class EngineHook {
+public:
+    virtual ~EngineHook() = default;
+    virtual void HookEngineWindow() = 0;
+    virtual void UnhookEngineWindow() = 0;
+};
+
+}  // namespace zorbel::platform

@@ -1,0 +1,43 @@
+#include "platform/win32/Encoding.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace zorbel::win32 {
+namespace {
+
+std::wstring ToWide(UINT codePage, std::string_view text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int wideSize = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), wideSize);
+    return wide;
+}
+
+std::string FromWide(UINT codePage, std::wstring_view wide) {
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int byteSize = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(byteSize), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), byteSize, nullptr, nullptr);
+    return text;
+}
+
+constexpr wchar_t kNulSymbol = L'\x2400';
+
+}  // namespace
+
+std::wstring Utf8ToWide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
+std::string WideToUtf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
+
+std::wstring AnsiToWide(std::string_view ansi) {
+    std::wstring wide = ToWide(CP_ACP, ansi);
+    std::replace(wide.begin(), wide.end(), L'\0', kNulSymbol);
+    return wide;
+}
+
+std::string WideToAnsi(std::wstring_view wide) { return FromWide(CP_ACP, wide); }
+
+}  // namespace zorbel::win32

@@ -1,0 +1,79 @@
+#include "platform/win32/RxWindow.h"
+
+#include <richedit.h>
+
+#include <climits>
+
+#include "platform/win32/Encoding.h"
+
+namespace zorbel::win32 {
+
+void RxWindow::Create(HWND parent, int id) {
+    parent_ = parent;
+    LoadLibraryW(L"Msftedit.dll");
+    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, MSFTEDIT_CLASS, L"",
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE |
+                                ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN,
+                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr);
+    // The default limit of 32,767 characters would silently stop reception
+    // after a few hours; the program sets none of its own.
+    SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(INT_MAX - 1));
+    SendMessageW(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_KEYEVENTS);
+    ApplyDefaultFormat();
+}
+
+void RxWindow::ApplyDefaultFormat() {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    format.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_CHARSET;
+    format.yHeight = 195;  // 9.75 pt in twips
+    format.bCharSet = ANSI_CHARSET;
+    // Without a fixed pitch, Courier New may resolve to a proportional font.
+    format.bPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpynW(format.szFaceName, L"Courier New", LF_FACESIZE);
+    SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
+long RxWindow::TextLength() const {
+    GETTEXTLENGTHEX query{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    return static_cast<long>(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0));
+}
+
+void RxWindow::AppendAtEnd(std::string_view ansiText) {
+    // Repainting inside every append scrolls and redraws the whole view,
+    // which grows with the text; suspend it until the queue is idle.
+    if (!redrawSuspended_) {
+        SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+        redrawSuspended_ = true;
+        PostMessageW(parent_, kResumeRedrawMessage, 0, 0);
+    }
+    const long end = TextLength();
+    CHARRANGE range{end, end};
+    SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    const std::wstring wide = AnsiToWide(ansiText);
+    SendMessageW(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void RxWindow::ResumeRedraw() {
+    if (!redrawSuspended_) return;
+    redrawSuspended_ = false;
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+bool RxWindow::IsEmpty() const { return TextLength() == 0; }
+
+std::string RxWindow::SelectedText() const {
+    CHARRANGE range{};
+    SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    if (range.cpMax <= range.cpMin) return {};
+    std::wstring text(static_cast<std::size_t>(range.cpMax - range.cpMin) + 1, L'\0');
+    const auto copied = SendMessageW(hwnd_, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    return WideToAnsi(text);
+}
+
+}  // namespace zorbel::win32

@@ -1,0 +1,59 @@
+// Capture file naming and the bytes written per line.
+
+#include <gtest/gtest.h>
+
+#include "capture/CaptureFile.h"
+#include "fakes/FakeClockAndLocale.h"
+#include "fakes/FakeFiles.h"
+
+namespace zorbel {
+namespace {
+
+class CaptureFileTest : public ::testing::Test {
+protected:
+    CaptureFileTest() {
+        settings.captureFolder = "C:\\Daten\\Wetter";
+        files.folders.insert(settings.captureFolder);
+    }
+
+    fakes::FakeClock clock;  // 5 December 2026 UTC
+    fakes::FakeGermanLocale locale;
+    HeaderDate headerDate{clock, locale};
+    fakes::FakeFiles files;
+    CaptureSettings settings;
+    CaptureFile captureFile{files, headerDate, settings};
+};
+
+TEST_F(CaptureFileTest, HeaderNamesTheFileAndIsItsFirstLine) {
+    std::string header = "SMDL01 EDZW 051245\n";
+    const auto start = captureFile.StartCaptureFile(header);
+
+    EXPECT_EQ(start.fileDate, "05Dez2026-1200");
+    EXPECT_TRUE(start.written);
+    EXPECT_EQ(captureFile.CaptureFilePath(), "C:\\Daten\\Wetter\\Synop05Dez2026-1200.txt");
+    const std::string& bytes = files.files.at(captureFile.CaptureFilePath());
+    EXPECT_EQ(bytes, std::string("SMDL01 EDZW 051245\x0A\x0D\x0A"));
+}
+
+TEST_F(CaptureFileTest, BulletinsOfTheSameDayAndHourShareOneFile) {
+    std::string first = "SMDL01 EDZW 051200\n";
+    std::string second = "FQEN50 EDZW 051230\n";
+    captureFile.StartCaptureFile(first);
+    captureFile.StartCaptureFile(second);
+
+    ASSERT_EQ(files.files.size(), 1u);
+    EXPECT_EQ(files.files.begin()->second, "SMDL01 EDZW 051200\n\r\nFQEN50 EDZW 051230\n\r\n");
+}
+
+TEST_F(CaptureFileTest, EightBitBytesArriveUnchanged) {
+    EXPECT_TRUE(captureFile.AppendLineToFile("C:\\Daten\\Wetter\\a.txt", "B\xF6""e \xB0\n"));
+    EXPECT_EQ(files.files.at("C:\\Daten\\Wetter\\a.txt"), "B\xF6""e \xB0\n\r\n");
+}
+
+TEST_F(CaptureFileTest, MissingFolderIsCreatedBeforeWriting) {
+    EXPECT_TRUE(captureFile.AppendLineToFile("C:\\Neu\\Tief\\a.txt", "x"));
+    EXPECT_TRUE(files.folders.count("C:\\Neu\\Tief"));
+}
+
+}  // namespace
+}  // namespace zorbel

@@ -1,0 +1,78 @@
+// The bulletin date from the header group, in display and file form.
+
+#include <gtest/gtest.h>
+
+#include "capture/HeaderDate.h"
+#include "fakes/FakeClockAndLocale.h"
+
+namespace zorbel {
+namespace {
+
+class HeaderDateTest : public ::testing::Test {
+protected:
+    std::string FileForm(std::string line) { return headerDate.HeaderDateText(line, DateForm::File); }
+    std::string DisplayForm(std::string line) { return headerDate.HeaderDateText(line, DateForm::Display); }
+
+    fakes::FakeClock clock;  // 5 December 2026, 12:03:10 UTC
+    fakes::FakeGermanLocale locale;
+    HeaderDate headerDate{clock, locale};
+};
+
+TEST_F(HeaderDateTest, DayAndHourComeFromTheHeaderAndMinutesAreAlwaysZero) {
+    EXPECT_EQ(DisplayForm("FQEN50 EDZW 050600\n"), "05.Dez.2026-06:00");
+    EXPECT_EQ(FileForm("FQEN50 EDZW 050600\n"), "05Dez2026-0600");
+    EXPECT_EQ(FileForm("SMDL01 EDZW 051245\n"), "05Dez2026-1200");
+}
+
+TEST_F(HeaderDateTest, HeaderDayAheadOfTodayBelongsToLastMonthAcrossTheYear) {
+    clock.SetUtc({2027, 1, 1, 0, 10, 0});
+    EXPECT_EQ(FileForm("SMDL01 EDZW 310600\n"), "31Dez2026-0600");
+    EXPECT_EQ(FileForm("SMDL01 EDZW 010000\n"), "01Jan2027-0000") << "today's day stays in this month";
+}
+
+TEST_F(HeaderDateTest, HeaderDayAheadOfTodayBelongsToLastMonthWithinTheYear) {
+    clock.SetUtc({2026, 12, 1, 3, 0, 0});
+    EXPECT_EQ(FileForm("EDZW 301800"), "30Nov2026-1800");
+}
+
+TEST_F(HeaderDateTest, MonthComesFromUtcNotFromLocalTime) {
+    clock.utc = {2026, 12, 31, 23, 30, 0};
+    clock.local = {2027, 1, 1, 0, 30, 0};
+    EXPECT_EQ(FileForm("EDZW 312300"), "31Dez2026-2300");
+}
+
+TEST_F(HeaderDateTest, DayThatFormsNoDateWithTheMonthGivesTheZeroDate) {
+    clock.SetUtc({2027, 3, 1, 6, 0, 0});
+    EXPECT_EQ(FileForm("EDZW 290600"), "30Dez1899-0000") << "no 29 February in 2027";
+    EXPECT_EQ(DisplayForm("EDZW 290600"), "30.Dez.1899-00:00");
+
+    clock.SetUtc({2028, 3, 1, 6, 0, 0});
+    EXPECT_EQ(FileForm("EDZW 290600"), "29Feb2028-0600");
+}
+
+TEST_F(HeaderDateTest, TextsThatAreNoDateGiveTheZeroDate) {
+    EXPECT_EQ(FileForm("SMDL01 051200"), "30Dez1899-0000") << "without EDZW the line loses three characters";
+    EXPECT_EQ(FileForm("SMDL01 EDZW"), "30Dez1899-0000") << "nothing behind EDZW";
+    EXPECT_EQ(FileForm("SMDL01 EDZW 001200"), "30Dez1899-0000");
+    EXPECT_EQ(FileForm("SMDL01 EDZW051200"), "30Dez1899-0000") << "no blank: the day reads 051";
+}
+
+TEST_F(HeaderDateTest, HourThatIsNoTimeLeavesMidnight) {
+    EXPECT_EQ(FileForm("EDZW 05xx00"), "05Dez2026-0000");
+    EXPECT_EQ(FileForm("EDZW 052500"), "05Dez2026-0000");
+    EXPECT_EQ(FileForm("EDZW 05\n"), "05Dez2026-0000");
+    EXPECT_EQ(FileForm("EDZW 05-100"), "05Dez2026-0000");
+}
+
+TEST_F(HeaderDateTest, BlankLineIsReplacedByAnUnknownHeaderOfNow) {
+    std::string line = "   ";
+    EXPECT_EQ(headerDate.HeaderDateText(line, DateForm::File), "05Dez2026-1200");
+    EXPECT_EQ(line, "Unbek. EDZW 051203");
+
+    std::string lineFeed = "\n";
+    headerDate.HeaderDateText(lineFeed, DateForm::File);
+    EXPECT_EQ(lineFeed, "\n") << "only blanks count as empty";
+}
+
+}  // namespace
+}  // namespace zorbel
