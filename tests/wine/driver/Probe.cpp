@@ -31,7 +31,9 @@ Probe::Probe(const ZorbelProcess& zorbel)
   const std::wstring& path = Config().probeDll;
   dll_.reset(LoadLibraryW(path.c_str()));
   if (!dll_) throw Failure("cannot load " + WideToUtf8(path));
-  const auto hookProc = reinterpret_cast<HOOKPROC>(GetProcAddress(dll_.get(), probe::kHookProcName));
+  // Through void*: FARPROC and HOOKPROC are unrelated function types.
+  const auto hookProc =
+      reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(dll_.get(), probe::kHookProcName)));
   if (!hookProc) throw Failure("the probe DLL lacks its hook procedure");
   hook_.reset(SetWindowsHookExW(WH_GETMESSAGE, hookProc, dll_.get(), zorbel.uiThreadId()));
   if (!hook_) throw Failure("cannot hook zorbel's UI thread");
