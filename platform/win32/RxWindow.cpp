@@ -64,6 +64,30 @@ void RxWindow::ResumeRedraw() {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+void RxWindow::SetLocked(bool locked) {
+    SendMessageW(hwnd_, EM_SETREADONLY, locked ? TRUE : FALSE, 0);
+}
+
+void RxWindow::Clear() {
+    SetWindowTextW(hwnd_, L"");
+}
+
+void RxWindow::ResetFormat(const std::wstring& fontName, int points) {
+    PARAFORMAT2 paragraph{};
+    paragraph.cbSize = sizeof(paragraph);
+    paragraph.dwMask = PFM_ALIGNMENT;
+    paragraph.wAlignment = PFA_LEFT;
+    SendMessageW(hwnd_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
+
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    format.dwMask = CFM_FACE | CFM_SIZE;
+    format.yHeight = points * 20;
+    format.bPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpynW(format.szFaceName, fontName.c_str(), LF_FACESIZE);
+    SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
 bool RxWindow::IsEmpty() const { return TextLength() == 0; }
 
 std::string RxWindow::SelectedText() const {

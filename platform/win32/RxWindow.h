@@ -26,6 +26,11 @@ public:
     void ResumeRedraw();
     long TextLength() const;
 
+    void SetLocked(bool locked);
+    void Clear();
+    // Plain paragraph alignment for the selection, then one font for the whole text.
+    void ResetFormat(const std::wstring& fontName, int points);
+
 private:
     void ApplyDefaultFormat();
 

@@ -1,0 +1,38 @@
+#pragma once
+// StatusBar1: five panels, the last two showing the computer's time and date.
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/StatusPanels.h"
+#include "platform/win32/Twips.h"
+
+namespace zorbel::win32 {
+
+class StatusBar : public platform::StatusPanels {
+public:
+    static constexpr UINT_PTR kClockTimerId = 1;
+
+    void Create(HWND parent, int id, const Twips& twips);
+    HWND Hwnd() const { return hwnd_; }
+    int Height() const;
+
+    void SetPanelText(platform::Panel panel, std::string_view utf8Text) override;
+
+    // Follows the parent's new size: the panels keep their widths, panel 1
+    // takes what is left.
+    void Resize();
+    // Called by the parent's clock timer: rewrites time and date when they changed.
+    void RefreshClock();
+
+private:
+    void SetPartText(int part, const std::wstring& text);
+
+    HWND hwnd_ = nullptr;
+    Twips twips_{96, 96};
+    std::wstring shownTime_;
+    std::wstring shownDate_;
+};
+
+}  // namespace zorbel::win32

@@ -1,0 +1,24 @@
+#pragma once
+// The computer's clock and the user's regional settings.
+
+#include "platform/Clock.h"
+#include "platform/Locale.h"
+
+namespace zorbel::win32 {
+
+class SystemClock : public platform::Clock {
+public:
+    platform::DateTime LocalNow() const override;
+    platform::DateTime UtcNow() const override;
+};
+
+class UserLocale : public platform::Locale {
+public:
+    std::string GeneralDateTimeText(const platform::DateTime& when) const override;
+    std::string DateSeparator() const override;
+    std::string TimeSeparator() const override;
+    std::string AbbreviatedMonthName(int month) const override;
+    std::string ThousandsSeparator() const override;
+};
+
+}  // namespace zorbel::win32

@@ -1,0 +1,379 @@
+#include "shell/MainWindow.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <windowsx.h>
+
+#include <array>
+
+#include "config/ProgramValues.h"
+#include "platform/win32/Encoding.h"
+#include "platform/win32/LetterImages.h"
+#include "shell/MainLayout.h"
+#include "shell/resource.h"
+
+namespace zorbel::shell {
+namespace {
+
+constexpr wchar_t kDesignCaption[] = L"ZORBEL   V" ZORBEL_VERSION_TEXT_W;
+
+constexpr std::array<win32::ToolbarButton, 3> kFileButtons{{
+    {IDT_OPEN, STD_FILEOPEN, L"Öffnen *.RTF"},
+    {IDT_SAVE, STD_FILESAVE, L"Speichern als RTF"},
+    {IDT_PRINT, STD_PRINT, L"Drucken"},
+}};
+
+constexpr std::array<win32::ToolbarButton, 4> kFormatButtons{{
+    {IDT_FONT, 0, L"Format: Schrift"},
+    {IDT_BOLD, 1, L"Format: Fett"},
+    {IDT_KURSIV, 2, L"Format: Kursiv"},
+    {IDT_UNDERLINE, 3, L"Format: Unterstreichen"},
+}};
+
+constexpr std::array<win32::LetterImage, 4> kFormatLetters{{
+    {L'A', L"Times New Roman", false, false, false},
+    {L'F', L"Arial", true, false, false},
+    {L'K', L"Times New Roman", true, true, false},
+    {L'U', L"Arial", false, false, true},
+}};
+
+HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id, HFONT font) {
+    HWND child = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                 nullptr);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return child;
+}
+
+void Place(HWND control, const RECT& rect) {
+    MoveWindow(control, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
+// The popup that holds a given command, searched through the whole tree.
+HMENU FindPopupHolding(HMENU menu, UINT commandId) {
+    const int count = GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        if (GetMenuItemID(menu, position) == commandId) return menu;
+        if (HMENU sub = GetSubMenu(menu, position)) {
+            if (HMENU found = FindPopupHolding(sub, commandId)) return found;
+        }
+    }
+    return nullptr;
+}
+
+// The current directory & "\Wetterberichte", in the ANSI code page of capture paths.
+std::string DefaultFolderPath() {
+    std::wstring directory(GetCurrentDirectoryW(0, nullptr), L'\0');
+    directory.resize(GetCurrentDirectoryW(static_cast<DWORD>(directory.size()), directory.data()));
+    return win32::WideToAnsi(directory) + values::kPathSeparator + std::string(values::kDefaultFolderName);
+}
+
+void EnableEntry(HMENU menu, UINT id, bool enabled) {
+    EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+}  // namespace
+
+MainWindow::MainWindow()
+    : twips_(win32::Twips::ForScreen()),
+      controls_(rx_, toolbar1_, toolbar2_, labelTema_),
+      pipeline_(rx_, statusBar_, label1_, flags_),
+      words_(combos_),
+      themes_(controls_, words_, settingsStore_, settings_),
+      headerDate_(clock_, locale_),
+      captureFile_(files_, headerDate_, settings_),
+      memory_(memoryStatus_, locale_, statusBar_, dialogs_),
+      capture_(CaptureParts{pipeline_, flags_, words_, settings_, captureFile_, headerDate_, memory_, controls_,
+                            combos_, statusBar_, rx_, dialogs_, engineHook_, clock_, locale_}) {}
+
+bool MainWindow::Create(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &MainWindow::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZORBEL));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZORBEL), IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAINMENU);
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassExW(&windowClass)) return false;
+
+    hwnd_ = CreateWindowExW(0, kClassName, kDesignCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
+                            twips_.ToPxX(design::kOuterWidth), twips_.ToPxY(design::kOuterHeight), nullptr,
+                            nullptr, instance, this);
+    return hwnd_ != nullptr;
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        OnCreate();
+        return 0;
+    case WM_SIZE:
+        OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_GETMINMAXINFO:
+        OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_INITMENUPOPUP:
+        OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_TIMER:
+        if (wParam == win32::StatusBar::kClockTimerId) statusBar_.RefreshClock();
+        return 0;
+    case win32::RxWindow::kResumeRedrawMessage:
+        rx_.ResumeRedraw();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+void MainWindow::OnCreate() {
+    dialogs_.SetOwner(hwnd_);
+    messageFont_ = win32::MakeMessageFont();
+    labelFont_ = win32::MakeFont(L"Arial", 8.25);
+    labelTemaFont_ = win32::MakeFont(L"MS Sans Serif", 9.75);
+    label1Font_ = win32::MakeFont(L"Arial", 9.75);
+    infoBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_INFOBK)));
+
+    HMENU menu = GetMenu(hwnd_);
+    fileMenu_ = GetSubMenu(menu, 0);
+    formatMenu_ = GetSubMenu(menu, 1);
+    wetterMenu_ = FindPopupHolding(menu, IDM_WETTEROSTSEE);
+
+    CreateControls();
+    controls_.Attach(hwnd_, command2_);
+    settings_.captureFolder = DefaultFolderPath();
+    themes_.LoadAtStartUp();
+}
+
+void MainWindow::CreateControls() {
+    tooltips_.Create(hwnd_);
+    CreateToolbars();
+    CreateWordLists();
+
+    command2_ = CreateChild(hwnd_, WC_BUTTONW, L"&Text mitlesen", BS_PUSHBUTTON | WS_TABSTOP, IDC_COMMAND2,
+                            messageFont_.get());
+    Place(command2_, ToPixels(twips_, design::kCommand2));
+    tooltips_.Add(command2_, L"Mitlesen An/Aus");
+
+    rx_.Create(hwnd_, IDC_RICHTEXTBOX1);
+    statusBar_.Create(hwnd_, IDC_STATUSBAR1, twips_);
+    SendMessageW(statusBar_.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
+
+    labelTema_.Create(hwnd_, IDC_LABELTEMA, L"", SS_CENTER | SS_CENTERIMAGE, labelTemaFont_.get());
+    Place(labelTema_.Hwnd(), ToPixels(twips_, design::kLabelTema));
+    label3_.Create(hwnd_, IDC_LABEL3, L"Stop:", SS_LEFT, labelFont_.get());
+    Place(label3_.Hwnd(), ToPixels(twips_, design::kLabel3));
+    label2_.Create(hwnd_, IDC_LABEL2, L"Start:", SS_LEFT, labelFont_.get());
+    Place(label2_.Hwnd(), ToPixels(twips_, design::kLabel2));
+    label1_.Create(hwnd_, IDC_LABEL1, L"", SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, label1Font_.get());
+    Place(label1_.Hwnd(), ToPixels(twips_, design::kLabel1));
+}
+
+void MainWindow::CreateToolbars() {
+    toolbar1_.CreateWithStandardImages(hwnd_, IDC_TOOLBAR1, kFileButtons);
+    Place(toolbar1_.Hwnd(), ToPixels(twips_, design::kToolbar1));
+
+    const int imageSize = MulDiv(16, twips_.DpiY(), 96);
+    formatImages_ = win32::MakeLetterImages(kFormatLetters, imageSize);
+    toolbar2_.CreateWithImages(hwnd_, IDC_TOOLBAR2, formatImages_.get(), kFormatButtons);
+    Place(toolbar2_.Hwnd(), ToPixels(twips_, design::kToolbar2));
+}
+
+void MainWindow::CreateWordLists() {
+    const DWORD style = CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
+    HWND combo2 = CreateChild(hwnd_, WC_COMBOBOXW, L"", style, IDC_COMBO2, messageFont_.get());
+    HWND combo1 = CreateChild(hwnd_, WC_COMBOBOXW, L"", style, IDC_COMBO1, messageFont_.get());
+    for (auto [combo, place] : {std::pair{combo2, design::kCombo2}, std::pair{combo1, design::kCombo1}}) {
+        RECT rect = ToPixels(twips_, place);
+        rect.bottom += twips_.ToPxY(design::kComboDropHeight);
+        Place(combo, rect);
+    }
+    combos_.Attach(combo1, combo2);
+    SubclassComboEdit(combo1, platform::WordList::Start);
+    SubclassComboEdit(combo2, platform::WordList::Stop);
+    tooltips_.Add(combo2, L"Liste der Stopwörter");
+    tooltips_.Add(combo1, L"Liste der Startwörter");
+}
+
+void MainWindow::SubclassComboEdit(HWND combo, platform::WordList list) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    GetComboBoxInfo(combo, &info);
+    SetWindowSubclass(info.hwndItem, &MainWindow::ComboEditProc, static_cast<UINT_PTR>(list),
+                      reinterpret_cast<DWORD_PTR>(this));
+    // The pointer rests over the edit part, so it needs the tooltip too.
+    tooltips_.Add(info.hwndItem, list == platform::WordList::Start ? L"Liste der Startwörter"
+                                                                    : L"Liste der Stopwörter");
+}
+
+LRESULT CALLBACK MainWindow::ComboEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR list,
+                                           DWORD_PTR self) {
+    if (message == WM_KEYDOWN)
+        reinterpret_cast<MainWindow*>(self)->OnComboKeyDown(static_cast<platform::WordList>(list),
+                                                            static_cast<int>(wParam));
+    // Enter has done its work; the edit field would only beep at it.
+    if (message == WM_CHAR && wParam == VK_RETURN) return 0;
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void MainWindow::OnComboKeyDown(platform::WordList list, int keyCode) { words_.OnKeyDown(list, keyCode); }
+
+void MainWindow::OnSize(UINT state, int width, int height) {
+    if (state == SIZE_MINIMIZED) return;
+    RECT outer{};
+    GetWindowRect(hwnd_, &outer);
+    const int minWidth = twips_.ToPxX(design::kMinOuterWidth);
+    const int minHeight = twips_.ToPxY(design::kMinOuterHeight);
+    if (state == SIZE_RESTORED && (outer.right - outer.left < minWidth || outer.bottom - outer.top < minHeight)) {
+        SetWindowPos(hwnd_, nullptr, 0, 0, std::max<int>(outer.right - outer.left, minWidth),
+                     std::max<int>(outer.bottom - outer.top, minHeight), SWP_NOMOVE | SWP_NOZORDER);
+        return;  // the snapped size arrives as a resize of its own
+    }
+
+    statusBar_.Resize();
+    const ResizedPlaces places = PlaceForClient(twips_, SIZE{width, height}, statusBar_.Height());
+    Place(rx_.Hwnd(), places.rx);
+    Place(label1_.Hwnd(), places.label1);
+    RECT command2 = ToPixels(twips_, design::kCommand2);
+    OffsetRect(&command2, places.command2Left - command2.left, 0);
+    Place(command2_, command2);
+    RECT rule{0, 0, width, twips_.ToPxY(design::kRuleShadowOffset) + 1};
+    InvalidateRect(hwnd_, &rule, TRUE);
+}
+
+void MainWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
+    info.ptMinTrackSize.x = twips_.ToPxX(design::kMinOuterWidth);
+    info.ptMinTrackSize.y = twips_.ToPxY(design::kMinOuterHeight);
+}
+
+void MainWindow::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd_, &paint);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    // An etched rule under the menu bar: highlight on top, shadow below.
+    const int shadowTop = twips_.ToPxY(design::kRuleShadowOffset);
+    RECT highlight{0, 0, client.right, 1};
+    RECT shadow{0, shadowTop, client.right, shadowTop + 1};
+    FillRect(dc, &highlight, GetSysColorBrush(COLOR_3DHIGHLIGHT));
+    FillRect(dc, &shadow, GetSysColorBrush(COLOR_3DSHADOW));
+    EndPaint(hwnd_, &paint);
+}
+
+LRESULT MainWindow::OnCtlColorStatic(HDC dc, HWND control) {
+    if (control == label1_.Hwnd() || control == labelTema_.Hwnd()) {
+        SetBkColor(dc, GetSysColor(COLOR_INFOBK));
+        SetTextColor(dc, GetSysColor(control == label1_.Hwnd() ? COLOR_ACTIVECAPTION : COLOR_INFOTEXT));
+        return reinterpret_cast<LRESULT>(infoBrush_.get());
+    }
+    return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control));
+}
+
+void MainWindow::OnCommand(int id, int code) {
+    if (id == IDC_RICHTEXTBOX1) {
+        if (code == EN_CHANGE) pipeline_.OnRxWindowChanged();
+        return;
+    }
+    switch (id) {
+    case IDC_COMMAND2:
+        if (code == BN_CLICKED) capture_.Command2_Click();
+        break;
+    case IDM_EXIT:
+        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+        break;
+    case IDM_ALLES:
+        themes_.mnuAlles_Click();
+        break;
+    case IDM_AFU:
+        themes_.mnuAFu_Click();
+        break;
+    case IDM_WETTEROSTSEE:
+    case IDM_WETTERNORDSEE:
+    case IDM_WETTERATLANTIK:
+    case IDM_WETTERMITTELMEER:
+    case IDM_WETTERALLE:
+        RunThemeEntry(id);
+        break;
+    case IDM_GRUNDEINSTWOERTER:
+        themes_.mnuGrundeinstWoerter_Click();
+        break;
+    case IDM_AUTOMSPEICHERN:
+        settings_.autoSave = !settings_.autoSave;
+        CheckMenuItem(GetMenu(hwnd_), IDM_AUTOMSPEICHERN,
+                      MF_BYCOMMAND | (settings_.autoSave ? MF_CHECKED : MF_UNCHECKED));
+        break;
+    case IDM_RAMTEST:
+        memory_.Show(false);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::RunThemeEntry(int id) {
+    for (const values::ThemePreset& preset : values::kThemePresets) {
+        if (static_cast<int>(ThemeMenuId(preset.menu)) == id) {
+            themes_.SeaArea_Click(preset.menu, preset.theme, preset.menuStartList);
+            return;
+        }
+    }
+}
+
+LRESULT MainWindow::OnNotify(const NMHDR& header) {
+    if (header.idFrom == IDC_RICHTEXTBOX1 && header.code == EN_MSGFILTER) {
+        const auto& filter = reinterpret_cast<const MSGFILTER&>(header);
+        if (filter.msg == WM_KEYDOWN) pipeline_.OnRxKeyDown(static_cast<int>(filter.wParam));
+        return 0;
+    }
+    return 0;
+}
+
+void MainWindow::OnInitMenuPopup(HMENU popup) {
+    if (popup == fileMenu_)
+        EnableFileEntries();
+    else if (popup == formatMenu_)
+        EnableFormatEntries();
+    else if (popup == wetterMenu_)
+        themes_.mnuWetter_Click();
+}
+
+void MainWindow::EnableFileEntries() {
+    const bool hasText = !rx_.IsEmpty();
+    for (UINT id : {IDM_SAVE, IDM_SUCHEN, IDM_SUCHWEITER, IDM_PRINT}) EnableEntry(fileMenu_, id, hasText);
+    EnableEntry(fileMenu_, IDM_OPEN, true);
+    EnableEntry(fileMenu_, IDM_EXIT, true);
+}
+
+void MainWindow::EnableFormatEntries() { EnableEntry(formatMenu_, IDM_RXKILL, !rx_.IsEmpty()); }
+
+}  // namespace zorbel::shell

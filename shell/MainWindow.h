@@ -1,0 +1,119 @@
+#pragma once
+// frmVQ, the main window: the Rx window with its toolbars, word lists,
+// record button, receive line and status bar, and the menus.
+
+#include <windows.h>
+
+#include "capture/CaptureFile.h"
+#include "capture/CaptureFlags.h"
+#include "capture/CaptureStateMachine.h"
+#include "capture/HeaderDate.h"
+#include "capture/ReceivePipeline.h"
+#include "config/CaptureSettings.h"
+#include "config/MemoryDisplay.h"
+#include "config/WordLists.h"
+#include "config/WordThemes.h"
+#include "platform/EngineHook.h"
+#include "platform/win32/GdiHandles.h"
+#include "platform/win32/Label.h"
+#include "platform/win32/RxWindow.h"
+#include "platform/win32/StatusBar.h"
+#include "platform/win32/SystemClock.h"
+#include "platform/win32/SystemServices.h"
+#include "platform/win32/Toolbar.h"
+#include "platform/win32/Tooltips.h"
+#include "platform/win32/Twips.h"
+#include "platform/win32/WordCombos.h"
+#include "shell/WindowControls.h"
+
+namespace zorbel::shell {
+
+// Reception runs without an engine window procedure until the engine link
+// provides one; the record button still switches the capture states.
+class DetachedEngineHook : public platform::EngineHook {
+public:
+    void HookEngineWindow() override {}
+    void UnhookEngineWindow() override {}
+};
+
+class MainWindow {
+public:
+    static constexpr wchar_t kClassName[] = L"ZorbelMainWindow";
+
+    MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    bool Create(HINSTANCE instance);
+    HWND Hwnd() const { return hwnd_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ComboEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR list,
+                                          DWORD_PTR self);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void OnCreate();
+    void OnSize(UINT state, int width, int height);
+    void OnGetMinMaxInfo(MINMAXINFO& info) const;
+    void OnCommand(int id, int code);
+    LRESULT OnNotify(const NMHDR& header);
+    void OnInitMenuPopup(HMENU popup);
+    LRESULT OnCtlColorStatic(HDC dc, HWND control);
+    void OnPaint();
+
+    void CreateControls();
+    void CreateToolbars();
+    void CreateWordLists();
+    void SubclassComboEdit(HWND combo, platform::WordList list);
+    void OnComboKeyDown(platform::WordList list, int keyCode);
+    void EnableFileEntries();
+    void EnableFormatEntries();
+    void RunThemeEntry(int id);
+
+    HWND hwnd_ = nullptr;
+    HWND command2_ = nullptr;
+    HMENU fileMenu_ = nullptr;
+    HMENU formatMenu_ = nullptr;
+    HMENU wetterMenu_ = nullptr;
+    win32::Twips twips_;
+
+    win32::FontHandle messageFont_;
+    win32::FontHandle labelFont_;
+    win32::FontHandle labelTemaFont_;
+    win32::FontHandle label1Font_;
+    win32::BrushHandle infoBrush_;
+    win32::ImageListHandle formatImages_;
+
+    win32::RxWindow rx_;
+    win32::StatusBar statusBar_;
+    win32::Toolbar toolbar1_;
+    win32::Toolbar toolbar2_;
+    win32::WordCombos combos_;
+    win32::Label label1_;
+    win32::Label label2_;
+    win32::Label label3_;
+    win32::Label labelTema_;
+    win32::Tooltips tooltips_;
+
+    win32::SystemClock clock_;
+    win32::UserLocale locale_;
+    win32::MessageBoxes dialogs_;
+    win32::WindowsFiles files_;
+    win32::SystemMemoryStatus memoryStatus_;
+    win32::RegistrySettingsStore settingsStore_;
+    WindowControls controls_;
+    DetachedEngineHook engineHook_;
+
+    CaptureFlags flags_;
+    CaptureSettings settings_;
+    ReceivePipeline pipeline_;
+    WordLists words_;
+    WordThemes themes_;
+    HeaderDate headerDate_;
+    CaptureFile captureFile_;
+    MemoryDisplay memory_;
+    CaptureStateMachine capture_;
+};
+
+}  // namespace zorbel::shell
