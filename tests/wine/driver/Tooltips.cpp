@@ -27,14 +27,14 @@ std::vector<Tool> ParseTooltipDump(const std::wstring& dump) {
   return tools;
 }
 
-std::vector<std::wstring> WindowToolTexts(const std::vector<Tool>& tools, int controlId) {
-  std::vector<std::wstring> texts;
+std::set<std::wstring> WindowToolTexts(const std::vector<Tool>& tools, int controlId) {
+  std::set<std::wstring> texts;
   for (const auto& tool : tools)
-    if (tool.controlId == controlId && !tool.id) texts.push_back(tool.text);
+    if (tool.controlId == controlId && !tool.id) texts.insert(tool.text);
   return texts;
 }
 
-std::map<UINT_PTR, std::wstring> ToolbarTips(const std::vector<Tool>& tools, int controlId) {
+std::map<UINT_PTR, std::wstring> ToolTextsById(const std::vector<Tool>& tools, int controlId) {
   std::map<UINT_PTR, std::wstring> tips;
   for (const auto& tool : tools)
     if (tool.controlId == controlId && tool.id) tips[*tool.id] = tool.text;

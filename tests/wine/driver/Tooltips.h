@@ -5,6 +5,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,11 +20,12 @@ struct Tool {
 
 std::vector<Tool> ParseTooltipDump(const std::wstring& dump);
 
-// Texts of the tools that name a window of control `controlId` (the control
-// itself or a child of it, such as a combo box's edit field).
-std::vector<std::wstring> WindowToolTexts(const std::vector<Tool>& tools, int controlId);
+// The distinct texts of the tools that name a window of control `controlId`
+// (the control itself or a child of it, such as a combo box's edit field).
+std::set<std::wstring> WindowToolTexts(const std::vector<Tool>& tools, int controlId);
 
-// Button command ID to tooltip text, for the toolbar `controlId`.
-std::map<UINT_PTR, std::wstring> ToolbarTips(const std::vector<Tool>& tools, int controlId);
+// Tool ID to text for the tools of control `controlId` that carry an ID:
+// a toolbar's button commands, a status bar's parts.
+std::map<UINT_PTR, std::wstring> ToolTextsById(const std::vector<Tool>& tools, int controlId);
 
 }  // namespace bench

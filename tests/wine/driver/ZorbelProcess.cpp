@@ -14,6 +14,7 @@ namespace bench {
 namespace {
 
 constexpr milliseconds kStartBound{15000};
+constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZORBEL";
 constexpr DWORD kEndBoundMs = 10000;
 
 HWND FindMainWindow(DWORD processId) {
@@ -55,6 +56,8 @@ UniqueHandle KillOnCloseJob() {
 
 ZorbelProcess::ZorbelProcess(const std::wstring& runName)
     : workingFolder_(Config().workRoot + L"\\" + runName), job_(KillOnCloseJob()) {
+  // Every run starts as the first one: no settings of earlier runs.
+  RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
   std::error_code ignored;
   std::filesystem::remove_all(workingFolder_, ignored);
   // As after an installation: without its weather-report folder zorbel

@@ -1,6 +1,6 @@
-// One run of zorbel.exe for a group of tests: started in a fresh working
-// folder, ready once its main window is visible, and killed (never left
-// running) when the object goes.
+// One run of zorbel.exe for a group of tests: started as on a first run (no
+// saved settings) in a fresh working folder, ready once its main window is
+// visible, and killed (never left running) when the object goes.
 #pragma once
 
 #include <windows.h>
