@@ -1,5 +1,6 @@
 #include "MenuTree.h"
 
+#include <algorithm>
 #include <sstream>
 #include <stdexcept>
 
@@ -83,6 +84,19 @@ const MenuItem* FindMenuItem(const std::vector<MenuItem>& items, UINT id) {
     if (const MenuItem* found = FindMenuItem(item.children, id)) return found;
   }
   return nullptr;
+}
+
+std::vector<int> MenuPositions(const std::vector<MenuItem>& items, const std::vector<std::wstring>& captionPath) {
+  std::vector<int> positions;
+  const std::vector<MenuItem>* level = &items;
+  for (const auto& caption : captionPath) {
+    const auto found = std::find_if(level->begin(), level->end(),
+                                    [&](const MenuItem& item) { return item.caption == caption; });
+    if (found == level->end()) throw std::runtime_error("no menu entry \"" + WideToUtf8(caption) + "\" on its level");
+    positions.push_back(static_cast<int>(found - level->begin()));
+    level = &found->children;
+  }
+  return positions;
 }
 
 }  // namespace bench

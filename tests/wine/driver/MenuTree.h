@@ -35,4 +35,9 @@ std::wstring RenderMenuTree(const std::vector<MenuItem>& items, MenuStates state
 // Depth-first search by command ID; nullptr when there is none.
 const MenuItem* FindMenuItem(const std::vector<MenuItem>& items, UINT id);
 
+// The item positions along a path of captions from the menu bar down, say
+// {L"&Einstellungen", L"&Startwort/Stopwort", L"&Wetter"}; throws when a
+// caption is missing on its level.
+std::vector<int> MenuPositions(const std::vector<MenuItem>& items, const std::vector<std::wstring>& captionPath);
+
 }  // namespace bench

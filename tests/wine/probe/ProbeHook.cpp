@@ -9,6 +9,8 @@
 
 #include "../common/UniqueWin32.h"
 #include "MenuDump.h"
+#include "MenuPopups.h"
+#include "MessageBoxIcon.h"
 #include "ProbeProtocol.h"
 #include "TooltipDump.h"
 
@@ -21,14 +23,15 @@ std::wstring Answer(HWND mainWindow, probe::ProbeRequest request, LPARAM argumen
   switch (request) {
     case probe::ProbeRequest::DumpMenu:
       return probe::DumpMenuTree(GetMenu(mainWindow));
-    case probe::ProbeRequest::OpenPopupAndDumpMenu: {
-      const int index = static_cast<int>(argument);
-      const HMENU popup = GetSubMenu(GetMenu(mainWindow), index);
-      SendMessageW(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(index, FALSE));
+    case probe::ProbeRequest::OpenPopupAndDumpMenu:
+      if (!probe::OpenPopupPath(mainWindow, probe::UnpackMenuPath(argument))) return L"no popup on that path";
       return probe::DumpMenuTree(GetMenu(mainWindow));
-    }
     case probe::ProbeRequest::DumpTooltips:
       return probe::DumpTooltips(mainWindow);
+    case probe::ProbeRequest::Ping:
+      return {};
+    case probe::ProbeRequest::NameMessageBoxIcon:
+      return probe::NameMessageBoxIcon();
   }
   return L"unknown request " + std::to_wstring(static_cast<unsigned>(request));
 }

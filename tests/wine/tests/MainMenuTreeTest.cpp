@@ -58,12 +58,7 @@ constexpr wchar_t kExpectedMenu[] =
     L"  &Hilfe\\tF1\n"
     L"  &Info\\tF2\n";
 
-class MainMenuTree : public ZorbelSuite {
- protected:
-  static std::vector<bench::MenuItem> ReadMenu() {
-    return bench::ParseMenuDump(ProbeOfZorbel().Ask(probe::ProbeRequest::DumpMenu));
-  }
-};
+using MainMenuTree = ZorbelSuite;
 
 void ExpectAllEnabled(const std::vector<bench::MenuItem>& items) {
   for (const auto& item : items) {

@@ -24,10 +24,6 @@ class MainWindowControls : public ZorbelSuite {
   std::vector<bench::Tool> Tools() {
     return bench::ParseTooltipDump(ProbeOfZorbel().Ask(probe::ProbeRequest::DumpTooltips));
   }
-  std::string Panel(int index) {
-    return WideToUtf8(
-        bench::StatusPanelText(Zorbel().process(), ControlOfMain(IDC_STATUSBAR1), index));
-  }
 };
 
 std::string ShortTime() {
@@ -127,13 +123,13 @@ TEST_F(MainWindowControls, StatusBarShowsFivePanelsWithClockAndTooltips) {
                   {3, L"Computerzeit"},
                   {4, L"Datum"}}),
             bench::ToolTextsById(Tools(), IDC_STATUSBAR1));
-  EXPECT_TRUE(Panel(0).starts_with("Status:")) << Panel(0);
-  EXPECT_EQ("Zeilen:", Panel(1));
-  EXPECT_EQ("Speicherauslastung:", Panel(2));
+  EXPECT_TRUE(PanelText(0).starts_with("Status:")) << PanelText(0);
+  EXPECT_EQ("Zeilen:", PanelText(1));
+  EXPECT_EQ("Speicherauslastung:", PanelText(2));
 
   // The clock may pass a minute (or midnight) between reading and expecting.
   const std::string timeBefore = ShortTime(), dateBefore = ShortDate();
-  const std::string time = Panel(3), date = Panel(4);
+  const std::string time = PanelText(3), date = PanelText(4);
   const std::string timeAfter = ShortTime(), dateAfter = ShortDate();
   EXPECT_TRUE(time == timeBefore || time == timeAfter) << "panel 4 \"" << time << "\", clock " << timeBefore;
   EXPECT_TRUE(date == dateBefore || date == dateAfter) << "panel 5 \"" << date << "\", date " << dateBefore;

@@ -2,8 +2,10 @@
 
 #include <stdexcept>
 
+#include "StatusBar.h"
 #include "TextConversion.h"
 #include "WindowQueries.h"
+#include "resource.h"
 
 std::unique_ptr<bench::ZorbelProcess> ZorbelSuite::zorbel_;
 std::unique_ptr<bench::Probe> ZorbelSuite::probe_;
@@ -34,4 +36,20 @@ HWND ZorbelSuite::ControlOfMain(int controlId) { return bench::Control(MainWindo
 bench::Probe& ZorbelSuite::ProbeOfZorbel() {
   if (!probe_) probe_ = std::make_unique<bench::Probe>(*zorbel_);
   return *probe_;
+}
+
+std::vector<bench::MenuItem> ZorbelSuite::ReadMenu() {
+  return bench::ParseMenuDump(ProbeOfZorbel().Ask(probe::ProbeRequest::DumpMenu));
+}
+
+std::vector<bench::MenuItem> ZorbelSuite::OpenMenuPopup(const std::vector<std::wstring>& captionPath) {
+  const auto path = bench::MenuPositions(ReadMenu(), captionPath);
+  return bench::ParseMenuDump(
+      ProbeOfZorbel().Ask(probe::ProbeRequest::OpenPopupAndDumpMenu, probe::PackMenuPath(path)));
+}
+
+void ZorbelSuite::WaitUntilHandled() { ProbeOfZorbel().Ask(probe::ProbeRequest::Ping); }
+
+std::string ZorbelSuite::PanelText(int panel) {
+  return bench::WideToUtf8(bench::StatusPanelText(zorbel_->process(), ControlOfMain(IDC_STATUSBAR1), panel));
 }

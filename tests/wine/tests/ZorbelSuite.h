@@ -6,7 +6,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "MenuTree.h"
 #include "Probe.h"
 #include "ZorbelProcess.h"
 
@@ -21,6 +23,15 @@ class ZorbelSuite : public ::testing::Test {
   static HWND ControlOfMain(int controlId);
   // Hooked into zorbel on first use.
   static bench::Probe& ProbeOfZorbel();
+
+  static std::vector<bench::MenuItem> ReadMenu();
+  // Opens the popups along the caption path as a user would, then reads the
+  // menu.
+  static std::vector<bench::MenuItem> OpenMenuPopup(const std::vector<std::wstring>& captionPath);
+  // Returns once zorbel has handled everything posted to it before.
+  static void WaitUntilHandled();
+  // Panel numbers count from 0; UTF-8 for readable failure messages.
+  static std::string PanelText(int panel);
 
  private:
   static std::unique_ptr<bench::ZorbelProcess> zorbel_;

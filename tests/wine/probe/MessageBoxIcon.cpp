@@ -1,0 +1,51 @@
+#include "MessageBoxIcon.h"
+
+#include <utility>
+
+namespace probe {
+namespace {
+
+HWND VisibleDialogOfThisThread() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM context) -> BOOL {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (!IsWindowVisible(window) || std::wstring(name) != L"#32770") return TRUE;
+        *reinterpret_cast<HWND*>(context) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+HICON ShownIcon(HWND dialog) {
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON || !IsWindowVisible(child)) continue;
+    return reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::wstring NameMessageBoxIcon() {
+  const HWND dialog = VisibleDialogOfThisThread();
+  if (!dialog) return L"no message box";
+  const HICON icon = ShownIcon(dialog);
+  if (!icon) return L"none";
+  // Message boxes load the shared system icons, which LoadIcon hands out
+  // as the same handle throughout a process.
+  const std::pair<const wchar_t*, const wchar_t*> standard[] = {
+      {IDI_QUESTION, L"question"},
+      {IDI_EXCLAMATION, L"exclamation"},
+      {IDI_ASTERISK, L"information"},
+      {IDI_HAND, L"error"},
+  };
+  for (const auto& [resource, name] : standard)
+    if (LoadIconW(nullptr, resource) == icon) return name;
+  return L"other";
+}
+
+}  // namespace probe
