@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <stdexcept>
 
-
 namespace bench {
 namespace {
 
@@ -82,6 +81,34 @@ std::wstring ComboItem(HWND combo, int index) {
   SendBounded(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(length));
   return text;
+}
+
+std::vector<std::wstring> ComboItems(HWND combo) {
+  const auto count = SendBounded(combo, CB_GETCOUNT);
+  if (count == CB_ERR) throw Error("not a combo box");
+  std::vector<std::wstring> items;
+  for (int index = 0; index < count; ++index) items.push_back(ComboItem(combo, index));
+  return items;
+}
+
+HWND ComboEdit(HWND combo) {
+  const HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
+  if (!edit) throw Error("the combo box has no edit field");
+  return edit;
+}
+
+std::wstring TextWithLineFeeds(HWND window) {
+  const std::wstring text = WindowText(window);
+  std::wstring normalised;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != L'\r') {
+      normalised += text[i];
+    } else {
+      normalised += L'\n';
+      if (i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+    }
+  }
+  return normalised;
 }
 
 }  // namespace bench
