@@ -23,11 +23,6 @@ inline constexpr std::size_t kLongLineLimit = 80;  // a buffer of 81 characters 
 inline constexpr int kRxLineCountStart = 1;
 inline constexpr std::string_view kLinesPanelPrefix = "Zeilen:";
 
-// Status panel design texts
-inline constexpr std::string_view kPanelStatus = "Status:";
-inline constexpr std::string_view kPanelLines = "Zeilen:";
-inline constexpr std::string_view kPanelMemory = "Speicherauslastung:";
-
 // Keys of the Rx window that the line count follows
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyDelete = 46;
