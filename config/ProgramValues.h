@@ -112,6 +112,8 @@ inline constexpr std::string_view kUnknownHeaderPrefix = "Unbek. EDZW ";
 inline constexpr std::string_view kCaptureFilePrefix = "Synop";
 inline constexpr std::string_view kCaptureFileExtension = ".txt";
 inline constexpr char kPathSeparator = '\\';
+// Until the user chooses folders, everything goes below the current directory.
+inline constexpr std::string_view kDefaultFolderName = "Wetterberichte";
 
 // Capture categories
 inline constexpr std::string_view kCategoryWetter = "Wetter";

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "config/ProgramValues.h"
+#include "platform/win32/Encoding.h"
 #include "platform/win32/LetterImages.h"
 #include "shell/MainLayout.h"
 #include "shell/resource.h"
@@ -58,6 +59,13 @@ HMENU FindPopupHolding(HMENU menu, UINT commandId) {
         }
     }
     return nullptr;
+}
+
+// The current directory & "\Wetterberichte", in the ANSI code page of capture paths.
+std::string DefaultFolderPath() {
+    std::wstring directory(GetCurrentDirectoryW(0, nullptr), L'\0');
+    directory.resize(GetCurrentDirectoryW(static_cast<DWORD>(directory.size()), directory.data()));
+    return win32::WideToAnsi(directory) + values::kPathSeparator + std::string(values::kDefaultFolderName);
 }
 
 void EnableEntry(HMENU menu, UINT id, bool enabled) {
@@ -162,6 +170,7 @@ void MainWindow::OnCreate() {
 
     CreateControls();
     controls_.Attach(hwnd_, command2_);
+    settings_.captureFolder = DefaultFolderPath();
     themes_.LoadAtStartUp();
 }
 

@@ -1,6 +1,10 @@
-// Appends 70-character lines to a visible Rx window the way reception does
-// (one append per line, the message queue served in between) until it holds
-// 20 MB, and prints the cost per append at 1, 5 and 20 MB.
+// Appends 70-character lines to a visible Rx window the way reception does,
+// until it holds 20 MB, and prints the cost per append at 1, 5 and 20 MB:
+//   - in a burst: lines arrive faster than the screen is served, so the
+//     queue is served once every 500 lines (one repaint for all of them);
+//   - one at a time: the queue is served after every line, so every line
+//     is painted (the slow, real-time case).
+// Finally it compares the window's text length with what was appended.
 //
 //   bench_rx_append.exe [megabytes]
 
@@ -14,6 +18,11 @@
 #include "platform/win32/RxWindow.h"
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kBurstLines = 500;
+constexpr int kSampleLines = 300;
 
 zorbel::win32::RxWindow rx;
 
@@ -47,12 +56,23 @@ std::string MakeLine(long number) {
     return line;  // 70 characters, line feed included
 }
 
-}  // namespace
+double Milliseconds(Clock::duration elapsed) { return std::chrono::duration<double, std::milli>(elapsed).count(); }
 
-int main(int argc, char** argv) {
-    const long megabytes = argc > 1 ? std::atol(argv[1]) : 20;
-    const long long target = megabytes * 1000LL * 1000LL;
+class Feeder {
+public:
+    void Append() {
+        const std::string line = MakeLine(lines_++);
+        rx.AppendAtEnd(line);
+        appended_ += static_cast<long long>(line.size());
+    }
+    long long Appended() const { return appended_; }
 
+private:
+    long lines_ = 0;
+    long long appended_ = 0;
+};
+
+HWND CreateBenchWindow() {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = BenchWindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -65,40 +85,42 @@ int main(int argc, char** argv) {
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     ServeQueue();
+    return window;
+}
 
-    using Clock = std::chrono::steady_clock;
-    long long appended = 0;
-    long lines = 0;
-    const long long marks[] = {1000000LL, 5000000LL, 20000000LL};
-    std::size_t nextMark = 0;
-    const long window_lines = 200;  // measure over this many appends around each mark
-    auto windowStart = Clock::now();
-    long windowCount = 0;
-    bool measuring = false;
+}  // namespace
 
-    while (appended < target) {
-        const std::string line = MakeLine(lines);
-        if (!measuring && nextMark < 3 && appended + window_lines * 70 >= marks[nextMark] - window_lines * 70) {
-            measuring = true;
-            windowCount = 0;
-            windowStart = Clock::now();
+int main(int argc, char** argv) {
+    const long long megabytes = argc > 1 ? std::atol(argv[1]) : 20;
+    HWND window = CreateBenchWindow();
+    Feeder feeder;
+
+    std::printf("%8s %22s %26s\n", "size", "burst (ms per append)", "one at a time (ms/append)");
+    for (long long mark : {1LL, 5LL, 20LL}) {
+        if (mark > megabytes) break;
+        const long long target = mark * 1000 * 1000;
+        const auto burstStart = Clock::now();
+        long burstLines = 0;
+        while (feeder.Appended() < target) {
+            feeder.Append();
+            if (++burstLines % kBurstLines == 0) ServeQueue();
         }
-        rx.AppendAtEnd(line);
         ServeQueue();
-        appended += static_cast<long long>(line.size());
-        ++lines;
-        if (measuring && ++windowCount == 2 * window_lines) {
-            const double ms = std::chrono::duration<double, std::milli>(Clock::now() - windowStart).count();
-            std::printf("at %5.1f MB: %.3f ms per append (over %ld appends)\n", marks[nextMark] / 1e6,
-                        ms / windowCount, windowCount);
-            std::fflush(stdout);
-            measuring = false;
-            ++nextMark;
+        const double burst = Milliseconds(Clock::now() - burstStart) / burstLines;
+
+        const auto sampleStart = Clock::now();
+        for (int i = 0; i < kSampleLines; ++i) {
+            feeder.Append();
+            ServeQueue();
         }
+        const double single = Milliseconds(Clock::now() - sampleStart) / kSampleLines;
+        std::printf("%5lld MB %22.3f %26.3f\n", mark, burst, single);
+        std::fflush(stdout);
     }
+
     const long length = rx.TextLength();
-    std::printf("appended %lld characters in %ld lines; Rx window holds %ld characters: %s\n", appended, lines,
-                length, length == appended ? "nothing lost" : "MISMATCH");
+    std::printf("appended %lld characters; the Rx window holds %ld: %s\n", feeder.Appended(), length,
+                length == feeder.Appended() ? "nothing lost" : "MISMATCH");
     DestroyWindow(window);
-    return length == appended ? 0 : 1;
+    return length == feeder.Appended() ? 0 : 1;
 }

@@ -49,9 +49,11 @@ void RxWindow::AppendAtEnd(std::string_view ansiText) {
         redrawSuspended_ = true;
         PostMessageW(parent_, kResumeRedrawMessage, 0, 0);
     }
-    const long end = TextLength();
-    CHARRANGE range{end, end};
-    SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    // An empty range beyond the end puts the caret at the end. A range at
+    // the exact text length would cost a walk over every paragraph in some
+    // RichEdit implementations (Wine's), growing with the text.
+    CHARRANGE pastTheEnd{LONG_MAX, LONG_MAX};
+    SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&pastTheEnd));
     const std::wstring wide = AnsiToWide(ansiText);
     SendMessageW(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
 }

@@ -1,0 +1,38 @@
+#include "BenchConfig.h"
+
+#include <string_view>
+
+#include "WinePaths.h"
+
+namespace bench {
+namespace {
+
+BenchConfig config;
+
+}  // namespace
+
+std::string ParseBenchConfig(int argc, char** argv) {
+  const std::pair<std::string_view, std::wstring*> options[] = {
+      {"--zorbel-exe=", &config.zorbelExe},   {"--probe-dll=", &config.probeDll},
+      {"--work-root=", &config.workRoot},     {"--ready-file=", &config.readyFile},
+      {"--release-file=", &config.releaseFile},
+  };
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    bool known = false;
+    for (const auto& [prefix, target] : options) {
+      if (argument.starts_with(prefix)) {
+        *target = ToWindowsPath(argument.substr(prefix.size()));
+        known = true;
+      }
+    }
+    if (!known) return "unknown argument: " + std::string(argument);
+  }
+  if (config.zorbelExe.empty() || config.probeDll.empty() || config.workRoot.empty())
+    return "--zorbel-exe, --probe-dll and --work-root are required";
+  return {};
+}
+
+const BenchConfig& Config() { return config; }
+
+}  // namespace bench

@@ -1,0 +1,24 @@
+// Where the bench finds what it drives, taken from the command line:
+//   --zorbel-exe=<path>  --probe-dll=<path>  --work-root=<folder>
+// and, for the desktop screenshot only,
+//   --ready-file=<path>  --release-file=<path>
+// Paths are Linux paths (as CMake knows them) or Windows paths.
+#pragma once
+
+#include <string>
+
+namespace bench {
+
+struct BenchConfig {
+  std::wstring zorbelExe;
+  std::wstring probeDll;
+  std::wstring workRoot;
+  std::wstring readyFile;
+  std::wstring releaseFile;
+};
+
+// Reads the options above from argv; returns an error text or "".
+std::string ParseBenchConfig(int argc, char** argv);
+const BenchConfig& Config();
+
+}  // namespace bench

@@ -1,0 +1,37 @@
+// The message boxes (#32770 dialogs) of a process: read and answer them.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+struct DialogButton {
+  int id;
+  std::wstring caption;
+};
+
+struct MessageBoxContent {
+  HWND window;
+  std::wstring title;
+  std::wstring text;  // the static control with ID 0xFFFF
+  std::vector<DialogButton> buttons;
+};
+
+// The visible dialogs of process `processId`, topmost first.
+std::vector<HWND> VisibleDialogsOf(DWORD processId);
+MessageBoxContent ReadMessageBox(HWND dialog);
+std::optional<MessageBoxContent> WaitForMessageBox(DWORD processId, std::chrono::milliseconds bound);
+
+// Presses the button with that caption (say L"&Ja" or L"OK"); throws when the
+// box has no such button.
+void AnswerMessageBox(const MessageBoxContent& box, const std::wstring& buttonCaption);
+
+// One line per box, for failure messages.
+std::wstring DescribeMessageBoxes(DWORD processId);
+
+}  // namespace bench

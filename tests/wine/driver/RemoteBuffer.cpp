@@ -1,0 +1,22 @@
+#include "RemoteBuffer.h"
+
+#include <stdexcept>
+
+namespace bench {
+
+RemoteBuffer::RemoteBuffer(HANDLE process, std::size_t bytes)
+    : process_(process), address_(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {
+  if (!address_) throw std::runtime_error("VirtualAllocEx failed, error " + std::to_string(GetLastError()));
+}
+
+RemoteBuffer::~RemoteBuffer() { VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
+
+std::vector<std::byte> RemoteBuffer::Read(std::size_t bytes) const {
+  std::vector<std::byte> copy(bytes);
+  SIZE_T read = 0;
+  if (!ReadProcessMemory(process_, address_, copy.data(), bytes, &read) || read != bytes)
+    throw std::runtime_error("ReadProcessMemory failed, error " + std::to_string(GetLastError()));
+  return copy;
+}
+
+}  // namespace bench

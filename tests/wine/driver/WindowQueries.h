@@ -1,0 +1,31 @@
+// Reading another process's windows. Every message to zorbel goes through
+// SendBounded, so a hung zorbel fails the test instead of hanging it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// SendMessageTimeoutW; throws std::runtime_error when the target does not
+// answer within a few seconds.
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+// The direct child of `parent` with that control ID; throws if there is none.
+HWND Control(HWND parent, int controlId);
+
+std::wstring WindowText(HWND window);
+std::wstring ClassName(HWND window);
+
+// The window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window);
+SIZE OuterSize(HWND window);
+SIZE ClientSize(HWND window);
+
+std::vector<HWND> ChildrenOf(HWND parent);
+
+std::wstring ComboItem(HWND combo, int index);
+
+}  // namespace bench

@@ -1,0 +1,114 @@
+#include "ZorbelProcess.h"
+
+#include <chrono>
+#include <filesystem>
+#include <stdexcept>
+
+#include "BenchConfig.h"
+#include "MessageBoxes.h"
+#include "Poll.h"
+#include "TextConversion.h"
+#include "WindowQueries.h"
+
+namespace bench {
+namespace {
+
+constexpr milliseconds kStartBound{15000};
+constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZORBEL";
+constexpr DWORD kEndBoundMs = 10000;
+
+HWND FindMainWindow(DWORD processId) {
+  struct Search {
+    DWORD processId;
+    HWND found;
+  } search{processId, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM context) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(context);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s.processId || !IsWindowVisible(window) || ClassName(window) != L"ZorbelMainWindow")
+          return TRUE;
+        wchar_t title[16] = {};
+        GetWindowTextW(window, title, 16);
+        if (std::wstring_view(title).starts_with(L"ZORBEL")) {
+          s.found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Ending the job ends zorbel and whatever it started, even if the bench
+// itself dies before its destructors run.
+UniqueHandle KillOnCloseJob() {
+  UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
+  if (!job) return job;
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
+  return job;
+}
+
+}  // namespace
+
+ZorbelProcess::ZorbelProcess(const std::wstring& runName)
+    : workingFolder_(Config().workRoot + L"\\" + runName), job_(KillOnCloseJob()) {
+  // Every run starts as the first one: no settings of earlier runs.
+  RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+  std::error_code ignored;
+  std::filesystem::remove_all(workingFolder_, ignored);
+  // As after an installation: without its weather-report folder zorbel
+  // asks at start-up where to create one.
+  std::filesystem::create_directories(workingFolder_ + L"\\Wetterberichte");
+
+  const std::wstring& exe = Config().zorbelExe;
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                      workingFolder_.c_str(), &startup, &started))
+    throw std::runtime_error("cannot start " + WideToUtf8(exe) + ", error " + std::to_string(GetLastError()));
+  process_.reset(started.hProcess);
+  const UniqueHandle thread(started.hThread);
+  processId_ = started.dwProcessId;
+  if (job_) AssignProcessToJobObject(job_.get(), process_.get());
+  ResumeThread(thread.get());
+
+  try {
+    WaitForMainWindow();
+  } catch (...) {
+    Kill();
+    throw;
+  }
+}
+
+ZorbelProcess::~ZorbelProcess() { Kill(); }
+
+bool ZorbelProcess::HasExited() const { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
+
+void ZorbelProcess::WaitForMainWindow() {
+  PollUntil([&] { return HasExited() || (mainWindow_ = FindMainWindow(processId_)) != nullptr; }, kStartBound);
+  if (HasExited()) {
+    DWORD code = 0;
+    GetExitCodeProcess(process_.get(), &code);
+    throw std::runtime_error("zorbel.exe ended during start-up with exit code " + std::to_string(code));
+  }
+  if (!mainWindow_)
+    throw std::runtime_error("zorbel.exe showed no visible main window (class ZorbelMainWindow, title ZORBEL...) "
+                             "within 15 s\n" +
+                             WideToUtf8(DescribeMessageBoxes(processId_)));
+}
+
+void ZorbelProcess::Kill() noexcept {
+  // Killed, not closed: closing asks questions and writes the settings, which
+  // would make later runs depend on earlier ones.
+  if (HasExited()) return;
+  TerminateProcess(process_.get(), 1);
+  WaitForSingleObject(process_.get(), kEndBoundMs);
+}
+
+}  // namespace bench

@@ -1,0 +1,41 @@
+// One run of zorbel.exe for a group of tests: started as on a first run (no
+// saved settings) in a fresh working folder, ready once its main window is
+// visible, and killed (never left running) when the object goes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "../common/UniqueWin32.h"
+
+namespace bench {
+
+class ZorbelProcess {
+ public:
+  // Starts zorbel.exe in <work root>\<runName> (emptied first) and waits up
+  // to 15 s for the main window; throws std::runtime_error otherwise.
+  explicit ZorbelProcess(const std::wstring& runName);
+  ~ZorbelProcess();
+  ZorbelProcess(const ZorbelProcess&) = delete;
+  ZorbelProcess& operator=(const ZorbelProcess&) = delete;
+
+  HWND mainWindow() const { return mainWindow_; }
+  HANDLE process() const { return process_.get(); }
+  DWORD processId() const { return processId_; }
+  DWORD uiThreadId() const { return GetWindowThreadProcessId(mainWindow_, nullptr); }
+  const std::wstring& workingFolder() const { return workingFolder_; }
+  bool HasExited() const;
+
+ private:
+  void WaitForMainWindow();
+  void Kill() noexcept;
+
+  std::wstring workingFolder_;
+  UniqueHandle job_;
+  UniqueHandle process_;
+  DWORD processId_ = 0;
+  HWND mainWindow_ = nullptr;
+};
+
+}  // namespace bench

@@ -1,0 +1,60 @@
+// zorbel_probe.dll: a WH_GETMESSAGE hook on zorbel.exe's UI thread that
+// answers the test driver's requests from inside the process, where Wine
+// lets it read the menu.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "../common/UniqueWin32.h"
+#include "MenuDump.h"
+#include "ProbeProtocol.h"
+#include "TooltipDump.h"
+
+namespace {
+
+using bench::UniqueHandle;
+using bench::UniqueView;
+
+std::wstring Answer(HWND mainWindow, probe::ProbeRequest request, LPARAM argument) {
+  switch (request) {
+    case probe::ProbeRequest::DumpMenu:
+      return probe::DumpMenuTree(GetMenu(mainWindow));
+    case probe::ProbeRequest::OpenPopupAndDumpMenu: {
+      const int index = static_cast<int>(argument);
+      const HMENU popup = GetSubMenu(GetMenu(mainWindow), index);
+      SendMessageW(mainWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(index, FALSE));
+      return probe::DumpMenuTree(GetMenu(mainWindow));
+    }
+    case probe::ProbeRequest::DumpTooltips:
+      return probe::DumpTooltips(mainWindow);
+  }
+  return L"unknown request " + std::to_wstring(static_cast<unsigned>(request));
+}
+
+void Reply(const std::wstring& text) {
+  const UniqueHandle mapping(OpenFileMappingW(FILE_MAP_WRITE, FALSE, probe::kReplyMappingName));
+  const UniqueHandle ready(OpenEventW(EVENT_MODIFY_STATE, FALSE, probe::kReplyEventName));
+  if (!mapping || !ready) return;
+  const UniqueView view(MapViewOfFile(mapping.get(), FILE_MAP_WRITE, 0, 0, probe::kReplyMappingBytes));
+  if (!view) return;
+  const auto length = static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), probe::kReplyTextCapacity));
+  auto* bytes = static_cast<char*>(view.get());
+  std::memcpy(bytes, &length, sizeof length);
+  std::memcpy(bytes + sizeof length, text.data(), length * sizeof(wchar_t));
+  SetEvent(ready.get());
+}
+
+}  // namespace
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK ZorbelProbeHook(int code, WPARAM removal, LPARAM lParam) {
+  static const UINT requestMessage = RegisterWindowMessageW(probe::kRequestMessageName);
+  auto* message = reinterpret_cast<MSG*>(lParam);
+  if (code == HC_ACTION && removal == PM_REMOVE && message->message == requestMessage) {
+    Reply(Answer(message->hwnd, static_cast<probe::ProbeRequest>(message->wParam), message->lParam));
+    // The request is ours: zorbel's own window procedure never sees it.
+    message->message = WM_NULL;
+  }
+  return CallNextHookEx(nullptr, code, removal, lParam);
+}

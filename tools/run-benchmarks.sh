@@ -1,0 +1,18 @@
+#!/bin/sh
+# Builds the Windows build and runs its benchmarks under Wine, in the test
+# bench's session (private Xvfb, German locale). Benchmarks print figures;
+# they pass or fail nothing except a lost character.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+sh tools/setup-debian.sh
+cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+cmake --build build/win -j "$(nproc)"
+
+session="$root/build/win/bench-session"
+sh tests/wine/session/start-session.sh "$session"
+trap 'sh tests/wine/session/stop-session.sh "$session"' EXIT
+
+echo "== Rx window: 70-character lines appended up to 20 MB"
+sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_rx_append.exe 20
