@@ -171,8 +171,13 @@ private:
                 return;
         }
         if (next_ < feed_.size()) return;
-        KillTimer(window_, kFeedTimer);
         log_.Line("feed done " + std::to_string(feed_.size()));
+        // A broadcast station sends on and on: start the text again.
+        if (options_.repeat) {
+            next_ = 0;
+            return;
+        }
+        KillTimer(window_, kFeedTimer);
     }
 
     // What the program left in the shared block, as a real engine would read it.

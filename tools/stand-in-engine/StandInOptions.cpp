@@ -24,8 +24,10 @@ std::optional<StandInOptions> ParseStandInOptions(const std::vector<std::string>
             return arguments[++at];
         };
         bool ok = true;
-        if (argument == "-r" || argument == "--fast" || argument == "--silent" || argument == "--feed-on-request") {
+        if (argument == "-r" || argument == "--fast" || argument == "--silent" || argument == "--feed-on-request" ||
+            argument == "--repeat") {
             options.fast |= argument == "--fast";
+            options.repeat |= argument == "--repeat";
             options.silent |= argument == "--silent";
             options.feedOnRequest |= argument == "--feed-on-request";
         } else if (argument.rfind("-h", 0) == 0) {

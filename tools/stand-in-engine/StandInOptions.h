@@ -15,6 +15,7 @@ struct StandInOptions {
     std::string feedPath;          // --feed FILE: characters to send
     bool fast = false;             // --fast: as fast as the queue takes them
     bool feedOnRequest = false;    // --feed-on-request: wait for the feed command instead of the handshake
+    bool repeat = false;           // --repeat: start the text again after its end, like a station
     bool silent = false;           // --silent: no answers to the value query
     std::int32_t mark = 2125;      // --mark N
     std::int32_t space = 2295;     // --space N
