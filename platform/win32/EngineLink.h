@@ -2,22 +2,6 @@
 // The link to the MMTTY engine: the registered message "MMTTY", the shared
 // block, starting the engine and finding its window, the commands posted to
 // it and the one blocking wait for its answers.
-//
-// How the main window wires it in (one link for the program's life; the
-// members in this order, before the capture state machine):
-//   win32::EngineLink engineLink_;
-//   win32::EngineWindowHook engineHook_{...};             // see EngineWindowHook.h
-//   win32::EngineInputBox inputBox_;                      // SetOwner(hwnd_) in OnCreate
-//   win32::SystemBeeper beeper_;
-//   win32::MenuEntryCheck engineAusCheck_{IDM_ENGINEAUS}; // Attach(hwnd_) in OnCreate
-//   engine::NotchDialog notch_{engineLink_, inputBox_, dialogs_, beeper_};
-//   engine::EngineWindowControl engineWindow_{engineLink_, dialogs_, engineAusCheck_};
-// Load (OnCreate):  if (engineLink_.OpenEngineLink(hwnd_, statusBar_)) { caption; memory_.Show(...); }
-// Menu:             IDM_NOTCH1 -> notch_.munNotch1_Click(); IDM_ENGINEAUS -> engineWindow_.mnuEngineAus_Click()
-// Resize (OnSize):  normal -> engineWindow_.DockUnder(left, bottom, width) in pixels of the outer
-//                   rectangle; minimised or maximised -> engineWindow_.HideForResize()
-// Exit:             if (!engineWindow_.Hidden()) engineWindow_.mnuEngineAus_Click(); ... after the
-//                   hook is removed: engineLink_.CloseEngineLink()
 
 #include <windows.h>
 

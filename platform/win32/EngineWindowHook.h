@@ -2,12 +2,6 @@
 // The engine window procedure: while reception is on it sits on the main
 // window and hands each engine character to the receive path. A character
 // the receive path refuses stops reception and is reported in a box.
-//
-// The main window constructs it before the capture state machine, which
-// calls HookEngineWindow/UnhookEngineWindow through platform::EngineHook:
-//   win32::EngineWindowHook engineHook_{engineLink_, dialogs_,
-//       [this](std::int32_t code) { return capture_.ReceiveCharacter(code); },
-//       [this] { capture_.Command2_Click(); }};
 
 #include <windows.h>
 
