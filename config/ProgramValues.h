@@ -23,11 +23,6 @@ inline constexpr std::size_t kLongLineLimit = 80;  // a buffer of 81 characters 
 inline constexpr int kRxLineCountStart = 1;
 inline constexpr std::string_view kLinesPanelPrefix = "Zeilen:";
 
-// Status panel design texts
-inline constexpr std::string_view kPanelStatus = "Status:";
-inline constexpr std::string_view kPanelLines = "Zeilen:";
-inline constexpr std::string_view kPanelMemory = "Speicherauslastung:";
-
 // Keys of the Rx window that the line count follows
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyDelete = 46;
@@ -46,6 +41,47 @@ inline constexpr std::string_view kStatusWriting = "Status: mitschreiben";
 inline constexpr std::string_view kStatusWaiting = "Status: warten";
 inline constexpr std::string_view kStatusSaving = "Status: mitspeichern";
 inline constexpr std::string_view kStatusSaveFailed = "Status: Speichern fehlgeschlagen";
+
+// The engine link: registered message and shared block name, engine window
+// and program, and the shared block's two name fields
+inline constexpr std::string_view kEngineLinkName = "MMTTY";
+inline constexpr std::string_view kEngineWindowTitle = "MMTTY Engine";
+inline constexpr std::string_view kSharedBlockNoName = "NONE";
+inline constexpr std::string_view kEngineBaseName = "mmtty";
+inline constexpr std::string_view kEngineDevelopmentMark = "VB6";
+inline constexpr std::string_view kEngineDevelopmentBase = "c:\\VB6\\Projekte\\Hinnok\\RTTY\\VQ_RTTY\\mmtty";
+inline constexpr std::string_view kEngineOptions = " -r -h";
+inline constexpr int kEngineWindowWaitMs = 10000;  // for the started engine's window
+inline constexpr int kEngineAnswerWaitMs = 10000;  // for the answers to the value query
+
+// Engine link status and failures
+inline constexpr std::string_view kStatusEngineMissing = "Status: MMTTY nicht gefunden!";
+inline constexpr std::string_view kStatusNoEngineConnection = "Status: Keine Verbindung zum MMTTY-Engine";
+inline constexpr std::string_view kFatalErrorTitle = "Katastrophaler Fehler";
+inline constexpr std::string_view kMappingFailedPrompt = "CreateFileMapping API falied";
+inline constexpr std::string_view kViewFailedPrompt = "MapViewOfFile API failed";
+inline constexpr std::string_view kNoEngineConnectionPrompt =
+    "Es konnte keine Verbindung zum MMTTY-Engine hergestellt werden!";
+inline constexpr std::string_view kNoEngineConnectionTitle = "Fehler";
+
+// A character code the receive path refuses: the runtime's "invalid
+// argument" (error 5) with the title " Fehler: " & Str(5)
+inline constexpr std::string_view kCharacterErrorPrompt = "Ungültiger Prozeduraufruf oder ungültiges Argument";
+inline constexpr std::string_view kCharacterErrorTitle = " Fehler:  5";
+
+// Notch filter dialog; the last two prompt lines are followed by Str(notch) & " Hz"
+inline constexpr std::array<std::string_view, 5> kNotchPromptLines{
+    "Bitte die Notch-Frequenz eingeben (in Hz).", "", "Orientieren Sie sich dabei an der",
+    "Markfrequenz (linke 'Zacke').", ""};
+inline constexpr std::string_view kNotchPromptNotch1 = "Stand: Notch 1 ";
+inline constexpr std::string_view kNotchPromptNotch2 = "           Notch 2 ";
+inline constexpr std::string_view kNotchPromptUnit = " Hz";
+inline constexpr std::string_view kNotchTitlePrefix = " Notch ";
+inline constexpr std::string_view kNotchTitleSuffix = " - Frequenz Eingabe";
+inline constexpr int kNotchLowest = 0;  // an entry must fit the 16-bit signed half of the pair
+inline constexpr int kNotchHighest = 32767;
+inline constexpr std::string_view kNotchRangePrompt = "Bitte eine Frequenz zwischen 0 und 32767 Hz eingeben.";
+inline constexpr std::string_view kNotchRangeTitle = "Notchfilter";
 
 // The question before reception start and the Rx format it resets to
 inline constexpr std::string_view kClearRxPrompt = "Soll der sich im Rx-Fenster befindliche Text gelöscht werden ?";

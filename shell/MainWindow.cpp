@@ -16,6 +16,8 @@ namespace zorbel::shell {
 namespace {
 
 constexpr wchar_t kDesignCaption[] = L"ZORBEL   V" ZORBEL_VERSION_TEXT_W;
+// Once the engine program is found, the caption names the program's purpose.
+constexpr wchar_t kLinkedCaption[] = L"ZORBEL   V" ZORBEL_VERSION_TEXT_W L"  Wetterbericht";
 
 constexpr std::array<win32::ToolbarButton, 3> kFileButtons{{
     {IDT_OPEN, STD_FILEOPEN, L"Öffnen *.RTF"},
@@ -77,6 +79,12 @@ void EnableEntry(HMENU menu, UINT id, bool enabled) {
 MainWindow::MainWindow()
     : twips_(win32::Twips::ForScreen()),
       controls_(rx_, toolbar1_, toolbar2_, labelTema_),
+      engineHook_(engineLink_, dialogs_, [this](std::int32_t code) { return capture_.ReceiveCharacter(code); },
+                  [this] { capture_.Command2_Click(); }),
+      inputDialog_({IDD_INPUTBOX, IDC_INPUTBOX_PROMPT, IDC_INPUTBOX_EDIT}),
+      engineAusCheck_(IDM_ENGINEAUS),
+      notch_(engineLink_, inputDialog_, dialogs_, beeper_),
+      engineWindow_(engineLink_, dialogs_, engineAusCheck_),
       pipeline_(rx_, statusBar_, label1_, flags_),
       words_(combos_),
       themes_(controls_, words_, settingsStore_, settings_),
@@ -148,7 +156,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         rx_.ResumeRedraw();
         return 0;
     case WM_DESTROY:
-        PostQuitMessage(0);
+        OnDestroy();
         return 0;
     default:
         return DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -157,6 +165,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::OnCreate() {
     dialogs_.SetOwner(hwnd_);
+    inputDialog_.SetOwner(hwnd_);
+    engineAusCheck_.Attach(hwnd_);
     messageFont_ = win32::MakeMessageFont();
     labelFont_ = win32::MakeFont(L"Arial", 8.25);
     labelTemaFont_ = win32::MakeFont(L"MS Sans Serif", 9.75);
@@ -170,8 +180,23 @@ void MainWindow::OnCreate() {
 
     CreateControls();
     controls_.Attach(hwnd_, command2_);
+    OpenEngineLink();
     settings_.captureFolder = DefaultFolderPath();
     themes_.LoadAtStartUp();
+}
+
+void MainWindow::OpenEngineLink() {
+    // Without an engine program the window keeps its design caption and the
+    // memory display waits for the first capture switch.
+    if (!engineLink_.OpenEngineLink(hwnd_, statusBar_)) return;
+    SetWindowTextW(hwnd_, kLinkedCaption);
+    memory_.Show(true);
+}
+
+void MainWindow::OnDestroy() {
+    engineHook_.UnhookEngineWindow();
+    engineLink_.CloseEngineLink();
+    PostQuitMessage(0);
 }
 
 void MainWindow::CreateControls() {
@@ -248,7 +273,10 @@ LRESULT CALLBACK MainWindow::ComboEditProc(HWND hwnd, UINT message, WPARAM wPara
 void MainWindow::OnComboKeyDown(platform::WordList list, int keyCode) { words_.OnKeyDown(list, keyCode); }
 
 void MainWindow::OnSize(UINT state, int width, int height) {
-    if (state == SIZE_MINIMIZED) return;
+    if (state == SIZE_MINIMIZED) {
+        DockEngineWindow();
+        return;
+    }
     RECT outer{};
     GetWindowRect(hwnd_, &outer);
     const int minWidth = twips_.ToPxX(design::kMinOuterWidth);
@@ -268,6 +296,23 @@ void MainWindow::OnSize(UINT state, int width, int height) {
     Place(command2_, command2);
     RECT rule{0, 0, width, twips_.ToPxY(design::kRuleShadowOffset) + 1};
     InvalidateRect(hwnd_, &rule, TRUE);
+    DockEngineWindow();
+}
+
+// The engine window sits under the main window while that has its normal
+// size, and is hidden when the main window is maximised or minimised.
+void MainWindow::DockEngineWindow() {
+    if (IsIconic(hwnd_) || IsZoomed(hwnd_)) {
+        engineWindow_.HideForResize();
+        return;
+    }
+    RECT outer{};
+    GetWindowRect(hwnd_, &outer);
+    engineWindow_.DockUnder(outer.left, outer.bottom, outer.right - outer.left);
+}
+
+void MainWindow::HideEngineWindowFirst() {
+    if (!engineWindow_.Hidden()) engineWindow_.mnuEngineAus_Click();
 }
 
 void MainWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
@@ -333,7 +378,14 @@ void MainWindow::OnCommand(int id, int code) {
                       MF_BYCOMMAND | (settings_.autoSave ? MF_CHECKED : MF_UNCHECKED));
         break;
     case IDM_RAMTEST:
+        HideEngineWindowFirst();
         memory_.Show(false);
+        break;
+    case IDM_NOTCH1:
+        notch_.munNotch1_Click();
+        break;
+    case IDM_ENGINEAUS:
+        engineWindow_.mnuEngineAus_Click();
         break;
     default:
         break;

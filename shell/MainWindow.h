@@ -13,8 +13,13 @@
 #include "config/MemoryDisplay.h"
 #include "config/WordLists.h"
 #include "config/WordThemes.h"
-#include "platform/EngineHook.h"
+#include "engine/EngineWindowControl.h"
+#include "engine/NotchDialog.h"
+#include "platform/win32/EngineFeedback.h"
+#include "platform/win32/EngineLink.h"
+#include "platform/win32/EngineWindowHook.h"
 #include "platform/win32/GdiHandles.h"
+#include "platform/win32/InputDialog.h"
 #include "platform/win32/Label.h"
 #include "platform/win32/RxWindow.h"
 #include "platform/win32/StatusBar.h"
@@ -27,14 +32,6 @@
 #include "shell/WindowControls.h"
 
 namespace zorbel::shell {
-
-// Reception runs without an engine window procedure until the engine link
-// provides one; the record button still switches the capture states.
-class DetachedEngineHook : public platform::EngineHook {
-public:
-    void HookEngineWindow() override {}
-    void UnhookEngineWindow() override {}
-};
 
 class MainWindow {
 public:
@@ -61,6 +58,10 @@ private:
     void OnInitMenuPopup(HMENU popup);
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
     void OnPaint();
+    void OnDestroy();
+    void OpenEngineLink();
+    void DockEngineWindow();
+    void HideEngineWindowFirst();
 
     void CreateControls();
     void CreateToolbars();
@@ -103,7 +104,14 @@ private:
     win32::SystemMemoryStatus memoryStatus_;
     win32::RegistrySettingsStore settingsStore_;
     WindowControls controls_;
-    DetachedEngineHook engineHook_;
+
+    win32::EngineLink engineLink_;
+    win32::EngineWindowHook engineHook_;
+    win32::InputDialog inputDialog_;
+    win32::SystemBeeper beeper_;
+    win32::MenuEntryCheck engineAusCheck_;
+    engine::NotchDialog notch_;
+    engine::EngineWindowControl engineWindow_;
 
     CaptureFlags flags_;
     CaptureSettings settings_;

@@ -5,6 +5,9 @@
 #define IDI_ZORBEL            1
 #define IDR_MAINMENU          100
 #define IDR_ACCELERATORS      101
+#define IDD_INPUTBOX          200
+#define IDC_INPUTBOX_PROMPT   201
+#define IDC_INPUTBOX_EDIT     202
 
 // Controls of frmVQ
 #define IDC_TOOLBAR1          1001

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Builds zorbel.exe and starts it under Wine for a person to look at, inside a
-# Wine desktop window of 1024x768 (so windows get frames). Uses $DISPLAY, or
+# Builds zorbel.exe and starts it under Wine for a person to look at, with the
+# stand-in engine playing MMTTY, inside a Wine desktop window of 1024x768 (so
+# windows get frames). Uses $DISPLAY, or
 # a private Xvfb when there is none. Runs in build/demo with its own Wine
 # prefix, so it never meets the test runs' programs.
 set -eu
@@ -9,7 +10,7 @@ cd "$root"
 
 sh tools/setup-debian.sh
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
-cmake --build build/win --target zorbel -j "$(nproc)"
+cmake --build build/win --target zorbel mmtty_standin -j "$(nproc)"
 
 export ZORBEL_WINEPREFIX="${ZORBEL_DEMO_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/zorbel/demo-wineprefix}"
 . tests/wine/session/wine-env.sh
@@ -17,6 +18,10 @@ export ZORBEL_WINEPREFIX="${ZORBEL_DEMO_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cac
 demo="$root/build/demo"
 mkdir -p "$demo"
 cp build/win/shell/zorbel.exe "$demo/"
+# The stand-in plays MMTTY: ZORBEL starts mmtty.bat from its working folder,
+# and the stand-in sends a sea-weather broadcast at the real rate, over and over.
+cp build/win/tools/stand-in-engine/mmtty_standin.exe tools/samples/seewetter.txt "$demo/"
+printf '@"%%~dp0mmtty_standin.exe" %%* --feed "%%~dp0seewetter.txt" --repeat\r\n' >"$demo/mmtty.bat"
 
 xvfb_pid=""
 end_demo() {

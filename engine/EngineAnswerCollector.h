@@ -1,0 +1,31 @@
+#pragma once
+// Collects the three answers to the engine's value query. Repeats overwrite
+// the values but count only once; any other code is not an answer.
+
+#include <cstdint>
+
+#include "engine/EngineValues.h"
+
+namespace zorbel::engine {
+
+class EngineAnswerCollector {
+public:
+    explicit EngineAnswerCollector(EngineValues& values) : values_(values) {}
+
+    // True when the code was one of the three answers.
+    bool Take(std::int32_t code, std::int32_t value);
+
+    int Answered() const { return answered_; }
+    bool Complete() const { return answered_ == 3; }
+
+private:
+    void Count(bool& arrived);
+
+    EngineValues& values_;
+    bool valueAArrived_ = false;
+    bool valueBArrived_ = false;
+    bool notchArrived_ = false;
+    int answered_ = 0;
+};
+
+}  // namespace zorbel::engine

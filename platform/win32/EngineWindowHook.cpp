@@ -1,0 +1,44 @@
+#include "platform/win32/EngineWindowHook.h"
+
+#include <commctrl.h>
+
+#include "config/ProgramValues.h"
+
+namespace zorbel::win32 {
+namespace {
+constexpr UINT_PTR kEngineSubclassId = 0x4D4D;  // "MM"
+}  // namespace
+
+EngineWindowHook::~EngineWindowHook() { UnhookEngineWindow(); }
+
+void EngineWindowHook::HookEngineWindow() {
+    hookedWindow_ = link_.MainWindow();
+    SetWindowSubclass(hookedWindow_, &EngineWindowHook::EngineWindowProc, kEngineSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
+}
+
+void EngineWindowHook::UnhookEngineWindow() {
+    if (!hookedWindow_) return;
+    RemoveWindowSubclass(hookedWindow_, &EngineWindowHook::EngineWindowProc, kEngineSubclassId);
+    hookedWindow_ = nullptr;
+}
+
+LRESULT CALLBACK EngineWindowHook::EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                                    UINT_PTR, DWORD_PTR self) {
+    auto* hook = reinterpret_cast<EngineWindowHook*>(self);
+    // Only the engine's own message carries characters; a foreign message
+    // that happens to have the same wParam goes its usual way.
+    if (!hook->link_.IsEngineCharacter(message, wParam)) return DefSubclassProc(window, message, wParam, lParam);
+    hook->OnEngineCharacter(lParam);
+    return 0;
+}
+
+void EngineWindowHook::OnEngineCharacter(LPARAM code) {
+    if (receiveCharacter_(static_cast<std::int32_t>(code))) return;
+    // Stopping reception removes this procedure; the subclass machinery allows that from inside it.
+    stopReception_();
+    dialogs_.ShowMessage(platform::MessageIcon::Exclamation, values::kCharacterErrorPrompt,
+                         values::kCharacterErrorTitle);
+}
+
+}  // namespace zorbel::win32
