@@ -9,6 +9,7 @@ namespace bench {
 namespace {
 
 constexpr int kMessageTextId = 0xFFFF;
+constexpr milliseconds kClosingBound{5000};
 
 }  // namespace
 
@@ -55,6 +56,8 @@ void AnswerMessageBox(const MessageBoxContent& box, const std::wstring& buttonCa
     if (button.caption == buttonCaption) {
       PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(button.id, BN_CLICKED),
                    reinterpret_cast<LPARAM>(GetDlgItem(box.window, button.id)));
+      if (!PollUntil([&] { return !IsWindowVisible(box.window); }, kClosingBound))
+        throw std::runtime_error("the message box stayed after its answer");
       return;
     }
   }

@@ -27,8 +27,9 @@ std::vector<HWND> VisibleDialogsOf(DWORD processId);
 MessageBoxContent ReadMessageBox(HWND dialog);
 std::optional<MessageBoxContent> WaitForMessageBox(DWORD processId, std::chrono::milliseconds bound);
 
-// Presses the button with that caption (say L"&Ja" or L"OK"); throws when the
-// box has no such button.
+// Presses the button with that caption (say L"&Ja" or L"OK") and waits up
+// to 5 s until the box has gone, so that the next wait finds the next box;
+// throws when the box has no such button or stays.
 void AnswerMessageBox(const MessageBoxContent& box, const std::wstring& buttonCaption);
 
 // One line per box, for failure messages.
