@@ -15,7 +15,7 @@ std::string ParseBenchConfig(int argc, char** argv) {
   const std::pair<std::string_view, std::wstring*> options[] = {
       {"--zorbel-exe=", &config.zorbelExe},   {"--probe-dll=", &config.probeDll},
       {"--work-root=", &config.workRoot},     {"--ready-file=", &config.readyFile},
-      {"--release-file=", &config.releaseFile},
+      {"--release-file=", &config.releaseFile}, {"--standin-exe=", &config.standInExe},
   };
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];

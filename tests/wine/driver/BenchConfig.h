@@ -1,5 +1,6 @@
 // Where the bench finds what it drives, taken from the command line:
 //   --zorbel-exe=<path>  --probe-dll=<path>  --work-root=<folder>
+// and, for the groups that play the engine, --standin-exe=<path>;
 // and, for the desktop screenshot only,
 //   --ready-file=<path>  --release-file=<path>
 // Paths are Linux paths (as CMake knows them) or Windows paths.
@@ -13,6 +14,7 @@ struct BenchConfig {
   std::wstring zorbelExe;
   std::wstring probeDll;
   std::wstring workRoot;
+  std::wstring standInExe;
   std::wstring readyFile;
   std::wstring releaseFile;
 };

@@ -19,4 +19,10 @@ std::vector<std::byte> RemoteBuffer::Read(std::size_t bytes) const {
   return copy;
 }
 
+void RemoteBuffer::Write(const void* data, std::size_t bytes) {
+  SIZE_T written = 0;
+  if (!WriteProcessMemory(process_, address_, data, bytes, &written) || written != bytes)
+    throw std::runtime_error("WriteProcessMemory failed, error " + std::to_string(GetLastError()));
+}
+
 }  // namespace bench

@@ -18,6 +18,7 @@ class RemoteBuffer {
 
   LPARAM address() const { return reinterpret_cast<LPARAM>(address_); }
   std::vector<std::byte> Read(std::size_t bytes) const;
+  void Write(const void* data, std::size_t bytes);
 
  private:
   HANDLE process_;

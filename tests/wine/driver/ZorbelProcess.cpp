@@ -54,7 +54,7 @@ UniqueHandle KillOnCloseJob() {
 
 }  // namespace
 
-ZorbelProcess::ZorbelProcess(const std::wstring& runName)
+ZorbelProcess::ZorbelProcess(const std::wstring& runName, const FolderSetup& setup)
     : workingFolder_(Config().workRoot + L"\\" + runName), job_(KillOnCloseJob()) {
   // Every run starts as the first one: no settings of earlier runs.
   RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
@@ -63,6 +63,7 @@ ZorbelProcess::ZorbelProcess(const std::wstring& runName)
   // As after an installation: without its weather-report folder zorbel
   // asks at start-up where to create one.
   std::filesystem::create_directories(workingFolder_ + L"\\Wetterberichte");
+  if (setup) setup(workingFolder_);
 
   const std::wstring& exe = Config().zorbelExe;
   std::wstring commandLine = L"\"" + exe + L"\"";

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "../common/UniqueWin32.h"
@@ -13,9 +14,12 @@ namespace bench {
 
 class ZorbelProcess {
  public:
+  // Fills the emptied working folder before zorbel starts (an engine, say).
+  using FolderSetup = std::function<void(const std::wstring& workingFolder)>;
+
   // Starts zorbel.exe in <work root>\<runName> (emptied first) and waits up
   // to 15 s for the main window; throws std::runtime_error otherwise.
-  explicit ZorbelProcess(const std::wstring& runName);
+  explicit ZorbelProcess(const std::wstring& runName, const FolderSetup& setup = {});
   ~ZorbelProcess();
   ZorbelProcess(const ZorbelProcess&) = delete;
   ZorbelProcess& operator=(const ZorbelProcess&) = delete;

@@ -11,10 +11,12 @@ std::unique_ptr<bench::ZorbelProcess> ZorbelSuite::zorbel_;
 std::unique_ptr<bench::Probe> ZorbelSuite::probe_;
 std::string ZorbelSuite::startError_;
 
-void ZorbelSuite::SetUpTestSuite() {
+void ZorbelSuite::SetUpTestSuite() { StartZorbel({}); }
+
+void ZorbelSuite::StartZorbel(const bench::ZorbelProcess::FolderSetup& setup) {
   const std::string group = ::testing::UnitTest::GetInstance()->current_test_suite()->name();
   try {
-    zorbel_ = std::make_unique<bench::ZorbelProcess>(bench::Utf8ToWide(group));
+    zorbel_ = std::make_unique<bench::ZorbelProcess>(bench::Utf8ToWide(group), setup);
     startError_.clear();
   } catch (const std::exception& error) {
     startError_ = error.what();

@@ -15,6 +15,9 @@
 class ZorbelSuite : public ::testing::Test {
  protected:
   static void SetUpTestSuite();
+  // For groups that prepare zorbel's working folder: call from their own
+  // SetUpTestSuite instead of the one above.
+  static void StartZorbel(const bench::ZorbelProcess::FolderSetup& setup);
   static void TearDownTestSuite();
   void SetUp() override;
 
