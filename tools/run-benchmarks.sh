@@ -16,3 +16,9 @@ trap 'sh tests/wine/session/stop-session.sh "$session"' EXIT
 
 echo "== Rx window: 70-character lines appended up to 20 MB"
 sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_rx_append.exe 20
+
+echo "== Soak: zorbel.exe receiving 1 MB from the stand-in engine, main window visible"
+bench="$root/build/win"
+sh tests/wine/session/run-in-session.sh "$session" wine "$bench/tools/soak/soak_reception.exe" \
+  --zorbel-exe="$bench/shell/zorbel.exe" --probe-dll="$bench/tests/wine/probe/zorbel_probe.dll" \
+  --standin-exe="$bench/tools/stand-in-engine/mmtty_standin.exe" --work-root="$session/work"
