@@ -21,7 +21,11 @@ using bench::WideToUtf8;
 
 constexpr bench::milliseconds kFeedBound{30000};
 
-std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
+std::string TwoDigits(int value) {
+  std::string digits = std::to_string(value);
+  if (digits.size() < 2) digits.insert(digits.begin(), '0');
+  return digits;
+}
 
 std::string LocaleText(LCTYPE type) {
   wchar_t text[32] = {};
