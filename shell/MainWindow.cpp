@@ -224,10 +224,12 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::CreateToolbars() {
-    toolbar1_.CreateWithStandardImages(hwnd_, IDC_TOOLBAR1, kFileButtons);
+    // Toolbar images are 16 pixels at 96 pixels per inch and grow with the screen.
+    const int imageSize = MulDiv(16, twips_.DpiY(), 96);
+    constexpr int kLargeStandardImage = 20;
+    toolbar1_.CreateWithStandardImages(hwnd_, IDC_TOOLBAR1, imageSize >= kLargeStandardImage, kFileButtons);
     Place(toolbar1_.Hwnd(), ToPixels(twips_, design::kToolbar1));
 
-    const int imageSize = MulDiv(16, twips_.DpiY(), 96);
     formatImages_ = win32::MakeLetterImages(kFormatLetters, imageSize);
     toolbar2_.CreateWithImages(hwnd_, IDC_TOOLBAR2, formatImages_.get(), kFormatButtons);
     Place(toolbar2_.Hwnd(), ToPixels(twips_, design::kToolbar2));

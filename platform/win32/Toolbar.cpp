@@ -13,9 +13,10 @@ void Toolbar::CreateWindowOnly(HWND parent, int id) {
     SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 }
 
-void Toolbar::CreateWithStandardImages(HWND parent, int id, std::span<const ToolbarButton> buttons) {
+void Toolbar::CreateWithStandardImages(HWND parent, int id, bool large, std::span<const ToolbarButton> buttons) {
     CreateWindowOnly(parent, id);
-    SendMessageW(hwnd_, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+    SendMessageW(hwnd_, TB_LOADIMAGES, large ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR,
+                 reinterpret_cast<LPARAM>(HINST_COMMCTRL));
     AddButtons(buttons);
 }
 

@@ -16,8 +16,9 @@ struct ToolbarButton {
 
 class Toolbar {
 public:
-    // Images from the system's standard small bitmaps (open, save, print, ...).
-    void CreateWithStandardImages(HWND parent, int id, std::span<const ToolbarButton> buttons);
+    // Images from the system's standard bitmaps (open, save, print, ...),
+    // the large set for screens with more than the usual pixels per inch.
+    void CreateWithStandardImages(HWND parent, int id, bool large, std::span<const ToolbarButton> buttons);
     // Images from an image list that the caller keeps alive.
     void CreateWithImages(HWND parent, int id, HIMAGELIST images, std::span<const ToolbarButton> buttons);
 
