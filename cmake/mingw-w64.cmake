@@ -1,4 +1,6 @@
-# Cross build of zorbel.exe with mingw-w64 on Linux.
+# Cross build of zorbel.exe with mingw-w64 on Linux. Only what tells CMake
+# about the cross toolchain lives here; how the project links (statically, on
+# every MinGW build) is the project's own business in the root CMakeLists.txt.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc)
@@ -8,6 +10,3 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# One self-contained exe: no libstdc++/libgcc/winpthread DLLs to ship beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
