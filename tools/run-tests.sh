@@ -1,7 +1,8 @@
 #!/bin/sh
-# Builds and tests everything: the native build with its unit tests, then the
-# Windows build with its tests under Wine. Exits non-zero if any build or
-# test fails; prints each CTest summary.
+# Builds and tests everything: the native build with its unit tests, the
+# Windows build with its tests under Wine, then zorbel.exe configured as on a
+# Windows host and checked to need no DLLs beyond Windows' own. Exits non-zero
+# if any build or test fails; prints each CTest summary.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -37,6 +38,19 @@ echo "== Windows build"
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 cmake --build build/win -j "$jobs"
 run_ctest "Wine tests" --test-dir build/win -L wine
+
+echo "== Windows host build: no GoogleTest sources, so no Wine tests; zorbel.exe alone"
+cmake -S . -B build/win-host -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+  -DGOOGLETEST_SOURCE_DIR="$root/build/win-host/no-googletest"
+cmake --build build/win-host --target zorbel -j "$jobs"
+if sh tools/check-system-imports.sh build/win-host/shell/zorbel.exe; then
+  result="passed"
+else
+  result="FAILED"
+  status=1
+fi
+summary="$summary
+zorbel.exe imports only system DLLs: $result"
 
 echo "== summary$summary"
 exit $status
