@@ -9,7 +9,8 @@
 #include <string_view>
 
 #include "config/Version.h"
-#include "platform/ThemeControls.h"
+#include "engine/EngineTexts.h"
+#include "platform/MenuChecks.h"
 
 namespace zorbel::values {
 
@@ -35,53 +36,17 @@ inline constexpr std::string_view kRecordCaptionAtStart = "&Text mitlesen";
 inline constexpr std::string_view kRecordCaptionRunning = "&Stop";
 inline constexpr std::string_view kRecordCaptionEnded = "&mitschreiben";
 
-// Status panel 1
-inline constexpr std::string_view kStatusReady = "Status: Bereit";
+// Status panel 1; "ready" is the same text the engine link shows once linked
+inline constexpr std::string_view kStatusReady = engine::kStatusReady;
 inline constexpr std::string_view kStatusWriting = "Status: mitschreiben";
 inline constexpr std::string_view kStatusWaiting = "Status: warten";
 inline constexpr std::string_view kStatusSaving = "Status: mitspeichern";
 inline constexpr std::string_view kStatusSaveFailed = "Status: Speichern fehlgeschlagen";
 
-// The engine link: registered message and shared block name, engine window
-// and program, and the shared block's two name fields
-inline constexpr std::string_view kEngineLinkName = "MMTTY";
-inline constexpr std::string_view kEngineWindowTitle = "MMTTY Engine";
-inline constexpr std::string_view kSharedBlockNoName = "NONE";
-inline constexpr std::string_view kEngineBaseName = "mmtty";
-inline constexpr std::string_view kEngineDevelopmentMark = "VB6";
-inline constexpr std::string_view kEngineDevelopmentBase = "c:\\VB6\\Projekte\\Hinnok\\RTTY\\VQ_RTTY\\mmtty";
-inline constexpr std::string_view kEngineOptions = " -r -h";
-inline constexpr int kEngineWindowWaitMs = 10000;  // for the started engine's window
-inline constexpr int kEngineAnswerWaitMs = 10000;  // for the answers to the value query
-
-// Engine link status and failures
-inline constexpr std::string_view kStatusEngineMissing = "Status: MMTTY nicht gefunden!";
-inline constexpr std::string_view kStatusNoEngineConnection = "Status: Keine Verbindung zum MMTTY-Engine";
-inline constexpr std::string_view kFatalErrorTitle = "Katastrophaler Fehler";
-inline constexpr std::string_view kMappingFailedPrompt = "CreateFileMapping API falied";
-inline constexpr std::string_view kViewFailedPrompt = "MapViewOfFile API failed";
-inline constexpr std::string_view kNoEngineConnectionPrompt =
-    "Es konnte keine Verbindung zum MMTTY-Engine hergestellt werden!";
-inline constexpr std::string_view kNoEngineConnectionTitle = "Fehler";
-
 // A character code the receive path refuses: the runtime's "invalid
 // argument" (error 5) with the title " Fehler: " & Str(5)
 inline constexpr std::string_view kCharacterErrorPrompt = "Ungültiger Prozeduraufruf oder ungültiges Argument";
 inline constexpr std::string_view kCharacterErrorTitle = " Fehler:  5";
-
-// Notch filter dialog; the last two prompt lines are followed by Str(notch) & " Hz"
-inline constexpr std::array<std::string_view, 5> kNotchPromptLines{
-    "Bitte die Notch-Frequenz eingeben (in Hz).", "", "Orientieren Sie sich dabei an der",
-    "Markfrequenz (linke 'Zacke').", ""};
-inline constexpr std::string_view kNotchPromptNotch1 = "Stand: Notch 1 ";
-inline constexpr std::string_view kNotchPromptNotch2 = "           Notch 2 ";
-inline constexpr std::string_view kNotchPromptUnit = " Hz";
-inline constexpr std::string_view kNotchTitlePrefix = " Notch ";
-inline constexpr std::string_view kNotchTitleSuffix = " - Frequenz Eingabe";
-inline constexpr int kNotchLowest = 0;  // an entry must fit the 16-bit signed half of the pair
-inline constexpr int kNotchHighest = 32767;
-inline constexpr std::string_view kNotchRangePrompt = "Bitte eine Frequenz zwischen 0 und 32767 Hz eingeben.";
-inline constexpr std::string_view kNotchRangeTitle = "Notchfilter";
 
 // The question before reception start and the Rx format it resets to
 inline constexpr std::string_view kClearRxPrompt = "Soll der sich im Rx-Fenster befindliche Text gelöscht werden ?";
@@ -150,7 +115,7 @@ inline constexpr std::string_view kStartUpDefaultStartList = "FQEN,WODL,FEBQ,NOX
 
 struct ThemePreset {
     std::string_view theme;
-    platform::ThemeMenu menu;
+    platform::MenuEntry menu;
     std::string_view category;
     std::string_view titleSuffix;
     std::string_view menuStartList;  // "alles" leaves the lists as they are
@@ -163,23 +128,23 @@ inline constexpr std::string_view kAllgemeinStartList =
     "FQEN,FQMM,WODL,SXMM,FQNT,FQEW,FEMM,SXEN,NOXX,FEBQ,FEEN,WWXX,NODL,WOEN,WOBQ,";
 
 inline constexpr std::array<ThemePreset, 7> kThemePresets{{
-    {kThemeOstsee, platform::ThemeMenu::WetterOstsee, kCategoryWetter, kTitleSuffixWeather,
+    {kThemeOstsee, platform::MenuEntry::WetterOstsee, kCategoryWetter, kTitleSuffixWeather,
      "FQEN,WODL,SXEN,NOXX,FEBQ,WWXX,NODL,WOEN,WOBQ,", "FQEN,WODL,SXEN,NOXX,FEBQ,WWXX,NODL,WOEN,WOBQ,",
      "FQEN,WODL,SXEN,NODL,NOXX,FEBQ,WWXX,WOEN,WOBQ,", kWeatherStopList},
-    {kThemeNordsee, platform::ThemeMenu::WetterNordsee, kCategoryWetter, kTitleSuffixWeather,
+    {kThemeNordsee, platform::MenuEntry::WetterNordsee, kCategoryWetter, kTitleSuffixWeather,
      "FQEN,WODL,FQEW,SXEN,NOXX,FEEN,WWXX,WOEN,NODL,", "FQEN,WODL,FQEW,SXEN,NOXX,FEEN,WOEN,NODL,WWXX,",
      "FQEN,WODL,FQEW,SXEN,NOXX,FEEN,WWXX,WOEN,NODL,", kWeatherStopList},
-    {kThemeAtlantik, platform::ThemeMenu::WetterAtlantik, kCategoryWetter, kTitleSuffixWeather,
+    {kThemeAtlantik, platform::MenuEntry::WetterAtlantik, kCategoryWetter, kTitleSuffixWeather,
      "FQNT,FQEW,SSVX,NODL,NOXX,WWXX,", "FQNT,FQEW,NOXX,WWXX,NODL,", "FQNT,FQEW,NOXX,WWXX,NODL,",
      kWeatherStopList},
-    {kThemeMittelmeer, platform::ThemeMenu::WetterMittelmeer, kCategoryWetter, kTitleSuffixWeather,
+    {kThemeMittelmeer, platform::MenuEntry::WetterMittelmeer, kCategoryWetter, kTitleSuffixWeather,
      "FEMM,FQMM,SXMM,NODL,NOXX,WWXX,", "FQMM,SXMM,FEMM,NODL,NOXX,WWXX,NODL,", "FQMM,SXMM,FEMM,NOXX,WWXX,NODL,",
      kWeatherStopList},
-    {kThemeAllgemein, platform::ThemeMenu::WetterAlle, kCategoryWetter, kTitleSuffixWeather, kAllgemeinStartList,
+    {kThemeAllgemein, platform::MenuEntry::WetterAlle, kCategoryWetter, kTitleSuffixWeather, kAllgemeinStartList,
      kAllgemeinStartList, kAllgemeinStartList, kWeatherStopList},
-    {kThemeAFu, platform::ThemeMenu::AFu, kCategoryAFu, kTitleSuffixMailbox, "CQ,Call..,", "CQ,Call..,",
+    {kThemeAFu, platform::MenuEntry::AFu, kCategoryAFu, kTitleSuffixMailbox, "CQ,Call..,", "CQ,Call..,",
      "CQ,Call..,", "73,"},
-    {kThemeAlles, platform::ThemeMenu::Alles, kCategoryAlles, kTitleSuffixGeneral, "", kStartUpDefaultStartList, "",
+    {kThemeAlles, platform::MenuEntry::Alles, kCategoryAlles, kTitleSuffixGeneral, "", kStartUpDefaultStartList, "",
      kWeatherStopList},
 }};
 

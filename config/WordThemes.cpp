@@ -6,7 +6,7 @@
 
 namespace zorbel {
 
-using platform::ThemeMenu;
+using platform::MenuEntry;
 
 namespace {
 
@@ -30,8 +30,8 @@ bool StoredBoolean(const std::optional<std::string>& text, bool fallback) {
 }
 
 // Unchecking on the way to general reception stops at the first marked entry, in this order.
-constexpr std::array kUncheckOrder{ThemeMenu::WetterNordsee, ThemeMenu::WetterOstsee, ThemeMenu::WetterMittelmeer,
-                                   ThemeMenu::AFu,           ThemeMenu::WetterAtlantik, ThemeMenu::WetterAlle};
+constexpr std::array kUncheckOrder{MenuEntry::WetterNordsee, MenuEntry::WetterOstsee,   MenuEntry::WetterMittelmeer,
+                                   MenuEntry::AFu,           MenuEntry::WetterAtlantik, MenuEntry::WetterAlle};
 
 }  // namespace
 
@@ -41,13 +41,13 @@ const values::ThemePreset* FindThemePreset(std::string_view theme) {
     return it == values::kThemePresets.end() ? nullptr : &*it;
 }
 
-WordThemes::WordThemes(platform::ThemeControls& controls, WordLists& lists, const platform::SettingsStore& store,
-                       CaptureSettings& settings)
-    : controls_(controls), lists_(lists), store_(store), settings_(settings) {}
+WordThemes::WordThemes(platform::ThemeControls& controls, platform::MenuChecks& checks, WordLists& lists,
+                       const platform::SettingsStore& store, CaptureSettings& settings)
+    : controls_(controls), checks_(checks), lists_(lists), store_(store), settings_(settings) {}
 
-void WordThemes::SetChecked(ThemeMenu entry, bool checked) {
+void WordThemes::SetChecked(MenuEntry entry, bool checked) {
     checked_[Index(entry)] = checked;
-    controls_.SetMenuChecked(entry, checked);
+    checks_.SetChecked(entry, checked);
 }
 
 void WordThemes::SetTitleSuffix(std::string_view suffix) {
@@ -86,7 +86,7 @@ void WordThemes::ChooseListTheme(std::string_view theme, std::string_view catego
 void WordThemes::LoadAtStartUp() {
     settings_.noStartWort = StoredBoolean(store_.GetText(values::kKeyNoStartWort), false);
     settings_.noStopWort = StoredBoolean(store_.GetText(values::kKeyNoStopWort), false);
-    SetChecked(ThemeMenu::Alles, settings_.noStartWort);
+    SetChecked(MenuEntry::Alles, settings_.noStartWort);
     lists_.SetEnabled(!settings_.noStartWort);
 
     theme_ = StoredOr(values::kKeyTheme, values::kDefaultTheme);
@@ -102,47 +102,47 @@ void WordThemes::LoadAtStartUp() {
 
 void WordThemes::mnuAlles_Click() {
     const auto& afu = PresetOf(values::kThemeAFu);
-    if (IsChecked(ThemeMenu::Alles)) {
+    if (IsChecked(MenuEntry::Alles)) {
         // General reception off: the amateur-radio lists, but the category stays "alles".
         SetTitleSuffix(afu.titleSuffix);
-        SetChecked(ThemeMenu::Alles, false);
+        SetChecked(MenuEntry::Alles, false);
         ChooseListTheme(afu.theme, values::kCategoryAlles, afu.menuStartList, afu.stopList);
         return;
     }
     SetTitleSuffix(values::kTitleSuffixGeneral);
-    SetChecked(ThemeMenu::Alles, true);
+    SetChecked(MenuEntry::Alles, true);
     settings_.noStartWort = true;
     settings_.noStopWort = true;
     lists_.SetEnabled(false);
     SetTheme(values::kThemeAlles);
     settings_.category = values::kCategoryAlles;
     const auto marked = std::find_if(kUncheckOrder.begin(), kUncheckOrder.end(),
-                                     [this](ThemeMenu entry) { return IsChecked(entry); });
+                                     [this](MenuEntry entry) { return IsChecked(entry); });
     if (marked != kUncheckOrder.end()) SetChecked(*marked, false);
 }
 
 void WordThemes::mnuAFu_Click() {
-    if (IsChecked(ThemeMenu::AFu)) {
+    if (IsChecked(MenuEntry::AFu)) {
         mnuAlles_Click();
-        SetChecked(ThemeMenu::AFu, false);
+        SetChecked(MenuEntry::AFu, false);
         return;
     }
     mnuAlles_Click();
     const auto& afu = PresetOf(values::kThemeAFu);
     SetTitleSuffix(afu.titleSuffix);
-    SetChecked(ThemeMenu::Alles, false);
-    SetChecked(ThemeMenu::AFu, true);
+    SetChecked(MenuEntry::Alles, false);
+    SetChecked(MenuEntry::AFu, true);
     ChooseListTheme(afu.theme, afu.category, afu.menuStartList, afu.stopList);
 }
 
-void WordThemes::SeaArea_Click(ThemeMenu entry, std::string_view theme, std::string_view menuStartList) {
+void WordThemes::SeaArea_Click(MenuEntry entry, std::string_view theme, std::string_view menuStartList) {
     if (IsChecked(entry)) {
         mnuAlles_Click();
         SetChecked(entry, false);
         return;
     }
     mnuAlles_Click();
-    SetChecked(ThemeMenu::Alles, false);
+    SetChecked(MenuEntry::Alles, false);
     SetChecked(entry, true);
     SetTitleSuffix(values::kTitleSuffixWeather);
     ChooseListTheme(theme, values::kCategoryWetter, menuStartList, values::kWeatherStopList);

@@ -1,7 +1,7 @@
 #pragma once
 // The word themes (presets) chosen from the menu "&Startwort/Stopwort": each
 // one sets the word lists, the capture category, the two capture flags, the
-// window title, the theme label and the menu check marks.
+// window title, the theme label and the check marks of the theme entries.
 
 #include <array>
 #include <string>
@@ -10,6 +10,7 @@
 #include "config/CaptureSettings.h"
 #include "config/ProgramValues.h"
 #include "config/WordLists.h"
+#include "platform/MenuChecks.h"
 #include "platform/SettingsStore.h"
 #include "platform/ThemeControls.h"
 
@@ -17,8 +18,8 @@ namespace zorbel {
 
 class WordThemes {
 public:
-    WordThemes(platform::ThemeControls& controls, WordLists& lists, const platform::SettingsStore& store,
-               CaptureSettings& settings);
+    WordThemes(platform::ThemeControls& controls, platform::MenuChecks& checks, WordLists& lists,
+               const platform::SettingsStore& store, CaptureSettings& settings);
 
     // At start-up: the two flags, the stored theme with its check mark,
     // category and title, and its stored lists (or its start-up defaults).
@@ -27,17 +28,17 @@ public:
     void mnuAlles_Click();
     void mnuAFu_Click();
     // The five sea areas, each with its menu entry, theme name and menu start list.
-    void SeaArea_Click(platform::ThemeMenu entry, std::string_view theme, std::string_view menuStartList);
+    void SeaArea_Click(platform::MenuEntry entry, std::string_view theme, std::string_view menuStartList);
     void mnuWetter_Click();
     // "Standard &Wörter": the reset lists of the current theme.
     void mnuGrundeinstWoerter_Click();
 
     const std::string& Theme() const { return theme_; }
-    bool IsChecked(platform::ThemeMenu entry) const { return checked_[Index(entry)]; }
+    bool IsChecked(platform::MenuEntry entry) const { return checked_[Index(entry)]; }
 
 private:
-    static std::size_t Index(platform::ThemeMenu entry) { return static_cast<std::size_t>(entry); }
-    void SetChecked(platform::ThemeMenu entry, bool checked);
+    static std::size_t Index(platform::MenuEntry entry) { return static_cast<std::size_t>(entry); }
+    void SetChecked(platform::MenuEntry entry, bool checked);
     void SetTitleSuffix(std::string_view suffix);
     void SetTheme(std::string_view theme);
     void ChooseListTheme(std::string_view theme, std::string_view category, std::string_view startDefault,
@@ -46,10 +47,13 @@ private:
     std::string StoredOr(std::string_view key, std::string_view fallback) const;
 
     platform::ThemeControls& controls_;
+    platform::MenuChecks& checks_;
     WordLists& lists_;
     const platform::SettingsStore& store_;
     CaptureSettings& settings_;
     std::string theme_;
+    // Indexed by entry: the theme entries lead the enum.
+    static_assert(static_cast<std::size_t>(platform::MenuEntry::Alles) + 1 == values::kThemePresets.size());
     std::array<bool, values::kThemePresets.size()> checked_{};
 };
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "config/ProgramValues.h"
+#include "engine/EngineNames.h"
 
 namespace zorbel::engine {
 
@@ -11,8 +11,8 @@ std::string EngineBasePath(std::string_view currentDirectory) {
     std::string upper(currentDirectory);
     std::transform(upper.begin(), upper.end(), upper.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    const bool inDevelopmentTree = upper.find(values::kEngineDevelopmentMark) != std::string::npos;
-    return std::string(inDevelopmentTree ? values::kEngineDevelopmentBase : values::kEngineBaseName);
+    const bool inDevelopmentTree = upper.find(kEngineDevelopmentMark) != std::string::npos;
+    return std::string(inDevelopmentTree ? kEngineDevelopmentBase : kEngineBaseName);
 }
 
 std::string EngineCommandLine(std::string_view basePath, std::uint64_t mainWindowHandle) {
@@ -22,7 +22,7 @@ std::string EngineCommandLine(std::string_view basePath, std::uint64_t mainWindo
         hex.insert(hex.begin(), kHexDigits[mainWindowHandle % 16]);
         mainWindowHandle /= 16;
     } while (mainWindowHandle != 0);
-    return std::string(basePath) + std::string(values::kEngineOptions) + hex;
+    return std::string(basePath) + std::string(kEngineOptions) + hex;
 }
 
 }  // namespace zorbel::engine

@@ -1,6 +1,6 @@
 #include "engine/EngineWindowControl.h"
 
-#include "config/ProgramValues.h"
+#include "engine/EngineTexts.h"
 
 namespace zorbel::engine {
 
@@ -12,8 +12,8 @@ constexpr std::int32_t kShow = 1;
 void EngineWindowControl::mnuEngineAus_Click() {
     SetHidden(!hidden_);
     if (!channel_.PostEngineCommand(EngineCommand::Visibility, hidden_ ? kHide : kShow)) {
-        dialogs_.ShowMessage(platform::MessageIcon::Exclamation, values::kNoEngineConnectionPrompt,
-                             values::kNoEngineConnectionTitle);
+        dialogs_.ShowMessage(platform::MessageIcon::Exclamation, kNoEngineConnectionPrompt,
+                             kNoEngineConnectionTitle);
     }
 }
 
@@ -29,7 +29,7 @@ void EngineWindowControl::DockUnder(std::int32_t left, std::int32_t bottom, std:
 
 void EngineWindowControl::SetHidden(bool hidden) {
     hidden_ = hidden;
-    engineAusCheck_.SetChecked(hidden);
+    checks_.SetChecked(platform::MenuEntry::EngineAus, hidden);
 }
 
 }  // namespace zorbel::engine

@@ -6,16 +6,16 @@
 
 #include <cstdint>
 
-#include "engine/EngineChannel.h"
-#include "engine/MenuCheck.h"
 #include "platform/Dialogs.h"
+#include "platform/EngineChannel.h"
+#include "platform/MenuChecks.h"
 
 namespace zorbel::engine {
 
 class EngineWindowControl {
 public:
-    EngineWindowControl(EngineChannel& channel, platform::Dialogs& dialogs, MenuCheck& engineAusCheck)
-        : channel_(channel), dialogs_(dialogs), engineAusCheck_(engineAusCheck) {}
+    EngineWindowControl(platform::EngineChannel& channel, platform::Dialogs& dialogs, platform::MenuChecks& checks)
+        : channel_(channel), dialogs_(dialogs), checks_(checks) {}
 
     // The menu entry: toggles the check mark and sends the new state; a
     // failed post is reported and the check mark keeps its new state.
@@ -33,9 +33,9 @@ public:
 private:
     void SetHidden(bool hidden);
 
-    EngineChannel& channel_;
+    platform::EngineChannel& channel_;
     platform::Dialogs& dialogs_;
-    MenuCheck& engineAusCheck_;
+    platform::MenuChecks& checks_;
     bool hidden_ = false;
 };
 

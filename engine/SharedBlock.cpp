@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "config/ProgramValues.h"
+#include "engine/EngineNames.h"
 
 namespace zorbel::engine {
 namespace {
@@ -22,9 +22,9 @@ void WriteValue(SharedBlockImage& image, std::size_t offset, std::uint32_t value
 
 SharedBlockImage MakeSharedBlockImage() {
     SharedBlockImage image{};
-    WriteTextField(image, kTitleFieldOffset, kTitleFieldSize, values::kEngineWindowTitle);
-    WriteTextField(image, kFirstNameFieldOffset, kNameFieldSize, values::kSharedBlockNoName);
-    WriteTextField(image, kSecondNameFieldOffset, kNameFieldSize, values::kSharedBlockNoName);
+    WriteTextField(image, kTitleFieldOffset, kTitleFieldSize, kEngineWindowTitle);
+    WriteTextField(image, kFirstNameFieldOffset, kNameFieldSize, kSharedBlockNoName);
+    WriteTextField(image, kSecondNameFieldOffset, kNameFieldSize, kSharedBlockNoName);
     WriteValue(image, kFlagOneOffset, 1);
     WriteValue(image, kFlagZeroOffset, 0);
     return image;

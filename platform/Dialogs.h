@@ -1,11 +1,14 @@
 #pragma once
-// Modal message boxes with the standard buttons. Texts are UTF-8.
+// Modal boxes with the standard buttons, the one-line text question, and the
+// system's default beep. Texts are UTF-8.
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace zorbel::platform {
 
-enum class MessageIcon { Exclamation, Information };
+enum class MessageIcon { None, Exclamation, Information };
 
 class Dialogs {
 public:
@@ -14,6 +17,10 @@ public:
     virtual bool AskYesNo(std::string_view utf8Prompt, std::string_view utf8Title) = 0;
     // OK button with the given icon.
     virtual void ShowMessage(MessageIcon icon, std::string_view utf8Prompt, std::string_view utf8Title) = 0;
+    // One edit line holding the default text; the entered text, or nothing on Cancel.
+    virtual std::optional<std::string> AskText(std::string_view utf8Prompt, std::string_view utf8Title,
+                                               std::string_view utf8Default) = 0;
+    virtual void Beep() = 0;
 };
 
 }  // namespace zorbel::platform

@@ -1,20 +1,10 @@
 #pragma once
-// What a word theme shows outside the word lists: the window title, the
-// theme label and the check marks of the theme menu entries.
+// What a word theme shows outside the word lists and the menu's check marks:
+// the window title and the theme label.
 
 #include <string_view>
 
 namespace zorbel::platform {
-
-enum class ThemeMenu {
-    WetterOstsee,      // mnuWetterOstsee
-    WetterNordsee,     // mnuWetterNordsee
-    WetterAtlantik,    // mnuWetterAtlantik
-    WetterMittelmeer,  // mnuWetterMittelmeer
-    WetterAlle,        // mnuWetterAlle
-    AFu,               // mnuAFu
-    Alles,             // mnuAlles
-};
 
 class ThemeControls {
 public:
@@ -23,7 +13,6 @@ public:
     virtual void SetWindowTitle(std::string_view utf8Title) = 0;
     // The caption of LabelTema: the theme as stored; 8-bit ANSI.
     virtual void SetThemeLabel(std::string_view ansiTheme) = 0;
-    virtual void SetMenuChecked(ThemeMenu entry, bool checked) = 0;
 };
 
 }  // namespace zorbel::platform

@@ -78,16 +78,15 @@ void EnableEntry(HMENU menu, UINT id, bool enabled) {
 
 MainWindow::MainWindow()
     : twips_(win32::Twips::ForScreen()),
+      dialogs_({IDD_INPUTBOX, IDC_INPUTBOX_PROMPT, IDC_INPUTBOX_EDIT}),
       controls_(rx_, toolbar1_, toolbar2_, labelTema_),
       engineHook_(engineLink_, dialogs_, [this](std::int32_t code) { return capture_.ReceiveCharacter(code); },
                   [this] { capture_.Command2_Click(); }),
-      inputDialog_({IDD_INPUTBOX, IDC_INPUTBOX_PROMPT, IDC_INPUTBOX_EDIT}),
-      engineAusCheck_(IDM_ENGINEAUS),
-      notch_(engineLink_, inputDialog_, dialogs_, beeper_),
-      engineWindow_(engineLink_, dialogs_, engineAusCheck_),
+      notch_(engineLink_, dialogs_),
+      engineWindow_(engineLink_, dialogs_, menuChecks_),
       pipeline_(rx_, statusBar_, label1_, flags_),
       words_(combos_),
-      themes_(controls_, words_, settingsStore_, settings_),
+      themes_(controls_, menuChecks_, words_, settingsStore_, settings_),
       headerDate_(clock_, locale_),
       captureFile_(files_, headerDate_, settings_),
       memory_(memoryStatus_, locale_, statusBar_, dialogs_),
@@ -165,8 +164,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::OnCreate() {
     dialogs_.SetOwner(hwnd_);
-    inputDialog_.SetOwner(hwnd_);
-    engineAusCheck_.Attach(hwnd_);
+    menuChecks_.Attach(hwnd_);
     messageFont_ = win32::MakeMessageFont();
     labelFont_ = win32::MakeFont(L"Arial", 8.25);
     labelTemaFont_ = win32::MakeFont(L"MS Sans Serif", 9.75);
@@ -188,7 +186,7 @@ void MainWindow::OnCreate() {
 void MainWindow::OpenEngineLink() {
     // Without an engine program the window keeps its design caption and the
     // memory display waits for the first capture switch.
-    if (!engineLink_.OpenEngineLink(hwnd_, statusBar_)) return;
+    if (!engine::ShowLinkOutcome(engineLink_.OpenEngineLink(hwnd_), statusBar_, dialogs_)) return;
     SetWindowTextW(hwnd_, kLinkedCaption);
     memory_.Show(true);
 }
@@ -376,15 +374,14 @@ void MainWindow::OnCommand(int id, int code) {
         break;
     case IDM_AUTOMSPEICHERN:
         settings_.autoSave = !settings_.autoSave;
-        CheckMenuItem(GetMenu(hwnd_), IDM_AUTOMSPEICHERN,
-                      MF_BYCOMMAND | (settings_.autoSave ? MF_CHECKED : MF_UNCHECKED));
+        menuChecks_.SetChecked(platform::MenuEntry::AutoSpeichern, settings_.autoSave);
         break;
     case IDM_RAMTEST:
         HideEngineWindowFirst();
         memory_.Show(false);
         break;
     case IDM_NOTCH1:
-        notch_.munNotch1_Click();
+        notch_.mnuNotch1_Click();
         break;
     case IDM_ENGINEAUS:
         engineWindow_.mnuEngineAus_Click();
@@ -395,8 +392,9 @@ void MainWindow::OnCommand(int id, int code) {
 }
 
 void MainWindow::RunThemeEntry(int id) {
+    const auto entry = CheckableEntryOf(id);
     for (const values::ThemePreset& preset : values::kThemePresets) {
-        if (static_cast<int>(ThemeMenuId(preset.menu)) == id) {
+        if (preset.menu == entry) {
             themes_.SeaArea_Click(preset.menu, preset.theme, preset.menuStartList);
             return;
         }

@@ -14,21 +14,25 @@
 #include "config/WordLists.h"
 #include "config/WordThemes.h"
 #include "engine/EngineWindowControl.h"
-#include "engine/NotchDialog.h"
-#include "platform/win32/EngineFeedback.h"
+#include "engine/NotchFilter.h"
+#include "platform/win32/Clock.h"
+#include "platform/win32/Dialogs.h"
 #include "platform/win32/EngineLink.h"
 #include "platform/win32/EngineWindowHook.h"
-#include "platform/win32/GdiHandles.h"
-#include "platform/win32/InputDialog.h"
+#include "platform/win32/Files.h"
+#include "platform/win32/Fonts.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Label.h"
+#include "platform/win32/Locale.h"
+#include "platform/win32/MemoryStatus.h"
 #include "platform/win32/RxWindow.h"
 #include "platform/win32/StatusBar.h"
-#include "platform/win32/SystemClock.h"
-#include "platform/win32/SystemServices.h"
+#include "platform/win32/SettingsStore.h"
 #include "platform/win32/Toolbar.h"
 #include "platform/win32/Tooltips.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/WordCombos.h"
+#include "shell/MenuChecks.h"
 #include "shell/WindowControls.h"
 
 namespace zorbel::shell {
@@ -99,18 +103,16 @@ private:
 
     win32::SystemClock clock_;
     win32::UserLocale locale_;
-    win32::MessageBoxes dialogs_;
+    win32::WindowsDialogs dialogs_;
     win32::WindowsFiles files_;
     win32::SystemMemoryStatus memoryStatus_;
     win32::RegistrySettingsStore settingsStore_;
     WindowControls controls_;
+    MenuCheckMarks menuChecks_;
 
     win32::EngineLink engineLink_;
     win32::EngineWindowHook engineHook_;
-    win32::InputDialog inputDialog_;
-    win32::SystemBeeper beeper_;
-    win32::MenuEntryCheck engineAusCheck_;
-    engine::NotchDialog notch_;
+    engine::NotchFilter notch_;
     engine::EngineWindowControl engineWindow_;
 
     CaptureFlags flags_;

@@ -12,19 +12,6 @@ constexpr UINT kHelpMenuPosition = 4;
 
 }  // namespace
 
-UINT ThemeMenuId(platform::ThemeMenu entry) {
-    switch (entry) {
-    case platform::ThemeMenu::WetterOstsee: return IDM_WETTEROSTSEE;
-    case platform::ThemeMenu::WetterNordsee: return IDM_WETTERNORDSEE;
-    case platform::ThemeMenu::WetterAtlantik: return IDM_WETTERATLANTIK;
-    case platform::ThemeMenu::WetterMittelmeer: return IDM_WETTERMITTELMEER;
-    case platform::ThemeMenu::WetterAlle: return IDM_WETTERALLE;
-    case platform::ThemeMenu::AFu: return IDM_AFU;
-    case platform::ThemeMenu::Alles: return IDM_ALLES;
-    }
-    return 0;
-}
-
 void WindowControls::SetRecordCaption(std::string_view utf8Caption) {
     SetWindowTextW(command2_, win32::Utf8ToWide(utf8Caption).c_str());
 }
@@ -61,9 +48,5 @@ void WindowControls::SetWindowTitle(std::string_view utf8Title) {
 }
 
 void WindowControls::SetThemeLabel(std::string_view ansiTheme) { labelTema_.Show(ansiTheme); }
-
-void WindowControls::SetMenuChecked(platform::ThemeMenu entry, bool checked) {
-    CheckMenuItem(GetMenu(main_), ThemeMenuId(entry), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
 
 }  // namespace zorbel::shell

@@ -33,7 +33,6 @@ public:
 
     void SetWindowTitle(std::string_view utf8Title) override;
     void SetThemeLabel(std::string_view ansiTheme) override;
-    void SetMenuChecked(platform::ThemeMenu entry, bool checked) override;
 
 private:
     win32::RxWindow& rx_;
@@ -43,8 +42,5 @@ private:
     HWND main_ = nullptr;
     HWND command2_ = nullptr;
 };
-
-// The menu entry of a word theme.
-UINT ThemeMenuId(platform::ThemeMenu entry);
 
 }  // namespace zorbel::shell

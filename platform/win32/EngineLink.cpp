@@ -4,19 +4,20 @@
 #include <optional>
 #include <string>
 
-#include "config/ProgramValues.h"
 #include "engine/EngineAnswerCollector.h"
 #include "engine/EngineCommandLine.h"
+#include "engine/EngineNames.h"
 #include "engine/SharedBlock.h"
-#include "platform/win32/Encoding.h"
 
 namespace zorbel::win32 {
 namespace {
 
+constexpr ULONGLONG kEngineWindowWaitMs = 10000;  // for the started engine's window
+constexpr ULONGLONG kEngineAnswerWaitMs = 10000;  // for the answers to the value query
 // How often the wait for the engine window looks again when no message wakes it.
 constexpr DWORD kWindowPollMs = 50;
 
-HWND FindEngineWindow() { return FindWindowA(nullptr, std::string(values::kEngineWindowTitle).c_str()); }
+HWND FindEngineWindow() { return FindWindowA(nullptr, std::string(engine::kEngineWindowTitle).c_str()); }
 
 std::string CurrentDirectory() {
     std::string directory(GetCurrentDirectoryA(0, nullptr), '\0');
@@ -32,10 +33,6 @@ bool FileExists(const std::string& path) {
 std::int32_t HandleValue(HWND window) {
     // Window handles carry 32 significant bits, also in a 64-bit process.
     return static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(window));
-}
-
-void ShowFatalError(HWND owner, std::string_view utf8Prompt) {
-    MessageBoxW(owner, Utf8ToWide(utf8Prompt).c_str(), Utf8ToWide(values::kFatalErrorTitle).c_str(), MB_OK);
 }
 
 // Keys, mouse and commands: what a user does to the program. Swallowed while
@@ -62,42 +59,33 @@ void RunPendingEvents() {
 
 }  // namespace
 
-bool EngineLink::OpenEngineLink(HWND mainWindow, platform::StatusPanels& panels) {
-    engineMessage_ = RegisterWindowMessageA(std::string(values::kEngineLinkName).c_str());
+engine::LinkOutcome EngineLink::OpenEngineLink(HWND mainWindow) {
+    engineMessage_ = RegisterWindowMessageA(std::string(engine::kEngineLinkName).c_str());
     mainWindow_ = mainWindow;
-    if (!PrepareSharedBlock()) return false;
-    if (!StartEngine()) {
-        panels.SetPanelText(platform::Panel::Status, values::kStatusEngineMissing);
-        return false;
-    }
+    if (const auto failed = PrepareSharedBlock()) return *failed;
+    if (!StartEngine()) return engine::LinkOutcome::EngineMissing;
     engineWindow_ = AwaitEngineWindow();
-    const bool connected = PostEngineCommand(engine::EngineCommand::Handshake, HandleValue(mainWindow_));
-    panels.SetPanelText(platform::Panel::Status,
-                        connected ? values::kStatusReady : values::kStatusNoEngineConnection);
-    return true;
+    return PostEngineCommand(engine::EngineCommand::Handshake, HandleValue(mainWindow_))
+               ? engine::LinkOutcome::Linked
+               : engine::LinkOutcome::NoHandshake;
 }
 
-bool EngineLink::PrepareSharedBlock() {
+std::optional<engine::LinkOutcome> EngineLink::PrepareSharedBlock() {
     // Opening a block of that name that already exists counts as success.
     sharedMapping_.reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                             static_cast<DWORD>(engine::kSharedBlockSize),
-                                            std::string(values::kEngineLinkName).c_str()));
-    if (!sharedMapping_) {
-        ShowFatalError(mainWindow_, values::kMappingFailedPrompt);
-        return false;
-    }
+                                            std::string(engine::kEngineLinkName).c_str()));
+    if (!sharedMapping_) return engine::LinkOutcome::NoBlock;
     sharedView_.reset(MapViewOfFile(sharedMapping_.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
     MEMORY_BASIC_INFORMATION region{};
     // A block left by someone else may be too small for the layout.
     if (!sharedView_ || VirtualQuery(sharedView_.get(), &region, sizeof(region)) == 0 ||
-        region.RegionSize < engine::kSharedBlockSize) {
-        ShowFatalError(mainWindow_, values::kViewFailedPrompt);
-        return false;
-    }
+        region.RegionSize < engine::kSharedBlockSize)
+        return engine::LinkOutcome::NoView;
     // The image covers every byte, so an existing block is cleared as well.
     const engine::SharedBlockImage image = engine::MakeSharedBlockImage();
     CopyMemory(sharedView_.get(), image.data(), image.size());
-    return true;
+    return std::nullopt;
 }
 
 bool EngineLink::StartEngine() {
@@ -126,7 +114,7 @@ bool EngineLink::StartEngine() {
 }
 
 HWND EngineLink::AwaitEngineWindow() const {
-    const ULONGLONG deadline = GetTickCount64() + values::kEngineWindowWaitMs;
+    const ULONGLONG deadline = GetTickCount64() + kEngineWindowWaitMs;
     HANDLE process = engineProcess_.get();
     for (;;) {
         if (HWND announced = TakeAnnouncedEngineWindow()) return announced;
@@ -162,9 +150,9 @@ bool EngineLink::PostEngineCommand(engine::EngineCommand code, std::int32_t valu
            FALSE;
 }
 
-engine::EngineAnswers EngineLink::WaitForEngineValues() {
+platform::EngineAnswers EngineLink::WaitForEngineValues() {
     engine::EngineAnswerCollector collector(values_);
-    const ULONGLONG deadline = GetTickCount64() + values::kEngineAnswerWaitMs;
+    const ULONGLONG deadline = GetTickCount64() + kEngineAnswerWaitMs;
     std::optional<int> quitCode;
     while (!collector.Complete() && !quitCode) {
         const ULONGLONG now = GetTickCount64();

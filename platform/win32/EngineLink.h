@@ -6,28 +6,27 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
-#include "engine/EngineChannel.h"
-#include "platform/StatusPanels.h"
-#include "platform/win32/EngineHandles.h"
+#include "engine/LinkOutcome.h"
+#include "platform/EngineChannel.h"
+#include "platform/win32/Handles.h"
 
 namespace zorbel::win32 {
 
-class EngineLink : public engine::EngineChannel {
+class EngineLink : public platform::EngineChannel {
 public:
     EngineLink() = default;
     EngineLink(const EngineLink&) = delete;
     EngineLink& operator=(const EngineLink&) = delete;
 
     // Registers the message, prepares the shared block, starts the engine,
-    // waits (bounded) for its window and posts the handshake. Shows the
-    // "Katastrophaler Fehler" boxes and the engine status in panel 1. False
-    // when the load event ends here (no block, or no engine program): then
-    // the caller neither sets the caption nor runs the memory display.
-    bool OpenEngineLink(HWND mainWindow, platform::StatusPanels& panels);
+    // waits (bounded) for its window and posts the handshake; stops at the
+    // first step that fails. Shows nothing itself.
+    engine::LinkOutcome OpenEngineLink(HWND mainWindow);
 
     bool PostEngineCommand(engine::EngineCommand code, std::int32_t value) override;
-    engine::EngineAnswers WaitForEngineValues() override;
+    platform::EngineAnswers WaitForEngineValues() override;
 
     // The program's end: release and end commands, pending events run after each.
     void CloseEngineLink();
@@ -38,7 +37,8 @@ public:
     bool IsEngineCharacter(UINT message, WPARAM wParam) const;
 
 private:
-    bool PrepareSharedBlock();
+    // Nothing when the block is ready, else the failure.
+    std::optional<engine::LinkOutcome> PrepareSharedBlock();
     bool StartEngine();
     HWND AwaitEngineWindow() const;
     HWND TakeAnnouncedEngineWindow() const;

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "platform/win32/GdiHandles.h"
+#include "platform/win32/Handles.h"
 
 namespace zorbel::win32 {
 

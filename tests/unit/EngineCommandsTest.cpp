@@ -1,44 +1,50 @@
-// The user's commands to the engine: the notch filter dialog and the engine
-// window's visibility, against an engine that answers as told.
+// What the user sees of the engine: the notch filter, the engine window's
+// visibility and the outcome of opening the link, against an engine that
+// answers as told.
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "engine/EngineAnswerCollector.h"
 #include "engine/EngineWindowControl.h"
-#include "engine/NotchDialog.h"
+#include "engine/LinkOutcome.h"
+#include "engine/NotchFilter.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/FakeThemeControls.h"
+#include "fakes/FakeViews.h"
 
 namespace zorbel::engine {
 namespace {
 
-struct Posted {
-    std::int32_t code;
-    std::int32_t value;
-    bool operator==(const Posted&) const = default;
-};
+using Shown = fakes::FakeDialogs::Shown;
+using Posts = std::vector<std::pair<EngineCommand, std::int32_t>>;
+
+const Shown kNoConnection{"exclamation", "Es konnte keine Verbindung zum MMTTY-Engine hergestellt werden!", "Fehler",
+                          ""};
 
 // Answers each value query with the answers queued for it; what it does not
 // answer keeps its value from before, as in the real link.
-class FakeEngineChannel : public EngineChannel {
+class FakeEngineChannel : public platform::EngineChannel {
 public:
     bool PostEngineCommand(EngineCommand code, std::int32_t value) override {
-        posted.push_back({static_cast<std::int32_t>(code), value});
+        posted.emplace_back(code, value);
         return postSucceeds && code != failingCommand;
     }
-    EngineAnswers WaitForEngineValues() override {
+    platform::EngineAnswers WaitForEngineValues() override {
         EngineAnswerCollector collector(values_);
         for (const auto& [code, value] : answers) collector.Take(static_cast<std::int32_t>(code), value);
         return {values_, collector.Answered()};
     }
 
-    std::vector<Posted> posted;
-    std::vector<std::pair<EngineAnswer, std::int32_t>> answers;
+    Posts posted;
+    std::vector<std::pair<EngineAnswer, std::int32_t>> answers{
+        {EngineAnswer::ValueA, 2125}, {EngineAnswer::ValueB, 2295}, {EngineAnswer::NotchPair, 0x04B0}};
     bool postSucceeds = true;
     std::optional<EngineCommand> failingCommand;
 
@@ -46,201 +52,174 @@ private:
     EngineValues values_;
 };
 
-class FakeInputBox : public InputBox {
-public:
-    std::optional<std::string> Ask(std::string_view prompt, std::string_view title,
-                                   std::string_view defaultText) override {
-        asked.push_back({std::string(prompt), std::string(title), std::string(defaultText)});
-        return answer;
-    }
-
-    struct Question {
-        std::string prompt, title, defaultText;
-    };
-    std::vector<Question> asked;
-    std::optional<std::string> answer;
-};
-
-class CountingBeeper : public Beeper {
-public:
-    void Beep() override { ++beeps; }
-    int beeps = 0;
-};
-
-class RecordedCheck : public MenuCheck {
-public:
-    void SetChecked(bool isChecked) override { checked.push_back(isChecked); }
-    std::vector<bool> checked;
-};
-
-const Posted kQuery{7, 0};
-
-class NotchDialogTest : public ::testing::Test {
+class NotchFilterTest : public ::testing::Test {
 protected:
-    NotchDialogTest() {
-        engine.answers = {{EngineAnswer::ValueA, 2125}, {EngineAnswer::ValueB, 2295}, {EngineAnswer::NotchPair, 0x04B0}};
-    }
-
-    // One use of the menu entry with the given answer in the input box.
+    // One use of the menu entry with the given answer to the question.
     void Use(std::optional<std::string> answer) {
-        input.answer = std::move(answer);
+        dialogs.textAnswer = std::move(answer);
+        dialogs.shown.clear();
         engine.posted.clear();
-        dialog.munNotch1_Click();
+        notch.mnuNotch1_Click();
     }
+    const Shown& Asked() const { return dialogs.shown.at(0); }
 
     FakeEngineChannel engine;
-    FakeInputBox input;
-    fakes::FakeDialogs boxes;
-    CountingBeeper beeper;
-    NotchDialog dialog{engine, input, boxes, beeper};
+    fakes::FakeDialogs dialogs;
+    NotchFilter notch{engine, dialogs};
 };
 
-TEST_F(NotchDialogTest, FirstUseTakesBothNotchesFromTheEngine) {
+TEST_F(NotchFilterTest, FirstUseTakesBothNotchesFromTheEngineAndAsks) {
     Use(std::nullopt);
 
-    EXPECT_EQ(engine.posted, std::vector<Posted>{kQuery});
-    EXPECT_EQ(dialog.Notch1(), 1200);
-    EXPECT_EQ(dialog.Notch2(), 1200) << "a notch only in the low word serves both";
-    ASSERT_EQ(input.asked.size(), 1u);
-    EXPECT_EQ(input.asked[0].defaultText, " 2210");
-    EXPECT_EQ(input.asked[0].title, " Notch  1 - Frequenz Eingabe");
-    EXPECT_EQ(input.asked[0].prompt,
-              "Bitte die Notch-Frequenz eingeben (in Hz).\r\n"
-              "\r\n"
-              "Orientieren Sie sich dabei an der\r\n"
-              "Markfrequenz (linke 'Zacke').\r\n"
-              "\r\n"
-              "Stand: Notch 1  1200 Hz\r\n"
-              "           Notch 2  1200 Hz");
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(engine.posted, (Posts{{EngineCommand::QueryValues, 0}}));
+    EXPECT_EQ(dialogs.shown, (std::vector<Shown>{{"text",
+                                                  "Bitte die Notch-Frequenz eingeben (in Hz).\r\n"
+                                                  "\r\n"
+                                                  "Orientieren Sie sich dabei an der\r\n"
+                                                  "Markfrequenz (linke 'Zacke').\r\n"
+                                                  "\r\n"
+                                                  "Stand: Notch 1  1200 Hz\r\n"
+                                                  "           Notch 2  1200 Hz",
+                                                  " Notch  1 - Frequenz Eingabe", " 2210"}}))
+        << "a notch only in the low word serves both";
 }
 
-TEST_F(NotchDialogTest, TheEnteredNotchGoesIntoTheLowWordAndTheStepsAlternate) {
+TEST_F(NotchFilterTest, TheEnteredNotchGoesIntoTheLowWordAndTheStepsAlternate) {
     Use("1000");
-    EXPECT_EQ(engine.posted, (std::vector<Posted>{kQuery, {23, 78644200}})) << "1200 * 65536 + 1000";
+    EXPECT_EQ(engine.posted.back(), std::pair(EngineCommand::SetNotch, 1200 * 65536 + 1000));
 
     // Later uses keep the program's own notches, whatever the engine reports.
     engine.answers.back().second = 0x0BB80BB8;
     Use("1200");
-    EXPECT_EQ(input.asked[1].title, " Notch  2 - Frequenz Eingabe");
-    EXPECT_NE(input.asked[1].prompt.find("Stand: Notch 1  1000 Hz\r\n           Notch 2  1200 Hz"), std::string::npos);
-    EXPECT_EQ(engine.posted, (std::vector<Posted>{kQuery, {23, 65537200}})) << "1000 * 65536 + 1200";
+    EXPECT_EQ(Asked().title, " Notch  2 - Frequenz Eingabe");
+    EXPECT_NE(Asked().prompt.find("Notch 1  1000 Hz\r\n           Notch 2  1200 Hz"), std::string::npos);
+    EXPECT_EQ(engine.posted.back(), std::pair(EngineCommand::SetNotch, 1000 * 65536 + 1200));
 
     Use("900");
-    EXPECT_EQ(input.asked[2].title, " Notch  1 - Frequenz Eingabe");
-    EXPECT_EQ(engine.posted.back(), (Posted{23, 1200 * 65536 + 900}));
+    EXPECT_EQ(Asked().title, " Notch  1 - Frequenz Eingabe");
+    EXPECT_EQ(engine.posted.back(), std::pair(EngineCommand::SetNotch, 1200 * 65536 + 900));
 }
 
-TEST_F(NotchDialogTest, EntriesAreReadLikeValAndRoundedHalfToEven) {
-    const std::vector<std::pair<std::string, std::int32_t>> cases{
-        {"1000.5", 1000}, {"1001.5", 1002}, {"1234 Hz", 1234}, {" 1 2 3", 123},
-        {"1.5E3", 1500},  {"2d3", 2000},    {"Hz", 0},         {"-0.4", 0},
-        {"32767.4", 32767}};
-    for (const auto& [entry, expected] : cases) {
+TEST_F(NotchFilterTest, EntriesAreReadLikeValRoundedHalfToEvenAndKeptInSixteenBits) {
+    const Shown kRange{"exclamation", "Bitte eine Frequenz zwischen 0 und 32767 Hz eingeben.", "Notchfilter", ""};
+    const std::vector<std::pair<std::string, std::optional<std::int32_t>>> cases{
+        {"1000.5", 1000}, {"1001.5", 1002},      {"1234 Hz", 1234},       {" 1 2 3", 123}, {"1.5E3", 1500},
+        {"2d3", 2000},    {"Hz", 0},             {"-0.4", 0},             {"32767.4", 32767},
+        {"40000", {}},    {"32767.5", {}},       {"-1", {}},              {"1e400", {}}};
+    for (const auto& [entry, notchSent] : cases) {
         Use(entry);
-        ASSERT_EQ(engine.posted.size(), 2u) << entry;
-        EXPECT_EQ(engine.posted.back().value & 0xFFFF, expected) << entry;
+        if (notchSent) {
+            ASSERT_EQ(engine.posted.size(), 2u) << entry;
+            EXPECT_EQ(engine.posted.back().second & 0xFFFF, *notchSent) << entry;
+        } else {
+            EXPECT_EQ(engine.posted.size(), 1u) << entry << " sends only the query";
+            EXPECT_EQ(dialogs.shown.back(), kRange) << entry;
+        }
     }
 }
 
-TEST_F(NotchDialogTest, EntriesOutsideTheSixteenBitRangeAreRefused) {
-    for (const std::string entry : {"40000", "32767.5", "-1", "1e400"}) {
-        boxes.shown.clear();
-        Use(entry);
-        EXPECT_EQ(engine.posted, std::vector<Posted>{kQuery}) << entry;
-        ASSERT_EQ(boxes.shown.size(), 1u) << entry;
-        EXPECT_EQ(boxes.shown[0].kind, "exclamation");
-        EXPECT_EQ(boxes.shown[0].prompt, "Bitte eine Frequenz zwischen 0 und 32767 Hz eingeben.");
-        EXPECT_EQ(boxes.shown[0].title, "Notchfilter");
-    }
-}
-
-TEST_F(NotchDialogTest, CancelSendsNothingButTheNextUseAsksForNotchTwo) {
+TEST_F(NotchFilterTest, CancelSendsNothingButTheNextUseAsksForTheOtherNotch) {
     Use(std::nullopt);
     Use("");
-    EXPECT_EQ(engine.posted, std::vector<Posted>{kQuery});
+    EXPECT_EQ(Asked().title, " Notch  2 - Frequenz Eingabe");
+    EXPECT_EQ(engine.posted, (Posts{{EngineCommand::QueryValues, 0}}));
     Use(std::nullopt);
-    EXPECT_EQ(input.asked[2].title, " Notch  1 - Frequenz Eingabe");
-    EXPECT_EQ(input.asked[1].title, " Notch  2 - Frequenz Eingabe");
+    EXPECT_EQ(Asked().title, " Notch  1 - Frequenz Eingabe");
 }
 
-TEST_F(NotchDialogTest, DefaultIsTheExactMeanWithStrsBlank) {
-    engine.answers = {{EngineAnswer::ValueA, 2125}, {EngineAnswer::ValueB, 2296}};
-    Use(std::nullopt);
-    engine.answers = {{EngineAnswer::ValueA, 1}, {EngineAnswer::ValueB, 0}};
-    Use(std::nullopt);
-    engine.answers = {{EngineAnswer::ValueA, -3}, {EngineAnswer::ValueB, 0}};
-    Use(std::nullopt);
-    ASSERT_EQ(input.asked.size(), 3u);
-    EXPECT_EQ(input.asked[0].defaultText, " 2210.5");
-    EXPECT_EQ(input.asked[1].defaultText, " .5");
-    EXPECT_EQ(input.asked[2].defaultText, "-1.5");
+TEST_F(NotchFilterTest, DefaultIsTheExactMeanWrittenLikeStr) {
+    for (const auto& [mark, space, defaultText] : {std::tuple{2125, 2296, " 2210.5"}, {1, 0, " .5"}, {-3, 0, "-1.5"}}) {
+        engine.answers = {{EngineAnswer::ValueA, mark}, {EngineAnswer::ValueB, space}};
+        Use(std::nullopt);
+        EXPECT_EQ(Asked().defaultText, defaultText) << mark << " " << space;
+    }
 }
 
-TEST_F(NotchDialogTest, SilentEngineGivesTheErrorBoxAndThenNothing) {
+TEST_F(NotchFilterTest, EngineFailures) {
+    // A silent engine: the box, then no question since both values are 0.
     engine.answers.clear();
     Use("1000");
+    EXPECT_EQ(dialogs.shown, std::vector<Shown>{kNoConnection});
+    EXPECT_EQ(notch.NotchStep(), 1);
 
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].kind, "exclamation");
-    EXPECT_EQ(boxes.shown[0].prompt, "Es konnte keine Verbindung zum MMTTY-Engine hergestellt werden!");
-    EXPECT_EQ(boxes.shown[0].title, "Fehler");
-    EXPECT_TRUE(input.asked.empty()) << "both engine values are 0";
-    EXPECT_EQ(engine.posted, std::vector<Posted>{kQuery});
-    EXPECT_EQ(dialog.NotchStep(), 1);
-}
-
-TEST_F(NotchDialogTest, NoEngineWindowGivesTheErrorBoxWithoutWaiting) {
+    // No engine window: the box without waiting, and the next use is still the first.
+    NotchFilter fresh{engine, dialogs};
     engine.postSucceeds = false;
-    Use("1000");
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].title, "Fehler");
-    EXPECT_TRUE(input.asked.empty());
-    EXPECT_EQ(dialog.NotchStep(), 0) << "the next use is still the first";
-}
+    dialogs.shown.clear();
+    fresh.mnuNotch1_Click();
+    EXPECT_EQ(dialogs.shown, std::vector<Shown>{kNoConnection});
+    EXPECT_EQ(fresh.NotchStep(), 0);
 
-TEST_F(NotchDialogTest, AFailedNotchCommandOnlyBeeps) {
+    // A refused notch command only beeps.
+    engine.postSucceeds = true;
+    engine.answers = {{EngineAnswer::ValueA, 2125}};
     engine.failingCommand = EngineCommand::SetNotch;
     Use("1000");
-
-    EXPECT_EQ(beeper.beeps, 1);
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(dialogs.shown.back().kind, "beep");
+    EXPECT_EQ(dialogs.shown.size(), 2u) << "the question and the beep";
 }
 
 class EngineWindowControlTest : public ::testing::Test {
 protected:
+    bool Checked() { return checks.checks[platform::MenuEntry::EngineAus]; }
+
     FakeEngineChannel engine;
-    fakes::FakeDialogs boxes;
-    RecordedCheck engineAus;
-    EngineWindowControl control{engine, boxes, engineAus};
+    fakes::FakeDialogs dialogs;
+    fakes::FakeMenuChecks checks;
+    EngineWindowControl control{engine, dialogs, checks};
 };
 
-TEST_F(EngineWindowControlTest, TheMenuEntryHidesThenShows) {
+TEST_F(EngineWindowControlTest, TheMenuEntryHidesThenShowsAndReportsAFailedPost) {
     control.mnuEngineAus_Click();
+    EXPECT_TRUE(Checked());
     control.mnuEngineAus_Click();
-    EXPECT_EQ(engine.posted, (std::vector<Posted>{{16, 0}, {16, 1}}));
-    EXPECT_EQ(engineAus.checked, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(boxes.shown.empty());
-}
+    EXPECT_FALSE(Checked());
+    EXPECT_EQ(engine.posted, (Posts{{EngineCommand::Visibility, 0}, {EngineCommand::Visibility, 1}}));
+    EXPECT_TRUE(dialogs.shown.empty());
 
-TEST_F(EngineWindowControlTest, AFailedToggleIsReportedAndKeepsTheNewCheckMark) {
     engine.postSucceeds = false;
     control.mnuEngineAus_Click();
-    EXPECT_TRUE(control.Hidden());
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].prompt, "Es konnte keine Verbindung zum MMTTY-Engine hergestellt werden!");
-    EXPECT_EQ(boxes.shown[0].title, "Fehler");
+    EXPECT_TRUE(control.Hidden() && Checked()) << "the check mark keeps its new state";
+    EXPECT_EQ(dialogs.shown, std::vector<Shown>{kNoConnection});
 }
 
 TEST_F(EngineWindowControlTest, ResizeHidesSilentlyAndDocksWidthFirst) {
     engine.postSucceeds = false;
     control.HideForResize();
-    EXPECT_TRUE(control.Hidden());
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(control.Hidden() && Checked());
+    EXPECT_TRUE(dialogs.shown.empty());
 
     control.DockUnder(12, 640, 800);
-    EXPECT_EQ(engine.posted, (std::vector<Posted>{{16, 0}, {6, 800}, {5, 640 * 65536 + 12}}));
+    EXPECT_EQ(engine.posted, (Posts{{EngineCommand::Visibility, 0},
+                                    {EngineCommand::DockWidth, 800},
+                                    {EngineCommand::DockPosition, 640 * 65536 + 12}}));
     EXPECT_TRUE(control.Hidden()) << "docking does not show the engine window";
+}
+
+TEST(LinkOutcomeTest, EachOutcomeShowsItsBoxOrStatusAndSaysWhetherTheLoadGoesOn) {
+    struct Case {
+        LinkOutcome outcome;
+        std::vector<Shown> boxes;
+        std::string status;
+        bool goesOn;
+    };
+    const std::vector<Case> cases{
+        {LinkOutcome::NoBlock, {{"plain", "CreateFileMapping API falied", "Katastrophaler Fehler", ""}}, "", false},
+        {LinkOutcome::NoView, {{"plain", "MapViewOfFile API failed", "Katastrophaler Fehler", ""}}, "", false},
+        {LinkOutcome::EngineMissing, {}, "Status: MMTTY nicht gefunden!", false},
+        {LinkOutcome::NoHandshake, {}, "Status: Keine Verbindung zum MMTTY-Engine", true},
+        {LinkOutcome::Linked, {}, "Status: Bereit", true},
+    };
+    for (const Case& expected : cases) {
+        fakes::FakeDialogs dialogs;
+        fakes::FakeStatusPanels panels;
+        const bool goesOn = ShowLinkOutcome(expected.outcome, panels, dialogs);
+        const auto outcome = static_cast<int>(expected.outcome);
+        EXPECT_EQ(dialogs.shown, expected.boxes) << "outcome " << outcome;
+        EXPECT_EQ(panels.Text(platform::Panel::Status), expected.status) << "outcome " << outcome;
+        EXPECT_EQ(panels.texts.size(), expected.status.empty() ? 0u : 1u) << "outcome " << outcome;
+        EXPECT_EQ(goesOn, expected.goesOn) << "outcome " << outcome;
+    }
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 namespace zorbel {
 namespace {
 
-using platform::ThemeMenu;
-using Marks = std::vector<ThemeMenu>;
+using platform::MenuEntry;
+using Marks = std::vector<MenuEntry>;
 
 constexpr std::string_view kOstseeList = "FQEN,WODL,SXEN,NOXX,FEBQ,WWXX,NODL,WOEN,WOBQ,";
 
@@ -21,17 +21,18 @@ class WordThemesTest : public ::testing::Test {
 protected:
     std::string StartList() const { return FormatListText(lists.StartWords()); }
     std::string StopList() const { return FormatListText(lists.StopWords()); }
-    void ClickSeaArea(ThemeMenu entry) {
+    void ClickSeaArea(MenuEntry entry) {
         for (const auto& preset : values::kThemePresets)
             if (preset.menu == entry) themes.SeaArea_Click(preset.menu, preset.theme, preset.menuStartList);
     }
 
     fakes::FakeThemeControls controls;
+    fakes::FakeMenuChecks checks;
     fakes::FakeWordListView view;
     WordLists lists{view};
     fakes::FakeSettingsStore store;
     CaptureSettings settings;
-    WordThemes themes{controls, lists, store, settings};
+    WordThemes themes{controls, checks, lists, store, settings};
 };
 
 TEST_F(WordThemesTest, FirstRunStartsWithOstseeAndItsStartUpLists) {
@@ -39,7 +40,7 @@ TEST_F(WordThemesTest, FirstRunStartsWithOstseeAndItsStartUpLists) {
 
     EXPECT_EQ(themes.Theme(), "Ostsee");
     EXPECT_EQ(controls.themeLabel, "Ostsee");
-    EXPECT_EQ(controls.Checked(), Marks{ThemeMenu::WetterOstsee});
+    EXPECT_EQ(checks.Checked(), Marks{MenuEntry::WetterOstsee});
     EXPECT_EQ(settings.category, "Wetter");
     EXPECT_FALSE(settings.noStartWort);
     EXPECT_FALSE(settings.noStopWort);
@@ -56,14 +57,14 @@ TEST_F(WordThemesTest, StoredListsWinUnlessEmpty) {
     EXPECT_EQ(StartList(), "FQNT,FQEW,NOXX,WWXX,NODL,") << "the start-up list, without SSVX";
     EXPECT_EQ(StopList(), "ENDE,");
 
-    themes.SeaArea_Click(ThemeMenu::WetterNordsee, "Nordsee", "N1,");
+    themes.SeaArea_Click(MenuEntry::WetterNordsee, "Nordsee", "N1,");
     EXPECT_EQ(StartList(), "N1,") << "the menu list on a store without Nordsee lists";
 }
 
 TEST_F(WordThemesTest, StartUpRestoresAFuAndUnknownThemes) {
     store.values = {{"StartWortTema", "AFu"}};
     themes.LoadAtStartUp();
-    EXPECT_EQ(controls.Checked(), Marks{ThemeMenu::AFu});
+    EXPECT_EQ(checks.Checked(), Marks{MenuEntry::AFu});
     EXPECT_EQ(settings.category, "AFu");
     EXPECT_EQ(controls.title, "ZORBEL  V1.1.4  RTTY-Mailbox");
     EXPECT_EQ(StartList(), "CQ,Call..,");
@@ -71,7 +72,7 @@ TEST_F(WordThemesTest, StartUpRestoresAFuAndUnknownThemes) {
 
     store.values = {{"StartWortTema", "Funk"}, {"NoStartWort", "True"}, {"NoStopWort", "Wahr"}};
     themes.LoadAtStartUp();
-    EXPECT_TRUE(controls.checks[ThemeMenu::Alles]);
+    EXPECT_TRUE(checks.checks[MenuEntry::Alles]);
     EXPECT_EQ(settings.category, "alles");
     EXPECT_EQ(controls.title, "ZORBEL  V1.1.4  allgemeiner Fernschreibempfang");
     EXPECT_EQ(controls.themeLabel, "Funk");
@@ -83,9 +84,9 @@ TEST_F(WordThemesTest, StartUpRestoresAFuAndUnknownThemes) {
 
 TEST_F(WordThemesTest, ChosenAreaTwiceEndsInGeneralReception) {
     themes.LoadAtStartUp();
-    ClickSeaArea(ThemeMenu::WetterOstsee);
+    ClickSeaArea(MenuEntry::WetterOstsee);
 
-    EXPECT_EQ(controls.Checked(), Marks{ThemeMenu::Alles});
+    EXPECT_EQ(checks.Checked(), Marks{MenuEntry::Alles});
     EXPECT_EQ(themes.Theme(), "alles");
     EXPECT_EQ(controls.themeLabel, "alles");
     EXPECT_EQ(settings.category, "alles");
@@ -102,7 +103,7 @@ TEST_F(WordThemesTest, GeneralReceptionTwiceGivesAFuListsInCategoryAlles) {
     themes.mnuAlles_Click();
     themes.mnuAlles_Click();
 
-    EXPECT_EQ(controls.Checked(), Marks{});
+    EXPECT_EQ(checks.Checked(), Marks{});
     EXPECT_EQ(themes.Theme(), "AFu");
     EXPECT_EQ(settings.category, "alles");
     EXPECT_FALSE(settings.noStartWort);
@@ -115,21 +116,21 @@ TEST_F(WordThemesTest, GeneralReceptionTwiceGivesAFuListsInCategoryAlles) {
 TEST_F(WordThemesTest, AFuFromAnAreaAndBack) {
     themes.LoadAtStartUp();
     themes.mnuAFu_Click();
-    EXPECT_EQ(controls.Checked(), Marks{ThemeMenu::AFu});
+    EXPECT_EQ(checks.Checked(), Marks{MenuEntry::AFu});
     EXPECT_EQ(settings.category, "AFu");
     EXPECT_EQ(StartList(), "CQ,Call..,");
 
     themes.mnuAFu_Click();
-    EXPECT_EQ(controls.Checked(), Marks{ThemeMenu::Alles});
+    EXPECT_EQ(checks.Checked(), Marks{MenuEntry::Alles});
     EXPECT_EQ(themes.Theme(), "alles");
 }
 
 TEST_F(WordThemesTest, AreaFromGeneralReceptionCarriesOnlyItsOwnMark) {
     themes.LoadAtStartUp();
     themes.mnuAlles_Click();
-    ClickSeaArea(ThemeMenu::WetterMittelmeer);
+    ClickSeaArea(MenuEntry::WetterMittelmeer);
 
-    EXPECT_EQ(controls.Checked(), Marks{ThemeMenu::WetterMittelmeer});
+    EXPECT_EQ(checks.Checked(), Marks{MenuEntry::WetterMittelmeer});
     EXPECT_EQ(themes.Theme(), "Mittelmeer");
     EXPECT_EQ(settings.category, "Wetter");
     EXPECT_FALSE(settings.noStopWort);

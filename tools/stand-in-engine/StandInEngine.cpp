@@ -15,11 +15,11 @@
 #include "CommandLog.h"
 #include "FeedText.h"
 #include "StandInOptions.h"
-#include "config/ProgramValues.h"
 #include "engine/EngineCodes.h"
+#include "engine/EngineNames.h"
 #include "engine/EngineValues.h"
 #include "engine/SharedBlock.h"
-#include "platform/win32/EngineHandles.h"
+#include "platform/win32/Handles.h"
 
 namespace zorbel::standin {
 namespace {
@@ -56,7 +56,7 @@ class StandInEngine {
 public:
     StandInEngine(StandInOptions options, CommandLog& log)
         : options_(std::move(options)), log_(log),
-          engineMessage_(RegisterWindowMessageA(std::string(values::kEngineLinkName).c_str())),
+          engineMessage_(RegisterWindowMessageA(std::string(engine::kEngineLinkName).c_str())),
           mainWindow_(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(options_.mainWindow))),
           notchPair_(engine::PackNotchPair(options_.notchHigh, options_.notchLow)) {
         if (!options_.feedPath.empty() || options_.extraCode)
@@ -73,7 +73,7 @@ public:
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = "ZorbelMmttyStandIn";
         if (!RegisterClassA(&windowClass)) return false;
-        window_ = CreateWindowExA(0, windowClass.lpszClassName, std::string(values::kEngineWindowTitle).c_str(),
+        window_ = CreateWindowExA(0, windowClass.lpszClassName, std::string(engine::kEngineWindowTitle).c_str(),
                                   WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400, 120, nullptr, nullptr,
                                   instance, this);
         if (!window_) return false;
@@ -183,7 +183,7 @@ private:
     // What the program left in the shared block, as a real engine would read it.
     void LogSharedBlock() {
         const win32::KernelHandle mapping(
-            OpenFileMappingA(FILE_MAP_READ, FALSE, std::string(values::kEngineLinkName).c_str()));
+            OpenFileMappingA(FILE_MAP_READ, FALSE, std::string(engine::kEngineLinkName).c_str()));
         const win32::MappedView view(
             mapping ? MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, engine::kSharedBlockSize) : nullptr);
         if (!view) {

@@ -1,6 +1,9 @@
 #pragma once
-// Message boxes that answer as told and remember what they showed.
+// Boxes, the text question and the beep: they answer as told and log, in
+// order, everything they showed.
 
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,22 +14,42 @@ namespace zorbel::fakes {
 class FakeDialogs : public platform::Dialogs {
 public:
     struct Shown {
-        std::string kind;  // "question", "exclamation" or "information"
+        std::string kind;  // "question", "exclamation", "information", "plain", "text" or "beep"
         std::string prompt;
         std::string title;
+        std::string defaultText;  // of the text question
+        bool operator==(const Shown&) const = default;
+        friend std::ostream& operator<<(std::ostream& out, const Shown& shown) {
+            return out << shown.kind << " [" << shown.title << "] " << shown.prompt << " {" << shown.defaultText << "}";
+        }
     };
 
     bool AskYesNo(std::string_view utf8Prompt, std::string_view utf8Title) override {
-        shown.push_back({"question", std::string(utf8Prompt), std::string(utf8Title)});
+        Log("question", utf8Prompt, utf8Title);
         return answerYes;
     }
     void ShowMessage(platform::MessageIcon icon, std::string_view utf8Prompt, std::string_view utf8Title) override {
-        shown.push_back({icon == platform::MessageIcon::Exclamation ? "exclamation" : "information",
-                         std::string(utf8Prompt), std::string(utf8Title)});
+        Log(icon == platform::MessageIcon::Exclamation   ? "exclamation"
+            : icon == platform::MessageIcon::Information ? "information"
+                                                         : "plain",
+            utf8Prompt, utf8Title);
     }
+    std::optional<std::string> AskText(std::string_view utf8Prompt, std::string_view utf8Title,
+                                       std::string_view utf8Default) override {
+        Log("text", utf8Prompt, utf8Title, utf8Default);
+        return textAnswer;
+    }
+    void Beep() override { Log("beep"); }
 
     std::vector<Shown> shown;
     bool answerYes = true;
+    std::optional<std::string> textAnswer;  // nothing: Cancel
+
+private:
+    void Log(std::string kind, std::string_view prompt = {}, std::string_view title = {},
+             std::string_view defaultText = {}) {
+        shown.push_back({std::move(kind), std::string(prompt), std::string(title), std::string(defaultText)});
+    }
 };
 
 }  // namespace zorbel::fakes

@@ -1,10 +1,11 @@
 #pragma once
-// Window title, theme label and theme check marks as plain state.
+// Window title and theme label as plain state, and the menu's check marks.
 
 #include <map>
 #include <string>
 #include <vector>
 
+#include "platform/MenuChecks.h"
 #include "platform/ThemeControls.h"
 
 namespace zorbel::fakes {
@@ -13,19 +14,26 @@ class FakeThemeControls : public platform::ThemeControls {
 public:
     void SetWindowTitle(std::string_view utf8Title) override { title = utf8Title; }
     void SetThemeLabel(std::string_view ansiTheme) override { themeLabel = ansiTheme; }
-    void SetMenuChecked(platform::ThemeMenu entry, bool checked) override { checks[entry] = checked; }
-
-    // The entries that show a check mark now.
-    std::vector<platform::ThemeMenu> Checked() const {
-        std::vector<platform::ThemeMenu> marked;
-        for (const auto& [entry, checked] : checks)
-            if (checked) marked.push_back(entry);
-        return marked;
-    }
 
     std::string title;
     std::string themeLabel;
-    std::map<platform::ThemeMenu, bool> checks;
+};
+
+class FakeMenuChecks : public platform::MenuChecks {
+public:
+    void SetChecked(platform::MenuEntry entry, bool isChecked) override {
+        checks[entry] = isChecked;
+    }
+
+    // The entries that show a check mark now.
+    std::vector<platform::MenuEntry> Checked() const {
+        std::vector<platform::MenuEntry> marked;
+        for (const auto& [entry, isChecked] : checks)
+            if (isChecked) marked.push_back(entry);
+        return marked;
+    }
+
+    std::map<platform::MenuEntry, bool> checks;
 };
 
 }  // namespace zorbel::fakes

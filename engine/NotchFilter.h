@@ -6,19 +6,16 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/Beeper.h"
-#include "engine/EngineChannel.h"
-#include "engine/InputBox.h"
 #include "platform/Dialogs.h"
+#include "platform/EngineChannel.h"
 
 namespace zorbel::engine {
 
-class NotchDialog {
+class NotchFilter {
 public:
-    NotchDialog(EngineChannel& channel, InputBox& inputBox, platform::Dialogs& dialogs, Beeper& beeper)
-        : channel_(channel), inputBox_(inputBox), dialogs_(dialogs), beeper_(beeper) {}
+    NotchFilter(platform::EngineChannel& channel, platform::Dialogs& dialogs) : channel_(channel), dialogs_(dialogs) {}
 
-    void munNotch1_Click();
+    void mnuNotch1_Click();
 
     std::int16_t NotchStep() const { return notchStep_; }
     std::int32_t Notch1() const { return notch1_; }
@@ -30,10 +27,8 @@ private:
     std::string Title() const;
     void ShowNoConnection();
 
-    EngineChannel& channel_;
-    InputBox& inputBox_;
+    platform::EngineChannel& channel_;
     platform::Dialogs& dialogs_;
-    Beeper& beeper_;
     std::int16_t notchStep_ = 0;  // 0 before the first use, then alternately 1 and 2
     std::int32_t notch1_ = 0;
     std::int32_t notch2_ = 0;

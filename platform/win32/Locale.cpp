@@ -1,4 +1,4 @@
-#include "platform/win32/SystemClock.h"
+#include "platform/win32/Locale.h"
 
 #include <windows.h>
 
@@ -9,10 +9,6 @@
 namespace zorbel::win32 {
 namespace {
 
-platform::DateTime FromSystemTime(const SYSTEMTIME& time) {
-    return {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
-}
-
 std::wstring LocaleInfo(LCTYPE type) {
     wchar_t buffer[128] = {};
     GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 128);
@@ -20,18 +16,6 @@ std::wstring LocaleInfo(LCTYPE type) {
 }
 
 }  // namespace
-
-platform::DateTime SystemClock::LocalNow() const {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return FromSystemTime(now);
-}
-
-platform::DateTime SystemClock::UtcNow() const {
-    SYSTEMTIME now;
-    GetSystemTime(&now);
-    return FromSystemTime(now);
-}
 
 std::string UserLocale::GeneralDateTimeText(const platform::DateTime& when) const {
     SYSTEMTIME time{};

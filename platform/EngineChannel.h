@@ -6,20 +6,20 @@
 #include "engine/EngineCodes.h"
 #include "engine/EngineValues.h"
 
-namespace zorbel::engine {
+namespace zorbel::platform {
 
 struct EngineAnswers {
-    EngineValues values;  // values not answered this time keep their last contents
-    int answered = 0;     // how many of the three answers arrived
+    engine::EngineValues values;  // values not answered this time keep their last contents
+    int answered = 0;             // how many of the three answers arrived
 };
 
 class EngineChannel {
 public:
     virtual ~EngineChannel() = default;
     // True when the command was posted to a live engine window.
-    virtual bool PostEngineCommand(EngineCommand code, std::int32_t value) = 0;
+    virtual bool PostEngineCommand(engine::EngineCommand code, std::int32_t value) = 0;
     // After QueryValues: waits, bounded, until the three answers arrived.
     virtual EngineAnswers WaitForEngineValues() = 0;
 };
 
-}  // namespace zorbel::engine
+}  // namespace zorbel::platform

@@ -1,16 +1,9 @@
 #pragma once
-// The computer's clock and the user's regional settings.
+// The user's regional settings.
 
-#include "platform/Clock.h"
 #include "platform/Locale.h"
 
 namespace zorbel::win32 {
-
-class SystemClock : public platform::Clock {
-public:
-    platform::DateTime LocalNow() const override;
-    platform::DateTime UtcNow() const override;
-};
 
 class UserLocale : public platform::Locale {
 public:

@@ -1,4 +1,4 @@
-#include "platform/win32/GdiHandles.h"
+#include "platform/win32/Fonts.h"
 
 #include "platform/win32/Twips.h"
 

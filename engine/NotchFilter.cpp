@@ -1,0 +1,78 @@
+#include "engine/NotchFilter.h"
+
+#include <optional>
+
+#include "engine/BasicNumbers.h"
+#include "engine/EngineTexts.h"
+
+namespace zorbel::engine {
+namespace {
+
+// An entry must fit the 16-bit signed half of the pair.
+constexpr int kNotchLowest = 0;
+constexpr int kNotchHighest = 32767;
+
+}  // namespace
+
+void NotchFilter::mnuNotch1_Click() {
+    if (!channel_.PostEngineCommand(EngineCommand::QueryValues, 0)) {
+        ShowNoConnection();
+        return;
+    }
+    const platform::EngineAnswers answers = channel_.WaitForEngineValues();
+    if (answers.answered == 0) ShowNoConnection();
+    AdvanceStep(answers.values);
+
+    const std::string defaultText =
+        FormatStrOfHalf(std::int64_t{answers.values.valueA} + std::int64_t{answers.values.valueB});
+    // Without the engine's frequencies there is nothing to orient the entry on.
+    if (defaultText == " 0") return;
+
+    const std::optional<std::string> answer = dialogs_.AskText(Prompt(), Title(), defaultText);
+    if (!answer || answer->empty()) return;
+
+    const double entered = RoundHalfEven(ReadVal(*answer));
+    if (entered < kNotchLowest || entered > kNotchHighest) {
+        dialogs_.ShowMessage(platform::MessageIcon::Exclamation, kNotchRangePrompt, kNotchRangeTitle);
+        return;
+    }
+    const auto notch = static_cast<std::int32_t>(entered);
+    std::int32_t pair = 0;
+    if (notchStep_ == 2) {
+        notch2_ = notch;
+        pair = PackNotchPair(notch1_, notch2_);
+    } else {
+        notch1_ = notch;
+        pair = PackNotchPair(notch2_, notch1_);
+    }
+    if (!channel_.PostEngineCommand(EngineCommand::SetNotch, pair)) dialogs_.Beep();
+}
+
+void NotchFilter::AdvanceStep(const EngineValues& values) {
+    if (notchStep_ == 0) {
+        notch1_ = values.notchHigh;
+        notch2_ = values.notchLow;
+    }
+    notchStep_ = notchStep_ == 1 ? 2 : 1;
+}
+
+std::string NotchFilter::Prompt() const {
+    std::string prompt;
+    for (const std::string_view line : kNotchPromptLines) {
+        prompt += line;
+        prompt += kPromptLineBreak;
+    }
+    return prompt + std::string(kNotchPromptNotch1) + FormatStr(notch1_) + std::string(kNotchPromptUnit) +
+           std::string(kPromptLineBreak) + std::string(kNotchPromptNotch2) + FormatStr(notch2_) +
+           std::string(kNotchPromptUnit);
+}
+
+std::string NotchFilter::Title() const {
+    return std::string(kNotchTitlePrefix) + FormatStr(notchStep_) + std::string(kNotchTitleSuffix);
+}
+
+void NotchFilter::ShowNoConnection() {
+    dialogs_.ShowMessage(platform::MessageIcon::Exclamation, kNoEngineConnectionPrompt, kNoEngineConnectionTitle);
+}
+
+}  // namespace zorbel::engine

@@ -1,0 +1,15 @@
+#pragma once
+// The file system through the wide functions, paths converted from ANSI.
+
+#include "platform/Files.h"
+
+namespace zorbel::win32 {
+
+class WindowsFiles : public platform::Files {
+public:
+    bool Exists(std::string_view ansiPath) const override;
+    bool CreateDirectories(std::string_view ansiPath) override;
+    bool AppendBytes(std::string_view ansiPath, std::string_view bytes) override;
+};
+
+}  // namespace zorbel::win32

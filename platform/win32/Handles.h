@@ -1,0 +1,46 @@
+#pragma once
+// Owning handles for the Windows objects the program creates: kernel objects,
+// files, mapped views, GDI objects and image lists.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace zorbel::win32 {
+
+struct KernelHandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+struct ViewUnmapper {
+    void operator()(void* view) const { UnmapViewOfFile(view); }
+};
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+struct ImageListDeleter {
+    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
+};
+
+// A mapping, process or thread handle; 0 means none.
+using KernelHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, KernelHandleCloser>;
+using MappedView = std::unique_ptr<void, ViewUnmapper>;
+using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using BrushHandle = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
+using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+using ImageListHandle = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
+
+// A file handle. CreateFile reports failure as INVALID_HANDLE_VALUE, not 0,
+// so both count as none here.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE file) : file_(file == INVALID_HANDLE_VALUE ? nullptr : file) {}
+    HANDLE get() const { return file_.get(); }
+    explicit operator bool() const { return static_cast<bool>(file_); }
+
+private:
+    KernelHandle file_;
+};
+
+}  // namespace zorbel::win32
