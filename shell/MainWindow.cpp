@@ -15,10 +15,6 @@
 namespace zorbel::shell {
 namespace {
 
-constexpr wchar_t kDesignCaption[] = L"ZORBEL   V" ZORBEL_VERSION_TEXT_W;
-// Once the engine program is found, the caption names the program's purpose.
-constexpr wchar_t kLinkedCaption[] = L"ZORBEL   V" ZORBEL_VERSION_TEXT_W L"  Wetterbericht";
-
 constexpr std::array<win32::ToolbarButton, 3> kFileButtons{{
     {IDT_OPEN, STD_FILEOPEN, L"Öffnen *.RTF"},
     {IDT_SAVE, STD_FILESAVE, L"Speichern als RTF"},
@@ -109,9 +105,9 @@ bool MainWindow::Create(HINSTANCE instance) {
     windowClass.lpszClassName = kClassName;
     if (!RegisterClassExW(&windowClass)) return false;
 
-    hwnd_ = CreateWindowExW(0, kClassName, kDesignCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                            twips_.ToPxX(design::kOuterWidth), twips_.ToPxY(design::kOuterHeight), nullptr,
-                            nullptr, instance, this);
+    hwnd_ = CreateWindowExW(0, kClassName, win32::Utf8ToWide(values::kCaptionAtLoad).c_str(),
+                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, twips_.ToPxX(design::kOuterWidth),
+                            twips_.ToPxY(design::kOuterHeight), nullptr, nullptr, instance, this);
     return hwnd_ != nullptr;
 }
 
@@ -189,7 +185,7 @@ void MainWindow::OpenEngineLink() {
     // Without an engine program the window keeps its design caption and the
     // memory display waits for the first capture switch.
     if (!engineLink_.OpenEngineLink(hwnd_, statusBar_)) return;
-    SetWindowTextW(hwnd_, kLinkedCaption);
+    SetWindowTextW(hwnd_, win32::Utf8ToWide(values::kCaptionLinked).c_str());
     memory_.Show(true);
 }
 
