@@ -21,6 +21,7 @@
 #include "platform/win32/GdiHandles.h"
 #include "platform/win32/InputDialog.h"
 #include "platform/win32/Label.h"
+#include "platform/win32/RecordButton.h"
 #include "platform/win32/RxWindow.h"
 #include "platform/win32/StatusBar.h"
 #include "platform/win32/SystemClock.h"
@@ -29,6 +30,7 @@
 #include "platform/win32/Tooltips.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/WordCombos.h"
+#include "shell/ReceptionChromeView.h"
 #include "shell/WindowControls.h"
 
 namespace zorbel::shell {
@@ -46,8 +48,6 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ComboEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR list,
-                                          DWORD_PTR self);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void OnCreate();
@@ -66,14 +66,11 @@ private:
     void CreateControls();
     void CreateToolbars();
     void CreateWordLists();
-    void SubclassComboEdit(HWND combo, platform::WordList list);
-    void OnComboKeyDown(platform::WordList list, int keyCode);
     void EnableFileEntries();
     void EnableFormatEntries();
     void RunThemeEntry(int id);
 
     HWND hwnd_ = nullptr;
-    HWND command2_ = nullptr;
     HMENU fileMenu_ = nullptr;
     HMENU formatMenu_ = nullptr;
     HMENU wetterMenu_ = nullptr;
@@ -91,6 +88,7 @@ private:
     win32::Toolbar toolbar1_;
     win32::Toolbar toolbar2_;
     win32::WordCombos combos_;
+    win32::RecordButton recordButton_;
     win32::Label label1_;
     win32::Label label2_;
     win32::Label label3_;
@@ -104,6 +102,7 @@ private:
     win32::SystemMemoryStatus memoryStatus_;
     win32::RegistrySettingsStore settingsStore_;
     WindowControls controls_;
+    ReceptionChromeView receptionView_;
 
     win32::EngineLink engineLink_;
     win32::EngineWindowHook engineHook_;
