@@ -15,9 +15,20 @@ bool Occurs(std::string_view line, std::string_view word) {
     return !line.empty() && line.find(word) != std::string_view::npos;
 }
 
+// While receiving, the user may neither load, save, print, format nor edit.
+constexpr platform::ReceptionChrome kChromeReceiving{.utf8RecordCaption = values::kRecordCaptionRunning,
+                                                     .toolbar1Enabled = false,
+                                                     .toolbar2Enabled = false,
+                                                     .fileAndHelpMenusEnabled = false,
+                                                     .rxLocked = true,
+                                                     .rxClearEnabled = false};
+// Afterwards everything is free again.
+constexpr platform::ReceptionChrome kChromeEnded{.utf8RecordCaption = values::kRecordCaptionEnded};
+
 }  // namespace
 
-CaptureStateMachine::CaptureStateMachine(const CaptureParts& parts) : parts_(parts) {}
+CaptureStateMachine::CaptureStateMachine(const CaptureParts& parts)
+    : parts_(parts), chrome_{.utf8RecordCaption = values::kRecordCaptionAtStart} {}
 
 void CaptureStateMachine::Command2_Click() {
     if (!receptionOn_ && parts_.flags.captureIdle) {
@@ -29,50 +40,47 @@ void CaptureStateMachine::Command2_Click() {
 
 void CaptureStateMachine::StartReception() {
     if (!parts_.rx.IsEmpty() && !rxTextUnsaved_) {
-        if (parts_.dialogs.AskYesNo(values::kClearRxPrompt, values::kClearRxTitle)) parts_.controls.ClearRx();
-        parts_.controls.ResetRxFormat(values::kRxFontName, values::kRxFontSize);
+        if (parts_.dialogs.AskYesNo(values::kClearRxPrompt, values::kClearRxTitle)) parts_.rx.Clear();
+        parts_.rx.ResetFormat(values::kRxFontName, values::kRxFontSize);
     }
     AppendMessageLine(values::kMessageBegin);
     // SaveIdle is left alone: reception always begins in the writing state.
     parts_.flags.captureIdle = false;
     receptionOn_ = true;
-    parts_.controls.SetRecordCaption(values::kRecordCaptionRunning);
+    ShowChrome(kChromeReceiving);
     parts_.hook.HookEngineWindow();
     SetStatus(values::kStatusWriting);
-    parts_.controls.SetToolbarsEnabled(false);
-    parts_.controls.SetFileAndHelpMenusEnabled(false);
-    parts_.controls.SetRxLocked(true);
     parts_.memory.Show(true);
     rxTextUnsaved_ = true;
-    parts_.controls.SetRxKillEnabled(false);
 }
 
 void CaptureStateMachine::EndReception() {
     parts_.flags.captureIdle = true;
     receptionOn_ = false;
-    parts_.controls.SetRecordCaption(values::kRecordCaptionEnded);
+    ShowChrome(kChromeEnded);
     parts_.hook.UnhookEngineWindow();
     AppendMessageLine(values::kMessageEnd);
     SetStatus(values::kStatusReady);
-    parts_.controls.SetToolbarsEnabled(true);
-    parts_.controls.SetFileAndHelpMenusEnabled(true);
-    parts_.controls.SetRxLocked(false);
     parts_.memory.Show(true);
     rxTextUnsaved_ = true;
-    parts_.controls.SetRxKillEnabled(true);
 }
 
-bool CaptureStateMachine::ReceiveCharacter(std::int32_t code) {
-    if (code < 0 || code > 255) return false;
+void CaptureStateMachine::TakeEngineCharacter(std::int32_t code) {
+    if (code < 0 || code > 255) {
+        // The box comes after the end, so no further character reaches the Rx window while it stands.
+        EndReception();
+        parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation, values::kCharacterErrorPrompt,
+                                   values::kCharacterErrorTitle);
+        return;
+    }
     // Without the engine window procedure the engine's characters are dropped.
-    if (!receptionOn_ || code == kCarriageReturn) return true;
+    if (!receptionOn_ || code == kCarriageReturn) return;
     parts_.pipeline.AppendToLineBuffer(static_cast<char>(code));
     if (code == kLineFeed) {
         // What the long-line guard left of the line: possibly only the line feed, or nothing.
         HandOnLine(parts_.pipeline.LineBuffer());
         parts_.pipeline.SetLineBuffer({});
     }
-    return true;
 }
 
 void CaptureStateMachine::HandOnLine(std::string line) {
@@ -127,8 +135,10 @@ void CaptureStateMachine::SwitchToWriting(std::string& line, std::string_view st
     AppendMessageLine(values::kMessageStart, parts_.headerDate.HeaderDateText(line, DateForm::Display));
     SetStatus(values::kStatusWriting);
     parts_.wordListView.SetEditText(platform::WordList::Start, startWord);
-    parts_.controls.SetRxLocked(true);
-    parts_.controls.SetToolbar2Enabled(false);
+    auto chrome = chrome_;
+    chrome.rxLocked = true;
+    chrome.toolbar2Enabled = false;
+    ShowChrome(chrome);
 }
 
 void CaptureStateMachine::SwitchToSaving(std::string& line) {
@@ -148,7 +158,10 @@ void CaptureStateMachine::SwitchWritingToWaiting(std::string_view stopWord) {
     AppendMessageLine(values::kMessageStop);
     SetStatus(values::kStatusWaiting);
     parts_.wordListView.SetEditText(platform::WordList::Stop, stopWord);
-    parts_.controls.SetToolbar2Enabled(true);
+    // Formatting is allowed while waiting; the rest stays as reception set it.
+    auto chrome = chrome_;
+    chrome.toolbar2Enabled = true;
+    ShowChrome(chrome);
     parts_.memory.Show(true);
     rxTextUnsaved_ = true;
 }
@@ -189,6 +202,11 @@ void CaptureStateMachine::AppendMessageLine(std::string_view label, std::string_
 
 void CaptureStateMachine::SetStatus(std::string_view text) {
     parts_.panels.SetPanelText(platform::Panel::Status, text);
+}
+
+void CaptureStateMachine::ShowChrome(const platform::ReceptionChrome& chrome) {
+    chrome_ = chrome;
+    parts_.receptionView.ShowChrome(chrome_);
 }
 
 }  // namespace zorbel

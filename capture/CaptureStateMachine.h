@@ -14,11 +14,11 @@
 #include "config/CaptureSettings.h"
 #include "config/MemoryDisplay.h"
 #include "config/WordLists.h"
-#include "platform/CaptureControls.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/EngineHook.h"
 #include "platform/Locale.h"
+#include "platform/ReceptionView.h"
 #include "platform/RxView.h"
 #include "platform/StatusPanels.h"
 #include "platform/WordListView.h"
@@ -34,10 +34,10 @@ struct CaptureParts {
     CaptureFile& captureFile;
     const HeaderDate& headerDate;
     MemoryDisplay& memory;
-    platform::CaptureControls& controls;
+    platform::ReceptionView& receptionView;
     platform::WordListView& wordListView;
     platform::StatusPanels& panels;
-    const platform::RxView& rx;
+    platform::RxView& rx;
     platform::Dialogs& dialogs;
     platform::EngineHook& hook;
     const platform::Clock& clock;
@@ -51,11 +51,10 @@ public:
     // The record button: starts reception when it is off, ends it otherwise.
     void Command2_Click();
 
-    // One engine character (the engine window procedure's work): CR is
-    // skipped, the rest joins the line buffer, and at LF the line is handed
-    // on. False when the code is no 8-bit character; the caller's error
-    // handling then runs.
-    [[nodiscard]] bool ReceiveCharacter(std::int32_t code);
+    // One code from the engine window procedure: CR is skipped, the rest
+    // joins the line buffer, and at LF the line is handed on. A code that is
+    // no 8-bit character ends reception and is reported in a box.
+    void TakeEngineCharacter(std::int32_t code);
 
     // A finished line (8-bit ANSI, ending in its LF), dispatched by the capture state.
     void HandOnLine(std::string line);
@@ -79,10 +78,12 @@ private:
     void ShowUnsavedLine(std::string_view line);
     void AppendMessageLine(std::string_view label, std::string_view dateFrom = {});
     void SetStatus(std::string_view text);
+    void ShowChrome(const platform::ReceptionChrome& chrome);
 
     CaptureParts parts_;
     bool receptionOn_ = false;
     bool rxTextUnsaved_ = false;
+    platform::ReceptionChrome chrome_;
 };
 
 }  // namespace zorbel

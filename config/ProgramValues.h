@@ -14,11 +14,6 @@
 
 namespace zorbel::values {
 
-inline constexpr std::string_view kProductName = ZORBEL_PRODUCT_NAME;
-inline constexpr int kVersionMajor = ZORBEL_VERSION_MAJOR;
-inline constexpr int kVersionMinor = ZORBEL_VERSION_MINOR;
-inline constexpr int kVersionRevision = ZORBEL_VERSION_REVISION;
-
 // Receive pipeline
 inline constexpr std::size_t kLongLineLimit = 80;  // a buffer of 81 characters is flushed
 inline constexpr int kRxLineCountStart = 1;
@@ -95,8 +90,13 @@ inline constexpr std::string_view kThemeAFu = "AFu";
 inline constexpr std::string_view kThemeAlles = "alles";
 inline constexpr std::string_view kDefaultTheme = kThemeOstsee;
 
-// Window title while a theme is chosen: prefix, version, suffix
-inline constexpr std::string_view kThemeTitlePrefix = "ZORBEL  V";
+// Window captions. Both spacings are intended: the caption at load and after
+// linking the engine has three blanks after "ZORBEL", a theme's title two.
+inline constexpr std::string_view kCaptionAtLoad = "ZORBEL   V" ZORBEL_VERSION_TEXT;
+// Once the engine program is found, the caption names the program's purpose.
+inline constexpr std::string_view kCaptionLinked = "ZORBEL   V" ZORBEL_VERSION_TEXT "  Wetterbericht";
+// A theme's title is this prefix and the theme's suffix.
+inline constexpr std::string_view kThemeTitlePrefix = "ZORBEL  V" ZORBEL_VERSION_TEXT;
 inline constexpr std::string_view kTitleSuffixWeather = "  Wetterbericht";
 inline constexpr std::string_view kTitleSuffixMailbox = "  RTTY-Mailbox";
 inline constexpr std::string_view kTitleSuffixGeneral = "  allgemeiner Fernschreibempfang";

@@ -52,8 +52,6 @@ void WordThemes::SetChecked(MenuEntry entry, bool checked) {
 
 void WordThemes::SetTitleSuffix(std::string_view suffix) {
     std::string title(values::kThemeTitlePrefix);
-    title += std::to_string(values::kVersionMajor) + '.' + std::to_string(values::kVersionMinor) + '.' +
-             std::to_string(values::kVersionRevision);
     title += suffix;
     controls_.SetWindowTitle(title);
 }

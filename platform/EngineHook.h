@@ -1,6 +1,7 @@
 #pragma once
 // Installs and removes the engine window procedure on the main window. The
-// capture state machine keeps the two calls strictly alternating.
+// capture state machine keeps the two calls strictly alternating; while
+// installed, the procedure hands every engine character code to the core.
 
 namespace zorbel::platform {
 

@@ -20,6 +20,11 @@ public:
 
     // The selected text as the control holds it (paragraphs end in CR).
     virtual std::string SelectedText() const = 0;
+
+    virtual void Clear() = 0;
+
+    // Plain paragraph alignment for the selection, then this font (UTF-8 name) for the whole window.
+    virtual void ResetFormat(std::string_view utf8FontName, int pointSize) = 0;
 };
 
 }  // namespace zorbel::platform

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "config/ProgramValues.h"
+#include "platform/win32/ChildWindow.h"
 #include "platform/win32/Encoding.h"
 #include "platform/win32/LetterImages.h"
 #include "shell/MainLayout.h"
@@ -14,10 +15,6 @@
 
 namespace zorbel::shell {
 namespace {
-
-constexpr wchar_t kDesignCaption[] = L"ZORBEL   V" ZORBEL_VERSION_TEXT_W;
-// Once the engine program is found, the caption names the program's purpose.
-constexpr wchar_t kLinkedCaption[] = L"ZORBEL   V" ZORBEL_VERSION_TEXT_W L"  Wetterbericht";
 
 constexpr std::array<win32::ToolbarButton, 3> kFileButtons{{
     {IDT_OPEN, STD_FILEOPEN, L"Öffnen *.RTF"},
@@ -38,18 +35,6 @@ constexpr std::array<win32::LetterImage, 4> kFormatLetters{{
     {L'K', L"Times New Roman", true, true, false},
     {L'U', L"Arial", false, false, true},
 }};
-
-HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id, HFONT font) {
-    HWND child = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                 nullptr);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return child;
-}
-
-void Place(HWND control, const RECT& rect) {
-    MoveWindow(control, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
-}
 
 // The popup that holds a given command, searched through the whole tree.
 HMENU FindPopupHolding(HMENU menu, UINT commandId) {
@@ -79,9 +64,9 @@ void EnableEntry(HMENU menu, UINT id, bool enabled) {
 MainWindow::MainWindow()
     : twips_(win32::Twips::ForScreen()),
       dialogs_({IDD_INPUTBOX, IDC_INPUTBOX_PROMPT, IDC_INPUTBOX_EDIT}),
-      controls_(rx_, toolbar1_, toolbar2_, labelTema_),
-      engineHook_(engineLink_, dialogs_, [this](std::int32_t code) { return capture_.ReceiveCharacter(code); },
-                  [this] { capture_.Command2_Click(); }),
+      controls_(labelTema_),
+      receptionView_(recordButton_, toolbar1_, toolbar2_, rx_),
+      engineHook_(engineLink_, [this](std::int32_t code) { capture_.TakeEngineCharacter(code); }),
       notch_(engineLink_, dialogs_),
       engineWindow_(engineLink_, dialogs_, menuChecks_),
       pipeline_(rx_, statusBar_, label1_, flags_),
@@ -90,8 +75,8 @@ MainWindow::MainWindow()
       headerDate_(clock_, locale_),
       captureFile_(files_, headerDate_, settings_),
       memory_(memoryStatus_, locale_, statusBar_, dialogs_),
-      capture_(CaptureParts{pipeline_, flags_, words_, settings_, captureFile_, headerDate_, memory_, controls_,
-                            combos_, statusBar_, rx_, dialogs_, engineHook_, clock_, locale_}) {}
+      capture_(CaptureParts{pipeline_, flags_, words_, settings_, captureFile_, headerDate_, memory_,
+                            receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, clock_, locale_}) {}
 
 bool MainWindow::Create(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
@@ -108,9 +93,9 @@ bool MainWindow::Create(HINSTANCE instance) {
     windowClass.lpszClassName = kClassName;
     if (!RegisterClassExW(&windowClass)) return false;
 
-    hwnd_ = CreateWindowExW(0, kClassName, kDesignCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                            twips_.ToPxX(design::kOuterWidth), twips_.ToPxY(design::kOuterHeight), nullptr,
-                            nullptr, instance, this);
+    hwnd_ = CreateWindowExW(0, kClassName, win32::Utf8ToWide(values::kCaptionAtLoad).c_str(),
+                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, twips_.ToPxX(design::kOuterWidth),
+                            twips_.ToPxY(design::kOuterHeight), nullptr, nullptr, instance, this);
     return hwnd_ != nullptr;
 }
 
@@ -148,12 +133,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         OnPaint();
         return 0;
-    case WM_TIMER:
-        if (wParam == win32::StatusBar::kClockTimerId) statusBar_.RefreshClock();
-        return 0;
-    case win32::RxWindow::kResumeRedrawMessage:
-        rx_.ResumeRedraw();
-        return 0;
     case WM_DESTROY:
         OnDestroy();
         return 0;
@@ -177,7 +156,8 @@ void MainWindow::OnCreate() {
     wetterMenu_ = FindPopupHolding(menu, IDM_WETTEROSTSEE);
 
     CreateControls();
-    controls_.Attach(hwnd_, command2_);
+    controls_.Attach(hwnd_);
+    receptionView_.Attach(hwnd_);
     OpenEngineLink();
     settings_.captureFolder = DefaultFolderPath();
     themes_.LoadAtStartUp();
@@ -187,7 +167,7 @@ void MainWindow::OpenEngineLink() {
     // Without an engine program the window keeps its design caption and the
     // memory display waits for the first capture switch.
     if (!engine::ShowLinkOutcome(engineLink_.OpenEngineLink(hwnd_), statusBar_, dialogs_)) return;
-    SetWindowTextW(hwnd_, kLinkedCaption);
+    SetWindowTextW(hwnd_, win32::Utf8ToWide(values::kCaptionLinked).c_str());
     memory_.Show(true);
 }
 
@@ -201,76 +181,39 @@ void MainWindow::CreateControls() {
     tooltips_.Create(hwnd_);
     CreateToolbars();
     CreateWordLists();
-
-    command2_ = CreateChild(hwnd_, WC_BUTTONW, L"&Text mitlesen", BS_PUSHBUTTON | WS_TABSTOP, IDC_COMMAND2,
-                            messageFont_.get());
-    Place(command2_, ToPixels(twips_, design::kCommand2));
-    tooltips_.Add(command2_, L"Mitlesen An/Aus");
-
+    recordButton_.Create(hwnd_, IDC_COMMAND2, ToPixels(twips_, design::kCommand2), messageFont_.get(), tooltips_);
     rx_.Create(hwnd_, IDC_RICHTEXTBOX1);
-    statusBar_.Create(hwnd_, IDC_STATUSBAR1, twips_);
-    SendMessageW(statusBar_.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
-
-    labelTema_.Create(hwnd_, IDC_LABELTEMA, L"", SS_CENTER | SS_CENTERIMAGE, labelTemaFont_.get());
-    Place(labelTema_.Hwnd(), ToPixels(twips_, design::kLabelTema));
-    label3_.Create(hwnd_, IDC_LABEL3, L"Stop:", SS_LEFT, labelFont_.get());
-    Place(label3_.Hwnd(), ToPixels(twips_, design::kLabel3));
-    label2_.Create(hwnd_, IDC_LABEL2, L"Start:", SS_LEFT, labelFont_.get());
-    Place(label2_.Hwnd(), ToPixels(twips_, design::kLabel2));
-    label1_.Create(hwnd_, IDC_LABEL1, L"", SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, label1Font_.get());
-    Place(label1_.Hwnd(), ToPixels(twips_, design::kLabel1));
+    statusBar_.Create(hwnd_, IDC_STATUSBAR1, twips_, messageFont_.get());
+    labelTema_.Create(hwnd_, IDC_LABELTEMA, L"", SS_CENTER | SS_CENTERIMAGE, labelTemaFont_.get(),
+                      ToPixels(twips_, design::kLabelTema));
+    label3_.Create(hwnd_, IDC_LABEL3, L"Stop:", SS_LEFT, labelFont_.get(), ToPixels(twips_, design::kLabel3));
+    label2_.Create(hwnd_, IDC_LABEL2, L"Start:", SS_LEFT, labelFont_.get(), ToPixels(twips_, design::kLabel2));
+    label1_.Create(hwnd_, IDC_LABEL1, L"", SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, label1Font_.get(),
+                   ToPixels(twips_, design::kLabel1));
 }
 
 void MainWindow::CreateToolbars() {
     // Toolbar images are 16 pixels at 96 pixels per inch and grow with the screen.
     const int imageSize = MulDiv(16, twips_.DpiY(), 96);
     constexpr int kLargeStandardImage = 20;
-    toolbar1_.CreateWithStandardImages(hwnd_, IDC_TOOLBAR1, imageSize >= kLargeStandardImage, kFileButtons);
-    Place(toolbar1_.Hwnd(), ToPixels(twips_, design::kToolbar1));
-
+    toolbar1_.CreateWithStandardImages(hwnd_, IDC_TOOLBAR1, ToPixels(twips_, design::kToolbar1),
+                                       imageSize >= kLargeStandardImage, kFileButtons);
     formatImages_ = win32::MakeLetterImages(kFormatLetters, imageSize);
-    toolbar2_.CreateWithImages(hwnd_, IDC_TOOLBAR2, formatImages_.get(), kFormatButtons);
-    Place(toolbar2_.Hwnd(), ToPixels(twips_, design::kToolbar2));
+    toolbar2_.CreateWithImages(hwnd_, IDC_TOOLBAR2, ToPixels(twips_, design::kToolbar2), formatImages_.get(),
+                               kFormatButtons);
 }
 
 void MainWindow::CreateWordLists() {
-    const DWORD style = CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
-    HWND combo2 = CreateChild(hwnd_, WC_COMBOBOXW, L"", style, IDC_COMBO2, messageFont_.get());
-    HWND combo1 = CreateChild(hwnd_, WC_COMBOBOXW, L"", style, IDC_COMBO1, messageFont_.get());
-    for (auto [combo, place] : {std::pair{combo2, design::kCombo2}, std::pair{combo1, design::kCombo1}}) {
-        RECT rect = ToPixels(twips_, place);
-        rect.bottom += twips_.ToPxY(design::kComboDropHeight);
-        Place(combo, rect);
-    }
-    combos_.Attach(combo1, combo2);
-    SubclassComboEdit(combo1, platform::WordList::Start);
-    SubclassComboEdit(combo2, platform::WordList::Stop);
-    tooltips_.Add(combo2, L"Liste der Stopwörter");
-    tooltips_.Add(combo1, L"Liste der Startwörter");
+    using platform::WordList;
+    const int dropHeight = twips_.ToPxY(design::kComboDropHeight);
+    // Combo2 first, as the tab order has it.
+    combos_.Combo(WordList::Stop).Create(hwnd_, IDC_COMBO2, ToPixels(twips_, design::kCombo2), dropHeight,
+                                         messageFont_.get(), tooltips_, L"Liste der Stopwörter",
+                                         [this](int keyCode) { words_.OnKeyDown(WordList::Stop, keyCode); });
+    combos_.Combo(WordList::Start).Create(hwnd_, IDC_COMBO1, ToPixels(twips_, design::kCombo1), dropHeight,
+                                          messageFont_.get(), tooltips_, L"Liste der Startwörter",
+                                          [this](int keyCode) { words_.OnKeyDown(WordList::Start, keyCode); });
 }
-
-void MainWindow::SubclassComboEdit(HWND combo, platform::WordList list) {
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof(info);
-    GetComboBoxInfo(combo, &info);
-    SetWindowSubclass(info.hwndItem, &MainWindow::ComboEditProc, static_cast<UINT_PTR>(list),
-                      reinterpret_cast<DWORD_PTR>(this));
-    // The pointer rests over the edit part, so it needs the tooltip too.
-    tooltips_.Add(info.hwndItem, list == platform::WordList::Start ? L"Liste der Startwörter"
-                                                                    : L"Liste der Stopwörter");
-}
-
-LRESULT CALLBACK MainWindow::ComboEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR list,
-                                           DWORD_PTR self) {
-    if (message == WM_KEYDOWN)
-        reinterpret_cast<MainWindow*>(self)->OnComboKeyDown(static_cast<platform::WordList>(list),
-                                                            static_cast<int>(wParam));
-    // Enter has done its work; the edit field would only beep at it.
-    if (message == WM_CHAR && wParam == VK_RETURN) return 0;
-    return DefSubclassProc(hwnd, message, wParam, lParam);
-}
-
-void MainWindow::OnComboKeyDown(platform::WordList list, int keyCode) { words_.OnKeyDown(list, keyCode); }
 
 void MainWindow::OnSize(UINT state, int width, int height) {
     if (state == SIZE_MINIMIZED) {
@@ -289,11 +232,9 @@ void MainWindow::OnSize(UINT state, int width, int height) {
 
     statusBar_.Resize();
     const ResizedPlaces places = PlaceForClient(twips_, SIZE{width, height}, statusBar_.Height());
-    Place(rx_.Hwnd(), places.rx);
-    Place(label1_.Hwnd(), places.label1);
-    RECT command2 = ToPixels(twips_, design::kCommand2);
-    OffsetRect(&command2, places.command2Left - command2.left, 0);
-    Place(command2_, command2);
+    win32::PlaceWindow(rx_.Hwnd(), places.rx);
+    win32::PlaceWindow(label1_.Hwnd(), places.label1);
+    recordButton_.MoveLeftEdgeTo(places.command2Left);
     RECT rule{0, 0, width, twips_.ToPxY(design::kRuleShadowOffset) + 1};
     InvalidateRect(hwnd_, &rule, TRUE);
     DockEngineWindow();

@@ -25,6 +25,7 @@
 #include "platform/win32/Label.h"
 #include "platform/win32/Locale.h"
 #include "platform/win32/MemoryStatus.h"
+#include "platform/win32/RecordButton.h"
 #include "platform/win32/RxWindow.h"
 #include "platform/win32/StatusBar.h"
 #include "platform/win32/SettingsStore.h"
@@ -33,6 +34,7 @@
 #include "platform/win32/Twips.h"
 #include "platform/win32/WordCombos.h"
 #include "shell/MenuChecks.h"
+#include "shell/ReceptionChromeView.h"
 #include "shell/WindowControls.h"
 
 namespace zorbel::shell {
@@ -50,8 +52,6 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ComboEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR list,
-                                          DWORD_PTR self);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void OnCreate();
@@ -70,14 +70,11 @@ private:
     void CreateControls();
     void CreateToolbars();
     void CreateWordLists();
-    void SubclassComboEdit(HWND combo, platform::WordList list);
-    void OnComboKeyDown(platform::WordList list, int keyCode);
     void EnableFileEntries();
     void EnableFormatEntries();
     void RunThemeEntry(int id);
 
     HWND hwnd_ = nullptr;
-    HWND command2_ = nullptr;
     HMENU fileMenu_ = nullptr;
     HMENU formatMenu_ = nullptr;
     HMENU wetterMenu_ = nullptr;
@@ -95,6 +92,7 @@ private:
     win32::Toolbar toolbar1_;
     win32::Toolbar toolbar2_;
     win32::WordCombos combos_;
+    win32::RecordButton recordButton_;
     win32::Label label1_;
     win32::Label label2_;
     win32::Label label3_;
@@ -109,6 +107,7 @@ private:
     win32::RegistrySettingsStore settingsStore_;
     WindowControls controls_;
     MenuCheckMarks menuChecks_;
+    ReceptionChromeView receptionView_;
 
     win32::EngineLink engineLink_;
     win32::EngineWindowHook engineHook_;

@@ -28,9 +28,6 @@ zorbel::win32::RxWindow rx;
 
 LRESULT CALLBACK BenchWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case zorbel::win32::RxWindow::kResumeRedrawMessage:
-        rx.ResumeRedraw();
-        return 0;
     case WM_SIZE:
         MoveWindow(rx.Hwnd(), 4, 4, LOWORD(lParam) - 8, HIWORD(lParam) - 8, TRUE);
         return 0;

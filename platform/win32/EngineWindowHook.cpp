@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include "config/ProgramValues.h"
-
 namespace zorbel::win32 {
 namespace {
 constexpr UINT_PTR kEngineSubclassId = 0x4D4D;  // "MM"
@@ -29,16 +27,10 @@ LRESULT CALLBACK EngineWindowHook::EngineWindowProc(HWND window, UINT message, W
     // Only the engine's own message carries characters; a foreign message
     // that happens to have the same wParam goes its usual way.
     if (!hook->link_.IsEngineCharacter(message, wParam)) return DefSubclassProc(window, message, wParam, lParam);
-    hook->OnEngineCharacter(lParam);
+    // The taker may end reception and so remove this procedure; the subclass
+    // machinery allows that from inside it.
+    hook->takeCharacter_(static_cast<std::int32_t>(lParam));
     return 0;
-}
-
-void EngineWindowHook::OnEngineCharacter(LPARAM code) {
-    if (receiveCharacter_(static_cast<std::int32_t>(code))) return;
-    // Stopping reception removes this procedure; the subclass machinery allows that from inside it.
-    stopReception_();
-    dialogs_.ShowMessage(platform::MessageIcon::Exclamation, values::kCharacterErrorPrompt,
-                         values::kCharacterErrorTitle);
 }
 
 }  // namespace zorbel::win32

@@ -1,5 +1,6 @@
 #pragma once
-// A static text control; as the receive line it shows the line being received.
+// A static text control placed at its design place; as the receive line it
+// shows the line being received.
 
 #include <windows.h>
 
@@ -11,11 +12,10 @@ namespace zorbel::win32 {
 
 class Label : public platform::LineLabel {
 public:
-    void Create(HWND parent, int id, const wchar_t* text, DWORD style, HFONT font);
+    void Create(HWND parent, int id, const wchar_t* text, DWORD style, HFONT font, const RECT& place);
     HWND Hwnd() const { return hwnd_; }
 
     void Show(std::string_view ansiText) override;
-    void SetText(std::string_view utf8Text);
 
 private:
     HWND hwnd_ = nullptr;

@@ -4,18 +4,29 @@
 
 #include <climits>
 
+#include "platform/win32/ChildWindow.h"
 #include "platform/win32/Encoding.h"
 
 namespace zorbel::win32 {
+namespace {
+
+// Posted to the window itself after an append: appends that arrive in a
+// burst are served before it, so they cost one repaint.
+constexpr UINT kResumeRedrawMessage = WM_APP + 1;
+
+}  // namespace
 
 void RxWindow::Create(HWND parent, int id) {
-    parent_ = parent;
     LoadLibraryW(L"Msftedit.dll");
-    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, MSFTEDIT_CLASS, L"",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE |
-                                ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN,
-                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateChildControl(parent, MSFTEDIT_CLASS, L"",
+                               WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
+                                   ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN,
+                               id, nullptr, WS_EX_CLIENTEDGE);
+    subclass_.Attach(hwnd_, [this](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (message != kResumeRedrawMessage) return std::nullopt;
+        ResumeRedraw();
+        return 0;
+    });
     // The default limit of 32,767 characters would silently stop reception
     // after a few hours; the program sets none of its own.
     SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(INT_MAX - 1));
@@ -47,7 +58,7 @@ void RxWindow::AppendAtEnd(std::string_view ansiText) {
     if (!redrawSuspended_) {
         SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
         redrawSuspended_ = true;
-        PostMessageW(parent_, kResumeRedrawMessage, 0, 0);
+        PostMessageW(hwnd_, kResumeRedrawMessage, 0, 0);
     }
     // An empty range beyond the end puts the caret at the end. A range at
     // the exact text length would cost a walk over every paragraph in some
@@ -74,7 +85,7 @@ void RxWindow::Clear() {
     SetWindowTextW(hwnd_, L"");
 }
 
-void RxWindow::ResetFormat(const std::wstring& fontName, int points) {
+void RxWindow::ResetFormat(std::string_view utf8FontName, int pointSize) {
     PARAFORMAT2 paragraph{};
     paragraph.cbSize = sizeof(paragraph);
     paragraph.dwMask = PFM_ALIGNMENT;
@@ -84,9 +95,9 @@ void RxWindow::ResetFormat(const std::wstring& fontName, int points) {
     CHARFORMAT2W format{};
     format.cbSize = sizeof(format);
     format.dwMask = CFM_FACE | CFM_SIZE;
-    format.yHeight = points * 20;
+    format.yHeight = pointSize * 20;
     format.bPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    lstrcpynW(format.szFaceName, fontName.c_str(), LF_FACESIZE);
+    lstrcpynW(format.szFaceName, Utf8ToWide(utf8FontName).c_str(), LF_FACESIZE);
     SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 

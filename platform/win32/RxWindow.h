@@ -7,36 +7,32 @@
 #include <string_view>
 
 #include "platform/RxView.h"
+#include "platform/win32/WindowSubclass.h"
 
 namespace zorbel::win32 {
 
 class RxWindow : public platform::RxView {
 public:
-    // Posted to the parent after an append; the parent hands it back to
-    // ResumeRedraw(). Appends that arrive in a burst then cost one repaint.
-    static constexpr UINT kResumeRedrawMessage = WM_APP + 1;
-
     void Create(HWND parent, int id);
     HWND Hwnd() const { return hwnd_; }
 
     void AppendAtEnd(std::string_view ansiText) override;
     bool IsEmpty() const override;
     std::string SelectedText() const override;
+    void Clear() override;
+    void ResetFormat(std::string_view utf8FontName, int pointSize) override;
 
-    void ResumeRedraw();
-    long TextLength() const;
-
+    // Locks the text against the user's editing (true) or frees it.
     void SetLocked(bool locked);
-    void Clear();
-    // Plain paragraph alignment for the selection, then one font for the whole text.
-    void ResetFormat(const std::wstring& fontName, int points);
+    long TextLength() const;
 
 private:
     void ApplyDefaultFormat();
+    void ResumeRedraw();
 
     HWND hwnd_ = nullptr;
-    HWND parent_ = nullptr;
     bool redrawSuspended_ = false;
+    WindowSubclass subclass_;
 };
 
 }  // namespace zorbel::win32

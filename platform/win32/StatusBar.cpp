@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "config/ProgramValues.h"
+#include "platform/win32/ChildWindow.h"
 #include "platform/win32/Encoding.h"
 
 namespace zorbel::win32 {
@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kTimePart = 3;
 constexpr int kDatePart = 4;
+constexpr UINT_PTR kClockTimerId = 0x5A43;  // "ZC"; the status bar sets no timers of its own
+constexpr UINT kClockPeriodMs = 1000;
 
 struct PanelDesign {
     const wchar_t* text;
@@ -38,19 +40,23 @@ std::wstring LocaleText(bool date) {
 
 }  // namespace
 
-void StatusBar::Create(HWND parent, int id, const Twips& twips) {
+void StatusBar::Create(HWND parent, int id, const Twips& twips, HFONT font) {
     twips_ = twips;
-    hwnd_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0,
-                            0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateChildControl(parent, STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP | SBARS_TOOLTIPS, id, nullptr);
     Resize();
     // Texts set before the parts exist would be lost, so they come after.
     for (int part = 0; part < static_cast<int>(kPanels.size()); ++part) {
         SetPartText(part, kPanels[part].text);
         SendMessageW(hwnd_, SB_SETTIPTEXTW, part, reinterpret_cast<LPARAM>(kPanels[part].tooltip));
     }
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     RefreshClock();
-    SetTimer(parent, kClockTimerId, 1000, nullptr);
+    subclass_.Attach(hwnd_, [this](UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+        if (message != WM_TIMER || wParam != kClockTimerId) return std::nullopt;
+        RefreshClock();
+        return 0;
+    });
+    SetTimer(hwnd_, kClockTimerId, kClockPeriodMs, nullptr);
 }
 
 int StatusBar::Height() const {

@@ -1,5 +1,6 @@
 #pragma once
-// StatusBar1: five panels, the last two showing the computer's time and date.
+// StatusBar1: five panels, the last two showing the computer's time and
+// date, which its own timer keeps current.
 
 #include <windows.h>
 
@@ -7,14 +8,13 @@
 
 #include "platform/StatusPanels.h"
 #include "platform/win32/Twips.h"
+#include "platform/win32/WindowSubclass.h"
 
 namespace zorbel::win32 {
 
 class StatusBar : public platform::StatusPanels {
 public:
-    static constexpr UINT_PTR kClockTimerId = 1;
-
-    void Create(HWND parent, int id, const Twips& twips);
+    void Create(HWND parent, int id, const Twips& twips, HFONT font);
     HWND Hwnd() const { return hwnd_; }
     int Height() const;
 
@@ -23,16 +23,16 @@ public:
     // Follows the parent's new size: the panels keep their widths, panel 1
     // takes what is left.
     void Resize();
-    // Called by the parent's clock timer: rewrites time and date when they changed.
-    void RefreshClock();
-
 private:
     void SetPartText(int part, const std::wstring& text);
+    // Rewrites time and date when they changed.
+    void RefreshClock();
 
     HWND hwnd_ = nullptr;
     Twips twips_{96, 96};
     std::wstring shownTime_;
     std::wstring shownDate_;
+    WindowSubclass subclass_;
 };
 
 }  // namespace zorbel::win32

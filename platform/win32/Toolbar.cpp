@@ -2,28 +2,32 @@
 
 #include <vector>
 
+#include "platform/win32/ChildWindow.h"
+
 namespace zorbel::win32 {
 
 void Toolbar::CreateWindowOnly(HWND parent, int id) {
-    hwnd_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                            WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE |
-                                CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateChildControl(parent, TOOLBARCLASSNAMEW, L"",
+                               TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                               id, nullptr);
     SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 }
 
-void Toolbar::CreateWithStandardImages(HWND parent, int id, bool large, std::span<const ToolbarButton> buttons) {
+void Toolbar::CreateWithStandardImages(HWND parent, int id, const RECT& place, bool large,
+                                       std::span<const ToolbarButton> buttons) {
     CreateWindowOnly(parent, id);
     SendMessageW(hwnd_, TB_LOADIMAGES, large ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR,
                  reinterpret_cast<LPARAM>(HINST_COMMCTRL));
     AddButtons(buttons);
+    PlaceWindow(hwnd_, place);
 }
 
-void Toolbar::CreateWithImages(HWND parent, int id, HIMAGELIST images, std::span<const ToolbarButton> buttons) {
+void Toolbar::CreateWithImages(HWND parent, int id, const RECT& place, HIMAGELIST images,
+                               std::span<const ToolbarButton> buttons) {
     CreateWindowOnly(parent, id);
     SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     AddButtons(buttons);
+    PlaceWindow(hwnd_, place);
 }
 
 void Toolbar::AddButtons(std::span<const ToolbarButton> buttons) {

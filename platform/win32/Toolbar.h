@@ -18,9 +18,11 @@ class Toolbar {
 public:
     // Images from the system's standard bitmaps (open, save, print, ...),
     // the large set for screens with more than the usual pixels per inch.
-    void CreateWithStandardImages(HWND parent, int id, bool large, std::span<const ToolbarButton> buttons);
+    void CreateWithStandardImages(HWND parent, int id, const RECT& place, bool large,
+                                  std::span<const ToolbarButton> buttons);
     // Images from an image list that the caller keeps alive.
-    void CreateWithImages(HWND parent, int id, HIMAGELIST images, std::span<const ToolbarButton> buttons);
+    void CreateWithImages(HWND parent, int id, const RECT& place, HIMAGELIST images,
+                          std::span<const ToolbarButton> buttons);
 
     HWND Hwnd() const { return hwnd_; }
     void SetEnabled(bool enabled);

@@ -1,15 +1,17 @@
 #pragma once
 // The capture state machine wired to fakes: German locale, a clock standing
 // at 5 December 2026 12:03:10 UTC, category "Wetter" with automatic saving,
-// and an existing capture folder.
+// and an existing capture folder. One log holds what the user sees, in order.
 
+#include <ostream>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "capture/CaptureStateMachine.h"
 #include "fakes/CallLog.h"
-#include "fakes/FakeCaptureControls.h"
 #include "fakes/FakeClockAndLocale.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeEngineHook.h"
@@ -20,13 +22,38 @@
 
 namespace zorbel {
 
+namespace platform {
+inline void PrintTo(const ReceptionChrome& chrome, std::ostream* out) {
+    *out << "{caption \"" << chrome.utf8RecordCaption << "\", toolbar1 " << chrome.toolbar1Enabled << ", toolbar2 "
+         << chrome.toolbar2Enabled << ", file+help " << chrome.fileAndHelpMenusEnabled << ", rx locked "
+         << chrome.rxLocked << ", rx clear " << chrome.rxClearEnabled << "}";
+}
+}  // namespace platform
+
+using Calls = std::vector<std::string>;
+
 inline constexpr std::string_view kCaptureFolder = "C:\\Wetterberichte";
+inline constexpr platform::ReceptionChrome kChromeReceiving{"&Stop", false, false, false, true, false};
+inline constexpr platform::ReceptionChrome kChromeWaiting{"&Stop", false, true, false, true, false};
+inline constexpr platform::ReceptionChrome kChromeEnded{"&mitschreiben", true, true, true, false, true};
+
+// Message boxes join the visible sequence.
+struct SequencedDialogs : fakes::FakeDialogs {
+    bool AskYesNo(std::string_view prompt, std::string_view title) override {
+        log->Add("ask:" + std::string(title));
+        return FakeDialogs::AskYesNo(prompt, title);
+    }
+    void ShowMessage(platform::MessageIcon icon, std::string_view prompt, std::string_view title) override {
+        log->Add("box:" + std::string(title));
+        FakeDialogs::ShowMessage(icon, prompt, title);
+    }
+    fakes::CallLog* log = nullptr;
+};
 
 class CaptureTestRig : public ::testing::Test {
 protected:
     CaptureTestRig() {
-        rx.log = &log;
-        panels.log = &log;
+        rx.log = panels.log = view.log = dialogs.log = &log;
         settings.category = "Wetter";
         settings.captureFolder = kCaptureFolder;
         files.folders.insert(std::string(kCaptureFolder));
@@ -35,7 +62,7 @@ protected:
     }
 
     void Receive(std::string_view text) {
-        for (const char c : text) ASSERT_TRUE(machine.ReceiveCharacter(static_cast<unsigned char>(c)));
+        for (const char c : text) machine.TakeEngineCharacter(static_cast<unsigned char>(c));
     }
 
     // Reception on, then a stop word: the waiting state, with a clean log.
@@ -46,6 +73,7 @@ protected:
     }
 
     std::string Status() const { return panels.Text(platform::Panel::Status); }
+    std::string State() const { return !flags.captureIdle ? "writing" : !flags.saveIdle ? "saving" : "waiting"; }
 
     fakes::CallLog log;
     fakes::FakeRxView rx;
@@ -62,11 +90,11 @@ protected:
     fakes::FakeFiles files;
     CaptureFile captureFile{files, headerDate, settings};
     fakes::FakeMemoryStatus memoryStatus;
-    fakes::FakeDialogs dialogs;
+    SequencedDialogs dialogs;
     MemoryDisplay memory{memoryStatus, locale, panels, dialogs};
-    fakes::FakeCaptureControls controls{log};
+    fakes::FakeReceptionView view;
     fakes::FakeEngineHook hook{log};
-    CaptureStateMachine machine{{pipeline, flags, words, settings, captureFile, headerDate, memory, controls, wordView,
+    CaptureStateMachine machine{{pipeline, flags, words, settings, captureFile, headerDate, memory, view, wordView,
                                  panels, rx, dialogs, hook, clock, locale}};
 };
 

@@ -1,8 +1,5 @@
-// Reception start and end by the record button: their steps in order and
-// the clear question.
-
-#include <string>
-#include <vector>
+// Reception start and end by the record button and by a bad engine code:
+// what the user sees, in order, and the chrome each leaves.
 
 #include "CaptureTestRig.h"
 
@@ -11,83 +8,67 @@ namespace {
 
 using ReceptionStartEndTest = CaptureTestRig;
 
-TEST_F(ReceptionStartEndTest, StartRunsItsStepsInOrder) {
-    machine.Command2_Click();
+const std::string kBegin = "rx:Beginn: 05.12.2026 13:03:10\r\n";
+const std::string kEnd = "rx:Ende: 05.12.2026 13:03:10\r\n";
+const std::string kMemory = "panel3:Speicherauslastung: 42 %";
 
-    const std::vector<std::string> expected{
-        "rx:Beginn: 05.12.2026 13:03:10\r\n",
-        "panel2:Zeilen:1",  // the count shown at the append, raised just after it
-        "caption:&Stop",
-        "hook",
-        "panel1:Status: mitschreiben",
-        "toolbars:0",
-        "fileHelp:0",
-        "rxLocked:1",
-        "panel3:Speicherauslastung: 42 %",
-        "rxKill:0",
-    };
-    EXPECT_EQ(log.calls, expected);
-    EXPECT_TRUE(dialogs.shown.empty()) << "an empty Rx window asks nothing";
-    EXPECT_FALSE(flags.captureIdle);
+TEST_F(ReceptionStartEndTest, StartAndEndShowTheirStepsInOrder) {
+    machine.Command2_Click();
+    // Panel 2 shows the count at the append, raised just after it.
+    EXPECT_EQ(log.calls, (Calls{kBegin, "panel2:Zeilen:1", "chrome", "hook", "panel1:Status: mitschreiben", kMemory}))
+        << "an empty Rx window asks nothing";
+    EXPECT_EQ(view.shown, kChromeReceiving);
+    EXPECT_EQ(State(), "writing");
     EXPECT_TRUE(machine.RxTextUnsaved());
-    EXPECT_EQ(pipeline.RxLineCount(), 2);
-}
 
-TEST_F(ReceptionStartEndTest, EndRunsItsStepsInOrder) {
-    machine.Command2_Click();
     log.calls.clear();
-
     machine.Command2_Click();
-
-    const std::vector<std::string> expected{
-        "caption:&mitschreiben",
-        "unhook",
-        "rx:Ende: 05.12.2026 13:03:10\r\n",
-        "panel2:Zeilen:2",
-        "panel1:Status: Bereit",
-        "toolbars:1",
-        "fileHelp:1",
-        "rxLocked:0",
-        "panel3:Speicherauslastung: 42 %",
-        "rxKill:1",
-    };
-    EXPECT_EQ(log.calls, expected);
-    EXPECT_TRUE(flags.captureIdle);
+    EXPECT_EQ(log.calls, (Calls{"chrome", "unhook", kEnd, "panel2:Zeilen:2", "panel1:Status: Bereit", kMemory}));
+    EXPECT_EQ(view.shown, kChromeEnded);
     EXPECT_FALSE(machine.ReceptionOn());
     EXPECT_EQ(pipeline.RxLineCount(), 3);
 }
 
-TEST_F(ReceptionStartEndTest, TextInRxWindowIsQuestionedOnceAndYesClearsBeforeBeginLine) {
-    rx.text = "alter Text";
-    machine.Command2_Click();
+TEST_F(ReceptionStartEndTest, TextInTheRxWindowIsQuestionedAndBothAnswersResetTheFormat) {
+    for (const bool yes : {true, false}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        rx.text = "alter Text";
+        machine.SetRxTextUnsaved(false);
+        dialogs.answerYes = yes;
+        log.calls.clear();
+        machine.Command2_Click();
 
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].kind, "question");
-    EXPECT_EQ(dialogs.shown[0].prompt, "Soll der sich im Rx-Fenster befindliche Text gelöscht werden ?");
-    EXPECT_EQ(dialogs.shown[0].title, "Text löschen ?");
-    ASSERT_GE(log.calls.size(), 3u);
-    EXPECT_EQ(log.calls[0], "clearRx");
-    EXPECT_EQ(log.calls[1], "resetFormat:Courier New/10");
-    EXPECT_EQ(log.calls[2].rfind("rx:Beginn: ", 0), 0u);
-
+        Calls expected{"ask:Text löschen ?", "clear", "format:Courier New/10", kBegin};
+        if (!yes) expected.erase(expected.begin() + 1);
+        log.calls.resize(expected.size());
+        EXPECT_EQ(log.calls, expected);
+        EXPECT_EQ(dialogs.shown.back().prompt, "Soll der sich im Rx-Fenster befindliche Text gelöscht werden ?");
+        machine.Command2_Click();
+    }
     // After reception has run, the window counts as unsaved: no question until saved or cleared.
+    const auto asked = dialogs.shown.size();
     machine.Command2_Click();
     machine.Command2_Click();
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-
-    machine.Command2_Click();
-    machine.SetRxTextUnsaved(false);
-    machine.Command2_Click();
-    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown.size(), asked);
 }
 
-TEST_F(ReceptionStartEndTest, NoKeepsTheTextButStillResetsTheFormat) {
-    rx.text = "alter Text";
-    dialogs.answerYes = false;
-    machine.Command2_Click();
+TEST_F(ReceptionStartEndTest, CodeOutsideEightBitsEndsReceptionThenShowsTheError) {
+    for (const int code : {256, -1}) {
+        machine.Command2_Click();
+        log.calls.clear();
+        machine.TakeEngineCharacter(code);
 
-    EXPECT_FALSE(log.Has("clearRx"));
-    EXPECT_EQ(log.calls.front(), "resetFormat:Courier New/10");
+        EXPECT_EQ(log.calls, (Calls{"chrome", "unhook", kEnd, "panel2:Zeilen:" + std::to_string(pipeline.RxLineCount() - 1),
+                                    "panel1:Status: Bereit", kMemory, "box: Fehler:  5"}))
+            << code;
+        EXPECT_EQ(dialogs.shown.back().kind, "exclamation");
+        EXPECT_EQ(dialogs.shown.back().prompt, "Ungültiger Prozeduraufruf oder ungültiges Argument");
+        EXPECT_FALSE(machine.ReceptionOn());
+    }
+    machine.Command2_Click();
+    machine.TakeEngineCharacter(255);
+    EXPECT_EQ(pipeline.LineBuffer(), "\xFF");
+    EXPECT_EQ(dialogs.shown.size(), 2u);
 }
 
 }  // namespace

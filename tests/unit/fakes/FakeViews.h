@@ -7,6 +7,7 @@
 
 #include "fakes/CallLog.h"
 #include "platform/LineLabel.h"
+#include "platform/ReceptionView.h"
 #include "platform/RxView.h"
 #include "platform/StatusPanels.h"
 
@@ -21,6 +22,13 @@ public:
     }
     bool IsEmpty() const override { return text.empty(); }
     std::string SelectedText() const override { return selection; }
+    void Clear() override {
+        text.clear();
+        if (log) log->Add("clear");
+    }
+    void ResetFormat(std::string_view utf8FontName, int pointSize) override {
+        if (log) log->Add("format:" + std::string(utf8FontName) + "/" + std::to_string(pointSize));
+    }
 
     std::string text;
     std::vector<std::string> appends;
@@ -40,6 +48,16 @@ public:
     }
 
     std::map<platform::Panel, std::string> texts;
+    CallLog* log = nullptr;
+};
+
+class FakeReceptionView : public platform::ReceptionView {
+public:
+    void ShowChrome(const platform::ReceptionChrome& chrome) override {
+        shown = chrome;
+        if (log) log->Add("chrome");
+    }
+    platform::ReceptionChrome shown;
     CallLog* log = nullptr;
 };
 

@@ -1,0 +1,71 @@
+#include "platform/win32/WordCombo.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/ChildWindow.h"
+#include "platform/win32/Encoding.h"
+
+namespace zorbel::win32 {
+namespace {
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+void WordCombo::Create(HWND parent, int id, const RECT& place, int dropHeight, HFONT font, Tooltips& tooltips,
+                       const wchar_t* tooltip, KeyHandler onKeyDown) {
+    onKeyDown_ = std::move(onKeyDown);
+    hwnd_ = CreateChildControl(parent, WC_COMBOBOXW, L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
+                               id, font);
+    // A combo box's height includes its drop-down list.
+    RECT withList = place;
+    withList.bottom += dropHeight;
+    PlaceWindow(hwnd_, withList);
+
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    GetComboBoxInfo(hwnd_, &info);
+    edit_.Attach(info.hwndItem, [this](UINT message, WPARAM wParam, LPARAM) { return OnEditMessage(message, wParam); });
+    // The pointer rests over the edit part, so it needs the tooltip too.
+    tooltips.Add(info.hwndItem, tooltip);
+    tooltips.Add(hwnd_, tooltip);
+}
+
+std::optional<LRESULT> WordCombo::OnEditMessage(UINT message, WPARAM wParam) {
+    if (message == WM_KEYDOWN) onKeyDown_(static_cast<int>(wParam));
+    // Enter has done its work; the edit field would only beep at it.
+    if (message == WM_CHAR && wParam == VK_RETURN) return 0;
+    return std::nullopt;
+}
+
+void WordCombo::ClearEntries() {
+    // CB_RESETCONTENT would empty the edit field as well.
+    const std::wstring edit = WindowText(hwnd_);
+    SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
+    SetWindowTextW(hwnd_, edit.c_str());
+}
+
+void WordCombo::AppendEntry(std::string_view ansiText) {
+    const std::wstring text = AnsiToWide(ansiText);
+    SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void WordCombo::RemoveEntry(std::size_t index) { SendMessageW(hwnd_, CB_DELETESTRING, index, 0); }
+
+void WordCombo::SetEditText(std::string_view ansiText) { SetWindowTextW(hwnd_, AnsiToWide(ansiText).c_str()); }
+
+std::string WordCombo::EditText() const { return WideToAnsi(WindowText(hwnd_)); }
+
+std::optional<std::size_t> WordCombo::SelectedIndex() const {
+    const LRESULT index = SendMessageW(hwnd_, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) return std::nullopt;
+    return static_cast<std::size_t>(index);
+}
+
+void WordCombo::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+
+}  // namespace zorbel::win32

@@ -1,0 +1,31 @@
+#pragma once
+// Shows the reception chrome on the main window's controls and menus.
+
+#include <windows.h>
+
+#include "platform/ReceptionView.h"
+#include "platform/win32/RecordButton.h"
+#include "platform/win32/RxWindow.h"
+#include "platform/win32/Toolbar.h"
+
+namespace zorbel::shell {
+
+class ReceptionChromeView : public platform::ReceptionView {
+public:
+    ReceptionChromeView(win32::RecordButton& recordButton, win32::Toolbar& toolbar1, win32::Toolbar& toolbar2,
+                        win32::RxWindow& rx)
+        : recordButton_(recordButton), toolbar1_(toolbar1), toolbar2_(toolbar2), rx_(rx) {}
+
+    void Attach(HWND mainWindow) { main_ = mainWindow; }
+
+    void ShowChrome(const platform::ReceptionChrome& chrome) override;
+
+private:
+    win32::RecordButton& recordButton_;
+    win32::Toolbar& toolbar1_;
+    win32::Toolbar& toolbar2_;
+    win32::RxWindow& rx_;
+    HWND main_ = nullptr;
+};
+
+}  // namespace zorbel::shell
