@@ -22,7 +22,7 @@ std::vector<std::wstring> SplitFields(const std::wstring& line, std::size_t coun
   return fields;
 }
 
-void Render(const std::vector<MenuItem>& items, MenuStates states, int depth, std::wstring& out) {
+void Render(const std::vector<MenuItem>& items, int depth, std::wstring& out) {
   for (const auto& item : items) {
     out += std::wstring(2 * depth, L' ');
     if (item.separator) {
@@ -33,13 +33,13 @@ void Render(const std::vector<MenuItem>& items, MenuStates states, int depth, st
     // Separators are grayed by nature. Grayed is the usual look of an entry
     // that cannot be chosen; disabled without gray looks choosable and is
     // worth a mark of its own.
-    if (states == MenuStates::Shown && !item.separator) {
+    if (!item.separator) {
       if (item.checked) out += L" [checked]";
       if (item.grayed) out += L" [grayed]";
       else if (item.disabled) out += L" [disabled, not grayed]";
     }
     out += L'\n';
-    Render(item.children, states, depth + 1, out);
+    Render(item.children, depth + 1, out);
   }
 }
 
@@ -72,9 +72,9 @@ std::vector<MenuItem> ParseMenuDump(const std::wstring& dump) {
   return top;
 }
 
-std::wstring RenderMenuTree(const std::vector<MenuItem>& items, MenuStates states) {
+std::wstring RenderMenuTree(const std::vector<MenuItem>& items) {
   std::wstring out;
-  Render(items, states, 0, out);
+  Render(items, 0, out);
   return out;
 }
 

@@ -24,13 +24,10 @@ struct MenuItem {
 
 std::vector<MenuItem> ParseMenuDump(const std::wstring& dump);
 
-enum class MenuStates { Shown, Omitted };
-
 // One line per item, two blanks of indent per level, "---" for separators,
-// the shortcut behind "\t" written as the two characters \ and t, and, when
-// shown, the state in brackets: "[checked]", "[grayed]",
-// "[disabled, not grayed]".
-std::wstring RenderMenuTree(const std::vector<MenuItem>& items, MenuStates states);
+// the shortcut behind "\t" written as the two characters \ and t, and the
+// state in brackets: "[checked]", "[grayed]", "[disabled, not grayed]".
+std::wstring RenderMenuTree(const std::vector<MenuItem>& items);
 
 // Depth-first search by command ID; nullptr when there is none.
 const MenuItem* FindMenuItem(const std::vector<MenuItem>& items, UINT id);

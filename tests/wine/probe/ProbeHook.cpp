@@ -9,7 +9,6 @@
 
 #include "../common/UniqueWin32.h"
 #include "MenuDump.h"
-#include "MenuPopups.h"
 #include "MessageBoxIcon.h"
 #include "ProbeProtocol.h"
 #include "TooltipDump.h"

@@ -86,9 +86,8 @@ std::wstring DumpTooltips(HWND mainWindow) {
       if (!SendMessageW(tip, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(&tool))) continue;
       const bool namesWindow = tool.uFlags & TTF_IDISHWND;
       const HWND subject = namesWindow ? reinterpret_cast<HWND>(tool.uId) : tool.hwnd;
-      out += std::to_wstring(ControlIdOf(subject, mainWindow)) + L'\t' + ClassOf(subject) + L'\t' +
-             (namesWindow ? std::wstring(L"-") : std::to_wstring(tool.uId)) + L'\t' + ToolText(tip, tool) +
-             L'\n';
+      out += std::to_wstring(ControlIdOf(subject, mainWindow)) + L'\t' +
+             (namesWindow ? std::wstring(L"-") : std::to_wstring(tool.uId)) + L'\t' + ToolText(tip, tool) + L'\n';
     }
   }
   return out;
