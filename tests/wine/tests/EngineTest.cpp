@@ -117,12 +117,12 @@ TEST_F(Engine, StartsLinkedWithCommandLineHandshakeAndSharedBlock) {
 }
 
 TEST_F(Engine, EngineEntryHidesAndShowsTheEngineWindow) {
-  ASSERT_FALSE(MenuChecked(IDM_ENGINEAUS));
+  ASSERT_FALSE(MenuChecked(L"Engine &unsichtbar"));
   for (const auto& [value, checked] : {std::pair{0, true}, std::pair{1, false}}) {
     const std::size_t from = Log().Lines().size();
     bench::ChooseMenuItem(MainWindow(), IDM_ENGINEAUS);
     EXPECT_TRUE(Log().WaitForLine(Command(16, value), kBound, from)) << Log().Text();
-    EXPECT_EQ(checked, MenuChecked(IDM_ENGINEAUS));
+    EXPECT_EQ(checked, MenuChecked(L"Engine &unsichtbar"));
   }
 }
 
@@ -155,7 +155,7 @@ TEST_F(Engine, ResizeDocksTheEngineWindowAndMaximisingHidesIt) {
   from = Log().Lines().size();
   ShowWindowAsync(MainWindow(), SW_MAXIMIZE);
   EXPECT_TRUE(Log().WaitForLine(Command(16, 0), kBound, from)) << Log().Text();
-  EXPECT_TRUE(MenuChecked(IDM_ENGINEAUS));
+  EXPECT_TRUE(MenuChecked(L"Engine &unsichtbar"));
 }
 
 TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {

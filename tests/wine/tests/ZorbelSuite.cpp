@@ -63,19 +63,30 @@ bench::Probe& ZorbelSuite::ProbeOfZorbel() {
   return *probe_;
 }
 
-std::vector<bench::MenuItem> ZorbelSuite::ReadMenu() {
-  return bench::ParseMenuDump(ProbeOfZorbel().Ask(probe::ProbeRequest::DumpMenu));
+std::wstring ZorbelSuite::ReadMenu() { return ProbeOfZorbel().Ask(probe::ProbeRequest::DumpMenu); }
+
+std::wstring ZorbelSuite::OpenMenuPopup(const std::vector<int>& positions) {
+  return ProbeOfZorbel().Ask(probe::ProbeRequest::OpenPopupAndDumpMenu, probe::PackMenuPath(positions));
 }
 
-std::vector<bench::MenuItem> ZorbelSuite::OpenMenuPopup(const std::vector<std::wstring>& captionPath) {
-  const auto path = bench::MenuPositions(ReadMenu(), captionPath);
-  return bench::ParseMenuDump(
-      ProbeOfZorbel().Ask(probe::ProbeRequest::OpenPopupAndDumpMenu, probe::PackMenuPath(path)));
+std::string ZorbelSuite::MenuEntry(const std::wstring& menu, const std::wstring& caption) {
+  std::wistringstream lines(menu);
+  for (std::wstring line; std::getline(lines, line);) {
+    line.erase(0, line.find_first_not_of(L' '));
+    if (line.starts_with(caption) && (line.size() == caption.size() || line[caption.size()] == L' ' ||
+                                      line[caption.size()] == L'\\'))
+      return WideToUtf8(line);
+  }
+  throw std::runtime_error("no menu entry " + WideToUtf8(caption));
 }
 
-bool ZorbelSuite::MenuChecked(UINT id) {
-  const bench::MenuItem* item = bench::FindMenuItem(ReadMenu(), id);
-  return item && item->checked;
+bool ZorbelSuite::MenuEnabled(const std::wstring& menu, const std::wstring& caption) {
+  const std::string entry = MenuEntry(menu, caption);
+  return !entry.ends_with("[grayed]") && !entry.ends_with("[disabled]");
+}
+
+bool ZorbelSuite::MenuChecked(const std::wstring& caption) {
+  return MenuEntry(ReadMenu(), caption).find("[checked]") != std::string::npos;
 }
 
 void ZorbelSuite::WaitUntilHandled() { ProbeOfZorbel().Ask(probe::ProbeRequest::Ping); }

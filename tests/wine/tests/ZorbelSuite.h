@@ -12,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "MenuTree.h"
 #include "MessageBoxes.h"
 #include "Poll.h"
 #include "Probe.h"
@@ -41,10 +40,14 @@ class ZorbelSuite : public ::testing::Test {
   static std::vector<std::string> RxLines();
 
   static bench::Probe& ProbeOfZorbel();  // hooked into zorbel on first use
-  static std::vector<bench::MenuItem> ReadMenu();
-  // Opens the popups along the caption path as a user would, then reads the menu.
-  static std::vector<bench::MenuItem> OpenMenuPopup(const std::vector<std::wstring>& captionPath);
-  static bool MenuChecked(UINT id);
+  // The main menu as the probe renders it (see probe/MenuDump.h).
+  static std::wstring ReadMenu();
+  // Opens the popups along the item positions as a user would, then reads the menu.
+  static std::wstring OpenMenuPopup(const std::vector<int>& positions);
+  // The first menu line that starts with `caption`, indent left out.
+  static std::string MenuEntry(const std::wstring& menu, const std::wstring& caption);
+  static bool MenuEnabled(const std::wstring& menu, const std::wstring& caption);
+  static bool MenuChecked(const std::wstring& caption);
   // Returns once zorbel has handled everything posted to it before.
   static void WaitUntilHandled();
 
