@@ -325,6 +325,13 @@ TEST_F(WindowWithoutEngine, RamTestHidesTheEngineWindowFirstThenReports) {
   WaitUntilHandled();
   EXPECT_EQ("Speicherauslastung: " + match[2].str() + " %", PanelText(2));
   EXPECT_TRUE(MenuChecked(L"Engine &unsichtbar")) << "\"Engine &unsichtbar\"";
+
+  // The engine window counts as hidden now: a second RAM test goes straight to the report.
+  bench::ChooseMenuItem(MainWindow(), IDM_RAMTEST);
+  box = NextBox();
+  ASSERT_TRUE(box) << "no report";
+  EXPECT_EQ("RAM - Speicher", WideToUtf8(box->title));
+  bench::AnswerMessageBox(*box, L"OK");
 }
 
 TEST_F(WindowWithoutEngine, NotchFilterWithoutEngineReportsNoConnection) {
