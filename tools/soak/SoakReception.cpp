@@ -16,7 +16,7 @@
 
 #include "BenchConfig.h"
 #include "Poll.h"
-#include "RichEditText.h"
+#include "RemoteText.h"
 #include "StandInEngine.h"
 #include "WindowQueries.h"
 #include "ZorbelProcess.h"

@@ -1,13 +1,22 @@
 #include "BenchConfig.h"
 
+#include <algorithm>
 #include <string_view>
 
-#include "WinePaths.h"
+#include "TextConversion.h"
 
 namespace bench {
 namespace {
 
 BenchConfig config;
+
+// CMake hands over Linux paths; Wine maps the Linux root to drive Z:.
+std::wstring ToWindowsPath(std::string_view utf8Path) {
+  std::wstring path = Utf8ToWide(utf8Path);
+  if (path.empty() || path.front() != L'/') return path;
+  std::replace(path.begin(), path.end(), L'/', L'\\');
+  return L"Z:" + path;
+}
 
 }  // namespace
 

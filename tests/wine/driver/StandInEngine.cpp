@@ -60,11 +60,6 @@ std::vector<std::string> StandInLog::Lines() const {
   return lines;
 }
 
-bool StandInLog::Contains(const std::string& line) const {
-  const auto lines = Lines();
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 std::optional<std::size_t> StandInLog::WaitForLine(const std::string& line, std::chrono::milliseconds bound,
                                                    std::size_t from) const {
   return PollFor(

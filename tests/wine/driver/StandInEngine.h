@@ -21,7 +21,7 @@ inline constexpr wchar_t kEngineArgumentsName[] = L"arguments.txt";
 // (e.g. L"--fast --feed-on-request --feed \"%~dp0feed.txt\"").
 void PlaceStandInEngine(const std::wstring& folder, const std::wstring& options);
 
-// Writes `bytes` unchanged into folder\name (a feed file, say).
+// Writes `bytes` unchanged (a feed file, say).
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadFileBytes(const std::wstring& path);
 
@@ -34,7 +34,6 @@ class StandInLog {
   explicit StandInLog(std::wstring path) : path_(std::move(path)) {}
 
   std::vector<std::string> Lines() const;
-  bool Contains(const std::string& line) const;
   // Waits (bounded) until the log holds `line` at or after position `from`;
   // returns its position.
   std::optional<std::size_t> WaitForLine(const std::string& line, std::chrono::milliseconds bound,

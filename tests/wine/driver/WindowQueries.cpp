@@ -73,21 +73,16 @@ std::vector<HWND> ChildrenOf(HWND parent) {
   return children;
 }
 
-std::wstring ComboItem(HWND combo, int index) {
-  // The ANSI CB_GETLBTEXT loses all but the first letter across processes.
-  const auto length = SendBounded(combo, CB_GETLBTEXTLEN, index);
-  if (length == CB_ERR) throw Error("combo box has no item " + std::to_string(index));
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  SendBounded(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return text;
-}
-
 std::vector<std::wstring> ComboItems(HWND combo) {
   const auto count = SendBounded(combo, CB_GETCOUNT);
   if (count == CB_ERR) throw Error("not a combo box");
   std::vector<std::wstring> items;
-  for (int index = 0; index < count; ++index) items.push_back(ComboItem(combo, index));
+  for (int index = 0; index < count; ++index) {
+    // The ANSI CB_GETLBTEXT loses all but the first letter across processes.
+    std::wstring text(static_cast<std::size_t>(SendBounded(combo, CB_GETLBTEXTLEN, index)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(SendBounded(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+    items.push_back(text);
+  }
   return items;
 }
 
@@ -95,20 +90,6 @@ HWND ComboEdit(HWND combo) {
   const HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
   if (!edit) throw Error("the combo box has no edit field");
   return edit;
-}
-
-std::wstring TextWithLineFeeds(HWND window) {
-  const std::wstring text = WindowText(window);
-  std::wstring normalised;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != L'\r') {
-      normalised += text[i];
-    } else {
-      normalised += L'\n';
-      if (i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-    }
-  }
-  return normalised;
 }
 
 }  // namespace bench

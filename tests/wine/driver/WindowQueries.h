@@ -26,13 +26,8 @@ SIZE ClientSize(HWND window);
 
 std::vector<HWND> ChildrenOf(HWND parent);
 
-std::wstring ComboItem(HWND combo, int index);
 std::vector<std::wstring> ComboItems(HWND combo);
 // The edit field of a drop-down combo box; throws if it has none.
 HWND ComboEdit(HWND combo);
-
-// The window text with every line ending as a single LF: rich edit controls
-// hand out CR or CR LF depending on their version.
-std::wstring TextWithLineFeeds(HWND window);
 
 }  // namespace bench

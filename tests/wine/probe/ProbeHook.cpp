@@ -9,7 +9,6 @@
 
 #include "../common/UniqueWin32.h"
 #include "MenuDump.h"
-#include "MenuPopups.h"
 #include "MessageBoxIcon.h"
 #include "ProbeProtocol.h"
 #include "TooltipDump.h"
@@ -22,10 +21,10 @@ using bench::UniqueView;
 std::wstring Answer(HWND mainWindow, probe::ProbeRequest request, LPARAM argument) {
   switch (request) {
     case probe::ProbeRequest::DumpMenu:
-      return probe::DumpMenuTree(GetMenu(mainWindow));
+      return probe::RenderMenuTree(GetMenu(mainWindow));
     case probe::ProbeRequest::OpenPopupAndDumpMenu:
       if (!probe::OpenPopupPath(mainWindow, probe::UnpackMenuPath(argument))) return L"no popup on that path";
-      return probe::DumpMenuTree(GetMenu(mainWindow));
+      return probe::RenderMenuTree(GetMenu(mainWindow));
     case probe::ProbeRequest::DumpTooltips:
       return probe::DumpTooltips(mainWindow);
     case probe::ProbeRequest::Ping:

@@ -42,31 +42,6 @@ std::vector<HWND> TooltipControls(HWND mainWindow) {
   return search.found;
 }
 
-std::wstring ResourceOrText(HINSTANCE instance, const wchar_t* text) {
-  if (!text) return {};
-  if (IS_INTRESOURCE(text)) {
-    const wchar_t* resource = nullptr;
-    const int length = LoadStringW(instance, static_cast<UINT>(reinterpret_cast<UINT_PTR>(text)),
-                                   reinterpret_cast<LPWSTR>(&resource), 0);
-    return length > 0 ? std::wstring(resource, length) : std::wstring();
-  }
-  return text;
-}
-
-// What the tooltip would show on hover: callback tools are asked the way the
-// tooltip control itself asks them.
-std::wstring ToolText(HWND tip, const TTTOOLINFOW& tool) {
-  if (tool.lpszText != LPSTR_TEXTCALLBACKW) return ResourceOrText(tool.hinst, tool.lpszText);
-  NMTTDISPINFOW request{};
-  request.hdr.hwndFrom = tip;
-  request.hdr.idFrom = tool.uId;
-  request.hdr.code = TTN_GETDISPINFOW;
-  request.lpszText = request.szText;
-  request.uFlags = tool.uFlags & TTF_IDISHWND;
-  SendMessageW(tool.hwnd, WM_NOTIFY, tool.uId, reinterpret_cast<LPARAM>(&request));
-  return ResourceOrText(request.hinst, request.lpszText);
-}
-
 int ControlIdOf(HWND window, HWND mainWindow) {
   while (window && GetParent(window) != mainWindow) window = GetParent(window);
   return window ? GetDlgCtrlID(window) : 0;
@@ -79,6 +54,7 @@ std::wstring DumpTooltips(HWND mainWindow) {
   for (HWND tip : TooltipControls(mainWindow)) {
     const auto count = static_cast<int>(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
     for (int index = 0; index < count; ++index) {
+      // The shell gives every tool its text, so the tool hands out a copy.
       wchar_t text[INFOTIPSIZE] = {};
       TTTOOLINFOW tool{};
       tool.cbSize = sizeof tool;
@@ -86,9 +62,8 @@ std::wstring DumpTooltips(HWND mainWindow) {
       if (!SendMessageW(tip, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(&tool))) continue;
       const bool namesWindow = tool.uFlags & TTF_IDISHWND;
       const HWND subject = namesWindow ? reinterpret_cast<HWND>(tool.uId) : tool.hwnd;
-      out += std::to_wstring(ControlIdOf(subject, mainWindow)) + L'\t' + ClassOf(subject) + L'\t' +
-             (namesWindow ? std::wstring(L"-") : std::to_wstring(tool.uId)) + L'\t' + ToolText(tip, tool) +
-             L'\n';
+      out += std::to_wstring(ControlIdOf(subject, mainWindow)) + L'\t' +
+             (namesWindow ? std::wstring(L"-") : std::to_wstring(tool.uId)) + L'\t' + text + L'\n';
     }
   }
   return out;

@@ -1,10 +1,10 @@
 // Writes every tool of the main window's tooltip controls as text, one line
 // per tool:
-//   <control id> TAB <window class> TAB <tool id or "-"> TAB <text>
-// The control is the main window's child that holds the tool's window; the
-// class is that window's own (an Edit inside a ComboBox, say). The tool id is
-// "-" for tools that name their window (TTF_IDISHWND), else the tool's uId
-// (a toolbar button's command, a status bar part).
+//   <control id> TAB <tool id or "-"> TAB <text>
+// The control is the main window's child that holds the tool's window (a
+// combo box for its edit field, say). The tool id is "-" for tools that name
+// their window (TTF_IDISHWND), else the tool's uId (a toolbar button's
+// command, a status bar part).
 #pragma once
 
 #include <windows.h>

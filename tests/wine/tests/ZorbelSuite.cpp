@@ -1,17 +1,19 @@
 #include "ZorbelSuite.h"
 
+#include <algorithm>
+#include <sstream>
 #include <stdexcept>
 
-#include "StatusBar.h"
+#include "RemoteText.h"
 #include "TextConversion.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
+using bench::WideToUtf8;
+
 std::unique_ptr<bench::ZorbelProcess> ZorbelSuite::zorbel_;
 std::unique_ptr<bench::Probe> ZorbelSuite::probe_;
 std::string ZorbelSuite::startError_;
-
-void ZorbelSuite::SetUpTestSuite() { StartZorbel({}); }
 
 void ZorbelSuite::StartZorbel(const bench::ZorbelProcess::FolderSetup& setup) {
   const std::string group = ::testing::UnitTest::GetInstance()->current_test_suite()->name();
@@ -21,6 +23,14 @@ void ZorbelSuite::StartZorbel(const bench::ZorbelProcess::FolderSetup& setup) {
   } catch (const std::exception& error) {
     startError_ = error.what();
   }
+}
+
+void ZorbelSuite::StartWithStandIn(const std::wstring& options,
+                                   const std::vector<std::pair<std::wstring, std::string>>& files) {
+  StartZorbel([&](const std::wstring& folder) {
+    for (const auto& [name, bytes] : files) bench::WriteFileBytes(folder + L"\\" + name, bytes);
+    bench::PlaceStandInEngine(folder, options);
+  });
 }
 
 void ZorbelSuite::TearDownTestSuite() {
@@ -35,23 +45,102 @@ void ZorbelSuite::SetUp() {
 
 HWND ZorbelSuite::ControlOfMain(int controlId) { return bench::Control(MainWindow(), controlId); }
 
+std::string ZorbelSuite::ControlText(int controlId) { return WideToUtf8(bench::WindowText(ControlOfMain(controlId))); }
+
+std::string ZorbelSuite::PanelText(int panel) {
+  return WideToUtf8(bench::StatusPanelText(zorbel_->process(), ControlOfMain(IDC_STATUSBAR1), panel));
+}
+
+std::vector<std::string> ZorbelSuite::RxLines() {
+  std::istringstream text(WideToUtf8(bench::RichEditText(zorbel_->process(), ControlOfMain(IDC_RICHTEXTBOX1))));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(text, line, '\r');) lines.push_back(line);
+  return lines;
+}
+
 bench::Probe& ZorbelSuite::ProbeOfZorbel() {
   if (!probe_) probe_ = std::make_unique<bench::Probe>(*zorbel_);
   return *probe_;
 }
 
-std::vector<bench::MenuItem> ZorbelSuite::ReadMenu() {
-  return bench::ParseMenuDump(ProbeOfZorbel().Ask(probe::ProbeRequest::DumpMenu));
+std::wstring ZorbelSuite::ReadMenu() { return ProbeOfZorbel().Ask(probe::ProbeRequest::DumpMenu); }
+
+std::wstring ZorbelSuite::OpenMenuPopup(const std::vector<int>& positions) {
+  return ProbeOfZorbel().Ask(probe::ProbeRequest::OpenPopupAndDumpMenu, probe::PackMenuPath(positions));
 }
 
-std::vector<bench::MenuItem> ZorbelSuite::OpenMenuPopup(const std::vector<std::wstring>& captionPath) {
-  const auto path = bench::MenuPositions(ReadMenu(), captionPath);
-  return bench::ParseMenuDump(
-      ProbeOfZorbel().Ask(probe::ProbeRequest::OpenPopupAndDumpMenu, probe::PackMenuPath(path)));
+std::string ZorbelSuite::MenuEntry(const std::wstring& menu, const std::wstring& caption) {
+  std::wistringstream lines(menu);
+  for (std::wstring line; std::getline(lines, line);) {
+    line.erase(0, line.find_first_not_of(L' '));
+    if (line.starts_with(caption) && (line.size() == caption.size() || line[caption.size()] == L' ' ||
+                                      line[caption.size()] == L'\\'))
+      return WideToUtf8(line);
+  }
+  throw std::runtime_error("no menu entry " + WideToUtf8(caption));
+}
+
+bool ZorbelSuite::MenuEnabled(const std::wstring& menu, const std::wstring& caption) {
+  const std::string entry = MenuEntry(menu, caption);
+  return !entry.ends_with("[grayed]") && !entry.ends_with("[disabled]");
+}
+
+bool ZorbelSuite::MenuChecked(const std::wstring& caption) {
+  return MenuEntry(ReadMenu(), caption).find("[checked]") != std::string::npos;
 }
 
 void ZorbelSuite::WaitUntilHandled() { ProbeOfZorbel().Ask(probe::ProbeRequest::Ping); }
 
-std::string ZorbelSuite::PanelText(int panel) {
-  return bench::WideToUtf8(bench::StatusPanelText(zorbel_->process(), ControlOfMain(IDC_STATUSBAR1), panel));
+std::optional<bench::MessageBoxContent> ZorbelSuite::NextBox(bench::milliseconds bound) {
+  return bench::WaitForMessageBox(zorbel_->processId(), bound);
+}
+
+std::string ZorbelSuite::IconOfBox() {
+  return WideToUtf8(ProbeOfZorbel().Ask(probe::ProbeRequest::NameMessageBoxIcon));
+}
+
+std::string ZorbelSuite::NoBoxes() { return WideToUtf8(bench::DescribeMessageBoxes(zorbel_->processId())); }
+
+std::wstring ZorbelSuite::InWorkingFolder(const std::wstring& name) { return zorbel_->workingFolder() + L"\\" + name; }
+
+bench::StandInLog ZorbelSuite::Log() { return bench::StandInLog(InWorkingFolder(bench::kStandInLogName)); }
+
+SYSTEMTIME LocalNow() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return now;
+}
+
+namespace {
+
+constexpr std::uint64_t kTicksPerSecond = 10'000'000;  // FILETIME counts 100 ns
+
+std::uint64_t Seconds(const SYSTEMTIME& when) {
+  FILETIME file{};
+  SystemTimeToFileTime(&when, &file);
+  return ((static_cast<std::uint64_t>(file.dwHighDateTime) << 32) | file.dwLowDateTime) / kTicksPerSecond;
+}
+
+// Short date, a blank, long time: "5.12.2026 07:06:57" under Wine's German locale.
+std::string GeneralDateTime(std::uint64_t seconds) {
+  const std::uint64_t ticks = seconds * kTicksPerSecond;
+  const FILETIME file{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+  SYSTEMTIME when{};
+  FileTimeToSystemTime(&file, &when);
+  wchar_t date[64] = {}, time[64] = {};
+  GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &when, nullptr, date, 64);
+  GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &when, nullptr, time, 64);
+  return WideToUtf8(std::wstring(date) + L" " + time);
+}
+
+}  // namespace
+
+::testing::AssertionResult IsMessageLine(const std::string& line, const std::string& label, const SYSTEMTIME& since,
+                                         const std::string& tail) {
+  const std::uint64_t first = Seconds(since), last = Seconds(LocalNow());
+  for (std::uint64_t second = first; second <= last; ++second)
+    if (line == label + GeneralDateTime(second) + tail) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << '"' << line << "\" is not \"" << label << "\" with a time from "
+                                       << GeneralDateTime(first) << " to " << GeneralDateTime(last) << ", then \""
+                                       << tail << '"';
 }

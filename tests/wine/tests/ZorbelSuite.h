@@ -1,43 +1,74 @@
 // Base of every test group: one zorbel.exe run per group (each start costs
-// its splash and some seconds), shared by the group's tests.
+// its splash and some seconds), shared by the group's tests, which run in
+// the order they are written and build on each other. One reader per kind
+// of window content: the Rx window, status panels, message boxes.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "MenuTree.h"
+#include "MessageBoxes.h"
+#include "Poll.h"
 #include "Probe.h"
+#include "StandInEngine.h"
 #include "ZorbelProcess.h"
 
 class ZorbelSuite : public ::testing::Test {
  protected:
-  static void SetUpTestSuite();
-  // For groups that prepare zorbel's working folder: call from their own
-  // SetUpTestSuite instead of the one above.
-  static void StartZorbel(const bench::ZorbelProcess::FolderSetup& setup);
+  static constexpr bench::milliseconds kBound{10000};
+
+  static void SetUpTestSuite() { StartZorbel({}); }
+  // For groups that play the engine: zorbel finds the stand-in with these
+  // options in its working folder, and `files` (name, bytes) beside it.
+  static void StartWithStandIn(const std::wstring& options,
+                               const std::vector<std::pair<std::wstring, std::string>>& files = {});
   static void TearDownTestSuite();
   void SetUp() override;
 
   static bench::ZorbelProcess& Zorbel() { return *zorbel_; }
   static HWND MainWindow() { return zorbel_->mainWindow(); }
   static HWND ControlOfMain(int controlId);
-  // Hooked into zorbel on first use.
-  static bench::Probe& ProbeOfZorbel();
+  // UTF-8 here and below, for readable failure messages.
+  static std::string ControlText(int controlId);
+  static std::string PanelText(int panel);  // panels count from 0
+  // The Rx window's lines without their ends.
+  static std::vector<std::string> RxLines();
 
-  static std::vector<bench::MenuItem> ReadMenu();
-  // Opens the popups along the caption path as a user would, then reads the
-  // menu.
-  static std::vector<bench::MenuItem> OpenMenuPopup(const std::vector<std::wstring>& captionPath);
+  static bench::Probe& ProbeOfZorbel();  // hooked into zorbel on first use
+  // The main menu as the probe renders it (see probe/MenuDump.h).
+  static std::wstring ReadMenu();
+  // Opens the popups along the item positions as a user would, then reads the menu.
+  static std::wstring OpenMenuPopup(const std::vector<int>& positions);
+  // The first menu line that starts with `caption`, indent left out.
+  static std::string MenuEntry(const std::wstring& menu, const std::wstring& caption);
+  static bool MenuEnabled(const std::wstring& menu, const std::wstring& caption);
+  static bool MenuChecked(const std::wstring& caption);
   // Returns once zorbel has handled everything posted to it before.
   static void WaitUntilHandled();
-  // Panel numbers count from 0; UTF-8 for readable failure messages.
-  static std::string PanelText(int panel);
+
+  static std::optional<bench::MessageBoxContent> NextBox(bench::milliseconds bound = kBound);
+  static std::string IconOfBox();  // "question", "information", ...
+  static std::string NoBoxes();    // "" or what the visible boxes say
+
+  static std::wstring InWorkingFolder(const std::wstring& name);
+  static bench::StandInLog Log();
 
  private:
+  static void StartZorbel(const bench::ZorbelProcess::FolderSetup& setup);
+
   static std::unique_ptr<bench::ZorbelProcess> zorbel_;
   static std::unique_ptr<bench::Probe> probe_;
   static std::string startError_;
 };
+
+SYSTEMTIME LocalNow();
+
+// `line` is `label`, the local date and time of a second between `since`
+// and now (as the locale writes them), then `tail`.
+::testing::AssertionResult IsMessageLine(const std::string& line, const std::string& label, const SYSTEMTIME& since,
+                                         const std::string& tail = "");

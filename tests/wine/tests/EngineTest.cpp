@@ -1,0 +1,218 @@
+// zorbel with the stand-in engine playing MMTTY: the link as the engine sees
+// it (shared block, command line, handshake), hiding and docking its window,
+// the notch round trip, a transmission written, saved to its file and ended
+// by a bad code, and the commands at the program's end.
+#include <windows.h>
+
+#include <cstdint>
+#include <cstring>
+
+#include "../common/UniqueWin32.h"
+#include "TextConversion.h"
+#include "UserInput.h"
+#include "WindowQueries.h"
+#include "ZorbelSuite.h"
+#include "resource.h"
+
+namespace {
+
+using bench::WideToUtf8;
+
+std::string Command(int code, std::int64_t value) {
+  return "command " + std::to_string(code) + " " + std::to_string(value);
+}
+
+std::string UpperHex(HWND window) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%llX", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
+  return text;
+}
+
+std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
+
+std::string LocaleText(LCTYPE type) {
+  wchar_t text[32] = {};
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text, 32);
+  return WideToUtf8(text);
+}
+
+// Bulletins carry today's UTC day, so their month and year are today's.
+struct HeaderDay {
+  SYSTEMTIME utc;
+  HeaderDay() { GetSystemTime(&utc); }
+  std::string Header(const std::string& type) const { return type + " EDZW " + TwoDigits(utc.wDay) + "0600"; }
+  std::string Month() const { return LocaleText(LOCALE_SABBREVMONTHNAME1 + utc.wMonth - 1); }
+  std::string DisplayForm() const {
+    const std::string separator = LocaleText(LOCALE_SDATE);
+    return TwoDigits(utc.wDay) + separator + Month() + separator + std::to_string(utc.wYear) + "-06" +
+           LocaleText(LOCALE_STIME) + "00";
+  }
+  std::string FileForm() const { return TwoDigits(utc.wDay) + Month() + std::to_string(utc.wYear) + "-0600"; }
+};
+
+const HeaderDay kDay;
+
+// Every code but line feed and carriage return once, NUL between two letters
+// so that a cut would show; 256 characters, so the line buffer flushes it
+// in chunks that must join without a break.
+std::string AllCodesLine() {
+  std::string line("A\0B", 3);
+  for (int code = 1; code < 256; ++code)
+    if (code != '\n' && code != '\r') line.push_back(static_cast<char>(code));
+  return line;
+}
+
+// What the Rx window shows of it: each byte in the ANSI code page, NUL as
+// its visible symbol.
+std::string Shown(const std::string& bytes) {
+  std::wstring shown;
+  for (const char byte : bytes) {
+    wchar_t wide = L'\x2400';
+    if (byte != '\0') MultiByteToWideChar(CP_ACP, 0, &byte, 1, &wide, 1);
+    shown.push_back(wide);
+  }
+  return WideToUtf8(shown);
+}
+
+const std::string kSavedLines[] = {kDay.Header("SMDL01"), "10381 11/75 72502 10032 20016", "ZCZC 104"};
+
+// Writing from the start, a stop word, an unmarked weather bulletin saved
+// to its file, a start word, a stop word; the stand-in then sends code 300.
+std::string FeedText() {
+  return "DDH47 DDK9 PINNEBERG 147.3 KHZ\n" + AllCodesLine() + "\nRYRYRYRYRYRY\n" + kSavedLines[0] + "\n" +
+         kSavedLines[1] + "\n" + kSavedLines[2] + "\n" + kDay.Header("FQEN71") +
+         "\nSEEWETTERBERICHT FUER DIE OSTSEE\nNNNN\n";
+}
+
+class Engine : public ZorbelSuite {
+ protected:
+  static void SetUpTestSuite() {
+    StartWithStandIn(L"--fast --feed-on-request --send-code 300 --feed \"%~dp0feed.txt\"", {{L"feed.txt", FeedText()}});
+  }
+};
+
+TEST_F(Engine, StartsLinkedWithCommandLineHandshakeAndSharedBlock) {
+  const std::string handle = UpperHex(MainWindow());
+  ASSERT_TRUE(Log().WaitForLine(Command(0, static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(MainWindow()))),
+                                kBound))
+      << Log().Text();
+  EXPECT_EQ("-r -h" + handle + "\r\n", bench::ReadFileBytes(InWorkingFolder(bench::kEngineArgumentsName)));
+  const auto log = Log().Lines();
+  EXPECT_TRUE(log.size() > 1 && log[0] == "start main " + handle && log[1] == "block MMTTY Engine") << Log().Text();
+
+  // The fields the engine reads; unit tests pin every byte of the image.
+  const bench::UniqueHandle mapping(OpenFileMappingA(FILE_MAP_READ, FALSE, "MMTTY"));
+  ASSERT_TRUE(mapping) << "no mapping \"MMTTY\" while zorbel runs";
+  const bench::UniqueView view(MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0));
+  ASSERT_TRUE(view);
+  const auto* block = static_cast<const char*>(view.get());
+  std::int32_t flag = 0;
+  std::memcpy(&flag, block + 148, sizeof flag);
+  EXPECT_EQ("MMTTY Engine|NONE|NONE|1",
+            std::string(block + 4) + '|' + std::string(block + 132) + '|' + std::string(block + 12464) + '|' +
+                std::to_string(flag));
+
+  EXPECT_EQ("ZORBEL   V1.1.4  Wetterbericht", WideToUtf8(bench::WindowText(MainWindow())));
+  EXPECT_EQ("Status: Bereit", PanelText(0));
+}
+
+TEST_F(Engine, EngineEntryHidesAndShowsTheEngineWindow) {
+  ASSERT_FALSE(MenuChecked(L"Engine &unsichtbar"));
+  for (const auto& [value, checked] : {std::pair{0, true}, std::pair{1, false}}) {
+    const std::size_t from = Log().Lines().size();
+    bench::ChooseMenuItem(MainWindow(), IDM_ENGINEAUS);
+    EXPECT_TRUE(Log().WaitForLine(Command(16, value), kBound, from)) << Log().Text();
+    EXPECT_EQ(checked, MenuChecked(L"Engine &unsichtbar"));
+  }
+}
+
+TEST_F(Engine, NotchBoxTakesTheEngineValuesAndSendsThePair) {
+  const std::size_t from = Log().Lines().size();
+  bench::ChooseMenuItem(MainWindow(), IDM_NOTCH1);
+  const auto box = NextBox();
+  ASSERT_TRUE(box) << "no notch input box\n" << Log().Text();
+  EXPECT_TRUE(Log().WaitForLine("command 7 0", bench::milliseconds{0}, from)) << Log().Text();
+  EXPECT_EQ(" Notch  1 - Frequenz Eingabe", WideToUtf8(box->title));
+  EXPECT_EQ("Bitte die Notch-Frequenz eingeben (in Hz).\r\n\r\nOrientieren Sie sich dabei an der\r\n"
+            "Markfrequenz (linke 'Zacke').\r\n\r\nStand: Notch 1  1200 Hz\r\n           Notch 2  1200 Hz",
+            WideToUtf8(bench::WindowText(bench::Control(box->window, IDC_INPUTBOX_PROMPT))));
+  const HWND edit = bench::Control(box->window, IDC_INPUTBOX_EDIT);
+  EXPECT_EQ(" 2210", WideToUtf8(bench::WindowText(edit))) << "the mean of mark and space";
+  bench::SendBounded(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1000"));
+  bench::AnswerMessageBox(*box, L"OK");
+  // 1200 * 65536 + 1000: the other notch high, the entry low.
+  EXPECT_TRUE(Log().WaitForLine(Command(23, 78644200), kBound, from)) << Log().Text();
+}
+
+TEST_F(Engine, ResizeDocksTheEngineWindowAndMaximisingHidesIt) {
+  std::size_t from = Log().Lines().size();
+  SetWindowPos(MainWindow(), nullptr, 40, 30, 900, 600, SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  // Width first, then the position under the main window: y * 65536 + x.
+  const auto width = Log().WaitForLine(Command(6, 900), kBound, from);
+  ASSERT_TRUE(width) << Log().Text();
+  ASSERT_TRUE(Log().WaitForLine(Command(5, (30 + 600) * 65536 + 40), kBound, *width + 1)) << Log().Text();
+
+  from = Log().Lines().size();
+  ShowWindowAsync(MainWindow(), SW_MAXIMIZE);
+  EXPECT_TRUE(Log().WaitForLine(Command(16, 0), kBound, from)) << Log().Text();
+  EXPECT_TRUE(MenuChecked(L"Engine &unsichtbar"));
+}
+
+TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
+  const SYSTEMTIME started = LocalNow();
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  ASSERT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  ASSERT_TRUE(bench::RequestStandInFeed());
+  const auto box = NextBox(bench::milliseconds{30000});
+  ASSERT_TRUE(box) << "no error message\n" << Log().Text();
+  EXPECT_EQ(" Fehler:  5", WideToUtf8(box->title));
+  EXPECT_EQ("Ungültiger Prozeduraufruf oder ungültiges Argument", WideToUtf8(box->text));
+  bench::AnswerMessageBox(*box, L"OK");
+  WaitUntilHandled();
+
+  const auto lines = RxLines();
+  ASSERT_EQ(12u, lines.size());
+  EXPECT_TRUE(IsMessageLine(lines[0], "Beginn: ", started));
+  EXPECT_EQ("DDH47 DDK9 PINNEBERG 147.3 KHZ", lines[1]);
+  EXPECT_EQ(Shown(AllCodesLine()), lines[2]) << "every code once and in order, NUL included";
+  EXPECT_EQ("RYRYRYRYRYRY", lines[3]);
+  EXPECT_TRUE(IsMessageLine(lines[4], "Stop: ", started));
+  EXPECT_TRUE(IsMessageLine(lines[5], "Start Speichern: ", started, " (vom " + kDay.FileForm() + " UTC)"));
+  EXPECT_TRUE(IsMessageLine(lines[6], "Stop Speichern: ", started));
+  EXPECT_TRUE(IsMessageLine(lines[7], "Start: ", started, " (vom " + kDay.DisplayForm() + " UTC)"));
+  EXPECT_EQ("SEEWETTERBERICHT FUER DIE OSTSEE", lines[8]);
+  EXPECT_EQ("NNNN", lines[9]);
+  EXPECT_TRUE(IsMessageLine(lines[10], "Stop: ", started));
+  EXPECT_TRUE(IsMessageLine(lines[11], "Ende: ", started));
+
+  const std::wstring path = InWorkingFolder(L"Wetterberichte\\Synop" + bench::Utf8ToWide(kDay.FileForm()) + L".txt");
+  EXPECT_EQ(kSavedLines[0] + "\n\r\n" + kSavedLines[1] + "\n\r\n" + kSavedLines[2] + "\n\r\n",
+            bench::ReadFileBytes(path))
+      << WideToUtf8(path);
+
+  EXPECT_EQ("&mitschreiben|Status: Bereit|FQEN|NNNN|Zeilen:15",
+            ControlText(IDC_COMMAND2) + '|' + PanelText(0) + '|' + ControlText(IDC_COMBO1) + '|' +
+                ControlText(IDC_COMBO2) + '|' + PanelText(1));
+
+  // The engine sending on after the end changes nothing and asks nothing.
+  const UINT engineMessage = RegisterWindowMessageA("MMTTY");
+  constexpr WPARAM kCharacter = 0x8003;
+  for (LPARAM code : {LPARAM{'X'}, LPARAM{'\n'}, LPARAM{300}}) PostMessageW(MainWindow(), engineMessage, kCharacter, code);
+  WaitUntilHandled();
+  EXPECT_EQ(lines, RxLines());
+  EXPECT_EQ("", NoBoxes());
+}
+
+// Last of the group: zorbel ends here.
+TEST_F(Engine, ClosingReleasesThenEndsTheEngine) {
+  const std::size_t from = Log().Lines().size();
+  PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
+  const auto end = Log().WaitForLine(Command(2, 0), kBound, from);
+  ASSERT_TRUE(end && *end > from) << Log().Text();
+  EXPECT_EQ(Command(22, 1), Log().Lines()[*end - 1]) << "release right before the end";
+  EXPECT_TRUE(Log().WaitForLine("end", kBound, *end)) << Log().Text();
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(Zorbel().process(), static_cast<DWORD>(kBound.count())))
+      << "zorbel.exe did not end";
+}
+
+}  // namespace

@@ -1,0 +1,411 @@
+// The main window as a user meets it on a first run without an engine: menu,
+// controls, sizes, the Rx window and word lists under keys, the theme menu,
+// the RAM test, the notch filter without engine and the record button.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cwchar>
+#include <optional>
+#include <regex>
+#include <sstream>
+
+#include "TextConversion.h"
+#include "UserInput.h"
+#include "WindowQueries.h"
+#include "ZorbelSuite.h"
+#include "resource.h"
+
+namespace {
+
+using bench::WideToUtf8;
+using Words = std::vector<std::wstring>;
+
+constexpr char kNoEngine[] = "Es konnte keine Verbindung zum MMTTY-Engine hergestellt werden!";
+constexpr char kTitleWeather[] = "ZORBEL  V1.1.4  Wetterbericht";
+constexpr char kTitleGeneral[] = "ZORBEL  V1.1.4  allgemeiner Fernschreibempfang";
+
+// German Windows writes Ctrl as "Strg" behind the TAB.
+constexpr wchar_t kExpectedMenu[] =
+    L"&Datei\n"
+    L"  &Öffnen\\tStrg+O\n"
+    L"  &Speichern\\tStrg+S\n"
+    L"  ---\n"
+    L"  S&uchen\n"
+    L"  &weitersuchen\\tF3\n"
+    L"  ---\n"
+    L"  &Drucken\\tStrg+D\n"
+    L"  ---\n"
+    L"  &Beenden\\tStrg+B\n"
+    L"&Format\n"
+    L"  Schr&ift\\tStrg+F\n"
+    L"  Format&vorlage\n"
+    L"    &Standard\n"
+    L"    &Listing\n"
+    L"    &Text\n"
+    L"  ---\n"
+    L"  Rx-Fenster &löschen\\tStrg+L\n"
+    L"| [grayed]\n"
+    L"&Einstellungen\n"
+    L"  &Notchfilter\\tStrg+N\n"
+    L"  ---\n"
+    L"  Engine &unsichtbar\\tStrg+U\n"
+    L"  ---\n"
+    L"  &Startwort/Stopwort\n"
+    L"    &Amateurfunk\n"
+    L"    &Wetter\n"
+    L"      &Ostsee [checked]\n"
+    L"      &Nordsee\n"
+    L"      &Atlantik\n"
+    L"      &Mittelmeer\n"
+    L"      a&lle\n"
+    L"    &sonstige\n"
+    L"      &alles\\tStrg+A\n"
+    L"      Standard &Wörter\n"
+    L"  ---\n"
+    L"  &Ordner zum Abspeichern\n"
+    L"    &Amateurfunk\n"
+    L"    &Wetterberichte\n"
+    L"    &sonstige Dateien\n"
+    L"  &automatisch  speichern [checked]\n"
+    L"  ---\n"
+    L"  &RAM-Test\\tStrg+R\n"
+    L"?\n"
+    L"  &Hilfe\\tF1\n"
+    L"  &Info\\tF2\n";
+
+class WindowWithoutEngine : public ZorbelSuite {
+ protected:
+  static std::string ThemeView();
+  static std::string ReceptionChrome();
+};
+
+std::string LocaleNow(bool date) {
+  wchar_t text[64] = {};
+  if (date) GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text, 64);
+  else GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, text, 64);
+  return WideToUtf8(text);
+}
+
+TEST_F(WindowWithoutEngine, StartsWithDesignCaptionOstseeAndFivePanels) {
+  // A first run restores "Ostsee", which keeps the caption of the load.
+  EXPECT_EQ("ZORBEL   V1.1.4", WideToUtf8(bench::WindowText(MainWindow())));
+  EXPECT_EQ("Ostsee", ControlText(IDC_LABELTEMA));
+  ASSERT_EQ(5, bench::SendBounded(ControlOfMain(IDC_STATUSBAR1), SB_GETPARTS));
+  EXPECT_EQ("Status: MMTTY nicht gefunden!", PanelText(0));
+  EXPECT_EQ("Zeilen:", PanelText(1));
+  EXPECT_EQ("Speicherauslastung:", PanelText(2));
+  // The panels follow the clock by a timer, a little behind: wait (bounded)
+  // until they show the locale's current time and date.
+  EXPECT_TRUE(bench::PollUntil(
+      [] { return PanelText(3) == LocaleNow(false) && PanelText(4) == LocaleNow(true); }, kBound))
+      << "panels 4 and 5: \"" << PanelText(3) << "\", \"" << PanelText(4) << "\"; clock " << LocaleNow(false) << ' '
+      << LocaleNow(true);
+}
+
+TEST_F(WindowWithoutEngine, MenuHoldsEveryEntryWithShortcutsAndStates) {
+  EXPECT_EQ(WideToUtf8(kExpectedMenu), WideToUtf8(ReadMenu()));
+}
+
+TEST_F(WindowWithoutEngine, ControlsHaveTheirKindsCaptionsButtonsAndTips) {
+  struct Expected {
+    int id;
+    const wchar_t* windowClass;
+    std::optional<const wchar_t*> text;  // empty: not fixed here
+  };
+  // Class names compare without case, as Windows does; Wine spells
+  // Msftedit's class "RichEdit50W".
+  for (const Expected& control : std::initializer_list<Expected>{
+           {IDC_TOOLBAR1, L"ToolbarWindow32", std::nullopt},
+           {IDC_TOOLBAR2, L"ToolbarWindow32", std::nullopt},
+           {IDC_COMBO1, L"ComboBox", L"Startwort"},
+           {IDC_COMBO2, L"ComboBox", L"Stopwort"},
+           {IDC_COMMAND2, L"Button", L"&Text mitlesen"},
+           {IDC_RICHTEXTBOX1, L"RICHEDIT50W", std::nullopt},
+           {IDC_STATUSBAR1, L"msctls_statusbar32", std::nullopt},
+           {IDC_LABELTEMA, L"Static", std::nullopt},
+           {IDC_LABEL2, L"Static", L"Start:"},
+           {IDC_LABEL3, L"Static", L"Stop:"},
+       }) {
+    SCOPED_TRACE("control ID " + std::to_string(control.id));
+    const HWND window = ControlOfMain(control.id);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(0, _wcsicmp(control.windowClass, bench::ClassName(window).c_str())) << WideToUtf8(bench::ClassName(window));
+    if (control.text) {
+      EXPECT_EQ(WideToUtf8(*control.text), WideToUtf8(bench::WindowText(window)));
+    }
+  }
+  // The receive line label holds the line buffer and need not show.
+  EXPECT_EQ("", ControlText(IDC_LABEL1));
+
+  for (const auto& [toolbar, buttons] : {std::pair{IDC_TOOLBAR1, std::vector{IDT_OPEN, IDT_SAVE, IDT_PRINT}},
+                                         std::pair{IDC_TOOLBAR2, std::vector{IDT_FONT, IDT_BOLD, IDT_KURSIV, IDT_UNDERLINE}}}) {
+    EXPECT_EQ(static_cast<LRESULT>(buttons.size()), bench::SendBounded(ControlOfMain(toolbar), TB_BUTTONCOUNT));
+    for (std::size_t index = 0; index < buttons.size(); ++index)
+      EXPECT_EQ(static_cast<LRESULT>(index), bench::SendBounded(ControlOfMain(toolbar), TB_COMMANDTOINDEX, buttons[index]));
+  }
+
+  // A few tips of each kind: own tooltips, toolbar buttons, status panels.
+  const std::wstring tips = ProbeOfZorbel().Ask(probe::ProbeRequest::DumpTooltips);
+  const auto tip = [](int control, std::optional<int> tool, const wchar_t* text) {
+    return std::to_wstring(control) + L'\t' + (tool ? std::to_wstring(*tool) : L"-") + L'\t' + text + L'\n';
+  };
+  for (const std::wstring& expected : {tip(IDC_COMBO1, std::nullopt, L"Liste der Startwörter"),
+                                       tip(IDC_COMBO2, std::nullopt, L"Liste der Stopwörter"),
+                                       tip(IDC_COMMAND2, std::nullopt, L"Mitlesen An/Aus"),
+                                       tip(IDC_TOOLBAR1, IDT_OPEN, L"Öffnen *.RTF"),
+                                       tip(IDC_TOOLBAR2, IDT_UNDERLINE, L"Format: Unterstreichen"),
+                                       tip(IDC_STATUSBAR1, 3, L"Computerzeit")})
+    EXPECT_NE(std::wstring::npos, tips.find(expected)) << WideToUtf8(expected) << "missing in\n" << WideToUtf8(tips);
+}
+
+// Twips as the program converts them.
+int ToPx(int twips) {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return MulDiv(twips, dpi, 1440);
+}
+
+TEST_F(WindowWithoutEngine, KeepsItsMinimumSizeAndControlsFollowTheClientArea) {
+  // Asynchronous, so that a hung zorbel cannot hang the test.
+  const auto resize = [](int width, int height) {
+    SetWindowPos(MainWindow(), nullptr, 0, 0, width, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  };
+  const auto outerIs = [](SIZE expected) {
+    const SIZE size = bench::OuterSize(MainWindow());
+    return size.cx == expected.cx && size.cy == expected.cy;
+  };
+  resize(100, 100);
+  const SIZE minimum{ToPx(7080), ToPx(2510)};
+  EXPECT_TRUE(bench::PollUntil([&] { return outerIs(minimum); }, kBound))
+      << bench::OuterSize(MainWindow()).cx << " x " << bench::OuterSize(MainWindow()).cy;
+
+  // Expected and found edges of the Rx window, the receive line and the
+  // record button's left edge, laid out for the client area.
+  const auto layout = [](bool expected) {
+    const SIZE client = bench::ClientSize(MainWindow());
+    const RECT status = bench::RectInParent(ControlOfMain(IDC_STATUSBAR1));
+    const RECT line = bench::RectInParent(ControlOfMain(IDC_LABEL1));
+    const RECT rx = bench::RectInParent(ControlOfMain(IDC_RICHTEXTBOX1));
+    const int margin = ToPx(60), lineTop = client.cy - (status.bottom - status.top) - (line.bottom - line.top);
+    const auto edges = [](int left, int top, int right, int bottom) {
+      return std::to_string(left) + ' ' + std::to_string(top) + ' ' + std::to_string(right) + ' ' +
+             std::to_string(bottom) + '\n';
+    };
+    if (expected)
+      return edges(margin, ToPx(540), client.cx - margin, lineTop) + edges(margin, lineTop, client.cx - margin, 0) +
+             edges(client.cx - ToPx(1215) - ToPx(5), 0, 0, client.cy);
+    return edges(rx.left, rx.top, rx.right, rx.bottom) + edges(line.left, line.top, line.right, 0) +
+           edges(bench::RectInParent(ControlOfMain(IDC_COMMAND2)).left, 0, 0, status.bottom);
+  };
+  resize(820, 560);
+  bench::PollUntil([&] { return outerIs({820, 560}) && layout(true) == layout(false); }, kBound);
+  EXPECT_TRUE(outerIs({820, 560}));
+  EXPECT_EQ(layout(true), layout(false)) << "Rx window, receive line, record button and docked status bar";
+}
+
+TEST_F(WindowWithoutEngine, RxWindowCountsLinesUnderEnterAndDelete) {
+  const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
+  const auto panelBecomes = [](const char* expected) {
+    bench::PollUntil([&] { return PanelText(1) == expected; }, kBound);
+    return PanelText(1);
+  };
+  bench::PressKey(rx, VK_RETURN);
+  EXPECT_EQ("Zeilen:2", panelBecomes("Zeilen:2"));
+  bench::PressKey(rx, VK_RETURN);
+  EXPECT_EQ("Zeilen:3", panelBecomes("Zeilen:3"));
+  bench::SendBounded(rx, EM_SETSEL, 0, -1);
+  bench::PressKey(rx, VK_DELETE);
+  EXPECT_EQ("Zeilen:1", panelBecomes("Zeilen:1")) << "two line ends deleted";
+  EXPECT_EQ(std::vector<std::string>{}, RxLines());
+}
+
+TEST_F(WindowWithoutEngine, FileAndFormatEntriesNeedTextInTheRxWindow) {
+  // '+' enabled, '-' not: Öffnen, Speichern, Suchen, weitersuchen, Drucken,
+  // Beenden in "&Datei" (position 0), Rx-Fenster löschen in "&Format" (1).
+  const auto states = [] {
+    std::string text;
+    for (const auto& [popup, captions] :
+         {std::pair{0, std::vector<std::wstring>{L"&Öffnen", L"&Speichern", L"S&uchen", L"&weitersuchen", L"&Drucken",
+                                                 L"&Beenden"}},
+          std::pair{1, std::vector<std::wstring>{L"Rx-Fenster &löschen"}}}) {
+      const std::wstring menu = OpenMenuPopup({popup});
+      for (const auto& caption : captions) text += MenuEnabled(menu, caption) ? '+' : '-';
+      text += ' ';
+    }
+    return text;
+  };
+  EXPECT_EQ("+----+ - ", states()) << "the Rx window is empty";
+  const wchar_t text[] = L"ZCZC 123\r\nNNNN\r\n";
+  bench::SendBounded(ControlOfMain(IDC_RICHTEXTBOX1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  EXPECT_EQ("++++++ + ", states());
+}
+
+TEST_F(WindowWithoutEngine, WordListsTakeEnterAndDeleteInTheirEditFields) {
+  for (const int id : {IDC_COMBO1, IDC_COMBO2}) {
+    SCOPED_TRACE(id == IDC_COMBO1 ? "start words" : "stop words");
+    const HWND combo = ControlOfMain(id);
+    const HWND edit = bench::ComboEdit(combo);
+    Words expected = bench::ComboItems(combo);
+    ASSERT_FALSE(expected.empty()) << "a first run fills both lists";
+    bench::SendBounded(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"QRV"));
+    bench::PressKey(edit, VK_RETURN);
+    WaitUntilHandled();  // selecting sets the edit text
+    bench::SendBounded(combo, CB_SETCURSEL, 0);
+    bench::PressKey(edit, VK_DELETE);
+    WaitUntilHandled();
+    expected.push_back(L"QRV");
+    expected.erase(expected.begin());
+    EXPECT_EQ(expected, bench::ComboItems(combo)) << "Enter appends, Delete removes the selected entry";
+  }
+}
+
+// What a theme entry changes, one line each.
+std::string WindowWithoutEngine::ThemeView() {
+  std::wistringstream menu(ReadMenu());  // also waits for what was posted before
+  std::string checked;
+  for (std::wstring line; std::getline(menu, line);)
+    if (line.ends_with(L" [checked]")) checked += WideToUtf8(line.substr(line.find_first_not_of(L' '))) + ' ';
+  std::string view = "checked: " + checked + "\ntitle: " + WideToUtf8(bench::WindowText(MainWindow())) +
+                     "\nlabel: " + ControlText(IDC_LABELTEMA) + "\n";
+  for (const int id : {IDC_COMBO1, IDC_COMBO2}) {
+    view += IsWindowEnabled(ControlOfMain(id)) ? "enabled:" : "disabled:";
+    for (const auto& word : bench::ComboItems(ControlOfMain(id))) view += ' ' + WideToUtf8(word);
+    view += '\n';
+  }
+  return view;
+}
+
+TEST_F(WindowWithoutEngine, ThemeMenuSetsMarksTitleLabelAndLists) {
+  std::string expected = ThemeView();
+  OpenMenuPopup({3, 4, 1});  // "&Einstellungen" > "&Startwort/Stopwort" > "&Wetter"
+  expected.replace(expected.find("ZORBEL"), std::string("ZORBEL   V1.1.4").size(), kTitleWeather);
+  EXPECT_EQ(expected, ThemeView()) << "opening \"&Wetter\" sets the weather title only";
+
+  const std::string atlantik = std::string("checked: &Atlantik [checked] &automatisch  speichern [checked] \ntitle: ") + kTitleWeather +
+                               "\nlabel: Atlantik\nenabled: FQNT FQEW SSVX NODL NOXX WWXX\n"
+                               "enabled: NNNN RYRYRY ZCZC\n";
+  bench::ChooseMenuItem(MainWindow(), IDM_WETTERATLANTIK);
+  EXPECT_EQ(atlantik, ThemeView());
+  bench::ChooseMenuItem(MainWindow(), IDM_WETTERATLANTIK);
+  EXPECT_EQ(std::string("checked: &alles\\tStrg+A [checked] &automatisch  speichern [checked] \ntitle: ") + kTitleGeneral +
+                "\nlabel: alles\ndisabled: FQNT FQEW SSVX NODL NOXX WWXX\ndisabled: NNNN RYRYRY ZCZC\n",
+            ThemeView())
+      << "the checked area again: general reception";
+}
+
+// Without an engine, hiding the engine window first fails with its own
+// message; the check mark is set all the same.
+TEST_F(WindowWithoutEngine, RamTestHidesTheEngineWindowFirstThenReports) {
+  bench::ChooseMenuItem(MainWindow(), IDM_RAMTEST);
+  auto box = NextBox();
+  ASSERT_TRUE(box) << "no message box";
+  EXPECT_EQ("Fehler", WideToUtf8(box->title));
+  EXPECT_EQ(kNoEngine, WideToUtf8(box->text));
+  EXPECT_EQ("exclamation", IconOfBox());
+  bench::AnswerMessageBox(*box, L"OK");
+
+  MEMORYSTATUSEX memory{};
+  memory.dwLength = sizeof memory;
+  GlobalMemoryStatusEx(&memory);
+  box = NextBox();
+  ASSERT_TRUE(box) << "no report";
+  EXPECT_EQ("RAM - Speicher", WideToUtf8(box->title));
+  EXPECT_EQ("information", IconOfBox());
+  const std::string text = WideToUtf8(box->text);
+  bench::AnswerMessageBox(*box, L"OK");
+  std::smatch match;
+  ASSERT_TRUE(std::regex_match(
+      text, match, std::regex(" Ram-Speicher: ([0-9.]+) KByte     Frei: [0-9.]+ KByte     Speicherauslastung: ([0-9]+) %")))
+      << text;
+  std::string total = match[1].str();
+  std::erase(total, '.');
+  EXPECT_EQ(std::to_string((memory.ullTotalPhys + 512) / 1024), total) << "the machine's physical memory";
+  WaitUntilHandled();
+  EXPECT_EQ("Speicherauslastung: " + match[2].str() + " %", PanelText(2));
+  EXPECT_TRUE(MenuChecked(L"Engine &unsichtbar")) << "\"Engine &unsichtbar\"";
+
+  // The engine window counts as hidden now: a second RAM test goes straight to the report.
+  bench::ChooseMenuItem(MainWindow(), IDM_RAMTEST);
+  box = NextBox();
+  ASSERT_TRUE(box) << "no report";
+  EXPECT_EQ("RAM - Speicher", WideToUtf8(box->title));
+  bench::AnswerMessageBox(*box, L"OK");
+}
+
+TEST_F(WindowWithoutEngine, NotchFilterWithoutEngineReportsNoConnection) {
+  bench::ChooseMenuItem(MainWindow(), IDM_NOTCH1);
+  const auto box = NextBox();
+  ASSERT_TRUE(box) << "no message box";
+  EXPECT_EQ("Fehler", WideToUtf8(box->title));
+  EXPECT_EQ(kNoEngine, WideToUtf8(box->text));
+  bench::AnswerMessageBox(*box, L"OK");
+}
+
+// Everything reception locks and releases, one line each.
+std::string WindowWithoutEngine::ReceptionChrome() {
+  const std::wstring menu = ReadMenu();  // also waits for clicks posted before
+  const auto enabled = [&](const wchar_t* caption) { return MenuEnabled(menu, caption) ? "enabled" : "grayed"; };
+  std::string toolbars;
+  for (const auto& [toolbar, buttons] : {std::pair{IDC_TOOLBAR1, std::vector{IDT_OPEN, IDT_SAVE, IDT_PRINT}},
+                                         std::pair{IDC_TOOLBAR2, std::vector{IDT_FONT, IDT_BOLD, IDT_KURSIV, IDT_UNDERLINE}}}) {
+    toolbars += IsWindowEnabled(ControlOfMain(toolbar)) ? " on:" : " off:";
+    for (int id : buttons) toolbars += bench::SendBounded(ControlOfMain(toolbar), TB_ISBUTTONENABLED, id) ? '+' : '-';
+  }
+  const bool readOnly = GetWindowLongW(ControlOfMain(IDC_RICHTEXTBOX1), GWL_STYLE) & ES_READONLY;
+  return "button: " + ControlText(IDC_COMMAND2) + "\npanel 1: " + PanelText(0) + "\ntoolbars:" + toolbars +
+         "\nmenus Datei, ?: " + enabled(L"&Datei") + ", " + enabled(L"?") +
+         "\nRx-Fenster löschen: " + enabled(L"Rx-Fenster &löschen") +
+         "\nRx window: " + (readOnly ? "read-only" : "editable") + '\n';
+}
+
+constexpr char kRecording[] =
+    "button: &Stop\npanel 1: Status: mitschreiben\ntoolbars: off:--- off:----\nmenus Datei, ?: grayed, grayed\n"
+    "Rx-Fenster löschen: grayed\nRx window: read-only\n";
+constexpr char kEnded[] =
+    "button: &mitschreiben\npanel 1: Status: Bereit\ntoolbars: on:+++ on:++++\nmenus Datei, ?: enabled, enabled\n"
+    "Rx-Fenster löschen: enabled\nRx window: editable\n";
+
+// The Rx window holds typed text, which reception asks to clear first.
+TEST_F(WindowWithoutEngine, RecordButtonAsksToClearTypedTextThenLocksAndReleases) {
+  const auto click = [] { bench::ClickButton(ControlOfMain(IDC_COMMAND2)); };
+  click();
+  const auto question = NextBox();
+  ASSERT_TRUE(question) << "no question";
+  EXPECT_EQ("Text löschen ?", WideToUtf8(question->title));
+  EXPECT_EQ("Soll der sich im Rx-Fenster befindliche Text gelöscht werden ?", WideToUtf8(question->text));
+  std::string buttons;
+  std::wstring yes;
+  for (const auto& button : question->buttons) {
+    std::wstring caption = button.caption;
+    std::erase(caption, L'&');  // Wine may underline a letter
+    buttons += WideToUtf8(caption) + ' ';
+    if (caption == L"Ja") yes = button.caption;
+  }
+  EXPECT_EQ("Ja Nein ", buttons);
+  EXPECT_EQ("question", IconOfBox());
+  const SYSTEMTIME started = LocalNow();
+  bench::AnswerMessageBox(*question, yes);
+  EXPECT_EQ(kRecording, ReceptionChrome());
+  auto lines = RxLines();
+  ASSERT_EQ(1u, lines.size()) << "the typed text is cleared";
+  EXPECT_TRUE(IsMessageLine(lines[0], "Beginn: ", started));
+  EXPECT_EQ("Zeilen:1", PanelText(1));
+
+  const SYSTEMTIME ended = LocalNow();
+  click();
+  EXPECT_EQ(kEnded, ReceptionChrome());
+  lines = RxLines();
+  ASSERT_EQ(2u, lines.size());
+  EXPECT_TRUE(IsMessageLine(lines[1], "Ende: ", ended));
+  EXPECT_EQ("Zeilen:2", PanelText(1));
+
+  // Received text not yet saved is not offered for clearing.
+  click();
+  EXPECT_EQ(kRecording, ReceptionChrome());
+  EXPECT_EQ("", NoBoxes());
+  EXPECT_EQ(3u, RxLines().size());
+}
+
+}  // namespace
