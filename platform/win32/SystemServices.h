@@ -36,7 +36,8 @@ public:
 // where the settings of earlier versions already live.
 class RegistrySettingsStore : public platform::SettingsStore {
 public:
-    std::optional<std::string> GetText(std::string_view utf8Key) const override;
+    std::optional<std::wstring> GetText(std::wstring_view wideKey) const override;
+    void SetText(std::wstring_view wideKey, std::wstring_view wideValue) override;
 };
 
 }  // namespace zorbel::win32
