@@ -6,6 +6,7 @@
 namespace zorbel::platform {
 
 enum class MessageIcon { Exclamation, Information };
+enum class ErrorAnswer { Abort, Retry, Ignore };
 
 class Dialogs {
 public:
@@ -14,6 +15,8 @@ public:
     virtual bool AskYesNo(std::string_view utf8Prompt, std::string_view utf8Title) = 0;
     // OK button with the given icon.
     virtual void ShowMessage(MessageIcon icon, std::string_view utf8Prompt, std::string_view utf8Title) = 0;
+    // Abort/Retry/Ignore buttons with the exclamation icon.
+    virtual ErrorAnswer AskAbortRetryIgnore(std::string_view utf8Prompt, std::string_view utf8Title) = 0;
 };
 
 }  // namespace zorbel::platform

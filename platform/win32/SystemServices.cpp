@@ -29,6 +29,13 @@ void MessageBoxes::ShowMessage(platform::MessageIcon icon, std::string_view utf8
     MessageBoxW(owner_, Utf8ToWide(utf8Prompt).c_str(), Utf8ToWide(utf8Title).c_str(), MB_OK | iconFlag);
 }
 
+platform::ErrorAnswer MessageBoxes::AskAbortRetryIgnore(std::string_view utf8Prompt, std::string_view utf8Title) {
+    const int answer = MessageBoxW(owner_, Utf8ToWide(utf8Prompt).c_str(), Utf8ToWide(utf8Title).c_str(),
+                                   MB_ABORTRETRYIGNORE | MB_ICONEXCLAMATION);
+    if (answer == IDRETRY) return platform::ErrorAnswer::Retry;
+    return answer == IDIGNORE ? platform::ErrorAnswer::Ignore : platform::ErrorAnswer::Abort;
+}
+
 bool WindowsFiles::Exists(std::string_view ansiPath) const {
     return GetFileAttributesW(AnsiToWide(ansiPath).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -55,6 +62,20 @@ bool WindowsFiles::AppendBytes(std::string_view ansiPath, std::string_view bytes
     DWORD written = 0;
     return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
            written == bytes.size();
+}
+
+bool WindowsFiles::FolderExists(std::wstring_view widePath) const {
+    const DWORD attributes = GetFileAttributesW(std::wstring(widePath).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WindowsFiles::FileExists(std::wstring_view widePath) const {
+    const DWORD attributes = GetFileAttributesW(std::wstring(widePath).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WindowsFiles::CreateFolder(std::wstring_view widePath) {
+    return CreateDirectoryW(std::wstring(widePath).c_str(), nullptr);
 }
 
 platform::MemoryFigures SystemMemoryStatus::Query() const {

@@ -15,6 +15,7 @@ public:
     void SetOwner(HWND owner) { owner_ = owner; }
     bool AskYesNo(std::string_view utf8Prompt, std::string_view utf8Title) override;
     void ShowMessage(platform::MessageIcon icon, std::string_view utf8Prompt, std::string_view utf8Title) override;
+    platform::ErrorAnswer AskAbortRetryIgnore(std::string_view utf8Prompt, std::string_view utf8Title) override;
 
 private:
     HWND owner_ = nullptr;
@@ -25,6 +26,9 @@ public:
     bool Exists(std::string_view ansiPath) const override;
     bool CreateDirectories(std::string_view ansiPath) override;
     bool AppendBytes(std::string_view ansiPath, std::string_view bytes) override;
+    bool FolderExists(std::wstring_view widePath) const override;
+    bool FileExists(std::wstring_view widePath) const override;
+    bool CreateFolder(std::wstring_view widePath) override;
 };
 
 class SystemMemoryStatus : public platform::MemoryStatus {

@@ -11,7 +11,7 @@ namespace zorbel::fakes {
 class FakeDialogs : public platform::Dialogs {
 public:
     struct Shown {
-        std::string kind;  // "question", "exclamation" or "information"
+        std::string kind;  // "question", "exclamation", "information" or "abort/retry/ignore"
         std::string prompt;
         std::string title;
     };
@@ -25,7 +25,15 @@ public:
                          std::string(utf8Prompt), std::string(utf8Title)});
     }
 
+    platform::ErrorAnswer AskAbortRetryIgnore(std::string_view utf8Prompt, std::string_view utf8Title) override {
+        shown.push_back({"abort/retry/ignore", std::string(utf8Prompt), std::string(utf8Title)});
+        const auto answer = errorAnswers.empty() ? platform::ErrorAnswer::Abort : errorAnswers.front();
+        if (!errorAnswers.empty()) errorAnswers.erase(errorAnswers.begin());
+        return answer;
+    }
+
     std::vector<Shown> shown;
+    std::vector<platform::ErrorAnswer> errorAnswers;  // in the order asked; Abort when none is left
     bool answerYes = true;
 };
 
