@@ -1,8 +1,9 @@
 #include "config/WordThemes.h"
 
 #include <algorithm>
-#include <cctype>
-#include <optional>
+
+#include "config/Cp1252.h"
+#include "config/SettingsText.h"
 
 namespace zorbel {
 
@@ -13,20 +14,6 @@ namespace {
 const values::ThemePreset& PresetOf(std::string_view theme) {
     const auto* preset = FindThemePreset(theme);
     return preset ? *preset : *FindThemePreset(values::kThemeAlles);
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
-
-// Accepts our own "True"/"False" and the German forms older stores hold.
-bool StoredBoolean(const std::optional<std::string>& text, bool fallback) {
-    if (!text) return fallback;
-    if (EqualsIgnoringCase(*text, "True") || EqualsIgnoringCase(*text, "Wahr")) return true;
-    if (EqualsIgnoringCase(*text, "False") || EqualsIgnoringCase(*text, "Falsch")) return false;
-    return fallback;
 }
 
 // Unchecking on the way to general reception stops at the first marked entry, in this order.
@@ -62,8 +49,9 @@ void WordThemes::SetTheme(std::string_view theme) {
 }
 
 std::string WordThemes::StoredOr(std::string_view key, std::string_view fallback) const {
-    const auto stored = store_.GetText(key);
-    return stored && !stored->empty() ? *stored : std::string(fallback);
+    // Keys and lists are 8-bit text here and UTF-16 in the store.
+    const auto stored = store_.GetText(Cp1252ToWide(key));
+    return stored && !stored->empty() ? WideToCp1252(*stored) : std::string(fallback);
 }
 
 void WordThemes::FillFromStore(std::string_view startDefault, std::string_view stopDefault) {
@@ -82,8 +70,8 @@ void WordThemes::ChooseListTheme(std::string_view theme, std::string_view catego
 }
 
 void WordThemes::LoadAtStartUp() {
-    settings_.noStartWort = StoredBoolean(store_.GetText(values::kKeyNoStartWort), false);
-    settings_.noStopWort = StoredBoolean(store_.GetText(values::kKeyNoStopWort), false);
+    settings_.noStartWort = ReadBoolean(store_.GetText(Cp1252ToWide(values::kKeyNoStartWort)), false);
+    settings_.noStopWort = ReadBoolean(store_.GetText(Cp1252ToWide(values::kKeyNoStopWort)), false);
     SetChecked(MenuEntry::Alles, settings_.noStartWort);
     lists_.SetEnabled(!settings_.noStartWort);
 

@@ -9,6 +9,7 @@
 namespace zorbel::platform {
 
 enum class MessageIcon { None, Exclamation, Information };
+enum class ErrorAnswer { Abort, Retry, Ignore };
 
 class Dialogs {
 public:
@@ -21,6 +22,8 @@ public:
     virtual std::optional<std::string> AskText(std::string_view utf8Prompt, std::string_view utf8Title,
                                                std::string_view utf8Default) = 0;
     virtual void Beep() = 0;
+    // Abort/Retry/Ignore buttons with the exclamation icon.
+    virtual ErrorAnswer AskAbortRetryIgnore(std::string_view utf8Prompt, std::string_view utf8Title) = 0;
 };
 
 }  // namespace zorbel::platform

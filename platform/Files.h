@@ -1,5 +1,6 @@
 #pragma once
-// The file system as capture saving needs it. Paths are 8-bit ANSI.
+// The file system as capture saving and the storage folders need it. Capture
+// paths are 8-bit ANSI; storage folder paths are UTF-16.
 
 #include <string_view>
 
@@ -14,6 +15,12 @@ public:
     virtual bool CreateDirectories(std::string_view ansiPath) = 0;
     // Opens the file for appending (creating it when absent), writes the bytes unchanged, closes it.
     virtual bool AppendBytes(std::string_view ansiPath, std::string_view bytes) = 0;
+
+    virtual bool FolderExists(std::wstring_view widePath) const = 0;
+    // True only for a file, not for a folder of that name.
+    virtual bool FileExists(std::wstring_view widePath) const = 0;
+    // Creates this one folder (its parent must exist); true on success.
+    virtual bool CreateFolder(std::wstring_view widePath) = 0;
 };
 
 }  // namespace zorbel::platform

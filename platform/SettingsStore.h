@@ -1,5 +1,6 @@
 #pragma once
-// The per-user settings store, section "Settings" of the program.
+// The per-user settings store, section "Settings" of the program. Keys and
+// values are UTF-16 text ("FHöhe" has an umlaut in its key).
 
 #include <optional>
 #include <string>
@@ -10,8 +11,10 @@ namespace zorbel::platform {
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    // The stored text of a key (UTF-8 key, 8-bit ANSI value); nothing when the key is missing.
-    virtual std::optional<std::string> GetText(std::string_view utf8Key) const = 0;
+    // The stored text of a key; nothing when the key is missing or holds no text.
+    virtual std::optional<std::wstring> GetText(std::wstring_view wideKey) const = 0;
+    // Stores the text, creating the section and key as needed.
+    virtual void SetText(std::wstring_view wideKey, std::wstring_view wideValue) = 0;
 };
 
 }  // namespace zorbel::platform

@@ -62,6 +62,13 @@ void WindowsDialogs::ShowMessage(platform::MessageIcon icon, std::string_view ut
     MessageBoxW(owner_, Utf8ToWide(utf8Prompt).c_str(), Utf8ToWide(utf8Title).c_str(), MB_OK | IconFlag(icon));
 }
 
+platform::ErrorAnswer WindowsDialogs::AskAbortRetryIgnore(std::string_view utf8Prompt, std::string_view utf8Title) {
+    const int answer = MessageBoxW(owner_, Utf8ToWide(utf8Prompt).c_str(), Utf8ToWide(utf8Title).c_str(),
+                                   MB_ABORTRETRYIGNORE | MB_ICONEXCLAMATION);
+    if (answer == IDRETRY) return platform::ErrorAnswer::Retry;
+    return answer == IDIGNORE ? platform::ErrorAnswer::Ignore : platform::ErrorAnswer::Abort;
+}
+
 std::optional<std::string> WindowsDialogs::AskText(std::string_view utf8Prompt, std::string_view utf8Title,
                                                    std::string_view utf8Default) {
     InputBoxState state{inputBox_, Utf8ToWide(utf8Prompt), Utf8ToWide(utf8Title), Utf8ToWide(utf8Default)};

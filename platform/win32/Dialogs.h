@@ -26,6 +26,7 @@ public:
     std::optional<std::string> AskText(std::string_view utf8Prompt, std::string_view utf8Title,
                                        std::string_view utf8Default) override;
     void Beep() override;
+    platform::ErrorAnswer AskAbortRetryIgnore(std::string_view utf8Prompt, std::string_view utf8Title) override;
 
 private:
     InputBoxResource inputBox_;

@@ -34,4 +34,18 @@ bool WindowsFiles::AppendBytes(std::string_view ansiPath, std::string_view bytes
            written == bytes.size();
 }
 
+bool WindowsFiles::FolderExists(std::wstring_view widePath) const {
+    const DWORD attributes = GetFileAttributesW(std::wstring(widePath).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WindowsFiles::FileExists(std::wstring_view widePath) const {
+    const DWORD attributes = GetFileAttributesW(std::wstring(widePath).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WindowsFiles::CreateFolder(std::wstring_view widePath) {
+    return CreateDirectoryW(std::wstring(widePath).c_str(), nullptr);
+}
+
 }  // namespace zorbel::win32

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "platform/win32/Encoding.h"
-
 namespace zorbel::win32 {
 namespace {
 
@@ -11,8 +9,9 @@ constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZORB
 
 }  // namespace
 
-std::optional<std::string> RegistrySettingsStore::GetText(std::string_view utf8Key) const {
-    const std::wstring name = Utf8ToWide(utf8Key);
+std::optional<std::wstring> RegistrySettingsStore::GetText(std::wstring_view wideKey) const {
+    const std::wstring name(wideKey);
+    // RRF_RT_REG_SZ: a value of another type counts as missing.
     DWORD size = 0;
     if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
         ERROR_SUCCESS)
@@ -23,7 +22,15 @@ std::optional<std::string> RegistrySettingsStore::GetText(std::string_view utf8K
         return std::nullopt;
     value.resize(size / sizeof(wchar_t));
     while (!value.empty() && value.back() == L'\0') value.pop_back();
-    return WideToAnsi(value);
+    return value;
+}
+
+void RegistrySettingsStore::SetText(std::wstring_view wideKey, std::wstring_view wideValue) {
+    const std::wstring name(wideKey);
+    const std::wstring value(wideValue);
+    // Creates the key path as needed; the size counts the final NUL.
+    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name.c_str(), REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 }  // namespace zorbel::win32

@@ -8,7 +8,8 @@ namespace zorbel::win32 {
 
 class RegistrySettingsStore : public platform::SettingsStore {
 public:
-    std::optional<std::string> GetText(std::string_view utf8Key) const override;
+    std::optional<std::wstring> GetText(std::wstring_view wideKey) const override;
+    void SetText(std::wstring_view wideKey, std::wstring_view wideValue) override;
 };
 
 }  // namespace zorbel::win32

@@ -51,7 +51,7 @@ TEST_F(WordThemesTest, FirstRunStartsWithOstseeAndItsStartUpLists) {
 }
 
 TEST_F(WordThemesTest, StoredListsWinUnlessEmpty) {
-    store.values = {{"StartWortTema", "Atlantik"}, {"StartWortAtlantik", ""}, {"StopWortAtlantik", "ENDE,"}};
+    store.values = {{L"StartWortTema", L"Atlantik"}, {L"StartWortAtlantik", L""}, {L"StopWortAtlantik", L"ENDE,"}};
     themes.LoadAtStartUp();
 
     EXPECT_EQ(StartList(), "FQNT,FQEW,NOXX,WWXX,NODL,") << "the start-up list, without SSVX";
@@ -62,7 +62,7 @@ TEST_F(WordThemesTest, StoredListsWinUnlessEmpty) {
 }
 
 TEST_F(WordThemesTest, StartUpRestoresAFuAndUnknownThemes) {
-    store.values = {{"StartWortTema", "AFu"}};
+    store.values = {{L"StartWortTema", L"AFu"}};
     themes.LoadAtStartUp();
     EXPECT_EQ(checks.Checked(), Marks{MenuEntry::AFu});
     EXPECT_EQ(settings.category, "AFu");
@@ -70,7 +70,7 @@ TEST_F(WordThemesTest, StartUpRestoresAFuAndUnknownThemes) {
     EXPECT_EQ(StartList(), "CQ,Call..,");
     EXPECT_EQ(StopList(), "73,");
 
-    store.values = {{"StartWortTema", "Funk"}, {"NoStartWort", "True"}, {"NoStopWort", "Wahr"}};
+    store.values = {{L"StartWortTema", L"Funk"}, {L"NoStartWort", L"True"}, {L"NoStopWort", L"Wahr"}};
     themes.LoadAtStartUp();
     EXPECT_TRUE(checks.checks[MenuEntry::Alles]);
     EXPECT_EQ(settings.category, "alles");

@@ -14,7 +14,7 @@ namespace zorbel::fakes {
 class FakeDialogs : public platform::Dialogs {
 public:
     struct Shown {
-        std::string kind;  // "question", "exclamation", "information", "plain", "text" or "beep"
+        std::string kind;  // "question", "exclamation", "information", "plain", "text", "beep" or "abort/retry/ignore"
         std::string prompt;
         std::string title;
         std::string defaultText;  // of the text question
@@ -41,7 +41,15 @@ public:
     }
     void Beep() override { Log("beep"); }
 
+    platform::ErrorAnswer AskAbortRetryIgnore(std::string_view utf8Prompt, std::string_view utf8Title) override {
+        Log("abort/retry/ignore", utf8Prompt, utf8Title);
+        const auto answer = errorAnswers.empty() ? platform::ErrorAnswer::Abort : errorAnswers.front();
+        if (!errorAnswers.empty()) errorAnswers.erase(errorAnswers.begin());
+        return answer;
+    }
+
     std::vector<Shown> shown;
+    std::vector<platform::ErrorAnswer> errorAnswers;  // in the order asked; Abort when none is left
     bool answerYes = true;
     std::optional<std::string> textAnswer;  // nothing: Cancel
 

@@ -1,5 +1,6 @@
 #pragma once
-// An in-memory file system that keeps every file's bytes and can be made to refuse writes.
+// An in-memory file system that keeps every file's bytes and can be made to refuse writes
+// and new folders.
 
 #include <map>
 #include <set>
@@ -29,8 +30,18 @@ public:
         return true;
     }
 
+    bool FolderExists(std::wstring_view widePath) const override { return wideFolders.count(std::wstring(widePath)); }
+    bool FileExists(std::wstring_view widePath) const override { return wideFiles.count(std::wstring(widePath)); }
+    bool CreateFolder(std::wstring_view widePath) override {
+        if (!canCreateFolders) return false;
+        wideFolders.emplace(widePath);
+        return true;
+    }
+
     std::map<std::string, std::string> files;
     std::set<std::string> folders;
+    std::set<std::wstring> wideFolders;
+    std::set<std::wstring> wideFiles;
     bool canWrite = true;
     bool canCreateFolders = true;
 };

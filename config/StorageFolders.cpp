@@ -1,0 +1,95 @@
+#include "config/StorageFolders.h"
+
+#include "config/FolderChooserRules.h"
+#include "config/FolderPath.h"
+
+namespace zorbel {
+namespace {
+
+using platform::ErrorAnswer;
+using platform::MessageIcon;
+
+// In the order of StorageFolder.
+constexpr std::array<std::wstring_view, 3> kProposedNames{L"Wetterberichte", L"Amateurfunk", L"Sonstige Dateien"};
+
+constexpr std::string_view kRefusalTitle = "Fehler";
+constexpr std::string_view kSimilarNamePrompt =
+    "Ordner anlegen mit gleichen oder ähnlichen \r\nBezeichnungen ist nicht möglich! ";
+constexpr std::string_view kFolderTherePrompt = "Ordner ist schon vorhanden!";
+constexpr std::string_view kInvalidNamePrompt =
+    "Ein Ordnername darf keines der Zeichen \\ / : * ? \" < > | enthalten\r\n"
+    "und nicht mit einem Punkt oder Leerzeichen enden!";
+constexpr std::string_view kSetUpErrorTitle = " Fehler ";
+constexpr std::string_view kFileInTheWayPrompt = "Eine Datei mit diesem Namen ist schon vorhanden!";
+constexpr std::string_view kCreateFailedPrompt = "Fehler beim Zugriff auf Pfad/Datei";
+
+// A folder whose name already stands on its own path, such as
+// C:\WETTERBERICHTE_ALT\WETTERBERICHTE: a plain substring test, in upper case.
+bool HasSimilarNameOnPath(const SplitPath& path) {
+    return UpperCase(path.parent).find(UpperCase(path.tail)) != std::wstring::npos;
+}
+
+}  // namespace
+
+StorageFolders::StorageFolders(platform::Files& files, platform::FolderChooser& chooser, platform::Dialogs& dialogs)
+    : files_(files), chooser_(chooser), dialogs_(dialogs) {}
+
+void StorageFolders::Restore(std::wstring_view wideWeather, std::wstring_view wideAmateurRadio,
+                             std::wstring_view wideOtherFiles, std::wstring_view wideDefaultFolder) {
+    paths_ = {std::wstring(wideWeather), std::wstring(wideAmateurRadio), std::wstring(wideOtherFiles)};
+    if (files_.FolderExists(wideWeather)) return;
+    missingWeatherFolder_ = wideWeather;
+    paths_[Index(StorageFolder::Weather)] = wideDefaultFolder;
+    SetUp(StorageFolder::Weather);
+}
+
+const std::wstring& StorageFolders::PathToStore(StorageFolder folder) const {
+    if (folder == StorageFolder::Weather && missingWeatherFolder_) return *missingWeatherFolder_;
+    return Path(folder);
+}
+
+void StorageFolders::Assign(StorageFolder folder, std::wstring widePath) {
+    if (folder == StorageFolder::Weather) missingWeatherFolder_.reset();
+    paths_[Index(folder)] = std::move(widePath);
+}
+
+void StorageFolders::SetUp(StorageFolder folder) {
+    const std::wstring& current = Path(folder);
+    const SplitPath currentSplit = SplitAtLastBackslash(current);
+    const std::wstring fallback = HasSimilarNameOnPath(currentSplit) ? currentSplit.parent : current;
+    for (;;) {  // Retry after an error opens the chooser again
+        const std::wstring& weather = Path(StorageFolder::Weather);
+        const auto choice = chooser_.Choose(
+            ChooserStartFolder(current.substr(0, 3), weather, files_.FolderExists(weather)),
+            kProposedNames[Index(folder)]);
+        const auto chosen = choice ? ChosenPath(*choice) : std::nullopt;
+        if (!chosen) return;
+        // Checked first: such a name can never become a folder, so nothing else about it matters.
+        if (!IsValidFolderName(choice->folderName)) {
+            dialogs_.ShowMessage(MessageIcon::Exclamation, kInvalidNamePrompt, kRefusalTitle);
+            return;
+        }
+        if (HasSimilarNameOnPath(SplitAtLastBackslash(*chosen))) {
+            Assign(folder, fallback);
+            dialogs_.ShowMessage(MessageIcon::Exclamation, kSimilarNamePrompt, kRefusalTitle);
+            return;
+        }
+        if (files_.FolderExists(*chosen)) {
+            Assign(folder, *chosen);
+            dialogs_.ShowMessage(MessageIcon::Exclamation, kFolderTherePrompt, kRefusalTitle);
+            return;
+        }
+        const bool fileInTheWay = files_.FileExists(*chosen);
+        if (fileInTheWay || !files_.CreateFolder(*chosen)) {
+            const auto answer = dialogs_.AskAbortRetryIgnore(
+                fileInTheWay ? kFileInTheWayPrompt : kCreateFailedPrompt, kSetUpErrorTitle);
+            if (answer == ErrorAnswer::Abort) return;
+            if (answer == ErrorAnswer::Retry) continue;
+        }
+        // Ignore goes on as if the folder had been made.
+        Assign(folder, *chosen);
+        return;
+    }
+}
+
+}  // namespace zorbel

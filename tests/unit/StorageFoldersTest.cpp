@@ -1,0 +1,116 @@
+// Setting up a storage folder through the chooser, the start-up fallback, and
+// the chooser's rules for drive entries and its start folder.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "config/FolderChooserRules.h"
+#include "config/StorageFolders.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/FakeFiles.h"
+#include "fakes/FakeFolderChooser.h"
+
+namespace zorbel {
+namespace {
+
+using platform::ErrorAnswer;
+using platform::FolderChoice;
+
+TEST(FolderChooserRulesTest, DriveEntriesAndStartFolder) {
+    EXPECT_EQ(DriveEntryText(L'C', L"SYSTEM") + L"|" + DriveEntryText(L'D', L""), L"c: [SYSTEM]|d:");
+    for (const std::wstring_view entry : {L"c: [SYSTEM]", L"c:", L"C:\\"}) EXPECT_EQ(DriveRootOf(entry), L"C:\\");
+    // Only an existing weather folder on the drive, in its own case, is a start folder.
+    EXPECT_EQ(ChooserStartFolder(L"C:\\", L"C:\\DATEN", true) + ChooserStartFolder(L"C:\\", L"C:\\DATEN", false) +
+                  ChooserStartFolder(L"D:\\", L"C:\\DATEN", true) + ChooserStartFolder(L"c:\\", L"c:\\daten", true),
+              L"C:\\DATENC:\\D:\\C:\\");
+}
+
+class StorageFoldersTest : public ::testing::Test {
+protected:
+    std::string State() const {
+        std::ostringstream state;
+        for (const auto& box : dialogs.shown)
+            state << "[" << box.kind << "|" << box.prompt << "|" << box.title << "]\n";
+        state << chooser.opened.size() << " times chosen; folders " << testing::PrintToString(files.wideFolders);
+        return state.str();
+    }
+
+    fakes::FakeFiles files;
+    fakes::FakeFolderChooser chooser;
+    fakes::FakeDialogs dialogs;
+    StorageFolders folders{files, chooser, dialogs};
+};
+
+TEST_F(StorageFoldersTest, SetUpRefusesAdoptsOrCreates) {
+    const std::string similar = "Ordner anlegen mit gleichen oder ähnlichen \r\nBezeichnungen ist nicht möglich! ";
+    const std::string invalid = "Ein Ordnername darf keines der Zeichen \\ / : * ? \" < > | enthalten\r\n"
+                                "und nicht mit einem Punkt oder Leerzeichen enden!";
+    const std::string noAccess = "Fehler beim Zugriff auf Pfad/Datei";
+    const struct {
+        std::wstring before;
+        std::vector<std::optional<FolderChoice>> choices;  // a second one after Retry
+        ErrorAnswer errorAnswer;
+        std::wstring expected;
+        std::string box;  // the one prompt shown, if any
+        std::size_t newFolders;
+    } cases[] = {
+        {L"C:\\AFU", {std::nullopt}, {}, L"C:\\AFU", "", 0},
+        {L"C:\\AFU", {FolderChoice{L"C:\\", L"Abbrechen"}}, {}, L"C:\\AFU", "", 0},
+        {L"C:\\AFU", {FolderChoice{L"c:\\", L"Amateurfunk"}}, {}, L"C:\\AMATEURFUNK", "", 1},
+        {L"C:\\AFU", {FolderChoice{L"C:\\DATEN\\AFU", L"Afu"}}, {}, L"C:\\AFU", similar, 0},
+        {L"C:\\AFU", {FolderChoice{L"C:\\AFU_ALT", L"afu"}}, {}, L"C:\\AFU", similar, 0},
+        {L"C:\\AFU\\AFU", {FolderChoice{L"C:\\AFU", L"Afu"}}, {}, L"C:\\AFU", similar, 0},  // falls back
+        {L"C:\\AFU", {FolderChoice{L"C:\\", L"Daten"}}, {}, L"C:\\DATEN", "Ordner ist schon vorhanden!", 0},
+        {L"C:\\AFU", {FolderChoice{L"C:\\", L"Liste.txt"}}, ErrorAnswer::Abort, L"C:\\AFU",
+         "Eine Datei mit diesem Namen ist schon vorhanden!", 0},
+        {L"C:\\AFU", {FolderChoice{L"Q:\\", L"Funk"}, std::nullopt}, ErrorAnswer::Retry, L"C:\\AFU", noAccess, 0},
+        {L"C:\\AFU", {FolderChoice{L"Q:\\", L"Funk"}}, ErrorAnswer::Ignore, L"Q:\\FUNK", noAccess, 0},
+        {L"C:\\AFU", {FolderChoice{L"C:\\", L"Funk:Alt"}}, {}, L"C:\\AFU", invalid, 0},
+        {L"C:\\AFU", {FolderChoice{L"C:\\", L"Funk."}}, {}, L"C:\\AFU", invalid, 0},
+    };
+    for (const auto& c : cases) {
+        files = {};
+        files.wideFolders = {L"C:\\", L"C:\\DATEN"};
+        files.wideFiles = {L"C:\\LISTE.TXT"};
+        dialogs = {};
+        dialogs.errorAnswers = {c.errorAnswer};
+        chooser = {};
+        chooser.answers = c.choices;
+        folders.Restore(L"C:\\DATEN", c.before, L"C:\\", L"C:\\");
+        // Q: is a drive that is gone: nothing can be made there.
+        files.canCreateFolders = !c.choices[0] || c.choices[0]->wideFolder != L"Q:\\";
+
+        folders.SetUp(StorageFolder::AmateurRadio);
+
+        SCOPED_TRACE(testing::PrintToString(c.before) + "\n" + State());
+        EXPECT_EQ(folders.Path(StorageFolder::AmateurRadio), c.expected);
+        EXPECT_EQ(dialogs.shown.empty() ? "" : dialogs.shown.back().prompt, c.box);
+        EXPECT_LE(dialogs.shown.size(), 1u);
+        EXPECT_EQ(files.wideFolders.size(), 2 + c.newFolders);
+        EXPECT_EQ(chooser.opened.size(), c.choices.size());
+        EXPECT_EQ(chooser.opened[0].folderName, L"Amateurfunk");
+        for (const auto& box : dialogs.shown)
+            EXPECT_EQ(box.title, box.kind == "abort/retry/ignore" ? " Fehler " : "Fehler");
+    }
+}
+
+TEST_F(StorageFoldersTest, MissingWeatherFolderAtStartUpKeepsItsStoredPathUnlessReplaced) {
+    folders.Restore(L"E:\\WETTER", L"", L"C:\\GONE", L"C:\\PROGS\\Wetterberichte");
+
+    ASSERT_EQ(chooser.opened.size(), 1u) << State();
+    EXPECT_EQ(chooser.opened[0].wideFolder, L"C:\\") << "the root of the current directory's drive";
+    EXPECT_EQ(chooser.opened[0].folderName, L"Wetterberichte");
+    EXPECT_EQ(folders.Path(StorageFolder::Weather), L"C:\\PROGS\\Wetterberichte") << "this run uses the default";
+    EXPECT_EQ(folders.PathToStore(StorageFolder::Weather), L"E:\\WETTER") << "the drive may come back";
+    EXPECT_EQ(folders.Path(StorageFolder::OtherFiles), L"C:\\GONE") << "only the weather folder is looked up";
+
+    chooser.answers = {FolderChoice{L"C:\\DATEN", L"Neu"}, std::nullopt};
+    folders.SetUp(StorageFolder::Weather);
+    folders.SetUp(StorageFolder::OtherFiles);
+    EXPECT_EQ(folders.PathToStore(StorageFolder::Weather), L"C:\\DATEN\\NEU");
+    EXPECT_EQ(chooser.opened[2].wideFolder, L"C:\\DATEN\\NEU") << "opens at the weather folder on its drive";
+}
+
+}  // namespace
+}  // namespace zorbel
