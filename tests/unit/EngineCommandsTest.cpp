@@ -72,15 +72,9 @@ TEST_F(NotchFilterTest, FirstUseTakesBothNotchesFromTheEngineAndAsks) {
     Use(std::nullopt);
 
     EXPECT_EQ(engine.posted, (Posts{{EngineCommand::QueryValues, 0}}));
-    EXPECT_EQ(dialogs.shown, (std::vector<Shown>{{"text",
-                                                  "Bitte die Notch-Frequenz eingeben (in Hz).\r\n"
-                                                  "\r\n"
-                                                  "Orientieren Sie sich dabei an der\r\n"
-                                                  "Markfrequenz (linke 'Zacke').\r\n"
-                                                  "\r\n"
-                                                  "Stand: Notch 1  1200 Hz\r\n"
-                                                  "           Notch 2  1200 Hz",
-                                                  " Notch  1 - Frequenz Eingabe", " 2210"}}))
+    const std::string prompt = "Bitte die Notch-Frequenz eingeben (in Hz).\r\n\r\nOrientieren Sie sich dabei an der\r\n"
+                               "Markfrequenz (linke 'Zacke').\r\n\r\nStand: Notch 1  1200 Hz\r\n           Notch 2  1200 Hz";
+    EXPECT_EQ(dialogs.shown, (std::vector<Shown>{{"text", prompt, " Notch  1 - Frequenz Eingabe", " 2210"}}))
         << "a notch only in the low word serves both";
 }
 
@@ -159,35 +153,31 @@ TEST_F(NotchFilterTest, EngineFailures) {
     EXPECT_EQ(dialogs.shown.size(), 2u) << "the question and the beep";
 }
 
-class EngineWindowControlTest : public ::testing::Test {
-protected:
-    bool Checked() { return checks.checks[platform::MenuEntry::EngineAus]; }
-
+TEST(EngineWindowControlTest, MenuEntryTogglesAndReportsAFailedPostResizeHidesSilentlyAndDocksWidthFirst) {
     FakeEngineChannel engine;
     fakes::FakeDialogs dialogs;
     fakes::FakeMenuChecks checks;
     EngineWindowControl control{engine, dialogs, checks};
-};
+    const auto checked = [&checks] { return checks.checks[platform::MenuEntry::EngineAus]; };
 
-TEST_F(EngineWindowControlTest, TheMenuEntryHidesThenShowsAndReportsAFailedPost) {
     control.mnuEngineAus_Click();
-    EXPECT_TRUE(Checked());
+    EXPECT_TRUE(checked());
     control.mnuEngineAus_Click();
-    EXPECT_FALSE(Checked());
+    EXPECT_FALSE(checked());
     EXPECT_EQ(engine.posted, (Posts{{EngineCommand::Visibility, 0}, {EngineCommand::Visibility, 1}}));
     EXPECT_TRUE(dialogs.shown.empty());
 
     engine.postSucceeds = false;
     control.mnuEngineAus_Click();
-    EXPECT_TRUE(control.Hidden() && Checked()) << "the check mark keeps its new state";
+    EXPECT_TRUE(control.Hidden() && checked()) << "the check mark keeps its new state";
     EXPECT_EQ(dialogs.shown, std::vector<Shown>{kNoConnection});
-}
 
-TEST_F(EngineWindowControlTest, ResizeHidesSilentlyAndDocksWidthFirst) {
-    engine.postSucceeds = false;
+    control.mnuEngineAus_Click();
+    engine.posted.clear();
+    dialogs.shown.clear();
     control.HideForResize();
-    EXPECT_TRUE(control.Hidden() && Checked());
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(control.Hidden() && checked());
+    EXPECT_TRUE(dialogs.shown.empty()) << "no box for a failed hide before a resize";
 
     control.DockUnder(12, 640, 800);
     EXPECT_EQ(engine.posted, (Posts{{EngineCommand::Visibility, 0},

@@ -24,44 +24,31 @@ TEST_F(HeaderDateTest, DayAndHourComeFromTheHeaderAndMinutesAreAlwaysZero) {
     EXPECT_EQ(FileForm("SMDL01 EDZW 051245\n"), "05Dez2026-1200");
 }
 
-TEST_F(HeaderDateTest, HeaderDayAheadOfTodayBelongsToLastMonthAcrossTheYear) {
+TEST_F(HeaderDateTest, MonthAndYearAreTodaysInUtcOrLastMonthsForADayAhead) {
     clock.SetUtc({2027, 1, 1, 0, 10, 0});
     EXPECT_EQ(FileForm("SMDL01 EDZW 310600\n"), "31Dez2026-0600");
     EXPECT_EQ(FileForm("SMDL01 EDZW 010000\n"), "01Jan2027-0000") << "today's day stays in this month";
-}
-
-TEST_F(HeaderDateTest, HeaderDayAheadOfTodayBelongsToLastMonthWithinTheYear) {
     clock.SetUtc({2026, 12, 1, 3, 0, 0});
     EXPECT_EQ(FileForm("EDZW 301800"), "30Nov2026-1800");
-}
 
-TEST_F(HeaderDateTest, MonthComesFromUtcNotFromLocalTime) {
     clock.utc = {2026, 12, 31, 23, 30, 0};
     clock.local = {2027, 1, 1, 0, 30, 0};
-    EXPECT_EQ(FileForm("EDZW 312300"), "31Dez2026-2300");
-}
+    EXPECT_EQ(FileForm("EDZW 312300"), "31Dez2026-2300") << "not the local month";
 
-TEST_F(HeaderDateTest, DayThatFormsNoDateWithTheMonthGivesTheZeroDate) {
     clock.SetUtc({2027, 3, 1, 6, 0, 0});
-    EXPECT_EQ(FileForm("EDZW 290600"), "30Dez1899-0000") << "no 29 February in 2027";
+    EXPECT_EQ(FileForm("EDZW 290600"), "30Dez1899-0000") << "no 29 February in 2027: the zero date";
     EXPECT_EQ(DisplayForm("EDZW 290600"), "30.Dez.1899-00:00");
-
     clock.SetUtc({2028, 3, 1, 6, 0, 0});
     EXPECT_EQ(FileForm("EDZW 290600"), "29Feb2028-0600");
 }
 
-TEST_F(HeaderDateTest, TextsThatAreNoDateGiveTheZeroDate) {
+TEST_F(HeaderDateTest, TextsThatAreNoDateGiveTheZeroDateAndAnHourThatIsNoTimeMidnight) {
     EXPECT_EQ(FileForm("SMDL01 051200"), "30Dez1899-0000") << "without EDZW the line loses three characters";
     EXPECT_EQ(FileForm("SMDL01 EDZW"), "30Dez1899-0000") << "nothing behind EDZW";
     EXPECT_EQ(FileForm("SMDL01 EDZW 001200"), "30Dez1899-0000");
     EXPECT_EQ(FileForm("SMDL01 EDZW051200"), "30Dez1899-0000") << "no blank: the day reads 051";
-}
-
-TEST_F(HeaderDateTest, HourThatIsNoTimeLeavesMidnight) {
-    EXPECT_EQ(FileForm("EDZW 05xx00"), "05Dez2026-0000");
-    EXPECT_EQ(FileForm("EDZW 052500"), "05Dez2026-0000");
-    EXPECT_EQ(FileForm("EDZW 05\n"), "05Dez2026-0000");
-    EXPECT_EQ(FileForm("EDZW 05-100"), "05Dez2026-0000");
+    for (const char* line : {"EDZW 05xx00", "EDZW 052500", "EDZW 05\n", "EDZW 05-100"})
+        EXPECT_EQ(FileForm(line), "05Dez2026-0000") << line;
 }
 
 TEST_F(HeaderDateTest, BlankLineIsReplacedByAnUnknownHeaderOfNow) {

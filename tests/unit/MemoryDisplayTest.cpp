@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+#include <vector>
+
 #include "config/MemoryDisplay.h"
 #include "fakes/FakeClockAndLocale.h"
 #include "fakes/FakeDialogs.h"
@@ -11,61 +15,45 @@
 namespace zorbel {
 namespace {
 
-constexpr std::uint64_t kGiB = 1024ull * 1024 * 1024;
+using Shown = fakes::FakeDialogs::Shown;
 
-class MemoryDisplayTest : public ::testing::Test {
-protected:
-    MemoryDisplayTest() {
-        memoryStatus.figures.totalPhysical = kGiB;
-        memoryStatus.figures.availablePhysical = kGiB / 10;
+TEST(MemoryDisplayTest, WarningWhenLessThanATenthIsFreeThenTheReportThenPanelThree) {
+    constexpr std::uint64_t kGiB = 1024ull * 1024 * 1024;
+    struct Case {
+        std::uint32_t loadPercent;
+        std::uint64_t total, available;
+        bool quiet;
+        std::vector<Shown> boxes;
+    };
+    const auto report = [](const std::string& figures) {
+        return Shown{"information", " Ram-Speicher: " + figures, "RAM - Speicher", ""};
+    };
+    const std::vector<Case> cases{
+        {90, kGiB, kGiB / 10, false,
+         {report("1.048.576 KByte     Frei: 104.858 KByte     Speicherauslastung: 90 %")}},
+        {91, kGiB, kGiB / 10, false,
+         {{"exclamation", "Verfügbarer Ramspeicher: 9 %", "Warnung", ""},
+          report("1.048.576 KByte     Frei: 104.858 KByte     Speicherauslastung: 91 %")}},
+        {99, kGiB, kGiB / 10, true, {}},
+        // Figures above 4 GiB are reported in full.
+        {0, 16 * kGiB, 5 * kGiB, false,
+         {report("16.777.216 KByte     Frei: 5.242.880 KByte     Speicherauslastung: 0 %")}},
+    };
+    for (const Case& expected : cases) {
+        fakes::FakeMemoryStatus memoryStatus;
+        memoryStatus.figures.loadPercent = expected.loadPercent;
+        memoryStatus.figures.totalPhysical = expected.total;
+        memoryStatus.figures.availablePhysical = expected.available;
+        fakes::FakeGermanLocale locale;
+        fakes::FakeStatusPanels panels;
+        fakes::FakeDialogs dialogs;
+        MemoryDisplay{memoryStatus, locale, panels, dialogs}.Show(expected.quiet);
+
+        const std::string load = std::to_string(expected.loadPercent);
+        EXPECT_EQ(dialogs.shown, expected.boxes) << load << " %";
+        EXPECT_EQ(panels.texts, (std::map<platform::Panel, std::string>{
+                                    {platform::Panel::Memory, "Speicherauslastung: " + load + " %"}}));
     }
-
-    fakes::FakeMemoryStatus memoryStatus;
-    fakes::FakeGermanLocale locale;
-    fakes::FakeStatusPanels panels;
-    fakes::FakeDialogs dialogs;
-    MemoryDisplay display{memoryStatus, locale, panels, dialogs};
-};
-
-TEST_F(MemoryDisplayTest, NinetyPercentIsNotShort) {
-    memoryStatus.figures.loadPercent = 90;
-    display.Show(false);
-
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].kind, "information");
-    EXPECT_EQ(dialogs.shown[0].title, "RAM - Speicher");
-    EXPECT_EQ(dialogs.shown[0].prompt,
-              " Ram-Speicher: 1.048.576 KByte     Frei: 104.858 KByte     Speicherauslastung: 90 %");
-    EXPECT_EQ(panels.Text(platform::Panel::Memory), "Speicherauslastung: 90 %");
-}
-
-TEST_F(MemoryDisplayTest, NinetyOnePercentWarnsFirst) {
-    memoryStatus.figures.loadPercent = 91;
-    display.Show(false);
-
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].kind, "exclamation");
-    EXPECT_EQ(dialogs.shown[0].title, "Warnung");
-    EXPECT_EQ(dialogs.shown[0].prompt, "Verfügbarer Ramspeicher: 9 %");
-    EXPECT_EQ(dialogs.shown[1].title, "RAM - Speicher");
-}
-
-TEST_F(MemoryDisplayTest, QuietFormOnlyWritesPanelThree) {
-    memoryStatus.figures.loadPercent = 99;
-    display.Show(true);
-
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(panels.texts.size(), 1u);
-    EXPECT_EQ(panels.Text(platform::Panel::Memory), "Speicherauslastung: 99 %");
-}
-
-TEST_F(MemoryDisplayTest, FiguresAboveFourGigabytesAreReportedInFull) {
-    memoryStatus.figures.totalPhysical = 16 * kGiB;
-    memoryStatus.figures.availablePhysical = 5 * kGiB;
-    display.Show(false);
-
-    EXPECT_EQ(dialogs.shown.back().prompt,
-              " Ram-Speicher: 16.777.216 KByte     Frei: 5.242.880 KByte     Speicherauslastung: 0 %");
 }
 
 TEST(KiloBytesTextTest, GroupsThousandsAndShowsAtLeastOneDigit) {

@@ -25,47 +25,29 @@ TEST(ListTextTest, FormattedListsReadBackUnchanged) {
     EXPECT_EQ(FormatListText({"NNNN", "ZCZC"}), "NNNN,ZCZC,");
 }
 
-class WordListsTest : public ::testing::Test {
-protected:
-    WordListsTest() { lists.Fill("FQEN,WODL,", "NNNN,"); }
-
+TEST(WordListsTest, FillingReplacesThenEnterAppendsAndDeleteRemovesOnlyASelectedEntry) {
     fakes::FakeWordListView view;
     WordLists lists{view};
-};
-
-TEST_F(WordListsTest, FillingReplacesEntriesAndShowsThePrompts) {
-    view.Start().editText = "getippt";
     lists.Fill("CQ,", "73,");
-
-    EXPECT_EQ(view.Start().entries, Entries{"CQ"});
-    EXPECT_EQ(view.Stop().entries, Entries{"73"});
+    view.Start().editText = "getippt";
+    lists.Fill("FQEN,WODL,", "NNNN,");
     EXPECT_EQ(view.Start().editText, "Startwort");
     EXPECT_EQ(view.Stop().editText, "Stopwort");
-    EXPECT_EQ(lists.StartWords(), Entries{"CQ"});
-    EXPECT_EQ(lists.StopWords(), Entries{"73"});
-}
 
-TEST_F(WordListsTest, EnterAppendsTheEditTextEvenEmptyOrTwice) {
+    // Enter takes the edit text as typed, even empty or twice.
     view.Stop().editText = "ZCZC";
     lists.OnKeyDown(platform::WordList::Stop, 13);
     lists.OnKeyDown(platform::WordList::Stop, 13);
     view.Stop().editText = "";
     lists.OnKeyDown(platform::WordList::Stop, 13);
-
-    const Entries expected{"NNNN", "ZCZC", "ZCZC", ""};
-    EXPECT_EQ(lists.StopWords(), expected);
-    EXPECT_EQ(view.Stop().entries, expected);
-    EXPECT_EQ(lists.StartWords(), (Entries{"FQEN", "WODL"}));
-}
-
-TEST_F(WordListsTest, DeleteRemovesOnlyASelectedEntry) {
-    lists.OnKeyDown(platform::WordList::Start, 46);
-    EXPECT_EQ(lists.StartWords(), (Entries{"FQEN", "WODL"})) << "nothing selected";
-
+    lists.OnKeyDown(platform::WordList::Start, 46);  // nothing selected
     view.Start().selected = 0;
     lists.OnKeyDown(platform::WordList::Start, 46);
+
     EXPECT_EQ(lists.StartWords(), Entries{"WODL"});
-    EXPECT_EQ(view.Start().entries, Entries{"WODL"});
+    EXPECT_EQ(lists.StopWords(), (Entries{"NNNN", "ZCZC", "ZCZC", ""}));
+    EXPECT_EQ(view.Start().entries, lists.StartWords());
+    EXPECT_EQ(view.Stop().entries, lists.StopWords());
 }
 
 }  // namespace

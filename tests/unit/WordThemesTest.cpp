@@ -1,29 +1,52 @@
-// The word themes: restoring one at start-up, the check-mark transitions of
-// the theme menu, and the reset lists.
+// The word themes: restoring one at start-up, the transitions of the theme
+// menu and the reset lists, each compared as the whole state the user sees.
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+#include <vector>
+
+#include "config/Cp1252.h"
 #include "config/ListText.h"
 #include "config/WordThemes.h"
+#include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeThemeControls.h"
 #include "fakes/FakeWordListView.h"
-#include "fakes/FakeSettingsStore.h"
 
 namespace zorbel {
 namespace {
 
-using platform::MenuEntry;
-using Marks = std::vector<MenuEntry>;
+constexpr char kOstsee[] = "FQEN,WODL,SXEN,NOXX,FEBQ,WWXX,NODL,WOEN,WOBQ,";
+constexpr char kWeatherStop[] = "NNNN,RYRYRY,ZCZC,";
+constexpr char kGeneralTitle[] = "ZORBEL  V1.1.4  allgemeiner Fernschreibempfang";
+constexpr char kMailboxTitle[] = "ZORBEL  V1.1.4  RTTY-Mailbox";
 
-constexpr std::string_view kOstseeList = "FQEN,WODL,SXEN,NOXX,FEBQ,WWXX,NODL,WOEN,WOBQ,";
-
-class WordThemesTest : public ::testing::Test {
-protected:
-    std::string StartList() const { return FormatListText(lists.StartWords()); }
-    std::string StopList() const { return FormatListText(lists.StopWords()); }
-    void ClickSeaArea(MenuEntry entry) {
+struct Rig {
+    // Theme [label if it differs] category, marked entries, the two "no word"
+    // flags, whether the lists can be edited, the title, then both lists.
+    std::string State() const {
+        std::string marks;
+        for (const auto entry : checks.Checked())
+            marks += std::string(values::kThemePresets.at(static_cast<std::size_t>(entry)).theme) + " ";
+        const auto list = [this](platform::WordList which, const std::vector<std::string>& words) {
+            const auto& combo = view.combos.at(which);
+            return FormatListText(words) + (combo.entries == words ? "" : " (view differs)") +
+                   (combo.enabled ? "" : " off");
+        };
+        return themes.Theme() + (controls.themeLabel == themes.Theme() ? "" : " [" + controls.themeLabel + "]") +
+               " " + settings.category + " marks{" + marks + "} no " + (settings.noStartWort ? "start" : "-") + "/" +
+               (settings.noStopWort ? "stop" : "-") + " title{" + controls.title + "} start{" +
+               list(platform::WordList::Start, lists.StartWords()) + "} stop{" +
+               list(platform::WordList::Stop, lists.StopWords()) + "}";
+    }
+    void Do(const std::string& action) {
+        if (action == "alles") return themes.mnuAlles_Click();
+        if (action == "AFu") return themes.mnuAFu_Click();
+        if (action == "reset") return themes.mnuGrundeinstWoerter_Click();
         for (const auto& preset : values::kThemePresets)
-            if (preset.menu == entry) themes.SeaArea_Click(preset.menu, preset.theme, preset.menuStartList);
+            if (preset.theme == action) return themes.SeaArea_Click(preset.menu, preset.theme, preset.menuStartList);
+        FAIL() << "no action " << action;
     }
 
     fakes::FakeThemeControls controls;
@@ -35,129 +58,59 @@ protected:
     WordThemes themes{controls, checks, lists, store, settings};
 };
 
-TEST_F(WordThemesTest, FirstRunStartsWithOstseeAndItsStartUpLists) {
-    themes.LoadAtStartUp();
-
-    EXPECT_EQ(themes.Theme(), "Ostsee");
-    EXPECT_EQ(controls.themeLabel, "Ostsee");
-    EXPECT_EQ(checks.Checked(), Marks{MenuEntry::WetterOstsee});
-    EXPECT_EQ(settings.category, "Wetter");
-    EXPECT_FALSE(settings.noStartWort);
-    EXPECT_FALSE(settings.noStopWort);
-    EXPECT_TRUE(view.Start().enabled);
-    EXPECT_EQ(StartList(), kOstseeList);
-    EXPECT_EQ(StopList(), "NNNN,RYRYRY,ZCZC,");
-    EXPECT_EQ(controls.title, "") << "the weather title of the window's load stays";
-}
-
-TEST_F(WordThemesTest, StoredListsWinUnlessEmpty) {
-    store.values = {{L"StartWortTema", L"Atlantik"}, {L"StartWortAtlantik", L""}, {L"StopWortAtlantik", L"ENDE,"}};
-    themes.LoadAtStartUp();
-
-    EXPECT_EQ(StartList(), "FQNT,FQEW,NOXX,WWXX,NODL,") << "the start-up list, without SSVX";
-    EXPECT_EQ(StopList(), "ENDE,");
-
-    themes.SeaArea_Click(MenuEntry::WetterNordsee, "Nordsee", "N1,");
-    EXPECT_EQ(StartList(), "N1,") << "the menu list on a store without Nordsee lists";
-}
-
-TEST_F(WordThemesTest, StartUpRestoresAFuAndUnknownThemes) {
-    store.values = {{L"StartWortTema", L"AFu"}};
-    themes.LoadAtStartUp();
-    EXPECT_EQ(checks.Checked(), Marks{MenuEntry::AFu});
-    EXPECT_EQ(settings.category, "AFu");
-    EXPECT_EQ(controls.title, "ZORBEL  V1.1.4  RTTY-Mailbox");
-    EXPECT_EQ(StartList(), "CQ,Call..,");
-    EXPECT_EQ(StopList(), "73,");
-
-    store.values = {{L"StartWortTema", L"Funk"}, {L"NoStartWort", L"True"}, {L"NoStopWort", L"Wahr"}};
-    themes.LoadAtStartUp();
-    EXPECT_TRUE(checks.checks[MenuEntry::Alles]);
-    EXPECT_EQ(settings.category, "alles");
-    EXPECT_EQ(controls.title, "ZORBEL  V1.1.4  allgemeiner Fernschreibempfang");
-    EXPECT_EQ(controls.themeLabel, "Funk");
-    EXPECT_EQ(StartList(), "FQEN,WODL,FEBQ,NOXX,SXEN,WWXX,NODL,WOEN,WOBQ,");
-    EXPECT_TRUE(settings.noStartWort);
-    EXPECT_TRUE(settings.noStopWort);
-    EXPECT_FALSE(view.Start().enabled);
-}
-
-TEST_F(WordThemesTest, ChosenAreaTwiceEndsInGeneralReception) {
-    themes.LoadAtStartUp();
-    ClickSeaArea(MenuEntry::WetterOstsee);
-
-    EXPECT_EQ(checks.Checked(), Marks{MenuEntry::Alles});
-    EXPECT_EQ(themes.Theme(), "alles");
-    EXPECT_EQ(controls.themeLabel, "alles");
-    EXPECT_EQ(settings.category, "alles");
-    EXPECT_TRUE(settings.noStartWort);
-    EXPECT_TRUE(settings.noStopWort);
-    EXPECT_FALSE(view.Start().enabled);
-    EXPECT_FALSE(view.Stop().enabled);
-    EXPECT_EQ(controls.title, "ZORBEL  V1.1.4  allgemeiner Fernschreibempfang");
-    EXPECT_EQ(StartList(), kOstseeList) << "the lists keep their entries";
-}
-
-TEST_F(WordThemesTest, GeneralReceptionTwiceGivesAFuListsInCategoryAlles) {
-    themes.LoadAtStartUp();
-    themes.mnuAlles_Click();
-    themes.mnuAlles_Click();
-
-    EXPECT_EQ(checks.Checked(), Marks{});
-    EXPECT_EQ(themes.Theme(), "AFu");
-    EXPECT_EQ(settings.category, "alles");
-    EXPECT_FALSE(settings.noStartWort);
-    EXPECT_TRUE(view.Start().enabled);
-    EXPECT_EQ(controls.title, "ZORBEL  V1.1.4  RTTY-Mailbox");
-    EXPECT_EQ(StartList(), "CQ,Call..,");
-    EXPECT_EQ(StopList(), "73,");
-}
-
-TEST_F(WordThemesTest, AFuFromAnAreaAndBack) {
-    themes.LoadAtStartUp();
-    themes.mnuAFu_Click();
-    EXPECT_EQ(checks.Checked(), Marks{MenuEntry::AFu});
-    EXPECT_EQ(settings.category, "AFu");
-    EXPECT_EQ(StartList(), "CQ,Call..,");
-
-    themes.mnuAFu_Click();
-    EXPECT_EQ(checks.Checked(), Marks{MenuEntry::Alles});
-    EXPECT_EQ(themes.Theme(), "alles");
-}
-
-TEST_F(WordThemesTest, AreaFromGeneralReceptionCarriesOnlyItsOwnMark) {
-    themes.LoadAtStartUp();
-    themes.mnuAlles_Click();
-    ClickSeaArea(MenuEntry::WetterMittelmeer);
-
-    EXPECT_EQ(checks.Checked(), Marks{MenuEntry::WetterMittelmeer});
-    EXPECT_EQ(themes.Theme(), "Mittelmeer");
-    EXPECT_EQ(settings.category, "Wetter");
-    EXPECT_FALSE(settings.noStopWort);
-    EXPECT_TRUE(view.Stop().enabled);
-    EXPECT_EQ(controls.title, "ZORBEL  V1.1.4  Wetterbericht");
-    EXPECT_EQ(StartList(), "FEMM,FQMM,SXMM,NODL,NOXX,WWXX,");
-    EXPECT_EQ(StopList(), "NNNN,RYRYRY,ZCZC,");
-}
-
-TEST_F(WordThemesTest, ResetTakesTheThemesResetListsAndNothingElse) {
-    themes.LoadAtStartUp();
-    themes.mnuGrundeinstWoerter_Click();
-    EXPECT_EQ(StartList(), "FQEN,WODL,SXEN,NODL,NOXX,FEBQ,WWXX,WOEN,WOBQ,") << "differs from the Ostsee menu list";
-
-    themes.mnuAlles_Click();
-    const std::string titleBefore = controls.title;
-    themes.mnuGrundeinstWoerter_Click();
-    EXPECT_EQ(StartList(), "");
-    EXPECT_EQ(StopList(), "NNNN,RYRYRY,ZCZC,");
-    EXPECT_EQ(themes.Theme(), "alles");
-    EXPECT_EQ(settings.category, "alles");
-    EXPECT_TRUE(settings.noStartWort);
-    EXPECT_EQ(controls.title, titleBefore);
-
-    themes.mnuAFu_Click();
-    themes.mnuGrundeinstWoerter_Click();
-    EXPECT_EQ(StopList(), "73,");
+TEST(WordThemesTest, StartUpThenMenuClicks) {
+    struct Case {
+        std::map<std::string, std::string> stored;
+        std::vector<std::string> clicks;  // after the start-up
+        std::string expected;
+    };
+    const std::string ostseeStart = "Ostsee Wetter marks{Ostsee } no -/- title{} ";
+    const std::string generalOff = "alles alles marks{alles } no start/stop title{" + std::string(kGeneralTitle) + "} ";
+    const std::string afuLists = "start{CQ,Call..,} stop{73,}";
+    const std::vector<Case> cases{
+        // A first run; the weather title of the window's load stays.
+        {{}, {}, ostseeStart + "start{" + kOstsee + "} stop{" + kWeatherStop + "}"},
+        // Stored lists win unless empty, at start-up and on a click; Atlantik starts without SSVX.
+        {{{"StartWortTema", "Atlantik"}, {"StartWortAtlantik", ""}, {"StopWortAtlantik", "ENDE,"}},
+         {},
+         "Atlantik Wetter marks{Atlantik } no -/- title{} start{FQNT,FQEW,NOXX,WWXX,NODL,} stop{ENDE,}"},
+        {{{"StartWortTema", "Atlantik"}, {"StopWortNordsee", "ENDE,"}},
+         {"Nordsee"},
+         "Nordsee Wetter marks{Nordsee } no -/- title{ZORBEL  V1.1.4  Wetterbericht} "
+         "start{FQEN,WODL,FQEW,SXEN,NOXX,FEEN,WWXX,WOEN,NODL,} stop{ENDE,}"},
+        {{{"StartWortTema", "AFu"}}, {}, "AFu AFu marks{AFu } no -/- title{" + std::string(kMailboxTitle) + "} " + afuLists},
+        // A theme outside the tables is restored as general reception under its own name; both truth words count.
+        {{{"StartWortTema", "Funk"}, {"NoStartWort", "True"}, {"NoStopWort", "Wahr"}},
+         {},
+         "Funk alles marks{alles } no start/stop title{" + std::string(kGeneralTitle) +
+             "} start{FQEN,WODL,FEBQ,NOXX,SXEN,WWXX,NODL,WOEN,WOBQ, off} stop{" + kWeatherStop + " off}"},
+        // The chosen area again: general reception, the lists keep their entries.
+        {{}, {"Ostsee"}, generalOff + "start{" + kOstsee + " off} stop{" + kWeatherStop + " off}"},
+        // General reception twice: the amateur-radio lists in category "alles", nothing marked.
+        {{}, {"alles", "alles"}, "AFu alles marks{} no -/- title{" + std::string(kMailboxTitle) + "} " + afuLists},
+        {{}, {"AFu"}, "AFu AFu marks{AFu } no -/- title{" + std::string(kMailboxTitle) + "} " + afuLists},
+        {{}, {"AFu", "AFu"}, generalOff + "start{CQ,Call.., off} stop{73, off}"},
+        // An area from general reception carries only its own mark.
+        {{},
+         {"alles", "Mittelmeer"},
+         "Mittelmeer Wetter marks{Mittelmeer } no -/- title{ZORBEL  V1.1.4  Wetterbericht} "
+         "start{FEMM,FQMM,SXMM,NODL,NOXX,WWXX,} stop{" + std::string(kWeatherStop) + "}"},
+        // The reset lists of the current theme and nothing else; Ostsee's differs from its menu list.
+        {{}, {"reset"}, ostseeStart + "start{FQEN,WODL,SXEN,NODL,NOXX,FEBQ,WWXX,WOEN,WOBQ,} stop{" + kWeatherStop + "}"},
+        {{}, {"alles", "reset"}, generalOff + "start{ off} stop{" + kWeatherStop + " off}"},
+        {{}, {"alles", "AFu", "reset"}, "AFu AFu marks{AFu } no -/- title{" + std::string(kMailboxTitle) + "} " + afuLists},
+    };
+    for (const Case& expected : cases) {
+        Rig rig;
+        for (const auto& [key, value] : expected.stored) rig.store.values[Cp1252ToWide(key)] = Cp1252ToWide(value);
+        rig.themes.LoadAtStartUp();
+        std::string trace = "start-up";
+        for (const auto& click : expected.clicks) {
+            rig.Do(click);
+            trace += ", " + click;
+        }
+        EXPECT_EQ(rig.State(), expected.expected) << trace;
+    }
 }
 
 }  // namespace

@@ -1,24 +1,15 @@
-// Owning wrappers for the Win32 handles the bench and its probe hold.
+// Owning wrappers for the Win32 handles the bench and its probe hold: the
+// program's own kernel handle and view types, plus a hook and a library.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
+#include "platform/win32/Handles.h"
 
 namespace bench {
 
-struct HandleCloser {
-  void operator()(HANDLE handle) const {
-    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
-  }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
-
-struct ViewUnmapper {
-  void operator()(void* view) const { UnmapViewOfFile(view); }
-};
-using UniqueView = std::unique_ptr<void, ViewUnmapper>;
+using UniqueHandle = zorbel::win32::KernelHandle;
+using UniqueView = zorbel::win32::MappedView;
 
 struct HookRemover {
   void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }

@@ -18,13 +18,11 @@ struct DialogButton {
 struct MessageBoxContent {
   HWND window;
   std::wstring title;
-  std::wstring text;  // the static control with ID 0xFFFF
-  std::vector<DialogButton> buttons;
+  std::wstring text;
+  std::vector<DialogButton> buttons;  // the visible ones
 };
 
-// The visible dialogs of process `processId`, topmost first.
-std::vector<HWND> VisibleDialogsOf(DWORD processId);
-MessageBoxContent ReadMessageBox(HWND dialog);
+// The topmost visible box of the process, once there is one.
 std::optional<MessageBoxContent> WaitForMessageBox(DWORD processId, std::chrono::milliseconds bound);
 
 // Presses the button with that caption (say L"&Ja" or L"OK") and waits up

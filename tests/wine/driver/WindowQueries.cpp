@@ -1,42 +1,26 @@
 #include "WindowQueries.h"
 
-#include <cstdio>
 #include <stdexcept>
 
 namespace bench {
-namespace {
-
-constexpr UINT kAnswerTimeoutMs = 5000;
-
-std::runtime_error Error(const std::string& what) { return std::runtime_error(what); }
-
-std::string Hex(UINT_PTR value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));
-  return text;
-}
-
-}  // namespace
 
 LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result))
-    throw Error("window " + Hex(reinterpret_cast<UINT_PTR>(window)) + " did not answer message " + Hex(message) +
-                " within 5 s (hung or gone)");
+  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result))
+    throw std::runtime_error("a window did not answer message " + std::to_string(message) +
+                             " within 5 s (hung or gone)");
   return static_cast<LRESULT>(result);
 }
 
 HWND Control(HWND parent, int controlId) {
   const HWND control = GetDlgItem(parent, controlId);
-  if (!control) throw Error("no control with ID " + std::to_string(controlId));
+  if (!control) throw std::runtime_error("no control with ID " + std::to_string(controlId));
   return control;
 }
 
 std::wstring WindowText(HWND window) {
-  const auto length = SendBounded(window, WM_GETTEXTLENGTH);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const auto copied =
-      SendBounded(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  std::wstring text(static_cast<std::size_t>(SendBounded(window, WM_GETTEXTLENGTH)) + 1, L'\0');
+  const auto copied = SendBounded(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(copied));
   return text;
 }
@@ -73,14 +57,25 @@ std::vector<HWND> ChildrenOf(HWND parent) {
   return children;
 }
 
+std::vector<HWND> VisibleWindowsOf(DWORD processId, const wchar_t* className) {
+  std::vector<HWND> found;
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr)) != nullptr;) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && IsWindowVisible(window)) found.push_back(window);
+  }
+  return found;
+}
+
 std::vector<std::wstring> ComboItems(HWND combo) {
   const auto count = SendBounded(combo, CB_GETCOUNT);
-  if (count == CB_ERR) throw Error("not a combo box");
+  if (count == CB_ERR) throw std::runtime_error("not a combo box");
   std::vector<std::wstring> items;
   for (int index = 0; index < count; ++index) {
     // The ANSI CB_GETLBTEXT loses all but the first letter across processes.
     std::wstring text(static_cast<std::size_t>(SendBounded(combo, CB_GETLBTEXTLEN, index)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(SendBounded(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+    const auto copied = SendBounded(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
     items.push_back(text);
   }
   return items;
@@ -88,7 +83,7 @@ std::vector<std::wstring> ComboItems(HWND combo) {
 
 HWND ComboEdit(HWND combo) {
   const HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
-  if (!edit) throw Error("the combo box has no edit field");
+  if (!edit) throw std::runtime_error("the combo box has no edit field");
   return edit;
 }
 

@@ -10,7 +10,7 @@
 namespace bench {
 
 // SendMessageTimeoutW; throws std::runtime_error when the target does not
-// answer within a few seconds.
+// answer within 5 s.
 LRESULT SendBounded(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 // The direct child of `parent` with that control ID; throws if there is none.
@@ -25,6 +25,8 @@ SIZE OuterSize(HWND window);
 SIZE ClientSize(HWND window);
 
 std::vector<HWND> ChildrenOf(HWND parent);
+// The visible top-level windows of that class and process, topmost first.
+std::vector<HWND> VisibleWindowsOf(DWORD processId, const wchar_t* className);
 
 std::vector<std::wstring> ComboItems(HWND combo);
 // The edit field of a drop-down combo box; throws if it has none.

@@ -13,33 +13,7 @@
 namespace bench {
 namespace {
 
-constexpr milliseconds kStartBound{15000};
 constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZORBEL";
-constexpr DWORD kEndBoundMs = 10000;
-
-HWND FindMainWindow(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    HWND found;
-  } search{processId, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM context) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(context);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != s.processId || !IsWindowVisible(window) || ClassName(window) != L"ZorbelMainWindow")
-          return TRUE;
-        wchar_t title[16] = {};
-        GetWindowTextW(window, title, 16);
-        if (std::wstring_view(title).starts_with(L"ZORBEL")) {
-          s.found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 // Ending the job ends zorbel and whatever it started, even if the bench
 // itself dies before its destructors run.
@@ -92,15 +66,20 @@ ZorbelProcess::~ZorbelProcess() { Kill(); }
 bool ZorbelProcess::HasExited() const { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
 
 void ZorbelProcess::WaitForMainWindow() {
-  PollUntil([&] { return HasExited() || (mainWindow_ = FindMainWindow(processId_)) != nullptr; }, kStartBound);
+  PollUntil(
+      [&] {
+        const auto windows = VisibleWindowsOf(processId_, L"ZorbelMainWindow");
+        mainWindow_ = windows.empty() ? nullptr : windows.front();
+        return mainWindow_ || HasExited();
+      },
+      milliseconds{15000});
   if (HasExited()) {
     DWORD code = 0;
     GetExitCodeProcess(process_.get(), &code);
     throw std::runtime_error("zorbel.exe ended during start-up with exit code " + std::to_string(code));
   }
   if (!mainWindow_)
-    throw std::runtime_error("zorbel.exe showed no visible main window (class ZorbelMainWindow, title ZORBEL...) "
-                             "within 15 s\n" +
+    throw std::runtime_error("zorbel.exe showed no visible main window (class ZorbelMainWindow) within 15 s\n" +
                              WideToUtf8(DescribeMessageBoxes(processId_)));
 }
 
@@ -109,7 +88,7 @@ void ZorbelProcess::Kill() noexcept {
   // would make later runs depend on earlier ones.
   if (HasExited()) return;
   TerminateProcess(process_.get(), 1);
-  WaitForSingleObject(process_.get(), kEndBoundMs);
+  WaitForSingleObject(process_.get(), 10000);
 }
 
 }  // namespace bench

@@ -6,18 +6,9 @@ namespace probe {
 namespace {
 
 HWND VisibleDialogOfThisThread() {
-  HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM context) -> BOOL {
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (!IsWindowVisible(window) || std::wstring(name) != L"#32770") return TRUE;
-        *reinterpret_cast<HWND*>(context) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"#32770", nullptr)) != nullptr;)
+    if (IsWindowVisible(window) && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) return window;
+  return nullptr;
 }
 
 HICON ShownIcon(HWND dialog) {

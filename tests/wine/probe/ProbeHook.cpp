@@ -41,7 +41,8 @@ void Reply(const std::wstring& text) {
   if (!mapping || !ready) return;
   const UniqueView view(MapViewOfFile(mapping.get(), FILE_MAP_WRITE, 0, 0, probe::kReplyMappingBytes));
   if (!view) return;
-  const auto length = static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), probe::kReplyTextCapacity));
+  constexpr std::size_t kCapacity = (probe::kReplyMappingBytes - sizeof(std::uint32_t)) / sizeof(wchar_t);
+  const auto length = static_cast<std::uint32_t>(std::min(text.size(), kCapacity));
   auto* bytes = static_cast<char*>(view.get());
   std::memcpy(bytes, &length, sizeof length);
   std::memcpy(bytes + sizeof length, text.data(), length * sizeof(wchar_t));

@@ -1,15 +1,15 @@
 // Wire contract between the test driver and zorbel_probe.dll, which runs
 // inside zorbel.exe's UI thread. The driver posts kRequestMessageName to the
 // main window with a ProbeRequest in wParam and an argument in lParam; the
-// probe writes its answer into the reply mapping and sets the reply event.
-// Requests queue behind whatever was posted to zorbel before them, so an
-// answer also means that those messages have been handled.
+// probe writes its answer into the reply mapping (a count of UTF-16 units,
+// then the text) and sets the reply event. Requests queue behind whatever was
+// posted to zorbel before them, so an answer also means that those messages
+// have been handled.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <vector>
 
 namespace probe {
@@ -18,35 +18,21 @@ inline constexpr wchar_t kRequestMessageName[] = L"ZorbelProbeRequest";
 inline constexpr wchar_t kReplyMappingName[] = L"Local\\ZorbelProbeReply";
 inline constexpr wchar_t kReplyEventName[] = L"Local\\ZorbelProbeReplyReady";
 inline constexpr char kHookProcName[] = "ZorbelProbeHook";
-
-// The reply: a count of UTF-16 units, then that many units of text.
 inline constexpr std::uint32_t kReplyMappingBytes = 1u << 20;
-inline constexpr std::uint32_t kReplyTextCapacity =
-    (kReplyMappingBytes - sizeof(std::uint32_t)) / sizeof(wchar_t);
 
 enum class ProbeRequest : unsigned {
-  // Every item of the main menu, one line each (see MenuDump.h).
-  DumpMenu = 1,
-  // WM_INITMENUPOPUP for each popup along the menu path in lParam (see
-  // PackMenuPath), outermost first, as opening them by hand sends; then
-  // DumpMenu.
-  OpenPopupAndDumpMenu = 2,
-  // Every tool of every tooltip control of the main window (TooltipDump.h).
-  DumpTooltips = 3,
-  // Answers "" at once: a barrier behind messages posted earlier.
-  Ping = 4,
-  // The standard icon of zorbel's visible message box (MessageBoxIcon.h).
-  NameMessageBoxIcon = 5,
+  DumpMenu = 1,              // every item of the main menu (MenuDump.h)
+  OpenPopupAndDumpMenu = 2,  // WM_INITMENUPOPUP along the path in lParam (PackMenuPath), then DumpMenu
+  DumpTooltips = 3,          // every tool of the main window's tooltips (TooltipDump.h)
+  Ping = 4,                  // "" at once: a barrier behind messages posted earlier
+  NameMessageBoxIcon = 5,    // the icon of zorbel's visible message box (MessageBoxIcon.h)
 };
 
-// A menu path (item positions from the menu bar down) in one LPARAM: one
-// byte per level, outermost in the lowest byte, each position plus one so
-// that a zero byte ends the path.
-inline constexpr std::size_t kMaxMenuDepth = sizeof(LPARAM);
-
+// Item positions from the menu bar down, one byte per level, outermost in the
+// lowest byte, each plus one so that a zero byte ends the path.
 inline LPARAM PackMenuPath(const std::vector<int>& positions) {
   std::uint64_t packed = 0;
-  for (std::size_t level = 0; level < positions.size() && level < kMaxMenuDepth; ++level)
+  for (std::size_t level = 0; level < positions.size() && level < sizeof(LPARAM); ++level)
     packed |= static_cast<std::uint64_t>((positions[level] + 1) & 0xFF) << (8 * level);
   return static_cast<LPARAM>(packed);
 }

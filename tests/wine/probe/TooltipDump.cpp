@@ -20,26 +20,16 @@ bool IsTooltipOf(HWND tip, HWND mainWindow) {
 }
 
 std::vector<HWND> TooltipControls(HWND mainWindow) {
-  struct Search {
-    HWND main;
-    std::vector<HWND> found;
-  } search{mainWindow, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM context) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(context);
-        if (ClassOf(window) == TOOLTIPS_CLASSW && IsTooltipOf(window, s.main)) s.found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  std::vector<HWND> found;
+  for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr;)
+    if (IsTooltipOf(tip, mainWindow)) found.push_back(tip);
   // A toolbar's tooltip may have no owner at all: ask the toolbars too.
   for (HWND child = GetWindow(mainWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (ClassOf(child) != TOOLBARCLASSNAMEW) continue;
     const auto tip = reinterpret_cast<HWND>(SendMessageW(child, TB_GETTOOLTIPS, 0, 0));
-    if (tip && std::find(search.found.begin(), search.found.end(), tip) == search.found.end())
-      search.found.push_back(tip);
+    if (tip && std::find(found.begin(), found.end(), tip) == found.end()) found.push_back(tip);
   }
-  return search.found;
+  return found;
 }
 
 int ControlIdOf(HWND window, HWND mainWindow) {
