@@ -10,7 +10,11 @@
 #include "platform/win32/ChildWindow.h"
 #include "platform/win32/Encoding.h"
 #include "platform/win32/LetterImages.h"
+#include "shell/AboutBox.h"
+#include "shell/HelpPage.h"
 #include "shell/MainLayout.h"
+#include "shell/RxFormat.h"
+#include "shell/SearchCommands.h"
 #include "shell/resource.h"
 
 namespace zorbel::shell {
@@ -326,6 +330,36 @@ void MainWindow::OnCommand(int id, int code) {
         break;
     case IDM_ENGINEAUS:
         engineWindow_.mnuEngineAus_Click();
+        break;
+    case IDM_SUCHEN:
+    case IDM_SUCHWEITER:
+        SearchRx(rx_, dialogs_, caseFolding_, id == IDM_SUCHWEITER);
+        break;
+    case IDM_FONT:
+    case IDT_FONT:
+        ChooseFontForSelection(hwnd_, rx_);
+        break;
+    case IDM_LISTING:
+        rx_.SetWholeWindowFont(L"Courier New", 8);
+        break;
+    case IDM_TEXT:
+        rx_.SetWholeWindowFont(L"Arial", 8);
+        break;
+    case IDT_BOLD:
+        SwitchOnInSelection(rx_, CFE_BOLD);
+        break;
+    case IDT_KURSIV:
+        SwitchOnInSelection(rx_, CFE_ITALIC);
+        break;
+    case IDT_UNDERLINE:
+        SwitchOnInSelection(rx_, CFE_UNDERLINE);
+        break;
+    case IDM_HILFE:
+        HideEngineWindowFirst();
+        ShowHelpContents(hwnd_, dialogs_);
+        break;
+    case IDM_INFO:
+        ShowAboutBox(hwnd_, dialogs_, [this] { HideEngineWindowFirst(); });
         break;
     default:
         break;

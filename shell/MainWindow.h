@@ -15,6 +15,7 @@
 #include "config/WordThemes.h"
 #include "engine/EngineWindowControl.h"
 #include "engine/NotchFilter.h"
+#include "platform/win32/CaseFolding.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Dialogs.h"
 #include "platform/win32/EngineLink.h"
@@ -101,6 +102,7 @@ private:
 
     win32::SystemClock clock_;
     win32::UserLocale locale_;
+    win32::LocaleCaseFolding caseFolding_;
     win32::WindowsDialogs dialogs_;
     win32::WindowsFiles files_;
     win32::SystemMemoryStatus memoryStatus_;

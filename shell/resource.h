@@ -9,6 +9,14 @@
 #define IDC_INPUTBOX_PROMPT   201
 #define IDC_INPUTBOX_EDIT     202
 
+// frmAbout: lblTitle, lblVersion, lblBeschreibung, lblDisclaimer, cmdSysInfo (cmdOK is IDOK)
+#define IDD_ABOUT             300
+#define IDC_ABOUT_TITLE       301
+#define IDC_ABOUT_VERSION     302
+#define IDC_ABOUT_DESCRIPTION 303
+#define IDC_ABOUT_DISCLAIMER  304
+#define IDC_ABOUT_SYSINFO     305
+
 // Controls of frmVQ
 #define IDC_TOOLBAR1          1001
 #define IDC_TOOLBAR2          1002

@@ -17,6 +17,9 @@ trap 'sh tests/wine/session/stop-session.sh "$session"' EXIT
 echo "== Rx window: 70-character lines appended up to 20 MB"
 sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_rx_append.exe 20
 
+echo "== Rx window: a search through 5 MB for a word in the last line"
+sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_rx_search.exe 5
+
 echo "== Soak: zorbel.exe receiving 1 MB from the stand-in engine, main window visible"
 bench="$root/build/win"
 sh tests/wine/session/run-in-session.sh "$session" wine "$bench/tools/soak/soak_reception.exe" \

@@ -103,14 +103,66 @@ void RxWindow::ResetFormat(std::string_view utf8FontName, int pointSize) {
 
 bool RxWindow::IsEmpty() const { return TextLength() == 0; }
 
-std::string RxWindow::SelectedText() const {
-    CHARRANGE range{};
-    SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+std::string RxWindow::SelectedText() const { return WideToAnsi(SelectedWide()); }
+
+}  // namespace zorbel::win32
+
+namespace zorbel::win32 {
+
+std::wstring RxWindow::WholeText() const {
+    std::wstring text(static_cast<std::size_t>(TextLength()) + 1, L'\0');
+    // GT_DEFAULT leaves a paragraph end as the one CR the control counts.
+    GETTEXTEX request{};
+    request.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    request.flags = GT_DEFAULT;
+    request.codepage = 1200;
+    const auto copied = SendMessageW(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                                     reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
+std::wstring RxWindow::SelectedWide() const {
+    const CHARRANGE range = Selection();
     if (range.cpMax <= range.cpMin) return {};
     std::wstring text(static_cast<std::size_t>(range.cpMax - range.cpMin) + 1, L'\0');
     const auto copied = SendMessageW(hwnd_, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied));
-    return WideToAnsi(text);
+    return text;
+}
+
+CHARRANGE RxWindow::Selection() const {
+    CHARRANGE range{};
+    SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    return range;
+}
+
+void RxWindow::Select(CHARRANGE range) {
+    SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
+}
+
+CHARFORMAT2W RxWindow::SelectionFormat() const {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    SendMessageW(hwnd_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    return format;
+}
+
+void RxWindow::FormatSelection(const CHARFORMAT2W& format) {
+    SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+void RxWindow::SetWholeWindowFont(const wchar_t* fontName, int pointSize) {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    format.dwMask = CFM_FACE | CFM_SIZE;
+    format.yHeight = pointSize * 20;
+    // Without a fixed pitch, Courier New may resolve to a proportional font.
+    if (lstrcmpiW(fontName, L"Courier New") == 0) format.bPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpynW(format.szFaceName, fontName, LF_FACESIZE);
+    SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
 }  // namespace zorbel::win32

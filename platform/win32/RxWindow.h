@@ -2,6 +2,7 @@
 // The Rx window: a RichEdit control that receives text at its end.
 
 #include <windows.h>
+#include <richedit.h>
 
 #include <string>
 #include <string_view>
@@ -25,6 +26,18 @@ public:
     // Locks the text against the user's editing (true) or frees it.
     void SetLocked(bool locked);
     long TextLength() const;
+
+    // For search and format: texts and positions as the control counts them
+    // (a line end is one character, where WM_GETTEXT gives two).
+    std::wstring WholeText() const;
+    std::wstring SelectedWide() const;
+    CHARRANGE Selection() const;
+    void Select(CHARRANGE range);
+    CHARFORMAT2W SelectionFormat() const;
+    // Only the attributes named in format.dwMask change.
+    void FormatSelection(const CHARFORMAT2W& format);
+    // The font of the whole window, every run included.
+    void SetWholeWindowFont(const wchar_t* fontName, int pointSize);
 
 private:
     void ApplyDefaultFormat();

@@ -27,6 +27,10 @@ class RemoteBuffer {
     if (!WriteProcessMemory(process_, address_, data, bytes, nullptr))
       throw std::runtime_error("WriteProcessMemory failed, error " + std::to_string(GetLastError()));
   }
+  void Read(void* data, std::size_t bytes) const {
+    if (!ReadProcessMemory(process_, address_, data, bytes, nullptr))
+      throw std::runtime_error("ReadProcessMemory failed, error " + std::to_string(GetLastError()));
+  }
   std::wstring ReadText(std::size_t length) const {
     std::wstring text(length, L'\0');
     if (!ReadProcessMemory(process_, address_, text.data(), length * sizeof(wchar_t), nullptr))
@@ -56,6 +60,16 @@ std::wstring RichEditText(HANDLE process, HWND richEdit) {
   const RemoteBuffer text(process, bytes);
   return text.ReadText(
       static_cast<std::size_t>(SendBounded(richEdit, EM_GETTEXTEX, remoteRequest.address(), text.address())));
+}
+
+CHARFORMAT2W RichEditSelectionFormat(HANDLE process, HWND richEdit) {
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  RemoteBuffer remote(process, sizeof format);
+  remote.Write(&format, sizeof format);
+  SendBounded(richEdit, EM_GETCHARFORMAT, SCF_SELECTION, remote.address());
+  remote.Read(&format, sizeof format);
+  return format;
 }
 
 std::wstring StatusPanelText(HANDLE process, HWND statusBar, int panel) {

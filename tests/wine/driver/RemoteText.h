@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <richedit.h>
 
 #include <string>
 
@@ -12,6 +13,8 @@ namespace bench {
 // out (a CR each).
 std::wstring RichEditText(HANDLE process, HWND richEdit);
 long RichEditTextLength(HANDLE process, HWND richEdit);
+// The character format of the rich edit control's selection.
+CHARFORMAT2W RichEditSelectionFormat(HANDLE process, HWND richEdit);
 
 // Panel numbers count from 0, as the control does.
 std::wstring StatusPanelText(HANDLE process, HWND statusBar, int panel);

@@ -1,14 +1,20 @@
 // The main window as a user meets it on a first run without an engine: menu,
 // controls, sizes, the Rx window and word lists under keys, the theme menu,
-// the RAM test, the notch filter without engine and the record button.
+// the RAM test, the notch filter without engine, the record button, search
+// and format on the Rx window, help and the About box.
 #include <windows.h>
 #include <commctrl.h>
+#include <richedit.h>
 
 #include <cwchar>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <regex>
 #include <sstream>
 
+#include "BenchConfig.h"
+#include "RemoteText.h"
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "WindowQueries.h"
@@ -77,6 +83,9 @@ class WindowWithoutEngine : public ZorbelSuite {
  protected:
   static std::string ThemeView();
   static std::string ReceptionChrome();
+  static std::string RxSelection();
+  static void SearchFor(const std::string& expectedDefault, std::optional<std::wstring> text);
+  static std::string SelectionFormat(long start, long end);
 };
 
 std::string LocaleNow(bool date) {
@@ -406,6 +415,157 @@ TEST_F(WindowWithoutEngine, RecordButtonAsksToClearTypedTextThenLocksAndReleases
   EXPECT_EQ(kRecording, ReceptionChrome());
   EXPECT_EQ("", NoBoxes());
   EXPECT_EQ(3u, RxLines().size());
+}
+
+// The selection's start and end, and whether the Rx window has the focus.
+std::string WindowWithoutEngine::RxSelection() {
+  WaitUntilHandled();
+  const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
+  const auto range = static_cast<DWORD>(bench::SendBounded(rx, EM_GETSEL));
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  GetGUIThreadInfo(GetWindowThreadProcessId(MainWindow(), nullptr), &gui);
+  return std::to_string(LOWORD(range)) + '-' + std::to_string(HIWORD(range)) + (gui.hwndFocus == rx ? " focus" : "");
+}
+
+// Chooses "S&uchen", checks the input box's texts, then enters `text` (OK) or cancels (nullopt).
+void WindowWithoutEngine::SearchFor(const std::string& expectedDefault, std::optional<std::wstring> text) {
+  bench::ChooseMenuItem(MainWindow(), IDM_SUCHEN);
+  const auto box = bench::WaitForMessageBox(Zorbel().processId(), ZorbelSuite::kBound);
+  ASSERT_TRUE(box) << "no input box";
+  EXPECT_EQ("Suchen", WideToUtf8(box->title));
+  EXPECT_EQ("Bitte Suchtext eingeben.", WideToUtf8(bench::WindowText(GetDlgItem(box->window, IDC_INPUTBOX_PROMPT))));
+  const HWND edit = GetDlgItem(box->window, IDC_INPUTBOX_EDIT);
+  EXPECT_EQ(expectedDefault, WideToUtf8(bench::WindowText(edit))) << "the selection is the default";
+  if (text) bench::SendBounded(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text->c_str()));
+  bench::AnswerMessageBox(*box, text ? L"OK" : L"Abbrechen");
+}
+
+TEST_F(WindowWithoutEngine, SearchSelectsTheNextHitIgnoringCaseWithoutWrapping) {
+  const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
+  // Positions as the control counts them: the line end is one character.
+  const wchar_t text[] = L"ABC abc\r\nÄrger abc";
+  bench::SendBounded(rx, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  bench::SendBounded(rx, EM_SETSEL, 0, 0);
+  SearchFor("", L"abc");
+  EXPECT_EQ("4-7 focus", RxSelection()) << "the hit at the cursor lies before the search start";
+  bench::ChooseMenuItem(MainWindow(), IDM_SUCHWEITER);
+  EXPECT_EQ("14-17 focus", RxSelection()) << "F3: the selected text again, after the line end";
+  bench::ChooseMenuItem(MainWindow(), IDM_SUCHWEITER);
+  const auto none = NextBox();
+  ASSERT_TRUE(none) << "no box at the end";
+  EXPECT_EQ("Suchen: Leider keine (weitere) Fundstelle information",
+            WideToUtf8(none->title + L": " + none->text) + ' ' + IconOfBox());
+  bench::AnswerMessageBox(*none, L"OK");
+  EXPECT_EQ("0-0 focus", RxSelection()) << "no wrap-around: the cursor goes to the start";
+  bench::ChooseMenuItem(MainWindow(), IDM_SUCHWEITER);
+  EXPECT_EQ("0-0 focus", RxSelection());
+  EXPECT_EQ("", NoBoxes()) << "F3 without a selection does nothing";
+
+  SearchFor("", L"ärger");
+  EXPECT_EQ("8-13 focus", RxSelection()) << "umlauts ignore case";
+  SearchFor("Ärger", std::nullopt);
+  EXPECT_EQ("8-13", RxSelection()) << "cancel ends at once";
+}
+
+// Face, size in twips and the effects of the Rx window's selection.
+std::string WindowWithoutEngine::SelectionFormat(long start, long end) {
+  const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
+  bench::SendBounded(rx, EM_SETSEL, start, end);
+  const CHARFORMAT2W format = bench::RichEditSelectionFormat(Zorbel().process(), rx);
+  std::string effects;
+  for (const auto& [effect, name] : {std::pair{CFE_BOLD, " bold"}, {CFE_ITALIC, " italic"}, {CFE_UNDERLINE, " underline"}})
+    if (format.dwMask & effect) effects += (format.dwEffects & effect) ? name : "";
+  return WideToUtf8(format.szFaceName) + ' ' + std::to_string(format.yHeight) + effects;
+}
+
+TEST_F(WindowWithoutEngine, FormatSwitchesEffectsOnAndTemplatesSetTheWholeWindowFont) {
+  bench::ChooseMenuItem(MainWindow(), IDM_LISTING);
+  EXPECT_EQ("Courier New 160", SelectionFormat(0, -1));
+  bench::ChooseMenuItem(MainWindow(), IDM_TEXT);
+  EXPECT_EQ("Arial 160", SelectionFormat(0, -1));
+
+  SelectionFormat(0, 3);
+  for (const int button : {IDT_BOLD, IDT_KURSIV, IDT_UNDERLINE, IDT_BOLD}) bench::ChooseMenuItem(MainWindow(), button);
+  WaitUntilHandled();
+  EXPECT_EQ("Arial 160 bold italic underline", SelectionFormat(0, 3)) << "a second click leaves bold on";
+  EXPECT_EQ("Arial 160", SelectionFormat(4, 7));
+
+  SelectionFormat(0, 3);
+  bench::ChooseMenuItem(MainWindow(), IDM_FONT);
+  const auto fontDialog = bench::WaitForMessageBox(Zorbel().processId(), kBound);
+  ASSERT_TRUE(fontDialog) << "no font dialog";
+  PostMessageW(fontDialog->window, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(bench::PollUntil([&] { return !IsWindow(fontDialog->window); }, kBound));
+  EXPECT_EQ("Arial 160 bold italic underline", SelectionFormat(0, 3)) << "cancel changes nothing";
+}
+
+TEST_F(WindowWithoutEngine, HelpOpensThePageBesideTheProgramInTheBrowser) {
+  // The browser is whatever the shell opens .html files with: here a command
+  // that writes down what it was given. The test prefix knows no .html type:
+  // both keys are new and go again. Wine reads them from the machine's classes only.
+  const std::wstring opened = InWorkingFolder(L"opened.txt");
+  const std::wstring command = L"cmd.exe /c echo %1>\"" + opened + L"\"";
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CLASSES_ROOT, L"ZorbelTestPage\\shell\\open\\command",
+                                           0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
+  RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                 static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+  const std::wstring handler = L"ZorbelTestPage";
+  RegSetKeyValueW(HKEY_CLASSES_ROOT, L".html", nullptr, REG_SZ, handler.c_str(),
+                  static_cast<DWORD>((handler.size() + 1) * sizeof(wchar_t)));
+
+  bench::ChooseMenuItem(MainWindow(), IDM_HILFE);
+  const auto page = [&] {
+    std::ifstream file{std::filesystem::path(opened)};
+    std::string line;
+    std::getline(file, line);
+    return line;
+  };
+  EXPECT_TRUE(bench::PollUntil([&] { return page().find("zorbel-hilfe.html") != std::string::npos; }, kBound))
+      << "opened: \"" << page() << "\"; boxes: " << NoBoxes();
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, L"ZorbelTestPage");
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, L".html");
+  EXPECT_EQ("", NoBoxes());
+}
+
+TEST_F(WindowWithoutEngine, AboutBoxShowsItsTextsCentredAndSystemInformationFallsBack) {
+  bench::ChooseMenuItem(MainWindow(), IDM_INFO);
+  const auto about = bench::WaitForMessageBox(Zorbel().processId(), kBound);
+  ASSERT_TRUE(about) << "no About box";
+  const auto text = [&](int id) { return WideToUtf8(bench::WindowText(GetDlgItem(about->window, id))); };
+  EXPECT_EQ("ZORBEL", text(IDC_ABOUT_TITLE));
+  EXPECT_EQ("Version 1.1.4  © ZORBEL-Entwickler", text(IDC_ABOUT_VERSION));
+  const std::string description = text(IDC_ABOUT_DESCRIPTION);
+  EXPECT_TRUE(description.starts_with("Das ZORBEL - Programmpaket dient dem Mitschreiben von Amateurfunk - "
+                                      "Fernschreibaussendungen sowie von (See-) Wetterberichten des DWD (spez. für "
+                                      "Sportboote). Benötig wird dazu als Schnittstelle zwischen der Soundkarte und "
+                                      "diesem Programm der MMTTY-Engine ") &&
+              description.find("ab V1.59") != std::string::npos && description.ends_with("Näheres dazu in der Hilfe."))
+      << description;
+  EXPECT_NE("", text(IDC_ABOUT_DISCLAIMER));
+  EXPECT_EQ("&Systeminfo...", text(IDC_ABOUT_SYSINFO));
+  EXPECT_EQ("OK", text(IDOK));
+
+  RECT main{}, own{};
+  GetWindowRect(MainWindow(), &main);
+  GetWindowRect(about->window, &own);
+  const auto centre = [](const RECT& r) { return std::to_string((r.left + r.right) / 2) + ',' + std::to_string((r.top + r.bottom) / 2); };
+  EXPECT_EQ(centre(main), centre(own)) << "centred over the main window";
+
+  bench::ClickButton(GetDlgItem(about->window, IDC_ABOUT_SYSINFO));
+  HWND boxWindow = nullptr;
+  bench::PollUntil([&] {
+    for (HWND dialog : bench::VisibleDialogsOf(Zorbel().processId()))
+      if (dialog != about->window) boxWindow = dialog;
+    return boxWindow != nullptr;
+  }, kBound);
+  ASSERT_TRUE(boxWindow) << "no system information box";
+  const auto box = bench::ReadMessageBox(boxWindow);
+  EXPECT_EQ("Systeminformationen sind zur Zeit nicht verfügbar", WideToUtf8(box.text));
+  bench::AnswerMessageBox(box, L"OK");
+  bench::AnswerMessageBox(bench::ReadMessageBox(about->window), L"OK");
 }
 
 }  // namespace
