@@ -11,6 +11,10 @@ namespace {
 
 constexpr wchar_t kDialogClass[] = L"#32770";
 
+}  // namespace
+
+std::vector<HWND> VisibleDialogsOf(DWORD processId) { return VisibleWindowsOf(processId, kDialogClass); }
+
 MessageBoxContent ReadMessageBox(HWND dialog) {
   MessageBoxContent box{dialog, WindowText(dialog), {}, {}};
   // A message box's text is its static control with ID 0xFFFF.
@@ -20,8 +24,6 @@ MessageBoxContent ReadMessageBox(HWND dialog) {
       box.buttons.push_back({GetDlgCtrlID(child), WindowText(child)});
   return box;
 }
-
-}  // namespace
 
 std::optional<MessageBoxContent> WaitForMessageBox(DWORD processId, std::chrono::milliseconds bound) {
   return PollFor(

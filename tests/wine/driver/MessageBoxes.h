@@ -22,6 +22,10 @@ struct MessageBoxContent {
   std::vector<DialogButton> buttons;  // the visible ones
 };
 
+// The visible dialogs of the process, topmost first.
+std::vector<HWND> VisibleDialogsOf(DWORD processId);
+MessageBoxContent ReadMessageBox(HWND dialog);
+
 // The topmost visible box of the process, once there is one.
 std::optional<MessageBoxContent> WaitForMessageBox(DWORD processId, std::chrono::milliseconds bound);
 
