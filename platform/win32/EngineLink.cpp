@@ -173,7 +173,7 @@ platform::EngineAnswers EngineLink::WaitForEngineValues() {
     }
     // The quit belongs to the main message loop.
     if (quitCode) PostQuitMessage(*quitCode);
-    return {values_, collector.Answered()};
+    return collector.Result();
 }
 
 void EngineLink::CloseEngineLink() {

@@ -70,11 +70,13 @@ TEST(EngineAnswerCollectorTest, EachAnswerCountsOnceAndRepeatsOverwrite) {
     EXPECT_TRUE(collector.Take(0x8007, 2130));
     EXPECT_FALSE(collector.Take(0x8003, 'A')) << "a character is no answer";
     EXPECT_FALSE(collector.Take(0x8000, 1234));
-    EXPECT_EQ(collector.Answered(), 1);
+    EXPECT_EQ(collector.Result().answered, 1);
     EXPECT_EQ(values.valueA, 2130);
     EXPECT_EQ(values.valueB, 77) << "an answer that has not arrived keeps its old value";
 
+    EXPECT_FALSE(collector.Result().notchPairArrived);
     EXPECT_TRUE(collector.Take(0x8011, 0x03E804B0));
+    EXPECT_TRUE(collector.Result().notchPairArrived);
     EXPECT_FALSE(collector.Complete());
     EXPECT_TRUE(collector.Take(0x8008, 2295));
     EXPECT_TRUE(collector.Complete());
