@@ -43,6 +43,22 @@ TEST(EngineCommandLineTest, VB6AnywhereInTheDirectoryInAnyCaseSelectsTheDevelopm
         EXPECT_EQ(EngineBasePath(directory), path) << directory;
 }
 
+TEST(EngineCommandLineTest, ABatchFileRunsThroughTheCommandProcessorByItsFullPathAndMayReturnBeforeTheEngine) {
+    const EngineLaunch exe = PlanEngineLaunch("mmtty", EngineProgram::Executable, "C:\\cmd.exe", 0x1A2F4);
+    EXPECT_EQ(exe.application + '|' + exe.commandLine, "mmtty.exe|mmtty -r -h1A2F4");
+    EXPECT_TRUE(exe.processEndEndsWait);
+    const EngineLaunch bat = PlanEngineLaunch("mmtty", EngineProgram::BatchFile, "C:\\cmd.exe", 0x1A2F4);
+    EXPECT_EQ(bat.application + '|' + bat.commandLine, "C:\\cmd.exe|\"C:\\cmd.exe\" /c mmtty -r -h1A2F4");
+    EXPECT_FALSE(bat.processEndEndsWait);
+
+    for (const auto& [comSpec, path] : {std::pair{"D:\\Tools\\tcc.exe", "D:\\Tools\\tcc.exe"},
+                                        {"\\\\server\\share\\cmd.exe", "\\\\server\\share\\cmd.exe"},
+                                        {"", "C:\\windows\\system32\\cmd.exe"},
+                                        {"cmd.exe", "C:\\windows\\system32\\cmd.exe"},
+                                        {"C:cmd.exe", "C:\\windows\\system32\\cmd.exe"}})
+        EXPECT_EQ(CommandProcessorPath(comSpec, "C:\\windows\\system32"), path) << comSpec;
+}
+
 TEST(EngineValuesTest, UnpackingTruncatesTheHighHalfAndFallsBackToTheLowWord) {
     const auto unpacked = [](std::uint32_t value) {
         const NotchPair pair = UnpackNotchPair(static_cast<std::int32_t>(value));
