@@ -103,8 +103,6 @@ TEST_F(NotchFilterTest, TheEnteredNotchGoesIntoTheLowWordAndTheStepsAlternate) {
 TEST_F(NotchFilterTest, TheNotchesAreTakenOverAtTheFirstUseWhoseAnswerHoldsThePair) {
     engine.answers.pop_back();
     Use(std::nullopt);
-    EXPECT_NE(Asked().prompt.find("Notch 1  0 Hz\r\n           Notch 2  0 Hz"), std::string::npos) << Asked().prompt;
-
     engine.answers.emplace_back(EngineAnswer::NotchPair, 0x03E804B0);
     Use("900");
     EXPECT_NE(Asked().prompt.find("Notch 1  1000 Hz\r\n           Notch 2  1200 Hz"), std::string::npos)

@@ -2,38 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "platform/RetryWhileBusy.h"
 
 namespace zorbel::platform {
 namespace {
 
+// Each case: the attempts' reports ('d' done, 'b' busy, 'f' failed), the
+// tries allowed, the attempts ('t') and pauses ('p') made, the outcome.
 TEST(RetryWhileBusyTest, RetriesOnlyWhileBusyAndOnlyAsOftenAsAllowed) {
-    struct Case {
-        std::vector<Attempt> results;  // what the attempts report, in order
-        int tries;
-        bool succeeds;
-        std::string calls;  // "t" an attempt, "p" a pause
-    };
-    const std::vector<Case> cases{
-        {{Attempt::Done}, 5, true, "t"},
-        {{Attempt::Busy, Attempt::Busy, Attempt::Done}, 5, true, "tptpt"},
-        {{Attempt::Busy, Attempt::Busy, Attempt::Busy}, 3, false, "tptpt"},
-        {{Attempt::Busy, Attempt::Failed}, 5, false, "tpt"},
-        {{Attempt::Failed}, 5, false, "t"},
-    };
-    for (const Case& expected : cases) {
-        std::string calls;
-        std::size_t next = 0;
+    for (const auto& [reports, tries, calls, succeeds] :
+         {std::tuple{"d", 5, "t", true}, {"bbd", 5, "tptpt", true}, {"bbb", 3, "tptpt", false}, {"bf", 5, "tpt", false}}) {
+        const std::string attempts = reports;
+        std::string made;
         const auto tryOnce = [&] {
-            calls += 't';
-            return expected.results.at(next++);
+            const char report = attempts[std::count(made.begin(), made.end(), 't')];
+            made += 't';
+            return report == 'd' ? Attempt::Done : report == 'b' ? Attempt::Busy : Attempt::Failed;
         };
-        const bool succeeded = RetryWhileBusy(expected.tries, tryOnce, [&] { calls += 'p'; });
-        EXPECT_EQ(succeeded, expected.succeeds) << calls;
-        EXPECT_EQ(calls, expected.calls) << "tries " << expected.tries;
+        EXPECT_EQ(RetryWhileBusy(tries, tryOnce, [&] { made += 'p'; }), succeeds) << reports;
+        EXPECT_EQ(made, calls) << reports;
     }
 }
 

@@ -1,8 +1,6 @@
-// An engine that takes commands but never answers the value query: the
-// notch dialog gives up after its bounded wait (about 10 s) and says so.
-// Its mmtty.bat starts it and returns at once, and its window comes late:
-// zorbel waits for the window all the same. Then an engine window that
-// announces itself later takes the link over.
+// An engine that never answers the value query (the notch dialog gives up
+// after about 10 s), started by an mmtty.bat that returns at once, its window
+// late; then an engine window announced later takes the link over.
 #include <string>
 
 #include "TextConversion.h"
@@ -46,9 +44,8 @@ TEST_F(EngineSilent, AnEngineAnnouncedLaterGetsTheHandshakeOnceAndTheCommands) {
   const HWND late = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   ASSERT_TRUE(late);
   const UINT engineMessage = RegisterWindowMessageA("MMTTY");
-  constexpr WPARAM kAnnounce = 0x8000;
-  for (int twice = 0; twice < 2; ++twice)
-    PostMessageW(MainWindow(), engineMessage, kAnnounce, reinterpret_cast<LPARAM>(late));
+  for (int twice = 0; twice < 2; ++twice)  // 0x8000: the engine announces its window
+    PostMessageW(MainWindow(), engineMessage, 0x8000, reinterpret_cast<LPARAM>(late));
   bench::ChooseMenuItem(MainWindow(), IDM_ENGINEAUS);
   WaitUntilHandled();
   std::string received;
