@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/EngineValues.h"
+#include "platform/EngineChannel.h"
 
 namespace zorbel::engine {
 
@@ -15,8 +16,9 @@ public:
     // True when the code was one of the three answers.
     bool Take(std::int32_t code, std::int32_t value);
 
-    int Answered() const { return answered_; }
     bool Complete() const { return answered_ == 3; }
+    // The values, how many answers arrived and whether the notch pair was among them.
+    platform::EngineAnswers Result() const { return {values_, answered_, notchArrived_}; }
 
 private:
     void Count(bool& arrived);

@@ -25,4 +25,21 @@ std::string EngineCommandLine(std::string_view basePath, std::uint64_t mainWindo
     return std::string(basePath) + std::string(kEngineOptions) + hex;
 }
 
+std::string CommandProcessorPath(std::string_view comSpec, std::string_view systemFolder) {
+    const bool fullPath = comSpec.size() > 2 && ((comSpec[1] == ':' && (comSpec[2] == '\\' || comSpec[2] == '/')) ||
+                                                 comSpec.starts_with("\\\\"));
+    if (fullPath) return std::string(comSpec);
+    std::string path(systemFolder);
+    if (!path.empty() && path.back() != '\\') path += '\\';
+    return path + "cmd.exe";
+}
+
+EngineLaunch PlanEngineLaunch(std::string_view basePath, EngineProgram program, std::string_view commandProcessor,
+                              std::uint64_t mainWindowHandle) {
+    const std::string commandLine = EngineCommandLine(basePath, mainWindowHandle);
+    if (program == EngineProgram::Executable) return {std::string(basePath) + ".exe", commandLine, true};
+    // A batch file runs only through the command processor.
+    return {std::string(commandProcessor), "\"" + std::string(commandProcessor) + "\" /c " + commandLine, false};
+}
+
 }  // namespace zorbel::engine

@@ -16,4 +16,23 @@ std::string EngineBasePath(std::string_view currentDirectory);
 // leading zeros.
 std::string EngineCommandLine(std::string_view basePath, std::uint64_t mainWindowHandle);
 
+// The command processor for a batch file: %ComSpec% when it names a full
+// path, else cmd.exe in the system folder; never a name for the search path,
+// which could find a planted cmd.exe in the current directory.
+std::string CommandProcessorPath(std::string_view comSpec, std::string_view systemFolder);
+
+enum class EngineProgram { Executable, BatchFile };
+
+struct EngineLaunch {
+    std::string application;  // the file started, with its path
+    std::string commandLine;
+    // The started process is the engine itself, so its end without a window
+    // ends the wait for one. A batch file may start the engine and return.
+    bool processEndEndsWait;
+};
+
+// How to start the engine program found at basePath (plus ".exe" or ".bat").
+EngineLaunch PlanEngineLaunch(std::string_view basePath, EngineProgram program, std::string_view commandProcessor,
+                              std::uint64_t mainWindowHandle);
+
 }  // namespace zorbel::engine

@@ -21,7 +21,8 @@ void NotchFilter::mnuNotch1_Click() {
     }
     const platform::EngineAnswers answers = channel_.WaitForEngineValues();
     if (answers.answered == 0) ShowNoConnection();
-    AdvanceStep(answers.values);
+    TakeEngineNotches(answers);
+    notchStep_ = notchStep_ == 1 ? 2 : 1;
 
     const std::string defaultText =
         FormatStrOfHalf(std::int64_t{answers.values.valueA} + std::int64_t{answers.values.valueB});
@@ -48,12 +49,13 @@ void NotchFilter::mnuNotch1_Click() {
     if (!channel_.PostEngineCommand(EngineCommand::SetNotch, pair)) dialogs_.Beep();
 }
 
-void NotchFilter::AdvanceStep(const EngineValues& values) {
-    if (notchStep_ == 0) {
-        notch1_ = values.notchHigh;
-        notch2_ = values.notchLow;
-    }
-    notchStep_ = notchStep_ == 1 ? 2 : 1;
+void NotchFilter::TakeEngineNotches(const platform::EngineAnswers& answers) {
+    // Without the pair the values are only the defaults; entering a notch
+    // on them would clear the engine's other notch.
+    if (notchesTaken_ || !answers.notchPairArrived) return;
+    notch1_ = answers.values.notchHigh;
+    notch2_ = answers.values.notchLow;
+    notchesTaken_ = true;
 }
 
 std::string NotchFilter::Prompt() const {

@@ -1,7 +1,8 @@
 #pragma once
 // "&Notchfilter": asks for one notch frequency, alternately notch 1 and
-// notch 2, and sends the pair to the engine. The first use takes both
-// notches over from the engine; later uses work from the program's own values.
+// notch 2, and sends the pair to the engine. The first use whose answer
+// holds the engine's notch pair takes both notches over; later uses work
+// from the program's own values.
 
 #include <cstdint>
 #include <string>
@@ -22,7 +23,7 @@ public:
     std::int32_t Notch2() const { return notch2_; }
 
 private:
-    void AdvanceStep(const EngineValues& values);
+    void TakeEngineNotches(const platform::EngineAnswers& answers);
     std::string Prompt() const;
     std::string Title() const;
     void ShowNoConnection();
@@ -32,6 +33,7 @@ private:
     std::int16_t notchStep_ = 0;  // 0 before the first use, then alternately 1 and 2
     std::int32_t notch1_ = 0;
     std::int32_t notch2_ = 0;
+    bool notchesTaken_ = false;
 };
 
 }  // namespace zorbel::engine

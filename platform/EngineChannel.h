@@ -11,6 +11,7 @@ namespace zorbel::platform {
 struct EngineAnswers {
     engine::EngineValues values;  // values not answered this time keep their last contents
     int answered = 0;             // how many of the three answers arrived
+    bool notchPairArrived = false;
 };
 
 class EngineChannel {

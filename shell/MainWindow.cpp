@@ -141,6 +141,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnDestroy();
         return 0;
     default:
+        if (engineLink_.TakeAnnouncement(message, wParam, lParam)) return 0;
         return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "engine/EngineAnswerCollector.h"
 #include "engine/EngineCommandLine.h"
@@ -23,6 +24,18 @@ std::string CurrentDirectory() {
     std::string directory(GetCurrentDirectoryA(0, nullptr), '\0');
     directory.resize(GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), directory.data()));
     return directory;
+}
+
+std::string EnvironmentVariable(const char* name) {
+    std::string value(GetEnvironmentVariableA(name, nullptr, 0), '\0');
+    value.resize(GetEnvironmentVariableA(name, value.data(), static_cast<DWORD>(value.size())));
+    return value;
+}
+
+std::string SystemFolder() {
+    std::string folder(GetSystemDirectoryA(nullptr, 0), '\0');
+    folder.resize(GetSystemDirectoryA(folder.data(), static_cast<UINT>(folder.size())));
+    return folder;
 }
 
 bool FileExists(const std::string& path) {
@@ -65,9 +78,26 @@ engine::LinkOutcome EngineLink::OpenEngineLink(HWND mainWindow) {
     if (const auto failed = PrepareSharedBlock()) return *failed;
     if (!StartEngine()) return engine::LinkOutcome::EngineMissing;
     engineWindow_ = AwaitEngineWindow();
-    return PostEngineCommand(engine::EngineCommand::Handshake, HandleValue(mainWindow_))
-               ? engine::LinkOutcome::Linked
-               : engine::LinkOutcome::NoHandshake;
+    return PostHandshake() ? engine::LinkOutcome::Linked : engine::LinkOutcome::NoHandshake;
+}
+
+bool EngineLink::PostHandshake() {
+    if (!PostEngineCommand(engine::EngineCommand::Handshake, HandleValue(mainWindow_))) return false;
+    handshakenWindow_ = engineWindow_;
+    return true;
+}
+
+bool EngineLink::TakeAnnouncement(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (engineMessage_ == 0 || message != engineMessage_ ||
+        wParam != static_cast<WPARAM>(engine::EngineAnswer::Announce))
+        return false;
+    // An engine started late (or by hand) takes over; the window that had
+    // the handshake already is not asked twice.
+    const auto window = reinterpret_cast<HWND>(lParam);
+    if (!IsWindow(window)) return true;
+    engineWindow_ = window;
+    if (window != handshakenWindow_) PostHandshake();
+    return true;
 }
 
 std::optional<engine::LinkOutcome> EngineLink::PrepareSharedBlock() {
@@ -90,25 +120,29 @@ std::optional<engine::LinkOutcome> EngineLink::PrepareSharedBlock() {
 
 bool EngineLink::StartEngine() {
     const std::string base = engine::EngineBasePath(CurrentDirectory());
-    std::string commandLine = engine::EngineCommandLine(base, reinterpret_cast<std::uintptr_t>(mainWindow_));
-    std::optional<std::string> application;
-    if (FileExists(base + ".exe")) {
-        application = base + ".exe";
-    } else if (FileExists(base + ".bat")) {
-        commandLine = "cmd /c " + commandLine;  // a batch file runs only through the command processor
-    } else {
+    engine::EngineProgram program{};
+    if (FileExists(base + ".exe"))
+        program = engine::EngineProgram::Executable;
+    else if (FileExists(base + ".bat"))
+        program = engine::EngineProgram::BatchFile;
+    else
         return false;
-    }
+    const engine::EngineLaunch launch = engine::PlanEngineLaunch(
+        base, program, engine::CommandProcessorPath(EnvironmentVariable("ComSpec"), SystemFolder()),
+        reinterpret_cast<std::uintptr_t>(mainWindow_));
+    std::string commandLine = launch.commandLine;
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNOACTIVATE;
     PROCESS_INFORMATION started{};
     // A failed start is left to the window search: an engine may run already.
-    if (CreateProcessA(application ? application->c_str() : nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0,
-                       nullptr, nullptr, &startup, &started)) {
-        engineProcess_.reset(started.hProcess);
+    if (CreateProcessA(launch.application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &started)) {
+        KernelHandle process(started.hProcess);
         const KernelHandle unusedThread(started.hThread);
+        engineStarted_ = true;
+        if (launch.processEndEndsWait) engineProcess_ = std::move(process);
     }
     return true;
 }
@@ -120,10 +154,12 @@ HWND EngineLink::AwaitEngineWindow() const {
         if (HWND announced = TakeAnnouncedEngineWindow()) return announced;
         if (HWND found = FindEngineWindow()) return found;
         const ULONGLONG now = GetTickCount64();
-        if (!process || now >= deadline) return nullptr;
+        if (!engineStarted_ || now >= deadline) return nullptr;
         const auto pause = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, kWindowPollMs));
-        // Wakes early for a posted message or when the engine ends without a window.
-        if (MsgWaitForMultipleObjects(1, &process, FALSE, pause, QS_POSTMESSAGE) == WAIT_OBJECT_0)
+        // Wakes early for a posted message, or when an engine started directly
+        // (not through a batch file) ends without a window.
+        if (MsgWaitForMultipleObjects(process ? 1 : 0, &process, FALSE, pause, QS_POSTMESSAGE) == WAIT_OBJECT_0 &&
+            process)
             return FindEngineWindow();
     }
 }
@@ -173,7 +209,7 @@ platform::EngineAnswers EngineLink::WaitForEngineValues() {
     }
     // The quit belongs to the main message loop.
     if (quitCode) PostQuitMessage(*quitCode);
-    return {values_, collector.Answered()};
+    return collector.Result();
 }
 
 void EngineLink::CloseEngineLink() {

@@ -25,6 +25,11 @@ public:
     // first step that fails. Shows nothing itself.
     engine::LinkOutcome OpenEngineLink(HWND mainWindow);
 
+    // The engine announced its window (0x8000) after the start: it becomes
+    // the engine window and gets the handshake unless it had it. True when
+    // the message was an announcement.
+    bool TakeAnnouncement(UINT message, WPARAM wParam, LPARAM lParam);
+
     bool PostEngineCommand(engine::EngineCommand code, std::int32_t value) override;
     platform::EngineAnswers WaitForEngineValues() override;
 
@@ -42,13 +47,16 @@ private:
     bool StartEngine();
     HWND AwaitEngineWindow() const;
     HWND TakeAnnouncedEngineWindow() const;
+    bool PostHandshake();
 
     UINT engineMessage_ = 0;
     HWND mainWindow_ = nullptr;
     HWND engineWindow_ = nullptr;
+    HWND handshakenWindow_ = nullptr;
     KernelHandle sharedMapping_;
     MappedView sharedView_;
-    KernelHandle engineProcess_;
+    bool engineStarted_ = false;
+    KernelHandle engineProcess_;  // only while its end means no engine window will come
     engine::EngineValues values_;
 };
 

@@ -4,10 +4,40 @@
 
 #include <string>
 
+#include "platform/RetryWhileBusy.h"
 #include "platform/win32/Encoding.h"
 #include "platform/win32/Handles.h"
 
 namespace zorbel::win32 {
+namespace {
+
+// A capture line waits at most about a second for a file another program
+// holds; then it goes to the Rx window instead.
+constexpr int kOpenTries = 5;
+constexpr DWORD kOpenPauseMs = 250;
+
+// Others may read, write, rename or delete the file while it is open: a sync
+// client or a viewer holding it must not make the next line miss the file.
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+FileHandle OpenForAppend(const std::wstring& widePath) {
+    FileHandle file(nullptr);
+    platform::RetryWhileBusy(
+        kOpenTries,
+        [&] {
+            // Write access, not append-only, so that a short write can be cut back.
+            file = FileHandle(CreateFileW(widePath.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (file) return platform::Attempt::Done;
+            const DWORD error = GetLastError();
+            return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? platform::Attempt::Busy
+                                                                                      : platform::Attempt::Failed;
+        },
+        [] { Sleep(kOpenPauseMs); });
+    return file;
+}
+
+}  // namespace
 
 bool WindowsFiles::Exists(std::string_view ansiPath) const {
     return GetFileAttributesW(AnsiToWide(ansiPath).c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -26,12 +56,18 @@ bool WindowsFiles::CreateDirectories(std::string_view ansiPath) {
 }
 
 bool WindowsFiles::AppendBytes(std::string_view ansiPath, std::string_view bytes) {
-    const FileHandle file(CreateFileW(AnsiToWide(ansiPath).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
+    const FileHandle file = OpenForAppend(AnsiToWide(ansiPath));
+    LARGE_INTEGER end{};
+    if (!file || !SetFilePointerEx(file.get(), LARGE_INTEGER{}, &end, FILE_END)) return false;
+    // One write for the whole line: the line is in the file whole or not at all.
     DWORD written = 0;
-    return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
+    if (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size())
+        return true;
+    // A short write (a full disk) is cut back, so the file holds no torn
+    // line when the caller shows the line elsewhere.
+    if (written > 0 && SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN)) SetEndOfFile(file.get());
+    return false;
 }
 
 bool WindowsFiles::FolderExists(std::wstring_view widePath) const {

@@ -39,7 +39,7 @@ public:
     platform::EngineAnswers WaitForEngineValues() override {
         EngineAnswerCollector collector(values_);
         for (const auto& [code, value] : answers) collector.Take(static_cast<std::int32_t>(code), value);
-        return {values_, collector.Answered()};
+        return collector.Result();
     }
 
     Posts posted;
@@ -92,6 +92,17 @@ TEST_F(NotchFilterTest, TheEnteredNotchGoesIntoTheLowWordAndTheStepsAlternate) {
     Use("900");
     EXPECT_EQ(Asked().title, " Notch  1 - Frequenz Eingabe");
     EXPECT_EQ(engine.posted.back(), std::pair(EngineCommand::SetNotch, 1200 * 65536 + 900));
+}
+
+TEST_F(NotchFilterTest, TheNotchesAreTakenOverAtTheFirstUseWhoseAnswerHoldsThePair) {
+    engine.answers.pop_back();
+    Use(std::nullopt);
+    engine.answers.emplace_back(EngineAnswer::NotchPair, 0x03E804B0);
+    Use("900");
+    EXPECT_NE(Asked().prompt.find("Notch 1  1000 Hz\r\n           Notch 2  1200 Hz"), std::string::npos)
+        << Asked().prompt;
+    EXPECT_EQ(engine.posted.back(), std::pair(EngineCommand::SetNotch, 1000 * 65536 + 900))
+        << "the engine's notch 1 is kept";
 }
 
 TEST_F(NotchFilterTest, EntriesAreReadLikeValRoundedHalfToEvenAndKeptInSixteenBits) {

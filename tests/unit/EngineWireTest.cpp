@@ -43,6 +43,20 @@ TEST(EngineCommandLineTest, VB6AnywhereInTheDirectoryInAnyCaseSelectsTheDevelopm
         EXPECT_EQ(EngineBasePath(directory), path) << directory;
 }
 
+TEST(EngineCommandLineTest, ABatchFileRunsThroughTheCommandProcessorByItsFullPathAndMayReturnBeforeTheEngine) {
+    const EngineLaunch exe = PlanEngineLaunch("mmtty", EngineProgram::Executable, "C:\\cmd.exe", 0x1A2F4);
+    EXPECT_EQ(exe.application + '|' + exe.commandLine, "mmtty.exe|mmtty -r -h1A2F4");
+    EXPECT_TRUE(exe.processEndEndsWait);
+    const EngineLaunch bat = PlanEngineLaunch("mmtty", EngineProgram::BatchFile, "C:\\cmd.exe", 0x1A2F4);
+    EXPECT_EQ(bat.application + '|' + bat.commandLine, "C:\\cmd.exe|\"C:\\cmd.exe\" /c mmtty -r -h1A2F4");
+    EXPECT_FALSE(bat.processEndEndsWait);
+
+    for (const auto& [comSpec, path] : {std::pair{"D:\\Tools\\tcc.exe", "D:\\Tools\\tcc.exe"},
+                                        {"\\\\server\\share\\cmd.exe", "\\\\server\\share\\cmd.exe"},
+                                        {"cmd.exe", "C:\\windows\\system32\\cmd.exe"}})
+        EXPECT_EQ(CommandProcessorPath(comSpec, "C:\\windows\\system32"), path) << comSpec;
+}
+
 TEST(EngineValuesTest, UnpackingTruncatesTheHighHalfAndFallsBackToTheLowWord) {
     const auto unpacked = [](std::uint32_t value) {
         const NotchPair pair = UnpackNotchPair(static_cast<std::int32_t>(value));
@@ -70,7 +84,7 @@ TEST(EngineAnswerCollectorTest, EachAnswerCountsOnceAndRepeatsOverwrite) {
     EXPECT_TRUE(collector.Take(0x8007, 2130));
     EXPECT_FALSE(collector.Take(0x8003, 'A')) << "a character is no answer";
     EXPECT_FALSE(collector.Take(0x8000, 1234));
-    EXPECT_EQ(collector.Answered(), 1);
+    EXPECT_EQ(collector.Result().answered, 1);
     EXPECT_EQ(values.valueA, 2130);
     EXPECT_EQ(values.valueB, 77) << "an answer that has not arrived keeps its old value";
 

@@ -22,14 +22,15 @@ constexpr char kEngineWindowTitle[] = "MMTTY Engine";
 
 }  // namespace
 
-void PlaceStandInEngine(const std::wstring& folder, const std::wstring& options) {
+void PlaceStandInEngine(const std::wstring& folder, const std::wstring& options, StandInStart start) {
   const std::wstring& exe = Config().standInExe;
   if (exe.empty()) throw std::runtime_error("--standin-exe is needed to play the engine");
   std::filesystem::copy_file(exe, folder + L"\\mmtty_standin.exe",
                              std::filesystem::copy_options::overwrite_existing);
   // zorbel runs the batch file through cmd /c with " -r -h<HEX>".
   const std::wstring script = L"@echo %*>\"%~dp0" + std::wstring(kEngineArgumentsName) +
-                              L"\"\r\n@\"%~dp0mmtty_standin.exe\" %* --log \"%~dp0" + kStandInLogName + L"\" " +
+                              L"\"\r\n@" + (start == StandInStart::ReturnAtOnce ? L"start \"\" " : L"") +
+                              L"\"%~dp0mmtty_standin.exe\" %* --log \"%~dp0" + kStandInLogName + L"\" " +
                               options + L"\r\n";
   WriteFileBytes(folder + L"\\mmtty.bat", WideToUtf8(script));
 }

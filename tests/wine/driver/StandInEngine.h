@@ -16,10 +16,15 @@ inline constexpr wchar_t kStandInLogName[] = L"standin.log";
 // What zorbel passed to mmtty.bat, as the batch file echoes it.
 inline constexpr wchar_t kEngineArgumentsName[] = L"arguments.txt";
 
+// How mmtty.bat starts the stand-in: as a call that lasts while the
+// stand-in runs, or with "start" so that the batch file returns at once.
+enum class StandInStart { Call, ReturnAtOnce };
+
 // Copies the stand-in into `folder` and writes an mmtty.bat that starts it
 // with zorbel's arguments, its log in the folder and `options`
 // (e.g. L"--fast --feed-on-request --feed \"%~dp0feed.txt\"").
-void PlaceStandInEngine(const std::wstring& folder, const std::wstring& options);
+void PlaceStandInEngine(const std::wstring& folder, const std::wstring& options,
+                        StandInStart start = StandInStart::Call);
 
 // Writes `bytes` unchanged (a feed file, say).
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);

@@ -1,5 +1,8 @@
-// An engine that takes commands but never answers the value query: the
-// notch dialog gives up after its bounded wait (about 10 s) and says so.
+// An engine that never answers the value query (the notch dialog gives up
+// after about 10 s), started by an mmtty.bat that returns at once, its window
+// late; then an engine window announced later takes the link over.
+#include <string>
+
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "ZorbelSuite.h"
@@ -9,13 +12,18 @@ namespace {
 
 class EngineSilent : public ZorbelSuite {
  protected:
-  static void SetUpTestSuite() { StartWithStandIn(L"--silent"); }
+  static void SetUpTestSuite() {
+    StartWithStandIn(L"--silent --window-delay 1500", {}, bench::StandInStart::ReturnAtOnce);
+  }
+  static std::string Handshake() {
+    return "command 0 " + std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(MainWindow())));
+  }
 };
 
 TEST_F(EngineSilent, NotchFilterReportsNoConnectionAndAsksNothing) {
-  ASSERT_TRUE(Log().WaitForLine("command 0 " + std::to_string(static_cast<std::int32_t>(
-                                                   reinterpret_cast<std::intptr_t>(MainWindow()))),
-                                kBound));
+  ASSERT_TRUE(Log().WaitForLine(Handshake(), kBound)) << Log().Text();
+  EXPECT_TRUE(bench::PollUntil([] { return PanelText(0) == "Status: Bereit"; }, kBound))
+      << PanelText(0) << ": the window must be found within the wait, not only announced after it";
   bench::ChooseMenuItem(MainWindow(), IDM_NOTCH1);
   const auto box = NextBox(bench::milliseconds{20000});
   ASSERT_TRUE(box) << "no message after the wait";
@@ -29,6 +37,24 @@ TEST_F(EngineSilent, NotchFilterReportsNoConnectionAndAsksNothing) {
   bench::ChooseMenuItem(MainWindow(), IDM_ENGINEAUS);
   ASSERT_TRUE(Log().WaitForLine("command 16 0", kBound)) << Log().Text();
   for (const auto& line : Log().Lines()) EXPECT_FALSE(line.starts_with("command 23 ")) << line;
+}
+
+// A window of this process plays an engine started later (by hand, say).
+TEST_F(EngineSilent, AnEngineAnnouncedLaterGetsTheHandshakeOnceAndTheCommands) {
+  const HWND late = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(late);
+  const UINT engineMessage = RegisterWindowMessageA("MMTTY");
+  for (int twice = 0; twice < 2; ++twice)  // 0x8000: the engine announces its window
+    PostMessageW(MainWindow(), engineMessage, 0x8000, reinterpret_cast<LPARAM>(late));
+  bench::ChooseMenuItem(MainWindow(), IDM_ENGINEAUS);
+  WaitUntilHandled();
+  std::string received;
+  MSG msg;
+  while (PeekMessageW(&msg, late, engineMessage, engineMessage, PM_REMOVE))
+    received += "command " + std::to_string(msg.wParam) + " " + std::to_string(static_cast<std::int32_t>(msg.lParam)) +
+                "|";
+  DestroyWindow(late);
+  EXPECT_EQ(Handshake() + "|command 16 1|", received);
 }
 
 }  // namespace

@@ -26,10 +26,11 @@ void ZorbelSuite::StartZorbel(const bench::ZorbelProcess::FolderSetup& setup) {
 }
 
 void ZorbelSuite::StartWithStandIn(const std::wstring& options,
-                                   const std::vector<std::pair<std::wstring, std::string>>& files) {
+                                   const std::vector<std::pair<std::wstring, std::string>>& files,
+                                   bench::StandInStart start) {
   StartZorbel([&](const std::wstring& folder) {
     for (const auto& [name, bytes] : files) bench::WriteFileBytes(folder + L"\\" + name, bytes);
-    bench::PlaceStandInEngine(folder, options);
+    bench::PlaceStandInEngine(folder, options, start);
   });
 }
 

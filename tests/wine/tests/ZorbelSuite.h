@@ -26,7 +26,8 @@ class ZorbelSuite : public ::testing::Test {
   // For groups that play the engine: zorbel finds the stand-in with these
   // options in its working folder, and `files` (name, bytes) beside it.
   static void StartWithStandIn(const std::wstring& options,
-                               const std::vector<std::pair<std::wstring, std::string>>& files = {});
+                               const std::vector<std::pair<std::wstring, std::string>>& files = {},
+                               bench::StandInStart start = bench::StandInStart::Call);
   static void TearDownTestSuite();
   void SetUp() override;
 
