@@ -116,6 +116,18 @@ TEST_F(CaptureSwitchTest, WeatherHeaderWithoutStartWordIsSavedToItsFile) {
     EXPECT_EQ(State(), "waiting");
 }
 
+TEST_F(CaptureSwitchTest, LongLineWhileSavingReachesTheFileWholeAndItsStopWordCounts) {
+    EnterWaiting();
+    Receive("SMDL01 EDZW 051200\n" + std::string(77, 'x') + "NNNN\nFQEN50 EDZW 051200 next bulletin\n");
+
+    EXPECT_EQ(files.files.at(std::string(kCaptureFile)),
+              "SMDL01 EDZW 051200\n\r\n" + std::string(77, 'x') + "NNNN\n\r\n");
+    EXPECT_EQ(Calls(rx.appends.end() - 3, rx.appends.end()),
+              (Calls{"Start Speichern: 05.12.2026 13:03:10 (vom 05Dez2026-1200 UTC)\r\n", kStopSavingLine,
+                     "Start: 05.12.2026 13:03:10 (vom 05.Dez.2026-12:00 UTC)\r\n"}));
+    EXPECT_EQ(State(), "writing");
+}
+
 TEST_F(CaptureSwitchTest, EndingWhileSavingLeavesSavingSetAndNextReceptionWrites) {
     EnterWaiting();
     Receive("SMDL01 EDZW 051200\n");
