@@ -137,7 +137,10 @@ void CaptureStateMachine::CheckStopWords(std::string_view line) {
 void CaptureStateMachine::SwitchToWriting(std::string& line, std::string_view startWord) {
     parts_.flags.captureIdle = false;
     parts_.flags.saveIdle = true;
-    AppendMessageLine(values::kMessageStart, parts_.headerDate.HeaderDateText(line, DateForm::Display));
+    // Only a weather bulletin's header carries a date; any other line would show the zero date.
+    const bool hasHeader = line.find(values::kWeatherOriginator) != std::string::npos;
+    AppendMessageLine(values::kMessageStart,
+                      hasHeader ? parts_.headerDate.HeaderDateText(line, DateForm::Display) : std::string());
     SetStatus(values::kStatusWriting);
     parts_.wordListView.SetEditText(platform::WordList::Start, startWord);
     auto chrome = chrome_;

@@ -35,6 +35,9 @@ TEST_F(CaptureSwitchTest, StartWordSwitchesToWritingWithoutShowingItsLine) {
     EXPECT_EQ(wordView.Start().editText, "FQEN") << "FQEN comes first in the list";
     EXPECT_EQ(Status(), "Status: mitschreiben");
     EXPECT_EQ(view.shown, kChromeReceiving);
+
+    Receive("NNNN\nFQEN ohne Kopf\n");
+    EXPECT_EQ(rx.appends.back(), "Start: 05.12.2026 13:03:10\r\n") << "no header, no header date";
 }
 
 // One received line in the waiting state, under the given word lists and settings.
