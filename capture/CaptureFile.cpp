@@ -13,10 +13,10 @@ CaptureFileStart CaptureFile::StartCaptureFile(std::string& line) {
     const std::string fileDate(TrimBlanks(headerDate_.HeaderDateText(line, DateForm::File)));
     captureFilePath_ = settings_.captureFolder + values::kPathSeparator + std::string(values::kCaptureFilePrefix) +
                        fileDate + std::string(values::kCaptureFileExtension);
-    return {fileDate, AppendLineToFile(captureFilePath_, line)};
+    return {fileDate, AppendToFile(captureFilePath_, line, LineEnd::Add)};
 }
 
-bool CaptureFile::AppendLineToFile(std::string_view path, std::string_view text) {
+bool CaptureFile::AppendToFile(std::string_view path, std::string_view text, LineEnd lineEnd) {
     // A missing folder would lose every line of the bulletin; create it first.
     const auto separator = path.rfind(values::kPathSeparator);
     if (separator != std::string_view::npos && separator > 0) {
@@ -24,7 +24,7 @@ bool CaptureFile::AppendLineToFile(std::string_view path, std::string_view text)
         if (!files_.Exists(folder)) files_.CreateDirectories(folder);
     }
     std::string bytes(text);
-    bytes += values::kNewLine;
+    if (lineEnd == LineEnd::Add) bytes += values::kNewLine;
     return files_.AppendBytes(path, bytes);
 }
 

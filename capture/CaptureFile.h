@@ -11,6 +11,9 @@
 
 namespace zorbel {
 
+// A received line ends with CR LF in the file; a chunk of a long line does not.
+enum class LineEnd { Add, None };
+
 struct CaptureFileStart {
     std::string fileDate;  // file form of the header date, e.g. "05Dez2026-1200"
     bool written;          // the header line reached the file
@@ -24,9 +27,10 @@ public:
     // it as the capture file and writes the header line as its (next) line.
     CaptureFileStart StartCaptureFile(std::string& line);
 
-    // Appends text and CR LF to the file (8-bit bytes as given), creating the
-    // file and its folder when missing. False when the line could not be written.
-    bool AppendLineToFile(std::string_view path, std::string_view text);
+    // Appends text, and CR LF if asked, to the file (8-bit bytes as given),
+    // creating the file and its folder when missing. False when the text
+    // could not be written.
+    bool AppendToFile(std::string_view path, std::string_view text, LineEnd lineEnd);
 
     const std::string& CaptureFilePath() const { return captureFilePath_; }
 

@@ -9,6 +9,7 @@ struct CaptureFlags {
     bool saveIdle = true;
 
     bool Writing() const { return !captureIdle; }
+    bool Saving() const { return captureIdle && !saveIdle; }
 };
 
 }  // namespace zorbel

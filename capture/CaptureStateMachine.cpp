@@ -75,11 +75,16 @@ void CaptureStateMachine::TakeEngineCharacter(std::int32_t code) {
     }
     // Without the engine window procedure the engine's characters are dropped.
     if (!receptionOn_ || code == kCarriageReturn) return;
-    parts_.pipeline.AppendToLineBuffer(static_cast<char>(code));
+    const std::string chunk = parts_.pipeline.AppendToLineBuffer(static_cast<char>(code));
+    if (!chunk.empty() && parts_.flags.Saving()) {
+        SaveText(chunk, LineEnd::None);
+        savedChunks_ += chunk;
+    }
     if (code == kLineFeed) {
         // What the long-line guard left of the line: possibly only the line feed, or nothing.
         HandOnLine(parts_.pipeline.LineBuffer());
-        parts_.pipeline.SetLineBuffer({});
+        parts_.pipeline.ClearLineBuffer();
+        savedChunks_.clear();
     }
 }
 
@@ -89,9 +94,9 @@ void CaptureStateMachine::HandOnLine(std::string line) {
         parts_.pipeline.AppendToRxWindow(line);
         parts_.pipeline.CountRxLine();
         CheckStopWords(line);
-    } else if (!flags.saveIdle) {
-        SaveLine(line);
-        CheckStopWords(line);
+    } else if (flags.Saving()) {
+        SaveText(line, LineEnd::Add);
+        CheckStopWords(savedChunks_ + line);
     } else {
         CheckStartWords(std::move(line));
     }
@@ -132,7 +137,10 @@ void CaptureStateMachine::CheckStopWords(std::string_view line) {
 void CaptureStateMachine::SwitchToWriting(std::string& line, std::string_view startWord) {
     parts_.flags.captureIdle = false;
     parts_.flags.saveIdle = true;
-    AppendMessageLine(values::kMessageStart, parts_.headerDate.HeaderDateText(line, DateForm::Display));
+    // Only a weather bulletin's header carries a date; any other line would show the zero date.
+    const bool hasHeader = line.find(values::kWeatherOriginator) != std::string::npos;
+    AppendMessageLine(values::kMessageStart,
+                      hasHeader ? parts_.headerDate.HeaderDateText(line, DateForm::Display) : std::string());
     SetStatus(values::kStatusWriting);
     parts_.wordListView.SetEditText(platform::WordList::Start, startWord);
     auto chrome = chrome_;
@@ -174,9 +182,9 @@ void CaptureStateMachine::SwitchSavingToWaiting(std::string_view stopWord) {
     parts_.wordListView.SetEditText(platform::WordList::Stop, stopWord);
 }
 
-void CaptureStateMachine::SaveLine(std::string_view line) {
+void CaptureStateMachine::SaveText(std::string_view text, LineEnd lineEnd) {
     auto& file = parts_.captureFile;
-    if (!file.AppendLineToFile(file.CaptureFilePath(), line)) ShowUnsavedLine(line);
+    if (!file.AppendToFile(file.CaptureFilePath(), text, lineEnd)) ShowUnsavedLine(text);
 }
 
 // A line the capture file refused is shown instead of being lost.

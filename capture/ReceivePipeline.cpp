@@ -11,28 +11,24 @@ ReceivePipeline::ReceivePipeline(platform::RxView& rx, platform::StatusPanels& p
                                  platform::LineLabel& label, const CaptureFlags& flags)
     : rx_(rx), panels_(panels), label_(label), flags_(flags), rxLineCount_(values::kRxLineCountStart) {}
 
-void ReceivePipeline::SetLineBuffer(std::string text) {
-    lineBuffer_ = std::move(text);
-    GuardLongLine();
-}
-
-void ReceivePipeline::AppendToLineBuffer(char ansiChar) {
+std::string ReceivePipeline::AppendToLineBuffer(char ansiChar) {
     lineBuffer_.push_back(ansiChar);
-    GuardLongLine();
-}
-
-void ReceivePipeline::GuardLongLine() {
     if (lineBuffer_.size() <= values::kLongLineLimit) {
         label_.Show(lineBuffer_);
-        return;
+        return {};
     }
     std::string chunk;
     chunk.swap(lineBuffer_);
     label_.Show(lineBuffer_);
-    if (flags_.Writing()) {
-        CountRxLine();
-        AppendToRxWindow(chunk);
-    }
+    if (!flags_.Writing()) return chunk;
+    CountRxLine();
+    AppendToRxWindow(chunk);
+    return {};
+}
+
+void ReceivePipeline::ClearLineBuffer() {
+    lineBuffer_.clear();
+    label_.Show(lineBuffer_);
 }
 
 void ReceivePipeline::AppendToRxWindow(std::string_view ansiText) {

@@ -19,12 +19,14 @@ public:
     ReceivePipeline(platform::RxView& rx, platform::StatusPanels& panels, platform::LineLabel& label,
                     const CaptureFlags& flags);
 
-    // The line buffer: characters since the last line feed. Every change of it
-    // runs the long-line guard, which flushes a buffer of more than 80
-    // characters to the Rx window in the writing state and drops it otherwise.
+    // The line buffer: characters since the last line feed, shown in the
+    // receive line. Each character runs the long-line guard, which empties a
+    // buffer of more than 80 characters: in the writing state the chunk goes
+    // to the Rx window, otherwise it is returned for the caller to save or
+    // drop. Empty when nothing was flushed or the Rx window took it.
     const std::string& LineBuffer() const { return lineBuffer_; }
-    void SetLineBuffer(std::string text);
-    void AppendToLineBuffer(char ansiChar);
+    std::string AppendToLineBuffer(char ansiChar);
+    void ClearLineBuffer();
 
     // Inserts the text at the end of the Rx window; counts nothing itself.
     void AppendToRxWindow(std::string_view ansiText);
@@ -39,7 +41,6 @@ public:
     void OnRxKeyDown(int keyCode);
 
 private:
-    void GuardLongLine();
     void ShowLineCount();
 
     platform::RxView& rx_;

@@ -9,6 +9,6 @@ void WindowControls::SetWindowTitle(std::string_view utf8Title) {
     SetWindowTextW(main_, win32::Utf8ToWide(utf8Title).c_str());
 }
 
-void WindowControls::SetThemeLabel(std::string_view ansiTheme) { labelTema_.Show(ansiTheme); }
+void WindowControls::SetThemeLabel(std::string_view ansiTheme) { labelTema_.SetText(ansiTheme); }
 
 }  // namespace zorbel::shell

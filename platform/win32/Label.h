@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 #include "platform/LineLabel.h"
+#include "platform/win32/WindowSubclass.h"
 
 namespace zorbel::win32 {
 
@@ -15,10 +17,19 @@ public:
     void Create(HWND parent, int id, const wchar_t* text, DWORD style, HFONT font, const RECT& place);
     HWND Hwnd() const { return hwnd_; }
 
+    // Shows the text at once.
+    void SetText(std::string_view ansiText);
+    // Keeps the text and shows it once the messages queued before have been
+    // handled: a burst of received characters costs one update of the window.
     void Show(std::string_view ansiText) override;
 
 private:
+    void ShowPending();
+
     HWND hwnd_ = nullptr;
+    std::string pendingAnsiText_;
+    bool showPosted_ = false;
+    WindowSubclass subclass_;
 };
 
 }  // namespace zorbel::win32

@@ -45,13 +45,14 @@ TEST_F(CaptureFileTest, BulletinsOfTheSameDayAndHourShareOneFile) {
     EXPECT_EQ(files.files.begin()->second, "SMDL01 EDZW 051200\n\r\nFQEN50 EDZW 051230\n\r\n");
 }
 
-TEST_F(CaptureFileTest, EightBitBytesArriveUnchanged) {
-    EXPECT_TRUE(captureFile.AppendLineToFile("C:\\Daten\\Wetter\\a.txt", "B\xF6""e \xB0\n"));
-    EXPECT_EQ(files.files.at("C:\\Daten\\Wetter\\a.txt"), "B\xF6""e \xB0\n\r\n");
+TEST_F(CaptureFileTest, EightBitBytesArriveUnchangedAndOnlyLinesEndInCrLf) {
+    EXPECT_TRUE(captureFile.AppendToFile("C:\\Daten\\Wetter\\a.txt", "chunk ", LineEnd::None));
+    EXPECT_TRUE(captureFile.AppendToFile("C:\\Daten\\Wetter\\a.txt", "B\xF6""e \xB0\n", LineEnd::Add));
+    EXPECT_EQ(files.files.at("C:\\Daten\\Wetter\\a.txt"), "chunk B\xF6""e \xB0\n\r\n");
 }
 
 TEST_F(CaptureFileTest, MissingFolderIsCreatedBeforeWriting) {
-    EXPECT_TRUE(captureFile.AppendLineToFile("C:\\Neu\\Tief\\a.txt", "x"));
+    EXPECT_TRUE(captureFile.AppendToFile("C:\\Neu\\Tief\\a.txt", "x", LineEnd::Add));
     EXPECT_TRUE(files.folders.count("C:\\Neu\\Tief"));
 }
 

@@ -35,6 +35,9 @@ TEST_F(CaptureSwitchTest, StartWordSwitchesToWritingWithoutShowingItsLine) {
     EXPECT_EQ(wordView.Start().editText, "FQEN") << "FQEN comes first in the list";
     EXPECT_EQ(Status(), "Status: mitschreiben");
     EXPECT_EQ(view.shown, kChromeReceiving);
+
+    Receive("NNNN\nFQEN ohne Kopf\n");
+    EXPECT_EQ(rx.appends.back(), "Start: 05.12.2026 13:03:10\r\n") << "no header, no header date";
 }
 
 // One received line in the waiting state, under the given word lists and settings.
@@ -114,6 +117,18 @@ TEST_F(CaptureSwitchTest, WeatherHeaderWithoutStartWordIsSavedToItsFile) {
     EXPECT_EQ(wordView.Stop().editText, "NNNN");
     EXPECT_EQ(Status(), "Status: warten");
     EXPECT_EQ(State(), "waiting");
+}
+
+TEST_F(CaptureSwitchTest, LongLineWhileSavingReachesTheFileWholeAndItsStopWordCounts) {
+    EnterWaiting();
+    Receive("SMDL01 EDZW 051200\n" + std::string(77, 'x') + "NNNN\nFQEN50 EDZW 051200 next bulletin\n");
+
+    EXPECT_EQ(files.files.at(std::string(kCaptureFile)),
+              "SMDL01 EDZW 051200\n\r\n" + std::string(77, 'x') + "NNNN\n\r\n");
+    EXPECT_EQ(Calls(rx.appends.end() - 3, rx.appends.end()),
+              (Calls{"Start Speichern: 05.12.2026 13:03:10 (vom 05Dez2026-1200 UTC)\r\n", kStopSavingLine,
+                     "Start: 05.12.2026 13:03:10 (vom 05.Dez.2026-12:00 UTC)\r\n"}));
+    EXPECT_EQ(State(), "writing");
 }
 
 TEST_F(CaptureSwitchTest, EndingWhileSavingLeavesSavingSetAndNextReceptionWrites) {

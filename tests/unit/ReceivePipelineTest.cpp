@@ -25,35 +25,38 @@ struct PipelineRig {
 struct GuardCase {
     const char* name;
     bool writing;
-    bool wholeBuffer;  // SetLineBuffer instead of one character at a time
     std::string input;
     std::vector<std::string> appends;
+    std::vector<std::string> returned;
     std::string buffer;
 };
 
-TEST(ReceivePipelineTest, LongLineGuardFlushesOverEightyCharactersWhileWritingAndDropsThemOtherwise) {
+TEST(ReceivePipelineTest, LongLineGuardFlushesOverEightyCharactersToTheRxWindowWhileWritingAndReturnsThemOtherwise) {
     std::string all(256, '\0');
     std::iota(all.begin(), all.end(), '\0');
     const std::string x81(81, 'x');
     const GuardCase cases[] = {
-        {"80 stay", true, false, std::string(80, 'x'), {}, std::string(80, 'x')},
-        {"81st flushes all", true, false, x81, {x81}, ""},
-        {"chunks without break", true, false, std::string(200, 'x'), {x81, x81}, std::string(38, 'x')},
-        {"dropped while not writing", false, false, std::string(200, 'x') + "\n", {}, std::string(38, 'x') + "\n"},
-        {"whole buffer guarded too", true, true, std::string(90, 'q'), {std::string(90, 'q')}, ""},
-        {"every code, NUL included", true, false, all, {all.substr(0, 81), all.substr(81, 81), all.substr(162, 81)},
+        {"80 stay", true, std::string(80, 'x'), {}, {}, std::string(80, 'x')},
+        {"81st flushes all", true, x81, {x81}, {}, ""},
+        {"chunks without break", true, std::string(200, 'x'), {x81, x81}, {}, std::string(38, 'x')},
+        {"returned while not writing", false, std::string(200, 'x') + "\n", {}, {x81, x81},
+         std::string(38, 'x') + "\n"},
+        {"every code, NUL included", true, all, {all.substr(0, 81), all.substr(81, 81), all.substr(162, 81)}, {},
          all.substr(243)},
     };
     for (const GuardCase& row : cases) {
         SCOPED_TRACE(row.name);
         PipelineRig rig(row.writing);
-        if (row.wholeBuffer) rig.pipeline.SetLineBuffer(row.input);
-        for (const char c : row.wholeBuffer ? std::string() : row.input) rig.pipeline.AppendToLineBuffer(c);
+        std::vector<std::string> returned;
+        for (const char c : row.input) {
+            if (auto chunk = rig.pipeline.AppendToLineBuffer(c); !chunk.empty()) returned.push_back(chunk);
+        }
 
         EXPECT_EQ(rig.rx.appends, row.appends);
+        EXPECT_EQ(returned, row.returned);
         EXPECT_EQ(rig.pipeline.LineBuffer(), row.buffer);
         EXPECT_EQ(rig.label.shown, row.buffer);
-        // Each flush counts a line, raised before it reaches the window, so the panel already shows it.
+        // Each flush into the window counts a line, raised before the append, so the panel already shows it.
         const auto count = static_cast<int>(row.appends.size()) + 1;
         EXPECT_EQ(rig.pipeline.RxLineCount(), count);
         EXPECT_EQ(rig.panels.Text(Panel::Lines), count > 1 ? "Zeilen:" + std::to_string(count) : "");

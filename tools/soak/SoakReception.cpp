@@ -1,7 +1,8 @@
 // Soak benchmark: zorbel.exe receives a long transmission from the stand-in
 // engine as fast as it takes it, with its main window visible. Prints the
 // characters per second from the feed request until the Rx window holds
-// everything, and fails only when a character is lost or altered.
+// everything, beside the rate of a bare receiver fed the same way in the
+// same run, and fails only when a character is lost or altered.
 //
 //   soak_reception.exe [kilobytes] --zorbel-exe=... --probe-dll=... --standin-exe=... --work-root=...
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "BareReceiver.h"
 #include "BenchConfig.h"
 #include "Poll.h"
 #include "RemoteText.h"
@@ -77,6 +79,8 @@ int Run(int argc, char** argv) {
   if (const std::string error = bench::ParseBenchConfig(argc, argv); !error.empty()) return Fail(error.c_str());
 
   const std::string feed = FeedText(kilobytes * 1024);
+  const auto bareSeconds = soak::TimeBareReceiver(bench::Config().workRoot + L"\\SoakBare", feed, kReceiveBound);
+  if (!bareSeconds) return Fail("the bare receiver did not receive everything within 15 minutes");
   bench::ZorbelProcess zorbel(L"Soak", [&](const std::wstring& folder) {
     bench::WriteFileBytes(folder + L"\\feed.txt", feed);
     bench::PlaceStandInEngine(folder, L"--fast --feed-on-request --feed \"%~dp0feed.txt\"");
@@ -111,10 +115,13 @@ int Run(int argc, char** argv) {
   if (!complete) return Fail("the Rx window did not receive everything within 15 minutes");
 
   const std::wstring received = bench::RichEditText(zorbel.process(), rx);
+  const double receiveRate = static_cast<double>(feed.size()) / seconds;
+  const double bareRate = static_cast<double>(feed.size()) / *bareSeconds;
   std::printf("received %zu characters in %.1f s: %.0f characters/s (engine done after %.1f s)\n", feed.size(),
-              seconds, static_cast<double>(feed.size()) / seconds,
-              fed ? std::chrono::duration<double>(*fed - start).count() : seconds);
+              seconds, receiveRate, fed ? std::chrono::duration<double>(*fed - start).count() : seconds);
   if (received != expected) return Fail("the Rx window does not hold exactly what was sent");
+  std::printf("receive path: %.0f characters/s, bare message loop: %.0f characters/s, ratio %.2f\n", receiveRate,
+              bareRate, receiveRate / bareRate);
   return 0;
 }
 

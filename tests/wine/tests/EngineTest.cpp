@@ -75,14 +75,21 @@ std::string Shown(const std::string& bytes) {
   return WideToUtf8(shown);
 }
 
-const std::string kSavedLines[] = {kDay.Header("SMDL01"), "10381 11/75 72502 10032 20016", "ZCZC 104"};
+// The second line is longer than 81 characters: the line buffer flushes a
+// chunk of it before its end, and the file must still hold it whole.
+const std::string kUnfinishedLine = "73 DE DDH47";
+
+const std::string kSavedLines[] = {
+    kDay.Header("SMDL01"),
+    "10381 11/75 72502 10032 20016 30083 40125 52008 70272 8457/ 333 20105 31007 55300 60007 91033", "ZCZC 104"};
 
 // Writing from the start, a stop word, an unmarked weather bulletin saved
-// to its file, a start word, a stop word; the stand-in then sends code 300.
+// to its file, a start word, a stop word, the start of a line; the stand-in
+// then sends code 300.
 std::string FeedText() {
   return "DDH47 DDK9 PINNEBERG 147.3 KHZ\n" + AllCodesLine() + "\nRYRYRYRYRYRY\n" + kSavedLines[0] + "\n" +
          kSavedLines[1] + "\n" + kSavedLines[2] + "\n" + kDay.Header("FQEN71") +
-         "\nSEEWETTERBERICHT FUER DIE OSTSEE\nNNNN\n";
+         "\nSEEWETTERBERICHT FUER DIE OSTSEE\nNNNN\n" + kUnfinishedLine;
 }
 
 class Engine : public ZorbelSuite {
@@ -199,9 +206,10 @@ TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
             bench::ReadFileBytes(path))
       << WideToUtf8(path);
 
-  EXPECT_EQ("&mitschreiben|Status: Bereit|FQEN|NNNN|Zeilen:15",
+  // The receive line is shown once the queue is through; it holds the line the end cut off.
+  EXPECT_EQ("&mitschreiben|Status: Bereit|FQEN|NNNN|Zeilen:15|" + kUnfinishedLine,
             ControlText(IDC_COMMAND2) + '|' + PanelText(0) + '|' + ControlText(IDC_COMBO1) + '|' +
-                ControlText(IDC_COMBO2) + '|' + PanelText(1));
+                ControlText(IDC_COMBO2) + '|' + PanelText(1) + '|' + ControlText(IDC_LABEL1));
 
   // The engine sending on after the end changes nothing and asks nothing.
   const UINT engineMessage = RegisterWindowMessageA("MMTTY");
