@@ -26,6 +26,9 @@ SIZE ClientSize(HWND window);
 
 std::vector<HWND> ChildrenOf(HWND parent);
 
+// The share (0 to 1) of the screen's pixels in `screenRect` that have `color`.
+double ShareOfColor(const RECT& screenRect, COLORREF color);
+
 std::vector<std::wstring> ComboItems(HWND combo);
 // The edit field of a drop-down combo box; throws if it has none.
 HWND ComboEdit(HWND combo);

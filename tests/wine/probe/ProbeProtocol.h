@@ -37,6 +37,10 @@ enum class ProbeRequest : unsigned {
   Ping = 4,
   // The standard icon of zorbel's visible message box (MessageBoxIcon.h).
   NameMessageBoxIcon = 5,
+  // For the main window's control with the ID in lParam: "<range> <page>"
+  // of its vertical, then its horizontal scroll bar, one line each (other
+  // processes cannot read a window's scroll bars under Wine).
+  DescribeScrollBars = 6,
 };
 
 // A menu path (item positions from the menu bar down) in one LPARAM: one
