@@ -39,19 +39,26 @@ void CaptureStateMachine::Command2_Click() {
 }
 
 void CaptureStateMachine::StartReception() {
+    // Without the Rx window or the engine window procedure nothing would be
+    // received: say so rather than show reception on.
+    if (!parts_.rx.Exists()) return ShowSetUpFailure(values::kRxWindowMissingPrompt);
     if (!parts_.rx.IsEmpty() && !rxTextUnsaved_) {
         if (parts_.dialogs.AskYesNo(values::kClearRxPrompt, values::kClearRxTitle)) parts_.rx.Clear();
         parts_.rx.ResetFormat(values::kRxFontName, values::kRxFontSize);
     }
+    if (!parts_.hook.HookEngineWindow()) return ShowSetUpFailure(values::kEngineHookFailedPrompt);
     AppendMessageLine(values::kMessageBegin);
     // SaveIdle is left alone: reception always begins in the writing state.
     parts_.flags.captureIdle = false;
     receptionOn_ = true;
     ShowChrome(kChromeReceiving);
-    parts_.hook.HookEngineWindow();
     SetStatus(values::kStatusWriting);
     parts_.memory.Show(true);
     rxTextUnsaved_ = true;
+}
+
+void CaptureStateMachine::ShowSetUpFailure(std::string_view utf8Prompt) {
+    parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation, utf8Prompt, values::kSetUpFailedTitle);
 }
 
 void CaptureStateMachine::EndReception() {

@@ -43,6 +43,15 @@ inline constexpr std::string_view kStatusSaveFailed = "Status: Speichern fehlges
 inline constexpr std::string_view kCharacterErrorPrompt = "Ungültiger Prozeduraufruf oder ungültiges Argument";
 inline constexpr std::string_view kCharacterErrorTitle = " Fehler:  5";
 
+// Set-up failures that keep reception off
+inline constexpr std::string_view kSetUpFailedTitle = "Empfang nicht möglich";
+inline constexpr std::string_view kRxWindowMissingPrompt =
+    "Das Rx-Fenster konnte nicht angelegt werden (die RichEdit-Bibliothek Msftedit.dll fehlt).\r\n"
+    "Ohne Rx-Fenster bleibt der Empfang ausgeschaltet.";
+inline constexpr std::string_view kEngineHookFailedPrompt =
+    "Die Fensterprozedur für die Zeichen des MMTTY-Engines konnte nicht eingerichtet werden.\r\n"
+    "Der Empfang bleibt ausgeschaltet.";
+
 // The question before reception start and the Rx format it resets to
 inline constexpr std::string_view kClearRxPrompt = "Soll der sich im Rx-Fenster befindliche Text gelöscht werden ?";
 inline constexpr std::string_view kClearRxTitle = "Text löschen ?";

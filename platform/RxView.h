@@ -18,6 +18,9 @@ public:
 
     virtual bool IsEmpty() const = 0;
 
+    // False when the control could not be created (its library missing).
+    virtual bool Exists() const = 0;
+
     // The selected text as the control holds it (paragraphs end in CR).
     virtual std::string SelectedText() const = 0;
 

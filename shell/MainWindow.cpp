@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "capture/CommandAvailability.h"
 #include "config/ProgramValues.h"
 #include "platform/win32/ChildWindow.h"
 #include "platform/win32/Encoding.h"
@@ -59,9 +60,18 @@ std::string DefaultFolderPath() {
     return win32::WideToAnsi(directory) + values::kPathSeparator + std::string(values::kDefaultFolderName);
 }
 
-void EnableEntry(HMENU menu, UINT id, bool enabled) {
-    EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
+// The menu commands that may act only at some moments (CommandAvailability).
+constexpr std::array<std::pair<UINT, Command>, 9> kRuledCommands{{
+    {IDM_OPEN, Command::Open},
+    {IDM_SAVE, Command::Save},
+    {IDM_SUCHEN, Command::Search},
+    {IDM_SUCHWEITER, Command::SearchNext},
+    {IDM_PRINT, Command::Print},
+    {IDM_EXIT, Command::Exit},
+    {IDM_RXKILL, Command::ClearRx},
+    {IDM_HILFE, Command::Help},
+    {IDM_INFO, Command::Info},
+}};
 
 }  // namespace
 
@@ -97,7 +107,8 @@ bool MainWindow::Create(HINSTANCE instance) {
     windowClass.lpszClassName = kClassName;
     if (!RegisterClassExW(&windowClass)) return false;
 
-    hwnd_ = CreateWindowExW(0, kClassName, win32::Utf8ToWide(values::kCaptionAtLoad).c_str(),
+    // A control parent, so that Tab moves through the controls of its children too.
+    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, win32::Utf8ToWide(values::kCaptionAtLoad).c_str(),
                             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, twips_.ToPxX(design::kOuterWidth),
                             twips_.ToPxY(design::kOuterHeight), nullptr, nullptr, instance, this);
     return hwnd_ != nullptr;
@@ -155,10 +166,7 @@ void MainWindow::OnCreate() {
     label1Font_ = win32::MakeFont(L"Arial", 9.75);
     infoBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_INFOBK)));
 
-    HMENU menu = GetMenu(hwnd_);
-    fileMenu_ = GetSubMenu(menu, 0);
-    formatMenu_ = GetSubMenu(menu, 1);
-    wetterMenu_ = FindPopupHolding(menu, IDM_WETTEROSTSEE);
+    wetterMenu_ = FindPopupHolding(GetMenu(hwnd_), IDM_WETTEROSTSEE);
 
     CreateControls();
     controls_.Attach(hwnd_);
@@ -188,7 +196,7 @@ void MainWindow::CreateControls() {
     CreateWordLists();
     recordButton_.Create(hwnd_, IDC_COMMAND2, ToPixels(twips_, design::kCommand2), messageFont_.get(), tooltips_);
     rx_.Create(hwnd_, IDC_RICHTEXTBOX1);
-    statusBar_.Create(hwnd_, IDC_STATUSBAR1, twips_, messageFont_.get());
+    statusBar_.Create(hwnd_, IDC_STATUSBAR1, twips_, messageFont_.get(), tooltips_);
     labelTema_.Create(hwnd_, IDC_LABELTEMA, L"", SS_CENTER | SS_CENTERIMAGE, labelTemaFont_.get(),
                       ToPixels(twips_, design::kLabelTema));
     label3_.Create(hwnd_, IDC_LABEL3, L"Stop:", SS_LEFT, labelFont_.get(), ToPixels(twips_, design::kLabel3));
@@ -290,11 +298,19 @@ LRESULT MainWindow::OnCtlColorStatic(HDC dc, HWND control) {
                           reinterpret_cast<LPARAM>(control));
 }
 
+bool MainWindow::IsAvailable(UINT id) const {
+    for (const auto& [ruledId, command] : kRuledCommands)
+        if (ruledId == id) return IsCommandAvailable(command, {capture_.ReceptionOn(), rx_.IsEmpty()});
+    return true;
+}
+
 void MainWindow::OnCommand(int id, int code) {
     if (id == IDC_RICHTEXTBOX1) {
         if (code == EN_CHANGE) pipeline_.OnRxWindowChanged();
         return;
     }
+    // A shortcut key acts only when its menu entry could be chosen.
+    if (!IsAvailable(id)) return;
     switch (id) {
     case IDC_COMMAND2:
         if (code == BN_CLICKED) capture_.Command2_Click();
@@ -387,21 +403,10 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
 }
 
 void MainWindow::OnInitMenuPopup(HMENU popup) {
-    if (popup == fileMenu_)
-        EnableFileEntries();
-    else if (popup == formatMenu_)
-        EnableFormatEntries();
-    else if (popup == wetterMenu_)
-        themes_.mnuWetter_Click();
+    // Entries of other popups are not found in this one and stay as they are.
+    for (const auto& [id, command] : kRuledCommands)
+        EnableMenuItem(popup, id, MF_BYCOMMAND | (IsAvailable(id) ? MF_ENABLED : MF_GRAYED));
+    if (popup == wetterMenu_) themes_.mnuWetter_Click();
 }
-
-void MainWindow::EnableFileEntries() {
-    const bool hasText = !rx_.IsEmpty();
-    for (UINT id : {IDM_SAVE, IDM_SUCHEN, IDM_SUCHWEITER, IDM_PRINT}) EnableEntry(fileMenu_, id, hasText);
-    EnableEntry(fileMenu_, IDM_OPEN, true);
-    EnableEntry(fileMenu_, IDM_EXIT, true);
-}
-
-void MainWindow::EnableFormatEntries() { EnableEntry(formatMenu_, IDM_RXKILL, !rx_.IsEmpty()); }
 
 }  // namespace zorbel::shell

@@ -71,13 +71,11 @@ private:
     void CreateControls();
     void CreateToolbars();
     void CreateWordLists();
-    void EnableFileEntries();
-    void EnableFormatEntries();
+    // Whether the menu command may act now; commands without a rule always may.
+    bool IsAvailable(UINT id) const;
     void RunThemeEntry(int id);
 
     HWND hwnd_ = nullptr;
-    HMENU fileMenu_ = nullptr;
-    HMENU formatMenu_ = nullptr;
     HMENU wetterMenu_ = nullptr;
     win32::Twips twips_;
 

@@ -19,6 +19,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (TranslateAcceleratorW(window.Hwnd(), accelerators, &msg)) continue;
+        // Keys work the main window's controls as in a dialog: Tab, Shift+Tab,
+        // access keys, focus cues. Only keys: every engine character is a
+        // message too, and needs no dialog handling.
+        const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+        if (key && IsDialogMessageW(window.Hwnd(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

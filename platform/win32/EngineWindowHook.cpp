@@ -9,10 +9,13 @@ constexpr UINT_PTR kEngineSubclassId = 0x4D4D;  // "MM"
 
 EngineWindowHook::~EngineWindowHook() { UnhookEngineWindow(); }
 
-void EngineWindowHook::HookEngineWindow() {
-    hookedWindow_ = link_.MainWindow();
-    SetWindowSubclass(hookedWindow_, &EngineWindowHook::EngineWindowProc, kEngineSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
+bool EngineWindowHook::HookEngineWindow() {
+    const HWND window = link_.MainWindow();
+    if (!SetWindowSubclass(window, &EngineWindowHook::EngineWindowProc, kEngineSubclassId,
+                           reinterpret_cast<DWORD_PTR>(this)))
+        return false;
+    hookedWindow_ = window;
+    return true;
 }
 
 void EngineWindowHook::UnhookEngineWindow() {

@@ -22,8 +22,8 @@ public:
     EngineWindowHook& operator=(const EngineWindowHook&) = delete;
     ~EngineWindowHook() override;
 
-    // Installs the procedure on the link's main window.
-    void HookEngineWindow() override;
+    // Installs the procedure on the link's main window; false if it refuses.
+    bool HookEngineWindow() override;
     void UnhookEngineWindow() override;
 
 private:

@@ -14,15 +14,28 @@ namespace {
 // burst are served before it, so they cost one repaint.
 constexpr UINT kResumeRedrawMessage = WM_APP + 1;
 
+// What the Rx window asks of the keys when the main window runs them through
+// IsDialogMessage. Tab and Shift+Tab move on and Escape is left to the main
+// window (Wine's RichEdit in dialog mode would close the parent on it); Enter
+// stays a line break. No DLGC_HASSETSEL: tabbing in would select (and copy
+// out) a capture of megabytes.
+LRESULT DialogKeys(const MSG* message) {
+    LRESULT code = DLGC_WANTCHARS | DLGC_WANTARROWS;
+    if (message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+    return code;
+}
+
 }  // namespace
 
 void RxWindow::Create(HWND parent, int id) {
-    LoadLibraryW(L"Msftedit.dll");
+    if (!LoadLibraryW(L"Msftedit.dll")) return;
     hwnd_ = CreateChildControl(parent, MSFTEDIT_CLASS, L"",
                                WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
                                    ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN,
                                id, nullptr, WS_EX_CLIENTEDGE);
-    subclass_.Attach(hwnd_, [this](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (!hwnd_) return;
+    subclass_.Attach(hwnd_, [this](UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+        if (message == WM_GETDLGCODE) return DialogKeys(reinterpret_cast<const MSG*>(lParam));
         if (message != kResumeRedrawMessage) return std::nullopt;
         ResumeRedraw();
         return 0;
@@ -55,10 +68,11 @@ long RxWindow::TextLength() const {
 void RxWindow::AppendAtEnd(std::string_view ansiText) {
     // Repainting inside every append scrolls and redraws the whole view,
     // which grows with the text; suspend it until the queue is idle.
-    if (!redrawSuspended_) {
+    // Suspended only once the resuming post is queued: with a full queue the
+    // append redraws at once rather than leave the window frozen.
+    if (!redrawSuspended_ && PostMessageW(hwnd_, kResumeRedrawMessage, 0, 0)) {
         SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
         redrawSuspended_ = true;
-        PostMessageW(hwnd_, kResumeRedrawMessage, 0, 0);
     }
     // An empty range beyond the end puts the caret at the end. A range at
     // the exact text length would cost a walk over every paragraph in some
@@ -74,7 +88,10 @@ void RxWindow::ResumeRedraw() {
     redrawSuspended_ = false;
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    // The frame too: the scroll bars changed while redraw was off, and
+    // invalidating the client area alone leaves them undrawn (left-over
+    // glyphs in their strips under Wine).
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void RxWindow::SetLocked(bool locked) {

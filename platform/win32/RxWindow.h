@@ -14,11 +14,13 @@ namespace zorbel::win32 {
 
 class RxWindow : public platform::RxView {
 public:
+    // Leaves the window missing (Exists() false) when RichEdit cannot be loaded.
     void Create(HWND parent, int id);
     HWND Hwnd() const { return hwnd_; }
 
     void AppendAtEnd(std::string_view ansiText) override;
     bool IsEmpty() const override;
+    bool Exists() const override { return hwnd_ != nullptr; }
     std::string SelectedText() const override;
     void Clear() override;
     void ResetFormat(std::string_view utf8FontName, int pointSize) override;

@@ -40,15 +40,15 @@ std::wstring LocaleText(bool date) {
 
 }  // namespace
 
-void StatusBar::Create(HWND parent, int id, const Twips& twips, HFONT font) {
+void StatusBar::Create(HWND parent, int id, const Twips& twips, HFONT font, Tooltips& tooltips) {
     twips_ = twips;
-    hwnd_ = CreateChildControl(parent, STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP | SBARS_TOOLTIPS, id, nullptr);
+    tooltips_ = &tooltips;
+    hwnd_ = CreateChildControl(parent, STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP, id, nullptr);
+    for (int part = 0; part < static_cast<int>(kPanels.size()); ++part)
+        tooltips.AddArea(hwnd_, part, kPanels[part].tooltip);
     Resize();
     // Texts set before the parts exist would be lost, so they come after.
-    for (int part = 0; part < static_cast<int>(kPanels.size()); ++part) {
-        SetPartText(part, kPanels[part].text);
-        SendMessageW(hwnd_, SB_SETTIPTEXTW, part, reinterpret_cast<LPARAM>(kPanels[part].tooltip));
-    }
+    for (int part = 0; part < static_cast<int>(kPanels.size()); ++part) SetPartText(part, kPanels[part].text);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     RefreshClock();
     subclass_.Attach(hwnd_, [this](UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
@@ -78,6 +78,11 @@ void StatusBar::Resize() {
     rightEdges[0] = right;
     rightEdges.back() = -1;
     SendMessageW(hwnd_, SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data()));
+    for (int part = 0; part < static_cast<int>(kPanels.size()); ++part) {
+        RECT area{};
+        SendMessageW(hwnd_, SB_GETRECT, part, reinterpret_cast<LPARAM>(&area));
+        tooltips_->MoveArea(hwnd_, part, area);
+    }
 }
 
 void StatusBar::SetPanelText(platform::Panel panel, std::string_view utf8Text) {

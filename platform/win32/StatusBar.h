@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/StatusPanels.h"
+#include "platform/win32/Tooltips.h"
 #include "platform/win32/Twips.h"
 #include "platform/win32/WindowSubclass.h"
 
@@ -14,14 +15,16 @@ namespace zorbel::win32 {
 
 class StatusBar : public platform::StatusPanels {
 public:
-    void Create(HWND parent, int id, const Twips& twips, HFONT font);
+    // Each panel gets a tool of its own in `tooltips`: the status bar's own
+    // tips (SB_SETTIPTEXT) show on Windows only for a cut-off panel.
+    void Create(HWND parent, int id, const Twips& twips, HFONT font, Tooltips& tooltips);
     HWND Hwnd() const { return hwnd_; }
     int Height() const;
 
     void SetPanelText(platform::Panel panel, std::string_view utf8Text) override;
 
     // Follows the parent's new size: the panels keep their widths, panel 1
-    // takes what is left.
+    // takes what is left; the panels' tooltip areas follow them.
     void Resize();
 private:
     void SetPartText(int part, const std::wstring& text);
@@ -30,6 +33,7 @@ private:
 
     HWND hwnd_ = nullptr;
     Twips twips_{96, 96};
+    Tooltips* tooltips_ = nullptr;
     std::wstring shownTime_;
     std::wstring shownDate_;
     WindowSubclass subclass_;

@@ -1,5 +1,6 @@
 #pragma once
-// One tooltip control that gives plain child controls their tooltip texts.
+// One tooltip control that gives plain child controls, and areas inside
+// them, their tooltip texts.
 
 #include <windows.h>
 
@@ -10,6 +11,10 @@ public:
     void Create(HWND owner);
     // Shows the text while the mouse rests over the control.
     void Add(HWND control, const wchar_t* text);
+    // Shows the text while the mouse rests over an area of the window (a
+    // status panel, say); the area starts empty until MoveArea places it.
+    void AddArea(HWND window, UINT_PTR areaId, const wchar_t* text);
+    void MoveArea(HWND window, UINT_PTR areaId, const RECT& area);
 
 private:
     HWND hwnd_ = nullptr;

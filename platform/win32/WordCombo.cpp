@@ -29,13 +29,24 @@ void WordCombo::Create(HWND parent, int id, const RECT& place, int dropHeight, H
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
     GetComboBoxInfo(hwnd_, &info);
-    edit_.Attach(info.hwndItem, [this](UINT message, WPARAM wParam, LPARAM) { return OnEditMessage(message, wParam); });
+    editHwnd_ = info.hwndItem;
+    edit_.Attach(editHwnd_, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+        return OnEditMessage(message, wParam, lParam);
+    });
     // The pointer rests over the edit part, so it needs the tooltip too.
     tooltips.Add(info.hwndItem, tooltip);
     tooltips.Add(hwnd_, tooltip);
 }
 
-std::optional<LRESULT> WordCombo::OnEditMessage(UINT message, WPARAM wParam) {
+std::optional<LRESULT> WordCombo::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETDLGCODE) {
+        // The main window's IsDialogMessage would turn Enter into a default
+        // button press; Enter adds the word to the list, so the field keeps it.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        LRESULT code = DefSubclassProc(editHwnd_, message, wParam, lParam);
+        if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+        return code;
+    }
     if (message == WM_KEYDOWN) onKeyDown_(static_cast<int>(wParam));
     // Enter has done its work; the edit field would only beep at it.
     if (message == WM_CHAR && wParam == VK_RETURN) return 0;

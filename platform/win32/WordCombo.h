@@ -32,9 +32,10 @@ public:
     void SetEnabled(bool enabled);
 
 private:
-    std::optional<LRESULT> OnEditMessage(UINT message, WPARAM wParam);
+    std::optional<LRESULT> OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
+    HWND editHwnd_ = nullptr;
     KeyHandler onKeyDown_;
     WindowSubclass edit_;
 };

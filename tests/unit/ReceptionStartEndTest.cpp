@@ -15,7 +15,7 @@ const std::string kMemory = "panel3:Speicherauslastung: 42 %";
 TEST_F(ReceptionStartEndTest, StartAndEndShowTheirStepsInOrder) {
     machine.Command2_Click();
     // Panel 2 shows the count at the append, raised just after it.
-    EXPECT_EQ(log.calls, (Calls{kBegin, "panel2:Zeilen:1", "chrome", "hook", "panel1:Status: mitschreiben", kMemory}))
+    EXPECT_EQ(log.calls, (Calls{"hook", kBegin, "panel2:Zeilen:1", "chrome", "panel1:Status: mitschreiben", kMemory}))
         << "an empty Rx window asks nothing";
     EXPECT_EQ(view.shown, kChromeReceiving);
     EXPECT_EQ(State(), "writing");
@@ -38,7 +38,7 @@ TEST_F(ReceptionStartEndTest, TextInTheRxWindowIsQuestionedAndBothAnswersResetTh
         log.calls.clear();
         machine.Command2_Click();
 
-        Calls expected{"ask:Text löschen ?", "clear", "format:Courier New/10", kBegin};
+        Calls expected{"ask:Text löschen ?", "clear", "format:Courier New/10", "hook", kBegin};
         if (!yes) expected.erase(expected.begin() + 1);
         log.calls.resize(expected.size());
         EXPECT_EQ(log.calls, expected);
@@ -50,6 +50,25 @@ TEST_F(ReceptionStartEndTest, TextInTheRxWindowIsQuestionedAndBothAnswersResetTh
     machine.Command2_Click();
     machine.Command2_Click();
     EXPECT_EQ(dialogs.shown.size(), asked);
+}
+
+TEST_F(ReceptionStartEndTest, MissingRxWindowOrEngineProcedureShowsABoxAndLeavesReceptionOff) {
+    rx.exists = false;
+    machine.Command2_Click();
+    hook.installs = false;
+    rx.exists = true;
+    machine.Command2_Click();
+    ASSERT_EQ(log.calls, (Calls{"box:Empfang nicht möglich", "hook failed", "box:Empfang nicht möglich"}));
+    EXPECT_EQ(dialogs.shown.front().prompt,
+              "Das Rx-Fenster konnte nicht angelegt werden (die RichEdit-Bibliothek Msftedit.dll fehlt).\r\n"
+              "Ohne Rx-Fenster bleibt der Empfang ausgeschaltet.");
+    EXPECT_EQ(dialogs.shown.back().kind, "exclamation");
+    EXPECT_FALSE(machine.ReceptionOn());
+    EXPECT_EQ(State(), "waiting") << "nothing switched";
+
+    hook.installs = true;
+    machine.Command2_Click();
+    EXPECT_TRUE(machine.ReceptionOn()) << "a later click tries again";
 }
 
 TEST_F(ReceptionStartEndTest, CodeOutsideEightBitsEndsReceptionThenShowsTheError) {

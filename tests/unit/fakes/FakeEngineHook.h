@@ -9,8 +9,13 @@ namespace zorbel::fakes {
 class FakeEngineHook : public platform::EngineHook {
 public:
     explicit FakeEngineHook(CallLog& log) : log_(log) {}
-    void HookEngineWindow() override { log_.Add("hook"); }
+    bool HookEngineWindow() override {
+        log_.Add(installs ? "hook" : "hook failed");
+        return installs;
+    }
     void UnhookEngineWindow() override { log_.Add("unhook"); }
+
+    bool installs = true;
 
 private:
     CallLog& log_;

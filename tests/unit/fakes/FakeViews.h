@@ -21,6 +21,7 @@ public:
         if (log) log->Add("rx:" + std::string(ansiText));
     }
     bool IsEmpty() const override { return text.empty(); }
+    bool Exists() const override { return exists; }
     std::string SelectedText() const override { return selection; }
     void Clear() override {
         text.clear();
@@ -33,6 +34,7 @@ public:
     std::string text;
     std::vector<std::string> appends;
     std::string selection;
+    bool exists = true;
     CallLog* log = nullptr;
 };
 

@@ -28,6 +28,9 @@ std::vector<HWND> ChildrenOf(HWND parent);
 // The visible top-level windows of that class and process, topmost first.
 std::vector<HWND> VisibleWindowsOf(DWORD processId, const wchar_t* className);
 
+// The share (0 to 1) of the screen's pixels in `screenRect` that have `color`.
+double ShareOfColor(const RECT& screenRect, COLORREF color);
+
 std::vector<std::wstring> ComboItems(HWND combo);
 // The edit field of a drop-down combo box; throws if it has none.
 HWND ComboEdit(HWND combo);

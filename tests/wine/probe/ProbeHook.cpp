@@ -18,6 +18,18 @@ namespace {
 using bench::UniqueHandle;
 using bench::UniqueView;
 
+std::wstring DescribeScrollBars(HWND window) {
+  std::wstring text;
+  for (const int bar : {SB_VERT, SB_HORZ}) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    if (!GetScrollInfo(window, bar, &info)) info = {};
+    text += std::to_wstring(info.nMax - info.nMin + 1) + L' ' + std::to_wstring(info.nPage) + L'\n';
+  }
+  return text;
+}
+
 std::wstring Answer(HWND mainWindow, probe::ProbeRequest request, LPARAM argument) {
   switch (request) {
     case probe::ProbeRequest::DumpMenu:
@@ -31,6 +43,8 @@ std::wstring Answer(HWND mainWindow, probe::ProbeRequest request, LPARAM argumen
       return {};
     case probe::ProbeRequest::NameMessageBoxIcon:
       return probe::NameMessageBoxIcon();
+    case probe::ProbeRequest::DescribeScrollBars:
+      return DescribeScrollBars(GetDlgItem(mainWindow, static_cast<int>(argument)));
   }
   return L"unknown request " + std::to_wstring(static_cast<unsigned>(request));
 }

@@ -26,6 +26,7 @@ enum class ProbeRequest : unsigned {
   DumpTooltips = 3,          // every tool of the main window's tooltips (TooltipDump.h)
   Ping = 4,                  // "" at once: a barrier behind messages posted earlier
   NameMessageBoxIcon = 5,    // the icon of zorbel's visible message box (MessageBoxIcon.h)
+  DescribeScrollBars = 6,    // "<range> <page>" of the vertical, then horizontal bar of control lParam
 };
 
 // Item positions from the menu bar down, one byte per level, outermost in the

@@ -41,7 +41,9 @@ int ControlIdOf(HWND window, HWND mainWindow) {
 
 std::wstring DumpTooltips(HWND mainWindow) {
   std::wstring out;
+  int tipNumber = 0;
   for (HWND tip : TooltipControls(mainWindow)) {
+    ++tipNumber;
     const auto count = static_cast<int>(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
     for (int index = 0; index < count; ++index) {
       // The shell gives every tool its text, so the tool hands out a copy.
@@ -52,7 +54,8 @@ std::wstring DumpTooltips(HWND mainWindow) {
       if (!SendMessageW(tip, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(&tool))) continue;
       const bool namesWindow = tool.uFlags & TTF_IDISHWND;
       const HWND subject = namesWindow ? reinterpret_cast<HWND>(tool.uId) : tool.hwnd;
-      out += std::to_wstring(ControlIdOf(subject, mainWindow)) + L'\t' +
+      out += std::to_wstring(tipNumber) + L'\t' +
+             std::to_wstring(ControlIdOf(subject, mainWindow)) + L'\t' +
              (namesWindow ? std::wstring(L"-") : std::to_wstring(tool.uId)) + L'\t' + text + L'\n';
     }
   }

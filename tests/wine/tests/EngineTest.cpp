@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <sstream>
 
 #include "../common/UniqueWin32.h"
 #include "TextConversion.h"
@@ -218,6 +219,53 @@ TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
   WaitUntilHandled();
   EXPECT_EQ(lines, RxLines());
   EXPECT_EQ("", NoBoxes());
+}
+
+// Both scroll bars of the Rx window as a user would judge them: shown, with
+// more to scroll than a page, and drawn: an undrawn bar's strip keeps the
+// text background (and left-over glyphs), while arrows, track and thumb in
+// any theme are mostly of other colours.
+std::string ScrollBars(HWND rx, const std::wstring& ranges) {
+  std::wistringstream rangeLines(ranges);
+  RECT client{};
+  GetClientRect(rx, &client);
+  MapWindowPoints(rx, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  std::string state;
+  for (const bool vertical : {true, false}) {
+    int range = 0, page = 0;
+    rangeLines >> range >> page;
+    const int thickness = GetSystemMetrics(vertical ? SM_CXVSCROLL : SM_CYHSCROLL);
+    const RECT strip = vertical ? RECT{client.right, client.top, client.right + thickness, client.bottom}
+                                : RECT{client.left, client.bottom, client.right, client.bottom + thickness};
+    const double background = bench::ShareOfColor(strip, GetSysColor(COLOR_WINDOW));
+    state += std::string(vertical ? "vertical: " : "horizontal: ") +
+             (GetWindowLongW(rx, GWL_STYLE) & (vertical ? WS_VSCROLL : WS_HSCROLL) ? "shown" : "hidden") +
+             (range > page ? ", beyond a page" : ", range " + std::to_string(range) + " page " + std::to_string(page)) +
+             (background < 0.5 ? ", drawn\n" : ", " + std::to_string(background) + " text background\n");
+  }
+  return state;
+}
+
+// Received past a page and past the window's width while appends hold the
+// redraw back: afterwards both scroll bars are there, frame and all.
+TEST_F(Engine, FilledRxWindowShowsBothScrollBars) {
+  ShowWindowAsync(MainWindow(), SW_RESTORE);
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  ASSERT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  // Many lines and one long one, so that the thumbs are small.
+  std::string fill(300, 'X');
+  for (int line = 1; line <= 100; ++line) fill.append("\nZEILE ").append(std::to_string(line));
+  bench::PostAsEngine(MainWindow(), fill + '\n');
+  WaitUntilHandled();
+  const auto bars = [] {
+    return ScrollBars(ControlOfMain(IDC_RICHTEXTBOX1),
+                      ProbeOfZorbel().Ask(probe::ProbeRequest::DescribeScrollBars, IDC_RICHTEXTBOX1));
+  };
+  constexpr char kExpected[] = "vertical: shown, beyond a page, drawn\nhorizontal: shown, beyond a page, drawn\n";
+  bench::PollUntil([&] { return bars() == kExpected; }, kBound);
+  EXPECT_EQ(kExpected, bars());
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&mitschreiben"; }, kBound));
 }
 
 // Last of the group: zorbel ends here.

@@ -153,18 +153,19 @@ TEST_F(WindowWithoutEngine, ControlsHaveTheirKindsCaptionsButtonsAndTips) {
       EXPECT_EQ(static_cast<LRESULT>(index), bench::SendBounded(ControlOfMain(toolbar), TB_COMMANDTOINDEX, buttons[index]));
   }
 
-  // A few tips of each kind: own tooltips, toolbar buttons, status panels.
-  const std::wstring tips = ProbeOfZorbel().Ask(probe::ProbeRequest::DumpTooltips);
-  const auto tip = [](int control, std::optional<int> tool, const wchar_t* text) {
-    return std::to_wstring(control) + L'\t' + (tool ? std::to_wstring(*tool) : L"-") + L'\t' + text + L'\n';
-  };
-  for (const std::wstring& expected : {tip(IDC_COMBO1, std::nullopt, L"Liste der Startwörter"),
-                                       tip(IDC_COMBO2, std::nullopt, L"Liste der Stopwörter"),
-                                       tip(IDC_COMMAND2, std::nullopt, L"Mitlesen An/Aus"),
-                                       tip(IDC_TOOLBAR1, IDT_OPEN, L"Öffnen *.RTF"),
-                                       tip(IDC_TOOLBAR2, IDT_UNDERLINE, L"Format: Unterstreichen"),
-                                       tip(IDC_STATUSBAR1, 3, L"Computerzeit")})
-    EXPECT_NE(std::wstring::npos, tips.find(expected)) << WideToUtf8(expected) << "missing in\n" << WideToUtf8(tips);
+  // Every tip: owner, control, tool (a toolbar button's command or a status
+  // panel), text. The panels' tips are tools of the window's own tooltip
+  // control (owner 0): the status bar's own tips would show on Windows only
+  // for a cut-off panel.
+  EXPECT_EQ("1\t1003\t-\tListe der Stopwörter\n1\t1003\t-\tListe der Stopwörter\n"  // edit field and box
+            "1\t1004\t-\tListe der Startwörter\n1\t1004\t-\tListe der Startwörter\n"
+            "1\t1005\t-\tMitlesen An/Aus\n"
+            "1\t1007\t0\tStatusanzeige\n1\t1007\t1\tdes mitgeschriebenen Textes\n1\t1007\t2\tin %\n"
+            "1\t1007\t3\tComputerzeit\n1\t1007\t4\tDatum\n"
+            "2\t1002\t1104\tFormat: Schrift\n2\t1002\t1105\tFormat: Fett\n2\t1002\t1106\tFormat: Kursiv\n"
+            "2\t1002\t1107\tFormat: Unterstreichen\n"
+            "3\t1001\t1101\tÖffnen *.RTF\n3\t1001\t1102\tSpeichern als RTF\n3\t1001\t1103\tDrucken\n",
+            WideToUtf8(ProbeOfZorbel().Ask(probe::ProbeRequest::DumpTooltips)));
 }
 
 // Twips as the program converts them.
@@ -270,6 +271,34 @@ TEST_F(WindowWithoutEngine, WordListsTakeEnterAndDeleteInTheirEditFields) {
   }
 }
 
+// Real key presses: Tab and Shift+Tab move as in a dialog, through the word
+// lists, the record button and the Rx window.
+TEST_F(WindowWithoutEngine, TabAndShiftTabMoveThroughTheControls) {
+  const std::vector<std::pair<HWND, std::string>> names{{bench::ComboEdit(ControlOfMain(IDC_COMBO2)), "stop words"},
+                                                        {bench::ComboEdit(ControlOfMain(IDC_COMBO1)), "start words"},
+                                                        {ControlOfMain(IDC_COMMAND2), "button"},
+                                                        {ControlOfMain(IDC_RICHTEXTBOX1), "Rx window"}};
+  const auto focus = [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(MainWindow(), nullptr), &info);
+    for (const auto& [window, name] : names)
+      if (window == info.hwndFocus) return name;
+    return std::string("elsewhere");
+  };
+  std::string order;
+  std::string last = focus();
+  const std::string start = last;
+  for (const bool shift : {false, false, false, false, false, true}) {
+    if (shift) bench::TypeChord(MainWindow(), {VK_SHIFT, VK_TAB});
+    else bench::TypeChord(MainWindow(), {VK_TAB});
+    bench::PollUntil([&] { return focus() != last; }, kBound);
+    order += (shift ? " < " : " > ") + (last = focus());
+  }
+  EXPECT_EQ(" > stop words > start words > button > Rx window > stop words < Rx window", order)
+      << "the focus started at " << start;
+}
+
 // What a theme entry changes, one line each.
 std::string WindowWithoutEngine::ThemeView() {
   std::wistringstream menu(ReadMenu());  // also waits for what was posted before
@@ -354,7 +383,8 @@ TEST_F(WindowWithoutEngine, NotchFilterWithoutEngineReportsNoConnection) {
 
 // Everything reception locks and releases, one line each.
 std::string WindowWithoutEngine::ReceptionChrome() {
-  const std::wstring menu = ReadMenu();  // also waits for clicks posted before
+  // Opening "&Format" as a user would: its entries are set as it opens.
+  const std::wstring menu = OpenMenuPopup({1});  // also waits for clicks posted before
   const auto enabled = [&](const wchar_t* caption) { return MenuEnabled(menu, caption) ? "enabled" : "grayed"; };
   std::string toolbars;
   for (const auto& [toolbar, buttons] : {std::pair{IDC_TOOLBAR1, std::vector{IDT_OPEN, IDT_SAVE, IDT_PRINT}},
@@ -376,10 +406,15 @@ constexpr char kEnded[] =
     "button: &mitschreiben\npanel 1: Status: Bereit\ntoolbars: on:+++ on:++++\nmenus Datei, ?: enabled, enabled\n"
     "Rx-Fenster löschen: enabled\nRx window: editable\n";
 
-// The Rx window holds typed text, which reception asks to clear first.
+// The Rx window holds typed text, which reception asks to clear first. The
+// button answers the access key of its caption (real key presses).
 TEST_F(WindowWithoutEngine, RecordButtonAsksToClearTypedTextThenLocksAndReleases) {
-  const auto click = [] { bench::ClickButton(ControlOfMain(IDC_COMMAND2)); };
-  click();
+  const auto press = [](WORD accessKey) {
+    const std::string before = ControlText(IDC_COMMAND2);
+    bench::TypeChord(MainWindow(), {VK_MENU, accessKey});
+    bench::PollUntil([&] { return ControlText(IDC_COMMAND2) != before || !NoBoxes().empty(); }, kBound);
+  };
+  press('T');
   const auto question = NextBox();
   ASSERT_TRUE(question) << "no question";
   EXPECT_EQ("Text löschen ?", WideToUtf8(question->title));
@@ -402,8 +437,12 @@ TEST_F(WindowWithoutEngine, RecordButtonAsksToClearTypedTextThenLocksAndReleases
   EXPECT_TRUE(IsMessageLine(lines[0], "Beginn: ", started));
   EXPECT_EQ("Zeilen:1", PanelText(1));
 
+  // Ctrl+B would end the program while "&Datei" is greyed; Alt+S, typed
+  // after it, shows that it has been handled.
+  bench::TypeChord(MainWindow(), {VK_CONTROL, 'B'});
   const SYSTEMTIME ended = LocalNow();
-  click();
+  press('S');
+  ASSERT_FALSE(Zorbel().HasExited()) << "Ctrl+B ended zorbel during reception";
   EXPECT_EQ(kEnded, ReceptionChrome());
   lines = RxLines();
   ASSERT_EQ(2u, lines.size());
@@ -411,7 +450,7 @@ TEST_F(WindowWithoutEngine, RecordButtonAsksToClearTypedTextThenLocksAndReleases
   EXPECT_EQ("Zeilen:2", PanelText(1));
 
   // Received text not yet saved is not offered for clearing.
-  click();
+  press('M');
   EXPECT_EQ(kRecording, ReceptionChrome());
   EXPECT_EQ("", NoBoxes());
   EXPECT_EQ(3u, RxLines().size());
