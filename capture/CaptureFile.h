@@ -26,15 +26,15 @@ public:
 
     // Appends text and CR LF to the file (8-bit bytes as given), creating the
     // file and its folder when missing. False when the line could not be written.
-    bool AppendLineToFile(std::string_view path, std::string_view text);
+    bool AppendLineToFile(std::wstring_view widePath, std::string_view text);
 
-    const std::string& CaptureFilePath() const { return captureFilePath_; }
+    const std::wstring& CaptureFilePath() const { return captureFilePath_; }
 
 private:
     platform::Files& files_;
     const HeaderDate& headerDate_;
     const CaptureSettings& settings_;
-    std::string captureFilePath_;
+    std::wstring captureFilePath_;
 };
 
 }  // namespace zorbel

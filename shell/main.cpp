@@ -12,6 +12,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
     zorbel::shell::MainWindow window;
     if (!window.Create(instance)) return 1;
+    window.LoadSettings();
     ShowWindow(window.Hwnd(), showCommand);
     UpdateWindow(window.Hwnd());
 

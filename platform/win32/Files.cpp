@@ -4,29 +4,23 @@
 
 #include <string>
 
-#include "platform/win32/Encoding.h"
 #include "platform/win32/Handles.h"
 
 namespace zorbel::win32 {
 
-bool WindowsFiles::Exists(std::string_view ansiPath) const {
-    return GetFileAttributesW(AnsiToWide(ansiPath).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool WindowsFiles::CreateDirectories(std::string_view ansiPath) {
-    const std::wstring path = AnsiToWide(ansiPath);
+bool WindowsFiles::CreateDirectories(std::wstring_view widePath) {
+    const std::wstring path(widePath);
     // Create each missing level from the top down.
     for (std::size_t at = path.find_first_of(L"\\/", 3); ; at = path.find_first_of(L"\\/", at + 1)) {
         const std::wstring level = path.substr(0, at);
         if (!level.empty()) CreateDirectoryW(level.c_str(), nullptr);
         if (at == std::wstring::npos) break;
     }
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return FolderExists(path);
 }
 
-bool WindowsFiles::AppendBytes(std::string_view ansiPath, std::string_view bytes) {
-    const FileHandle file(CreateFileW(AnsiToWide(ansiPath).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+bool WindowsFiles::AppendBytes(std::wstring_view widePath, std::string_view bytes) {
+    const FileHandle file(CreateFileW(std::wstring(widePath).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     DWORD written = 0;

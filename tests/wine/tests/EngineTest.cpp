@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 
 #include "../common/UniqueWin32.h"
 #include "TextConversion.h"
@@ -74,6 +75,14 @@ std::string Shown(const std::string& bytes) {
   return WideToUtf8(shown);
 }
 
+constexpr wchar_t kOtherFilesFolder[] = L"Łódź";
+constexpr SIZE kStoredSize{10500, 7020};  // twips
+
+void StoreSetting(const wchar_t* key, const std::wstring& value) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\ZORBEL\\Settings", key, REG_SZ,
+                  value.c_str(), static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
 const std::string kSavedLines[] = {kDay.Header("SMDL01"), "10381 11/75 72502 10032 20016", "ZCZC 104"};
 
 // Writing from the start, a stop word, an unmarked weather bulletin saved
@@ -87,11 +96,24 @@ std::string FeedText() {
 class Engine : public ZorbelSuite {
  protected:
   static void SetUpTestSuite() {
-    StartWithStandIn(L"--fast --feed-on-request --send-code 300 --feed \"%~dp0feed.txt\"", {{L"feed.txt", FeedText()}});
+    StartWithStandIn(L"--fast --feed-on-request --send-code 300 --feed \"%~dp0feed.txt\"", {{L"feed.txt", FeedText()}},
+                     [](const std::wstring& folder) {
+                       // Stored by an earlier run: a size and an other-files folder outside code page 1252.
+                       std::filesystem::create_directories(folder + L"\\" + kOtherFilesFolder);
+                       StoreSetting(L"SpeicherOrdnerSyn", folder + L"\\" + kOtherFilesFolder);
+                       StoreSetting(L"FBreite", std::to_wstring(kStoredSize.cx));
+                       StoreSetting(L"FHöhe", std::to_wstring(kStoredSize.cy));
+                     });
   }
 };
 
 TEST_F(Engine, StartsLinkedWithCommandLineHandshakeAndSharedBlock) {
+  const HDC screen = GetDC(nullptr);
+  const SIZE stored{MulDiv(kStoredSize.cx, GetDeviceCaps(screen, LOGPIXELSX), 1440),
+                    MulDiv(kStoredSize.cy, GetDeviceCaps(screen, LOGPIXELSY), 1440)};
+  ReleaseDC(nullptr, screen);
+  const SIZE outer = bench::OuterSize(MainWindow());
+  EXPECT_EQ(std::make_pair(stored.cx, stored.cy), std::make_pair(outer.cx, outer.cy)) << "the stored size";
   const std::string handle = UpperHex(MainWindow());
   ASSERT_TRUE(Log().WaitForLine(Command(0, static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(MainWindow()))),
                                 kBound))
@@ -185,7 +207,8 @@ TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
   EXPECT_TRUE(IsMessageLine(lines[10], "Stop: ", started));
   EXPECT_TRUE(IsMessageLine(lines[11], "Ende: ", started));
 
-  const std::wstring path = InWorkingFolder(L"Wetterberichte\\Synop" + bench::Utf8ToWide(kDay.FileForm()) + L".txt");
+  const std::wstring path = InWorkingFolder(std::wstring(kOtherFilesFolder) + L"\\Synop" +
+                                            bench::Utf8ToWide(kDay.FileForm()) + L".txt");
   EXPECT_EQ(kSavedLines[0] + "\n\r\n" + kSavedLines[1] + "\n\r\n" + kSavedLines[2] + "\n\r\n",
             bench::ReadFileBytes(path))
       << WideToUtf8(path);
