@@ -10,6 +10,6 @@ void Label::Create(HWND parent, int id, const wchar_t* text, DWORD style, HFONT 
     PlaceWindow(hwnd_, place);
 }
 
-void Label::Show(std::string_view ansiText) { SetWindowTextW(hwnd_, AnsiToWide(ansiText).c_str()); }
+void Label::Show(std::string_view cp1252Text) { SetWindowTextW(hwnd_, Cp1252ToDisplayText(cp1252Text).c_str()); }
 
 }  // namespace zorbel::win32

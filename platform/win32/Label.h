@@ -15,7 +15,7 @@ public:
     void Create(HWND parent, int id, const wchar_t* text, DWORD style, HFONT font, const RECT& place);
     HWND Hwnd() const { return hwnd_; }
 
-    void Show(std::string_view ansiText) override;
+    void Show(std::string_view cp1252Text) override;
 
 private:
     HWND hwnd_ = nullptr;

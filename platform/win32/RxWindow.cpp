@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "config/Cp1252.h"
 #include "platform/win32/ChildWindow.h"
 #include "platform/win32/Encoding.h"
 
@@ -52,7 +53,7 @@ long RxWindow::TextLength() const {
     return static_cast<long>(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0));
 }
 
-void RxWindow::AppendAtEnd(std::string_view ansiText) {
+void RxWindow::AppendAtEnd(std::string_view cp1252Text) {
     // Repainting inside every append scrolls and redraws the whole view,
     // which grows with the text; suspend it until the queue is idle.
     if (!redrawSuspended_) {
@@ -65,7 +66,7 @@ void RxWindow::AppendAtEnd(std::string_view ansiText) {
     // RichEdit implementations (Wine's), growing with the text.
     CHARRANGE pastTheEnd{LONG_MAX, LONG_MAX};
     SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&pastTheEnd));
-    const std::wstring wide = AnsiToWide(ansiText);
+    const std::wstring wide = Cp1252ToDisplayText(cp1252Text);
     SendMessageW(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
@@ -110,7 +111,7 @@ std::string RxWindow::SelectedText() const {
     std::wstring text(static_cast<std::size_t>(range.cpMax - range.cpMin) + 1, L'\0');
     const auto copied = SendMessageW(hwnd_, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied));
-    return WideToAnsi(text);
+    return WideToCp1252(text);
 }
 
 }  // namespace zorbel::win32

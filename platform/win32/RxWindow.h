@@ -16,7 +16,7 @@ public:
     void Create(HWND parent, int id);
     HWND Hwnd() const { return hwnd_; }
 
-    void AppendAtEnd(std::string_view ansiText) override;
+    void AppendAtEnd(std::string_view cp1252Text) override;
     bool IsEmpty() const override;
     std::string SelectedText() const override;
     void Clear() override;
