@@ -17,6 +17,10 @@ trap 'sh tests/wine/session/stop-session.sh "$session"' EXIT
 echo "== Rx window: 70-character lines appended up to 20 MB"
 sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_rx_append.exe 20
 
+echo "== Start-up: launch to main window shown, three starts"
+sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_start_up.exe \
+  build/win/shell/zorbel.exe "$session/work/StartUp" 3
+
 echo "== Soak: zorbel.exe receiving 1 MB from the stand-in engine, main window visible"
 bench="$root/build/win"
 sh tests/wine/session/run-in-session.sh "$session" wine "$bench/tools/soak/soak_reception.exe" \
