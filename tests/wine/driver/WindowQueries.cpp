@@ -73,6 +73,25 @@ std::vector<HWND> ChildrenOf(HWND parent) {
   return children;
 }
 
+HWND TopWindowOf(DWORD processId, const std::wstring& className) {
+  struct Search {
+    DWORD processId;
+    const std::wstring& className;
+    HWND found;
+  } search{processId, className, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM context) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(context);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s.processId || !IsWindowVisible(window) || ClassName(window) != s.className) return TRUE;
+        s.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 std::vector<std::wstring> ComboItems(HWND combo) {
   const auto count = SendBounded(combo, CB_GETCOUNT);
   if (count == CB_ERR) throw Error("not a combo box");

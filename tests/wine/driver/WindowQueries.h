@@ -25,6 +25,8 @@ SIZE OuterSize(HWND window);
 SIZE ClientSize(HWND window);
 
 std::vector<HWND> ChildrenOf(HWND parent);
+// The visible top-level window of that class in the process, or none.
+HWND TopWindowOf(DWORD processId, const std::wstring& className);
 
 std::vector<std::wstring> ComboItems(HWND combo);
 // The edit field of a drop-down combo box; throws if it has none.

@@ -232,6 +232,20 @@ TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
   EXPECT_EQ("", NoBoxes());
 }
 
+TEST_F(Engine, OtherFilesEntryCreatesTheConfirmedFolder) {
+  bench::ChooseMenuItem(MainWindow(), IDM_ORDNERSONSTIGE);
+  HWND chooser = nullptr;
+  ASSERT_TRUE(bench::PollUntil(
+      [&] { return (chooser = bench::TopWindowOf(Zorbel().processId(), L"ZorbelFolderChooser")) != nullptr; }, kBound));
+  // It opens on the existing weather folder; "&OK" (Enter) takes the proposed name there, in upper case.
+  PostMessageW(chooser, WM_COMMAND, IDOK, 0);
+  const std::wstring created = InWorkingFolder(L"Wetterberichte\\SONSTIGE DATEIEN");
+  EXPECT_TRUE(bench::PollUntil([&] { return std::filesystem::is_directory(created); }, kBound)) << WideToUtf8(created);
+  EXPECT_TRUE(bench::PollUntil([&] { return !IsWindow(chooser); }, kBound));
+  WaitUntilHandled();
+  EXPECT_EQ("", NoBoxes());
+}
+
 // Last of the group: zorbel ends here.
 TEST_F(Engine, ClosingReleasesThenEndsTheEngine) {
   const std::size_t from = Log().Lines().size();

@@ -15,29 +15,10 @@ namespace {
 
 using bench::WideToUtf8;
 
-// The visible top-level window of that class in the process.
-HWND TopWindowOf(DWORD processId, const std::wstring& className) {
-  struct Search {
-    DWORD processId;
-    const std::wstring& className;
-    HWND found;
-  } search{processId, className, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM context) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(context);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != s.processId || !IsWindowVisible(window) || bench::ClassName(window) != s.className) return TRUE;
-        s.found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 HWND WaitForTopWindow(DWORD processId, const std::wstring& className) {
   HWND found = nullptr;
-  bench::PollUntil([&] { return (found = TopWindowOf(processId, className)) != nullptr; }, bench::milliseconds{20000});
+  bench::PollUntil([&] { return (found = bench::TopWindowOf(processId, className)) != nullptr; },
+                   bench::milliseconds{20000});
   return found;
 }
 
@@ -93,8 +74,8 @@ class FirstStart : public ZorbelSuite {
 TEST_F(FirstStart, SplashThenTheChooserBeforeTheMainWindow) {
   const HWND chooser = WaitForTopWindow(Zorbel().processId(), L"ZorbelFolderChooser");
   ASSERT_TRUE(chooser) << "no folder chooser at a first start";
-  EXPECT_FALSE(TopWindowOf(Zorbel().processId(), L"ZorbelMainWindow")) << "the main window waits for the choice";
-  const HWND splash = TopWindowOf(Zorbel().processId(), L"ZorbelSplash");
+  EXPECT_FALSE(bench::TopWindowOf(Zorbel().processId(), L"ZorbelMainWindow")) << "the main window waits";
+  const HWND splash = bench::TopWindowOf(Zorbel().processId(), L"ZorbelSplash");
   ASSERT_TRUE(splash) << "no splash";
   RECT place{};
   GetWindowRect(splash, &place);
@@ -126,7 +107,7 @@ TEST_F(FirstStart, SecondStartSaysSoAndEnds) {
   EXPECT_EQ(WideToUtf8(box->text),
             "Das Programm zweimal zu aktivieren ist nicht ratsam. Wenn Sie diese möglichkeit benötigen, so wenden "
             "Sie sich bitte an den Autor dieser Software.");
-  EXPECT_FALSE(TopWindowOf(started.dwProcessId, L"ZorbelSplash")) << "a second start shows no splash";
+  EXPECT_FALSE(bench::TopWindowOf(started.dwProcessId, L"ZorbelSplash")) << "a second start shows no splash";
   bench::AnswerMessageBox(*box, L"OK");
   EXPECT_EQ(WaitForSingleObject(second.get(), 10000), WAIT_OBJECT_0) << "the second start goes on running";
   WaitUntilHandled();
