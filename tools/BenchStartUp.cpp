@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace {
@@ -18,6 +19,11 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr auto kBound = std::chrono::seconds(15);
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 
 bool MainWindowVisible(DWORD processId) {
     struct Search {
@@ -51,6 +57,7 @@ double TimeOneStart(const std::wstring& exe, const std::wstring& folder) {
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &started))
         return -1;
+    const UniqueHandle process(started.hProcess), thread(started.hThread);
     double seconds = -1;
     while (Clock::now() - launch < kBound) {
         if (MainWindowVisible(started.dwProcessId)) {
@@ -59,10 +66,8 @@ double TimeOneStart(const std::wstring& exe, const std::wstring& folder) {
         }
         Sleep(10);
     }
-    TerminateProcess(started.hProcess, 0);
-    WaitForSingleObject(started.hProcess, 10000);
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
+    TerminateProcess(process.get(), 0);
+    WaitForSingleObject(process.get(), 10000);
     return seconds;
 }
 
