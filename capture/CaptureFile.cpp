@@ -1,6 +1,7 @@
 #include "capture/CaptureFile.h"
 
 #include "capture/TrimBlanks.h"
+#include "config/Cp1252.h"
 #include "config/ProgramValues.h"
 
 namespace zorbel {
@@ -11,21 +12,22 @@ CaptureFile::CaptureFile(platform::Files& files, const HeaderDate& headerDate, c
 CaptureFileStart CaptureFile::StartCaptureFile(std::string& line) {
     // The file form always yields a date (the zero date at worst), so the name never falls back to "now".
     const std::string fileDate(TrimBlanks(headerDate_.HeaderDateText(line, DateForm::File)));
-    captureFilePath_ = settings_.captureFolder + values::kPathSeparator + std::string(values::kCaptureFilePrefix) +
-                       fileDate + std::string(values::kCaptureFileExtension);
+    const std::string fileName =
+        std::string(values::kCaptureFilePrefix) + fileDate + std::string(values::kCaptureFileExtension);
+    captureFilePath_ = settings_.wideCaptureFolder + L'\\' + Cp1252ToWide(fileName);
     return {fileDate, AppendToFile(captureFilePath_, line, LineEnd::Add)};
 }
 
-bool CaptureFile::AppendToFile(std::string_view path, std::string_view text, LineEnd lineEnd) {
+bool CaptureFile::AppendToFile(std::wstring_view widePath, std::string_view text, LineEnd lineEnd) {
     // A missing folder would lose every line of the bulletin; create it first.
-    const auto separator = path.rfind(values::kPathSeparator);
-    if (separator != std::string_view::npos && separator > 0) {
-        const auto folder = path.substr(0, separator);
-        if (!files_.Exists(folder)) files_.CreateDirectories(folder);
+    const auto separator = widePath.rfind(L'\\');
+    if (separator != std::wstring_view::npos && separator > 0) {
+        const auto folder = widePath.substr(0, separator);
+        if (!files_.FolderExists(folder)) files_.CreateDirectories(folder);
     }
     std::string bytes(text);
     if (lineEnd == LineEnd::Add) bytes += values::kNewLine;
-    return files_.AppendBytes(path, bytes);
+    return files_.AppendBytes(widePath, bytes);
 }
 
 }  // namespace zorbel

@@ -30,15 +30,15 @@ public:
     // Appends text, and CR LF if asked, to the file (8-bit bytes as given),
     // creating the file and its folder when missing. False when the text
     // could not be written.
-    bool AppendToFile(std::string_view path, std::string_view text, LineEnd lineEnd);
+    bool AppendToFile(std::wstring_view widePath, std::string_view text, LineEnd lineEnd);
 
-    const std::string& CaptureFilePath() const { return captureFilePath_; }
+    const std::wstring& CaptureFilePath() const { return captureFilePath_; }
 
 private:
     platform::Files& files_;
     const HeaderDate& headerDate_;
     const CaptureSettings& settings_;
-    std::string captureFilePath_;
+    std::wstring captureFilePath_;
 };
 
 }  // namespace zorbel

@@ -12,7 +12,7 @@ struct CaptureSettings {
     bool noStopWort = false;   // captures never end on a stop word
     bool autoSave = true;      // check mark of mnuAutomSpeichern
     std::string category;      // CaptureCategory: "Wetter", "AFu" or "alles"
-    std::string captureFolder; // the other-files folder, target of automatic saving; 8-bit ANSI
+    std::wstring wideCaptureFolder;  // the other-files folder, target of automatic saving
 };
 
 }  // namespace zorbel

@@ -43,6 +43,7 @@ void ProgramSettings::Load(std::wstring_view wideCurrentFolder) {
     folders_.Restore(StoredOrDefault(kKeyWeatherFolder, defaultFolder),
                      StoredOrDefault(kKeyAmateurRadioFolder, defaultFolder),
                      StoredOrDefault(kKeyOtherFilesFolder, defaultFolder), defaultFolder);
+    capture_.wideCaptureFolder = folders_.Path(StorageFolder::OtherFiles);
 
     capture_.autoSave = ReadBoolean(store_.GetText(kKeyAutoSave), true);
 }

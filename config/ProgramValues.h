@@ -75,7 +75,6 @@ inline constexpr std::size_t kBulletinTypeLength = 4;   // e.g. "SMDL"
 inline constexpr std::string_view kUnknownHeaderPrefix = "Unbek. EDZW ";
 inline constexpr std::string_view kCaptureFilePrefix = "Synop";
 inline constexpr std::string_view kCaptureFileExtension = ".txt";
-inline constexpr char kPathSeparator = '\\';
 // Until the user chooses folders, everything goes below the current directory.
 inline constexpr std::string_view kDefaultFolderName = "Wetterberichte";
 

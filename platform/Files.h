@@ -1,6 +1,6 @@
 #pragma once
-// The file system as capture saving and the storage folders need it. Capture
-// paths are 8-bit ANSI; storage folder paths are UTF-16.
+// The file system as capture saving and the storage folders need it. Paths
+// are UTF-16, so folders outside code page 1252 ("Łódź") work.
 
 #include <string_view>
 
@@ -9,12 +9,10 @@ namespace zorbel::platform {
 class Files {
 public:
     virtual ~Files() = default;
-    // True when a file or folder of that name exists.
-    virtual bool Exists(std::string_view ansiPath) const = 0;
     // Creates the folder and any missing parents; true when it exists afterwards.
-    virtual bool CreateDirectories(std::string_view ansiPath) = 0;
+    virtual bool CreateDirectories(std::wstring_view widePath) = 0;
     // Opens the file for appending (creating it when absent), writes the bytes unchanged, closes it.
-    virtual bool AppendBytes(std::string_view ansiPath, std::string_view bytes) = 0;
+    virtual bool AppendBytes(std::wstring_view widePath, std::string_view bytes) = 0;
 
     virtual bool FolderExists(std::wstring_view widePath) const = 0;
     // True only for a file, not for a folder of that name.

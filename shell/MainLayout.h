@@ -25,8 +25,6 @@ inline constexpr TwipsRect kLabel2{2805, 135, 420, 255};  // up to Combo1
 inline constexpr TwipsRect kLabel1{60, 4680, 8730, 300};
 inline constexpr int kRightGapOfCommand2 = 5;
 inline constexpr int kRuleShadowOffset = 15;  // the etched rule: highlight at 0, shadow below
-inline constexpr int kMinOuterWidth = 7080;
-inline constexpr int kMinOuterHeight = 2510;
 inline constexpr int kOuterWidth = 9000;
 inline constexpr int kOuterHeight = 6075;
 inline constexpr int kComboDropHeight = 3000;  // room for the drop-down list

@@ -13,6 +13,7 @@
 #include "platform/win32/LetterImages.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpPage.h"
+#include "platform/win32/ScreenAreas.h"
 #include "shell/MainLayout.h"
 #include "shell/RxFormat.h"
 #include "shell/SearchCommands.h"
@@ -53,11 +54,10 @@ HMENU FindPopupHolding(HMENU menu, UINT commandId) {
     return nullptr;
 }
 
-// The current directory & "\Wetterberichte", in the ANSI code page of capture paths.
-std::string DefaultFolderPath() {
+std::wstring CurrentFolder() {
     std::wstring directory(GetCurrentDirectoryW(0, nullptr), L'\0');
     directory.resize(GetCurrentDirectoryW(static_cast<DWORD>(directory.size()), directory.data()));
-    return win32::WideToAnsi(directory) + values::kPathSeparator + std::string(values::kDefaultFolderName);
+    return directory;
 }
 
 // The menu commands that may act only at some moments (CommandAvailability).
@@ -86,6 +86,8 @@ MainWindow::MainWindow()
       pipeline_(rx_, statusBar_, label1_, flags_),
       words_(combos_),
       themes_(controls_, menuChecks_, words_, settingsStore_, settings_),
+      folders_(files_, folderChooser_, dialogs_),
+      programSettings_(settingsStore_, themes_, words_, settings_, folders_),
       headerDate_(clock_, locale_),
       captureFile_(files_, headerDate_, settings_),
       memory_(memoryStatus_, locale_, statusBar_, dialogs_),
@@ -148,6 +150,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         OnPaint();
         return 0;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
     case WM_DESTROY:
         OnDestroy();
         return 0;
@@ -159,6 +164,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::OnCreate() {
     dialogs_.SetOwner(hwnd_);
+    folderChooser_.SetOwner(hwnd_);
     menuChecks_.Attach(hwnd_);
     messageFont_ = win32::MakeMessageFont();
     labelFont_ = win32::MakeFont(L"Arial", 8.25);
@@ -172,8 +178,27 @@ void MainWindow::OnCreate() {
     controls_.Attach(hwnd_);
     receptionView_.Attach(hwnd_);
     OpenEngineLink();
-    settings_.captureFolder = DefaultFolderPath();
-    themes_.LoadAtStartUp();
+}
+
+void MainWindow::LoadSettings() {
+    programSettings_.Load(CurrentFolder());
+    menuChecks_.SetChecked(platform::MenuEntry::AutoSpeichern, settings_.autoSave);
+    const TwipsSize stored = programSettings_.StoredSize();
+    const WindowPlace place = zorbel::PlaceWindow({0, 0, stored.width, stored.height}, kMainWindowMinimum,
+                                                  win32::WorkAreasInTwips(twips_));
+    SetWindowPos(hwnd_, nullptr, twips_.ToPxX(place.left), twips_.ToPxY(place.top), twips_.ToPxX(place.width),
+                 twips_.ToPxY(place.height), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// "&Beenden" and the close box both arrive here.
+void MainWindow::OnClose() {
+    // The normal-state size: closing while minimised or maximised must not store the icon or the screen.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(hwnd_, &placement);
+    const RECT& normal = placement.rcNormalPosition;
+    programSettings_.Save({twips_.ToTwipsX(normal.right - normal.left), twips_.ToTwipsY(normal.bottom - normal.top)});
+    DestroyWindow(hwnd_);
 }
 
 void MainWindow::OpenEngineLink() {
@@ -235,8 +260,8 @@ void MainWindow::OnSize(UINT state, int width, int height) {
     }
     RECT outer{};
     GetWindowRect(hwnd_, &outer);
-    const int minWidth = twips_.ToPxX(design::kMinOuterWidth);
-    const int minHeight = twips_.ToPxY(design::kMinOuterHeight);
+    const int minWidth = twips_.ToPxX(kMainWindowMinimum.width);
+    const int minHeight = twips_.ToPxY(kMainWindowMinimum.height);
     if (state == SIZE_RESTORED && (outer.right - outer.left < minWidth || outer.bottom - outer.top < minHeight)) {
         SetWindowPos(hwnd_, nullptr, 0, 0, std::max<int>(outer.right - outer.left, minWidth),
                      std::max<int>(outer.bottom - outer.top, minHeight), SWP_NOMOVE | SWP_NOZORDER);
@@ -269,9 +294,15 @@ void MainWindow::HideEngineWindowFirst() {
     if (!engineWindow_.Hidden()) engineWindow_.mnuEngineAus_Click();
 }
 
+void MainWindow::SetUpFolder(StorageFolder folder) {
+    HideEngineWindowFirst();
+    folders_.SetUp(folder);
+    settings_.wideCaptureFolder = folders_.Path(StorageFolder::OtherFiles);
+}
+
 void MainWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
-    info.ptMinTrackSize.x = twips_.ToPxX(design::kMinOuterWidth);
-    info.ptMinTrackSize.y = twips_.ToPxY(design::kMinOuterHeight);
+    info.ptMinTrackSize.x = twips_.ToPxX(kMainWindowMinimum.width);
+    info.ptMinTrackSize.y = twips_.ToPxY(kMainWindowMinimum.height);
 }
 
 void MainWindow::OnPaint() {
@@ -337,6 +368,15 @@ void MainWindow::OnCommand(int id, int code) {
     case IDM_AUTOMSPEICHERN:
         settings_.autoSave = !settings_.autoSave;
         menuChecks_.SetChecked(platform::MenuEntry::AutoSpeichern, settings_.autoSave);
+        break;
+    case IDM_ORDNERWETTER:
+        SetUpFolder(StorageFolder::Weather);
+        break;
+    case IDM_ORDNERAFU:
+        SetUpFolder(StorageFolder::AmateurRadio);
+        break;
+    case IDM_ORDNERSONSTIGE:
+        SetUpFolder(StorageFolder::OtherFiles);
         break;
     case IDM_RAMTEST:
         HideEngineWindowFirst();

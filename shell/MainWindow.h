@@ -11,6 +11,8 @@
 #include "capture/ReceivePipeline.h"
 #include "config/CaptureSettings.h"
 #include "config/MemoryDisplay.h"
+#include "config/ProgramSettings.h"
+#include "config/StorageFolders.h"
 #include "config/WordLists.h"
 #include "config/WordThemes.h"
 #include "engine/EngineWindowControl.h"
@@ -21,6 +23,7 @@
 #include "platform/win32/EngineLink.h"
 #include "platform/win32/EngineWindowHook.h"
 #include "platform/win32/Files.h"
+#include "platform/win32/FolderChooserWindow.h"
 #include "platform/win32/Fonts.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Label.h"
@@ -49,6 +52,8 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
 
     bool Create(HINSTANCE instance);
+    // After the load and before the window is shown: the stored size, switches, lists and folders.
+    void LoadSettings();
     HWND Hwnd() const { return hwnd_; }
 
 private:
@@ -63,10 +68,12 @@ private:
     void OnInitMenuPopup(HMENU popup);
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
     void OnPaint();
+    void OnClose();
     void OnDestroy();
     void OpenEngineLink();
     void DockEngineWindow();
     void HideEngineWindowFirst();
+    void SetUpFolder(StorageFolder folder);
 
     void CreateControls();
     void CreateToolbars();
@@ -103,6 +110,7 @@ private:
     win32::LocaleCaseFolding caseFolding_;
     win32::WindowsDialogs dialogs_;
     win32::WindowsFiles files_;
+    win32::FolderChooserWindow folderChooser_;
     win32::SystemMemoryStatus memoryStatus_;
     win32::RegistrySettingsStore settingsStore_;
     WindowControls controls_;
@@ -119,6 +127,8 @@ private:
     ReceivePipeline pipeline_;
     WordLists words_;
     WordThemes themes_;
+    StorageFolders folders_;
+    ProgramSettings programSettings_;
     HeaderDate headerDate_;
     CaptureFile captureFile_;
     MemoryDisplay memory_;

@@ -1,19 +1,46 @@
-// Program entry: the main window and the message loop.
+// Program entry: the single-instance guard, the splash while the main window
+// loads, the settings, and the message loop.
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include "shell/MainWindow.h"
+#include "shell/SingleInstance.h"
+#include "shell/Splash.h"
 #include "shell/resource.h"
 
+namespace {
+
+constexpr ULONGLONG kSplashMilliseconds = 3000;
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // Before anything else: a second instance must not touch the engine, the shared block or the store.
+    const zorbel::shell::SingleInstance instanceGuard;
+    if (instanceGuard.AnotherIsRunning()) {
+        zorbel::shell::SingleInstance::ShowAlreadyRunning();
+        return 0;
+    }
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
 
     zorbel::shell::MainWindow window;
-    if (!window.Create(instance)) return 1;
-    ShowWindow(window.Hwnd(), showCommand);
-    UpdateWindow(window.Hwnd());
+    {
+        zorbel::shell::Splash splash;
+        splash.Show(instance);
+        // A monotonic count: a start just before midnight still waits its 3 s.
+        const ULONGLONG splashEnd = GetTickCount64() + kSplashMilliseconds;
+        if (!window.Create(instance)) return 1;
+        splash.KeepUpUntil(splashEnd);
+        window.LoadSettings();
+        ShowWindow(window.Hwnd(), showCommand);
+        UpdateWindow(window.Hwnd());
+        // The splash goes only now: without a window manager, destroying a visible
+        // window blocks for seconds under Wine, which would delay the main window.
+    }
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 
     HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     MSG msg;

@@ -20,6 +20,10 @@ sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_rx
 echo "== Rx window: a search through 5 MB for a word in the last line"
 sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_rx_search.exe 5
 
+echo "== Start-up: launch to main window shown, three starts"
+sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_start_up.exe \
+  build/win/shell/zorbel.exe "$session/work/StartUp" 3
+
 echo "== Soak: zorbel.exe receiving 1 MB from the stand-in engine, main window visible"
 bench="$root/build/win"
 sh tests/wine/session/run-in-session.sh "$session" wine "$bench/tools/soak/soak_reception.exe" \

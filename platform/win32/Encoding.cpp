@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "config/Cp1252.h"
+
 namespace zorbel::win32 {
 namespace {
 
@@ -32,12 +34,10 @@ constexpr wchar_t kNulSymbol = L'\x2400';
 std::wstring Utf8ToWide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
 std::string WideToUtf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
 
-std::wstring AnsiToWide(std::string_view ansi) {
-    std::wstring wide = ToWide(CP_ACP, ansi);
+std::wstring Cp1252ToDisplayText(std::string_view cp1252Text) {
+    std::wstring wide = Cp1252ToWide(cp1252Text);
     std::replace(wide.begin(), wide.end(), L'\0', kNulSymbol);
     return wide;
 }
-
-std::string WideToAnsi(std::wstring_view wide) { return FromWide(CP_ACP, wide); }
 
 }  // namespace zorbel::win32

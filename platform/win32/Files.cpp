@@ -5,7 +5,6 @@
 #include <string>
 
 #include "platform/RetryWhileBusy.h"
-#include "platform/win32/Encoding.h"
 #include "platform/win32/Handles.h"
 
 namespace zorbel::win32 {
@@ -39,24 +38,19 @@ FileHandle OpenForAppend(const std::wstring& widePath) {
 
 }  // namespace
 
-bool WindowsFiles::Exists(std::string_view ansiPath) const {
-    return GetFileAttributesW(AnsiToWide(ansiPath).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool WindowsFiles::CreateDirectories(std::string_view ansiPath) {
-    const std::wstring path = AnsiToWide(ansiPath);
+bool WindowsFiles::CreateDirectories(std::wstring_view widePath) {
+    const std::wstring path(widePath);
     // Create each missing level from the top down.
     for (std::size_t at = path.find_first_of(L"\\/", 3); ; at = path.find_first_of(L"\\/", at + 1)) {
         const std::wstring level = path.substr(0, at);
         if (!level.empty()) CreateDirectoryW(level.c_str(), nullptr);
         if (at == std::wstring::npos) break;
     }
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return FolderExists(path);
 }
 
-bool WindowsFiles::AppendBytes(std::string_view ansiPath, std::string_view bytes) {
-    const FileHandle file = OpenForAppend(AnsiToWide(ansiPath));
+bool WindowsFiles::AppendBytes(std::wstring_view widePath, std::string_view bytes) {
+    const FileHandle file = OpenForAppend(std::wstring(widePath));
     LARGE_INTEGER end{};
     if (!file || !SetFilePointerEx(file.get(), LARGE_INTEGER{}, &end, FILE_END)) return false;
     // One write for the whole line: the line is in the file whole or not at all.

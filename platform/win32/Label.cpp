@@ -21,12 +21,12 @@ void Label::Create(HWND parent, int id, const wchar_t* text, DWORD style, HFONT 
     });
 }
 
-void Label::SetText(std::string_view ansiText) { SetWindowTextW(hwnd_, AnsiToWide(ansiText).c_str()); }
+void Label::SetText(std::string_view cp1252Text) { SetWindowTextW(hwnd_, Cp1252ToDisplayText(cp1252Text).c_str()); }
 
-void Label::Show(std::string_view ansiText) {
+void Label::Show(std::string_view cp1252Text) {
     // Setting a static control's text is a round trip to the window system
     // (under Wine to its server); once per character it bounds the receive rate.
-    pendingAnsiText_.assign(ansiText);
+    pendingCp1252Text_.assign(cp1252Text);
     if (showPosted_) return;
     showPosted_ = PostMessageW(hwnd_, kShowPendingMessage, 0, 0) != FALSE;
     // A full queue refuses the post: show at once rather than leave the line stale.
@@ -35,7 +35,7 @@ void Label::Show(std::string_view ansiText) {
 
 void Label::ShowPending() {
     showPosted_ = false;
-    SetText(pendingAnsiText_);
+    SetText(pendingCp1252Text_);
 }
 
 }  // namespace zorbel::win32

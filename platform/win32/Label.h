@@ -18,16 +18,16 @@ public:
     HWND Hwnd() const { return hwnd_; }
 
     // Shows the text at once.
-    void SetText(std::string_view ansiText);
+    void SetText(std::string_view cp1252Text);
     // Keeps the text and shows it once the messages queued before have been
     // handled: a burst of received characters costs one update of the window.
-    void Show(std::string_view ansiText) override;
+    void Show(std::string_view cp1252Text) override;
 
 private:
     void ShowPending();
 
     HWND hwnd_ = nullptr;
-    std::string pendingAnsiText_;
+    std::string pendingCp1252Text_;
     bool showPosted_ = false;
     WindowSubclass subclass_;
 };

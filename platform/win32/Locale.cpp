@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "config/Cp1252.h"
 #include "platform/win32/Encoding.h"
 
 namespace zorbel::win32 {
@@ -29,18 +30,18 @@ std::string UserLocale::GeneralDateTimeText(const platform::DateTime& when) cons
     wchar_t clock[64] = {};
     GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, date, 64);
     GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &time, nullptr, clock, 64);
-    return WideToAnsi(std::wstring(date) + L" " + clock);
+    return WideToCp1252(std::wstring(date) + L" " + clock);
 }
 
-std::string UserLocale::DateSeparator() const { return WideToAnsi(LocaleInfo(LOCALE_SDATE)); }
-std::string UserLocale::TimeSeparator() const { return WideToAnsi(LocaleInfo(LOCALE_STIME)); }
+std::string UserLocale::DateSeparator() const { return WideToCp1252(LocaleInfo(LOCALE_SDATE)); }
+std::string UserLocale::TimeSeparator() const { return WideToCp1252(LocaleInfo(LOCALE_STIME)); }
 std::string UserLocale::ThousandsSeparator() const { return WideToUtf8(LocaleInfo(LOCALE_STHOUSAND)); }
 
 std::string UserLocale::AbbreviatedMonthName(int month) const {
     std::wstring name = LocaleInfo(static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + month - 1));
     // Some locales write "Dez." -- a full stop has no place in a file name.
     while (!name.empty() && name.back() == L'.') name.pop_back();
-    return WideToAnsi(name);
+    return WideToCp1252(name);
 }
 
 }  // namespace zorbel::win32

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "config/Cp1252.h"
 #include "platform/win32/ChildWindow.h"
 #include "platform/win32/Encoding.h"
 
@@ -65,7 +66,7 @@ long RxWindow::TextLength() const {
     return static_cast<long>(SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0));
 }
 
-void RxWindow::AppendAtEnd(std::string_view ansiText) {
+void RxWindow::AppendAtEnd(std::string_view cp1252Text) {
     // Repainting inside every append scrolls and redraws the whole view,
     // which grows with the text; suspend it until the queue is idle.
     // Suspended only once the resuming post is queued: with a full queue the
@@ -79,7 +80,7 @@ void RxWindow::AppendAtEnd(std::string_view ansiText) {
     // RichEdit implementations (Wine's), growing with the text.
     CHARRANGE pastTheEnd{LONG_MAX, LONG_MAX};
     SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&pastTheEnd));
-    const std::wstring wide = AnsiToWide(ansiText);
+    const std::wstring wide = Cp1252ToDisplayText(cp1252Text);
     SendMessageW(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
@@ -120,7 +121,7 @@ void RxWindow::ResetFormat(std::string_view utf8FontName, int pointSize) {
 
 bool RxWindow::IsEmpty() const { return TextLength() == 0; }
 
-std::string RxWindow::SelectedText() const { return WideToAnsi(SelectedWide()); }
+std::string RxWindow::SelectedText() const { return WideToCp1252(SelectedWide()); }
 
 }  // namespace zorbel::win32
 

@@ -18,7 +18,7 @@ public:
     void Create(HWND parent, int id);
     HWND Hwnd() const { return hwnd_; }
 
-    void AppendAtEnd(std::string_view ansiText) override;
+    void AppendAtEnd(std::string_view cp1252Text) override;
     bool IsEmpty() const override;
     bool Exists() const override { return hwnd_ != nullptr; }
     std::string SelectedText() const override;

@@ -13,6 +13,8 @@ public:
 
     int ToPxX(int twips) const { return MulDiv(twips, dpiX_, 1440); }
     int ToPxY(int twips) const { return MulDiv(twips, dpiY_, 1440); }
+    int ToTwipsX(int pixels) const { return MulDiv(pixels, 1440, dpiX_); }
+    int ToTwipsY(int pixels) const { return MulDiv(pixels, 1440, dpiY_); }
     int DpiY() const { return dpiY_; }
     // Font height in pixels for a size in points (negative: character height).
     int FontHeight(double points) const;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "config/Cp1252.h"
 #include "platform/win32/ChildWindow.h"
 #include "platform/win32/Encoding.h"
 
@@ -60,16 +61,16 @@ void WordCombo::ClearEntries() {
     SetWindowTextW(hwnd_, edit.c_str());
 }
 
-void WordCombo::AppendEntry(std::string_view ansiText) {
-    const std::wstring text = AnsiToWide(ansiText);
+void WordCombo::AppendEntry(std::string_view cp1252Text) {
+    const std::wstring text = Cp1252ToDisplayText(cp1252Text);
     SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void WordCombo::RemoveEntry(std::size_t index) { SendMessageW(hwnd_, CB_DELETESTRING, index, 0); }
 
-void WordCombo::SetEditText(std::string_view ansiText) { SetWindowTextW(hwnd_, AnsiToWide(ansiText).c_str()); }
+void WordCombo::SetEditText(std::string_view cp1252Text) { SetWindowTextW(hwnd_, Cp1252ToDisplayText(cp1252Text).c_str()); }
 
-std::string WordCombo::EditText() const { return WideToAnsi(WindowText(hwnd_)); }
+std::string WordCombo::EditText() const { return WideToCp1252(WindowText(hwnd_)); }
 
 std::optional<std::size_t> WordCombo::SelectedIndex() const {
     const LRESULT index = SendMessageW(hwnd_, CB_GETCURSEL, 0, 0);

@@ -24,9 +24,9 @@ public:
                 const wchar_t* tooltip, KeyHandler onKeyDown);
 
     void ClearEntries();
-    void AppendEntry(std::string_view ansiText);
+    void AppendEntry(std::string_view cp1252Text);
     void RemoveEntry(std::size_t index);
-    void SetEditText(std::string_view ansiText);
+    void SetEditText(std::string_view cp1252Text);
     std::string EditText() const;
     std::optional<std::size_t> SelectedIndex() const;
     void SetEnabled(bool enabled);

@@ -14,12 +14,12 @@ public:
     }
 
     void ClearEntries(platform::WordList list) override { Combo(list).ClearEntries(); }
-    void AppendEntry(platform::WordList list, std::string_view ansiText) override {
-        Combo(list).AppendEntry(ansiText);
+    void AppendEntry(platform::WordList list, std::string_view cp1252Text) override {
+        Combo(list).AppendEntry(cp1252Text);
     }
     void RemoveEntry(platform::WordList list, std::size_t index) override { Combo(list).RemoveEntry(index); }
-    void SetEditText(platform::WordList list, std::string_view ansiText) override {
-        Combo(list).SetEditText(ansiText);
+    void SetEditText(platform::WordList list, std::string_view cp1252Text) override {
+        Combo(list).SetEditText(cp1252Text);
     }
     std::string EditText(platform::WordList list) const override { return Combo(list).EditText(); }
     std::optional<std::size_t> SelectedIndex(platform::WordList list) const override {

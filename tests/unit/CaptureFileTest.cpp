@@ -12,8 +12,8 @@ namespace {
 class CaptureFileTest : public ::testing::Test {
 protected:
     CaptureFileTest() {
-        settings.captureFolder = "C:\\Daten\\Wetter";
-        files.folders.insert(settings.captureFolder);
+        settings.wideCaptureFolder = L"C:\\Łódź";  // outside code page 1252
+        files.folders.insert(settings.wideCaptureFolder);
     }
 
     fakes::FakeClock clock;  // 5 December 2026 UTC
@@ -30,7 +30,7 @@ TEST_F(CaptureFileTest, HeaderNamesTheFileAndIsItsFirstLine) {
 
     EXPECT_EQ(start.fileDate, "05Dez2026-1200");
     EXPECT_TRUE(start.written);
-    EXPECT_EQ(captureFile.CaptureFilePath(), "C:\\Daten\\Wetter\\Synop05Dez2026-1200.txt");
+    EXPECT_EQ(captureFile.CaptureFilePath(), L"C:\\Łódź\\Synop05Dez2026-1200.txt");
     const std::string& bytes = files.files.at(captureFile.CaptureFilePath());
     EXPECT_EQ(bytes, std::string("SMDL01 EDZW 051245\x0A\x0D\x0A"));
 }
@@ -46,14 +46,14 @@ TEST_F(CaptureFileTest, BulletinsOfTheSameDayAndHourShareOneFile) {
 }
 
 TEST_F(CaptureFileTest, EightBitBytesArriveUnchangedAndOnlyLinesEndInCrLf) {
-    EXPECT_TRUE(captureFile.AppendToFile("C:\\Daten\\Wetter\\a.txt", "chunk ", LineEnd::None));
-    EXPECT_TRUE(captureFile.AppendToFile("C:\\Daten\\Wetter\\a.txt", "B\xF6""e \xB0\n", LineEnd::Add));
-    EXPECT_EQ(files.files.at("C:\\Daten\\Wetter\\a.txt"), "chunk B\xF6""e \xB0\n\r\n");
+    EXPECT_TRUE(captureFile.AppendToFile(L"C:\\Łódź\\a.txt", "chunk ", LineEnd::None));
+    EXPECT_TRUE(captureFile.AppendToFile(L"C:\\Łódź\\a.txt", "B\xF6""e \xB0\n", LineEnd::Add));
+    EXPECT_EQ(files.files.at(L"C:\\Łódź\\a.txt"), "chunk B\xF6""e \xB0\n\r\n");
 }
 
 TEST_F(CaptureFileTest, MissingFolderIsCreatedBeforeWriting) {
-    EXPECT_TRUE(captureFile.AppendToFile("C:\\Neu\\Tief\\a.txt", "x", LineEnd::Add));
-    EXPECT_TRUE(files.folders.count("C:\\Neu\\Tief"));
+    EXPECT_TRUE(captureFile.AppendToFile(L"C:\\Neu\\Tief\\a.txt", "x", LineEnd::Add));
+    EXPECT_TRUE(files.folders.count(L"C:\\Neu\\Tief"));
 }
 
 }  // namespace

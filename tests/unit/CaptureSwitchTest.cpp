@@ -9,7 +9,7 @@ using CaptureSwitchTest = CaptureTestRig;
 
 const std::string kStopLine = "Stop: 05.12.2026 13:03:10\r\n";
 const std::string kStopSavingLine = "Stop Speichern: 05.12.2026 13:03:10\r\n";
-constexpr std::string_view kCaptureFile = "C:\\Wetterberichte\\Synop05Dez2026-1200.txt";
+constexpr std::wstring_view kCaptureFile = L"C:\\Wetterberichte\\Synop05Dez2026-1200.txt";
 
 TEST_F(CaptureSwitchTest, StopWordWhileWritingShowsTheLineThenOneStopLine) {
     machine.Command2_Click();
@@ -108,7 +108,7 @@ TEST_F(CaptureSwitchTest, WeatherHeaderWithoutStartWordIsSavedToItsFile) {
     EXPECT_EQ(Status(), "Status: mitspeichern");
     Receive("NNNN\n");
 
-    EXPECT_EQ(files.files.at(std::string(kCaptureFile)), "SMDL01 EDZW 051200\n\r\nKiel 1015\n\r\nNNNN\n\r\n");
+    EXPECT_EQ(files.files.at(std::wstring(kCaptureFile)), "SMDL01 EDZW 051200\n\r\nKiel 1015\n\r\nNNNN\n\r\n");
     EXPECT_EQ(rx.appends, (Calls{"Beginn: 05.12.2026 13:03:10\r\n", "NNNN\n", kStopLine,
                                  "Start Speichern: 05.12.2026 13:03:10 (vom 05Dez2026-1200 UTC)\r\n",
                                  kStopSavingLine}))
@@ -123,7 +123,7 @@ TEST_F(CaptureSwitchTest, LongLineWhileSavingReachesTheFileWholeAndItsStopWordCo
     EnterWaiting();
     Receive("SMDL01 EDZW 051200\n" + std::string(77, 'x') + "NNNN\nFQEN50 EDZW 051200 next bulletin\n");
 
-    EXPECT_EQ(files.files.at(std::string(kCaptureFile)),
+    EXPECT_EQ(files.files.at(std::wstring(kCaptureFile)),
               "SMDL01 EDZW 051200\n\r\n" + std::string(77, 'x') + "NNNN\n\r\n");
     EXPECT_EQ(Calls(rx.appends.end() - 3, rx.appends.end()),
               (Calls{"Start Speichern: 05.12.2026 13:03:10 (vom 05Dez2026-1200 UTC)\r\n", kStopSavingLine,

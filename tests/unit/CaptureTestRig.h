@@ -32,7 +32,7 @@ inline void PrintTo(const ReceptionChrome& chrome, std::ostream* out) {
 
 using Calls = std::vector<std::string>;
 
-inline constexpr std::string_view kCaptureFolder = "C:\\Wetterberichte";
+inline constexpr std::wstring_view kCaptureFolder = L"C:\\Wetterberichte";
 inline constexpr platform::ReceptionChrome kChromeReceiving{"&Stop", false, false, false, true, false};
 inline constexpr platform::ReceptionChrome kChromeWaiting{"&Stop", false, true, false, true, false};
 inline constexpr platform::ReceptionChrome kChromeEnded{"&mitschreiben", true, true, true, false, true};
@@ -55,8 +55,8 @@ protected:
     CaptureTestRig() {
         rx.log = panels.log = view.log = dialogs.log = &log;
         settings.category = "Wetter";
-        settings.captureFolder = kCaptureFolder;
-        files.folders.insert(std::string(kCaptureFolder));
+        settings.wideCaptureFolder = kCaptureFolder;
+        files.folders.emplace(kCaptureFolder);
         memoryStatus.figures.loadPercent = 42;
         words.Fill("FQEN,WODL,", "NNNN,ZCZC,");
     }

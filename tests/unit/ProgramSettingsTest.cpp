@@ -60,10 +60,11 @@ TEST_F(ProgramSettingsTest, EveryValueWrittenReadsBackUnchanged) {
         store.values[stored.substr(at, equals - at)] = stored.substr(equals + 1, end - equals - 1);
     }
     store.values[L"StartWortOstsee"] = L"another theme's list";
-    files.wideFolders = {L"D:\\ПОГОДА"};
+    files.folders = {L"D:\\ПОГОДА"};
 
     settings.Load(L"C:\\PROGS");
     EXPECT_EQ(FormatListText(lists.StartWords()), "CQ,\xC4\xD6\xDC\xDF\x80,,") << "code page 1252 in the lists";
+    EXPECT_EQ(capture.wideCaptureFolder, L"\\\\SERVER\\TEILEN\\SONSTIGE") << "automatic saving goes there";
     settings.Save(settings.StoredSize());
 
     EXPECT_EQ(Written(), stored);

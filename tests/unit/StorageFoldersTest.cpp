@@ -32,7 +32,7 @@ protected:
         std::ostringstream state;
         for (const auto& box : dialogs.shown)
             state << "[" << box.kind << "|" << box.prompt << "|" << box.title << "]\n";
-        state << chooser.opened.size() << " times chosen; folders " << testing::PrintToString(files.wideFolders);
+        state << chooser.opened.size() << " times chosen; folders " << testing::PrintToString(files.folders);
         return state.str();
     }
 
@@ -71,8 +71,8 @@ TEST_F(StorageFoldersTest, SetUpRefusesAdoptsOrCreates) {
     };
     for (const auto& c : cases) {
         files = {};
-        files.wideFolders = {L"C:\\", L"C:\\DATEN"};
-        files.wideFiles = {L"C:\\LISTE.TXT"};
+        files.folders = {L"C:\\", L"C:\\DATEN"};
+        files.files = {{L"C:\\LISTE.TXT", ""}};
         dialogs = {};
         dialogs.errorAnswers = {c.errorAnswer};
         chooser = {};
@@ -87,7 +87,7 @@ TEST_F(StorageFoldersTest, SetUpRefusesAdoptsOrCreates) {
         EXPECT_EQ(folders.Path(StorageFolder::AmateurRadio), c.expected);
         EXPECT_EQ(dialogs.shown.empty() ? "" : dialogs.shown.back().prompt, c.box);
         EXPECT_LE(dialogs.shown.size(), 1u);
-        EXPECT_EQ(files.wideFolders.size(), 2 + c.newFolders);
+        EXPECT_EQ(files.folders.size(), 2 + c.newFolders);
         EXPECT_EQ(chooser.opened.size(), c.choices.size());
         EXPECT_EQ(chooser.opened[0].folderName, L"Amateurfunk");
         for (const auto& box : dialogs.shown)

@@ -70,6 +70,11 @@ std::vector<HWND> VisibleWindowsOf(DWORD processId, const wchar_t* className) {
   return found;
 }
 
+HWND TopWindowOf(DWORD processId, const std::wstring& className) {
+  const auto windows = VisibleWindowsOf(processId, className.c_str());
+  return windows.empty() ? nullptr : windows.front();
+}
+
 std::vector<std::wstring> ComboItems(HWND combo) {
   const auto count = SendBounded(combo, CB_GETCOUNT);
   if (count == CB_ERR) throw std::runtime_error("not a combo box");

@@ -31,6 +31,9 @@ std::vector<HWND> VisibleWindowsOf(DWORD processId, const wchar_t* className);
 // The share (0 to 1) of the screen's pixels in `screenRect` that have `color`.
 double ShareOfColor(const RECT& screenRect, COLORREF color);
 
+// The visible top-level window of that class in the process, or none.
+HWND TopWindowOf(DWORD processId, const std::wstring& className);
+
 std::vector<std::wstring> ComboItems(HWND combo);
 // The edit field of a drop-down combo box; throws if it has none.
 HWND ComboEdit(HWND combo);

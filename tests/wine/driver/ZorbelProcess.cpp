@@ -28,7 +28,7 @@ UniqueHandle KillOnCloseJob() {
 
 }  // namespace
 
-ZorbelProcess::ZorbelProcess(const std::wstring& runName, const FolderSetup& setup)
+ZorbelProcess::ZorbelProcess(const std::wstring& runName, const FolderSetup& setup, bool waitForMainWindow)
     : workingFolder_(Config().workRoot + L"\\" + runName), job_(KillOnCloseJob()) {
   // Every run starts as the first one: no settings of earlier runs.
   RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
@@ -53,6 +53,7 @@ ZorbelProcess::ZorbelProcess(const std::wstring& runName, const FolderSetup& set
   if (job_) AssignProcessToJobObject(job_.get(), process_.get());
   ResumeThread(thread.get());
 
+  if (!waitForMainWindow) return;
   try {
     WaitForMainWindow();
   } catch (...) {

@@ -17,9 +17,9 @@ class ZorbelProcess {
   // Fills the emptied working folder before zorbel starts (an engine, say).
   using FolderSetup = std::function<void(const std::wstring& workingFolder)>;
 
-  // Starts zorbel.exe in <work root>\<runName> (emptied first) and waits up
-  // to 15 s for the main window; throws std::runtime_error otherwise.
-  explicit ZorbelProcess(const std::wstring& runName, const FolderSetup& setup = {});
+  // Starts zorbel.exe in <work root>\<runName> (emptied first) and, unless
+  // told not to, waits for the main window.
+  explicit ZorbelProcess(const std::wstring& runName, const FolderSetup& setup = {}, bool waitForMainWindow = true);
   ~ZorbelProcess();
   ZorbelProcess(const ZorbelProcess&) = delete;
   ZorbelProcess& operator=(const ZorbelProcess&) = delete;
@@ -30,9 +30,10 @@ class ZorbelProcess {
   DWORD uiThreadId() const { return GetWindowThreadProcessId(mainWindow_, nullptr); }
   const std::wstring& workingFolder() const { return workingFolder_; }
   bool HasExited() const;
+  // Waits up to 15 s for the visible main window; throws std::runtime_error otherwise.
+  void WaitForMainWindow();
 
  private:
-  void WaitForMainWindow();
   void Kill() noexcept;
 
   std::wstring workingFolder_;

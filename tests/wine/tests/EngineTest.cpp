@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <sstream>
+#include <filesystem>
 
 #include "../common/UniqueWin32.h"
 #include "TextConversion.h"
@@ -64,14 +65,20 @@ std::string AllCodesLine() {
   return line;
 }
 
-// What the Rx window shows of it: each byte in the ANSI code page, NUL as
-// its visible symbol.
+// Code page 1252 from 0x80 to 0x9F; below is ASCII, above Latin-1, both
+// equal to their Unicode numbers. The five unassigned codes keep their number.
+constexpr wchar_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// What the Rx window shows of it: each byte in code page 1252, whatever the
+// system's own code page, and NUL as its visible symbol.
 std::string Shown(const std::string& bytes) {
   std::wstring shown;
   for (const char byte : bytes) {
-    wchar_t wide = L'\x2400';
-    if (byte != '\0') MultiByteToWideChar(CP_ACP, 0, &byte, 1, &wide, 1);
-    shown.push_back(wide);
+    const auto code = static_cast<unsigned char>(byte);
+    shown.push_back(code == 0 ? L'\x2400' : code >= 0x80 && code < 0xA0 ? kCp1252High[code - 0x80] : code);
   }
   return WideToUtf8(shown);
 }
@@ -83,6 +90,14 @@ const std::string kUnfinishedLine = "73 DE DDH47";
 const std::string kSavedLines[] = {
     kDay.Header("SMDL01"),
     "10381 11/75 72502 10032 20016 30083 40125 52008 70272 8457/ 333 20105 31007 55300 60007 91033", "ZCZC 104"};
+
+constexpr wchar_t kOtherFilesFolder[] = L"Łódź";
+constexpr SIZE kStoredSize{10500, 7020};  // twips
+
+void StoreSetting(const wchar_t* key, const std::wstring& value) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\ZORBEL\\Settings", key, REG_SZ,
+                  value.c_str(), static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
 
 // Writing from the start, a stop word, an unmarked weather bulletin saved
 // to its file, a start word, a stop word, the start of a line; the stand-in
@@ -96,11 +111,24 @@ std::string FeedText() {
 class Engine : public ZorbelSuite {
  protected:
   static void SetUpTestSuite() {
-    StartWithStandIn(L"--fast --feed-on-request --send-code 300 --feed \"%~dp0feed.txt\"", {{L"feed.txt", FeedText()}});
+    StartWithStandIn(L"--fast --feed-on-request --send-code 300 --feed \"%~dp0feed.txt\"", {{L"feed.txt", FeedText()}},
+                     bench::StandInStart::Call, [](const std::wstring& folder) {
+                       // Stored by an earlier run: a size and an other-files folder outside code page 1252.
+                       std::filesystem::create_directories(folder + L"\\" + kOtherFilesFolder);
+                       StoreSetting(L"SpeicherOrdnerSyn", folder + L"\\" + kOtherFilesFolder);
+                       StoreSetting(L"FBreite", std::to_wstring(kStoredSize.cx));
+                       StoreSetting(L"FHöhe", std::to_wstring(kStoredSize.cy));
+                     });
   }
 };
 
 TEST_F(Engine, StartsLinkedWithCommandLineHandshakeAndSharedBlock) {
+  const HDC screen = GetDC(nullptr);
+  const SIZE stored{MulDiv(kStoredSize.cx, GetDeviceCaps(screen, LOGPIXELSX), 1440),
+                    MulDiv(kStoredSize.cy, GetDeviceCaps(screen, LOGPIXELSY), 1440)};
+  ReleaseDC(nullptr, screen);
+  const SIZE outer = bench::OuterSize(MainWindow());
+  EXPECT_EQ(std::make_pair(stored.cx, stored.cy), std::make_pair(outer.cx, outer.cy)) << "the stored size";
   const std::string handle = UpperHex(MainWindow());
   ASSERT_TRUE(Log().WaitForLine(Command(0, static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(MainWindow()))),
                                 kBound))
@@ -169,8 +197,8 @@ TEST_F(Engine, ResizeDocksTheEngineWindowAndMaximisingHidesIt) {
 
 TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
   // A sync client holds the capture file open to write and rename it: the lines reach the file all the same.
-  const std::wstring path = InWorkingFolder(L"Wetterberichte\\Synop" + bench::Utf8ToWide(kDay.FileForm()) + L".txt");
-  CreateDirectoryW(InWorkingFolder(L"Wetterberichte").c_str(), nullptr);
+  const std::wstring path = InWorkingFolder(std::wstring(kOtherFilesFolder) + L"\\Synop" +
+                                            bench::Utf8ToWide(kDay.FileForm()) + L".txt");
   bench::UniqueHandle holder(CreateFileW(path.c_str(), GENERIC_WRITE | DELETE,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -266,6 +294,20 @@ TEST_F(Engine, FilledRxWindowShowsBothScrollBars) {
   EXPECT_EQ(kExpected, bars());
   bench::ClickButton(ControlOfMain(IDC_COMMAND2));
   EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&mitschreiben"; }, kBound));
+}
+
+TEST_F(Engine, OtherFilesEntryCreatesTheConfirmedFolder) {
+  bench::ChooseMenuItem(MainWindow(), IDM_ORDNERSONSTIGE);
+  HWND chooser = nullptr;
+  ASSERT_TRUE(bench::PollUntil(
+      [&] { return (chooser = bench::TopWindowOf(Zorbel().processId(), L"ZorbelFolderChooser")) != nullptr; }, kBound));
+  // It opens on the existing weather folder; "&OK" (Enter) takes the proposed name there, in upper case.
+  PostMessageW(chooser, WM_COMMAND, IDOK, 0);
+  const std::wstring created = InWorkingFolder(L"Wetterberichte\\SONSTIGE DATEIEN");
+  EXPECT_TRUE(bench::PollUntil([&] { return std::filesystem::is_directory(created); }, kBound)) << WideToUtf8(created);
+  EXPECT_TRUE(bench::PollUntil([&] { return !IsWindow(chooser); }, kBound));
+  WaitUntilHandled();
+  EXPECT_EQ("", NoBoxes());
 }
 
 // Last of the group: zorbel ends here.

@@ -15,10 +15,10 @@ std::unique_ptr<bench::ZorbelProcess> ZorbelSuite::zorbel_;
 std::unique_ptr<bench::Probe> ZorbelSuite::probe_;
 std::string ZorbelSuite::startError_;
 
-void ZorbelSuite::StartZorbel(const bench::ZorbelProcess::FolderSetup& setup) {
+void ZorbelSuite::StartZorbel(const bench::ZorbelProcess::FolderSetup& setup, bool waitForMainWindow) {
   const std::string group = ::testing::UnitTest::GetInstance()->current_test_suite()->name();
   try {
-    zorbel_ = std::make_unique<bench::ZorbelProcess>(bench::Utf8ToWide(group), setup);
+    zorbel_ = std::make_unique<bench::ZorbelProcess>(bench::Utf8ToWide(group), setup, waitForMainWindow);
     startError_.clear();
   } catch (const std::exception& error) {
     startError_ = error.what();
@@ -27,10 +27,12 @@ void ZorbelSuite::StartZorbel(const bench::ZorbelProcess::FolderSetup& setup) {
 
 void ZorbelSuite::StartWithStandIn(const std::wstring& options,
                                    const std::vector<std::pair<std::wstring, std::string>>& files,
-                                   bench::StandInStart start) {
+                                   bench::StandInStart start,
+                                   const bench::ZorbelProcess::FolderSetup& alsoSetUp) {
   StartZorbel([&](const std::wstring& folder) {
     for (const auto& [name, bytes] : files) bench::WriteFileBytes(folder + L"\\" + name, bytes);
     bench::PlaceStandInEngine(folder, options, start);
+    if (alsoSetUp) alsoSetUp(folder);
   });
 }
 

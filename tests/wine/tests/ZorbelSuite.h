@@ -24,10 +24,13 @@ class ZorbelSuite : public ::testing::Test {
 
   static void SetUpTestSuite() { StartZorbel({}); }
   // For groups that play the engine: zorbel finds the stand-in with these
-  // options in its working folder, and `files` (name, bytes) beside it.
+  // options in its working folder, and `files` (name, bytes) beside it;
+  // `alsoSetUp` adds to the folder or the store before the start.
   static void StartWithStandIn(const std::wstring& options,
                                const std::vector<std::pair<std::wstring, std::string>>& files = {},
-                               bench::StandInStart start = bench::StandInStart::Call);
+                               bench::StandInStart start = bench::StandInStart::Call,
+                               const bench::ZorbelProcess::FolderSetup& alsoSetUp = {});
+  static void StartZorbel(const bench::ZorbelProcess::FolderSetup& setup, bool waitForMainWindow = true);
   static void TearDownTestSuite();
   void SetUp() override;
 
@@ -60,7 +63,6 @@ class ZorbelSuite : public ::testing::Test {
   static bench::StandInLog Log();
 
  private:
-  static void StartZorbel(const bench::ZorbelProcess::FolderSetup& setup);
 
   static std::unique_ptr<bench::ZorbelProcess> zorbel_;
   static std::unique_ptr<bench::Probe> probe_;

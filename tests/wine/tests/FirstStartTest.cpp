@@ -1,0 +1,141 @@
+// A first start with an empty store and no weather-report folder: the splash,
+// the folder chooser during start-up, a second instance, and the keys that
+// closing writes.
+#include <filesystem>
+#include <map>
+
+#include "BenchConfig.h"
+#include "TextConversion.h"
+#include "UserInput.h"
+#include "WindowQueries.h"
+#include "ZorbelSuite.h"
+#include "resource.h"
+
+namespace {
+
+using bench::WideToUtf8;
+
+HWND WaitForTopWindow(DWORD processId, const std::wstring& className) {
+  HWND found = nullptr;
+  bench::PollUntil([&] { return (found = bench::TopWindowOf(processId, className)) != nullptr; },
+                   bench::milliseconds{20000});
+  return found;
+}
+
+// A window's text as the system keeps it: read without a message, so a start-up
+// that holds zorbel's thread (showing a window under Wine without a window
+// manager can take seconds) cannot make the read fail.
+std::string TextOf(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return WideToUtf8(text);
+}
+
+void ClickButton(HWND dialog, const std::string& caption) {
+  for (HWND child : bench::ChildrenOf(dialog))
+    if (TextOf(child) == caption)
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED), reinterpret_cast<LPARAM>(child));
+}
+
+// Texts of the children of one class, in creation order, as "text|text|".
+std::string ChildTexts(HWND parent, const std::wstring& className) {
+  std::string texts;
+  for (HWND child : bench::ChildrenOf(parent))
+    if (bench::ClassName(child) == className) texts += TextOf(child) + "|";
+  return texts;
+}
+
+
+std::map<std::wstring, std::wstring> StoredSettings() {
+  std::map<std::wstring, std::wstring> values;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\ZORBEL\\Settings", 0, KEY_READ,
+                    &key) != ERROR_SUCCESS)
+    return values;
+  wchar_t name[256], data[1024];
+  for (DWORD index = 0;; ++index) {
+    DWORD nameLength = 256, dataBytes = sizeof data, type = 0;
+    if (RegEnumValueW(key, index, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data), &dataBytes) !=
+        ERROR_SUCCESS)
+      break;
+    values[name] = type == REG_SZ ? std::wstring(data, dataBytes / sizeof(wchar_t) - 1) : L"(not REG_SZ)";
+  }
+  RegCloseKey(key);
+  return values;
+}
+
+class FirstStart : public ZorbelSuite {
+ protected:
+  static void SetUpTestSuite() {
+    StartZorbel([](const std::wstring& folder) { std::filesystem::remove(folder + L"\\Wetterberichte"); }, false);
+  }
+};
+
+TEST_F(FirstStart, SplashThenTheChooserBeforeTheMainWindow) {
+  const HWND chooser = WaitForTopWindow(Zorbel().processId(), L"ZorbelFolderChooser");
+  ASSERT_TRUE(chooser) << "no folder chooser at a first start";
+  EXPECT_FALSE(bench::TopWindowOf(Zorbel().processId(), L"ZorbelMainWindow")) << "the main window waits";
+  const HWND splash = bench::TopWindowOf(Zorbel().processId(), L"ZorbelSplash");
+  ASSERT_TRUE(splash) << "no splash";
+  RECT place{};
+  GetWindowRect(splash, &place);
+  EXPECT_EQ(place.left, 0);
+  EXPECT_EQ(place.top, 0);
+  EXPECT_EQ(ChildTexts(splash, L"Static"),
+            "|Fernschreibempfang mit|ZORBEL|für Windows 9x/NT/XP|Version 1.1.4| Warnung:|"
+            "Ein Empfangsprogramm für Funkfernschreiben: es liest nur mit und sendet nicht.|");
+  EXPECT_EQ(TextOf(chooser), "  Ordner zum Abspeichern festlegen");
+  EXPECT_EQ(ChildTexts(chooser, L"Static") + ChildTexts(chooser, L"Button"), "Ordnerbezeichnung:|&Abbrechen|&OK|");
+
+  ClickButton(chooser, "&Abbrechen");
+  ASSERT_NO_THROW(Zorbel().WaitForMainWindow());
+  EXPECT_EQ("", NoBoxes()) << "cancel shows nothing";
+}
+
+TEST_F(FirstStart, SecondStartSaysSoAndEnds) {
+  const std::wstring& exe = bench::Config().zorbelExe;
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             Zorbel().workingFolder().c_str(), &startup, &started));
+  const bench::UniqueHandle second(started.hProcess), thread(started.hThread);
+  const auto box = bench::WaitForMessageBox(started.dwProcessId, kBound);
+  ASSERT_TRUE(box) << "no box from the second start";
+  EXPECT_EQ(WideToUtf8(box->title), "ZORBEL läuft bereits ");
+  EXPECT_EQ(WideToUtf8(box->text),
+            "Das Programm zweimal zu aktivieren ist nicht ratsam. Wenn Sie diese möglichkeit benötigen, so wenden "
+            "Sie sich bitte an den Autor dieser Software.");
+  EXPECT_FALSE(bench::TopWindowOf(started.dwProcessId, L"ZorbelSplash")) << "a second start shows no splash";
+  bench::AnswerMessageBox(*box, L"OK");
+  EXPECT_EQ(WaitForSingleObject(second.get(), 10000), WAIT_OBJECT_0) << "the second start goes on running";
+  WaitUntilHandled();
+  EXPECT_FALSE(Zorbel().HasExited());
+}
+
+TEST_F(FirstStart, ClosingStoresEveryKey) {
+  bench::ChooseMenuItem(MainWindow(), IDM_EXIT);
+  ASSERT_EQ(WaitForSingleObject(Zorbel().process(), 10000), WAIT_OBJECT_0) << "still running after \"&Beenden\"";
+  const std::wstring defaultFolder = Zorbel().workingFolder() + L"\\Wetterberichte";
+  const std::map<std::wstring, std::wstring> expected{
+      {L"FHöhe", L"6075"},
+      {L"FBreite", L"9000"},
+      {L"NoStartWort", L"False"},
+      {L"NoStopWort", L"False"},
+      {L"AutomSpeichern", L"True"},
+      {L"StartWortOstsee", L"FQEN,WODL,SXEN,NOXX,FEBQ,WWXX,NODL,WOEN,WOBQ,"},
+      {L"StopWortOstsee", L"NNNN,RYRYRY,ZCZC,"},
+      {L"StartWortTema", L"Ostsee"},
+      {L"SpeicherOrdner", defaultFolder},  // missing and not chosen: kept as it was
+      {L"SpeicherOrdnerAFu", defaultFolder},
+      {L"SpeicherOrdnerSyn", defaultFolder},
+  };
+  std::string written;
+  for (const auto& [key, value] : StoredSettings()) written += WideToUtf8(key + L"=" + value) + "\n";
+  std::string wanted;
+  for (const auto& [key, value] : expected) wanted += WideToUtf8(key + L"=" + value) + "\n";
+  EXPECT_EQ(written, wanted);
+}
+
+}  // namespace
