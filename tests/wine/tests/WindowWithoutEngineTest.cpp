@@ -454,6 +454,8 @@ TEST_F(WindowWithoutEngine, RecordButtonAsksToClearTypedTextThenLocksAndReleases
   EXPECT_EQ(kRecording, ReceptionChrome());
   EXPECT_EQ("", NoBoxes());
   EXPECT_EQ(3u, RxLines().size());
+  press('S');  // the checks after this one need reception off
+  EXPECT_EQ(kEnded, ReceptionChrome());
 }
 
 // The selection's start and end, and whether the Rx window has the focus.
