@@ -331,6 +331,17 @@ TEST_F(WindowWithoutEngine, ThemeMenuSetsMarksTitleLabelAndLists) {
                 "\nlabel: alles\ndisabled: FQNT FQEW SSVX NODL NOXX WWXX\ndisabled: NNNN RYRYRY ZCZC\n",
             ThemeView())
       << "the checked area again: general reception";
+
+  // Every entry reaches its own handler: the theme label names what it chose.
+  const std::pair<UINT, const char*> entries[] = {
+      {IDM_WETTEROSTSEE, "label: Ostsee\n"},  {IDM_GRUNDEINSTWOERTER, "FQEN WODL SXEN NODL NOXX FEBQ WWXX WOEN WOBQ\n"},
+      {IDM_WETTERNORDSEE, "label: Nordsee\n"}, {IDM_WETTERMITTELMEER, "label: Mittelmeer\n"},
+      {IDM_WETTERALLE, "label: allgemein\n"},  {IDM_AFU, "label: AFu\n"},
+      {IDM_ALLES, "label: alles\n"}};
+  for (const auto& [id, shown] : entries) {
+    bench::ChooseMenuItem(MainWindow(), id);
+    EXPECT_NE(std::string::npos, ThemeView().find(shown)) << id << ": " << ThemeView();
+  }
 }
 
 // Without an engine, hiding the engine window first fails with its own
