@@ -16,7 +16,7 @@ constexpr wchar_t kDescription[] =
     L"Das ZORBEL - Programmpaket dient dem Mitschreiben von Amateurfunk - Fernschreibaussendungen sowie "
     L"von (See-) Wetterberichten des DWD (spez. für Sportboote). "
     L"Benötig wird dazu als Schnittstelle zwischen der Soundkarte und diesem Programm der MMTTY-Engine "
-    L"von Makoto Mori (JE3HHT) ab V1.59. Näheres dazu in der Hilfe.";
+    L"ab V1.59. Näheres dazu in der Hilfe.";
 
 constexpr wchar_t kDisclaimer[] =
     L"Dieses Programm wird ohne jede Gewährleistung weitergegeben. Sie benutzen es auf eigene Gefahr; für "

@@ -16,8 +16,10 @@ export ZORBEL_WINEPREFIX="${ZORBEL_DEMO_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cac
 . tests/wine/session/wine-env.sh
 
 demo="$root/build/demo"
-mkdir -p "$demo"
-cp build/win/shell/zorbel.exe "$demo/"
+# The weather-report folder in place, as after a first start where the user
+# confirmed it: the demo opens on the main window, not on the folder chooser.
+mkdir -p "$demo/Wetterberichte"
+cp build/win/shell/zorbel.exe build/win/shell/zorbel-hilfe.html "$demo/"
 # The stand-in plays MMTTY: ZORBEL starts mmtty.bat from its working folder,
 # and the stand-in sends a sea-weather broadcast at the real rate, over and over.
 cp build/win/tools/stand-in-engine/mmtty_standin.exe tools/samples/seewetter.txt "$demo/"
