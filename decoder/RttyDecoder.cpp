@@ -13,7 +13,7 @@ constexpr double kLockedSearchBits = 0.6;
 // How much of the distance between a measured start edge and the expected
 // one the timing follows: single edges are noisy on weak signals, the
 // sender's rate is steady.
-constexpr double kEdgeFollowing = 0.2;
+constexpr double kEdgeFollowing = 0.1;
 
 }  // namespace
 

@@ -55,6 +55,17 @@ TEST(RttyDecoderTest, EveryModeDecodesACleanSignalWithoutError) {
     EXPECT_EQ(failures.str(), "");
 }
 
+TEST(RttyDecoderTest, AReceiverSetToOneStopBitReadsSendersWithLongerStopsAndPauses) {
+    const SignalShape shape;
+    std::vector<float> samples;
+    for (const double stopBits : {1.5, 2.0}) {
+        const std::vector<float> part = GenerateRtty(kText, RttyMode{50.0, 450.0, 2125.0, false, stopBits}, shape);
+        samples.insert(samples.end(), part.begin(), part.end());
+    }
+    const std::string twice = std::string(kText) + std::string(kText);
+    EXPECT_EQ(RttyDecoder(RttyMode{50.0, 450.0, 2125.0, false, 1.0}, shape.sampleRate).Decode(samples), twice);
+}
+
 TEST(RttyDecoderTest, TheWrongPolarityDoesNotReadTheText) {
     const RttyMode sent{50.0, 450.0, 2125.0, true, 1.5};
     RttyMode assumed = sent;
