@@ -48,7 +48,7 @@ std::size_t EditDistance(const std::string& from, const std::string& to) {
 }  // namespace
 
 int main() {
-    const std::string text = RandomText(3000, 1);
+    const std::string text = RandomText(10000, 1);
     const RttyMode modes[] = {{45.45, 170.0, 2125.0, false, 1.5}, {50.0, 450.0, 2125.0, true, 1.5}};
     const double snrs[] = {10.0, 0.0, -4.0, -6.0, -8.0, -10.0};
     const SignalShape shape;
