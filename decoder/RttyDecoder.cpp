@@ -1,0 +1,117 @@
+#include "decoder/RttyDecoder.h"
+
+#include <bit>
+#include <cmath>
+
+namespace zorbel::decoder {
+namespace {
+
+constexpr int kStopBitIndex = 6;  // start bit 0, data bits 1 to 5
+// How far from the expected place a locked start edge is looked for, in bits:
+// wide enough for a sender whose stop bits differ by half a bit from ours.
+constexpr double kLockedSearchBits = 0.6;
+// How much of the distance between a measured start edge and the expected
+// one the timing follows: single edges are noisy on weak signals, the
+// sender's rate is steady.
+constexpr double kEdgeFollowing = 0.1;
+
+}  // namespace
+
+RttyDecoder::RttyDecoder(const RttyMode& mode, double sampleRate, bool unshiftOnSpace)
+    : demodulator_(mode, sampleRate),
+      reader_(unshiftOnSpace),
+      bitLength_(sampleRate / mode.baud),
+      characterLength_(bitLength_ * (kStopBitIndex + mode.stopBits)),
+      halfWindow_(demodulator_.WindowLength() / 2.0),
+      softBits_(std::bit_ceil(static_cast<std::size_t>(bitLength_ * (kStopBitIndex + 4)) + 4)),
+      mask_(softBits_.size() - 1) {}
+
+std::string RttyDecoder::Decode(std::span<const float> samples) {
+    std::string text;
+    for (const float sample : samples) {
+        softBits_[static_cast<std::size_t>(received_++) & mask_] = demodulator_.Next(sample);
+        ReadCharacters(text);
+    }
+    return text;
+}
+
+std::int64_t RttyDecoder::BitEnd(double crossing, int bit) const {
+    // The soft bit crosses zero half a window after the tone changes; the
+    // window that holds bit k alone ends (k + 1) bits after the change.
+    return static_cast<std::int64_t>(std::lround(crossing - halfWindow_ + (bit + 1) * bitLength_));
+}
+
+double RttyDecoder::CrossingBefore(std::int64_t index) const {
+    const float before = SoftBit(index - 1);
+    return static_cast<double>(index - 1) + before / (before - SoftBit(index));
+}
+
+bool RttyDecoder::FallsAt(std::int64_t index) const { return SoftBit(index - 1) > 0.0f && SoftBit(index) <= 0.0f; }
+
+std::optional<double> RttyDecoder::NearestCrossing(double expected, double reach) const {
+    std::optional<double> nearest;
+    for (auto index = static_cast<std::int64_t>(std::ceil(expected - reach));
+         index <= static_cast<std::int64_t>(expected + reach); ++index) {
+        if (!FallsAt(index)) continue;
+        const double crossing = CrossingBefore(index);
+        if (!nearest || std::abs(crossing - expected) < std::abs(*nearest - expected)) nearest = crossing;
+    }
+    return nearest;
+}
+
+RttyDecoder::Frame RttyDecoder::ReadFrame(double crossing) const {
+    Frame frame{SoftBit(BitEnd(crossing, 0)) < 0.0f, SoftBit(BitEnd(crossing, kStopBitIndex)) > 0.0f, 0};
+    for (int bit = 1; bit < kStopBitIndex; ++bit) {
+        if (SoftBit(BitEnd(crossing, bit)) > 0.0f) frame.code |= static_cast<std::uint8_t>(1u << (bit - 1));
+    }
+    return frame;
+}
+
+void RttyDecoder::ReadCharacters(std::string& text) {
+    for (;;) {
+        double crossing;
+        std::optional<double> found;
+        if (expectedCrossing_) {
+            // Locked: characters follow one another at the sender's rate, so
+            // the next start edge is looked for where it must come, and the
+            // edges measured along the way steady the timing.
+            const double expected = *expectedCrossing_;
+            const double reach = kLockedSearchBits * bitLength_;
+            if (BitEnd(expected + reach, kStopBitIndex) >= received_) return;
+            found = NearestCrossing(expected, reach);
+            crossing = found ? expected + kEdgeFollowing * (*found - expected) : expected;
+        } else {
+            if (searchFrom_ >= received_) return;
+            if (!FallsAt(searchFrom_)) {
+                ++searchFrom_;
+                continue;
+            }
+            crossing = CrossingBefore(searchFrom_);
+            if (BitEnd(crossing, kStopBitIndex) >= received_) return;  // the character is not complete yet
+        }
+
+        const Frame frame = ReadFrame(crossing);
+        if (expectedCrossing_) {
+            // No edge and a mark where the start bit belongs: the sender
+            // paused. A stop bit lost twice running: the timing slipped.
+            // Either way, search afresh.
+            const bool paused = !found && !frame.startIsSpace;
+            const bool slipped = !frame.stopIsMark && ++stopBitsLost_ == 2;
+            if (paused || slipped) {
+                expectedCrossing_.reset();
+                searchFrom_ = static_cast<std::int64_t>(crossing - kLockedSearchBits * bitLength_);
+                continue;
+            }
+            if (frame.stopIsMark) stopBitsLost_ = 0;
+        } else if (!frame.startIsSpace || !frame.stopIsMark) {
+            ++searchFrom_;  // noise or a misread edge: look on right after it
+            continue;
+        } else {
+            stopBitsLost_ = 0;
+        }
+        if (const std::optional<char> character = reader_.Read(frame.code)) text += *character;
+        expectedCrossing_ = crossing + characterLength_;
+    }
+}
+
+}  // namespace zorbel::decoder

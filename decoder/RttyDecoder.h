@@ -1,0 +1,66 @@
+#pragma once
+// Decodes RTTY from audio samples: the demodulator's soft bits are framed
+// into characters (start bit, five data bits, stop bit) and read as ITA2.
+// The first character of a transmission is found by its start edge; the
+// following ones are expected at the sender's character rate, which keeps
+// noise from throwing the framing off.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "decoder/FskDemodulator.h"
+#include "decoder/Ita2.h"
+#include "decoder/RttyMode.h"
+
+namespace zorbel::decoder {
+
+class RttyDecoder {
+public:
+    RttyDecoder(const RttyMode& mode, double sampleRate, bool unshiftOnSpace = false);
+
+    // The characters completed by these samples, in 8-bit form as MMTTY posts
+    // them. Samples may come in blocks of any size.
+    std::string Decode(std::span<const float> samples);
+
+private:
+    // One character's start and stop bit decisions and its code.
+    struct Frame {
+        bool startIsSpace;
+        bool stopIsMark;
+        std::uint8_t code;
+    };
+
+    float SoftBit(std::int64_t index) const { return softBits_[static_cast<std::size_t>(index) & mask_]; }
+    // Whether the soft bit falls from mark to space just before index, and
+    // where between the two samples it crosses zero.
+    bool FallsAt(std::int64_t index) const;
+    double CrossingBefore(std::int64_t index) const;
+    std::optional<double> NearestCrossing(double expected, double reach) const;
+    // The soft bit that decides bit k of a character whose start edge
+    // crosses zero at crossing.
+    std::int64_t BitEnd(double crossing, int bit) const;
+    Frame ReadFrame(double crossing) const;
+    // Reads every character that is complete in the soft bits so far.
+    void ReadCharacters(std::string& text);
+
+    FskDemodulator demodulator_;
+    Ita2Reader reader_;
+    double bitLength_;
+    double characterLength_;
+    double halfWindow_;
+    // The soft bits of the last few characters, so that a start edge that
+    // turns out false lets the search resume right after it.
+    std::vector<float> softBits_;
+    std::size_t mask_;
+    std::int64_t received_ = 0;
+    // Searching: the next soft bit at which a start edge may end.
+    std::int64_t searchFrom_ = 1;
+    // Locked: where the next start edge should cross zero.
+    std::optional<double> expectedCrossing_;
+    int stopBitsLost_ = 0;
+};
+
+}  // namespace zorbel::decoder

@@ -1,0 +1,139 @@
+#include "decoder/WavFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+namespace zorbel::decoder {
+namespace {
+
+constexpr std::uint16_t kFormatPcm = 1;
+constexpr std::uint16_t kFormatFloat = 3;
+constexpr std::uint16_t kFormatExtensible = 0xFFFE;
+
+std::uint32_t Little(std::string_view bytes, std::size_t at, int size) {
+    std::uint32_t value = 0;
+    for (int index = size - 1; index >= 0; --index) {
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(index)]);
+    }
+    return value;
+}
+
+struct Format {
+    std::uint16_t code = 0;
+    std::uint16_t channels = 0;
+    std::uint32_t sampleRate = 0;
+    std::uint16_t bitsPerSample = 0;
+};
+
+Format ReadFormat(std::string_view chunk) {
+    if (chunk.size() < 16) throw WavError("the WAV format chunk is too short");
+    Format format{static_cast<std::uint16_t>(Little(chunk, 0, 2)), static_cast<std::uint16_t>(Little(chunk, 2, 2)),
+                  Little(chunk, 4, 4), static_cast<std::uint16_t>(Little(chunk, 14, 2))};
+    // The extensible form names the real format in the first two bytes of
+    // its sub-format identifier.
+    if (format.code == kFormatExtensible) {
+        if (chunk.size() < 26) throw WavError("the WAV format chunk is too short");
+        format.code = static_cast<std::uint16_t>(Little(chunk, 24, 2));
+    }
+    const bool pcm = format.code == kFormatPcm &&
+                     (format.bitsPerSample == 8 || format.bitsPerSample == 16 || format.bitsPerSample == 24);
+    const bool floats = format.code == kFormatFloat && format.bitsPerSample == 32;
+    if (!pcm && !floats) {
+        throw WavError("unsupported WAV sample format (code " + std::to_string(format.code) + ", " +
+                       std::to_string(format.bitsPerSample) + " bits); use PCM of 8, 16 or 24 bits or 32-bit float");
+    }
+    if (format.channels == 0 || format.sampleRate == 0) throw WavError("the WAV file names no channels or no rate");
+    return format;
+}
+
+float ReadSample(std::string_view data, std::size_t at, std::uint16_t bitsPerSample, bool floats) {
+    if (floats) {
+        const std::uint32_t raw = Little(data, at, 4);
+        float value;
+        std::memcpy(&value, &raw, sizeof value);
+        return value;
+    }
+    switch (bitsPerSample) {
+        case 8:  // unsigned, centred on 128
+            return (static_cast<float>(static_cast<unsigned char>(data[at])) - 128.0f) / 128.0f;
+        case 16:
+            return static_cast<float>(static_cast<std::int16_t>(Little(data, at, 2))) / 32768.0f;
+        default:  // 24: shift into the top of 32 bits so the sign comes along
+            return static_cast<float>(static_cast<std::int32_t>(Little(data, at, 3) << 8)) / 2147483648.0f;
+    }
+}
+
+}  // namespace
+
+WavAudio ParseWav(std::string_view bytes) {
+    if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") {
+        throw WavError("not a WAV file (no RIFF/WAVE header)");
+    }
+    std::optional<Format> format;
+    std::size_t at = 12;
+    while (at + 8 <= bytes.size()) {
+        const std::string_view id = bytes.substr(at, 4);
+        const std::uint32_t size = Little(bytes, at + 4, 4);
+        const std::string_view body = bytes.substr(at + 8, size);
+        if (id == "fmt ") {
+            format = ReadFormat(body);
+        } else if (id == "data") {
+            if (!format) throw WavError("the WAV file has no format chunk before its data");
+            if (body.size() < size) throw WavError("the WAV file is truncated: its data ends early");
+            const std::size_t sampleBytes = format->bitsPerSample / 8u;
+            const std::size_t frameBytes = sampleBytes * format->channels;
+            WavAudio audio{static_cast<double>(format->sampleRate), {}};
+            audio.samples.reserve(body.size() / frameBytes);
+            for (std::size_t frame = 0; frame + frameBytes <= body.size(); frame += frameBytes) {
+                audio.samples.push_back(
+                    ReadSample(body, frame, format->bitsPerSample, format->code == kFormatFloat));
+            }
+            return audio;
+        }
+        at += 8 + size + (size & 1u);  // chunks are padded to an even length
+    }
+    throw WavError(format ? "the WAV file is truncated: it has no data" : "the WAV file is truncated: it has no format");
+}
+
+WavAudio ReadWavFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw WavError("cannot open " + path.string());
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (file.bad()) throw WavError("cannot read " + path.string());
+    return ParseWav(bytes);
+}
+
+void WriteWavFile(const std::filesystem::path& path, const WavAudio& audio) {
+    const auto dataBytes = static_cast<std::uint32_t>(audio.samples.size() * 2);
+    const auto rate = static_cast<std::uint32_t>(std::lround(audio.sampleRate));
+    std::string bytes;
+    const auto put = [&](std::uint32_t value, int size) {
+        for (int index = 0; index < size; ++index) bytes += static_cast<char>((value >> (8 * index)) & 0xFFu);
+    };
+    bytes += "RIFF";
+    put(36 + dataBytes, 4);
+    bytes += "WAVEfmt ";
+    put(16, 4);
+    put(kFormatPcm, 2);
+    put(1, 2);         // channels
+    put(rate, 4);
+    put(rate * 2, 4);  // bytes per second
+    put(2, 2);         // bytes per frame
+    put(16, 2);
+    bytes += "data";
+    put(dataBytes, 4);
+    for (const float sample : audio.samples) {
+        const long value = std::lround(std::clamp(sample, -1.0f, 1.0f) * 32767.0f);
+        put(static_cast<std::uint32_t>(value) & 0xFFFFu, 2);
+    }
+    std::ofstream file(path, std::ios::binary);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!file) throw WavError("cannot write " + path.string());
+}
+
+}  // namespace zorbel::decoder

@@ -1,0 +1,68 @@
+#include "decoder/cli/ModeOptions.h"
+
+#include <algorithm>
+#include <sstream>
+#include <stdexcept>
+
+namespace zorbel::decoder {
+namespace {
+
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const std::vector<std::string>& valueOptions,
+                             const std::vector<std::string>& switches) {
+    CommandLine line;
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string& argument = arguments[index];
+        if (argument.rfind("--", 0) != 0) {
+            if (!line.file.empty()) throw std::invalid_argument("more than one file given: " + argument);
+            line.file = argument;
+            continue;
+        }
+        const std::string name = argument.substr(2);
+        if (Contains(switches, name)) {
+            line.options[name] = "";
+        } else if (Contains(valueOptions, name)) {
+            if (index + 1 == arguments.size()) throw std::invalid_argument(argument + " needs a value");
+            line.options[name] = arguments[++index];
+        } else {
+            throw std::invalid_argument("unknown option " + argument);
+        }
+    }
+    if (line.file.empty()) throw std::invalid_argument("no file given");
+    return line;
+}
+
+double NumberOption(const CommandLine& line, const std::string& name, double fallback, double lowest, double highest) {
+    const auto found = line.options.find(name);
+    if (found == line.options.end()) return fallback;
+    double value = 0.0;
+    std::size_t used = 0;
+    try {
+        value = std::stod(found->second, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != found->second.size() || value < lowest || value > highest) {
+        std::ostringstream message;
+        message << "--" << name << " wants a number from " << lowest << " to " << highest << ", not " << found->second;
+        throw std::invalid_argument(message.str());
+    }
+    return value;
+}
+
+RttyMode ModeFromCommandLine(const CommandLine& line) {
+    RttyMode mode;
+    mode.baud = NumberOption(line, "baud", 45.45, 10.0, 300.0);
+    mode.shiftHz = NumberOption(line, "shift", 170.0, 20.0, 1500.0);
+    mode.markHz = NumberOption(line, "mark", 2125.0, 300.0, 3000.0);
+    mode.stopBits = NumberOption(line, "stopbits", 1.5, 1.0, 2.0);
+    mode.reversed = line.options.contains("reverse");
+    return mode;
+}
+
+}  // namespace zorbel::decoder

@@ -1,0 +1,34 @@
+#pragma once
+// The command-line options both tools share: the RTTY mode and one file.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "decoder/RttyMode.h"
+
+namespace zorbel::decoder {
+
+struct CommandLine {
+    std::string file;
+    // Options with a value, by name without the dashes; switches map to "".
+    std::map<std::string, std::string> options;
+};
+
+// Splits the arguments; throws std::invalid_argument for an unknown option,
+// a missing value or a second file name. valueOptions and switches name what
+// is allowed.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const std::vector<std::string>& valueOptions,
+                             const std::vector<std::string>& switches);
+
+// A number option or the fallback; throws std::invalid_argument if it is no
+// number or lies outside [lowest, highest].
+double NumberOption(const CommandLine& line, const std::string& name, double fallback, double lowest, double highest);
+
+// --baud, --shift, --mark, --reverse and --stopbits.
+RttyMode ModeFromCommandLine(const CommandLine& line);
+
+inline const std::vector<std::string> kModeValueOptions = {"baud", "shift", "mark", "stopbits"};
+inline const std::vector<std::string> kModeSwitches = {"reverse"};
+
+}  // namespace zorbel::decoder

@@ -1,0 +1,17 @@
+#include "decoder/cli/StandardOutput.h"
+
+#include <cstdio>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace zorbel::decoder {
+
+void MakeStandardOutputBinary() {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+}
+
+}  // namespace zorbel::decoder

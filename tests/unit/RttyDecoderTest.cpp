@@ -1,0 +1,106 @@
+// The decoder on generated signals: every mode the program offers, both
+// polarities and all stop-bit lengths, in blocks of any size; the letters and
+// figures shifts; and a weak signal.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "decoder/RttyDecoder.h"
+#include "decoder/SignalGenerator.h"
+
+namespace zorbel::decoder {
+namespace {
+
+constexpr std::string_view kText = "RYRY CQ DE DDH47 0123456789 -?:()'.,/+= THE QUICK BROWN FOX\r\nEND\r\n";
+
+std::string DecodeInBlocks(const std::vector<float>& samples, const RttyMode& mode, double sampleRate,
+                           std::size_t blockSize) {
+    RttyDecoder decoder(mode, sampleRate);
+    std::string text;
+    for (std::size_t at = 0; at < samples.size(); at += blockSize) {
+        text += decoder.Decode(std::span(samples).subspan(at, std::min(blockSize, samples.size() - at)));
+    }
+    return text;
+}
+
+TEST(RttyDecoderTest, EveryModeDecodesACleanSignalWithoutError) {
+    const double rates[] = {8000.0, 11025.0, 48000.0};
+    std::ostringstream failures;
+    int modeIndex = 0;
+    for (const double baud : {45.45, 50.0, 75.0, 100.0}) {
+        for (const double shift : {85.0, 170.0, 200.0, 425.0, 450.0, 850.0}) {
+            for (const bool reversed : {false, true}) {
+                for (const double stopBits : {1.0, 1.5, 2.0}) {
+                    // Marks from the bottom to the top of the band, rates and
+                    // block sizes varied along the way.
+                    const double marks[] = {300.0, 1275.0, 3000.0 - shift};
+                    const RttyMode mode{baud, shift, marks[modeIndex % 3], reversed, stopBits};
+                    const SignalShape shape{rates[(modeIndex / 3) % 3]};
+                    const std::size_t blockSize = 1 + static_cast<std::size_t>(modeIndex * 37 % 1000);
+                    ++modeIndex;
+                    const std::string decoded =
+                        DecodeInBlocks(GenerateRtty(kText, mode, shape), mode, shape.sampleRate, blockSize);
+                    if (decoded != kText) {
+                        failures << baud << " Bd, " << shift << " Hz, mark " << mode.markHz << " Hz, "
+                                 << (reversed ? "reversed" : "normal") << ", " << stopBits << " stop bits, "
+                                 << shape.sampleRate << " Hz in blocks of " << blockSize << ": "
+                                 << testing::PrintToString(decoded) << "\n";
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(failures.str(), "");
+}
+
+TEST(RttyDecoderTest, AReceiverSetToOneStopBitReadsSendersWithLongerStopsAndPauses) {
+    const SignalShape shape;
+    std::vector<float> samples;
+    for (const double stopBits : {1.5, 2.0}) {
+        const std::vector<float> part = GenerateRtty(kText, RttyMode{50.0, 450.0, 2125.0, false, stopBits}, shape);
+        samples.insert(samples.end(), part.begin(), part.end());
+    }
+    const std::string twice = std::string(kText) + std::string(kText);
+    EXPECT_EQ(RttyDecoder(RttyMode{50.0, 450.0, 2125.0, false, 1.0}, shape.sampleRate).Decode(samples), twice);
+}
+
+TEST(RttyDecoderTest, TheWrongPolarityDoesNotReadTheText) {
+    const RttyMode sent{50.0, 450.0, 2125.0, true, 1.5};
+    RttyMode assumed = sent;
+    assumed.reversed = false;
+    const SignalShape shape;
+    EXPECT_EQ(RttyDecoder(sent, shape.sampleRate).Decode(GenerateRtty(kText, sent, shape)), kText);
+    EXPECT_EQ(RttyDecoder(assumed, shape.sampleRate).Decode(GenerateRtty(kText, sent, shape)).find("QUICK"),
+              std::string::npos);
+}
+
+TEST(RttyDecoderTest, AWeakSignalAtZeroDecibelsInThreeKilohertzStillReadsWithoutError) {
+    for (const RttyMode mode : {RttyMode{45.45, 170.0, 2125.0, false, 1.5}, RttyMode{50.0, 450.0, 1000.0, true, 1.5}}) {
+        const SignalShape shape;
+        std::vector<float> samples = GenerateRtty(kText, mode, shape);
+        AddNoise(samples, 0.0, shape, 7);
+        EXPECT_EQ(RttyDecoder(mode, shape.sampleRate).Decode(samples), kText) << mode.baud << " Bd";
+    }
+}
+
+TEST(RttyDecoderTest, Ita2ShiftsBetweenLettersAndFiguresAndOptionallyUnshiftsOnSpace) {
+    const std::vector<std::uint8_t> figuresSpaceLetter = {kIta2Figures, 0x17, 0x04, 0x17, kIta2Letters, 0x17};
+    for (const bool unshiftOnSpace : {false, true}) {
+        Ita2Reader reader(unshiftOnSpace);
+        std::string text;
+        for (const std::uint8_t code : figuresSpaceLetter) {
+            if (const std::optional<char> character = reader.Read(code)) text += *character;
+        }
+        EXPECT_EQ(text, unshiftOnSpace ? "1 QQ" : "1 1Q");
+    }
+    // A figure after a space is shifted again, for receivers of either kind.
+    EXPECT_EQ(EncodeIta2("a1 2b"),
+              (std::vector<std::uint8_t>{kIta2Letters, 0x03, kIta2Figures, 0x17, 0x04, kIta2Figures, 0x13,
+                                         kIta2Letters, 0x19}));
+    EXPECT_EQ(EncodeIta2("\r\n%~X"), (std::vector<std::uint8_t>{kIta2Letters, 0x08, 0x02, 0x1D}));
+}
+
+}  // namespace
+}  // namespace zorbel::decoder

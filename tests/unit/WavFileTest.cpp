@@ -1,0 +1,89 @@
+// The WAV reader on the shapes recordings come in, and on files that are not
+// recordings at all.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+
+#include "decoder/WavFile.h"
+
+namespace zorbel::decoder {
+namespace {
+
+std::string Little(std::uint32_t value, int size) {
+    std::string bytes;
+    for (int index = 0; index < size; ++index) bytes += static_cast<char>((value >> (8 * index)) & 0xFFu);
+    return bytes;
+}
+
+std::string Wav(std::uint16_t format, std::uint16_t channels, std::uint16_t bits, const std::string& data,
+                std::uint32_t dataSizeField) {
+    const std::string fmt = Little(format, 2) + Little(channels, 2) + Little(11025, 4) +
+                            Little(11025u * channels * bits / 8, 4) + Little(channels * bits / 8u, 2) +
+                            Little(bits, 2);
+    const std::string chunks = "fmt " + Little(16, 4) + fmt + "LIST" + Little(3, 4) + "abc" + std::string(1, '\0') +
+                               "data" + Little(dataSizeField, 4) + data;
+    return "RIFF" + Little(static_cast<std::uint32_t>(4 + chunks.size()), 4) + "WAVE" + chunks;
+}
+
+std::string Wav(std::uint16_t format, std::uint16_t channels, std::uint16_t bits, const std::string& data) {
+    return Wav(format, channels, bits, data, static_cast<std::uint32_t>(data.size()));
+}
+
+TEST(WavFileTest, ReadsTheFirstChannelOfEveryCommonSampleFormat) {
+    const float half = 0.5f;
+    std::string floatBytes(reinterpret_cast<const char*>(&half), 4);
+    const struct {
+        const char* shape;
+        std::string file;
+        std::vector<float> samples;
+    } cases[] = {
+        {"8-bit mono", Wav(1, 1, 8, "\x80\xC0\x40"), {0.0f, 0.5f, -0.5f}},
+        {"16-bit stereo", Wav(1, 2, 16, Little(0x4000, 2) + Little(0x7FFF, 2) + Little(0xC000, 2) + Little(0, 2)),
+         {0.5f, -0.5f}},
+        {"24-bit mono", Wav(1, 1, 24, Little(0x400000, 3) + Little(0xE00000, 3)), {0.5f, -0.25f}},
+        {"32-bit float stereo", Wav(3, 2, 32, floatBytes + Little(0, 4)), {0.5f}},
+    };
+    for (const auto& sample : cases) {
+        const WavAudio audio = ParseWav(sample.file);
+        EXPECT_EQ(audio.sampleRate, 11025.0) << sample.shape;
+        EXPECT_EQ(audio.samples, sample.samples) << sample.shape;
+    }
+}
+
+TEST(WavFileTest, RefusesWhatIsNoCompleteRecordingWithAMessage) {
+    const struct {
+        std::string file;
+        const char* message;
+    } cases[] = {
+        {"hello, world", "not a WAV file (no RIFF/WAVE header)"},
+        {Wav(1, 1, 16, Little(1, 2), 400), "the WAV file is truncated: its data ends early"},
+        {Wav(1, 1, 16, "").substr(0, 40), "the WAV file is truncated: it has no data"},
+        {Wav(2, 1, 4, "xx"), "unsupported WAV sample format (code 2, 4 bits); use PCM of 8, 16 or 24 bits or 32-bit float"},
+    };
+    for (const auto& sample : cases) {
+        try {
+            ParseWav(sample.file);
+            ADD_FAILURE() << "accepted: " << sample.message;
+        } catch (const WavError& error) {
+            EXPECT_STREQ(error.what(), sample.message);
+        }
+    }
+}
+
+TEST(WavFileTest, WrittenFilesReadBack) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "zorbel-wav-test.wav";
+    WriteWavFile(path, {8000.0, {0.0f, 0.5f, -1.0f, 2.0f}});
+    const WavAudio audio = ReadWavFile(path);
+    std::filesystem::remove(path);
+    EXPECT_EQ(audio.sampleRate, 8000.0);
+    ASSERT_EQ(audio.samples.size(), 4u);
+    EXPECT_NEAR(audio.samples[1], 0.5f, 1e-4f);
+    EXPECT_NEAR(audio.samples[2], -1.0f, 1e-4f);
+    EXPECT_NEAR(audio.samples[3], 1.0f, 1e-4f);  // clipped
+    EXPECT_THROW(ReadWavFile(path), WavError);
+}
+
+}  // namespace
+}  // namespace zorbel::decoder
