@@ -7,8 +7,10 @@
 #include "capture/CaptureFile.h"
 #include "capture/CaptureFlags.h"
 #include "capture/CaptureStateMachine.h"
+#include "capture/ExitSequence.h"
 #include "capture/HeaderDate.h"
 #include "capture/ReceivePipeline.h"
+#include "capture/RxFileCommands.h"
 #include "config/CaptureSettings.h"
 #include "config/MemoryDisplay.h"
 #include "config/WordLists.h"
@@ -18,8 +20,10 @@
 #include "platform/win32/CaseFolding.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Dialogs.h"
+#include "platform/win32/DocumentFiles.h"
 #include "platform/win32/EngineLink.h"
 #include "platform/win32/EngineWindowHook.h"
+#include "platform/win32/FileDialogs.h"
 #include "platform/win32/Files.h"
 #include "platform/win32/Fonts.h"
 #include "platform/win32/Handles.h"
@@ -40,7 +44,7 @@
 
 namespace zorbel::shell {
 
-class MainWindow {
+class MainWindow : private ExitSteps {
 public:
     static constexpr wchar_t kClassName[] = L"ZorbelMainWindow";
 
@@ -74,6 +78,17 @@ private:
     void EnableFileEntries();
     void EnableFormatEntries();
     void RunThemeEntry(int id);
+    void MarkUserEdit(const MSGFILTER& filter);
+    CategoryFolders StorageFolderPaths() const;
+
+    // The exit sequence's steps.
+    void HideEngineWindow() override;
+    bool HasUnsavedText() const override;
+    bool OfferToSave() override;
+    void Unhook() override;
+    void ShutDownEngine() override;
+    void SaveSettings() override;
+    void BlockSessionEnd(bool blocked) override;
 
     HWND hwnd_ = nullptr;
     HMENU fileMenu_ = nullptr;
@@ -105,6 +120,8 @@ private:
     win32::LocaleCaseFolding caseFolding_;
     win32::WindowsDialogs dialogs_;
     win32::WindowsFiles files_;
+    win32::WindowsFileDialogs fileDialogs_;
+    win32::WindowsDocumentFiles documentFiles_;
     win32::SystemMemoryStatus memoryStatus_;
     win32::RegistrySettingsStore settingsStore_;
     WindowControls controls_;
@@ -125,6 +142,8 @@ private:
     CaptureFile captureFile_;
     MemoryDisplay memory_;
     CaptureStateMachine capture_;
+    RxFileCommands rxFiles_;
+    ExitSequence exit_;
 };
 
 }  // namespace zorbel::shell

@@ -20,6 +20,9 @@ sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_rx
 echo "== Rx window: a search through 5 MB for a word in the last line"
 sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_rx_search.exe 5
 
+echo "== Rx window documents: open and save 5 MB as TXT and RTF"
+sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_rx_document.exe 5 "$session"
+
 echo "== Soak: zorbel.exe receiving 1 MB from the stand-in engine, main window visible"
 bench="$root/build/win"
 sh tests/wine/session/run-in-session.sh "$session" wine "$bench/tools/soak/soak_reception.exe" \
