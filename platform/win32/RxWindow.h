@@ -49,6 +49,7 @@ public:
 private:
     void ApplyDefaultFormat();
     void ResumeRedraw();
+    void DeleteAllText();
     // Runs a whole-content change without change notices and repaints once after it.
     template <typename Change>
     void ReplaceQuietly(Change change);
