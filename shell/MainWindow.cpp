@@ -4,6 +4,7 @@
 #include <richedit.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <array>
 
 #include "capture/CommandAvailability.h"
@@ -73,6 +74,10 @@ constexpr std::array<std::pair<UINT, Command>, 9> kRuledCommands{{
     {IDM_INFO, Command::Info},
 }};
 
+// Formatting changes the document as much as typing does.
+constexpr std::array<int, 7> kFormatCommands{IDM_FONT, IDT_FONT, IDM_LISTING, IDM_TEXT, IDT_BOLD, IDT_KURSIV,
+                                              IDT_UNDERLINE};
+
 }  // namespace
 
 MainWindow::MainWindow()
@@ -92,7 +97,17 @@ MainWindow::MainWindow()
       captureFile_(files_, headerDate_, settings_),
       memory_(memoryStatus_, locale_, statusBar_, dialogs_),
       capture_(CaptureParts{pipeline_, flags_, words_, settings_, captureFile_, headerDate_, memory_,
-                            receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, clock_, locale_}) {}
+                            receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, clock_, locale_}),
+      rxFiles_(RxFileParts{rx_, fileDialogs_, documentFiles_, dialogs_, statusBar_, clock_, locale_},
+               RxFileHooks{[this] { return settings_.category; }, [this] { return StorageFolderPaths(); },
+                           [this] { return capture_.RxTextUnsaved(); },
+                           [this](bool unsaved) { capture_.SetRxTextUnsaved(unsaved); },
+                           [this] { HideEngineWindowFirst(); },
+                           [this] {
+                               pipeline_.ClearLineBuffer();
+                               pipeline_.ResetRxLineCount();
+                           }}),
+      exit_(*this, dialogs_) {}
 
 bool MainWindow::Create(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
@@ -151,8 +166,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnPaint();
         return 0;
     case WM_CLOSE:
-        OnClose();
+        if (exit_.CloseRequested()) DestroyWindow(hwnd_);
         return 0;
+    case WM_QUERYENDSESSION:
+        exit_.SessionEnding();
+        return TRUE;
     case WM_DESTROY:
         OnDestroy();
         return 0;
@@ -165,6 +183,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::OnCreate() {
     dialogs_.SetOwner(hwnd_);
     folderChooser_.SetOwner(hwnd_);
+    fileDialogs_.SetOwner(hwnd_);
     menuChecks_.Attach(hwnd_);
     messageFont_ = win32::MakeMessageFont();
     labelFont_ = win32::MakeFont(L"Arial", 8.25);
@@ -191,16 +210,6 @@ void MainWindow::LoadSettings() {
 }
 
 // "&Beenden" and the close box both arrive here.
-void MainWindow::OnClose() {
-    // The normal-state size: closing while minimised or maximised must not store the icon or the screen.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof(placement);
-    GetWindowPlacement(hwnd_, &placement);
-    const RECT& normal = placement.rcNormalPosition;
-    programSettings_.Save({twips_.ToTwipsX(normal.right - normal.left), twips_.ToTwipsY(normal.bottom - normal.top)});
-    DestroyWindow(hwnd_);
-}
-
 void MainWindow::OpenEngineLink() {
     // Without an engine program the window keeps its design caption and the
     // memory display waits for the first capture switch.
@@ -209,10 +218,39 @@ void MainWindow::OpenEngineLink() {
     memory_.Show(true);
 }
 
-void MainWindow::OnDestroy() {
-    engineHook_.UnhookEngineWindow();
-    engineLink_.CloseEngineLink();
-    PostQuitMessage(0);
+// The exit sequence has already released the engine.
+void MainWindow::OnDestroy() { PostQuitMessage(0); }
+
+void MainWindow::HideEngineWindow() { HideEngineWindowFirst(); }
+
+bool MainWindow::HasUnsavedText() const { return capture_.RxTextUnsaved() && !rx_.IsEmpty(); }
+
+bool MainWindow::OfferToSave() { return rxFiles_.OfferToSave(); }
+
+void MainWindow::Unhook() { engineHook_.UnhookEngineWindow(); }
+
+void MainWindow::ShutDownEngine() { engineLink_.CloseEngineLink(); }
+
+// Settings are written with the start-up and settings wiring of the main window.
+void MainWindow::SaveSettings() {
+    // The normal-state size: closing while minimised or maximised must not store the icon or the screen.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(hwnd_, &placement);
+    const RECT& normal = placement.rcNormalPosition;
+    programSettings_.Save({twips_.ToTwipsX(normal.right - normal.left), twips_.ToTwipsY(normal.bottom - normal.top)});
+}
+
+void MainWindow::BlockSessionEnd(bool blocked) {
+    if (blocked)
+        ShutdownBlockReasonCreate(hwnd_, L"Der Text im Rx-Fenster ist noch nicht gespeichert.");
+    else
+        ShutdownBlockReasonDestroy(hwnd_);
+}
+
+CategoryFolders MainWindow::StorageFolderPaths() const {
+    return {folders_.Path(StorageFolder::Weather), folders_.Path(StorageFolder::AmateurRadio),
+            folders_.Path(StorageFolder::OtherFiles)};
 }
 
 void MainWindow::CreateControls() {
@@ -346,6 +384,17 @@ void MainWindow::OnCommand(int id, int code) {
     case IDC_COMMAND2:
         if (code == BN_CLICKED) capture_.Command2_Click();
         break;
+    case IDM_OPEN:
+    case IDT_OPEN:
+        rxFiles_.Open();
+        break;
+    case IDM_SAVE:
+    case IDT_SAVE:
+        rxFiles_.Save();
+        break;
+    case IDM_RXKILL:
+        rxFiles_.Clear();
+        break;
     case IDM_EXIT:
         PostMessageW(hwnd_, WM_CLOSE, 0, 0);
         break;
@@ -421,6 +470,8 @@ void MainWindow::OnCommand(int id, int code) {
     default:
         break;
     }
+    if (std::find(kFormatCommands.begin(), kFormatCommands.end(), id) != kFormatCommands.end() && !rx_.IsEmpty())
+        capture_.SetRxTextUnsaved(true);
 }
 
 void MainWindow::RunThemeEntry(int id) {
@@ -437,9 +488,18 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
     if (header.idFrom == IDC_RICHTEXTBOX1 && header.code == EN_MSGFILTER) {
         const auto& filter = reinterpret_cast<const MSGFILTER&>(header);
         if (filter.msg == WM_KEYDOWN) pipeline_.OnRxKeyDown(static_cast<int>(filter.wParam));
+        MarkUserEdit(filter);
         return 0;
     }
     return 0;
+}
+
+// Typing and deleting in the Rx window make its text the user's work to keep.
+void MainWindow::MarkUserEdit(const MSGFILTER& filter) {
+    const bool readOnly = (GetWindowLongW(rx_.Hwnd(), GWL_STYLE) & ES_READONLY) != 0;
+    const bool typed = filter.msg == WM_CHAR && filter.wParam != 3 /* Ctrl+C */ && filter.wParam != 1 /* Ctrl+A */;
+    const bool deleted = filter.msg == WM_KEYDOWN && filter.wParam == VK_DELETE;
+    if (!readOnly && (typed || deleted)) capture_.SetRxTextUnsaved(true);
 }
 
 void MainWindow::OnInitMenuPopup(HMENU popup) {

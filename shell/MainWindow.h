@@ -7,8 +7,10 @@
 #include "capture/CaptureFile.h"
 #include "capture/CaptureFlags.h"
 #include "capture/CaptureStateMachine.h"
+#include "capture/ExitSequence.h"
 #include "capture/HeaderDate.h"
 #include "capture/ReceivePipeline.h"
+#include "capture/RxFileCommands.h"
 #include "config/CaptureSettings.h"
 #include "config/MemoryDisplay.h"
 #include "config/ProgramSettings.h"
@@ -20,8 +22,10 @@
 #include "platform/win32/CaseFolding.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Dialogs.h"
+#include "platform/win32/DocumentFiles.h"
 #include "platform/win32/EngineLink.h"
 #include "platform/win32/EngineWindowHook.h"
+#include "platform/win32/FileDialogs.h"
 #include "platform/win32/Files.h"
 #include "platform/win32/FolderChooserWindow.h"
 #include "platform/win32/Fonts.h"
@@ -43,7 +47,7 @@
 
 namespace zorbel::shell {
 
-class MainWindow {
+class MainWindow : private ExitSteps {
 public:
     static constexpr wchar_t kClassName[] = L"ZorbelMainWindow";
 
@@ -68,7 +72,6 @@ private:
     void OnInitMenuPopup(HMENU popup);
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
     void OnPaint();
-    void OnClose();
     void OnDestroy();
     void OpenEngineLink();
     void DockEngineWindow();
@@ -81,6 +84,17 @@ private:
     // Whether the menu command may act now; commands without a rule always may.
     bool IsAvailable(UINT id) const;
     void RunThemeEntry(int id);
+    void MarkUserEdit(const MSGFILTER& filter);
+    CategoryFolders StorageFolderPaths() const;
+
+    // The exit sequence's steps.
+    void HideEngineWindow() override;
+    bool HasUnsavedText() const override;
+    bool OfferToSave() override;
+    void Unhook() override;
+    void ShutDownEngine() override;
+    void SaveSettings() override;
+    void BlockSessionEnd(bool blocked) override;
 
     HWND hwnd_ = nullptr;
     HMENU wetterMenu_ = nullptr;
@@ -111,6 +125,8 @@ private:
     win32::WindowsDialogs dialogs_;
     win32::WindowsFiles files_;
     win32::FolderChooserWindow folderChooser_;
+    win32::WindowsFileDialogs fileDialogs_;
+    win32::WindowsDocumentFiles documentFiles_;
     win32::SystemMemoryStatus memoryStatus_;
     win32::RegistrySettingsStore settingsStore_;
     WindowControls controls_;
@@ -133,6 +149,8 @@ private:
     CaptureFile captureFile_;
     MemoryDisplay memory_;
     CaptureStateMachine capture_;
+    RxFileCommands rxFiles_;
+    ExitSequence exit_;
 };
 
 }  // namespace zorbel::shell

@@ -24,6 +24,9 @@ echo "== Start-up: launch to main window shown, three starts"
 sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_start_up.exe \
   build/win/shell/zorbel.exe "$session/work/StartUp" 3
 
+echo "== Rx window documents: open and save 5 MB as TXT and RTF"
+sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_rx_document.exe 5 "$session"
+
 echo "== Soak: zorbel.exe receiving 1 MB from the stand-in engine, main window visible"
 bench="$root/build/win"
 sh tests/wine/session/run-in-session.sh "$session" wine "$bench/tools/soak/soak_reception.exe" \

@@ -1,5 +1,6 @@
 #pragma once
-// The Rx window: a RichEdit control that receives text at its end.
+// The Rx window: a RichEdit control that receives text at its end and
+// holds the document the user opens and saves.
 
 #include <windows.h>
 #include <richedit.h>
@@ -7,12 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/RxDocumentView.h"
 #include "platform/RxView.h"
 #include "platform/win32/WindowSubclass.h"
 
 namespace zorbel::win32 {
 
-class RxWindow : public platform::RxView {
+class RxWindow : public platform::RxView, public platform::RxDocumentView {
 public:
     // Leaves the window missing (Exists() false) when RichEdit cannot be loaded.
     void Create(HWND parent, int id);
@@ -24,6 +26,11 @@ public:
     std::string SelectedText() const override;
     void Clear() override;
     void ResetFormat(std::string_view utf8FontName, int pointSize) override;
+
+    std::string RtfBytes() const override;
+    std::wstring PlainText() const override;
+    bool ReplaceWithRtf(std::string_view rtfBytes) override;
+    void ReplaceWithText(std::wstring_view wideText) override;
 
     // Locks the text against the user's editing (true) or frees it.
     void SetLocked(bool locked);
@@ -44,6 +51,10 @@ public:
 private:
     void ApplyDefaultFormat();
     void ResumeRedraw();
+    void DeleteAllText();
+    // Runs a whole-content change without change notices and repaints once after it.
+    template <typename Change>
+    void ReplaceQuietly(Change change);
 
     HWND hwnd_ = nullptr;
     bool redrawSuspended_ = false;

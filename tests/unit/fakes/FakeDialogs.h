@@ -26,7 +26,10 @@ public:
 
     bool AskYesNo(std::string_view utf8Prompt, std::string_view utf8Title) override {
         Log("question", utf8Prompt, utf8Title);
-        return answerYes;
+        if (yesNoAnswers.empty()) return answerYes;
+        const bool answer = yesNoAnswers.front();
+        yesNoAnswers.erase(yesNoAnswers.begin());
+        return answer;
     }
     void ShowMessage(platform::MessageIcon icon, std::string_view utf8Prompt, std::string_view utf8Title) override {
         Log(icon == platform::MessageIcon::Exclamation   ? "exclamation"
@@ -51,6 +54,7 @@ public:
     std::vector<Shown> shown;
     std::vector<platform::ErrorAnswer> errorAnswers;  // in the order asked; Abort when none is left
     bool answerYes = true;
+    std::vector<bool> yesNoAnswers;  // in the order asked; answerYes when none is left
     std::optional<std::string> textAnswer;  // nothing: Cancel
 
 private:

@@ -1,16 +1,23 @@
 // zorbel with the stand-in engine playing MMTTY: the link as the engine sees
 // it (shared block, command line, handshake), hiding and docking its window,
 // the notch round trip, a transmission written, saved to its file (held open
-// by another program meanwhile) and ended by a bad code, and the commands at
-// the program's end.
+// by another program meanwhile) and ended by a bad code, the Rx window saved,
+// opened and cleared through its dialogs, and the exit with its questions and
+// the commands at the program's end.
 #include <windows.h>
+#include <dlgs.h>
+#include <richedit.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <sstream>
 #include <filesystem>
+#include <memory>
+#include <stdexcept>
 
 #include "../common/UniqueWin32.h"
+#include "RemoteText.h"
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "WindowQueries.h"
@@ -54,6 +61,24 @@ struct HeaderDay {
 };
 
 const HeaderDay kDay;
+
+// Presses the box's button whose caption, access-key mark left out, is `caption`.
+void Answer(const bench::MessageBoxContent& box, std::wstring_view caption) {
+  for (const auto& button : box.buttons) {
+    std::wstring plain = button.caption;
+    std::erase(plain, L'&');
+    if (plain == caption) return bench::AnswerMessageBox(box, button.caption);
+  }
+  throw std::runtime_error("no button " + WideToUtf8(std::wstring(caption)));
+}
+
+// The common file dialog's name field: the edit of a combo box, which Wine wraps in a ComboBoxEx.
+HWND FileNameField(HWND dialog) {
+  HWND combo = bench::Control(dialog, cmb13);
+  if (HWND inner = FindWindowExW(combo, nullptr, L"ComboBox", nullptr)) combo = inner;
+  return bench::ComboEdit(combo);
+}
+
 
 // Every code but line feed and carriage return once, NUL between two letters
 // so that a cut would show; 256 characters, so the line buffer flushes it
@@ -119,6 +144,33 @@ class Engine : public ZorbelSuite {
                        StoreSetting(L"FBreite", std::to_wstring(kStoredSize.cx));
                        StoreSetting(L"FHöhe", std::to_wstring(kStoredSize.cy));
                      });
+  }
+
+  // The next box's title, answered with `caption`; "" when none came.
+  static std::string AnswerNext(std::wstring_view caption) {
+    const auto box = NextBox();
+    if (!box) return "";
+    Answer(*box, caption);
+    return WideToUtf8(box->title);
+  }
+
+  // Waits for the file dialog, types the path into its name field and
+  // presses OK; returns the dialog's title and the name it proposed.
+  static std::string ChooseInFileDialog(const std::wstring& path) {
+    const auto dialog = NextBox();
+    if (!dialog) return "no file dialog";
+    const HWND field = FileNameField(dialog->window);
+    const std::string seen = WideToUtf8(dialog->title) + " [" + WideToUtf8(bench::WindowText(field)) + "]";
+    bench::SendBounded(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageW(dialog->window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog->window, IDOK)));
+    // Gone, or covered by a question of its own (whether to replace a file).
+    const auto settled = [&] {
+      const auto dialogs = bench::VisibleDialogsOf(Zorbel().processId());
+      return std::find(dialogs.begin(), dialogs.end(), dialog->window) == dialogs.end() ||
+             dialogs.front() != dialog->window;
+    };
+    return bench::PollUntil(settled, kBound) ? seen : seen + " stayed";
   }
 };
 
@@ -310,10 +362,101 @@ TEST_F(Engine, OtherFilesEntryCreatesTheConfirmedFolder) {
   EXPECT_EQ("", NoBoxes());
 }
 
-// Last of the group: zorbel ends here.
-TEST_F(Engine, ClosingReleasesThenEndsTheEngine) {
-  const std::size_t from = Log().Lines().size();
+TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
+  const auto lines = RxLines();
+  const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
+  bench::SendBounded(rx, EM_SETSEL, 0, 5);
+  bench::ChooseMenuItem(MainWindow(), IDT_BOLD);
+  const SYSTEMTIME now = LocalNow();
+  const std::string proposed = " [Wetter " + std::to_string(now.wDay) + LocaleText(LOCALE_SABBREVMONTHNAME1 + now.wMonth - 1);
+  const std::wstring rtf = InWorkingFolder(L"Rx.rtf");
+  const std::wstring txt = InWorkingFolder(L"Rx.txt");
+  for (const auto& path : {rtf, txt}) {
+    bench::ChooseMenuItem(MainWindow(), IDM_SAVE);
+    const std::string seen = ChooseInFileDialog(path);
+    EXPECT_TRUE(seen.starts_with("Speichern" + proposed)) << seen;
+  }
+  WaitUntilHandled();
+  std::wstring shown;
+  for (const auto& line : lines) shown += bench::Utf8ToWide(line) + L"\r\n";
+  std::string cp1252(shown.size(), '\0');
+  WideCharToMultiByte(1252, 0, shown.data(), static_cast<int>(shown.size()), cp1252.data(),
+                      static_cast<int>(cp1252.size()), nullptr, nullptr);
+  EXPECT_EQ(cp1252, bench::ReadFileBytes(txt)) << "plain text in code page 1252, one CR LF a line";
+  EXPECT_NE(std::string::npos, bench::ReadFileBytes(rtf).find("\\b")) << "the bold run is in the RTF";
+
+  // Saved: clearing asks only whether to clear. On an empty window it asks again.
+  for (const bool empty : {false, true}) {
+    bench::ChooseMenuItem(MainWindow(), IDM_RXKILL);
+    EXPECT_EQ("Text löschen ?", AnswerNext(empty ? L"Nein" : L"Ja"));
+    EXPECT_EQ("", NoBoxes());
+    EXPECT_TRUE(RxLines().empty());
+    EXPECT_EQ("Zeilen:", PanelText(1));
+  }
+
+  // Open: the RTF keeps the bold run, a UTF-8 text file its umlauts.
+  bench::ChooseMenuItem(MainWindow(), IDM_OPEN);
+  EXPECT_EQ("Öffnen []", ChooseInFileDialog(rtf));
+  WaitUntilHandled();
+  EXPECT_EQ(lines, RxLines());
+  bench::SendBounded(rx, EM_SETSEL, 0, 5);
+  const CHARFORMAT2W format = bench::RichEditSelectionFormat(Zorbel().process(), rx);
+  EXPECT_TRUE((format.dwMask & CFM_BOLD) && (format.dwEffects & CFE_BOLD));
+  bench::WriteFileBytes(InWorkingFolder(L"utf8.txt"), "\xEF\xBB\xBFK\xC3\xBChl\r\nNNNN");
+  bench::ChooseMenuItem(MainWindow(), IDM_OPEN);
+  ChooseInFileDialog(InWorkingFolder(L"utf8.txt"));
+  WaitUntilHandled();
+  EXPECT_EQ((std::vector<std::string>{"Kühl", "NNNN"}), RxLines());
+}
+
+TEST_F(Engine, AFailedSaveShowsWhyAndKeepsTheTextUnsaved) {
+  // Typing makes the opened text the user's own work.
+  PostMessageW(ControlOfMain(IDC_RICHTEXTBOX1), WM_CHAR, 'x', 0);
+  const std::wstring locked = InWorkingFolder(L"locked.rtf");
+  bench::WriteFileBytes(locked, "{\\rtf1 earlier}");
+  SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+  // Writable again whatever happens, so that the next run can empty the folder.
+  const std::unique_ptr<const wchar_t, void (*)(const wchar_t*)> unlock(
+      locked.c_str(), [](const wchar_t* path) { SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL); });
+  bench::ChooseMenuItem(MainWindow(), IDM_SAVE);
+  const std::string chosen = ChooseInFileDialog(locked);
+  const auto replace = NextBox();
+  ASSERT_TRUE(replace) << chosen;
+  EXPECT_EQ("Speichern", WideToUtf8(replace->title)) << "the dialog asks whether to replace the file";
+  Answer(*replace, L"Ja");
+  // GetWindowText reads another process's caption without a message, so the closing dialog cannot block it.
+  const auto failureShown = [] {
+    for (HWND dialog : bench::VisibleDialogsOf(Zorbel().processId())) {
+      wchar_t title[16] = {};
+      GetWindowTextW(dialog, title, 16);
+      if (std::wstring_view(title) == L"Fehler") return true;
+    }
+    return false;
+  };
+  ASSERT_TRUE(bench::PollUntil(failureShown, kBound)) << WideToUtf8(bench::DescribeMessageBoxes(Zorbel().processId()));
+  const auto box = NextBox();
+  ASSERT_TRUE(box) << "no failure box";
+  EXPECT_EQ("Fehler", WideToUtf8(box->title));
+  EXPECT_EQ("exclamation", IconOfBox());
+  Answer(*box, L"OK");
+  EXPECT_EQ("{\\rtf1 earlier}", bench::ReadFileBytes(locked));
+}
+
+// Last of the group: zorbel ends here. The engine window is hidden before
+// the question; No keeps the program; Yes asks to save the typed text.
+TEST_F(Engine, ClosingAsksHidesReleasesThenEndsTheEngine) {
+  bench::ChooseMenuItem(MainWindow(), IDM_ENGINEAUS);
+  std::size_t from = Log().Lines().size();
   PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_EQ("Programmende", AnswerNext(L"Nein"));
+  EXPECT_TRUE(Log().WaitForLine(Command(16, 0), kBound, from)) << Log().Text();
+  EXPECT_TRUE(MenuChecked(L"Engine &unsichtbar"));
+  EXPECT_FALSE(Zorbel().HasExited());
+
+  from = Log().Lines().size();
+  PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_EQ("Programmende", AnswerNext(L"Ja"));
+  EXPECT_EQ("Text speichern ?", AnswerNext(L"Nein"));
   const auto end = Log().WaitForLine(Command(2, 0), kBound, from);
   ASSERT_TRUE(end && *end > from) << Log().Text();
   EXPECT_EQ(Command(22, 1), Log().Lines()[*end - 1]) << "release right before the end";

@@ -417,9 +417,20 @@ constexpr char kEnded[] =
     "button: &mitschreiben\npanel 1: Status: Bereit\ntoolbars: on:+++ on:++++\nmenus Datei, ?: enabled, enabled\n"
     "Rx-Fenster löschen: enabled\nRx window: editable\n";
 
-// The Rx window holds typed text, which reception asks to clear first. The
-// button answers the access key of its caption (real key presses).
+// Typed text is unsaved work: clearing asks to save it first, then whether
+// to clear. Saved text (here: put in by a program) reception asks to clear.
+// The button answers the access key of its caption (real key presses).
 TEST_F(WindowWithoutEngine, RecordButtonAsksToClearTypedTextThenLocksAndReleases) {
+  bench::ChooseMenuItem(MainWindow(), IDM_RXKILL);
+  for (const auto& [title, answer] : {std::pair{"Text speichern ?", L"Nein"}, std::pair{"Text löschen ?", L"Ja"}}) {
+    const auto box = NextBox();
+    ASSERT_TRUE(box) << "no question " << title;
+    EXPECT_EQ(title, WideToUtf8(box->title));
+    for (const auto& button : box->buttons)
+      if (button.caption.find(answer) != std::wstring::npos) bench::AnswerMessageBox(*box, button.caption);
+  }
+  EXPECT_EQ(std::vector<std::string>{}, RxLines());
+  bench::SendBounded(ControlOfMain(IDC_RICHTEXTBOX1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ZCZC 123\r\n"));
   const auto press = [](WORD accessKey) {
     const std::string before = ControlText(IDC_COMMAND2);
     bench::TypeChord(MainWindow(), {VK_MENU, accessKey});

@@ -1,0 +1,40 @@
+#pragma once
+// The steps that end the program, in their order. Closing asks first and
+// offers to save right after the Yes, so that a failed save cancels the exit
+// with reception and the engine untouched. A session end asks nothing but the
+// save question, and that only for unsaved text.
+
+#include "platform/Dialogs.h"
+
+namespace zorbel {
+
+class ExitSteps {
+public:
+    virtual ~ExitSteps() = default;
+    virtual void HideEngineWindow() = 0;
+    virtual bool HasUnsavedText() const = 0;
+    // Save question and save; false when the save failed.
+    virtual bool OfferToSave() = 0;
+    virtual void Unhook() = 0;
+    virtual void ShutDownEngine() = 0;
+    virtual void SaveSettings() = 0;
+    // While Windows waits for the session end, a reason shows why.
+    virtual void BlockSessionEnd(bool blocked) = 0;
+};
+
+class ExitSequence {
+public:
+    ExitSequence(ExitSteps& steps, platform::Dialogs& dialogs) : steps_(steps), dialogs_(dialogs) {}
+
+    // True when the main window may go.
+    bool CloseRequested();
+    void SessionEnding();
+
+private:
+    void EndReception();
+
+    ExitSteps& steps_;
+    platform::Dialogs& dialogs_;
+};
+
+}  // namespace zorbel

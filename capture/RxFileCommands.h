@@ -1,0 +1,61 @@
+#pragma once
+// Open, save and clear of the Rx window: the questions in their order, the
+// dialogs' start, the format, and the unsaved mark. Any failure to read or
+// write is a box with the reason; the window and the mark stay as they were.
+
+#include <functional>
+#include <string>
+
+#include "capture/RxDocument.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/DocumentFiles.h"
+#include "platform/FileDialogs.h"
+#include "platform/Locale.h"
+#include "platform/RxDocumentView.h"
+#include "platform/StatusPanels.h"
+
+namespace zorbel {
+
+enum class SaveOutcome { Saved, Cancelled, Failed };
+
+struct RxFileParts {
+    platform::RxDocumentView& rx;
+    platform::FileDialogs& fileDialogs;
+    platform::DocumentFiles& files;
+    platform::Dialogs& dialogs;
+    platform::StatusPanels& panels;
+    const platform::Clock& clock;
+    const platform::Locale& locale;
+};
+
+// What the main window holds and does around the document.
+struct RxFileHooks {
+    std::function<std::string()> category;
+    std::function<CategoryFolders()> folders;
+    std::function<bool()> isUnsaved;
+    std::function<void(bool)> setUnsaved;
+    std::function<void()> hideEngineWindow;
+    // The receive line emptied and the line count back at its start.
+    std::function<void()> restartLineCount;
+};
+
+class RxFileCommands {
+public:
+    RxFileCommands(RxFileParts parts, RxFileHooks hooks) : parts_(parts), hooks_(std::move(hooks)) {}
+
+    void Open();
+    SaveOutcome Save();
+    void Clear();
+    // Asks "Text speichern ?" when the window holds unsaved text and saves on
+    // Yes; false only when that save failed, so the caller must not go on.
+    bool OfferToSave();
+
+private:
+    void ShowFailure(const std::wstring& widePath, const std::string& utf8Reason);
+
+    RxFileParts parts_;
+    RxFileHooks hooks_;
+};
+
+}  // namespace zorbel

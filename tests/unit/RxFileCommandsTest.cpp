@@ -1,0 +1,307 @@
+// Open, save and clear of the Rx window and the exit sequence: the rules of
+// the document files and the order of questions, saves and engine steps.
+#include <map>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include <gtest/gtest.h>
+
+#include "capture/ExitSequence.h"
+#include "capture/RxDocument.h"
+#include "capture/RxFileCommands.h"
+#include "fakes/CallLog.h"
+#include "fakes/FakeClockAndLocale.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/FakeViews.h"
+
+namespace zorbel {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(RxDocumentRules, DialogStartByCategoryInOrderAndCaseSensitive) {
+    const CategoryFolders folders{L"W", L"A", L"O"};
+    const std::map<std::string, DialogStart> expected{
+        {"Wetter", {L"W", 1}}, {"AFu alles", {L"A", 1}},  {"alles", {L"O", 2}},
+        {"wetter", {L"C:\\", 1}}, {"AFU", {L"C:\\", 1}}, {"", {L"C:\\", 1}}};
+    for (const auto& [category, start] : expected)
+        EXPECT_EQ(start, DialogStartFor(category, folders)) << category;
+}
+
+TEST(RxDocumentRules, NameEndingDecidesTheFormatBeforeTheFilter) {
+    EXPECT_EQ(RxFileFormat::Text, FormatForFile(L"a.TXT", 1));
+    EXPECT_EQ(RxFileFormat::Rtf, FormatForFile(L"a.Rtf", 2));
+    EXPECT_EQ(RxFileFormat::Text, FormatForFile(L"a.doc", 2));
+    EXPECT_EQ(RxFileFormat::Rtf, FormatForFile(L"txt", 1));
+}
+
+TEST(RxDocumentRules, ProposedNameIsDayMonthYearHourMinute) {
+    fakes::FakeGermanLocale locale;
+    EXPECT_EQ(L"Wetter 5Dez26-7 04", ProposedFileName({2026, 12, 5, 7, 4, 59}, locale));
+    EXPECT_EQ(L"Wetter 31Mrz09-23 59", ProposedFileName({2009, 3, 31, 23, 59, 0}, locale));
+}
+
+TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252) {
+    const std::map<std::string, std::wstring> expected{
+        {"", L""},
+        {"\xEF\xBB\xBF" "K\xC3\xBChl\r\n", L"Kühl\r\n"},
+        {"K\xC3\xBChl \xE2\x82\xAC \xF0\x9F\x98\x80", L"Kühl € \xD83D\xDE00"},
+        {"K\xFChl \x80", L"Kühl €"},
+        {"\xC0\xAF", L"\xC0\xAF"},  // overlong, so 1252
+        {"\xFF\xFE" "K\0\xFC\0"s, L"Kü"},
+        {"\xFE\xFF" "\0K\0\xFC"s, L"Kü"},
+        {"\0\x01\xFF"s, L"\0\x01\xFF"s},
+    };
+    for (const auto& [bytes, text] : expected) EXPECT_EQ(text, DecodeTextFile(bytes)) << bytes;
+}
+
+class FakeRxDocument : public platform::RxDocumentView {
+public:
+    bool IsEmpty() const override { return text.empty(); }
+    std::string RtfBytes() const override { return "{\\rtf1 " + std::string(text.begin(), text.end()) + "}"; }
+    std::wstring PlainText() const override { return text; }
+    bool ReplaceWithRtf(std::string_view rtfBytes) override {
+        if (!rtfBytes.starts_with("{\\rtf")) return false;
+        text = std::wstring(rtfBytes.begin(), rtfBytes.end());
+        return true;
+    }
+    void ReplaceWithText(std::wstring_view wideText) override { text = wideText; }
+    void Clear() override {
+        text.clear();
+        log->Add("clear");
+    }
+    std::wstring text;
+    fakes::CallLog* log = nullptr;
+};
+
+class FakeFileDialogs : public platform::FileDialogs {
+public:
+    std::optional<platform::ChosenFile> AskOpenPath(const std::wstring& folder, int filterIndex) override {
+        log->Add("open dialog " + std::string(folder.begin(), folder.end()) + " " + std::to_string(filterIndex));
+        return answer;
+    }
+    std::optional<platform::ChosenFile> AskSavePath(const std::wstring& folder, int filterIndex,
+                                                    const std::wstring& name) override {
+        log->Add("save dialog " + std::string(folder.begin(), folder.end()) + " " + std::to_string(filterIndex) +
+                 " " + std::string(name.begin(), name.end()));
+        return answer;
+    }
+    std::optional<platform::ChosenFile> answer;
+    fakes::CallLog* log = nullptr;
+};
+
+class FakeDocumentFiles : public platform::DocumentFiles {
+public:
+    std::variant<std::string, platform::FileFailure> ReadAll(const std::wstring& path) override {
+        if (auto it = files.find(path); it != files.end()) return it->second;
+        return platform::FileFailure{"Datei nicht gefunden."};
+    }
+    std::optional<platform::FileFailure> WriteReplacing(const std::wstring& path, std::string_view bytes) override {
+        if (readOnly) return platform::FileFailure{"Zugriff verweigert."};
+        files[path] = std::string(bytes);
+        return std::nullopt;
+    }
+    std::map<std::wstring, std::string> files;
+    bool readOnly = false;
+};
+
+// Boxes join the one log of steps.
+class LoggedDialogs : public fakes::FakeDialogs {
+public:
+    bool AskYesNo(std::string_view utf8Prompt, std::string_view utf8Title) override {
+        log->Add("question " + std::string(utf8Title));
+        return FakeDialogs::AskYesNo(utf8Prompt, utf8Title);
+    }
+    void ShowMessage(platform::MessageIcon icon, std::string_view utf8Prompt, std::string_view utf8Title) override {
+        log->Add("box " + std::string(utf8Title));
+        FakeDialogs::ShowMessage(icon, utf8Prompt, utf8Title);
+    }
+    fakes::CallLog* log = nullptr;
+};
+
+// The commands wired to fakes; one log holds questions, dialogs and steps in order.
+struct FileRig {
+    fakes::CallLog log;
+    FakeRxDocument rx;
+    FakeFileDialogs fileDialogs;
+    FakeDocumentFiles files;
+    LoggedDialogs dialogs;
+    fakes::FakeStatusPanels panels;
+    fakes::FakeClock clock;
+    fakes::FakeGermanLocale locale;
+    bool unsaved = false;
+    RxFileCommands commands{RxFileParts{rx, fileDialogs, files, dialogs, panels, clock, locale},
+                            RxFileHooks{[] { return std::string("Wetter"); },
+                                        [] { return CategoryFolders{L"C:\\W", L"C:\\A", L"C:\\O"}; },
+                                        [this] { return unsaved; }, [this](bool mark) { unsaved = mark; },
+                                        [this] { log.Add("hide engine"); },
+                                        [this] { log.Add("restart line count"); }}};
+
+    FileRig() {
+        rx.log = &log;
+        fileDialogs.log = &log;
+        dialogs.log = &log;
+    }
+};
+
+using Steps = std::vector<std::string>;
+
+TEST(RxFileCommands, SaveWritesTheChosenFormatAndClearsTheMark) {
+    FileRig rig;
+    rig.rx.text = L"Kühl €\r\n";
+    rig.unsaved = true;
+    rig.fileDialogs.answer = platform::ChosenFile{L"C:\\W\\a.txt", 1};
+    EXPECT_EQ(SaveOutcome::Saved, rig.commands.Save());
+    EXPECT_EQ(Steps{"save dialog C:\\W 1 Wetter 5Dez26-13 03"}, rig.log.calls);
+    EXPECT_EQ("K\xFChl \x80\r\n", rig.files.files[L"C:\\W\\a.txt"]) << "plain text in code page 1252";
+    EXPECT_FALSE(rig.unsaved);
+
+    rig.fileDialogs.answer = platform::ChosenFile{L"C:\\W\\b", 1};
+    rig.commands.Save();
+    EXPECT_TRUE(rig.files.files[L"C:\\W\\b"].starts_with("{\\rtf1"));
+}
+
+TEST(RxFileCommands, FailedOrCancelledSaveKeepsTheMark) {
+    FileRig rig;
+    rig.rx.text = L"x";
+    rig.unsaved = true;
+    EXPECT_EQ(SaveOutcome::Cancelled, rig.commands.Save());
+    rig.files.readOnly = true;
+    rig.fileDialogs.answer = platform::ChosenFile{L"C:\\W\\a.rtf", 1};
+    EXPECT_EQ(SaveOutcome::Failed, rig.commands.Save());
+    EXPECT_TRUE(rig.unsaved);
+    ASSERT_EQ(1u, rig.dialogs.shown.size());
+    EXPECT_EQ((fakes::FakeDialogs::Shown{"exclamation", "C:\\W\\a.rtf\r\n\r\nZugriff verweigert.", "Fehler", ""}),
+              rig.dialogs.shown[0]);
+}
+
+TEST(RxFileCommands, OpenAsksToSaveFirstThenLoadsUnmarked) {
+    FileRig rig;
+    rig.rx.text = L"received";
+    rig.unsaved = true;
+    rig.dialogs.yesNoAnswers = {false};
+    rig.files.files[L"C:\\W\\a.txt"] = "\xEF\xBB\xBF\xC3\xA4";
+    rig.fileDialogs.answer = platform::ChosenFile{L"C:\\W\\a.txt", 1};
+    rig.commands.Open();
+    EXPECT_EQ((Steps{"question Text speichern ?", "open dialog C:\\W 1"}), rig.log.calls);
+    EXPECT_EQ(L"ä", rig.rx.text);
+    EXPECT_FALSE(rig.unsaved);
+    EXPECT_EQ("Zeilen:", rig.panels.Text(platform::Panel::Lines));
+}
+
+TEST(RxFileCommands, OpenStopsOnAFailedSaveAndLeavesTheWindowOnUnreadableFiles) {
+    struct Case {
+        const char* name;
+        bool unsaved;
+        bool readOnly;
+        std::wstring path;
+        Steps seen;
+    };
+    const Case cases[] = {
+        {"failed save", true, true, L"C:\\W\\a.rtf",
+         {"question Text speichern ?", "save dialog C:\\W 1 Wetter 5Dez26-13 03", "box Fehler"}},
+        {"missing file", false, false, L"C:\\W\\gone.txt", {"open dialog C:\\W 1", "box Fehler"}},
+        {"no rich text", false, false, L"C:\\W\\plain.rtf", {"open dialog C:\\W 1", "box Fehler"}},
+    };
+    for (const Case& c : cases) {
+        FileRig rig;
+        rig.rx.text = L"received";
+        rig.unsaved = c.unsaved;
+        rig.files.readOnly = c.readOnly;
+        rig.files.files[L"C:\\W\\plain.rtf"] = "plain";
+        rig.fileDialogs.answer = platform::ChosenFile{c.path, 1};
+        rig.commands.Open();
+        EXPECT_EQ(c.seen, rig.log.calls) << c.name;
+        EXPECT_EQ(L"received", rig.rx.text) << c.name;
+        EXPECT_EQ(c.unsaved, rig.unsaved) << c.name;
+    }
+}
+
+TEST(RxFileCommands, ClearAsksInOrder) {
+    struct Case {
+        const char* name;
+        std::wstring text;
+        bool unsaved;
+        std::vector<bool> answers;
+        Steps seen;
+    };
+    const Case cases[] = {
+        {"empty window: only the clear question", L"", true, {true},
+         {"question Text löschen ?", "clear", "restart line count"}},
+        {"unsaved, no save, clear", L"x", true, {false, true},
+         {"hide engine", "question Text speichern ?", "question Text löschen ?", "clear", "restart line count"}},
+        {"saved, keep", L"x", false, {false}, {"hide engine", "question Text löschen ?"}},
+    };
+    for (const Case& c : cases) {
+        FileRig rig;
+        rig.rx.text = c.text;
+        rig.unsaved = c.unsaved;
+        rig.dialogs.yesNoAnswers = c.answers;
+        rig.commands.Clear();
+        EXPECT_EQ(c.seen, rig.log.calls) << c.name;
+        EXPECT_EQ(c.answers.back(), !rig.unsaved && rig.rx.text.empty()) << c.name;
+    }
+}
+
+class FakeExitSteps : public ExitSteps {
+public:
+    void HideEngineWindow() override { log.Add("hide engine"); }
+    bool HasUnsavedText() const override { return unsaved; }
+    bool OfferToSave() override {
+        log.Add("offer save");
+        return saveWorks;
+    }
+    void Unhook() override { log.Add("unhook"); }
+    void ShutDownEngine() override { log.Add("engine 22, 2"); }
+    void SaveSettings() override { log.Add("settings"); }
+    void BlockSessionEnd(bool blocked) override { log.Add(blocked ? "block" : "unblock"); }
+
+    fakes::CallLog log;
+    bool unsaved = false;
+    bool saveWorks = true;
+};
+
+TEST(ExitSequence, CloseAsksThenSavesBeforeTheEngineGoes) {
+    struct Case {
+        const char* name;
+        bool answerYes;
+        bool saveWorks;
+        bool closes;
+        Steps steps;
+    };
+    const Case cases[] = {
+        {"No keeps running", false, true, false, {"hide engine"}},
+        {"Yes ends", true, true, true, {"hide engine", "offer save", "unhook", "engine 22, 2", "settings"}},
+        {"failed save stays", true, false, false, {"hide engine", "offer save"}},
+    };
+    for (const Case& c : cases) {
+        FakeExitSteps steps;
+        steps.saveWorks = c.saveWorks;
+        fakes::FakeDialogs dialogs;
+        dialogs.answerYes = c.answerYes;
+        ExitSequence exit(steps, dialogs);
+        EXPECT_EQ(c.closes, exit.CloseRequested()) << c.name;
+        EXPECT_EQ(c.steps, steps.log.calls) << c.name;
+        ASSERT_EQ(1u, dialogs.shown.size());
+        EXPECT_EQ((fakes::FakeDialogs::Shown{"question", "Das Programm wirklich beenden ?", "Programmende", ""}),
+                  dialogs.shown[0]);
+    }
+}
+
+TEST(ExitSequence, SessionEndAsksNothingButTheSaveQuestion) {
+    for (const bool unsaved : {false, true}) {
+        FakeExitSteps steps;
+        steps.unsaved = unsaved;
+        fakes::FakeDialogs dialogs;
+        ExitSequence exit(steps, dialogs);
+        exit.SessionEnding();
+        const Steps expected = unsaved ? Steps{"block", "unhook", "engine 22, 2", "offer save", "unblock", "settings"}
+                                       : Steps{"unhook", "engine 22, 2", "offer save", "settings"};
+        EXPECT_EQ(expected, steps.log.calls);
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
+}
+
+}  // namespace
+}  // namespace zorbel
