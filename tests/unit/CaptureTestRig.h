@@ -37,19 +37,6 @@ inline constexpr platform::ReceptionChrome kChromeReceiving{"&Stop", false, fals
 inline constexpr platform::ReceptionChrome kChromeWaiting{"&Stop", false, true, false, true, false};
 inline constexpr platform::ReceptionChrome kChromeEnded{"&mitschreiben", true, true, true, false, true};
 
-// Message boxes join the visible sequence.
-struct SequencedDialogs : fakes::FakeDialogs {
-    bool AskYesNo(std::string_view prompt, std::string_view title) override {
-        log->Add("ask:" + std::string(title));
-        return FakeDialogs::AskYesNo(prompt, title);
-    }
-    void ShowMessage(platform::MessageIcon icon, std::string_view prompt, std::string_view title) override {
-        log->Add("box:" + std::string(title));
-        FakeDialogs::ShowMessage(icon, prompt, title);
-    }
-    fakes::CallLog* log = nullptr;
-};
-
 class CaptureTestRig : public ::testing::Test {
 protected:
     CaptureTestRig() {
@@ -90,7 +77,7 @@ protected:
     fakes::FakeFiles files;
     CaptureFile captureFile{files, headerDate, settings};
     fakes::FakeMemoryStatus memoryStatus;
-    SequencedDialogs dialogs;
+    fakes::SequencedDialogs dialogs;
     MemoryDisplay memory{memoryStatus, locale, panels, dialogs};
     fakes::FakeReceptionView view;
     fakes::FakeEngineHook hook{log};

@@ -106,27 +106,13 @@ public:
     bool readOnly = false;
 };
 
-// Boxes join the one log of steps.
-class LoggedDialogs : public fakes::FakeDialogs {
-public:
-    bool AskYesNo(std::string_view utf8Prompt, std::string_view utf8Title) override {
-        log->Add("question " + std::string(utf8Title));
-        return FakeDialogs::AskYesNo(utf8Prompt, utf8Title);
-    }
-    void ShowMessage(platform::MessageIcon icon, std::string_view utf8Prompt, std::string_view utf8Title) override {
-        log->Add("box " + std::string(utf8Title));
-        FakeDialogs::ShowMessage(icon, utf8Prompt, utf8Title);
-    }
-    fakes::CallLog* log = nullptr;
-};
-
 // The commands wired to fakes; one log holds questions, dialogs and steps in order.
 struct FileRig {
     fakes::CallLog log;
     FakeRxDocument rx;
     FakeFileDialogs fileDialogs;
     FakeDocumentFiles files;
-    LoggedDialogs dialogs;
+    fakes::SequencedDialogs dialogs;
     fakes::FakeStatusPanels panels;
     fakes::FakeClock clock;
     fakes::FakeGermanLocale locale;
@@ -184,7 +170,7 @@ TEST(RxFileCommands, OpenAsksToSaveFirstThenLoadsUnmarked) {
     rig.files.files[L"C:\\W\\a.txt"] = "\xEF\xBB\xBF\xC3\xA4";
     rig.fileDialogs.answer = platform::ChosenFile{L"C:\\W\\a.txt", 1};
     rig.commands.Open();
-    EXPECT_EQ((Steps{"question Text speichern ?", "open dialog C:\\W 1"}), rig.log.calls);
+    EXPECT_EQ((Steps{"ask:Text speichern ?", "open dialog C:\\W 1"}), rig.log.calls);
     EXPECT_EQ(L"ä", rig.rx.text);
     EXPECT_FALSE(rig.unsaved);
     EXPECT_EQ("Zeilen:", rig.panels.Text(platform::Panel::Lines));
@@ -200,9 +186,9 @@ TEST(RxFileCommands, OpenStopsOnAFailedSaveAndLeavesTheWindowOnUnreadableFiles) 
     };
     const Case cases[] = {
         {"failed save", true, true, L"C:\\W\\a.rtf",
-         {"question Text speichern ?", "save dialog C:\\W 1 Wetter 5Dez26-13 03", "box Fehler"}},
-        {"missing file", false, false, L"C:\\W\\gone.txt", {"open dialog C:\\W 1", "box Fehler"}},
-        {"no rich text", false, false, L"C:\\W\\plain.rtf", {"open dialog C:\\W 1", "box Fehler"}},
+         {"ask:Text speichern ?", "save dialog C:\\W 1 Wetter 5Dez26-13 03", "box:Fehler"}},
+        {"missing file", false, false, L"C:\\W\\gone.txt", {"open dialog C:\\W 1", "box:Fehler"}},
+        {"no rich text", false, false, L"C:\\W\\plain.rtf", {"open dialog C:\\W 1", "box:Fehler"}},
     };
     for (const Case& c : cases) {
         FileRig rig;
@@ -228,10 +214,10 @@ TEST(RxFileCommands, ClearAsksInOrder) {
     };
     const Case cases[] = {
         {"empty window: only the clear question", L"", true, {true},
-         {"question Text löschen ?", "clear", "restart line count"}},
+         {"ask:Text löschen ?", "clear", "restart line count"}},
         {"unsaved, no save, clear", L"x", true, {false, true},
-         {"hide engine", "question Text speichern ?", "question Text löschen ?", "clear", "restart line count"}},
-        {"saved, keep", L"x", false, {false}, {"hide engine", "question Text löschen ?"}},
+         {"hide engine", "ask:Text speichern ?", "ask:Text löschen ?", "clear", "restart line count"}},
+        {"saved, keep", L"x", false, {false}, {"hide engine", "ask:Text löschen ?"}},
     };
     for (const Case& c : cases) {
         FileRig rig;

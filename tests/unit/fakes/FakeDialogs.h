@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/CallLog.h"
 #include "platform/Dialogs.h"
 
 namespace zorbel::fakes {
@@ -62,6 +63,19 @@ private:
              std::string_view defaultText = {}) {
         shown.push_back({std::move(kind), std::string(prompt), std::string(title), std::string(defaultText)});
     }
+};
+
+// Questions and boxes also join a test's one log of visible steps.
+struct SequencedDialogs : FakeDialogs {
+    bool AskYesNo(std::string_view prompt, std::string_view title) override {
+        log->Add("ask:" + std::string(title));
+        return FakeDialogs::AskYesNo(prompt, title);
+    }
+    void ShowMessage(platform::MessageIcon icon, std::string_view prompt, std::string_view title) override {
+        log->Add("box:" + std::string(title));
+        FakeDialogs::ShowMessage(icon, prompt, title);
+    }
+    CallLog* log = nullptr;
 };
 
 }  // namespace zorbel::fakes
