@@ -18,7 +18,8 @@ constexpr double kEdgeFollowing = 0.1;
 }  // namespace
 
 RttyDecoder::RttyDecoder(const RttyMode& mode, double sampleRate, bool unshiftOnSpace)
-    : demodulator_(mode, sampleRate),
+    : mode_(mode),
+      demodulator_(mode, sampleRate),
       reader_(unshiftOnSpace),
       bitLength_(sampleRate / mode.baud),
       characterLength_(bitLength_ * (kStopBitIndex + mode.stopBits)),
@@ -33,6 +34,11 @@ std::string RttyDecoder::Decode(std::span<const float> samples) {
         ReadCharacters(text);
     }
     return text;
+}
+
+void RttyDecoder::SetNotches(double firstHz, double secondHz) {
+    notchHz_[0] = firstHz;
+    notchHz_[1] = secondHz;
 }
 
 std::int64_t RttyDecoder::BitEnd(double crossing, int bit) const {

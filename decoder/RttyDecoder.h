@@ -25,6 +25,14 @@ public:
     // them. Samples may come in blocks of any size.
     std::string Decode(std::span<const float> samples);
 
+    // The two notch frequencies MMTTY's contract carries; 0 leaves a notch off.
+    void SetNotches(double firstHz, double secondHz);
+    double FirstNotchHz() const { return notchHz_[0]; }
+    double SecondNotchHz() const { return notchHz_[1]; }
+    // The mark tone the decoder listens to now (it follows a drifting signal).
+    double MarkHz() const { return mode_.markHz; }
+    const RttyMode& Mode() const { return mode_; }
+
 private:
     // One character's start and stop bit decisions and its code.
     struct Frame {
@@ -46,6 +54,8 @@ private:
     // Reads every character that is complete in the soft bits so far.
     void ReadCharacters(std::string& text);
 
+    RttyMode mode_;
+    double notchHz_[2] = {0.0, 0.0};
     FskDemodulator demodulator_;
     Ita2Reader reader_;
     double bitLength_;

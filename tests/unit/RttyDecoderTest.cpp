@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "decoder/RttyDecoder.h"
 #include "decoder/SignalGenerator.h"
+#include "decoder/Spectrum.h"
 
 namespace zorbel::decoder {
 namespace {
@@ -100,6 +102,21 @@ TEST(RttyDecoderTest, Ita2ShiftsBetweenLettersAndFiguresAndOptionallyUnshiftsOnS
               (std::vector<std::uint8_t>{kIta2Letters, 0x03, kIta2Figures, 0x17, 0x04, kIta2Figures, 0x13,
                                          kIta2Letters, 0x19}));
     EXPECT_EQ(EncodeIta2("\r\n%~X"), (std::vector<std::uint8_t>{kIta2Letters, 0x08, 0x02, 0x1D}));
+}
+
+TEST(RttyDecoderTest, TheSpectrumPeaksAtTheMarkCarrierOfEitherPolarity) {
+    for (const bool reversed : {false, true}) {
+        const RttyMode mode{50.0, 450.0, 1000.0, reversed, 1.5};
+        const SignalShape shape;
+        // The lead before the first character is the mark carrier alone.
+        const std::vector<float> samples = GenerateRtty("RY", mode, shape);
+        Spectrum spectrum(1024, shape.sampleRate);
+        const std::span<const float> powerDb = spectrum.PowerDb(std::span(samples).first(1024));
+        const auto peak = static_cast<int>(std::max_element(powerDb.begin(), powerDb.end()) - powerDb.begin());
+        EXPECT_EQ(peak, spectrum.BinOf(mode.MarkToneHz())) << "reversed " << reversed;
+        EXPECT_NEAR(powerDb[static_cast<std::size_t>(peak)], 20.0f * std::log10(shape.amplitude), 1.5f);
+        EXPECT_LT(powerDb[static_cast<std::size_t>(spectrum.BinOf(3000.0))], powerDb[static_cast<std::size_t>(peak)] - 60.0f);
+    }
 }
 
 }  // namespace
