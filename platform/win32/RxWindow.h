@@ -49,10 +49,14 @@ public:
     void SetWholeWindowFont(const wchar_t* fontName, int pointSize);
 
 private:
+    // The subclass, text limit and change notices of a newly created control.
+    void Prepare(LPARAM eventMask);
     void ApplyDefaultFormat();
     void ResumeRedraw();
-    void DeleteAllText();
-    // Runs a whole-content change without change notices and repaints once after it.
+    // Replaces the control by an empty one of the same kind.
+    void StartEmpty();
+    // Runs a whole-content change on an empty control without change notices
+    // and repaints once after it.
     template <typename Change>
     void ReplaceQuietly(Change change);
 

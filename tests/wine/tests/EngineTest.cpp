@@ -401,8 +401,9 @@ TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   EXPECT_EQ("Öffnen []", ChooseInFileDialog(rtf));
   WaitUntilHandled();
   EXPECT_EQ(lines, RxLines());
-  bench::SendBounded(rx, EM_SETSEL, 0, 5);
-  const CHARFORMAT2W format = bench::RichEditSelectionFormat(Zorbel().process(), rx);
+  const HWND opened = ControlOfMain(IDC_RICHTEXTBOX1);
+  bench::SendBounded(opened, EM_SETSEL, 0, 5);
+  const CHARFORMAT2W format = bench::RichEditSelectionFormat(Zorbel().process(), opened);
   EXPECT_TRUE((format.dwMask & CFM_BOLD) && (format.dwEffects & CFE_BOLD));
   bench::WriteFileBytes(InWorkingFolder(L"utf8.txt"), "\xEF\xBB\xBFK\xC3\xBChl\r\nNNNN");
   bench::ChooseMenuItem(MainWindow(), IDM_OPEN);

@@ -55,6 +55,9 @@ std::string ZorbelSuite::PanelText(int panel) {
 }
 
 std::vector<std::string> ZorbelSuite::RxLines() {
+  // Clearing and opening put a new control in the old one's place: ask for
+  // it only once zorbel has finished what it was doing.
+  WaitUntilHandled();
   std::istringstream text(WideToUtf8(bench::RichEditText(zorbel_->process(), ControlOfMain(IDC_RICHTEXTBOX1))));
   std::vector<std::string> lines;
   for (std::string line; std::getline(text, line, '\r');) lines.push_back(line);
