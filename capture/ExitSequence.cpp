@@ -11,13 +11,16 @@ bool ExitSequence::CloseRequested() {
     return true;
 }
 
-void ExitSequence::SessionEnding() {
-    const bool asks = steps_.HasUnsavedText();
-    if (asks) steps_.BlockSessionEnd(true);
+bool ExitSequence::SessionEndQueried() {
+    if (!steps_.HasUnsavedText()) return true;
+    steps_.BlockSessionEnd(true);
+    const bool saved = steps_.OfferToSave();
+    steps_.BlockSessionEnd(false);
+    return saved;
+}
+
+void ExitSequence::SessionEnds() {
     EndReception();
-    // The session ends whatever the save gives: a failure box has shown the reason.
-    steps_.OfferToSave();
-    if (asks) steps_.BlockSessionEnd(false);
     steps_.SaveSettings();
 }
 

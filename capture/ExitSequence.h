@@ -2,7 +2,8 @@
 // The steps that end the program, in their order. Closing asks first and
 // offers to save right after the Yes, so that a failed save cancels the exit
 // with reception and the engine untouched. A session end asks nothing but the
-// save question, and that only for unsaved text.
+// save question, and that only for unsaved text; reception ends only once no
+// program has refused the end, so a refused end leaves ZORBEL receiving.
 
 #include "platform/Dialogs.h"
 
@@ -28,7 +29,11 @@ public:
 
     // True when the main window may go.
     bool CloseRequested();
-    void SessionEnding();
+    // Windows asks whether the session may end: false when a save failed,
+    // so that the text is not lost.
+    bool SessionEndQueried();
+    // The session ends now.
+    void SessionEnds();
 
 private:
     void EndReception();

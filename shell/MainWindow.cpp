@@ -169,8 +169,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (exit_.CloseRequested()) DestroyWindow(hwnd_);
         return 0;
     case WM_QUERYENDSESSION:
-        exit_.SessionEnding();
-        return TRUE;
+        return exit_.SessionEndQueried() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+        // Another program may have refused the end: then reception goes on.
+        if (wParam) exit_.SessionEnds();
+        return 0;
     case WM_DESTROY:
         OnDestroy();
         return 0;

@@ -275,18 +275,33 @@ TEST(ExitSequence, CloseAsksThenSavesBeforeTheEngineGoes) {
     }
 }
 
-TEST(ExitSequence, SessionEndAsksNothingButTheSaveQuestion) {
-    for (const bool unsaved : {false, true}) {
+TEST(ExitSequence, SessionEndAsksOnlyToSaveAndEndsReceptionOnlyWhenTheSessionEnds) {
+    struct Case {
+        const char* name;
+        bool unsaved;
+        bool saveWorks;
+        bool mayEnd;
+        Steps query;
+    };
+    const Case cases[] = {
+        {"nothing to save", false, true, true, {}},
+        {"saved", true, true, true, {"block", "offer save", "unblock"}},
+        {"failed save refuses the end", true, false, false, {"block", "offer save", "unblock"}},
+    };
+    for (const Case& c : cases) {
         FakeExitSteps steps;
-        steps.unsaved = unsaved;
+        steps.unsaved = c.unsaved;
+        steps.saveWorks = c.saveWorks;
         fakes::FakeDialogs dialogs;
         ExitSequence exit(steps, dialogs);
-        exit.SessionEnding();
-        const Steps expected = unsaved ? Steps{"block", "unhook", "engine 22, 2", "offer save", "unblock", "settings"}
-                                       : Steps{"unhook", "engine 22, 2", "offer save", "settings"};
-        EXPECT_EQ(expected, steps.log.calls);
-        EXPECT_TRUE(dialogs.shown.empty());
+        EXPECT_EQ(c.mayEnd, exit.SessionEndQueried()) << c.name;
+        EXPECT_EQ(c.query, steps.log.calls) << c.name;
+        EXPECT_TRUE(dialogs.shown.empty()) << c.name;
     }
+    FakeExitSteps steps;
+    fakes::FakeDialogs dialogs;
+    ExitSequence(steps, dialogs).SessionEnds();
+    EXPECT_EQ((Steps{"unhook", "engine 22, 2", "settings"}), steps.log.calls);
 }
 
 }  // namespace

@@ -446,7 +446,8 @@ TEST_F(Engine, AFailedSaveShowsWhyAndKeepsTheTextUnsaved) {
 }
 
 // Last of the group: zorbel ends here. The engine window is hidden before
-// the question; No keeps the program; Yes asks to save the typed text.
+// the question; No keeps the program; a session end that another program
+// refuses leaves reception running; Yes asks to save the typed text.
 TEST_F(Engine, ClosingAsksHidesReleasesThenEndsTheEngine) {
   bench::ChooseMenuItem(MainWindow(), IDM_ENGINEAUS);
   std::size_t from = Log().Lines().size();
@@ -457,12 +458,18 @@ TEST_F(Engine, ClosingAsksHidesReleasesThenEndsTheEngine) {
   EXPECT_FALSE(Zorbel().HasExited());
 
   from = Log().Lines().size();
+  PostMessageW(MainWindow(), WM_QUERYENDSESSION, 0, 0);
+  EXPECT_EQ("Text speichern ?", AnswerNext(L"Nein")) << "the session end asks only to save";
+  PostMessageW(MainWindow(), WM_ENDSESSION, FALSE, 0);
   PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
   EXPECT_EQ("Programmende", AnswerNext(L"Ja"));
   EXPECT_EQ("Text speichern ?", AnswerNext(L"Nein"));
   const auto end = Log().WaitForLine(Command(2, 0), kBound, from);
   ASSERT_TRUE(end && *end > from) << Log().Text();
   EXPECT_EQ(Command(22, 1), Log().Lines()[*end - 1]) << "release right before the end";
+  const std::vector<std::string> lines = Log().Lines();
+  EXPECT_EQ(1, std::count(lines.begin() + static_cast<std::ptrdiff_t>(from), lines.end(), Command(22, 1)))
+      << "the refused session end released nothing\n" << Log().Text();
   EXPECT_TRUE(Log().WaitForLine("end", kBound, *end)) << Log().Text();
   EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(Zorbel().process(), static_cast<DWORD>(kBound.count())))
       << "zorbel.exe did not end";
