@@ -27,8 +27,6 @@ std::string FromWide(UINT codePage, std::wstring_view wide) {
     return text;
 }
 
-constexpr wchar_t kNulSymbol = L'\x2400';
-
 }  // namespace
 
 std::wstring Utf8ToWide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }

@@ -15,5 +15,6 @@ std::string WideToUtf8(std::wstring_view wide);
 // survive. A NUL becomes U+2400 (the visible symbol for NUL): the W API takes
 // NUL as the end of a text and would cut the rest off.
 std::wstring Cp1252ToDisplayText(std::string_view cp1252Text);
+inline constexpr wchar_t kNulSymbol = L'\x2400';
 
 }  // namespace zorbel::win32

@@ -281,6 +281,8 @@ std::wstring RxWindow::PlainText() const {
 
 template <typename Change>
 void RxWindow::ReplaceQuietly(Change change) {
+    // A file of many megabytes takes seconds; the next mouse move restores the cursor.
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     StartEmpty();
     const auto eventMask = SendMessageW(hwnd_, EM_GETEVENTMASK, 0, 0);
     SendMessageW(hwnd_, EM_SETEVENTMASK, 0, 0);
@@ -310,7 +312,9 @@ void RxWindow::ReplaceWithText(std::wstring_view wideText) {
             // A CR LF pair or a surrogate pair cut in two would become two characters.
             const wchar_t last = wideText[offset + length - 1];
             if (offset + length < wideText.size() && (last == L'\r' || (last >= 0xD800 && last < 0xDC00))) ++length;
-            const std::wstring piece(wideText.substr(offset, length));
+            std::wstring piece(wideText.substr(offset, length));
+            // A NUL (a binary file opened as text) would end the piece early.
+            std::replace(piece.begin(), piece.end(), L'\0', kNulSymbol);
             CHARRANGE pastTheEnd{LONG_MAX, LONG_MAX};
             SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&pastTheEnd));
             SendMessageW(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));

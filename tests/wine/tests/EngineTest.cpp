@@ -410,6 +410,10 @@ TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   ChooseInFileDialog(InWorkingFolder(L"utf8.txt"));
   WaitUntilHandled();
   EXPECT_EQ((std::vector<std::string>{"Kühl", "NNNN"}), RxLines());
+  bench::WriteFileBytes(InWorkingFolder(L"binary.txt"), std::string("A\0B\r\nC", 6));
+  bench::ChooseMenuItem(MainWindow(), IDM_OPEN);
+  ChooseInFileDialog(InWorkingFolder(L"binary.txt"));
+  EXPECT_EQ((std::vector<std::string>{"A\u2400B", "C"}), RxLines()) << "a NUL shows as its symbol, nothing is cut";
 }
 
 TEST_F(Engine, AFailedSaveShowsWhyAndKeepsTheTextUnsaved) {
