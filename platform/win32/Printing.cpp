@@ -183,6 +183,7 @@ std::optional<platform::PrintFailure> WindowsRxPrinter::PrintFromDialog(bool sel
         return platform::PrintFailure{DialogFailure(error)};
     }
     const PrinterDc dc(dialog.hDC);
+    if (!dc) return PrinterFailure();
     const bool selection = (dialog.Flags & PD_SELECTION) != 0;
     // Without PD_USEDEVMODECOPIESANDCOLLATE the copies are ours to print.
     const int copies = dialog.nCopies;
