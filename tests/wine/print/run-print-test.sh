@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs the Printing group against a CUPS scheduler of its own: configuration,
-# spool, logs and PDFs in folder $2, a socket there, and two PDF queues that
-# write $2/pdf/<queue>.pdf. No system queue or configuration is touched;
+# spool, logs and PDFs in folder $2, a socket there, and PDF queues that
+# write $2/pdf/<queue>.pdf, one of them refusing every job. No system queue or configuration is touched;
 # Wine's libcups finds this scheduler through CUPS_SERVER.
 #   run-print-test.sh <session> <cups folder> <wine tests> <further test options...>
 set -eu
@@ -29,10 +29,11 @@ until [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; do
   fi
   sleep 0.1
 done
-for queue in ZorbelWhole ZorbelSelection; do
+for queue in ZorbelWhole ZorbelSelection ZorbelRefusing; do
   lpadmin -p "$queue" -E -v "file://$cups/pdf/$queue.pdf" -P /usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd 2>/dev/null
 done
 
+cupsreject ZorbelRefusing
 status=0
 ZORBEL_PRINT_FOLDER="$cups/pdf" sh "$here/../session/run-in-session.sh" "$session" wine "$tests" \
   --gtest_filter=Printing.* "$@" || status=$?

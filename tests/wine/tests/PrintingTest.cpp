@@ -1,7 +1,7 @@
-// Printing the Rx window into PDF files through a private CUPS scheduler with
-// two queues (print/run-print-test.sh): the print dialog as zorbel sets it
-// up, the queue chosen there (the default printer untouched), and the
-// printed words with their places read back from each PDF.
+// Printing the Rx window into PDF files through a private CUPS scheduler
+// (print/run-print-test.sh): the print dialog as zorbel sets it up, the queue
+// chosen there (the default printer untouched), the printed words with their
+// places read back from each PDF, and the box of a queue refusing the job.
 #include <windows.h>
 #include <dlgs.h>
 #include <richedit.h>
@@ -160,6 +160,17 @@ TEST_F(Printing, TheSelectionAfterAnEmptyLineOnTheQueueChosenInTheDialog) {
   EXPECT_EQ(defaultPrinter_, DefaultPrinter());
   WaitUntilHandled();
   EXPECT_EQ("", NoBoxes());
+}
+
+TEST_F(Printing, AQueueRefusingTheJobGivesABoxWithTheReason) {
+  bench::ChooseMenuItem(MainWindow(), IDM_PRINT);
+  EXPECT_EQ("all selection* -pages ", AnswerPrintDialog(L"ZorbelRefusing"));
+  const auto box = NextBox(kPrintBound);
+  ASSERT_TRUE(box) << "no box";
+  EXPECT_EQ("Fehler", WideToUtf8(box->title));
+  EXPECT_TRUE(box->text.starts_with(L"Der Text konnte nicht gedruckt werden.\r\n\r\n")) << WideToUtf8(box->text);
+  EXPECT_EQ("exclamation", IconOfBox());
+  bench::AnswerMessageBox(*box, L"OK");
 }
 
 }  // namespace
