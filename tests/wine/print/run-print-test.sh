@@ -1,8 +1,9 @@
 #!/bin/sh
 # Runs the Printing group against a CUPS scheduler of its own: configuration,
-# spool, logs and PDFs in folder $2, a socket there, and PDF queues that
-# write $2/pdf/<queue>.pdf, one of them refusing every job. No system queue or configuration is touched;
-# Wine's libcups finds this scheduler through CUPS_SERVER.
+# spool, logs and PDFs in folder $2, a socket there, and PDF queues that write
+# $2/pdf/<queue>.pdf, one of them refusing every job. No system queue or
+# configuration is touched; Wine's libcups finds this scheduler through
+# CUPS_SERVER.
 #   run-print-test.sh <session> <cups folder> <wine tests> <further test options...>
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
