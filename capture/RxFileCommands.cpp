@@ -14,6 +14,7 @@ constexpr std::string_view kClearTitle = "Text löschen ?";
 constexpr std::string_view kClearPrompt = "Soll der sich im Rx-Fenster befindliche Text gelöscht werden ?";
 constexpr std::string_view kErrorTitle = "Fehler";
 constexpr std::string_view kNotRtfReason = "Die Datei enthält keinen lesbaren RTF-Text.";
+constexpr std::wstring_view kPrintFailed = L"Der Text konnte nicht gedruckt werden.";
 
 // UTF-16 to UTF-8 for the box texts (paths may hold any character).
 std::string WideToUtf8(std::wstring_view wide) {
@@ -82,6 +83,11 @@ SaveOutcome RxFileCommands::Save() {
     return SaveOutcome::Saved;
 }
 
+void RxFileCommands::Print() {
+    if (const auto failure = parts_.printer.PrintFromDialog(parts_.rx.HasSelection()))
+        ShowFailure(std::wstring(kPrintFailed), failure->utf8Reason);
+}
+
 bool RxFileCommands::OfferToSave() {
     if (parts_.rx.IsEmpty() || !hooks_.isUnsaved()) return true;
     if (!parts_.dialogs.AskYesNo(kSavePrompt, kSaveTitle)) return true;
@@ -100,8 +106,8 @@ void RxFileCommands::Clear() {
     parts_.panels.SetPanelText(platform::Panel::Lines, values::kLinesPanelPrefix);
 }
 
-void RxFileCommands::ShowFailure(const std::wstring& widePath, const std::string& utf8Reason) {
-    parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation, WideToUtf8(widePath) + "\r\n\r\n" + utf8Reason,
+void RxFileCommands::ShowFailure(const std::wstring& wideWhat, const std::string& utf8Reason) {
+    parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation, WideToUtf8(wideWhat) + "\r\n\r\n" + utf8Reason,
                                kErrorTitle);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Open, save and clear of the Rx window: the questions in their order, the
+// Open, save, print and clear of the Rx window: the questions in their order, the
 // dialogs' start, the format, and the unsaved mark. Any failure to read or
 // write is a box with the reason; the window and the mark stay as they were.
 
@@ -13,6 +13,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Locale.h"
 #include "platform/RxDocumentView.h"
+#include "platform/RxPrinter.h"
 #include "platform/StatusPanels.h"
 
 namespace zorbel {
@@ -23,6 +24,7 @@ struct RxFileParts {
     platform::RxDocumentView& rx;
     platform::FileDialogs& fileDialogs;
     platform::DocumentFiles& files;
+    platform::RxPrinter& printer;
     platform::Dialogs& dialogs;
     platform::StatusPanels& panels;
     const platform::Clock& clock;
@@ -46,13 +48,15 @@ public:
 
     void Open();
     SaveOutcome Save();
+    void Print();
     void Clear();
     // Asks "Text speichern ?" when the window holds unsaved text and saves on
     // Yes; false only when that save failed, so the caller must not go on.
     bool OfferToSave();
 
 private:
-    void ShowFailure(const std::wstring& widePath, const std::string& utf8Reason);
+    // The box of a failed action: what failed (a path, UTF-16), then the reason.
+    void ShowFailure(const std::wstring& wideWhat, const std::string& utf8Reason);
 
     RxFileParts parts_;
     RxFileHooks hooks_;

@@ -11,6 +11,7 @@ class RxDocumentView {
 public:
     virtual ~RxDocumentView() = default;
     virtual bool IsEmpty() const = 0;
+    virtual bool HasSelection() const = 0;
     virtual std::string RtfBytes() const = 0;
     // Plain text with CR LF line ends.
     virtual std::wstring PlainText() const = 0;

@@ -98,7 +98,7 @@ MainWindow::MainWindow()
       memory_(memoryStatus_, locale_, statusBar_, dialogs_),
       capture_(CaptureParts{pipeline_, flags_, words_, settings_, captureFile_, headerDate_, memory_,
                             receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, clock_, locale_}),
-      rxFiles_(RxFileParts{rx_, fileDialogs_, documentFiles_, dialogs_, statusBar_, clock_, locale_},
+      rxFiles_(RxFileParts{rx_, fileDialogs_, documentFiles_, printer_, dialogs_, statusBar_, clock_, locale_},
                RxFileHooks{[this] { return settings_.category; }, [this] { return StorageFolderPaths(); },
                            [this] { return capture_.RxTextUnsaved(); },
                            [this](bool unsaved) { capture_.SetRxTextUnsaved(unsaved); },
@@ -187,6 +187,7 @@ void MainWindow::OnCreate() {
     dialogs_.SetOwner(hwnd_);
     folderChooser_.SetOwner(hwnd_);
     fileDialogs_.SetOwner(hwnd_);
+    printer_.SetOwner(hwnd_);
     menuChecks_.Attach(hwnd_);
     messageFont_ = win32::MakeMessageFont();
     labelFont_ = win32::MakeFont(L"Arial", 8.25);
@@ -394,6 +395,10 @@ void MainWindow::OnCommand(int id, int code) {
     case IDM_SAVE:
     case IDT_SAVE:
         rxFiles_.Save();
+        break;
+    case IDM_PRINT:
+    case IDT_PRINT:
+        rxFiles_.Print();
         break;
     case IDM_RXKILL:
         rxFiles_.Clear();

@@ -26,6 +26,7 @@
 #include "platform/win32/EngineLink.h"
 #include "platform/win32/EngineWindowHook.h"
 #include "platform/win32/FileDialogs.h"
+#include "platform/win32/Printing.h"
 #include "platform/win32/Files.h"
 #include "platform/win32/FolderChooserWindow.h"
 #include "platform/win32/Fonts.h"
@@ -127,6 +128,7 @@ private:
     win32::FolderChooserWindow folderChooser_;
     win32::WindowsFileDialogs fileDialogs_;
     win32::WindowsDocumentFiles documentFiles_;
+    win32::WindowsRxPrinter printer_{rx_};
     win32::SystemMemoryStatus memoryStatus_;
     win32::RegistrySettingsStore settingsStore_;
     WindowControls controls_;

@@ -2,23 +2,13 @@
 
 #include <windows.h>
 
-#include "platform/win32/Encoding.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/SystemError.h"
 
 namespace zorbel::win32 {
 namespace {
 
-platform::FileFailure LastFailure() {
-    const DWORD error = GetLastError();
-    wchar_t* text = nullptr;
-    const DWORD length =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring reason = length ? std::wstring(text, length) : L"Fehler " + std::to_wstring(error);
-    LocalFree(text);
-    while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r')) reason.pop_back();
-    return {WideToUtf8(reason)};
-}
+platform::FileFailure LastFailure() { return {SystemErrorUtf8(GetLastError())}; }
 
 }  // namespace
 

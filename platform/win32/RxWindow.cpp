@@ -162,6 +162,11 @@ void RxWindow::ResetFormat(std::string_view utf8FontName, int pointSize) {
 
 bool RxWindow::IsEmpty() const { return TextLength() == 0; }
 
+bool RxWindow::HasSelection() const {
+    const CHARRANGE range = Selection();
+    return range.cpMax != range.cpMin;
+}
+
 std::string RxWindow::SelectedText() const { return WideToCp1252(SelectedWide()); }
 
 }  // namespace zorbel::win32

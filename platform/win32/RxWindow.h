@@ -22,6 +22,7 @@ public:
 
     void AppendAtEnd(std::string_view cp1252Text) override;
     bool IsEmpty() const override;
+    bool HasSelection() const override;
     bool Exists() const override { return hwnd_ != nullptr; }
     std::string SelectedText() const override;
     void Clear() override;

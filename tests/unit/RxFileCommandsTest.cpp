@@ -59,6 +59,7 @@ TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252) {
 class FakeRxDocument : public platform::RxDocumentView {
 public:
     bool IsEmpty() const override { return text.empty(); }
+    bool HasSelection() const override { return selected; }
     std::string RtfBytes() const override { return "{\\rtf1 " + std::string(text.begin(), text.end()) + "}"; }
     std::wstring PlainText() const override { return text; }
     bool ReplaceWithRtf(std::string_view rtfBytes) override {
@@ -72,6 +73,7 @@ public:
         log->Add("clear");
     }
     std::wstring text;
+    bool selected = false;
     fakes::CallLog* log = nullptr;
 };
 
@@ -106,18 +108,29 @@ public:
     bool readOnly = false;
 };
 
+class FakeRxPrinter : public platform::RxPrinter {
+public:
+    std::optional<platform::PrintFailure> PrintFromDialog(bool selectionOffered) override {
+        log->Add(selectionOffered ? "print dialog with selection" : "print dialog");
+        return failure;
+    }
+    std::optional<platform::PrintFailure> failure;
+    fakes::CallLog* log = nullptr;
+};
+
 // The commands wired to fakes; one log holds questions, dialogs and steps in order.
 struct FileRig {
     fakes::CallLog log;
     FakeRxDocument rx;
     FakeFileDialogs fileDialogs;
     FakeDocumentFiles files;
+    FakeRxPrinter printer;
     fakes::SequencedDialogs dialogs;
     fakes::FakeStatusPanels panels;
     fakes::FakeClock clock;
     fakes::FakeGermanLocale locale;
     bool unsaved = false;
-    RxFileCommands commands{RxFileParts{rx, fileDialogs, files, dialogs, panels, clock, locale},
+    RxFileCommands commands{RxFileParts{rx, fileDialogs, files, printer, dialogs, panels, clock, locale},
                             RxFileHooks{[] { return std::string("Wetter"); },
                                         [] { return CategoryFolders{L"C:\\W", L"C:\\A", L"C:\\O"}; },
                                         [this] { return unsaved; }, [this](bool mark) { unsaved = mark; },
@@ -127,6 +140,7 @@ struct FileRig {
     FileRig() {
         rx.log = &log;
         fileDialogs.log = &log;
+        printer.log = &log;
         dialogs.log = &log;
     }
 };
@@ -160,6 +174,18 @@ TEST(RxFileCommands, FailedOrCancelledSaveKeepsTheMark) {
     ASSERT_EQ(1u, rig.dialogs.shown.size());
     EXPECT_EQ((fakes::FakeDialogs::Shown{"exclamation", "C:\\W\\a.rtf\r\n\r\nZugriff verweigert.", "Fehler", ""}),
               rig.dialogs.shown[0]);
+}
+
+TEST(RxFileCommands, PrintOffersTheSelectionOnlyWhenThereIsOneAndBoxesAFailure) {
+    FileRig rig;
+    rig.commands.Print();
+    rig.rx.selected = true;
+    rig.printer.failure = platform::PrintFailure{"Drucker nicht bereit."};
+    rig.commands.Print();
+    EXPECT_EQ((Steps{"print dialog", "print dialog with selection", "box:Fehler"}), rig.log.calls);
+    EXPECT_EQ((fakes::FakeDialogs::Shown{"exclamation", "Der Text konnte nicht gedruckt werden.\r\n\r\nDrucker nicht bereit.",
+                                         "Fehler", ""}),
+              rig.dialogs.shown.at(0));
 }
 
 TEST(RxFileCommands, OpenAsksToSaveFirstThenLoadsUnmarked) {
