@@ -3,21 +3,18 @@
 #include <commdlg.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cwchar>
 #include <filesystem>
 
 #include "decoder/WavFile.h"
 #include "decoder/win32/EngineWindowIds.h"
-#include "decoder/win32/ToneLevel.h"
+#include "decoder/win32/ModeText.h"
 #include "engine/EngineNames.h"
 #include "engine/EngineValues.h"
 
 namespace zorbel::engine_side {
 namespace {
 
-using engine::EngineAnswer;
 using engine::EngineCommand;
 
 constexpr wchar_t kClassName[] = L"ZorbelEngineWindow";
@@ -26,63 +23,23 @@ constexpr UINT_PTR kDisplayTimer = 2;
 constexpr UINT kPlayIntervalMs = 20;
 constexpr UINT kDisplayIntervalMs = 66;  // about 15 pictures a second
 constexpr std::uint64_t kSilentDeviceMs = 3000;  // a device this long without data has gone
-constexpr std::size_t kMostPending = 100000;     // characters kept for a program that does not take them
+constexpr std::size_t kMostWaiting = 100000;     // characters kept for a program that does not take them
 constexpr int kMostText = 30000;                 // characters kept in the text box
 
-constexpr std::array kBaudChoices{45.45, 50.0, 75.0, 100.0};
-constexpr std::array kShiftChoices{85.0, 170.0, 200.0, 425.0, 450.0, 850.0};
-constexpr std::array kMarkChoices{1000.0, 1275.0, 1445.0, 1700.0, 2125.0};
-constexpr std::array kStopBitChoices{1.0, 1.5, 2.0};
-
-// German form: "45,45", "1,5", "450".
-std::wstring Number(double value) {
-    wchar_t text[32];
-    std::swprintf(text, 32, L"%g", value);
-    std::wstring shown(text);
-    std::replace(shown.begin(), shown.end(), L'.', L',');
-    return shown;
-}
-
-int SpectrumSizeFor(double sampleRate) {
-    int size = 256;
-    while (size < sampleRate / 8) size *= 2;  // bins of at most 8 Hz
-    return size;
-}
-
 std::wstring FileName(const std::wstring& path) { return std::filesystem::path(path).filename().wstring(); }
-
-template <std::size_t N>
-void AddChoices(HMENU menu, int firstId, const std::array<double, N>& choices, const wchar_t* unit) {
-    for (std::size_t at = 0; at < N; ++at)
-        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(firstId + static_cast<int>(at)),
-                    (Number(choices[at]) + unit).c_str());
-}
-
-template <std::size_t N>
-void CheckChoice(HMENU menu, int firstId, const std::array<double, N>& choices, double value) {
-    for (std::size_t at = 0; at < N; ++at)
-        CheckMenuItem(menu, static_cast<UINT>(firstId + static_cast<int>(at)),
-                      std::abs(choices[at] - value) < 0.01 ? MF_CHECKED : MF_UNCHECKED);
-}
-
-template <std::size_t N>
-bool PickChoice(int id, int firstId, const std::array<double, N>& choices, double& value) {
-    if (id < firstId || id >= firstId + static_cast<int>(N)) return false;
-    value = choices[static_cast<std::size_t>(id - firstId)];
-    return true;
-}
 
 }  // namespace
 
 EngineWindow::EngineWindow(const EngineOptions& options, EngineSettings settings)
     : link_(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(options.mainWindow))),
       settings_(std::move(settings)),
-      mode_(options.AppliedTo(settings_.mode)),
+      receiver_(options.AppliedTo(settings_.mode), WaveInput::kSampleRate),
       fast_(options.fast || settings_.fast),
       repeat_(options.repeat),
       startFile_(options.wavPath),
+      sender_(link_),
       signal_([this](double frequencyHz) {
-          auto mode = mode_;
+          auto mode = receiver_.Mode();
           mode.markHz = std::round(frequencyHz);
           ChangeMode(mode);
       }) {}
@@ -100,8 +57,9 @@ bool EngineWindow::Create(HINSTANCE instance, int showCommand) {
                               CW_USEDEFAULT, CW_USEDEFAULT, 760, 360, nullptr, nullptr, instance, this);
     if (!window_) return false;
     CreateControls();
-    BuildMenu();
-    StartDecoder(sampleRate_);
+    devices_ = InputDeviceNames();
+    menu_.Attach(window_, devices_);
+    CheckMenu();
     Layout();
     ShowWindow(window_, showCommand);
     link_.Announce(window_);
@@ -196,70 +154,21 @@ void EngineWindow::Layout() {
     MoveWindow(text_, 0, textTop, width, std::max(0, height - textTop), TRUE);
 }
 
-void EngineWindow::BuildMenu() {
-    const HMENU bar = CreateMenu();
-    const HMENU file = CreatePopupMenu();
-    AppendMenuW(file, MF_STRING, IDM_ENGINE_OPEN, L"Datei &öffnen...");
-    AppendMenuW(file, MF_STRING, IDM_ENGINE_PLAY_AGAIN, L"&Erneut abspielen");
-    AppendMenuW(file, MF_STRING, IDM_ENGINE_FAST, L"&Schnell abspielen");
-    AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(file, MF_STRING, IDM_ENGINE_EXIT, L"&Beenden");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&Datei");
-
-    const HMENU mode = CreatePopupMenu();
-    const auto submenu = [&](const wchar_t* caption, int firstId, const auto& choices, const wchar_t* unit) {
-        const HMENU popup = CreatePopupMenu();
-        AddChoices(popup, firstId, choices, unit);
-        AppendMenuW(mode, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), caption);
-    };
-    submenu(L"&Baud", IDM_ENGINE_BAUD_FIRST, kBaudChoices, L" Bd");
-    submenu(L"&Shift", IDM_ENGINE_SHIFT_FIRST, kShiftChoices, L" Hz");
-    submenu(L"&Mark (oder Klick ins Spektrum)", IDM_ENGINE_MARK_FIRST, kMarkChoices, L" Hz");
-    submenu(L"S&topbits", IDM_ENGINE_STOP_FIRST, kStopBitChoices, L"");
-    AppendMenuW(mode, MF_STRING, IDM_ENGINE_REVERSE, L"&Revers");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(mode), L"&Modus");
-
-    inputMenu_ = CreatePopupMenu();
-    AppendMenuW(inputMenu_, MF_STRING, IDM_ENGINE_INPUT_FILE, L"&Aufnahme (WAV-Datei)");
-    devices_ = InputDeviceNames();
-    if (devices_.empty()) AppendMenuW(inputMenu_, MF_STRING | MF_GRAYED, IDM_ENGINE_DEVICE_FIRST, L"Keine Soundkarte gefunden");
-    for (std::size_t at = 0; at < devices_.size() && IDM_ENGINE_DEVICE_FIRST + static_cast<int>(at) <= IDM_ENGINE_DEVICE_LAST; ++at)
-        AppendMenuW(inputMenu_, MF_STRING, static_cast<UINT_PTR>(IDM_ENGINE_DEVICE_FIRST + static_cast<int>(at)),
-                    (L"Soundkarte: " + devices_[at]).c_str());
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(inputMenu_), L"&Eingang");
-    SetMenu(window_, bar);
-    CheckMenu();
-}
-
 void EngineWindow::CheckMenu() {
-    const HMENU bar = GetMenu(window_);
-    CheckChoice(bar, IDM_ENGINE_BAUD_FIRST, kBaudChoices, mode_.baud);
-    CheckChoice(bar, IDM_ENGINE_SHIFT_FIRST, kShiftChoices, mode_.shiftHz);
-    CheckChoice(bar, IDM_ENGINE_MARK_FIRST, kMarkChoices, mode_.markHz);
-    CheckChoice(bar, IDM_ENGINE_STOP_FIRST, kStopBitChoices, mode_.stopBits);
-    CheckMenuItem(bar, IDM_ENGINE_REVERSE, mode_.reversed ? MF_CHECKED : MF_UNCHECKED);
-    CheckMenuItem(bar, IDM_ENGINE_FAST, fast_ ? MF_CHECKED : MF_UNCHECKED);
-    EnableMenuItem(bar, IDM_ENGINE_PLAY_AGAIN, playing_.empty() ? MF_GRAYED : MF_ENABLED);
-    const int device = input_.IsOpen() ? settings_.device : kNoDevice;
-    CheckMenuItem(inputMenu_, IDM_ENGINE_INPUT_FILE, device == kNoDevice ? MF_CHECKED : MF_UNCHECKED);
-    for (std::size_t at = 0; at < devices_.size(); ++at)
-        CheckMenuItem(inputMenu_, static_cast<UINT>(IDM_ENGINE_DEVICE_FIRST + static_cast<int>(at)),
-                      static_cast<int>(at) == device ? MF_CHECKED : MF_UNCHECKED);
+    menu_.Check({receiver_.Mode(), fast_, !playing_.empty(), input_.IsOpen() ? settings_.device : kNoDevice});
 }
 
 void EngineWindow::OnLinkCommand(WPARAM code, LPARAM value) {
     switch (link_.Obey(code, value)) {
     case EngineCommand::QueryValues:
-        link_.AnswerValues(static_cast<std::int32_t>(std::lround(decoder_->MarkHz())),
-                           static_cast<std::int32_t>(std::lround(decoder_->MarkHz() + mode_.shiftHz)),
-                           engine::PackNotchPair(static_cast<std::int32_t>(notchHz_[0]),
-                                                 static_cast<std::int32_t>(notchHz_[1])));
+        link_.AnswerValues(static_cast<std::int32_t>(std::lround(receiver_.MarkHz())),
+                           static_cast<std::int32_t>(std::lround(receiver_.SpaceHz())),
+                           engine::PackNotchPair(static_cast<std::int32_t>(receiver_.FirstNotchHz()),
+                                                 static_cast<std::int32_t>(receiver_.SecondNotchHz())));
         break;
     case EngineCommand::SetNotch: {
         const auto pair = engine::UnpackNotchPair(static_cast<std::int32_t>(value));
-        notchHz_[0] = pair.high;
-        notchHz_[1] = pair.low;
-        decoder_->SetNotches(notchHz_[0], notchHz_[1]);
+        receiver_.SetNotches(pair.high, pair.low);
         ShowModeLine();
         break;
     }
@@ -274,7 +183,7 @@ void EngineWindow::OnLinkCommand(WPARAM code, LPARAM value) {
 }
 
 void EngineWindow::OnMenu(int id) {
-    auto mode = mode_;
+    auto mode = receiver_.Mode();
     if (id == IDM_ENGINE_OPEN) {
         OpenWithDialog();
     } else if (id == IDM_ENGINE_PLAY_AGAIN) {
@@ -295,10 +204,7 @@ void EngineWindow::OnMenu(int id) {
     } else if (id == IDM_ENGINE_REVERSE) {
         mode.reversed = !mode.reversed;
         ChangeMode(mode);
-    } else if (PickChoice(id, IDM_ENGINE_BAUD_FIRST, kBaudChoices, mode.baud) ||
-               PickChoice(id, IDM_ENGINE_SHIFT_FIRST, kShiftChoices, mode.shiftHz) ||
-               PickChoice(id, IDM_ENGINE_MARK_FIRST, kMarkChoices, mode.markHz) ||
-               PickChoice(id, IDM_ENGINE_STOP_FIRST, kStopBitChoices, mode.stopBits)) {
+    } else if (EngineMenu::PickModeChoice(id, mode)) {
         ChangeMode(mode);
     }
 }
@@ -324,7 +230,6 @@ void EngineWindow::Play(const std::wstring& path) {
     try {
         auto audio = decoder::ReadWavFile(std::filesystem::path(path));
         if (audio.samples.empty()) throw decoder::WavError("the WAV file holds no samples");
-        StartDecoder(audio.sampleRate);
         player_ = std::make_unique<WavPlayer>(std::move(audio), fast_, repeat_);
     } catch (const std::exception& error) {
         const std::string reason = error.what();
@@ -342,7 +247,6 @@ void EngineWindow::Play(const std::wstring& path) {
 
 void EngineWindow::Listen(int device) {
     StopInput();
-    StartDecoder(WaveInput::kSampleRate);
     const std::wstring failure = input_.Open(window_, device);
     settings_.device = device;
     SaveEngineSettings(settings_);
@@ -367,10 +271,9 @@ void EngineWindow::StopInput() {
 void EngineWindow::OnPlayTick() {
     if (!player_) return;
     // Fast: the next block only once the program has taken every character.
-    if (!PostPending() && player_->Fast()) return;
+    if (!sender_.Send() && player_->Fast()) return;
     Decode(player_->Due(GetTickCount64()), player_->SampleRate());
-    PostPending();
-    if (player_->Finished() && pendingAt_ >= pending_.size()) {
+    if (sender_.Send() && player_->Finished()) {
         KillTimer(window_, kPlayTimer);
         player_.reset();
         ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet.");
@@ -382,7 +285,7 @@ void EngineWindow::OnRecorded(LPARAM buffer) {
     const bool requeued = input_.Take(buffer, recorded_);
     lastRecordedMs_ = GetTickCount64();
     Decode(recorded_, WaveInput::kSampleRate);
-    PostPending();
+    sender_.Send();
     if (!requeued) {
         input_.Close();
         ShowMessage(L"Die Soundkarte nimmt nicht mehr auf (entfernt?). Bitte im Menü „Eingang“ neu wählen.");
@@ -396,72 +299,31 @@ void EngineWindow::OnDisplayTick() {
         ShowMessage(L"Die Soundkarte liefert keine Daten mehr (entfernt?). Bitte im Menü „Eingang“ neu wählen.");
         CheckMenu();
     }
-    const auto powerDb = spectrum_->PowerDb(recent_);
-    // The decoder's mark follows the signal; the tones swap with the polarity.
-    auto tones = mode_;
-    tones.markHz = decoder_->MarkHz();
-    const auto bitSamples = std::min(recent_.size(), static_cast<std::size_t>(sampleRate_ / mode_.baud));
-    const std::span<const float> lastBit(recent_.data() + recent_.size() - bitSamples, bitSamples);
-    signal_.Show({powerDb, spectrum_->BinHz(), tones.MarkToneHz(), tones.SpaceToneHz(),
-                  ToneLevelDb(lastBit, tones.MarkToneHz(), sampleRate_),
-                  ToneLevelDb(lastBit, tones.SpaceToneHz(), sampleRate_)});
+    signal_.Show(receiver_.Frame());
 }
 
 void EngineWindow::Decode(std::span<const float> samples, double sampleRate) {
-    if (samples.empty()) return;
-    if (sampleRate != sampleRate_) StartDecoder(sampleRate);
-    const std::string text = decoder_->Decode(samples);
-    // The spectrum shows the latest samples only.
-    const std::size_t keep = static_cast<std::size_t>(spectrum_->Size());
-    const auto tail = samples.size() > keep ? samples.subspan(samples.size() - keep) : samples;
-    recent_.insert(recent_.end(), tail.begin(), tail.end());
-    if (recent_.size() > keep) recent_.erase(recent_.begin(), recent_.end() - static_cast<std::ptrdiff_t>(keep));
+    const std::string text = receiver_.Decode(samples, sampleRate);
     if (text.empty()) return;
     AppendText(text);
     // Started by hand, before any program: nobody to send to.
     if (!link_.MainWindow()) return;
-    if (pending_.size() - pendingAt_ > kMostPending) {
-        pending_.clear();
-        pendingAt_ = 0;
-    }
-    pending_ += text;
-}
-
-bool EngineWindow::PostPending() {
-    for (; pendingAt_ < pending_.size(); ++pendingAt_)
-        if (!link_.Post(EngineAnswer::Character, static_cast<unsigned char>(pending_[pendingAt_]))) return false;
-    pending_.clear();
-    pendingAt_ = 0;
-    return true;
+    if (sender_.Waiting() > kMostWaiting) sender_.Clear();
+    for (const char c : text) sender_.Add(static_cast<unsigned char>(c));
 }
 
 void EngineWindow::ChangeMode(const decoder::RttyMode& mode) {
-    mode_ = mode;
+    receiver_.SetMode(mode);
     settings_.mode = mode;
     SaveEngineSettings(settings_);
-    StartDecoder(sampleRate_);
-    CheckMenu();
-}
-
-void EngineWindow::StartDecoder(double sampleRate) {
-    sampleRate_ = sampleRate;
-    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate);
-    decoder_->SetNotches(notchHz_[0], notchHz_[1]);
-    if (!spectrum_ || spectrum_->Size() != SpectrumSizeFor(sampleRate) ||
-        std::abs(spectrum_->BinHz() * spectrum_->Size() - sampleRate) > 0.5) {
-        spectrum_ = std::make_unique<decoder::Spectrum>(SpectrumSizeFor(sampleRate), sampleRate);
-        recent_.clear();
-    }
     ShowModeLine();
+    CheckMenu();
 }
 
 void EngineWindow::ShowModeLine() {
     if (!modeLine_) return;
-    const std::wstring line = Number(mode_.baud) + L" Bd · Shift " + Number(mode_.shiftHz) + L" Hz · Mark " +
-                              Number(mode_.markHz) + L" Hz · " + (mode_.reversed ? L"revers" : L"normal") + L" · " +
-                              Number(mode_.stopBits) + L" Stopbits · Notch " + Number(notchHz_[0]) + L" / " +
-                              Number(notchHz_[1]) + L" Hz";
-    SetWindowTextW(modeLine_, line.c_str());
+    const std::wstring text = ModeText(receiver_.Mode(), receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
+    SetWindowTextW(modeLine_, text.c_str());
 }
 
 void EngineWindow::ShowMessage(const std::wstring& text) { SetWindowTextW(messageLine_, text.c_str()); }

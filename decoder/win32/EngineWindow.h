@@ -12,11 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "decoder/RttyDecoder.h"
-#include "decoder/Spectrum.h"
+#include "decoder/win32/CharacterSender.h"
+#include "decoder/win32/EngineMenu.h"
 #include "decoder/win32/EngineOptions.h"
 #include "decoder/win32/EngineSettings.h"
 #include "decoder/win32/EngineSideLink.h"
+#include "decoder/win32/Receiver.h"
 #include "decoder/win32/SignalView.h"
 #include "decoder/win32/WavPlayer.h"
 #include "decoder/win32/WaveInput.h"
@@ -34,7 +35,6 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
     void Layout();
-    void BuildMenu();
     void CheckMenu();
 
     void OnLinkCommand(WPARAM code, LPARAM value);
@@ -47,41 +47,33 @@ private:
     void OnPlayTick();
     void OnDisplayTick();
     void OnRecorded(LPARAM buffer);
+    // Decodes, shows and queues the characters for the program.
     void Decode(std::span<const float> samples, double sampleRate);
-    // Posts what the program has not yet taken; false while some is left.
-    bool PostPending();
 
     void ChangeMode(const decoder::RttyMode& mode);
-    void StartDecoder(double sampleRate);
     void ShowModeLine();
     void ShowMessage(const std::wstring& text);
     void AppendText(std::string_view ansiText);
 
     EngineSideLink link_;
     EngineSettings settings_;  // as stored; the command line changes only this run
-    decoder::RttyMode mode_;
+    Receiver receiver_;
     bool fast_;
     bool repeat_;
     std::wstring startFile_;
-    double notchHz_[2] = {0.0, 0.0};
 
-    std::unique_ptr<decoder::RttyDecoder> decoder_;
-    double sampleRate_ = WaveInput::kSampleRate;
-    std::unique_ptr<decoder::Spectrum> spectrum_;
-    std::vector<float> recent_;  // the latest samples, for the spectrum
     std::unique_ptr<WavPlayer> player_;
     std::wstring playing_;
     WaveInput input_;
     std::vector<float> recorded_;
     std::uint64_t lastRecordedMs_ = 0;
-    std::string pending_;
-    std::size_t pendingAt_ = 0;
+    CharacterSender sender_;
 
     HWND window_ = nullptr;
     HWND modeLine_ = nullptr;
     HWND messageLine_ = nullptr;
     HWND text_ = nullptr;
-    HMENU inputMenu_ = nullptr;
+    EngineMenu menu_;
     std::vector<std::wstring> devices_;
     SignalView signal_;
     win32::FontHandle textFont_;

@@ -9,22 +9,12 @@
 
 #include <cstdint>
 #include <functional>
-#include <span>
 #include <vector>
 
+#include "decoder/win32/SignalFrame.h"
 #include "platform/win32/Handles.h"
 
 namespace zorbel::engine_side {
-
-struct SignalFrame {
-    std::span<const float> powerDb;  // from 0 Hz, binHz apart
-    double binHz = 1.0;
-    double markToneHz = 0.0;
-    double spaceToneHz = 0.0;
-    // The two tones' levels over about the last bit, for the tuning indicator.
-    double markLevelDb = -200.0;
-    double spaceLevelDb = -200.0;
-};
 
 class SignalView {
 public:

@@ -15,6 +15,7 @@
 #include "CommandLog.h"
 #include "FeedText.h"
 #include "StandInOptions.h"
+#include "decoder/win32/CharacterSender.h"
 #include "decoder/win32/EngineSideLink.h"
 #include "engine/EngineNames.h"
 #include "engine/EngineValues.h"
@@ -22,7 +23,6 @@
 namespace zorbel::standin {
 namespace {
 
-using engine::EngineAnswer;
 using engine::EngineCommand;
 
 // A command only the stand-in knows: start feeding now (with --feed-on-request).
@@ -55,6 +55,7 @@ public:
     StandInEngine(StandInOptions options, CommandLog& log)
         : options_(std::move(options)), log_(log),
           link_(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(options_.mainWindow))),
+          sender_(link_),
           notchPair_(engine::PackNotchPair(options_.notchHigh, options_.notchLow)) {
         if (!options_.feedPath.empty() || options_.extraCode)
             feed_ = FeedCodes(options_.feedPath.empty() ? "" : ReadFileBytes(options_.feedPath), options_.extraCode);
@@ -128,20 +129,17 @@ private:
     void StartFeed() {
         if (feed_.empty() || feedStarted_) return;
         feedStarted_ = true;
+        for (const std::int32_t code : feed_) sender_.Add(code);
         SetTimer(window_, kFeedTimer, options_.fast ? USER_TIMER_MINIMUM : kRealRateMs, nullptr);
     }
 
-    // Posts the next characters; a post the full queue refuses is tried again at the next tick.
+    // Posts the next characters; what the full queue refuses goes at the next tick.
     void FeedSome() {
-        const std::size_t burst = options_.fast ? kFastBurst : 1;
-        for (std::size_t sent = 0; sent < burst && next_ < feed_.size(); ++sent, ++next_) {
-            if (!link_.Post(EngineAnswer::Character, feed_[next_])) return;
-        }
-        if (next_ < feed_.size()) return;
+        if (!sender_.Send(options_.fast ? kFastBurst : 1)) return;
         log_.Line("feed done " + std::to_string(feed_.size()));
         // A broadcast station sends on and on: start the text again.
         if (options_.repeat) {
-            next_ = 0;
+            for (const std::int32_t code : feed_) sender_.Add(code);
             return;
         }
         KillTimer(window_, kFeedTimer);
@@ -150,10 +148,10 @@ private:
     StandInOptions options_;
     CommandLog& log_;
     engine_side::EngineSideLink link_;
+    engine_side::CharacterSender sender_;
     std::int32_t notchPair_;
     HWND window_ = nullptr;
     std::vector<std::int32_t> feed_;
-    std::size_t next_ = 0;
     bool feedStarted_ = false;
 };
 
