@@ -39,8 +39,9 @@ EngineWindow::EngineWindow(const EngineOptions& options, EngineSettings settings
       startFile_(options.wavPath),
       sender_(link_),
       signal_([this](double frequencyHz) {
+          // The click puts the mark marker there; reversed, the mode's mark lies one shift below it.
           auto mode = receiver_.Mode();
-          mode.markHz = std::round(frequencyHz);
+          mode.markHz = std::max(100.0, std::round(mode.reversed ? frequencyHz - mode.shiftHz : frequencyHz));
           ChangeMode(mode);
       }) {}
 
@@ -299,7 +300,8 @@ void EngineWindow::OnDisplayTick() {
         ShowMessage(L"Die Soundkarte liefert keine Daten mehr (entfernt?). Bitte im Menü „Eingang“ neu wählen.");
         CheckMenu();
     }
-    signal_.Show(receiver_.Frame());
+    // Without input the picture stands still.
+    if (player_ || input_.IsOpen()) signal_.Show(receiver_.Frame());
 }
 
 void EngineWindow::Decode(std::span<const float> samples, double sampleRate) {
