@@ -249,11 +249,12 @@ void EngineWindow::Play(const std::wstring& path) {
 void EngineWindow::Listen(int device) {
     StopInput();
     const std::wstring failure = input_.Open(window_, device);
-    settings_.device = device;
-    SaveEngineSettings(settings_);
     if (!failure.empty()) {
         ShowMessage(failure + L" Bitte im Menü „Eingang“ ein anderes Gerät wählen.");
     } else {
+        // Kept only once it works, so that the next start does not try a missing device again.
+        settings_.device = device;
+        SaveEngineSettings(settings_);
         lastRecordedMs_ = GetTickCount64();
         const auto name = static_cast<std::size_t>(device) < devices_.size() ? devices_[static_cast<std::size_t>(device)]
                                                                              : std::to_wstring(device);
