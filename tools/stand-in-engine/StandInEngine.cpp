@@ -15,16 +15,14 @@
 #include "CommandLog.h"
 #include "FeedText.h"
 #include "StandInOptions.h"
-#include "engine/EngineCodes.h"
+#include "decoder/win32/CharacterSender.h"
+#include "decoder/win32/EngineSideLink.h"
 #include "engine/EngineNames.h"
 #include "engine/EngineValues.h"
-#include "engine/SharedBlock.h"
-#include "platform/win32/Handles.h"
 
 namespace zorbel::standin {
 namespace {
 
-using engine::EngineAnswer;
 using engine::EngineCommand;
 
 // A command only the stand-in knows: start feeding now (with --feed-on-request).
@@ -56,15 +54,16 @@ class StandInEngine {
 public:
     StandInEngine(StandInOptions options, CommandLog& log)
         : options_(std::move(options)), log_(log),
-          engineMessage_(RegisterWindowMessageA(std::string(engine::kEngineLinkName).c_str())),
-          mainWindow_(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(options_.mainWindow))),
+          link_(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(options_.mainWindow))),
+          sender_(link_),
           notchPair_(engine::PackNotchPair(options_.notchHigh, options_.notchLow)) {
         if (!options_.feedPath.empty() || options_.extraCode)
             feed_ = FeedCodes(options_.feedPath.empty() ? "" : ReadFileBytes(options_.feedPath), options_.extraCode);
     }
 
     bool Create(HINSTANCE instance, int showCommand) {
-        LogSharedBlock();
+        const std::string title = engine_side::EngineSideLink::SharedBlockTitle();
+        log_.Line(title.empty() ? "block missing" : "block " + title);
         Sleep(options_.windowDelayMs);
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = &StandInEngine::WindowProc;
@@ -78,8 +77,7 @@ public:
                                   instance, this);
         if (!window_) return false;
         ShowWindow(window_, showCommand);
-        Answer(EngineAnswer::Announce, reinterpret_cast<LPARAM>(window_));
-        Answer(EngineAnswer::Started, 0);
+        link_.Announce(window_);
         log_.Line("window " + Hex(reinterpret_cast<std::uintptr_t>(window_)));
         return true;
     }
@@ -91,7 +89,7 @@ private:
             SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
         }
         auto* self = reinterpret_cast<StandInEngine*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (self && message == self->engineMessage_) {
+        if (self && message == self->link_.Message()) {
             self->OnCommand(wParam, static_cast<std::int32_t>(lParam));
             return 0;
         }
@@ -109,98 +107,51 @@ private:
 
     void OnCommand(WPARAM code, std::int32_t value) {
         log_.Line("command " + std::to_string(code) + " " + std::to_string(value));
-        switch (code) {
-        case static_cast<WPARAM>(EngineCommand::Handshake):
-            if (!mainWindow_) mainWindow_ = reinterpret_cast<HWND>(static_cast<std::intptr_t>(value));
+        if (code == kFeedRequest) return StartFeed();
+        switch (link_.Obey(code, value)) {
+        case EngineCommand::Handshake:
             if (!options_.feedOnRequest) StartFeed();
             break;
-        case static_cast<WPARAM>(EngineCommand::End):
-            DestroyWindow(window_);
+        case EngineCommand::QueryValues:
+            if (!options_.silent) link_.AnswerValues(options_.mark, options_.space, notchPair_);
             break;
-        case static_cast<WPARAM>(EngineCommand::DockPosition):
-            SetWindowPos(window_, nullptr, static_cast<std::int16_t>(value & 0xFFFF), value >> 16, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            break;
-        case static_cast<WPARAM>(EngineCommand::DockWidth): {
-            RECT outer{};
-            GetWindowRect(window_, &outer);
-            SetWindowPos(window_, nullptr, 0, 0, value, outer.bottom - outer.top,
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-            break;
-        }
-        case static_cast<WPARAM>(EngineCommand::QueryValues):
-            if (options_.silent) break;
-            Answer(EngineAnswer::ValueA, options_.mark);
-            Answer(EngineAnswer::ValueB, options_.space);
-            Answer(EngineAnswer::NotchPair, notchPair_);
-            break;
-        case static_cast<WPARAM>(EngineCommand::Visibility):
-            ShowWindow(window_, value == 0 ? SW_HIDE : SW_SHOWNOACTIVATE);
-            break;
-        case static_cast<WPARAM>(EngineCommand::Release):
+        case EngineCommand::Release:
             KillTimer(window_, kFeedTimer);
-            ShowWindow(window_, SW_HIDE);
             break;
-        case static_cast<WPARAM>(EngineCommand::SetNotch):
+        case EngineCommand::SetNotch:
             notchPair_ = value;
-            break;
-        case kFeedRequest:
-            StartFeed();
             break;
         default:
             break;
         }
     }
 
-    void Answer(EngineAnswer code, LPARAM value) {
-        PostMessageA(mainWindow_, engineMessage_, static_cast<WPARAM>(code), value);
-    }
-
     void StartFeed() {
         if (feed_.empty() || feedStarted_) return;
         feedStarted_ = true;
+        for (const std::int32_t code : feed_) sender_.Add(code);
         SetTimer(window_, kFeedTimer, options_.fast ? USER_TIMER_MINIMUM : kRealRateMs, nullptr);
     }
 
-    // Posts the next characters; a post the full queue refuses is tried again at the next tick.
+    // Posts the next characters; what the full queue refuses goes at the next tick.
     void FeedSome() {
-        const std::size_t burst = options_.fast ? kFastBurst : 1;
-        for (std::size_t sent = 0; sent < burst && next_ < feed_.size(); ++sent, ++next_) {
-            if (!PostMessageA(mainWindow_, engineMessage_, static_cast<WPARAM>(EngineAnswer::Character),
-                              feed_[next_]))
-                return;
-        }
-        if (next_ < feed_.size()) return;
+        if (!sender_.Send(options_.fast ? kFastBurst : 1)) return;
         log_.Line("feed done " + std::to_string(feed_.size()));
         // A broadcast station sends on and on: start the text again.
         if (options_.repeat) {
-            next_ = 0;
+            for (const std::int32_t code : feed_) sender_.Add(code);
             return;
         }
         KillTimer(window_, kFeedTimer);
     }
 
-    // What the program left in the shared block, as a real engine would read it.
-    void LogSharedBlock() {
-        const win32::KernelHandle mapping(
-            OpenFileMappingA(FILE_MAP_READ, FALSE, std::string(engine::kEngineLinkName).c_str()));
-        const win32::MappedView view(
-            mapping ? MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, engine::kSharedBlockSize) : nullptr);
-        if (!view) {
-            log_.Line("block missing");
-            return;
-        }
-        log_.Line("block " + std::string(static_cast<const char*>(view.get()) + engine::kTitleFieldOffset));
-    }
-
     StandInOptions options_;
     CommandLog& log_;
-    UINT engineMessage_;
-    HWND mainWindow_;
+    engine_side::EngineSideLink link_;
+    engine_side::CharacterSender sender_;
     std::int32_t notchPair_;
     HWND window_ = nullptr;
     std::vector<std::int32_t> feed_;
-    std::size_t next_ = 0;
     bool feedStarted_ = false;
 };
 

@@ -1,6 +1,7 @@
 // Where the bench finds what it drives, taken from the command line:
 //   --zorbel-exe=<path>  --probe-dll=<path>  --work-root=<folder>
-// and, for the groups that play the engine, --standin-exe=<path>;
+// and, for the groups that play the engine, --standin-exe=<path> (the
+// stand-in) or --engine-exe=<path> (our engine program);
 // and, for the desktop screenshot only,
 //   --ready-file=<path>  --release-file=<path>
 // Paths are Linux paths (as CMake knows them) or Windows paths.
@@ -15,6 +16,7 @@ struct BenchConfig {
   std::wstring probeDll;
   std::wstring workRoot;
   std::wstring standInExe;
+  std::wstring engineExe;
   std::wstring readyFile;
   std::wstring releaseFile;
 };

@@ -5,7 +5,6 @@
 // opened and cleared through its dialogs, and the exit with its questions and
 // the commands at the program's end.
 #include <windows.h>
-#include <dlgs.h>
 #include <richedit.h>
 
 #include <algorithm>
@@ -61,24 +60,6 @@ struct HeaderDay {
 };
 
 const HeaderDay kDay;
-
-// Presses the box's button whose caption, access-key mark left out, is `caption`.
-void Answer(const bench::MessageBoxContent& box, std::wstring_view caption) {
-  for (const auto& button : box.buttons) {
-    std::wstring plain = button.caption;
-    std::erase(plain, L'&');
-    if (plain == caption) return bench::AnswerMessageBox(box, button.caption);
-  }
-  throw std::runtime_error("no button " + WideToUtf8(std::wstring(caption)));
-}
-
-// The common file dialog's name field: the edit of a combo box, which Wine wraps in a ComboBoxEx.
-HWND FileNameField(HWND dialog) {
-  HWND combo = bench::Control(dialog, cmb13);
-  if (HWND inner = FindWindowExW(combo, nullptr, L"ComboBox", nullptr)) combo = inner;
-  return bench::ComboEdit(combo);
-}
-
 
 // Every code but line feed and carriage return once, NUL between two letters
 // so that a cut would show; 256 characters, so the line buffer flushes it
@@ -144,33 +125,6 @@ class Engine : public ZorbelSuite {
                        StoreSetting(L"FBreite", std::to_wstring(kStoredSize.cx));
                        StoreSetting(L"FHöhe", std::to_wstring(kStoredSize.cy));
                      });
-  }
-
-  // The next box's title, answered with `caption`; "" when none came.
-  static std::string AnswerNext(std::wstring_view caption) {
-    const auto box = NextBox();
-    if (!box) return "";
-    Answer(*box, caption);
-    return WideToUtf8(box->title);
-  }
-
-  // Waits for the file dialog, types the path into its name field and
-  // presses OK; returns the dialog's title and the name it proposed.
-  static std::string ChooseInFileDialog(const std::wstring& path) {
-    const auto dialog = NextBox();
-    if (!dialog) return "no file dialog";
-    const HWND field = FileNameField(dialog->window);
-    const std::string seen = WideToUtf8(dialog->title) + " [" + WideToUtf8(bench::WindowText(field)) + "]";
-    bench::SendBounded(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    PostMessageW(dialog->window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog->window, IDOK)));
-    // Gone, or covered by a question of its own (whether to replace a file).
-    const auto settled = [&] {
-      const auto dialogs = bench::VisibleDialogsOf(Zorbel().processId());
-      return std::find(dialogs.begin(), dialogs.end(), dialog->window) == dialogs.end() ||
-             dialogs.front() != dialog->window;
-    };
-    return bench::PollUntil(settled, kBound) ? seen : seen + " stayed";
   }
 };
 

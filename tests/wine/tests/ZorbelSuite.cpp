@@ -1,5 +1,7 @@
 #include "ZorbelSuite.h"
 
+#include <dlgs.h>
+
 #include <algorithm>
 #include <sstream>
 #include <stdexcept>
@@ -106,6 +108,51 @@ std::string ZorbelSuite::IconOfBox() {
 }
 
 std::string ZorbelSuite::NoBoxes() { return WideToUtf8(bench::DescribeMessageBoxes(zorbel_->processId())); }
+
+void ZorbelSuite::Answer(const bench::MessageBoxContent& box, std::wstring_view caption) {
+  for (const auto& button : box.buttons) {
+    std::wstring plain = button.caption;
+    std::erase(plain, L'&');
+    if (plain == caption) return bench::AnswerMessageBox(box, button.caption);
+  }
+  throw std::runtime_error("no button " + WideToUtf8(std::wstring(caption)));
+}
+
+std::string ZorbelSuite::AnswerNext(std::wstring_view caption) {
+  const auto box = NextBox();
+  if (!box) return "";
+  Answer(*box, caption);
+  return WideToUtf8(box->title);
+}
+
+namespace {
+
+// The common file dialog's name field: the edit of a combo box, which Wine wraps in a ComboBoxEx.
+HWND FileNameField(HWND dialog) {
+  HWND combo = bench::Control(dialog, cmb13);
+  if (HWND inner = FindWindowExW(combo, nullptr, L"ComboBox", nullptr)) combo = inner;
+  return bench::ComboEdit(combo);
+}
+
+}  // namespace
+
+std::string ZorbelSuite::ChooseInFileDialog(const std::wstring& path, DWORD processId) {
+  if (processId == 0) processId = zorbel_->processId();
+  const auto dialog = bench::WaitForMessageBox(processId, kBound);
+  if (!dialog) return "no file dialog";
+  const HWND field = FileNameField(dialog->window);
+  const std::string seen = WideToUtf8(dialog->title) + " [" + WideToUtf8(bench::WindowText(field)) + "]";
+  bench::SendBounded(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PostMessageW(dialog->window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog->window, IDOK)));
+  // Gone, or covered by a question of its own (whether to replace a file).
+  const auto settled = [&] {
+    const auto dialogs = bench::VisibleDialogsOf(processId);
+    return std::find(dialogs.begin(), dialogs.end(), dialog->window) == dialogs.end() ||
+           dialogs.front() != dialog->window;
+  };
+  return bench::PollUntil(settled, kBound) ? seen : seen + " stayed";
+}
 
 std::wstring ZorbelSuite::InWorkingFolder(const std::wstring& name) { return zorbel_->workingFolder() + L"\\" + name; }
 

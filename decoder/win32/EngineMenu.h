@@ -1,0 +1,37 @@
+#pragma once
+// The engine window's menu: recordings ("Datei"), the mode's choices
+// ("Modus") and the inputs ("Eingang": recordings or a sound card), with
+// check marks that follow the state.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "decoder/RttyMode.h"
+
+namespace zorbel::engine_side {
+
+struct MenuState {
+    decoder::RttyMode mode;
+    bool fast = false;
+    bool canPlayAgain = false;
+    int device = -1;  // the sound card listened to, or none
+};
+
+class EngineMenu {
+public:
+    // Builds the menu bar of the window; devices: the sound cards' names.
+    void Attach(HWND window, const std::vector<std::wstring>& devices);
+    void Check(const MenuState& state) const;
+
+    // A mode entry's choice applied to mode; false when id is no mode choice.
+    static bool PickModeChoice(int id, decoder::RttyMode& mode);
+
+private:
+    HWND window_ = nullptr;
+    HMENU inputs_ = nullptr;
+    std::size_t devices_ = 0;
+};
+
+}  // namespace zorbel::engine_side

@@ -1,0 +1,26 @@
+#pragma once
+// The engine window's menu commands and controls; the Wine tests use them too.
+
+namespace zorbel::engine_side {
+
+enum EngineWindowId : int {
+    IDC_ENGINE_SIGNAL = 100,
+    IDC_ENGINE_MODE = 101,     // the mode line: baud, shift, mark, polarity, stop bits, notches
+    IDC_ENGINE_MESSAGE = 102,  // what the engine is doing, or what went wrong
+    IDC_ENGINE_TEXT = 103,     // the decoded text
+
+    IDM_ENGINE_OPEN = 200,
+    IDM_ENGINE_PLAY_AGAIN = 201,
+    IDM_ENGINE_FAST = 202,
+    IDM_ENGINE_EXIT = 203,
+    IDM_ENGINE_REVERSE = 210,
+    IDM_ENGINE_BAUD_FIRST = 220,     // one entry per kBaudChoices
+    IDM_ENGINE_SHIFT_FIRST = 240,    // one entry per kShiftChoices
+    IDM_ENGINE_MARK_FIRST = 260,     // one entry per kMarkChoices
+    IDM_ENGINE_STOP_FIRST = 280,     // one entry per kStopBitChoices
+    IDM_ENGINE_INPUT_FILE = 300,
+    IDM_ENGINE_DEVICE_FIRST = 301,   // one entry per input device
+    IDM_ENGINE_DEVICE_LAST = 363,
+};
+
+}  // namespace zorbel::engine_side

@@ -1,0 +1,48 @@
+#pragma once
+// The signal path behind the engine window: the decoder in the chosen mode
+// with its notches, restarted when the sample rate changes, and the latest
+// samples for the picture of the signal.
+
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "decoder/RttyDecoder.h"
+#include "decoder/Spectrum.h"
+#include "decoder/win32/SignalFrame.h"
+
+namespace zorbel::engine_side {
+
+class Receiver {
+public:
+    Receiver(const decoder::RttyMode& mode, double sampleRate);
+
+    // The characters completed by these samples, 8-bit as MMTTY posts them.
+    std::string Decode(std::span<const float> samples, double sampleRate);
+
+    void SetMode(const decoder::RttyMode& mode);
+    void SetNotches(double firstHz, double secondHz);
+    const decoder::RttyMode& Mode() const { return mode_; }
+    double FirstNotchHz() const { return notchHz_[0]; }
+    double SecondNotchHz() const { return notchHz_[1]; }
+
+    // As MMTTY counts them: mark the lower tone (following the signal), space one shift above.
+    double MarkHz() const { return decoder_->MarkHz(); }
+    double SpaceHz() const { return decoder_->MarkHz() + mode_.shiftHz; }
+
+    // The picture of the latest samples; valid until the next call.
+    SignalFrame Frame();
+
+private:
+    void Restart(double sampleRate);
+
+    decoder::RttyMode mode_;
+    double notchHz_[2] = {0.0, 0.0};
+    double sampleRate_;
+    std::unique_ptr<decoder::RttyDecoder> decoder_;
+    std::unique_ptr<decoder::Spectrum> spectrum_;
+    std::vector<float> recent_;
+};
+
+}  // namespace zorbel::engine_side

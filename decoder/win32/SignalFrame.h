@@ -1,0 +1,19 @@
+#pragma once
+// One picture of the signal: the spectrum, where the two tones lie and how
+// loud each sounds just now.
+
+#include <span>
+
+namespace zorbel::engine_side {
+
+struct SignalFrame {
+    std::span<const float> powerDb;  // from 0 Hz, binHz apart
+    double binHz = 1.0;
+    double markToneHz = 0.0;
+    double spaceToneHz = 0.0;
+    // The two tones' levels over the last half bit, for the tuning indicator.
+    double markLevelDb = -200.0;
+    double spaceLevelDb = -200.0;
+};
+
+}  // namespace zorbel::engine_side

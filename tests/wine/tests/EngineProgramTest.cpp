@@ -1,0 +1,199 @@
+// zorbel with our engine program zorbel-engine.exe in place of MMTTY,
+// started through mmtty.bat: a recording that is no WAV file is reported in
+// the engine window while the link stands, and so is a sound card that is
+// not there; the notch round trip carries the engine's tones and notches; the engine window hides, shows and docks; a
+// generated recording with weather bulletins, opened in the engine and played
+// as fast as the link takes it, reaches the Rx window and the capture file;
+// zorbel's end ends the engine.
+#include <windows.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "../common/UniqueWin32.h"
+#include "BenchConfig.h"
+#include "TextConversion.h"
+#include "UserInput.h"
+#include "WindowQueries.h"
+#include "ZorbelSuite.h"
+#include "decoder/SignalGenerator.h"
+#include "decoder/WavFile.h"
+#include "decoder/win32/EngineWindowIds.h"
+#include "resource.h"
+
+namespace {
+
+using bench::WideToUtf8;
+namespace ids = zorbel::engine_side;
+
+constexpr wchar_t kBadRecording[] = L"kein.wav";
+constexpr wchar_t kRecording[] = L"edzw.wav";
+
+// Bulletins carry today's UTC day in their header.
+std::string Header(const std::string& type) {
+  SYSTEMTIME utc;
+  GetSystemTime(&utc);
+  char day[8];
+  std::snprintf(day, sizeof day, "%02d", utc.wDay);
+  return type + " EDZW " + day + "0600";
+}
+
+const std::string kSynopLine = "10381 11/75 72502 10032 20016 30083 40125";
+
+// The station's RY written from the start and stopping the writing; a
+// bulletin saved to its file up to ZCZC; a sea-weather bulletin written into
+// the Rx window up to NNNN.
+std::string BulletinText() {
+  return "RYRYRYRYRYRYRYRYRYRYRYRY\nDDH47 DDK9 PINNEBERG 147.3 KHZ\n" + Header("SMDL01") + "\n" + kSynopLine +
+         "\nZCZC 104\n" + Header("FQEN71") + "\nSEEWETTERBERICHT FUER DIE OSTSEE\nNNNN\n";
+}
+
+// The German weather service's mode: 50 Bd, 450 Hz shift, reversed, mildly noisy.
+void WriteRecording(const std::wstring& path) {
+  zorbel::decoder::RttyMode mode;
+  mode.baud = 50;
+  mode.shiftHz = 450;
+  mode.markHz = 1000;
+  mode.reversed = true;
+  const zorbel::decoder::SignalShape shape;
+  zorbel::decoder::WavAudio audio{shape.sampleRate, zorbel::decoder::GenerateRtty(BulletinText(), mode, shape)};
+  zorbel::decoder::AddNoise(audio.samples, 10.0, shape, 1);
+  zorbel::decoder::WriteWavFile(std::filesystem::path(path), audio);
+}
+
+class EngineProgram : public ZorbelSuite {
+ protected:
+  static void SetUpTestSuite() {
+    StartZorbel([](const std::wstring& folder) {
+      std::filesystem::copy_file(bench::Config().engineExe, folder + L"\\zorbel-engine.exe",
+                                 std::filesystem::copy_options::overwrite_existing);
+      // As the README tells a user, with the mode of the recordings and the bad one to start with.
+      bench::WriteFileBytes(folder + L"\\mmtty.bat",
+                            "@\"%~dp0zorbel-engine.exe\" %* --fast --baud 50 --shift 450 --mark 1000 --reverse "
+                            "--wav \"%~dp0kein.wav\"\r\n");
+      bench::WriteFileBytes(folder + L"\\" + kBadRecording, "Dies ist keine Aufnahme.\r\n");
+      WriteRecording(folder + L"\\" + kRecording);
+    });
+  }
+
+  static HWND EngineWindow() { return FindWindowW(L"ZorbelEngineWindow", L"MMTTY Engine"); }
+  static std::string EngineText(int controlId) {
+    return WideToUtf8(bench::WindowText(bench::Control(EngineWindow(), controlId)));
+  }
+  static DWORD EngineProcessId() {
+    DWORD id = 0;
+    GetWindowThreadProcessId(EngineWindow(), &id);
+    return id;
+  }
+
+  // Answers zorbel's notch box with `hz`; returns the box's proposal and prompt.
+  static std::string EnterNotch(UINT menuId, const wchar_t* hz) {
+    bench::ChooseMenuItem(MainWindow(), menuId);
+    const auto box = NextBox();
+    if (!box) return "no notch box";
+    const HWND edit = bench::Control(box->window, IDC_INPUTBOX_EDIT);
+    const std::string seen = WideToUtf8(bench::WindowText(edit)) + "|" +
+                             WideToUtf8(bench::WindowText(bench::Control(box->window, IDC_INPUTBOX_PROMPT)));
+    bench::SendBounded(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(hz));
+    bench::AnswerMessageBox(*box, L"OK");
+    return seen;
+  }
+};
+
+TEST_F(EngineProgram, StartsLinkedAndReportsABadRecordingAndAMissingSoundCard) {
+  ASSERT_TRUE(bench::PollUntil([] { return EngineWindow() != nullptr; }, kBound)) << "no engine window";
+  EXPECT_NE(Zorbel().processId(), EngineProcessId());
+  EXPECT_TRUE(bench::PollUntil([] { return EngineText(ids::IDC_ENGINE_MESSAGE).find("kein.wav") != std::string::npos; },
+                               kBound));
+  EXPECT_EQ("Die Datei „kein.wav“ lässt sich nicht abspielen: keine lesbare WAV-Aufnahme (not a WAV file (no "
+            "RIFF/WAVE header)).",
+            EngineText(ids::IDC_ENGINE_MESSAGE));
+  EXPECT_EQ("50 Bd · Shift 450 Hz · Mark 1000 Hz · revers · 1,5 Stopbits · Notch 0 / 0 Hz",
+            EngineText(ids::IDC_ENGINE_MODE));
+  EXPECT_TRUE(bench::PollUntil([] { return PanelText(0) == "Status: Bereit"; }, kBound)) << PanelText(0);
+
+  // This machine has no sound card: choosing one says so.
+  PostMessageW(EngineWindow(), WM_COMMAND, ids::IDM_ENGINE_DEVICE_FIRST, 0);
+  EXPECT_TRUE(bench::PollUntil(
+      [] { return EngineText(ids::IDC_ENGINE_MESSAGE).starts_with("Die Soundkarte lässt sich nicht öffnen: "); },
+      kBound))
+      << EngineText(ids::IDC_ENGINE_MESSAGE);
+}
+
+// Away from the recording's tones, so that real notch filters leave it whole.
+TEST_F(EngineProgram, NotchBoxesShowTheEngineTonesAndSetItsNotches) {
+  const std::string first = EnterNotch(IDM_NOTCH1, L"2500");
+  EXPECT_TRUE(first.starts_with(" 1225|")) << "the mean of mark 1000 and space 1450: " << first;
+  EXPECT_TRUE(first.ends_with("Stand: Notch 1  0 Hz\r\n           Notch 2  0 Hz")) << first;
+  // The other notch was 0, so the engine takes the entry for both.
+  EXPECT_TRUE(bench::PollUntil([] { return EngineText(ids::IDC_ENGINE_MODE).ends_with("Notch 2500 / 2500 Hz"); },
+                               kBound))
+      << EngineText(ids::IDC_ENGINE_MODE);
+  // The entry alternates between the notches: now the second.
+  EXPECT_TRUE(EnterNotch(IDM_NOTCH1, L"2700").starts_with(" 1225|"));
+  EXPECT_TRUE(bench::PollUntil([] { return EngineText(ids::IDC_ENGINE_MODE).ends_with("Notch 2500 / 2700 Hz"); },
+                               kBound))
+      << EngineText(ids::IDC_ENGINE_MODE);
+}
+
+TEST_F(EngineProgram, EngineWindowHidesShowsAndDocks) {
+  for (const bool visible : {false, true}) {
+    bench::ChooseMenuItem(MainWindow(), IDM_ENGINEAUS);
+    EXPECT_TRUE(bench::PollUntil([&] { return (IsWindowVisible(EngineWindow()) != FALSE) == visible; }, kBound))
+        << "visible " << visible;
+  }
+  SetWindowPos(MainWindow(), nullptr, 40, 30, 900, 600, SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  const auto docked = [] {
+    RECT engine{};
+    GetWindowRect(EngineWindow(), &engine);
+    return engine.left == 40 && engine.top == 630 && engine.right - engine.left == 900;
+  };
+  EXPECT_TRUE(bench::PollUntil(docked, kBound));
+}
+
+TEST_F(EngineProgram, RecordingOpenedInTheEngineReachesTheRxWindowAndTheCaptureFile) {
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  ASSERT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  PostMessageW(EngineWindow(), WM_COMMAND, ids::IDM_ENGINE_OPEN, 0);
+  EXPECT_EQ("Aufnahme öffnen []", ChooseInFileDialog(InWorkingFolder(kRecording), EngineProcessId()));
+
+  const auto hasLine = [](const std::string& wanted) {
+    for (const auto& line : RxLines())
+      if (line == wanted) return true;
+    return false;
+  };
+  const bool ended = bench::PollUntil([&] { return hasLine("NNNN"); }, bench::milliseconds{30000});
+  std::string shown;
+  for (const auto& line : RxLines()) shown += line + "\n";
+  ASSERT_TRUE(ended) << shown << EngineText(ids::IDC_ENGINE_MESSAGE);
+  EXPECT_TRUE(hasLine("SEEWETTERBERICHT FUER DIE OSTSEE")) << shown;
+  EXPECT_NE(std::string::npos, shown.find("Start Speichern: ")) << shown;
+  EXPECT_NE(std::string::npos, shown.find("Stop Speichern: ")) << shown;
+
+  std::string saved;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(Zorbel().workingFolder()))
+    if (entry.path().filename().wstring().starts_with(L"Synop")) saved += bench::ReadFileBytes(entry.path().wstring());
+  EXPECT_EQ(Header("SMDL01") + "\n\r\n" + kSynopLine + "\n\r\nZCZC 104\n\r\n", saved);
+
+  EXPECT_TRUE(bench::PollUntil([] { return EngineText(ids::IDC_ENGINE_MESSAGE).find("beendet") != std::string::npos; },
+                               kBound))
+      << EngineText(ids::IDC_ENGINE_MESSAGE);
+  const std::string decoded = EngineText(ids::IDC_ENGINE_TEXT);
+  EXPECT_NE(std::string::npos, decoded.find("SEEWETTERBERICHT FUER DIE OSTSEE\r\nNNNN")) << decoded;
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+}
+
+// Last of the group: zorbel's end releases and ends the engine.
+TEST_F(EngineProgram, ZorbelsEndEndsTheEngine) {
+  bench::UniqueHandle engine(OpenProcess(SYNCHRONIZE, FALSE, EngineProcessId()));
+  ASSERT_TRUE(engine);
+  PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_EQ("Programmende", AnswerNext(L"Ja"));
+  EXPECT_EQ("Text speichern ?", AnswerNext(L"Nein"));
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(engine.get(), static_cast<DWORD>(kBound.count())))
+      << "the engine did not end";
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(Zorbel().process(), static_cast<DWORD>(kBound.count())));
+}
+
+}  // namespace
