@@ -6,23 +6,37 @@
 
 namespace zorbel::decoder {
 
-FskDemodulator::FskDemodulator(const RttyMode& mode, double sampleRate)
-    : mark_(MakeTone(mode.MarkToneHz(), sampleRate)),
-      space_(MakeTone(mode.SpaceToneHz(), sampleRate)),
-      markTerms_(static_cast<std::size_t>(std::max(1L, std::lround(sampleRate / mode.baud)))),
-      spaceTerms_(markTerms_.size()) {}
+namespace {
 
-FskDemodulator::Tone FskDemodulator::MakeTone(double frequencyHz, double sampleRate) {
+// The tone levels follow over this many bits: quicker than selective fading
+// changes, slow enough that noise in single bits averages out.
+constexpr double kLevelFollowingBits = 8.0;
+
+}  // namespace
+
+FskDemodulator::FskDemodulator(const RttyMode& mode, double sampleRate)
+    : markTerms_(static_cast<std::size_t>(std::max(1L, std::lround(sampleRate / mode.baud)))),
+      spaceTerms_(markTerms_.size()),
+      levelFollowing_(1.0 / (kLevelFollowingBits * static_cast<double>(markTerms_.size()))) {
+    Retune(mode, sampleRate);
+}
+
+void FskDemodulator::Follow(double& level, double magnitude) const { level += levelFollowing_ * (magnitude - level); }
+
+void FskDemodulator::Retune(const RttyMode& mode, double sampleRate) {
+    Tune(mark_, mode.MarkToneHz(), sampleRate);
+    Tune(space_, mode.SpaceToneHz(), sampleRate);
+}
+
+void FskDemodulator::Tune(Tone& tone, double frequencyHz, double sampleRate) {
     const double step = -2.0 * std::numbers::pi * frequencyHz / sampleRate;
-    Tone tone;
     tone.stepRe = std::cos(step);
     tone.stepIm = std::sin(step);
-    return tone;
 }
 
 // Complex arithmetic is written out: std::complex's multiplication checks for
 // infinities and costs several times as much, and speed matters here.
-double FskDemodulator::Energy(Tone& tone, std::vector<Term>& terms, std::size_t slot, float sample) {
+double FskDemodulator::Magnitude(Tone& tone, std::vector<Term>& terms, std::size_t slot, float sample) {
     const Term term{sample * tone.oscillatorRe, sample * tone.oscillatorIm};
     tone.sumRe += term.re - terms[slot].re;
     tone.sumIm += term.im - terms[slot].im;
@@ -30,12 +44,12 @@ double FskDemodulator::Energy(Tone& tone, std::vector<Term>& terms, std::size_t 
     const double re = tone.oscillatorRe * tone.stepRe - tone.oscillatorIm * tone.stepIm;
     tone.oscillatorIm = tone.oscillatorRe * tone.stepIm + tone.oscillatorIm * tone.stepRe;
     tone.oscillatorRe = re;
-    return tone.sumRe * tone.sumRe + tone.sumIm * tone.sumIm;
+    return std::sqrt(tone.sumRe * tone.sumRe + tone.sumIm * tone.sumIm);
 }
 
 float FskDemodulator::Next(float sample) {
-    const double markEnergy = Energy(mark_, markTerms_, slot_, sample);
-    const double spaceEnergy = Energy(space_, spaceTerms_, slot_, sample);
+    const double mark = Magnitude(mark_, markTerms_, slot_, sample);
+    const double space = Magnitude(space_, spaceTerms_, slot_, sample);
     if (++slot_ == markTerms_.size()) slot_ = 0;
 
     // The rotating oscillators drift from unit length by rounding; pull them
@@ -48,7 +62,25 @@ float FskDemodulator::Next(float sample) {
             tone->oscillatorIm /= length;
         }
     }
-    return static_cast<float>(markEnergy - spaceEnergy);
+    // Each tone says how far it lies above or below the middle between its
+    // levels when sent and when not, weighted by how far apart these levels
+    // are: a faded tone that hardly rises above its noise has little to say.
+    const double markWeight = std::max(0.0, markOn_ - markOff_);
+    const double spaceWeight = std::max(0.0, spaceOn_ - spaceOff_);
+    const double soft = markWeight * (mark - 0.5 * (markOn_ + markOff_)) -
+                        spaceWeight * (space - 0.5 * (spaceOn_ + spaceOff_));
+    // The levels follow what was decided; while they do not yet tell both
+    // tones apart (at the start, or while one tone has not been sent), the
+    // plain comparison decides, which cannot lock onto the wrong tone.
+    const bool markSent = markWeight > 0.0 && spaceWeight > 0.0 ? soft > 0.0 : mark > space;
+    if (markSent) {
+        Follow(markOn_, mark);
+        Follow(spaceOff_, space);
+    } else {
+        Follow(spaceOn_, space);
+        Follow(markOff_, mark);
+    }
+    return static_cast<float>(soft);
 }
 
 }  // namespace zorbel::decoder
