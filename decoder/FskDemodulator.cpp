@@ -6,22 +6,11 @@
 
 namespace zorbel::decoder {
 
-namespace {
-
-// The tone levels follow over this many bits: quicker than selective fading
-// changes, slow enough that noise in single bits averages out.
-constexpr double kLevelFollowingBits = 8.0;
-
-}  // namespace
-
 FskDemodulator::FskDemodulator(const RttyMode& mode, double sampleRate)
     : markTerms_(static_cast<std::size_t>(std::max(1L, std::lround(sampleRate / mode.baud)))),
-      spaceTerms_(markTerms_.size()),
-      levelFollowing_(1.0 / (kLevelFollowingBits * static_cast<double>(markTerms_.size()))) {
+      spaceTerms_(markTerms_.size()) {
     Retune(mode, sampleRate);
 }
-
-void FskDemodulator::Follow(double& level, double magnitude) const { level += levelFollowing_ * (magnitude - level); }
 
 void FskDemodulator::Retune(const RttyMode& mode, double sampleRate) {
     Tune(mark_, mode.MarkToneHz(), sampleRate);
@@ -47,7 +36,7 @@ double FskDemodulator::Magnitude(Tone& tone, std::vector<Term>& terms, std::size
     return std::sqrt(tone.sumRe * tone.sumRe + tone.sumIm * tone.sumIm);
 }
 
-float FskDemodulator::Next(float sample) {
+ToneMagnitudes FskDemodulator::Next(float sample) {
     const double mark = Magnitude(mark_, markTerms_, slot_, sample);
     const double space = Magnitude(space_, spaceTerms_, slot_, sample);
     if (++slot_ == markTerms_.size()) slot_ = 0;
@@ -62,25 +51,7 @@ float FskDemodulator::Next(float sample) {
             tone->oscillatorIm /= length;
         }
     }
-    // Each tone says how far it lies above or below the middle between its
-    // levels when sent and when not, weighted by how far apart these levels
-    // are: a faded tone that hardly rises above its noise has little to say.
-    const double markWeight = std::max(0.0, markOn_ - markOff_);
-    const double spaceWeight = std::max(0.0, spaceOn_ - spaceOff_);
-    const double soft = markWeight * (mark - 0.5 * (markOn_ + markOff_)) -
-                        spaceWeight * (space - 0.5 * (spaceOn_ + spaceOff_));
-    // The levels follow what was decided; while they do not yet tell both
-    // tones apart (at the start, or while one tone has not been sent), the
-    // plain comparison decides, which cannot lock onto the wrong tone.
-    const bool markSent = markWeight > 0.0 && spaceWeight > 0.0 ? soft > 0.0 : mark > space;
-    if (markSent) {
-        Follow(markOn_, mark);
-        Follow(spaceOff_, space);
-    } else {
-        Follow(spaceOn_, space);
-        Follow(markOff_, mark);
-    }
-    return static_cast<float>(soft);
+    return {static_cast<float>(mark), static_cast<float>(space)};
 }
 
 }  // namespace zorbel::decoder

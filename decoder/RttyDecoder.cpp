@@ -36,8 +36,8 @@ RttyDecoder::RttyDecoder(const RttyMode& mode, double sampleRate, bool unshiftOn
       bitLength_(sampleRate / mode.baud),
       characterLength_(bitLength_ * (kStopBitIndex + mode.stopBits)),
       halfWindow_(demodulator_.WindowLength() / 2.0),
-      softBits_(std::bit_ceil(static_cast<std::size_t>(bitLength_ * (kStopBitIndex + 4)) + 4)),
-      mask_(softBits_.size() - 1) {}
+      tones_(std::bit_ceil(static_cast<std::size_t>(bitLength_ * (kStopBitIndex + 4)) + 4)),
+      mask_(tones_.size() - 1) {}
 
 std::string RttyDecoder::Decode(std::span<const float> samples) {
     std::string text;
@@ -51,7 +51,7 @@ std::string RttyDecoder::Decode(std::span<const float> samples) {
             text += held_;
             held_.clear();
         }
-        softBits_[static_cast<std::size_t>(received_++) & mask_] = demodulator_.Next(sample);
+        tones_[static_cast<std::size_t>(received_++) & mask_] = demodulator_.Next(sample);
         ReadCharacters(text);
     }
     return text;
@@ -136,6 +136,13 @@ RttyDecoder::Frame RttyDecoder::ReadFrame(double crossing) const {
     return frame;
 }
 
+void RttyDecoder::LearnFrame(double crossing) {
+    for (int bit = 0; bit <= kStopBitIndex; ++bit) {
+        const std::int64_t end = BitEnd(crossing, bit);
+        levels_.Learn(Tones(end), SoftBit(end) > 0.0f);
+    }
+}
+
 void RttyDecoder::ReadCharacters(std::string& text) {
     for (;;) {
         double crossing;
@@ -179,6 +186,7 @@ void RttyDecoder::ReadCharacters(std::string& text) {
         } else {
             stopBitsLost_ = 0;
         }
+        LearnFrame(crossing);
         if (const std::optional<char> character = reader_.Read(frame.code)) Print(*character, text);
         expectedCrossing_ = crossing + characterLength_;
     }

@@ -1,6 +1,8 @@
 #pragma once
-// Decodes RTTY from audio samples: the demodulator's soft bits are framed
-// into characters (start bit, five data bits, stop bit) and read as ITA2.
+// Decodes RTTY from audio samples: the demodulator's tone magnitudes become
+// soft bits through the tone levels learnt from the characters read (so a
+// fading tone still counts), which are framed into characters (start bit,
+// five data bits, stop bit) and read as ITA2.
 // The first character of a transmission is found by its start edge; the
 // following ones are expected at the sender's character rate, which keeps
 // noise from throwing the framing off.
@@ -22,6 +24,7 @@
 #include "decoder/NotchFilter.h"
 #include "decoder/RttyMode.h"
 #include "decoder/SignalWatch.h"
+#include "decoder/ToneLevels.h"
 
 namespace zorbel::decoder {
 
@@ -50,7 +53,8 @@ private:
         std::uint8_t code;
     };
 
-    float SoftBit(std::int64_t index) const { return softBits_[static_cast<std::size_t>(index) & mask_]; }
+    ToneMagnitudes Tones(std::int64_t index) const { return tones_[static_cast<std::size_t>(index) & mask_]; }
+    float SoftBit(std::int64_t index) const { return levels_.Soft(Tones(index)); }
     // Whether the soft bit falls from mark to space just before index, and
     // where between the two samples it crosses zero.
     bool FallsAt(std::int64_t index) const;
@@ -69,6 +73,8 @@ private:
     // crosses zero at crossing.
     std::int64_t BitEnd(double crossing, int bit) const;
     Frame ReadFrame(double crossing) const;
+    // Teaches the tone levels the bits of a character read.
+    void LearnFrame(double crossing);
     // Reads every character that is complete in the soft bits so far.
     void ReadCharacters(std::string& text);
     void Print(char character, std::string& text);
@@ -83,9 +89,10 @@ private:
     double bitLength_;
     double characterLength_;
     double halfWindow_;
-    // The soft bits of the last few characters, so that a start edge that
-    // turns out false lets the search resume right after it.
-    std::vector<float> softBits_;
+    ToneLevels levels_;
+    // The tone magnitudes of the last few characters, so that a start edge
+    // that turns out false lets the search resume right after it.
+    std::vector<ToneMagnitudes> tones_;
     std::size_t mask_;
     std::int64_t received_ = 0;
     // Searching: the next soft bit at which a start edge may end.

@@ -14,6 +14,10 @@ constexpr double kOpensAt = 2.0;
 constexpr double kClosesAt = 1.6;
 // Smaller corrections are noise in the spectrum, not drift.
 constexpr double kSmallestMoveHz = 0.5;
+// The first few spectra are too noisy to move the tones by; after that each
+// correction goes half the way, so a stray one does little harm.
+constexpr unsigned kSpectraBeforeFollowing = 6;
+constexpr double kFollowing = 0.5;
 
 }  // namespace
 
@@ -23,9 +27,13 @@ SignalWatch::SignalWatch(const RttyMode& mode, double sampleRate)
 bool SignalWatch::Add(float sample) {
     if (!spectrum_.Add(sample)) return false;
     const double before = markHz_;
-    if (const std::optional<TonePair> found = FindTonePair(spectrum_.Power(), spectrum_.BinHz(), shiftHz_,
-                                                           setMarkHz_ - kFollowedHz, setMarkHz_ + kFollowedHz)) {
-        if (std::abs(found->lowerHz - markHz_) >= kSmallestMoveHz) markHz_ = found->lowerHz;
+    const std::optional<TonePair> found =
+        spectrum_.Averaged() < kSpectraBeforeFollowing
+            ? std::nullopt
+            : FindTonePair(spectrum_.Power(), spectrum_.BinHz(), shiftHz_, setMarkHz_ - kFollowedHz,
+                           setMarkHz_ + kFollowedHz);
+    if (found && std::abs(found->lowerHz - markHz_) >= kSmallestMoveHz) {
+        markHz_ += kFollowing * (found->lowerHz - markHz_);
     }
     const double strength = MeasureTonePair(spectrum_.Power(), spectrum_.BinHz(), markHz_, shiftHz_).strength;
     present_ = strength > (present_ ? kClosesAt : kOpensAt);

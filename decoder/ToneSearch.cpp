@@ -14,6 +14,10 @@ constexpr int kToneHalfWidthBins = 1;
 // tone's spectral leakage, or a fade too deep to follow).
 constexpr double kToneStandsOut = 2.0;
 constexpr double kWeakerToneAtLeast = 0.01;
+// The spectrum needs no more than this rate for tones up to 3000 Hz; higher
+// rates are brought down to it (by a whole factor), which keeps the
+// transforms short.
+constexpr double kDecimatedRate = 8000.0;
 // How long a recording is listened to for its mark.
 constexpr double kFindMarkSeconds = 8.0;
 
@@ -72,14 +76,22 @@ TonePair Measure(std::span<const float> power, double binHz, double lowerHz, dou
 }  // namespace
 
 AveragedSpectrum::AveragedSpectrum(double sampleRate, double averagingSeconds)
-    : spectrum_(SpectrumSize(sampleRate), sampleRate),
+    : decimation_(static_cast<unsigned>(std::max(1.0, std::floor(sampleRate / kDecimatedRate)))),
+      spectrum_(SpectrumSize(sampleRate / decimation_), sampleRate / decimation_),
       latest_(static_cast<std::size_t>(spectrum_.Size())),
       hop_(latest_.size() / 2),
-      weight_(static_cast<float>(std::min(1.0, static_cast<double>(hop_) / (sampleRate * averagingSeconds)))),
+      weight_(static_cast<float>(
+          std::min(1.0, static_cast<double>(hop_) * decimation_ / (sampleRate * averagingSeconds)))),
       average_(latest_.size() / 2) {}
 
 bool AveragedSpectrum::Add(float sample) {
-    latest_[filled_++] = sample;
+    // The mean of each few samples: a coarse low-pass before dropping the
+    // rate, good enough for finding tones.
+    decimated_ += sample;
+    if (++decimatedCount_ < decimation_) return false;
+    latest_[filled_++] = decimated_ / static_cast<float>(decimation_);
+    decimated_ = 0.0f;
+    decimatedCount_ = 0;
     if (filled_ < latest_.size()) return false;
     const std::span<const float> power = spectrum_.Power(latest_);
     // A plain mean until enough spectra have come, then a moving average,

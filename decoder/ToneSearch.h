@@ -29,6 +29,9 @@ public:
     unsigned Averaged() const { return averaged_; }
 
 private:
+    unsigned decimation_;
+    float decimated_ = 0.0f;
+    unsigned decimatedCount_ = 0;
     Spectrum spectrum_;
     std::vector<float> latest_;
     std::size_t filled_ = 0;
