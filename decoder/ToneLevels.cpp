@@ -8,9 +8,9 @@ namespace {
 // The levels follow over about this many bits of their kind: quicker than
 // selective fading changes, slow enough that noise in single bits averages
 // out.
-constexpr unsigned kFollowingBits = 8;
-// Tones whose levels lie apart by at least this share of the stronger's count
-// as equally strong.
+constexpr unsigned kFollowingBits = 16;
+// Two tones count as equally strong while the weaker one's levels lie at
+// least this share as far apart as the stronger one's.
 constexpr double kAlike = 0.8;
 
 }  // namespace
