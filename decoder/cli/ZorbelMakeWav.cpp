@@ -14,6 +14,7 @@
 #include "decoder/SignalGenerator.h"
 #include "decoder/WavFile.h"
 #include "decoder/cli/ModeOptions.h"
+#include "decoder/cli/StandardOutput.h"
 #include "decoder/cli/Utf8Arguments.h"
 
 int main(int argc, char** argv) {
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
         shape.sampleRate = NumberOption(line, "rate", 8000.0, 6000.0, 192000.0);
         shape.driftHzPerSecond = NumberOption(line, "drift", 0.0, -100.0, 100.0);
         shape.markFadeDb = NumberOption(line, "fade", 0.0, 0.0, 60.0);
+        MakeStandardInputBinary();
         const std::string text{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
         WavAudio audio{shape.sampleRate, GenerateRtty(text, mode, shape)};
         if (line.options.contains("snr")) {

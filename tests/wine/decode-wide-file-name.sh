@@ -1,7 +1,7 @@
 #!/bin/sh
 # zorbel-makewav.exe and zorbel-decode.exe under Wine with a file name
 # outside the ANSI code page: the recording is written under that name, its
-# mark is found without --mark, and its text is read back.
+# mark is found without --mark, and its text is read back exactly.
 # Usage: decode-wide-file-name.sh SESSION MAKEWAV_EXE DECODE_EXE WORK_DIR
 set -eu
 session=$1
@@ -24,7 +24,8 @@ status=0
 wine "$makewav" "$name" --baud 50 --shift 450 --reverse --mark 1000 --snr 10 <text.txt >makewav.log 2>&1 || status=$?
 [ "$status" -eq 0 ] && [ -f "$name" ] || { echo "makewav failed ($status):"; cat makewav.log; ls; exit 1; }
 wine "$decode" "$name" --baud 50 --shift 450 --reverse <text.txt >decoded.txt 2>decode.log || status=$?
-if [ "$status" -ne 0 ] || ! grep -q "$text" decoded.txt; then
+# Byte for byte, CR LF included: both tools pass bytes on unchanged.
+if [ "$status" -ne 0 ] || ! cmp -s text.txt decoded.txt; then
   echo "decode failed ($status):"
   cat decode.log decoded.txt
   exit 1
