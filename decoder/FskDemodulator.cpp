@@ -7,22 +7,25 @@
 namespace zorbel::decoder {
 
 FskDemodulator::FskDemodulator(const RttyMode& mode, double sampleRate)
-    : mark_(MakeTone(mode.MarkToneHz(), sampleRate)),
-      space_(MakeTone(mode.SpaceToneHz(), sampleRate)),
-      markTerms_(static_cast<std::size_t>(std::max(1L, std::lround(sampleRate / mode.baud)))),
-      spaceTerms_(markTerms_.size()) {}
+    : markTerms_(static_cast<std::size_t>(std::max(1L, std::lround(sampleRate / mode.baud)))),
+      spaceTerms_(markTerms_.size()) {
+    Retune(mode, sampleRate);
+}
 
-FskDemodulator::Tone FskDemodulator::MakeTone(double frequencyHz, double sampleRate) {
+void FskDemodulator::Retune(const RttyMode& mode, double sampleRate) {
+    Tune(mark_, mode.MarkToneHz(), sampleRate);
+    Tune(space_, mode.SpaceToneHz(), sampleRate);
+}
+
+void FskDemodulator::Tune(Tone& tone, double frequencyHz, double sampleRate) {
     const double step = -2.0 * std::numbers::pi * frequencyHz / sampleRate;
-    Tone tone;
     tone.stepRe = std::cos(step);
     tone.stepIm = std::sin(step);
-    return tone;
 }
 
 // Complex arithmetic is written out: std::complex's multiplication checks for
 // infinities and costs several times as much, and speed matters here.
-double FskDemodulator::Energy(Tone& tone, std::vector<Term>& terms, std::size_t slot, float sample) {
+double FskDemodulator::Magnitude(Tone& tone, std::vector<Term>& terms, std::size_t slot, float sample) {
     const Term term{sample * tone.oscillatorRe, sample * tone.oscillatorIm};
     tone.sumRe += term.re - terms[slot].re;
     tone.sumIm += term.im - terms[slot].im;
@@ -30,12 +33,12 @@ double FskDemodulator::Energy(Tone& tone, std::vector<Term>& terms, std::size_t 
     const double re = tone.oscillatorRe * tone.stepRe - tone.oscillatorIm * tone.stepIm;
     tone.oscillatorIm = tone.oscillatorRe * tone.stepIm + tone.oscillatorIm * tone.stepRe;
     tone.oscillatorRe = re;
-    return tone.sumRe * tone.sumRe + tone.sumIm * tone.sumIm;
+    return std::sqrt(tone.sumRe * tone.sumRe + tone.sumIm * tone.sumIm);
 }
 
-float FskDemodulator::Next(float sample) {
-    const double markEnergy = Energy(mark_, markTerms_, slot_, sample);
-    const double spaceEnergy = Energy(space_, spaceTerms_, slot_, sample);
+ToneMagnitudes FskDemodulator::Next(float sample) {
+    const double mark = Magnitude(mark_, markTerms_, slot_, sample);
+    const double space = Magnitude(space_, spaceTerms_, slot_, sample);
     if (++slot_ == markTerms_.size()) slot_ = 0;
 
     // The rotating oscillators drift from unit length by rounding; pull them
@@ -48,7 +51,7 @@ float FskDemodulator::Next(float sample) {
             tone->oscillatorIm /= length;
         }
     }
-    return static_cast<float>(markEnergy - spaceEnergy);
+    return {static_cast<float>(mark), static_cast<float>(space)};
 }
 
 }  // namespace zorbel::decoder

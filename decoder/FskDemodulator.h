@@ -1,13 +1,14 @@
 #pragma once
-// Turns audio samples into a soft bit stream: for each sample, the energy of
-// the mark tone minus that of the space tone over the last bit. Each tone is
-// mixed to zero frequency and summed over exactly one bit, which is the
-// matched filter for a bit of that tone whatever its phase, so this is the
+// Turns audio samples into tone magnitudes: for each sample, how strongly
+// the mark and the space tone sounded over the last bit. Each tone is mixed
+// to zero frequency and summed over exactly one bit, which is the matched
+// filter for a bit of that tone whatever its phase; comparing the two is the
 // non-coherent detector that does best in white noise.
 
 #include <vector>
 
 #include "decoder/RttyMode.h"
+#include "decoder/ToneLevels.h"
 
 namespace zorbel::decoder {
 
@@ -15,9 +16,11 @@ class FskDemodulator {
 public:
     FskDemodulator(const RttyMode& mode, double sampleRate);
 
-    // Positive for mark, negative for space; zero where both tones are equal,
-    // which is half a bit after a tone change.
-    float Next(float sample);
+    ToneMagnitudes Next(float sample);
+
+    // Moves both tones (the frequency follower's correction); the bits in
+    // the window go on.
+    void Retune(const RttyMode& mode, double sampleRate);
 
     int WindowLength() const { return static_cast<int>(markTerms_.size()); }
 
@@ -25,15 +28,15 @@ private:
     // A tone mixed to zero frequency and summed over the window.
     struct Tone {
         double oscillatorRe = 1.0, oscillatorIm = 0.0;
-        double stepRe, stepIm;
+        double stepRe = 1.0, stepIm = 0.0;
         double sumRe = 0.0, sumIm = 0.0;
     };
     struct Term {
         double re = 0.0, im = 0.0;
     };
 
-    static Tone MakeTone(double frequencyHz, double sampleRate);
-    static double Energy(Tone& tone, std::vector<Term>& terms, std::size_t slot, float sample);
+    static void Tune(Tone& tone, double frequencyHz, double sampleRate);
+    static double Magnitude(Tone& tone, std::vector<Term>& terms, std::size_t slot, float sample);
 
     Tone mark_;
     Tone space_;

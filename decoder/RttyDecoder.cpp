@@ -1,5 +1,6 @@
 #include "decoder/RttyDecoder.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 
@@ -8,8 +9,17 @@ namespace {
 
 constexpr int kStopBitIndex = 6;  // start bit 0, data bits 1 to 5
 // How far from the expected place a locked start edge is looked for, in bits:
-// wide enough for a sender whose stop bits differ by half a bit from ours.
+// wide enough for a sender whose stop bits are half a bit longer than ours,
+// and earlier by as much as a sender with one stop bit sends it.
 constexpr double kLockedSearchBits = 0.6;
+// A start edge off by a number of half bits (give or take this many bits),
+// whose character reads more clearly than at the expected place, is a sender
+// whose stop bits differ from ours: the timing moves to it, and after a few
+// alike, the character length too.
+constexpr double kAlikeBits = 0.15;
+constexpr int kFarOffRuns = 3;
+// What the squelch holds back at most: more than it takes to open.
+constexpr std::size_t kHeldCharacters = 24;
 // How much of the distance between a measured start edge and the expected
 // one the timing follows: single edges are noisy on weak signals, the
 // sender's rate is steady.
@@ -19,18 +29,29 @@ constexpr double kEdgeFollowing = 0.1;
 
 RttyDecoder::RttyDecoder(const RttyMode& mode, double sampleRate, bool unshiftOnSpace)
     : mode_(mode),
+      sampleRate_(sampleRate),
+      watch_(mode, sampleRate),
       demodulator_(mode, sampleRate),
       reader_(unshiftOnSpace),
       bitLength_(sampleRate / mode.baud),
       characterLength_(bitLength_ * (kStopBitIndex + mode.stopBits)),
       halfWindow_(demodulator_.WindowLength() / 2.0),
-      softBits_(std::bit_ceil(static_cast<std::size_t>(bitLength_ * (kStopBitIndex + 4)) + 4)),
-      mask_(softBits_.size() - 1) {}
+      tones_(std::bit_ceil(static_cast<std::size_t>(bitLength_ * (kStopBitIndex + 4)) + 4)),
+      mask_(tones_.size() - 1) {}
 
 std::string RttyDecoder::Decode(std::span<const float> samples) {
     std::string text;
-    for (const float sample : samples) {
-        softBits_[static_cast<std::size_t>(received_++) & mask_] = demodulator_.Next(sample);
+    for (float sample : samples) {
+        for (NotchFilter& notch : notches_) sample = notch.Next(sample);
+        if (watch_.Add(sample)) {
+            mode_.markHz = watch_.MarkHz();
+            demodulator_.Retune(mode_, sampleRate_);
+        }
+        if (watch_.SignalPresent() && !held_.empty()) {
+            text += held_;
+            held_.clear();
+        }
+        tones_[static_cast<std::size_t>(received_++) & mask_] = demodulator_.Next(sample);
         ReadCharacters(text);
     }
     return text;
@@ -39,7 +60,49 @@ std::string RttyDecoder::Decode(std::span<const float> samples) {
 void RttyDecoder::SetNotches(double firstHz, double secondHz) {
     notchHz_[0] = firstHz;
     notchHz_[1] = secondHz;
+    notches_.clear();
+    for (const double hz : notchHz_) {
+        if (hz > 0.0 && hz < sampleRate_ / 2.0) notches_.emplace_back(hz, sampleRate_);
+    }
 }
+
+void RttyDecoder::Print(char character, std::string& text) {
+    if (watch_.SignalPresent()) {
+        text += character;
+        return;
+    }
+    held_ += character;
+    if (held_.size() > kHeldCharacters) held_.erase(0, held_.size() - kHeldCharacters);
+}
+
+double RttyDecoder::Margin(double crossing) const {
+    double margin = 0.0;
+    for (int bit = 0; bit <= kStopBitIndex; ++bit) margin += std::abs(SoftBit(BitEnd(crossing, bit)));
+    return margin;
+}
+
+double RttyDecoder::LockedCrossing(double expected, double found) {
+    const double off = found - expected;
+    const double followed = expected + kEdgeFollowing * off;
+    // Stop bits come in halves: an edge off by another amount is noise. So
+    // is one whose character reads less clearly than the expected one's.
+    const double halves = std::round(2.0 * off / bitLength_);
+    const bool otherStopBits = halves != 0.0 && std::abs(off - halves * bitLength_ / 2.0) <= kAlikeBits * bitLength_;
+    if (!otherStopBits || Margin(found) <= Margin(followed)) {
+        farOffSeen_ = 0;
+        return followed;
+    }
+    farOffSeen_ = halves == lastFarHalves_ ? farOffSeen_ + 1 : 1;
+    lastFarHalves_ = halves;
+    if (farOffSeen_ == kFarOffRuns) {
+        farOffSeen_ = 0;
+        characterLength_ = std::clamp(characterLength_ + halves * bitLength_ / 2.0, (kStopBitIndex + 1) * bitLength_,
+                                      (kStopBitIndex + 2) * bitLength_);
+    }
+    return found;
+}
+
+double RttyDecoder::EarlierReach() const { return (kLockedSearchBits + mode_.stopBits - 1.0) * bitLength_; }
 
 std::int64_t RttyDecoder::BitEnd(double crossing, int bit) const {
     // The soft bit crosses zero half a window after the tone changes; the
@@ -54,10 +117,10 @@ double RttyDecoder::CrossingBefore(std::int64_t index) const {
 
 bool RttyDecoder::FallsAt(std::int64_t index) const { return SoftBit(index - 1) > 0.0f && SoftBit(index) <= 0.0f; }
 
-std::optional<double> RttyDecoder::NearestCrossing(double expected, double reach) const {
+std::optional<double> RttyDecoder::NearestCrossing(double expected, double earlier, double later) const {
     std::optional<double> nearest;
-    for (auto index = static_cast<std::int64_t>(std::ceil(expected - reach));
-         index <= static_cast<std::int64_t>(expected + reach); ++index) {
+    for (auto index = static_cast<std::int64_t>(std::ceil(expected - earlier));
+         index <= static_cast<std::int64_t>(expected + later); ++index) {
         if (!FallsAt(index)) continue;
         const double crossing = CrossingBefore(index);
         if (!nearest || std::abs(crossing - expected) < std::abs(*nearest - expected)) nearest = crossing;
@@ -73,6 +136,13 @@ RttyDecoder::Frame RttyDecoder::ReadFrame(double crossing) const {
     return frame;
 }
 
+void RttyDecoder::LearnFrame(double crossing) {
+    for (int bit = 0; bit <= kStopBitIndex; ++bit) {
+        const std::int64_t end = BitEnd(crossing, bit);
+        levels_.Learn(Tones(end), SoftBit(end) > 0.0f);
+    }
+}
+
 void RttyDecoder::ReadCharacters(std::string& text) {
     for (;;) {
         double crossing;
@@ -82,10 +152,10 @@ void RttyDecoder::ReadCharacters(std::string& text) {
             // the next start edge is looked for where it must come, and the
             // edges measured along the way steady the timing.
             const double expected = *expectedCrossing_;
-            const double reach = kLockedSearchBits * bitLength_;
-            if (BitEnd(expected + reach, kStopBitIndex) >= received_) return;
-            found = NearestCrossing(expected, reach);
-            crossing = found ? expected + kEdgeFollowing * (*found - expected) : expected;
+            const double later = kLockedSearchBits * bitLength_;
+            if (BitEnd(expected + later, kStopBitIndex) >= received_) return;
+            found = NearestCrossing(expected, EarlierReach(), later);
+            crossing = found ? LockedCrossing(expected, *found) : expected;
         } else {
             if (searchFrom_ >= received_) return;
             if (!FallsAt(searchFrom_)) {
@@ -105,7 +175,8 @@ void RttyDecoder::ReadCharacters(std::string& text) {
             const bool slipped = !frame.stopIsMark && ++stopBitsLost_ == 2;
             if (paused || slipped) {
                 expectedCrossing_.reset();
-                searchFrom_ = static_cast<std::int64_t>(crossing - kLockedSearchBits * bitLength_);
+                searchFrom_ = static_cast<std::int64_t>(crossing - EarlierReach());
+                if (!watch_.SignalPresent()) held_.clear();
                 continue;
             }
             if (frame.stopIsMark) stopBitsLost_ = 0;
@@ -115,7 +186,8 @@ void RttyDecoder::ReadCharacters(std::string& text) {
         } else {
             stopBitsLost_ = 0;
         }
-        if (const std::optional<char> character = reader_.Read(frame.code)) text += *character;
+        LearnFrame(crossing);
+        if (const std::optional<char> character = reader_.Read(frame.code)) Print(*character, text);
         expectedCrossing_ = crossing + characterLength_;
     }
 }

@@ -37,10 +37,18 @@ std::vector<float> GenerateRtty(std::string_view text, const RttyMode& mode, con
     for (const LineBit& bit : LineBits(text, mode, shape)) {
         bitsSoFar += bit.bits;
         const auto end = static_cast<std::size_t>(std::llround(bitsSoFar * samplesPerBit));
-        const double step = twoPiOverRate * (bit.mark ? mode.MarkToneHz() : mode.SpaceToneHz());
+        const double toneHz = bit.mark ? mode.MarkToneHz() : mode.SpaceToneHz();
         while (samples.size() < end) {
-            samples.push_back(static_cast<float>(shape.amplitude * std::sin(phase)));
+            const double seconds = static_cast<double>(samples.size()) / shape.sampleRate;
+            double amplitude = shape.amplitude;
+            if (bit.mark && shape.markFadeDb > 0.0) {
+                const double fadeDb = shape.markFadeDb * 0.5 *
+                                      (1.0 - std::cos(2.0 * std::numbers::pi * seconds / shape.fadePeriodSeconds));
+                amplitude *= std::pow(10.0, -fadeDb / 20.0);
+            }
+            samples.push_back(static_cast<float>(amplitude * std::sin(phase)));
             // The phase runs on across tone changes, so the spectrum stays narrow.
+            const double step = twoPiOverRate * (toneHz + shape.driftHzPerSecond * seconds);
             phase = std::fmod(phase + step, 2.0 * std::numbers::pi);
         }
     }

@@ -1,6 +1,8 @@
 #pragma once
-// Makes RTTY test signals: text sent as ITA2 in continuous-phase FSK, and
-// white noise added for a given signal-to-noise ratio.
+// Makes RTTY test signals: text sent as ITA2 in continuous-phase FSK, with
+// the flaws of a radio path on demand (a slow frequency drift, selective
+// fading of the mark tone), and white noise added for a given
+// signal-to-noise ratio.
 
 #include <cstdint>
 #include <string_view>
@@ -16,6 +18,12 @@ struct SignalShape {
     // Mark carrier before the first and after the last character.
     double leadSeconds = 0.5;
     double tailSeconds = 0.5;
+    // Both tones move by this much each second from where the mode puts them.
+    double driftHzPerSecond = 0.0;
+    // Selective fading: the mark tone sinks by up to this much and comes
+    // back, smoothly, once per period; 0 leaves it steady.
+    double markFadeDb = 0.0;
+    double fadePeriodSeconds = 3.0;
 };
 
 std::vector<float> GenerateRtty(std::string_view text, const RttyMode& mode, const SignalShape& shape);

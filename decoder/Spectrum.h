@@ -3,7 +3,6 @@
 // tones and for showing them: a Hann-windowed FFT whose bins are given in
 // decibels relative to full scale.
 
-#include <complex>
 #include <span>
 #include <vector>
 
@@ -18,6 +17,8 @@ public:
     // bins), from the last size samples given; fewer samples are padded
     // with silence.
     std::span<const float> PowerDb(std::span<const float> samples);
+    // The same as linear power (a full-scale sine peaks at 1), for averaging.
+    std::span<const float> Power(std::span<const float> samples);
 
     int Size() const { return static_cast<int>(window_.size()); }
     double BinHz() const { return binHz_; }
@@ -25,8 +26,10 @@ public:
 
 private:
     std::vector<float> window_;
-    std::vector<std::complex<float>> twiddles_;
-    std::vector<std::complex<float>> bins_;
+    std::vector<float> twiddleRe_, twiddleIm_;
+    std::vector<float> re_, im_;
+    std::vector<std::size_t> bitReversed_;
+    std::vector<float> power_;
     std::vector<float> powerDb_;
     double binHz_;
 };

@@ -100,11 +100,22 @@ WavAudio ParseWav(std::string_view bytes) {
     throw WavError(format ? "the WAV file is truncated: it has no data" : "the WAV file is truncated: it has no format");
 }
 
+namespace {
+
+// The name for a message: path.string() would throw on Windows for a name
+// outside the ANSI code page.
+std::string Utf8Name(const std::filesystem::path& path) {
+    const std::u8string utf8Text = path.u8string();
+    return {utf8Text.begin(), utf8Text.end()};
+}
+
+}  // namespace
+
 WavAudio ReadWavFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) throw WavError("cannot open " + path.string());
+    if (!file) throw WavError("cannot open " + Utf8Name(path));
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) throw WavError("cannot read " + path.string());
+    if (file.bad()) throw WavError("cannot read " + Utf8Name(path));
     return ParseWav(bytes);
 }
 
@@ -133,7 +144,7 @@ void WriteWavFile(const std::filesystem::path& path, const WavAudio& audio) {
     }
     std::ofstream file(path, std::ios::binary);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file) throw WavError("cannot write " + path.string());
+    if (!file) throw WavError("cannot write " + Utf8Name(path));
 }
 
 }  // namespace zorbel::decoder

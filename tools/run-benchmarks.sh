@@ -1,12 +1,32 @@
 #!/bin/sh
-# Builds the Windows build and runs its benchmarks under Wine, in the test
-# bench's session (private Xvfb, German locale). Benchmarks print figures;
-# they pass or fail nothing except a lost character.
+# Runs the decoder benchmark natively (beside minimodem), then builds the
+# Windows build and runs its benchmarks under Wine, in the test bench's
+# session (private Xvfb, German locale). Benchmarks print figures; they pass
+# or fail nothing except a lost character.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 sh tools/setup-debian.sh
+
+# The decoder against minimodem, natively. minimodem is installed here when
+# run as root (and only if missing); without it the benchmark prints our
+# column alone.
+if ! command -v minimodem >/dev/null 2>&1; then
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "run-benchmarks: installing minimodem"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q minimodem </dev/null ||
+      { apt-get update -q </dev/null && DEBIAN_FRONTEND=noninteractive apt-get install -y -q minimodem </dev/null; } ||
+      echo "run-benchmarks: minimodem could not be installed" >&2
+  else
+    echo "run-benchmarks: minimodem is missing; run as root to install it" >&2
+  fi
+fi
+cmake -S . -B build/native
+cmake --build build/native -j "$(nproc)" --target bench_decoder
+echo "== Decoder: character error rate and speed, ours against minimodem"
+build/native/decoder/bench/bench_decoder
+
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 cmake --build build/win -j "$(nproc)"
 

@@ -14,4 +14,10 @@ void MakeStandardOutputBinary() {
 #endif
 }
 
+void MakeStandardInputBinary() {
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
+}
+
 }  // namespace zorbel::decoder

@@ -1,5 +1,5 @@
 #pragma once
-// Standard output that passes bytes on unchanged.
+// Standard input and output that pass bytes on unchanged.
 
 
 namespace zorbel::decoder {
@@ -7,5 +7,7 @@ namespace zorbel::decoder {
 // Puts standard output into binary mode where the C runtime would otherwise
 // turn LF into CR LF (Windows), so decoded CR LF stays CR LF.
 void MakeStandardOutputBinary();
+// The same for standard input, where it would turn CR LF into LF.
+void MakeStandardInputBinary();
 
 }  // namespace zorbel::decoder

@@ -1,16 +1,20 @@
 // The decoder on generated signals: every mode the program offers, both
 // polarities and all stop-bit lengths, in blocks of any size; the letters and
-// figures shifts; and a weak signal.
+// figures shifts; a weak signal; the squelch, the notches, the frequency
+// follower and selective fading; finding the mark of a recording.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <utility>
 #include <sstream>
 
 #include "decoder/RttyDecoder.h"
 #include "decoder/SignalGenerator.h"
 #include "decoder/Spectrum.h"
+#include "decoder/ToneSearch.h"
 
 namespace zorbel::decoder {
 namespace {
@@ -66,6 +70,97 @@ TEST(RttyDecoderTest, AReceiverSetToOneStopBitReadsSendersWithLongerStopsAndPaus
     }
     const std::string twice = std::string(kText) + std::string(kText);
     EXPECT_EQ(RttyDecoder(RttyMode{50.0, 450.0, 2125.0, false, 1.0}, shape.sampleRate).Decode(samples), twice);
+}
+
+TEST(RttyDecoderTest, AReceiverSetToMoreStopBitsThanTheSenderStillReads) {
+    const SignalShape shape;
+    for (const auto [receiverStopBits, senderStopBits] : {std::pair{2.0, 1.0}, {2.0, 1.5}, {1.5, 1.0}}) {
+        const std::string decoded =
+            RttyDecoder(RttyMode{45.45, 170.0, 2125.0, false, receiverStopBits}, shape.sampleRate)
+                .Decode(GenerateRtty(kText, RttyMode{45.45, 170.0, 2125.0, false, senderStopBits}, shape));
+        // The first characters may go while the timing learns the sender's.
+        EXPECT_NE(decoded.find(kText.substr(5)), std::string::npos)
+            << receiverStopBits << " against " << senderStopBits << ": " << testing::PrintToString(decoded);
+    }
+}
+
+TEST(RttyDecoderTest, SilenceAndNoiseOfAnyLevelPrintAlmostNothing) {
+    const SignalShape shape;
+    for (const double noiseAmplitude : {0.0, 0.001, 0.5}) {
+        std::vector<float> samples(static_cast<std::size_t>(20 * shape.sampleRate), 0.0f);
+        if (noiseAmplitude > 0.0) AddNoise(samples, 0.0, SignalShape{shape.sampleRate, noiseAmplitude}, 3);
+        const std::string decoded = RttyDecoder(RttyMode{}, shape.sampleRate).Decode(samples);
+        EXPECT_LE(decoded.size(), 2u) << noiseAmplitude << ": " << testing::PrintToString(decoded);
+    }
+}
+
+TEST(RttyDecoderTest, ANotchTakesAStrongCarrierNextToTheSignalAway) {
+    const RttyMode mode{45.45, 170.0, 2125.0, false, 1.5};
+    const SignalShape shape;
+    std::vector<float> samples = GenerateRtty(kText, mode, shape);
+    for (std::size_t index = 0; index < samples.size(); ++index) {
+        samples[index] += 4.0f * static_cast<float>(std::sin(2.0 * std::numbers::pi * 2000.0 * index / shape.sampleRate));
+    }
+    for (const auto [firstHz, secondHz] : {std::pair{0.0, 0.0}, {2000.0, 0.0}, {300.0, 2000.0}}) {
+        RttyDecoder decoder(mode, shape.sampleRate);
+        decoder.SetNotches(firstHz, secondHz);
+        EXPECT_EQ(decoder.Decode(samples) == kText, firstHz + secondHz > 0.0) << firstHz << ", " << secondHz;
+    }
+}
+
+TEST(RttyDecoderTest, TheFrequencyFollowerFindsASignalOffTheMarkAndFollowsItsDrift) {
+    struct Case {
+        double offsetHz, driftHzPerSecond;
+    };
+    for (const Case drifting : {Case{100.0, 0.0}, Case{-100.0, 0.0}, Case{-50.0, 9.0}, Case{50.0, -9.0}}) {
+        for (const RttyMode mode : {RttyMode{45.45, 170.0, 2125.0, false, 1.5}, RttyMode{50.0, 450.0, 1000.0, true, 1.5}}) {
+            SignalShape shape;
+            shape.driftHzPerSecond = drifting.driftHzPerSecond;
+            RttyMode sent = mode;
+            sent.markHz += drifting.offsetHz;
+            std::vector<float> samples = GenerateRtty(kText, sent, shape);
+            AddNoise(samples, 10.0, shape, 5);
+            RttyDecoder decoder(mode, shape.sampleRate);
+            const std::string decoded = decoder.Decode(samples);
+            const double endHz = sent.markHz + drifting.driftHzPerSecond * samples.size() / shape.sampleRate;
+            // The first characters go while the follower settles.
+            EXPECT_NE(decoded.find(kText.substr(17)), std::string::npos)
+                << drifting.offsetHz << " Hz off, " << drifting.driftHzPerSecond << " Hz/s, " << mode.baud
+                << " Bd: " << testing::PrintToString(decoded);
+            EXPECT_NEAR(decoder.MarkHz(), endHz, 8.0) << drifting.offsetHz << " Hz off, " << drifting.driftHzPerSecond
+                                                      << " Hz/s, " << mode.baud << " Bd";
+        }
+    }
+}
+
+TEST(RttyDecoderTest, AFadingMarkToneStillDecidesTheBits) {
+    for (const RttyMode mode : {RttyMode{45.45, 170.0, 2125.0, false, 1.5}, RttyMode{50.0, 450.0, 1000.0, true, 1.5}}) {
+        SignalShape shape;
+        shape.markFadeDb = 20.0;
+        std::vector<float> samples = GenerateRtty(kText, mode, shape);
+        AddNoise(samples, 0.0, shape, 9);
+        // The first characters may go while the tone levels settle.
+        const std::string decoded = RttyDecoder(mode, shape.sampleRate).Decode(samples);
+        EXPECT_NE(decoded.find(kText.substr(17)), std::string::npos) << mode.baud << " Bd: " << testing::PrintToString(decoded);
+    }
+}
+
+TEST(RttyDecoderTest, FindMarkFindsTheLowerToneOfASignalOrNothingInNoise) {
+    for (const auto [mode, sampleRate] : {std::pair{RttyMode{45.45, 170.0, 1000.0, false, 1.5}, 8000.0},
+                                          {RttyMode{50.0, 450.0, 2125.0, true, 1.5}, 11025.0},
+                                          {RttyMode{75.0, 850.0, 600.0, false, 1.0}, 48000.0}}) {
+        const SignalShape shape{sampleRate};
+        std::vector<float> samples = GenerateRtty(kText, mode, shape);
+        AddNoise(samples, 0.0, shape, 11);
+        RttyMode guess = mode;
+        guess.markHz = 2125.0;
+        const std::optional<double> found = FindMark(samples, sampleRate, guess);
+        ASSERT_TRUE(found.has_value()) << mode.markHz;
+        EXPECT_NEAR(*found, mode.markHz, 4.0);
+    }
+    std::vector<float> noise(8000 * 8, 0.0f);
+    AddNoise(noise, 0.0, SignalShape{}, 13);
+    EXPECT_EQ(FindMark(noise, 8000.0, RttyMode{}), std::nullopt);
 }
 
 TEST(RttyDecoderTest, TheWrongPolarityDoesNotReadTheText) {
