@@ -74,7 +74,7 @@ TEST(RttyDecoderTest, AReceiverSetToOneStopBitReadsSendersWithLongerStopsAndPaus
 
 TEST(RttyDecoderTest, AReceiverSetToMoreStopBitsThanTheSenderStillReads) {
     const SignalShape shape;
-    for (const auto [receiverStopBits, senderStopBits] : {std::pair{2.0, 1.0}, {2.0, 1.5}, {1.5, 1.0}}) {
+    for (const auto& [receiverStopBits, senderStopBits] : {std::pair{2.0, 1.0}, {2.0, 1.5}, {1.5, 1.0}}) {
         const std::string decoded =
             RttyDecoder(RttyMode{45.45, 170.0, 2125.0, false, receiverStopBits}, shape.sampleRate)
                 .Decode(GenerateRtty(kText, RttyMode{45.45, 170.0, 2125.0, false, senderStopBits}, shape));
@@ -101,7 +101,7 @@ TEST(RttyDecoderTest, ANotchTakesAStrongCarrierNextToTheSignalAway) {
     for (std::size_t index = 0; index < samples.size(); ++index) {
         samples[index] += 4.0f * static_cast<float>(std::sin(2.0 * std::numbers::pi * 2000.0 * index / shape.sampleRate));
     }
-    for (const auto [firstHz, secondHz] : {std::pair{0.0, 0.0}, {2000.0, 0.0}, {300.0, 2000.0}}) {
+    for (const auto& [firstHz, secondHz] : {std::pair{0.0, 0.0}, {2000.0, 0.0}, {300.0, 2000.0}}) {
         RttyDecoder decoder(mode, shape.sampleRate);
         decoder.SetNotches(firstHz, secondHz);
         EXPECT_EQ(decoder.Decode(samples) == kText, firstHz + secondHz > 0.0) << firstHz << ", " << secondHz;
@@ -146,7 +146,7 @@ TEST(RttyDecoderTest, AFadingMarkToneStillDecidesTheBits) {
 }
 
 TEST(RttyDecoderTest, FindMarkFindsTheLowerToneOfASignalOrNothingInNoise) {
-    for (const auto [mode, sampleRate] : {std::pair{RttyMode{45.45, 170.0, 1000.0, false, 1.5}, 8000.0},
+    for (const auto& [mode, sampleRate] : {std::pair{RttyMode{45.45, 170.0, 1000.0, false, 1.5}, 8000.0},
                                           {RttyMode{50.0, 450.0, 2125.0, true, 1.5}, 11025.0},
                                           {RttyMode{75.0, 850.0, 600.0, false, 1.0}, 48000.0}}) {
         const SignalShape shape{sampleRate};
