@@ -214,12 +214,8 @@ TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
   bench::ClickButton(ControlOfMain(IDC_COMMAND2));
   ASSERT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
   ASSERT_TRUE(bench::RequestStandInFeed());
-  const auto box = NextBox(bench::milliseconds{30000});
-  ASSERT_TRUE(box) << "no error message\n" << Log().Text();
-  EXPECT_EQ(" Fehler:  5", WideToUtf8(box->title));
-  EXPECT_EQ("Ungültiger Prozeduraufruf oder ungültiges Argument", WideToUtf8(box->text));
-  bench::AnswerMessageBox(*box, L"OK");
-  WaitUntilHandled();
+  ASSERT_TRUE(NextBox(bench::milliseconds{30000})) << "no error message\n" << Log().Text();
+  EXPECT_EQ(" Fehler:  5|Ungültiger Prozeduraufruf oder ungültiges Argument|exclamation|OK", AnswerNext(L"OK", true));
 
   const auto lines = RxLines();
   ASSERT_EQ(12u, lines.size());
@@ -381,10 +377,7 @@ TEST_F(Engine, AFailedSaveShowsWhyAndKeepsTheTextUnsaved) {
       locked.c_str(), [](const wchar_t* path) { SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL); });
   bench::ChooseMenuItem(MainWindow(), IDM_SAVE);
   const std::string chosen = ChooseInFileDialog(locked);
-  const auto replace = NextBox();
-  ASSERT_TRUE(replace) << chosen;
-  EXPECT_EQ("Speichern", WideToUtf8(replace->title)) << "the dialog asks whether to replace the file";
-  Answer(*replace, L"Ja");
+  EXPECT_EQ("Speichern", AnswerNext(L"Ja")) << chosen << ": the dialog asks whether to replace the file";
   // GetWindowText reads another process's caption without a message, so the closing dialog cannot block it.
   const auto failureShown = [] {
     for (HWND dialog : bench::VisibleDialogsOf(Zorbel().processId())) {
@@ -395,11 +388,10 @@ TEST_F(Engine, AFailedSaveShowsWhyAndKeepsTheTextUnsaved) {
     return false;
   };
   ASSERT_TRUE(bench::PollUntil(failureShown, kBound)) << WideToUtf8(bench::DescribeMessageBoxes(Zorbel().processId()));
-  const auto box = NextBox();
-  ASSERT_TRUE(box) << "no failure box";
-  EXPECT_EQ("Fehler", WideToUtf8(box->title));
-  EXPECT_EQ("exclamation", IconOfBox());
-  Answer(*box, L"OK");
+  const std::string failure = AnswerNext(L"OK", true);
+  EXPECT_TRUE(failure.starts_with("Fehler|") && failure.find("locked.rtf") != std::string::npos &&
+              failure.ends_with("|exclamation|OK"))
+      << failure;
   EXPECT_EQ("{\\rtf1 earlier}", bench::ReadFileBytes(locked));
 }
 
