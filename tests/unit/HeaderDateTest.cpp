@@ -18,12 +18,6 @@ protected:
     HeaderDate headerDate{clock, locale};
 };
 
-TEST_F(HeaderDateTest, DayAndHourComeFromTheHeaderAndMinutesAreAlwaysZero) {
-    EXPECT_EQ(DisplayForm("FQEN50 EDZW 050600\n"), "05.Dez.2026-06:00");
-    EXPECT_EQ(FileForm("FQEN50 EDZW 050600\n"), "05Dez2026-0600");
-    EXPECT_EQ(FileForm("SMDL01 EDZW 051245\n"), "05Dez2026-1200");
-}
-
 TEST_F(HeaderDateTest, MonthAndYearAreTodaysInUtcOrLastMonthsForADayAhead) {
     clock.SetUtc({2027, 1, 1, 0, 10, 0});
     EXPECT_EQ(FileForm("SMDL01 EDZW 310600\n"), "31Dez2026-0600");

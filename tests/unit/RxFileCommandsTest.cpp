@@ -56,7 +56,12 @@ TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252) {
     for (const auto& [bytes, text] : expected) EXPECT_EQ(text, DecodeTextFile(bytes)) << bytes;
 }
 
-class FakeRxDocument : public platform::RxDocumentView {
+// The Rx window, the file dialogs, the files and the printer in one: the
+// dialogs give `chosen`, files live in `files`.
+class FakeRxFiles : public platform::RxDocumentView,
+                    public platform::FileDialogs,
+                    public platform::DocumentFiles,
+                    public platform::RxPrinter {
 public:
     bool IsEmpty() const override { return text.empty(); }
     bool HasSelection() const override { return selected; }
@@ -70,31 +75,20 @@ public:
     void ReplaceWithText(std::wstring_view wideText) override { text = wideText; }
     void Clear() override {
         text.clear();
-        log->Add("clear");
+        log.Add("clear");
     }
-    std::wstring text;
-    bool selected = false;
-    fakes::CallLog* log = nullptr;
-};
 
-class FakeFileDialogs : public platform::FileDialogs {
-public:
     std::optional<platform::ChosenFile> AskOpenPath(const std::wstring& folder, int filterIndex) override {
-        log->Add("open dialog " + std::string(folder.begin(), folder.end()) + " " + std::to_string(filterIndex));
-        return answer;
+        log.Add("open dialog " + std::string(folder.begin(), folder.end()) + " " + std::to_string(filterIndex));
+        return chosen;
     }
     std::optional<platform::ChosenFile> AskSavePath(const std::wstring& folder, int filterIndex,
                                                     const std::wstring& name) override {
-        log->Add("save dialog " + std::string(folder.begin(), folder.end()) + " " + std::to_string(filterIndex) +
-                 " " + std::string(name.begin(), name.end()));
-        return answer;
+        log.Add("save dialog " + std::string(folder.begin(), folder.end()) + " " + std::to_string(filterIndex) + " " +
+                std::string(name.begin(), name.end()));
+        return chosen;
     }
-    std::optional<platform::ChosenFile> answer;
-    fakes::CallLog* log = nullptr;
-};
 
-class FakeDocumentFiles : public platform::DocumentFiles {
-public:
     std::variant<std::string, platform::FileFailure> ReadAll(const std::wstring& path) override {
         if (auto it = files.find(path); it != files.end()) return it->second;
         return platform::FileFailure{"Datei nicht gefunden."};
@@ -104,45 +98,38 @@ public:
         files[path] = std::string(bytes);
         return std::nullopt;
     }
+
+    std::optional<platform::PrintFailure> PrintFromDialog(bool selectionOffered) override {
+        log.Add(selectionOffered ? "print dialog with selection" : "print dialog");
+        return printFailure;
+    }
+
+    fakes::CallLog log;  // dialogs, questions and steps in order
+    std::wstring text;
+    bool selected = false;
+    std::optional<platform::ChosenFile> chosen;
     std::map<std::wstring, std::string> files;
     bool readOnly = false;
+    std::optional<platform::PrintFailure> printFailure;
 };
 
-class FakeRxPrinter : public platform::RxPrinter {
-public:
-    std::optional<platform::PrintFailure> PrintFromDialog(bool selectionOffered) override {
-        log->Add(selectionOffered ? "print dialog with selection" : "print dialog");
-        return failure;
-    }
-    std::optional<platform::PrintFailure> failure;
-    fakes::CallLog* log = nullptr;
-};
-
-// The commands wired to fakes; one log holds questions, dialogs and steps in order.
+// The commands wired to fakes.
 struct FileRig {
-    fakes::CallLog log;
-    FakeRxDocument rx;
-    FakeFileDialogs fileDialogs;
-    FakeDocumentFiles files;
-    FakeRxPrinter printer;
+    FakeRxFiles rx;
+    fakes::CallLog& log = rx.log;
     fakes::SequencedDialogs dialogs;
     fakes::FakeStatusPanels panels;
     fakes::FakeClock clock;
     fakes::FakeGermanLocale locale;
     bool unsaved = false;
-    RxFileCommands commands{RxFileParts{rx, fileDialogs, files, printer, dialogs, panels, clock, locale},
+    RxFileCommands commands{RxFileParts{rx, rx, rx, rx, dialogs, panels, clock, locale},
                             RxFileHooks{[] { return std::string("Wetter"); },
                                         [] { return CategoryFolders{L"C:\\W", L"C:\\A", L"C:\\O"}; },
                                         [this] { return unsaved; }, [this](bool mark) { unsaved = mark; },
                                         [this] { log.Add("hide engine"); },
                                         [this] { log.Add("restart line count"); }}};
 
-    FileRig() {
-        rx.log = &log;
-        fileDialogs.log = &log;
-        printer.log = &log;
-        dialogs.log = &log;
-    }
+    FileRig() { dialogs.log = &log; }
 };
 
 using Steps = std::vector<std::string>;
@@ -151,15 +138,15 @@ TEST(RxFileCommands, SaveWritesTheChosenFormatAndClearsTheMark) {
     FileRig rig;
     rig.rx.text = L"Kühl €\r\n";
     rig.unsaved = true;
-    rig.fileDialogs.answer = platform::ChosenFile{L"C:\\W\\a.txt", 1};
+    rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.txt", 1};
     EXPECT_EQ(SaveOutcome::Saved, rig.commands.Save());
     EXPECT_EQ(Steps{"save dialog C:\\W 1 Wetter 5Dez26-13 03"}, rig.log.calls);
-    EXPECT_EQ("K\xFChl \x80\r\n", rig.files.files[L"C:\\W\\a.txt"]) << "plain text in code page 1252";
+    EXPECT_EQ("K\xFChl \x80\r\n", rig.rx.files[L"C:\\W\\a.txt"]) << "plain text in code page 1252";
     EXPECT_FALSE(rig.unsaved);
 
-    rig.fileDialogs.answer = platform::ChosenFile{L"C:\\W\\b", 1};
+    rig.rx.chosen = platform::ChosenFile{L"C:\\W\\b", 1};
     rig.commands.Save();
-    EXPECT_TRUE(rig.files.files[L"C:\\W\\b"].starts_with("{\\rtf1"));
+    EXPECT_TRUE(rig.rx.files[L"C:\\W\\b"].starts_with("{\\rtf1"));
 }
 
 TEST(RxFileCommands, FailedOrCancelledSaveKeepsTheMark) {
@@ -167,8 +154,8 @@ TEST(RxFileCommands, FailedOrCancelledSaveKeepsTheMark) {
     rig.rx.text = L"x";
     rig.unsaved = true;
     EXPECT_EQ(SaveOutcome::Cancelled, rig.commands.Save());
-    rig.files.readOnly = true;
-    rig.fileDialogs.answer = platform::ChosenFile{L"C:\\W\\a.rtf", 1};
+    rig.rx.readOnly = true;
+    rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.rtf", 1};
     EXPECT_EQ(SaveOutcome::Failed, rig.commands.Save());
     EXPECT_TRUE(rig.unsaved);
     ASSERT_EQ(1u, rig.dialogs.shown.size());
@@ -180,7 +167,7 @@ TEST(RxFileCommands, PrintOffersTheSelectionOnlyWhenThereIsOneAndBoxesAFailure) 
     FileRig rig;
     rig.commands.Print();
     rig.rx.selected = true;
-    rig.printer.failure = platform::PrintFailure{"Drucker nicht bereit."};
+    rig.rx.printFailure = platform::PrintFailure{"Drucker nicht bereit."};
     rig.commands.Print();
     EXPECT_EQ((Steps{"print dialog", "print dialog with selection", "box:Fehler"}), rig.log.calls);
     EXPECT_EQ((fakes::FakeDialogs::Shown{"exclamation", "Der Text konnte nicht gedruckt werden.\r\n\r\nDrucker nicht bereit.",
@@ -193,8 +180,8 @@ TEST(RxFileCommands, OpenAsksToSaveFirstThenLoadsUnmarked) {
     rig.rx.text = L"received";
     rig.unsaved = true;
     rig.dialogs.yesNoAnswers = {false};
-    rig.files.files[L"C:\\W\\a.txt"] = "\xEF\xBB\xBF\xC3\xA4";
-    rig.fileDialogs.answer = platform::ChosenFile{L"C:\\W\\a.txt", 1};
+    rig.rx.files[L"C:\\W\\a.txt"] = "\xEF\xBB\xBF\xC3\xA4";
+    rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.txt", 1};
     rig.commands.Open();
     EXPECT_EQ((Steps{"ask:Text speichern ?", "open dialog C:\\W 1"}), rig.log.calls);
     EXPECT_EQ(L"ä", rig.rx.text);
@@ -220,9 +207,9 @@ TEST(RxFileCommands, OpenStopsOnAFailedSaveAndLeavesTheWindowOnUnreadableFiles) 
         FileRig rig;
         rig.rx.text = L"received";
         rig.unsaved = c.unsaved;
-        rig.files.readOnly = c.readOnly;
-        rig.files.files[L"C:\\W\\plain.rtf"] = "plain";
-        rig.fileDialogs.answer = platform::ChosenFile{c.path, 1};
+        rig.rx.readOnly = c.readOnly;
+        rig.rx.files[L"C:\\W\\plain.rtf"] = "plain";
+        rig.rx.chosen = platform::ChosenFile{c.path, 1};
         rig.commands.Open();
         EXPECT_EQ(c.seen, rig.log.calls) << c.name;
         EXPECT_EQ(L"received", rig.rx.text) << c.name;

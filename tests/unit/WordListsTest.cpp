@@ -19,12 +19,6 @@ TEST(ListTextTest, EveryEntryEndsWithAComma) {
     EXPECT_EQ(ParseListText(""), Entries{});
 }
 
-TEST(ListTextTest, FormattedListsReadBackUnchanged) {
-    const Entries lists[] = {{}, {""}, {"CQ", "", " ", "Call.."}};
-    for (const auto& entries : lists) EXPECT_EQ(ParseListText(FormatListText(entries)), entries);
-    EXPECT_EQ(FormatListText({"NNNN", "ZCZC"}), "NNNN,ZCZC,");
-}
-
 TEST(WordListsTest, FillingReplacesThenEnterAppendsAndDeleteRemovesOnlyASelectedEntry) {
     fakes::FakeWordListView view;
     WordLists lists{view};

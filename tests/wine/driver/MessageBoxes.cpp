@@ -37,7 +37,9 @@ std::optional<MessageBoxContent> WaitForMessageBox(DWORD processId, std::chrono:
 
 void AnswerMessageBox(const MessageBoxContent& box, const std::wstring& buttonCaption) {
   for (const auto& button : box.buttons) {
-    if (button.caption != buttonCaption) continue;
+    std::wstring plain = button.caption;
+    std::erase(plain, L'&');  // Wine may underline a letter
+    if (plain != buttonCaption) continue;
     ClickButton(GetDlgItem(box.window, button.id));
     if (!PollUntil([&] { return !IsWindowVisible(box.window); }, milliseconds{5000}))
       throw std::runtime_error("the message box stayed after its answer");

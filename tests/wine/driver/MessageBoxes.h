@@ -29,9 +29,9 @@ MessageBoxContent ReadMessageBox(HWND dialog);
 // The topmost visible box of the process, once there is one.
 std::optional<MessageBoxContent> WaitForMessageBox(DWORD processId, std::chrono::milliseconds bound);
 
-// Presses the button with that caption (say L"&Ja" or L"OK") and waits up
-// to 5 s until the box has gone, so that the next wait finds the next box;
-// throws when the box has no such button or stays.
+// Presses the button whose caption, access-key mark left out, is `buttonCaption`
+// (say L"Ja") and waits up to 5 s until the box has gone, so that the next
+// wait finds the next box; throws when the box has no such button or stays.
 void AnswerMessageBox(const MessageBoxContent& box, const std::wstring& buttonCaption);
 
 // One line per box, for failure messages.

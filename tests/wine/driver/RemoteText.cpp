@@ -33,8 +33,7 @@ class RemoteBuffer {
   }
   std::wstring ReadText(std::size_t length) const {
     std::wstring text(length, L'\0');
-    if (!ReadProcessMemory(process_, address_, text.data(), length * sizeof(wchar_t), nullptr))
-      throw std::runtime_error("ReadProcessMemory failed, error " + std::to_string(GetLastError()));
+    Read(text.data(), length * sizeof(wchar_t));
     return text;
   }
 

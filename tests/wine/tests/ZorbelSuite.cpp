@@ -109,20 +109,19 @@ std::string ZorbelSuite::IconOfBox() {
 
 std::string ZorbelSuite::NoBoxes() { return WideToUtf8(bench::DescribeMessageBoxes(zorbel_->processId())); }
 
-void ZorbelSuite::Answer(const bench::MessageBoxContent& box, std::wstring_view caption) {
-  for (const auto& button : box.buttons) {
-    std::wstring plain = button.caption;
-    std::erase(plain, L'&');
-    if (plain == caption) return bench::AnswerMessageBox(box, button.caption);
-  }
-  throw std::runtime_error("no button " + WideToUtf8(std::wstring(caption)));
-}
-
-std::string ZorbelSuite::AnswerNext(std::wstring_view caption) {
+std::string ZorbelSuite::AnswerNext(std::wstring_view caption, bool whole) {
   const auto box = NextBox();
   if (!box) return "";
-  Answer(*box, caption);
-  return WideToUtf8(box->title);
+  std::string seen = WideToUtf8(box->title);
+  if (whole) {
+    std::string buttons;
+    for (const auto& button : box->buttons) buttons += WideToUtf8(button.caption) + ' ';
+    if (!buttons.empty()) buttons.pop_back();
+    std::erase(buttons, '&');  // Wine may underline a letter
+    seen += '|' + WideToUtf8(box->text) + '|' + IconOfBox() + '|' + buttons;
+  }
+  bench::AnswerMessageBox(*box, std::wstring(caption));
+  return seen;
 }
 
 namespace {

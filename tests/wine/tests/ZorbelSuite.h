@@ -58,10 +58,9 @@ class ZorbelSuite : public ::testing::Test {
   static std::optional<bench::MessageBoxContent> NextBox(bench::milliseconds bound = kBound);
   static std::string IconOfBox();  // "question", "information", ...
   static std::string NoBoxes();    // "" or what the visible boxes say
-  // Presses the box's button whose caption, access-key mark left out, is `caption`.
-  static void Answer(const bench::MessageBoxContent& box, std::wstring_view caption);
-  // The next box's title, answered with `caption`; "" when none came.
-  static std::string AnswerNext(std::wstring_view caption);
+  // The next box's title (whole: "title|text|icon|buttons"), answered with
+  // `caption`; "" when none came.
+  static std::string AnswerNext(std::wstring_view caption, bool whole = false);
 
   // Waits for a file dialog of the process (zorbel's by default), types the
   // path into its name field and presses OK; returns the dialog's title and
