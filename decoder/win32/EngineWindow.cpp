@@ -277,6 +277,8 @@ void EngineWindow::OnPlayTick() {
     Decode(player_->Due(GetTickCount64()), player_->SampleRate());
     if (sender_.Send() && player_->Finished()) {
         KillTimer(window_, kPlayTimer);
+        // The picture stands still from here on: on the recording's end, not on the last display tick before it.
+        signal_.Show(receiver_.Frame());
         player_.reset();
         ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet.");
     }
