@@ -45,7 +45,8 @@ TEST_F(Package, StartsBesideTheEngineAndFindsItsHelpPage) {
   EXPECT_TRUE(MenuChecked(L"Engine &unsichtbar")) << "the engine window is hidden first";
 }
 
-// Started by hand, without zorbel, our engine stands on its own and ends on a close.
+// Started by hand, without zorbel, our engine stands on its own, keeps its
+// least size and ends on Alt+F4.
 TEST_F(Package, PackagedEngineStartsAndEnds) {
   const std::wstring engineExe =
       (std::filesystem::path(bench::Config().zorbelExe).parent_path() / "zorbel-engine.exe").wstring();
@@ -66,7 +67,10 @@ TEST_F(Package, PackagedEngineStartsAndEnds) {
     EXPECT_EQ("MMTTY Engine", bench::WideToUtf8(bench::WindowText(window)));
     EXPECT_TRUE(bench::WideToUtf8(bench::WindowText(bench::Control(window, zorbel::engine_side::IDC_ENGINE_MODE)))
                     .starts_with("50 Bd · Shift 450 Hz"));
-    PostMessageW(window, WM_CLOSE, 0, 0);
+    SetWindowPos(window, nullptr, 0, 0, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE least = bench::OuterSize(window);
+    EXPECT_TRUE(least.cx == 460 && least.cy == 260) << least.cx << " x " << least.cy;
+    PostMessageW(window, WM_SYSKEYDOWN, VK_F4, LPARAM{KF_ALTDOWN} << 16 | 1);
   }
   if (WaitForSingleObject(process.get(), static_cast<DWORD>(kBound.count())) != WAIT_OBJECT_0) {
     TerminateProcess(process.get(), 1);
