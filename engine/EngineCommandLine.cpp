@@ -39,7 +39,10 @@ EngineLaunch PlanEngineLaunch(std::string_view basePath, EngineProgram program, 
     const std::string commandLine = EngineCommandLine(basePath, mainWindowHandle);
     if (program == EngineProgram::Executable) return {std::string(basePath) + ".exe", commandLine, true};
     // A batch file runs only through the command processor.
-    return {std::string(commandProcessor), "\"" + std::string(commandProcessor) + "\" /c " + commandLine, false};
+    // Appended, not "literal" + string: GCC 12 warns falsely (-Wrestrict) on that operator.
+    std::string processorCall = "\"";
+    processorCall.append(commandProcessor).append("\" /c ").append(commandLine);
+    return {std::string(commandProcessor), processorCall, false};
 }
 
 }  // namespace zorbel::engine

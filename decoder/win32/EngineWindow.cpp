@@ -22,6 +22,8 @@ constexpr UINT_PTR kPlayTimer = 1;
 constexpr UINT_PTR kDisplayTimer = 2;
 constexpr UINT kPlayIntervalMs = 20;
 constexpr UINT kDisplayIntervalMs = 66;  // about 15 pictures a second
+constexpr int kMinimumWidth = 460;  // below the least width of zorbel, which docks it
+constexpr int kMinimumHeight = 260;
 constexpr std::uint64_t kSilentDeviceMs = 3000;  // a device this long without data has gone
 constexpr std::size_t kMostWaiting = 100000;     // characters kept for a program that does not take them
 constexpr int kMostText = 30000;                 // characters kept in the text box
@@ -94,6 +96,14 @@ LRESULT EngineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
         Layout();
+        return 0;
+    case WM_GETMINMAXINFO:
+        // Smaller, the spectrum, the mode line and the text no longer fit.
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {kMinimumWidth, kMinimumHeight};
+        return 0;
+    case WM_SETFOCUS:
+        // The decoded text takes the keys: arrows scroll it, Ctrl+C copies from it.
+        SetFocus(text_);
         return 0;
     case WM_COMMAND:
         OnMenu(LOWORD(wParam));
@@ -277,6 +287,8 @@ void EngineWindow::OnPlayTick() {
     Decode(player_->Due(GetTickCount64()), player_->SampleRate());
     if (sender_.Send() && player_->Finished()) {
         KillTimer(window_, kPlayTimer);
+        // The picture stands still from here on: on the recording's end, not on the last display tick before it.
+        signal_.Show(receiver_.Frame());
         player_.reset();
         ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet.");
     }

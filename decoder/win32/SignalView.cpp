@@ -171,8 +171,12 @@ void SignalView::PaintSpectrum(HDC dc, const RECT& area) const {
     for (const auto& [hz, colour, name] : {std::tuple{markToneHz_, kMarkColour, L"M"},
                                            std::tuple{spaceToneHz_, kSpaceColour, L"S"}}) {
         const int x = XOf(hz, area);
-        Line(dc, x, area.top + 14, x, area.bottom, colour, PS_DASH);
+        Line(dc, x, area.top + 28, x, area.bottom, colour, PS_DASH);
+        // On its own ground above the line, so that a peak running through the letter leaves it readable.
+        SetBkColor(dc, kBackground);
+        SetBkMode(dc, OPAQUE);
         Label(dc, x - 3, area.top + 14, name, colour);
+        SetBkMode(dc, TRANSPARENT);
     }
 }
 

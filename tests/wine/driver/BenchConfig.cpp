@@ -25,7 +25,7 @@ std::string ParseBenchConfig(int argc, char** argv) {
       {"--zorbel-exe=", &config.zorbelExe},   {"--probe-dll=", &config.probeDll},
       {"--work-root=", &config.workRoot},     {"--ready-file=", &config.readyFile},
       {"--release-file=", &config.releaseFile}, {"--standin-exe=", &config.standInExe},
-      {"--engine-exe=", &config.engineExe},
+      {"--engine-exe=", &config.engineExe},     {"--screenshot-dir=", &config.screenshotDir},
   };
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];

@@ -2,6 +2,7 @@
 //   --zorbel-exe=<path>  --probe-dll=<path>  --work-root=<folder>
 // and, for the groups that play the engine, --standin-exe=<path> (the
 // stand-in) or --engine-exe=<path> (our engine program);
+// --screenshot-dir=<folder> where launches leave pictures for a person;
 // and, for the desktop screenshot only,
 //   --ready-file=<path>  --release-file=<path>
 // Paths are Linux paths (as CMake knows them) or Windows paths.
@@ -17,6 +18,7 @@ struct BenchConfig {
   std::wstring workRoot;
   std::wstring standInExe;
   std::wstring engineExe;
+  std::wstring screenshotDir;
   std::wstring readyFile;
   std::wstring releaseFile;
 };

@@ -1,9 +1,9 @@
 #include "WindowQueries.h"
 
 #include <cstdio>
-#include <memory>
-#include <span>
 #include <stdexcept>
+
+#include "ScreenPicture.h"
 
 namespace bench {
 
@@ -96,25 +96,11 @@ HWND ComboEdit(HWND combo) {
 }
 
 double ShareOfColor(const RECT& screenRect, COLORREF color) {
-  const int width = screenRect.right - screenRect.left, height = screenRect.bottom - screenRect.top;
-  if (width <= 0 || height <= 0) return 0;
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  // Declared so that the memory DC goes before the bitmap selected into it.
-  const std::unique_ptr<HDC__, decltype([](HDC dc) { ReleaseDC(nullptr, dc); })> screen(GetDC(nullptr));
-  const std::unique_ptr<HBITMAP__, decltype([](HBITMAP bitmap) { DeleteObject(bitmap); })> bitmap(
-      CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  const std::unique_ptr<HDC__, decltype([](HDC dc) { DeleteDC(dc); })> memory(CreateCompatibleDC(screen.get()));
-  if (!bitmap || !memory) return 0;
-  SelectObject(memory.get(), bitmap.get());
-  BitBlt(memory.get(), 0, 0, width, height, screen.get(), screenRect.left, screenRect.top, SRCCOPY);
-  GdiFlush();
-  // A 32-bit DIB holds blue, green, red and a spare byte per pixel.
+  const ScreenPixels grabbed = GrabScreen(screenRect);
+  if (grabbed.pixels.empty()) return 0;
   int matching = 0;
-  for (const RGBQUAD& pixel : std::span(static_cast<const RGBQUAD*>(bits), static_cast<std::size_t>(width * height)))
-    matching += RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue) == color;
-  return static_cast<double>(matching) / (width * height);
+  for (const RGBQUAD& pixel : grabbed.pixels) matching += RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue) == color;
+  return static_cast<double>(matching) / static_cast<double>(grabbed.pixels.size());
 }
 
 }  // namespace bench

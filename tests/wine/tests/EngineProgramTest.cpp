@@ -4,7 +4,8 @@
 // not there; the notch round trip carries the engine's tones and notches; the engine window hides, shows and docks; a
 // generated recording with weather bulletins, opened in the engine and played
 // as fast as the link takes it, reaches the Rx window and the capture file;
-// zorbel's end ends the engine.
+// zorbel's end ends the engine. The decoding leaves a picture of both
+// windows in the screenshot folder for a person to judge.
 #include <windows.h>
 
 #include <cstdio>
@@ -13,6 +14,7 @@
 
 #include "../common/UniqueWin32.h"
 #include "BenchConfig.h"
+#include "ScreenPicture.h"
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "WindowQueries.h"
@@ -87,6 +89,32 @@ class EngineProgram : public ZorbelSuite {
     return id;
   }
 
+  // zorbel's window and the engine's docked under it, as the screen shows them
+  // once both have painted what they were sent and no tooltip covers them.
+  static std::string SavePictureOfBoth(const std::wstring& fileName) {
+    const auto& folder = bench::Config().screenshotDir;
+    if (folder.empty()) return "";
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    WaitUntilHandled();
+    const auto settled = [] {
+      for (const HWND top : {MainWindow(), EngineWindow()}) {
+        if (GetUpdateRect(top, nullptr, FALSE)) return false;
+        for (const HWND child : bench::ChildrenOf(top))
+          if (GetUpdateRect(child, nullptr, FALSE)) return false;
+      }
+      return bench::VisibleWindowsOf(Zorbel().processId(), L"tooltips_class32").empty();
+    };
+    if (!bench::PollUntil(settled, bench::milliseconds{5000})) return "the windows did not settle for the picture";
+    std::filesystem::create_directories(folder);
+    RECT main{}, engine{}, both{};
+    GetWindowRect(MainWindow(), &main);
+    GetWindowRect(EngineWindow(), &engine);
+    UnionRect(&both, &main, &engine);
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    IntersectRect(&both, &both, &screen);
+    return bench::SaveScreenPng(both, folder + L"\\" + fileName);
+  }
+
   // Answers zorbel's notch box with `hz`; returns the box's proposal and prompt.
   static std::string EnterNotch(UINT menuId, const wchar_t* hz) {
     bench::ChooseMenuItem(MainWindow(), menuId);
@@ -143,11 +171,12 @@ TEST_F(EngineProgram, EngineWindowHidesShowsAndDocks) {
     EXPECT_TRUE(bench::PollUntil([&] { return (IsWindowVisible(EngineWindow()) != FALSE) == visible; }, kBound))
         << "visible " << visible;
   }
-  SetWindowPos(MainWindow(), nullptr, 40, 30, 900, 600, SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  // Both windows whole on the 1024x768 screen, for the picture below: the engine window is 360 high.
+  SetWindowPos(MainWindow(), nullptr, 0, 0, 1024, 400, SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
   const auto docked = [] {
     RECT engine{};
     GetWindowRect(EngineWindow(), &engine);
-    return engine.left == 40 && engine.top == 630 && engine.right - engine.left == 900;
+    return engine.left == 0 && engine.top == 400 && engine.right - engine.left == 1024;
   };
   EXPECT_TRUE(bench::PollUntil(docked, kBound));
 }
@@ -167,6 +196,7 @@ TEST_F(EngineProgram, RecordingOpenedInTheEngineReachesTheRxWindowAndTheCaptureF
   std::string shown;
   for (const auto& line : RxLines()) shown += line + "\n";
   ASSERT_TRUE(ended) << shown << EngineText(ids::IDC_ENGINE_MESSAGE);
+  EXPECT_EQ("", SavePictureOfBoth(L"engine-beside-zorbel.png"));
   EXPECT_TRUE(hasLine("SEEWETTERBERICHT FUER DIE OSTSEE")) << shown;
   EXPECT_NE(std::string::npos, shown.find("Start Speichern: ")) << shown;
   EXPECT_NE(std::string::npos, shown.find("Stop Speichern: ")) << shown;

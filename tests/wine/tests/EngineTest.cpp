@@ -37,7 +37,11 @@ std::string UpperHex(HWND window) {
   return text;
 }
 
-std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
+std::string TwoDigits(int value) {
+  char text[12];
+  std::snprintf(text, sizeof text, "%02d", value);
+  return text;
+}
 
 std::string LocaleText(LCTYPE type) {
   wchar_t text[32] = {};
@@ -320,7 +324,7 @@ TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   // to clear: the entry (and Ctrl+L) does not act.
   for (const bool empty : {false, true}) {
     bench::ChooseMenuItem(MainWindow(), IDM_RXKILL);
-    if (!empty) EXPECT_EQ("Text löschen ?", AnswerNext(L"Ja"));
+    if (!empty) { EXPECT_EQ("Text löschen ?", AnswerNext(L"Ja")); }  // braced: the macro holds an if-else
     WaitUntilHandled();
     EXPECT_EQ("", NoBoxes());
     EXPECT_TRUE(RxLines().empty());

@@ -1,13 +1,17 @@
 // The package unpacked into an empty folder (tests/wine/package): the
 // packaged zorbel.exe starts beside the stand-in engine with its help page,
-// and says so when the page is gone.
+// and says so when the page is gone; the packaged engine starts by hand.
 #include <filesystem>
+#include <set>
+
+#include "../common/UniqueWin32.h"
 
 #include "BenchConfig.h"
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "WindowQueries.h"
 #include "ZorbelSuite.h"
+#include "decoder/win32/EngineWindowIds.h"
 #include "resource.h"
 
 namespace {
@@ -19,9 +23,11 @@ class Package : public ZorbelSuite {
 
 TEST_F(Package, StartsBesideTheEngineAndFindsItsHelpPage) {
   const std::filesystem::path folder = std::filesystem::path(bench::Config().zorbelExe).parent_path();
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
   std::string unpacked;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) unpacked += entry.path().filename().string() + ' ';
-  EXPECT_EQ("LIESMICH.txt zorbel-hilfe.html zorbel.exe ", unpacked);
+  for (const auto& name : names) unpacked += name + ' ';
+  EXPECT_EQ("LIESMICH.txt zorbel-engine.exe zorbel-hilfe.html zorbel.exe ", unpacked);
   EXPECT_TRUE(IsWindowVisible(MainWindow()));
   const std::string caption = bench::WideToUtf8(bench::WindowText(MainWindow()));
   EXPECT_NE("ZORBEL   V1.1.4", caption) << "linked to the engine, the caption changes";
@@ -37,6 +43,39 @@ TEST_F(Package, StartsBesideTheEngineAndFindsItsHelpPage) {
   EXPECT_EQ("information", IconOfBox());
   bench::AnswerMessageBox(*box, L"OK");
   EXPECT_TRUE(MenuChecked(L"Engine &unsichtbar")) << "the engine window is hidden first";
+}
+
+// Started by hand, without zorbel, our engine stands on its own, keeps its
+// least size and ends on Alt+F4.
+TEST_F(Package, PackagedEngineStartsAndEnds) {
+  const std::wstring engineExe =
+      (std::filesystem::path(bench::Config().zorbelExe).parent_path() / "zorbel-engine.exe").wstring();
+  std::wstring commandLine = L"\"" + engineExe + L"\" --baud 50 --shift 450";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(CreateProcessW(engineExe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &started))
+      << GetLastError();
+  const bench::UniqueHandle process(started.hProcess);
+  const bench::UniqueHandle thread(started.hThread);
+  HWND window = nullptr;
+  EXPECT_TRUE(bench::PollUntil(
+      [&] { return (window = bench::TopWindowOf(started.dwProcessId, L"ZorbelEngineWindow")) != nullptr; }, kBound))
+      << "no engine window";
+  if (window) {
+    EXPECT_EQ("MMTTY Engine", bench::WideToUtf8(bench::WindowText(window)));
+    EXPECT_TRUE(bench::WideToUtf8(bench::WindowText(bench::Control(window, zorbel::engine_side::IDC_ENGINE_MODE)))
+                    .starts_with("50 Bd · Shift 450 Hz"));
+    SetWindowPos(window, nullptr, 0, 0, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE least = bench::OuterSize(window);
+    EXPECT_TRUE(least.cx == 460 && least.cy == 260) << least.cx << " x " << least.cy;
+    PostMessageW(window, WM_SYSKEYDOWN, VK_F4, LPARAM{KF_ALTDOWN} << 16 | 1);
+  }
+  if (WaitForSingleObject(process.get(), static_cast<DWORD>(kBound.count())) != WAIT_OBJECT_0) {
+    TerminateProcess(process.get(), 1);
+    ADD_FAILURE() << "the engine did not end";
+  }
 }
 
 }  // namespace

@@ -56,7 +56,8 @@ std::optional<Printout> ReadPdf(const std::string& queue) {
   // handle to wait on; the result gets its final name only when whole.
   std::wstring command = bench::Utf8ToWide("Z:\\bin\\sh -c \"(pdftotext -bbox " + pdf + " " + boxes + ".part && mv " +
                                            boxes + ".part " + boxes + ") || echo failed >" + boxes + "\"");
-  STARTUPINFOW startup{sizeof(startup)};
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
   if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started) ||
       !bench::PollUntil([&] { return GetFileAttributesW(WindowsPath(boxes).c_str()) != INVALID_FILE_ATTRIBUTES; },
@@ -69,7 +70,8 @@ std::optional<Printout> ReadPdf(const std::string& queue) {
     if (html.compare(at, 6, "<page ") == 0) pageStarted = true;
     if (html.compare(at, 6, "<word ") != 0) continue;
     const std::size_t text = html.find('>', at) + 1;
-    printout.words += (printout.words.empty() ? "" : " ") + html.substr(text, html.find('<', text) - text);
+    if (!printout.words.empty()) printout.words += ' ';
+    printout.words += html.substr(text, html.find('<', text) - text);
     if (pageStarted) printout.pageTops.push_back(std::atof(html.c_str() + html.find("yMin=\"", at) + 6));
     pageStarted = false;
   }
