@@ -7,6 +7,12 @@
 namespace zorbel::engine_side {
 namespace {
 
+// As often as the picture is refreshed, so that real-time input looks as before.
+constexpr double kLineSeconds = 0.066;
+// At most this many lines per picture, so that a recording played fast costs bounded
+// spectrum work; the older lines of a longer stretch are left out.
+constexpr std::size_t kMostLinesPerFrame = 40;
+
 int SpectrumSizeFor(double sampleRate) {
     int size = 256;
     while (size < sampleRate / 8) size *= 2;  // bins of at most 8 Hz
@@ -22,7 +28,10 @@ Receiver::Receiver(const decoder::RttyMode& mode, double sampleRate) : mode_(mod
 std::string Receiver::Decode(std::span<const float> samples, double sampleRate) {
     if (samples.empty()) return "";
     if (sampleRate != sampleRate_) Restart(sampleRate);
-    const std::size_t keep = static_cast<std::size_t>(spectrum_->Size());
+    sinceLine_ += samples.size();
+    linesDue_ = std::min(linesDue_ + sinceLine_ / lineSamples_, kMostLinesPerFrame);
+    sinceLine_ %= lineSamples_;
+    const std::size_t keep = static_cast<std::size_t>(spectrum_->Size()) + kMostLinesPerFrame * lineSamples_;
     const auto tail = samples.size() > keep ? samples.subspan(samples.size() - keep) : samples;
     recent_.insert(recent_.end(), tail.begin(), tail.end());
     if (recent_.size() > keep) recent_.erase(recent_.begin(), recent_.end() - static_cast<std::ptrdiff_t>(keep));
@@ -47,8 +56,19 @@ SignalFrame Receiver::Frame() {
     // Half a bit, so that most stretches lie inside one bit and show one tone.
     const auto count = std::min(recent_.size(), static_cast<std::size_t>(sampleRate_ / mode_.baud / 2));
     const std::span<const float> lastHalfBit(recent_.data() + recent_.size() - count, count);
+    // Each line from the samples up to its end; lines older than the kept samples stay dark.
+    const auto bins = static_cast<std::size_t>(spectrum_->Size() / 2);
+    waterfallDb_.assign(linesDue_ * bins, -200.0f);
+    for (std::size_t line = 0; line < linesDue_; ++line) {
+        const std::size_t back = sinceLine_ + (linesDue_ - 1 - line) * lineSamples_;
+        if (back >= recent_.size()) continue;
+        const auto power = spectrum_->PowerDb(std::span<const float>(recent_).first(recent_.size() - back));
+        std::copy(power.begin(), power.end(), waterfallDb_.begin() + static_cast<std::ptrdiff_t>(line * bins));
+    }
+    linesDue_ = 0;
     return {spectrum_->PowerDb(recent_),
             spectrum_->BinHz(),
+            waterfallDb_,
             tones.MarkToneHz(),
             tones.SpaceToneHz(),
             ToneLevelDb(lastHalfBit, tones.MarkToneHz(), sampleRate_),
@@ -63,6 +83,9 @@ void Receiver::Restart(double sampleRate) {
         spectrum_ = std::make_unique<decoder::Spectrum>(SpectrumSizeFor(sampleRate), sampleRate);
         recent_.clear();
     }
+    lineSamples_ = std::max<std::size_t>(1, static_cast<std::size_t>(kLineSeconds * sampleRate));
+    sinceLine_ = 0;
+    linesDue_ = 0;
 }
 
 }  // namespace zorbel::engine_side

@@ -1,7 +1,9 @@
 #pragma once
 // The signal path behind the engine window: the decoder in the chosen mode
 // with its notches, restarted when the sample rate changes, and the latest
-// samples for the picture of the signal.
+// samples for the picture of the signal. The waterfall gets a line per
+// stretch of audio rather than per picture, so that a recording played fast
+// leaves its tones in the waterfall as one played in real time does.
 
 #include <memory>
 #include <span>
@@ -31,7 +33,8 @@ public:
     double MarkHz() const { return decoder_->MarkHz(); }
     double SpaceHz() const { return decoder_->MarkHz() + mode_.shiftHz; }
 
-    // The picture of the latest samples; valid until the next call.
+    // The picture of the latest samples with the waterfall lines due since
+    // the last call (the newest few when many are); valid until the next call.
     SignalFrame Frame();
 
 private:
@@ -42,7 +45,11 @@ private:
     double sampleRate_;
     std::unique_ptr<decoder::RttyDecoder> decoder_;
     std::unique_ptr<decoder::Spectrum> spectrum_;
-    std::vector<float> recent_;
+    std::vector<float> recent_;        // enough for the spectrum of every line still to show
+    std::size_t lineSamples_ = 0;      // audio per waterfall line
+    std::size_t sinceLine_ = 0;        // samples after the newest line's end
+    std::size_t linesDue_ = 0;         // lines ended since the last picture
+    std::vector<float> waterfallDb_;
 };
 
 }  // namespace zorbel::engine_side

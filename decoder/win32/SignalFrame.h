@@ -1,6 +1,6 @@
 #pragma once
-// One picture of the signal: the spectrum, where the two tones lie and how
-// loud each sounds just now.
+// One picture of the signal: the spectrum, the waterfall lines due since the
+// last picture, where the two tones lie and how loud each sounds just now.
 
 #include <span>
 
@@ -9,6 +9,8 @@ namespace zorbel::engine_side {
 struct SignalFrame {
     std::span<const float> powerDb;  // from 0 Hz, binHz apart
     double binHz = 1.0;
+    // New waterfall lines, oldest first, each as many bins as powerDb.
+    std::span<const float> waterfallDb;
     double markToneHz = 0.0;
     double spaceToneHz = 0.0;
     // The two tones' levels over the last half bit, for the tuning indicator.

@@ -77,11 +77,19 @@ void SignalView::Show(const SignalFrame& frame) {
     topDb_ = std::max<double>(strongest, topDb_ - 0.5);
     topDb_ = std::max(topDb_, -100.0 + kRangeDb);
 
-    // One waterfall line, newest at the top.
-    if (waterfallWidth_ > 0 && waterfallRows_ > 0) {
-        std::move_backward(waterfall_.begin(), waterfall_.end() - waterfallWidth_, waterfall_.end());
-        for (int x = 0; x < waterfallWidth_; ++x)
-            waterfall_[x] = WaterfallColour(LevelAt(kTopHz * (x + 0.5) / waterfallWidth_));
+    // The new waterfall lines, newest at the top.
+    const std::size_t bins = powerDb_.size();
+    const auto lines = bins ? std::min(frame.waterfallDb.size() / bins, static_cast<std::size_t>(waterfallRows_)) : 0;
+    if (waterfallWidth_ > 0 && lines > 0) {
+        const auto width = static_cast<std::size_t>(waterfallWidth_);
+        std::move_backward(waterfall_.begin(), waterfall_.end() - static_cast<std::ptrdiff_t>(lines * width),
+                           waterfall_.end());
+        const auto newest = frame.waterfallDb.last(lines * bins);
+        for (std::size_t row = 0; row < lines; ++row) {
+            const auto line = newest.subspan((lines - 1 - row) * bins, bins);
+            for (std::size_t x = 0; x < width; ++x)
+                waterfall_[row * width + x] = WaterfallColour(LevelAt(line, kTopHz * (x + 0.5) / waterfallWidth_));
+        }
     }
     InvalidateRect(window_, nullptr, FALSE);
 }
@@ -142,10 +150,10 @@ int SignalView::XOf(double frequencyHz, const RECT& area) const {
     return area.left + static_cast<int>(std::lround(frequencyHz / kTopHz * (area.right - area.left)));
 }
 
-double SignalView::LevelAt(double frequencyHz) const {
-    if (powerDb_.empty()) return 0.0;
-    const auto bin = std::clamp<long>(std::lround(frequencyHz / binHz_), 0, static_cast<long>(powerDb_.size()) - 1);
-    return std::clamp((powerDb_[static_cast<std::size_t>(bin)] - (topDb_ - kRangeDb)) / kRangeDb, 0.0, 1.0);
+double SignalView::LevelAt(std::span<const float> powerDb, double frequencyHz) const {
+    if (powerDb.empty()) return 0.0;
+    const auto bin = std::clamp<long>(std::lround(frequencyHz / binHz_), 0, static_cast<long>(powerDb.size()) - 1);
+    return std::clamp((powerDb[static_cast<std::size_t>(bin)] - (topDb_ - kRangeDb)) / kRangeDb, 0.0, 1.0);
 }
 
 void SignalView::PaintSpectrum(HDC dc, const RECT& area) const {
@@ -160,7 +168,7 @@ void SignalView::PaintSpectrum(HDC dc, const RECT& area) const {
     if (!powerDb_.empty() && width > 1) {
         std::vector<POINT> trace(static_cast<std::size_t>(width));
         for (int x = 0; x < width; ++x) {
-            const double level = LevelAt(kTopHz * x / (width - 1));
+            const double level = LevelAt(powerDb_, kTopHz * x / (width - 1));
             trace[static_cast<std::size_t>(x)] = {area.left + x, area.bottom - 1 - static_cast<int>(level * (height - 14))};
         }
         const PenHandle pen(CreatePen(PS_SOLID, 1, kTrace));

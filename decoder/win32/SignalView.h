@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "decoder/win32/SignalFrame.h"
@@ -24,7 +25,7 @@ public:
     bool Create(HWND parent, int controlId);
     HWND Window() const { return window_; }
 
-    // A new frame: one more waterfall line, and the picture is painted anew.
+    // A new frame: its waterfall lines are added, and the picture is painted anew.
     void Show(const SignalFrame& frame);
 
 private:
@@ -34,8 +35,8 @@ private:
     void PaintWaterfall(HDC dc, const RECT& area);
     void PaintTuning(HDC dc, const RECT& area) const;
     int XOf(double frequencyHz, const RECT& area) const;
-    // The spectrum's level at a frequency, 0 (floor) to 1 (top).
-    double LevelAt(double frequencyHz) const;
+    // A spectrum's level at a frequency, 0 (floor) to 1 (top).
+    double LevelAt(std::span<const float> powerDb, double frequencyHz) const;
 
     MarkChosen markChosen_;
     HWND window_ = nullptr;
