@@ -21,7 +21,6 @@ constexpr wchar_t kClassName[] = L"ZorbelEngineWindow";
 constexpr UINT_PTR kPlayTimer = 1;
 constexpr UINT_PTR kDisplayTimer = 2;
 constexpr UINT kPlayIntervalMs = 20;
-constexpr UINT kDisplayIntervalMs = 66;  // about 15 pictures a second
 constexpr int kMinimumWidth = 460;  // below the least width of zorbel, which docks it
 constexpr int kMinimumHeight = 260;
 constexpr std::uint64_t kSilentDeviceMs = 3000;  // a device this long without data has gone
@@ -66,7 +65,7 @@ bool EngineWindow::Create(HINSTANCE instance, int showCommand) {
     Layout();
     ShowWindow(window_, showCommand);
     link_.Announce(window_);
-    SetTimer(window_, kDisplayTimer, kDisplayIntervalMs, nullptr);
+    SetTimer(window_, kDisplayTimer, kPictureIntervalMs, nullptr);
 
     if (!startFile_.empty()) {
         Play(startFile_);

@@ -7,8 +7,7 @@
 namespace zorbel::engine_side {
 namespace {
 
-// As often as the picture is refreshed, so that real-time input looks as before.
-constexpr double kLineSeconds = 0.066;
+constexpr double kLineSeconds = kPictureIntervalMs / 1000.0;
 // At most this many lines per picture, so that a recording played fast costs bounded
 // spectrum work; the older lines of a longer stretch are left out.
 constexpr std::size_t kMostLinesPerFrame = 40;

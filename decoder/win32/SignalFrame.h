@@ -6,6 +6,10 @@
 
 namespace zorbel::engine_side {
 
+// How often the picture is refreshed (about 15 times a second), and so how
+// much audio one waterfall line stands for: real-time input fills a line per picture.
+inline constexpr unsigned kPictureIntervalMs = 66;
+
 struct SignalFrame {
     std::span<const float> powerDb;  // from 0 Hz, binHz apart
     double binHz = 1.0;
