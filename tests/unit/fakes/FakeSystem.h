@@ -26,6 +26,15 @@ struct CallLog {
     void Add(std::string call) { calls.push_back(std::move(call)); }
 };
 
+// The first of the answers a test queued, or `whenNoneIsLeft`.
+template <class Answer>
+Answer TakeNext(std::vector<Answer>& answers, Answer whenNoneIsLeft) {
+    if (answers.empty()) return whenNoneIsLeft;
+    const Answer answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+}
+
 // Stands still where the test puts it.
 class FakeClock : public platform::Clock {
 public:
@@ -72,8 +81,7 @@ class FakeSettingsStore : public platform::SettingsStore {
 public:
     std::optional<std::wstring> GetText(std::wstring_view wideKey) const override {
         const auto it = values.find(std::wstring(wideKey));
-        if (it == values.end()) return std::nullopt;
-        return it->second;
+        return it == values.end() ? std::nullopt : std::optional(it->second);
     }
     void SetText(std::wstring_view wideKey, std::wstring_view wideValue) override {
         values[std::wstring(wideKey)] = wideValue;
@@ -115,10 +123,7 @@ public:
     std::optional<platform::FolderChoice> Choose(std::wstring_view wideStartFolder,
                                                  std::wstring_view proposedName) override {
         opened.push_back({std::wstring(wideStartFolder), std::wstring(proposedName)});
-        if (answers.empty()) return std::nullopt;
-        auto answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+        return TakeNext(answers, {});
     }
 
     std::vector<std::optional<platform::FolderChoice>> answers;

@@ -53,7 +53,7 @@ public:
         if (log) log->Add("panel" + std::to_string(static_cast<int>(panel)) + ":" + std::string(utf8Text));
     }
     std::string Text(platform::Panel panel) const {
-        auto it = texts.find(panel);
+        const auto it = texts.find(panel);
         return it == texts.end() ? std::string() : it->second;
     }
 
@@ -152,7 +152,7 @@ public:
     bool AskYesNo(std::string_view utf8Prompt, std::string_view utf8Title) override {
         if (log) log->Add("ask:" + std::string(utf8Title));
         Log("question", utf8Prompt, utf8Title);
-        return Next(yesNoAnswers, answerYes);
+        return TakeNext(yesNoAnswers, answerYes);
     }
     void ShowMessage(platform::MessageIcon icon, std::string_view utf8Prompt, std::string_view utf8Title) override {
         if (log) log->Add("box:" + std::string(utf8Title));
@@ -169,7 +169,7 @@ public:
     void Beep() override { Log("beep"); }
     platform::ErrorAnswer AskAbortRetryIgnore(std::string_view utf8Prompt, std::string_view utf8Title) override {
         Log("abort/retry/ignore", utf8Prompt, utf8Title);
-        return Next(errorAnswers, platform::ErrorAnswer::Abort);
+        return TakeNext(errorAnswers, platform::ErrorAnswer::Abort);
     }
 
     std::vector<Shown> shown;
@@ -183,13 +183,6 @@ private:
     void Log(std::string kind, std::string_view prompt = {}, std::string_view title = {},
              std::string_view defaultText = {}) {
         shown.push_back({std::move(kind), std::string(prompt), std::string(title), std::string(defaultText)});
-    }
-    template <class Answer>
-    static Answer Next(std::vector<Answer>& answers, Answer whenNoneIsLeft) {
-        if (answers.empty()) return whenNoneIsLeft;
-        const Answer answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
     }
 };
 
