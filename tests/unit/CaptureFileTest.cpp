@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "capture/CaptureFile.h"
-#include "fakes/FakeClockAndLocale.h"
-#include "fakes/FakeFiles.h"
+#include "fakes/FakeSystem.h"
 
 namespace zorbel {
 namespace {

@@ -11,14 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "capture/CaptureStateMachine.h"
-#include "fakes/CallLog.h"
-#include "fakes/FakeClockAndLocale.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeEngineHook.h"
-#include "fakes/FakeFiles.h"
-#include "fakes/FakeMemoryStatus.h"
 #include "fakes/FakeViews.h"
-#include "fakes/FakeWordListView.h"
 
 namespace zorbel {
 
@@ -77,7 +70,7 @@ protected:
     fakes::FakeFiles files;
     CaptureFile captureFile{files, headerDate, settings};
     fakes::FakeMemoryStatus memoryStatus;
-    fakes::SequencedDialogs dialogs;
+    fakes::FakeDialogs dialogs;
     MemoryDisplay memory{memoryStatus, locale, panels, dialogs};
     fakes::FakeReceptionView view;
     fakes::FakeEngineHook hook{log};

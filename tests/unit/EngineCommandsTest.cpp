@@ -15,8 +15,6 @@
 #include "engine/EngineWindowControl.h"
 #include "engine/LinkOutcome.h"
 #include "engine/NotchFilter.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeThemeControls.h"
 #include "fakes/FakeViews.h"
 
 namespace zorbel::engine {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "capture/HeaderDate.h"
-#include "fakes/FakeClockAndLocale.h"
+#include "fakes/FakeSystem.h"
 
 namespace zorbel {
 namespace {

@@ -7,9 +7,6 @@
 #include <vector>
 
 #include "config/MemoryDisplay.h"
-#include "fakes/FakeClockAndLocale.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeMemoryStatus.h"
 #include "fakes/FakeViews.h"
 
 namespace zorbel {

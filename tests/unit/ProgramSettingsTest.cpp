@@ -5,12 +5,7 @@
 
 #include "config/ListText.h"
 #include "config/ProgramSettings.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeFiles.h"
-#include "fakes/FakeFolderChooser.h"
-#include "fakes/FakeSettingsStore.h"
-#include "fakes/FakeThemeControls.h"
-#include "fakes/FakeWordListView.h"
+#include "fakes/FakeViews.h"
 
 namespace zorbel {
 namespace {

@@ -20,6 +20,9 @@ namespace zorbel::decoder {
 namespace {
 
 constexpr std::string_view kText = "RYRY CQ DE DDH47 0123456789 -?:()'.,/+= THE QUICK BROWN FOX\r\nEND\r\n";
+// The usual amateur mode, and the German weather service's reversed one.
+constexpr RttyMode kAmateur{45.45, 170.0, 2125.0, false, 1.5};
+constexpr RttyMode kWeatherService{50.0, 450.0, 1000.0, true, 1.5};
 
 std::string DecodeInBlocks(const std::vector<float>& samples, const RttyMode& mode, double sampleRate,
                            std::size_t blockSize) {
@@ -61,8 +64,9 @@ TEST(RttyDecoderTest, EveryModeDecodesACleanSignalWithoutError) {
     EXPECT_EQ(failures.str(), "");
 }
 
-TEST(RttyDecoderTest, AReceiverSetToOneStopBitReadsSendersWithLongerStopsAndPauses) {
+TEST(RttyDecoderTest, AReceiverReadsSendersWithOtherStopBitLengths) {
     const SignalShape shape;
+    // Set to one stop bit, it reads longer stops and the pause between two senders without loss.
     std::vector<float> samples;
     for (const double stopBits : {1.5, 2.0}) {
         const std::vector<float> part = GenerateRtty(kText, RttyMode{50.0, 450.0, 2125.0, false, stopBits}, shape);
@@ -70,10 +74,6 @@ TEST(RttyDecoderTest, AReceiverSetToOneStopBitReadsSendersWithLongerStopsAndPaus
     }
     const std::string twice = std::string(kText) + std::string(kText);
     EXPECT_EQ(RttyDecoder(RttyMode{50.0, 450.0, 2125.0, false, 1.0}, shape.sampleRate).Decode(samples), twice);
-}
-
-TEST(RttyDecoderTest, AReceiverSetToMoreStopBitsThanTheSenderStillReads) {
-    const SignalShape shape;
     for (const auto& [receiverStopBits, senderStopBits] : {std::pair{2.0, 1.0}, {2.0, 1.5}, {1.5, 1.0}}) {
         const std::string decoded =
             RttyDecoder(RttyMode{45.45, 170.0, 2125.0, false, receiverStopBits}, shape.sampleRate)
@@ -95,14 +95,13 @@ TEST(RttyDecoderTest, SilenceAndNoiseOfAnyLevelPrintAlmostNothing) {
 }
 
 TEST(RttyDecoderTest, ANotchTakesAStrongCarrierNextToTheSignalAway) {
-    const RttyMode mode{45.45, 170.0, 2125.0, false, 1.5};
     const SignalShape shape;
-    std::vector<float> samples = GenerateRtty(kText, mode, shape);
+    std::vector<float> samples = GenerateRtty(kText, kAmateur, shape);
     for (std::size_t index = 0; index < samples.size(); ++index) {
         samples[index] += 4.0f * static_cast<float>(std::sin(2.0 * std::numbers::pi * 2000.0 * index / shape.sampleRate));
     }
     for (const auto& [firstHz, secondHz] : {std::pair{0.0, 0.0}, {2000.0, 0.0}, {300.0, 2000.0}}) {
-        RttyDecoder decoder(mode, shape.sampleRate);
+        RttyDecoder decoder(kAmateur, shape.sampleRate);
         decoder.SetNotches(firstHz, secondHz);
         EXPECT_EQ(decoder.Decode(samples) == kText, firstHz + secondHz > 0.0) << firstHz << ", " << secondHz;
     }
@@ -113,7 +112,7 @@ TEST(RttyDecoderTest, TheFrequencyFollowerFindsASignalOffTheMarkAndFollowsItsDri
         double offsetHz, driftHzPerSecond;
     };
     for (const Case drifting : {Case{100.0, 0.0}, Case{-100.0, 0.0}, Case{-50.0, 9.0}, Case{50.0, -9.0}}) {
-        for (const RttyMode mode : {RttyMode{45.45, 170.0, 2125.0, false, 1.5}, RttyMode{50.0, 450.0, 1000.0, true, 1.5}}) {
+        for (const RttyMode mode : {kAmateur, kWeatherService}) {
             SignalShape shape;
             shape.driftHzPerSecond = drifting.driftHzPerSecond;
             RttyMode sent = mode;
@@ -123,25 +122,28 @@ TEST(RttyDecoderTest, TheFrequencyFollowerFindsASignalOffTheMarkAndFollowsItsDri
             RttyDecoder decoder(mode, shape.sampleRate);
             const std::string decoded = decoder.Decode(samples);
             const double endHz = sent.markHz + drifting.driftHzPerSecond * samples.size() / shape.sampleRate;
+            const std::string what = std::to_string(drifting.offsetHz) + " Hz off, " +
+                                     std::to_string(drifting.driftHzPerSecond) + " Hz/s, " + std::to_string(mode.baud) +
+                                     " Bd: " + testing::PrintToString(decoded);
             // The first characters go while the follower settles.
-            EXPECT_NE(decoded.find(kText.substr(17)), std::string::npos)
-                << drifting.offsetHz << " Hz off, " << drifting.driftHzPerSecond << " Hz/s, " << mode.baud
-                << " Bd: " << testing::PrintToString(decoded);
-            EXPECT_NEAR(decoder.MarkHz(), endHz, 8.0) << drifting.offsetHz << " Hz off, " << drifting.driftHzPerSecond
-                                                      << " Hz/s, " << mode.baud << " Bd";
+            EXPECT_NE(decoded.find(kText.substr(17)), std::string::npos) << what;
+            EXPECT_NEAR(decoder.MarkHz(), endHz, 8.0) << what;
         }
     }
 }
 
-TEST(RttyDecoderTest, AFadingMarkToneStillDecidesTheBits) {
-    for (const RttyMode mode : {RttyMode{45.45, 170.0, 2125.0, false, 1.5}, RttyMode{50.0, 450.0, 1000.0, true, 1.5}}) {
+TEST(RttyDecoderTest, AWeakSignalReadsWithoutErrorAndAFadingMarkToneStillDecidesTheBits) {
+    for (const RttyMode mode : {kAmateur, kWeatherService}) {
         SignalShape shape;
+        std::vector<float> weak = GenerateRtty(kText, mode, shape);
+        AddNoise(weak, 0.0, shape, 7);
+        EXPECT_EQ(RttyDecoder(mode, shape.sampleRate).Decode(weak), kText) << "0 dB in 3 kHz, " << mode.baud << " Bd";
         shape.markFadeDb = 20.0;
-        std::vector<float> samples = GenerateRtty(kText, mode, shape);
-        AddNoise(samples, 0.0, shape, 9);
+        std::vector<float> fading = GenerateRtty(kText, mode, shape);
+        AddNoise(fading, 0.0, shape, 9);
         // The first characters may go while the tone levels settle.
-        const std::string decoded = RttyDecoder(mode, shape.sampleRate).Decode(samples);
-        EXPECT_NE(decoded.find(kText.substr(17)), std::string::npos) << mode.baud << " Bd: " << testing::PrintToString(decoded);
+        const std::string decoded = RttyDecoder(mode, shape.sampleRate).Decode(fading);
+        EXPECT_NE(decoded.find(kText.substr(17)), std::string::npos) << "fading, " << mode.baud << " Bd: " << decoded;
     }
 }
 
@@ -164,22 +166,11 @@ TEST(RttyDecoderTest, FindMarkFindsTheLowerToneOfASignalOrNothingInNoise) {
 }
 
 TEST(RttyDecoderTest, TheWrongPolarityDoesNotReadTheText) {
-    const RttyMode sent{50.0, 450.0, 2125.0, true, 1.5};
-    RttyMode assumed = sent;
+    RttyMode assumed = kWeatherService;
     assumed.reversed = false;
     const SignalShape shape;
-    EXPECT_EQ(RttyDecoder(sent, shape.sampleRate).Decode(GenerateRtty(kText, sent, shape)), kText);
-    EXPECT_EQ(RttyDecoder(assumed, shape.sampleRate).Decode(GenerateRtty(kText, sent, shape)).find("QUICK"),
+    EXPECT_EQ(RttyDecoder(assumed, shape.sampleRate).Decode(GenerateRtty(kText, kWeatherService, shape)).find("QUICK"),
               std::string::npos);
-}
-
-TEST(RttyDecoderTest, AWeakSignalAtZeroDecibelsInThreeKilohertzStillReadsWithoutError) {
-    for (const RttyMode mode : {RttyMode{45.45, 170.0, 2125.0, false, 1.5}, RttyMode{50.0, 450.0, 1000.0, true, 1.5}}) {
-        const SignalShape shape;
-        std::vector<float> samples = GenerateRtty(kText, mode, shape);
-        AddNoise(samples, 0.0, shape, 7);
-        EXPECT_EQ(RttyDecoder(mode, shape.sampleRate).Decode(samples), kText) << mode.baud << " Bd";
-    }
 }
 
 TEST(RttyDecoderTest, Ita2ShiftsBetweenLettersAndFiguresAndOptionallyUnshiftsOnSpace) {

@@ -10,9 +10,6 @@
 #include "capture/ExitSequence.h"
 #include "capture/RxDocument.h"
 #include "capture/RxFileCommands.h"
-#include "fakes/CallLog.h"
-#include "fakes/FakeClockAndLocale.h"
-#include "fakes/FakeDialogs.h"
 #include "fakes/FakeViews.h"
 
 namespace zorbel {
@@ -117,7 +114,7 @@ public:
 struct FileRig {
     FakeRxFiles rx;
     fakes::CallLog& log = rx.log;
-    fakes::SequencedDialogs dialogs;
+    fakes::FakeDialogs dialogs;
     fakes::FakeStatusPanels panels;
     fakes::FakeClock clock;
     fakes::FakeGermanLocale locale;

@@ -7,9 +7,7 @@
 
 #include "config/FolderChooserRules.h"
 #include "config/StorageFolders.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeFiles.h"
-#include "fakes/FakeFolderChooser.h"
+#include "fakes/FakeViews.h"
 
 namespace zorbel {
 namespace {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 
 #include "decoder/WavFile.h"
 
@@ -17,18 +18,15 @@ std::string Little(std::uint32_t value, int size) {
     return bytes;
 }
 
+// `dataSizeField` differs from the data's size only in a truncated file.
 std::string Wav(std::uint16_t format, std::uint16_t channels, std::uint16_t bits, const std::string& data,
-                std::uint32_t dataSizeField) {
+                std::optional<std::uint32_t> dataSizeField = {}) {
     const std::string fmt = Little(format, 2) + Little(channels, 2) + Little(11025, 4) +
                             Little(11025u * channels * bits / 8, 4) + Little(channels * bits / 8u, 2) +
                             Little(bits, 2);
     const std::string chunks = "fmt " + Little(16, 4) + fmt + "LIST" + Little(3, 4) + "abc" + std::string(1, '\0') +
-                               "data" + Little(dataSizeField, 4) + data;
+                               "data" + Little(dataSizeField.value_or(static_cast<std::uint32_t>(data.size())), 4) + data;
     return "RIFF" + Little(static_cast<std::uint32_t>(4 + chunks.size()), 4) + "WAVE" + chunks;
-}
-
-std::string Wav(std::uint16_t format, std::uint16_t channels, std::uint16_t bits, const std::string& data) {
-    return Wav(format, channels, bits, data, static_cast<std::uint32_t>(data.size()));
 }
 
 TEST(WavFileTest, ReadsTheFirstChannelOfEveryCommonSampleFormat) {

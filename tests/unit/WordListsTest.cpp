@@ -4,7 +4,7 @@
 
 #include "config/ListText.h"
 #include "config/WordLists.h"
-#include "fakes/FakeWordListView.h"
+#include "fakes/FakeViews.h"
 
 namespace zorbel {
 namespace {

@@ -10,9 +10,7 @@
 #include "config/Cp1252.h"
 #include "config/ListText.h"
 #include "config/WordThemes.h"
-#include "fakes/FakeSettingsStore.h"
-#include "fakes/FakeThemeControls.h"
-#include "fakes/FakeWordListView.h"
+#include "fakes/FakeViews.h"
 
 namespace zorbel {
 namespace {

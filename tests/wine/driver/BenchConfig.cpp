@@ -10,7 +10,8 @@ namespace {
 
 BenchConfig config;
 
-// CMake hands over Linux paths; Wine maps the Linux root to drive Z:.
+}  // namespace
+
 std::wstring ToWindowsPath(std::string_view utf8Path) {
   std::wstring path = Utf8ToWide(utf8Path);
   if (path.empty() || path.front() != L'/') return path;
@@ -18,8 +19,7 @@ std::wstring ToWindowsPath(std::string_view utf8Path) {
   return L"Z:" + path;
 }
 
-}  // namespace
-
+// CMake hands over Linux paths.
 std::string ParseBenchConfig(int argc, char** argv) {
   const std::pair<std::string_view, std::wstring*> options[] = {
       {"--zorbel-exe=", &config.zorbelExe},   {"--probe-dll=", &config.probeDll},

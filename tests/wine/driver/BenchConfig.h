@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace bench {
 
@@ -26,5 +27,8 @@ struct BenchConfig {
 // Reads the options above from argv; returns an error text or "".
 std::string ParseBenchConfig(int argc, char** argv);
 const BenchConfig& Config();
+
+// A Linux path as Wine names it (the Linux root is drive Z:); others unchanged.
+std::wstring ToWindowsPath(std::string_view utf8Path);
 
 }  // namespace bench

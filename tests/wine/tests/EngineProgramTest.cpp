@@ -53,11 +53,7 @@ std::string BulletinText() {
 
 // The German weather service's mode: 50 Bd, 450 Hz shift, reversed, mildly noisy.
 void WriteRecording(const std::wstring& path) {
-  zorbel::decoder::RttyMode mode;
-  mode.baud = 50;
-  mode.shiftHz = 450;
-  mode.markHz = 1000;
-  mode.reversed = true;
+  const zorbel::decoder::RttyMode mode{50, 450, 1000, true, 1.5};
   const zorbel::decoder::SignalShape shape;
   zorbel::decoder::WavAudio audio{shape.sampleRate, zorbel::decoder::GenerateRtty(BulletinText(), mode, shape)};
   zorbel::decoder::AddNoise(audio.samples, 10.0, shape, 1);

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "BenchConfig.h"
 #include "StandInEngine.h"
 #include "TextConversion.h"
 #include "UserInput.h"
@@ -19,6 +20,7 @@
 
 namespace {
 
+using bench::ToWindowsPath;
 using bench::WideToUtf8;
 
 constexpr bench::milliseconds kPrintBound{60000};  // CUPS runs Ghostscript on each job
@@ -33,12 +35,6 @@ std::string Folder() {
   return folder ? folder : "";
 }
 
-std::wstring WindowsPath(const std::string& unixPath) {
-  std::wstring path = L"Z:" + bench::Utf8ToWide(unixPath);
-  std::replace(path.begin(), path.end(), L'/', L'\\');
-  return path;
-}
-
 std::string DefaultPrinter() {
   wchar_t name[256] = {};
   DWORD size = 256;
@@ -49,7 +45,7 @@ std::string DefaultPrinter() {
 std::optional<Printout> ReadPdf(const std::string& queue) {
   const std::string pdf = Folder() + "/" + queue + ".pdf", boxes = pdf + ".html";
   // The queue wraps the PDF in printer job language, so its end is not the file's.
-  if (!bench::PollUntil([&] { return bench::ReadFileBytes(WindowsPath(pdf)).find("%%EOF") != std::string::npos; },
+  if (!bench::PollUntil([&] { return bench::ReadFileBytes(ToWindowsPath(pdf)).find("%%EOF") != std::string::npos; },
                         kPrintBound))
     return std::nullopt;
   // Wine starts a Linux program named by its path, though without a process
@@ -60,10 +56,10 @@ std::optional<Printout> ReadPdf(const std::string& queue) {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
   if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started) ||
-      !bench::PollUntil([&] { return GetFileAttributesW(WindowsPath(boxes).c_str()) != INVALID_FILE_ATTRIBUTES; },
+      !bench::PollUntil([&] { return GetFileAttributesW(ToWindowsPath(boxes).c_str()) != INVALID_FILE_ATTRIBUTES; },
                         kPrintBound))
     return std::nullopt;
-  const std::string html = bench::ReadFileBytes(WindowsPath(boxes));
+  const std::string html = bench::ReadFileBytes(ToWindowsPath(boxes));
   Printout printout;
   bool pageStarted = false;
   for (std::size_t at = 0; (at = html.find('<', at)) != std::string::npos; ++at) {
@@ -145,7 +141,7 @@ TEST_F(Printing, WholeTextFromTheToolbarAfterAnEmptyLineAndNothingWhenCancelled)
   EXPECT_EQ("all* -selection -pages ", AnswerPrintDialog(L"ZorbelSelection", IDCANCEL));
   WaitUntilHandled();
   EXPECT_EQ("", NoBoxes());
-  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(WindowsPath(Folder() + "/ZorbelSelection.pdf").c_str()));
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(ToWindowsPath(Folder() + "/ZorbelSelection.pdf").c_str()));
 }
 
 TEST_F(Printing, TheSelectionAfterAnEmptyLineOnTheQueueChosenInTheDialog) {

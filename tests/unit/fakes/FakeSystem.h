@@ -1,0 +1,148 @@
+#pragma once
+// In-memory stand-ins for what surrounds the program: clock and German locale,
+// memory figures, settings, files, the folder chooser and the engine hook; and
+// one ordered log of the calls several fakes receive, for tests of sequences.
+
+#include <array>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "platform/EngineHook.h"
+#include "platform/Files.h"
+#include "platform/FolderChooser.h"
+#include "platform/Locale.h"
+#include "platform/MemoryStatus.h"
+#include "platform/SettingsStore.h"
+
+namespace zorbel::fakes {
+
+struct CallLog {
+    std::vector<std::string> calls;
+    void Add(std::string call) { calls.push_back(std::move(call)); }
+};
+
+// The first of the answers a test queued, or `whenNoneIsLeft`.
+template <class Answer>
+Answer TakeNext(std::vector<Answer>& answers, Answer whenNoneIsLeft) {
+    if (answers.empty()) return whenNoneIsLeft;
+    const Answer answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+}
+
+// Stands still where the test puts it.
+class FakeClock : public platform::Clock {
+public:
+    platform::DateTime LocalNow() const override { return local; }
+    platform::DateTime UtcNow() const override { return utc; }
+
+    // Local time one hour ahead of UTC, as in a German winter.
+    void SetUtc(platform::DateTime when) {
+        utc = when;
+        local = when;
+        local.hour += 1;
+    }
+
+    platform::DateTime local{2026, 12, 5, 13, 3, 10};
+    platform::DateTime utc{2026, 12, 5, 12, 3, 10};
+};
+
+class FakeGermanLocale : public platform::Locale {
+public:
+    std::string GeneralDateTimeText(const platform::DateTime& when) const override {
+        char text[32];
+        std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d:%02d", when.day, when.month, when.year, when.hour,
+                      when.minute, when.second);
+        return text;
+    }
+    std::string DateSeparator() const override { return "."; }
+    std::string TimeSeparator() const override { return ":"; }
+    std::string AbbreviatedMonthName(int month) const override {
+        static const std::array<const char*, 12> kNames{"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun",
+                                                        "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+        return kNames.at(static_cast<std::size_t>(month - 1));
+    }
+    std::string ThousandsSeparator() const override { return "."; }
+};
+
+class FakeMemoryStatus : public platform::MemoryStatus {
+public:
+    platform::MemoryFigures Query() const override { return figures; }
+    platform::MemoryFigures figures;
+};
+
+// Remembers the order of writes.
+class FakeSettingsStore : public platform::SettingsStore {
+public:
+    std::optional<std::wstring> GetText(std::wstring_view wideKey) const override {
+        const auto it = values.find(std::wstring(wideKey));
+        return it == values.end() ? std::nullopt : std::optional(it->second);
+    }
+    void SetText(std::wstring_view wideKey, std::wstring_view wideValue) override {
+        values[std::wstring(wideKey)] = wideValue;
+        writtenKeys.emplace_back(wideKey);
+    }
+    std::map<std::wstring, std::wstring> values;
+    std::vector<std::wstring> writtenKeys;
+};
+
+// Keeps every file's bytes; can be made to refuse writes and new folders.
+class FakeFiles : public platform::Files {
+public:
+    bool CreateDirectories(std::wstring_view widePath) override {
+        if (!canCreateFolders) return false;
+        folders.emplace(widePath);
+        return true;
+    }
+    // Like the real thing, a file can only be opened inside an existing folder.
+    bool AppendBytes(std::wstring_view widePath, std::string_view bytes) override {
+        const std::wstring path(widePath);
+        if (!canWrite || folders.count(path.substr(0, path.rfind(L'\\'))) == 0) return false;
+        files[path] += bytes;
+        return true;
+    }
+
+    bool FolderExists(std::wstring_view widePath) const override { return folders.count(std::wstring(widePath)); }
+    bool FileExists(std::wstring_view widePath) const override { return files.count(std::wstring(widePath)); }
+    bool CreateFolder(std::wstring_view widePath) override { return CreateDirectories(widePath); }
+
+    std::map<std::wstring, std::string> files;
+    std::set<std::wstring> folders;
+    bool canWrite = true;
+    bool canCreateFolders = true;
+};
+
+// Gives its answers in order (cancel when none is left) and remembers where it opened.
+class FakeFolderChooser : public platform::FolderChooser {
+public:
+    std::optional<platform::FolderChoice> Choose(std::wstring_view wideStartFolder,
+                                                 std::wstring_view proposedName) override {
+        opened.push_back({std::wstring(wideStartFolder), std::wstring(proposedName)});
+        return TakeNext(answers, {});
+    }
+
+    std::vector<std::optional<platform::FolderChoice>> answers;
+    std::vector<platform::FolderChoice> opened;  // start folder and proposed name of each showing
+};
+
+class FakeEngineHook : public platform::EngineHook {
+public:
+    explicit FakeEngineHook(CallLog& log) : log_(log) {}
+    bool HookEngineWindow() override {
+        log_.Add(installs ? "hook" : "hook failed");
+        return installs;
+    }
+    void UnhookEngineWindow() override { log_.Add("unhook"); }
+
+    bool installs = true;
+
+private:
+    CallLog& log_;
+};
+
+}  // namespace zorbel::fakes
