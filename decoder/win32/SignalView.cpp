@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <string>
 #include <tuple>
-#include <type_traits>
 
 #include "decoder/win32/WaterfallColour.h"
 
@@ -23,12 +21,6 @@ constexpr COLORREF kTrace = RGB(120, 230, 120);
 constexpr COLORREF kMarkColour = RGB(255, 80, 80);
 constexpr COLORREF kSpaceColour = RGB(80, 170, 255);
 
-// A memory device context for painting off screen.
-struct MemoryDcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
-using PenHandle = std::unique_ptr<std::remove_pointer_t<HPEN>, win32::GdiObjectDeleter>;
 
 void FillArea(HDC dc, const RECT& area, COLORREF colour) {
     const win32::BrushHandle brush(CreateSolidBrush(colour));
@@ -36,11 +28,10 @@ void FillArea(HDC dc, const RECT& area, COLORREF colour) {
 }
 
 void Line(HDC dc, int x0, int y0, int x1, int y1, COLORREF colour, int style = PS_SOLID) {
-    const PenHandle pen(CreatePen(style, 1, colour));
-    const HGDIOBJ old = SelectObject(dc, pen.get());
+    const win32::PenHandle pen(CreatePen(style, 1, colour));
+    const win32::SelectedObject selected(dc, pen.get());
     MoveToEx(dc, x0, y0, nullptr);
     LineTo(dc, x1, y1);
-    SelectObject(dc, old);
 }
 
 void Label(HDC dc, int x, int y, const std::wstring& text, COLORREF colour) {
@@ -129,10 +120,10 @@ LRESULT CALLBACK SignalView::WindowProc(HWND window, UINT message, WPARAM wParam
 void SignalView::Paint(HDC target, const RECT& client) {
     const int width = client.right - client.left, height = client.bottom - client.top;
     if (width <= 0 || height <= 0) return;
-    const MemoryDc dc(CreateCompatibleDC(target));
+    const win32::DcHandle dc(CreateCompatibleDC(target));
     const win32::BitmapHandle bitmap(CreateCompatibleBitmap(target, width, height));
-    const HGDIOBJ oldBitmap = SelectObject(dc.get(), bitmap.get());
-    const HGDIOBJ oldFont = SelectObject(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
+    const win32::SelectedObject selectedBitmap(dc.get(), bitmap.get());
+    const win32::SelectedObject selectedFont(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc.get(), TRANSPARENT);
 
     const int left = width - kTuningWidth;
@@ -142,8 +133,6 @@ void SignalView::Paint(HDC target, const RECT& client) {
     PaintTuning(dc.get(), RECT{left, 0, width, height});
 
     BitBlt(target, 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
-    SelectObject(dc.get(), oldFont);
-    SelectObject(dc.get(), oldBitmap);
 }
 
 int SignalView::XOf(double frequencyHz, const RECT& area) const {
@@ -171,10 +160,9 @@ void SignalView::PaintSpectrum(HDC dc, const RECT& area) const {
             const double level = LevelAt(powerDb_, kTopHz * x / (width - 1));
             trace[static_cast<std::size_t>(x)] = {area.left + x, area.bottom - 1 - static_cast<int>(level * (height - 14))};
         }
-        const PenHandle pen(CreatePen(PS_SOLID, 1, kTrace));
-        const HGDIOBJ old = SelectObject(dc, pen.get());
+        const win32::PenHandle pen(CreatePen(PS_SOLID, 1, kTrace));
+        const win32::SelectedObject selected(dc, pen.get());
         Polyline(dc, trace.data(), static_cast<int>(trace.size()));
-        SelectObject(dc, old);
     }
     for (const auto& [hz, colour, name] : {std::tuple{markToneHz_, kMarkColour, L"M"},
                                            std::tuple{spaceToneHz_, kSpaceColour, L"S"}}) {

@@ -22,6 +22,9 @@ struct GdiObjectDeleter {
 struct ImageListDeleter {
     void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
 };
+struct DcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
 
 // A mapping, process or thread handle; 0 means none.
 using KernelHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, KernelHandleCloser>;
@@ -29,7 +32,24 @@ using MappedView = std::unique_ptr<void, ViewUnmapper>;
 using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using BrushHandle = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
 using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+using PenHandle = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
 using ImageListHandle = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
+// A memory or printer device context (CreateCompatibleDC, PrintDlg), not one from GetDC.
+using DcHandle = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+
+// Keeps a GDI object selected into a device context while it lives, and puts
+// the previous one back: an object still selected cannot be deleted.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~SelectedObject() { SelectObject(dc_, previous_); }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
 
 // A file handle. CreateFile reports failure as INVALID_HANDLE_VALUE, not 0,
 // so both count as none here.

@@ -19,24 +19,6 @@ namespace {
 constexpr wchar_t kDocumentName[] = L"ZORBEL Rx-Fenster";
 constexpr int kTwipsPerInch = 1440;
 
-struct DcDeleter {
-    void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using PrinterDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
-
-// Keeps a font selected into a device context while it lives.
-class SelectedFont {
-public:
-    SelectedFont(HDC dc, HFONT font) : dc_(dc), previous_(SelectObject(dc, font)) {}
-    ~SelectedFont() { SelectObject(dc_, previous_); }
-    SelectedFont(const SelectedFont&) = delete;
-    SelectedFont& operator=(const SelectedFont&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
 platform::PrintFailure PrinterFailure() {
     // Printer drivers do not always leave an error code when a step fails.
     const DWORD error = GetLastError();
@@ -182,7 +164,7 @@ std::optional<platform::PrintFailure> WindowsRxPrinter::PrintFromDialog(bool sel
         if (error == 0) return std::nullopt;  // cancelled
         return platform::PrintFailure{DialogFailure(error)};
     }
-    const PrinterDc dc(dialog.hDC);
+    const DcHandle dc(dialog.hDC);
     if (!dc) return PrinterFailure();
     const bool selection = (dialog.Flags & PD_SELECTION) != 0;
     // Without PD_USEDEVMODECOPIESANDCOLLATE the copies are ours to print.
@@ -192,7 +174,7 @@ std::optional<platform::PrintFailure> WindowsRxPrinter::PrintFromDialog(bool sel
     const PaperMetrics paper = PaperOf(dc.get());
     const PrintArea area = AreaWithinMargins(paper);
     const FontHandle font = PrinterFontOf(rx_.Hwnd(), dc.get());
-    const SelectedFont selected(dc.get(), font.get());
+    const SelectedObject selected(dc.get(), font.get());
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc.get(), &metrics);
     const int lineHeight = std::max<int>(metrics.tmHeight + metrics.tmExternalLeading, 1);
