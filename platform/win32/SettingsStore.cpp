@@ -3,21 +3,15 @@
 #include <windows.h>
 
 namespace zorbel::win32 {
-namespace {
-
-constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\ZORBEL\\Settings";
-
-}  // namespace
-
 std::optional<std::wstring> RegistrySettingsStore::GetText(std::wstring_view wideKey) const {
     const std::wstring name(wideKey);
     // RRF_RT_REG_SZ: a value of another type counts as missing.
     DWORD size = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
+    if (RegGetValueW(HKEY_CURRENT_USER, keyPath_, name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
         ERROR_SUCCESS)
         return std::nullopt;
     std::wstring value(size / sizeof(wchar_t), L'\0');
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name.c_str(), RRF_RT_REG_SZ, nullptr, value.data(),
+    if (RegGetValueW(HKEY_CURRENT_USER, keyPath_, name.c_str(), RRF_RT_REG_SZ, nullptr, value.data(),
                      &size) != ERROR_SUCCESS)
         return std::nullopt;
     value.resize(size / sizeof(wchar_t));
@@ -29,7 +23,7 @@ void RegistrySettingsStore::SetText(std::wstring_view wideKey, std::wstring_view
     const std::wstring name(wideKey);
     const std::wstring value(wideValue);
     // Creates the key path as needed; the size counts the final NUL.
-    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name.c_str(), REG_SZ, value.c_str(),
+    RegSetKeyValueW(HKEY_CURRENT_USER, keyPath_, name.c_str(), REG_SZ, value.c_str(),
                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
