@@ -3,10 +3,34 @@
 # Windows build with its tests under Wine, then zorbel.exe configured as on a
 # Windows host and checked to need no DLLs beyond Windows' own. Exits non-zero
 # if any build or test fails; prints each CTest summary.
+#
+# --busy N runs N busy processes beside the tests (not the builds), as on a
+# shared machine: every check must wait for what it triggered, not for time.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 jobs=$(nproc)
+
+busy=0
+case "${1:-}" in
+  --busy) busy=${2:?--busy takes a number of processes} ;;
+  "") ;;
+  *) echo "usage: $0 [--busy N]" >&2; exit 2 ;;
+esac
+busy_pids=""
+start_busy() {
+  i=0
+  while [ "$i" -lt "$busy" ]; do
+    sh -c 'while :; do :; done' &
+    busy_pids="$busy_pids $!"
+    i=$((i + 1))
+  done
+}
+stop_busy() {
+  [ -z "$busy_pids" ] || kill $busy_pids 2>/dev/null || true
+  busy_pids=""
+}
+trap stop_busy EXIT
 
 sh tools/setup-debian.sh
 
@@ -17,12 +41,14 @@ run_ctest() {
   name=$1
   shift
   log=$(mktemp)
+  start_busy
   if ctest "$@" --output-on-failure >"$log" 2>&1; then
     result="passed"
   else
     result="FAILED"
     status=1
   fi
+  stop_busy
   cat "$log"
   summary="$summary
 $name: $result: $(grep -E '^[0-9]+% tests passed' "$log" || echo 'no summary (see above)')"

@@ -357,7 +357,6 @@ TEST_F(WindowWithoutEngine, RamTestHidesTheEngineWindowFirstThenReports) {
   std::string total = match[1].str();
   std::erase(total, '.');
   EXPECT_EQ(std::to_string((memory.ullTotalPhys + 512) / 1024), total) << "the machine's physical memory";
-  WaitUntilHandled();
   EXPECT_EQ("Speicherauslastung: " + match[2].str() + " %", PanelText(2));
   EXPECT_TRUE(MenuChecked(L"Engine &unsichtbar")) << "\"Engine &unsichtbar\"";
 
@@ -476,6 +475,7 @@ TEST_F(WindowWithoutEngine, SearchSelectsTheNextHitIgnoringCaseWithoutWrapping) 
 
 // Face, size in twips and the effects of the Rx window's selection.
 std::string WindowWithoutEngine::SelectionFormat(long start, long end) {
+  WaitUntilHandled();
   const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
   bench::SendBounded(rx, EM_SETSEL, start, end);
   const CHARFORMAT2W format = bench::RichEditSelectionFormat(Zorbel().process(), rx);
@@ -493,7 +493,6 @@ TEST_F(WindowWithoutEngine, FormatSwitchesEffectsOnAndTemplatesSetTheWholeWindow
 
   SelectionFormat(0, 3);
   for (const int button : {IDT_BOLD, IDT_KURSIV, IDT_UNDERLINE, IDT_BOLD}) bench::ChooseMenuItem(MainWindow(), button);
-  WaitUntilHandled();
   EXPECT_EQ("Arial 160 bold italic underline", SelectionFormat(0, 3)) << "a second click leaves bold on";
   EXPECT_EQ("Arial 160", SelectionFormat(4, 7));
 

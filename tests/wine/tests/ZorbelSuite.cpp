@@ -50,15 +50,21 @@ void ZorbelSuite::SetUp() {
 
 HWND ZorbelSuite::ControlOfMain(int controlId) { return bench::Control(MainWindow(), controlId); }
 
-std::string ZorbelSuite::ControlText(int controlId) { return WideToUtf8(bench::WindowText(ControlOfMain(controlId))); }
+// Every reader first lets zorbel handle what the test posted before: a sent
+// message from another thread is served ahead of posted ones, so without the
+// wait a read can overtake the click it is meant to check.
+std::string ZorbelSuite::ControlText(int controlId) {
+  WaitUntilHandled();
+  return WideToUtf8(bench::WindowText(ControlOfMain(controlId)));
+}
 
 std::string ZorbelSuite::PanelText(int panel) {
+  WaitUntilHandled();
   return WideToUtf8(bench::StatusPanelText(zorbel_->process(), ControlOfMain(IDC_STATUSBAR1), panel));
 }
 
 std::vector<std::string> ZorbelSuite::RxLines() {
-  // Clearing and opening put a new control in the old one's place: ask for
-  // it only once zorbel has finished what it was doing.
+  // Clearing and opening also put a new control in the old one's place.
   WaitUntilHandled();
   std::istringstream text(WideToUtf8(bench::RichEditText(zorbel_->process(), ControlOfMain(IDC_RICHTEXTBOX1))));
   std::vector<std::string> lines;
