@@ -30,7 +30,7 @@ constexpr platform::ReceptionChrome kChromeEnded{.utf8RecordCaption = values::kR
 CaptureStateMachine::CaptureStateMachine(const CaptureParts& parts)
     : parts_(parts), chrome_{.utf8RecordCaption = values::kRecordCaptionAtStart} {}
 
-void CaptureStateMachine::Command2_Click() {
+void CaptureStateMachine::ToggleReception() {
     if (!receptionOn_ && parts_.flags.captureIdle) {
         StartReception();
     } else {

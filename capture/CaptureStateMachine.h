@@ -49,7 +49,7 @@ public:
     explicit CaptureStateMachine(const CaptureParts& parts);
 
     // The record button: starts reception when it is off, ends it otherwise.
-    void Command2_Click();
+    void ToggleReception();
 
     // One code from the engine window procedure: CR is skipped, the rest
     // joins the line buffer, and at LF the line is handed on. A code that is

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "config/Version.h"
-#include "engine/EngineTexts.h"
+#include "config/EngineTexts.h"
 #include "platform/MenuChecks.h"
 
 namespace zorbel::values {
@@ -32,7 +32,7 @@ inline constexpr std::string_view kRecordCaptionRunning = "&Stop";
 inline constexpr std::string_view kRecordCaptionEnded = "&mitschreiben";
 
 // Status panel 1; "ready" is the same text the engine link shows once linked
-inline constexpr std::string_view kStatusReady = engine::kStatusReady;
+inline constexpr std::string_view kStatusReady = zorbel::kStatusReady;
 inline constexpr std::string_view kStatusWriting = "Status: mitschreiben";
 inline constexpr std::string_view kStatusWaiting = "Status: warten";
 inline constexpr std::string_view kStatusSaving = "Status: mitspeichern";

@@ -86,7 +86,7 @@ void WordThemes::LoadAtStartUp() {
     controls_.SetThemeLabel(theme_);
 }
 
-void WordThemes::mnuAlles_Click() {
+void WordThemes::ChooseEverything() {
     const auto& afu = PresetOf(values::kThemeAFu);
     if (IsChecked(MenuEntry::Alles)) {
         // General reception off: the amateur-radio lists, but the category stays "alles".
@@ -107,13 +107,13 @@ void WordThemes::mnuAlles_Click() {
     if (marked != kUncheckOrder.end()) SetChecked(*marked, false);
 }
 
-void WordThemes::mnuAFu_Click() {
+void WordThemes::ChooseAmateurRadio() {
     if (IsChecked(MenuEntry::AFu)) {
-        mnuAlles_Click();
+        ChooseEverything();
         SetChecked(MenuEntry::AFu, false);
         return;
     }
-    mnuAlles_Click();
+    ChooseEverything();
     const auto& afu = PresetOf(values::kThemeAFu);
     SetTitleSuffix(afu.titleSuffix);
     SetChecked(MenuEntry::Alles, false);
@@ -121,24 +121,24 @@ void WordThemes::mnuAFu_Click() {
     ChooseListTheme(afu.theme, afu.category, afu.menuStartList, afu.stopList);
 }
 
-void WordThemes::SeaArea_Click(MenuEntry entry, std::string_view theme, std::string_view menuStartList) {
+void WordThemes::ChooseSeaArea(MenuEntry entry, std::string_view theme, std::string_view menuStartList) {
     if (IsChecked(entry)) {
-        mnuAlles_Click();
+        ChooseEverything();
         SetChecked(entry, false);
         return;
     }
-    mnuAlles_Click();
+    ChooseEverything();
     SetChecked(MenuEntry::Alles, false);
     SetChecked(entry, true);
     SetTitleSuffix(values::kTitleSuffixWeather);
     ChooseListTheme(theme, values::kCategoryWetter, menuStartList, values::kWeatherStopList);
 }
 
-void WordThemes::mnuWetter_Click() {
+void WordThemes::ShowWeatherTitle() {
     SetTitleSuffix(values::kTitleSuffixWeather);
 }
 
-void WordThemes::mnuGrundeinstWoerter_Click() {
+void WordThemes::RestoreStandardWords() {
     const auto& preset = PresetOf(theme_);
     lists_.Fill(preset.resetStartList, preset.stopList);
 }

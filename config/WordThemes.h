@@ -25,13 +25,13 @@ public:
     // category and title, and its stored lists (or its start-up defaults).
     void LoadAtStartUp();
 
-    void mnuAlles_Click();
-    void mnuAFu_Click();
+    void ChooseEverything();
+    void ChooseAmateurRadio();
     // The five sea areas, each with its menu entry, theme name and menu start list.
-    void SeaArea_Click(platform::MenuEntry entry, std::string_view theme, std::string_view menuStartList);
-    void mnuWetter_Click();
+    void ChooseSeaArea(platform::MenuEntry entry, std::string_view theme, std::string_view menuStartList);
+    void ShowWeatherTitle();
     // "Standard &Wörter": the reset lists of the current theme.
-    void mnuGrundeinstWoerter_Click();
+    void RestoreStandardWords();
 
     const std::string& Theme() const { return theme_; }
     bool IsChecked(platform::MenuEntry entry) const { return checked_[Index(entry)]; }

@@ -5,9 +5,14 @@
 #include <cstdint>
 
 #include "engine/EngineValues.h"
-#include "platform/EngineChannel.h"
 
 namespace zorbel::engine {
+
+struct EngineAnswers {
+    EngineValues values;  // values not answered this time keep their last contents
+    int answered = 0;     // how many of the three answers arrived
+    bool notchPairArrived = false;
+};
 
 class EngineAnswerCollector {
 public:
@@ -18,7 +23,7 @@ public:
 
     bool Complete() const { return answered_ == 3; }
     // The values, how many answers arrived and whether the notch pair was among them.
-    platform::EngineAnswers Result() const { return {values_, answered_, notchArrived_}; }
+    EngineAnswers Result() const { return {values_, answered_, notchArrived_}; }
 
 private:
     void Count(bool& arrived);

@@ -3,16 +3,10 @@
 
 #include <cstdint>
 
+#include "engine/EngineAnswerCollector.h"
 #include "engine/EngineCodes.h"
-#include "engine/EngineValues.h"
 
 namespace zorbel::platform {
-
-struct EngineAnswers {
-    engine::EngineValues values;  // values not answered this time keep their last contents
-    int answered = 0;             // how many of the three answers arrived
-    bool notchPairArrived = false;
-};
 
 class EngineChannel {
 public:
@@ -20,7 +14,7 @@ public:
     // True when the command was posted to a live engine window.
     virtual bool PostEngineCommand(engine::EngineCommand code, std::int32_t value) = 0;
     // After QueryValues: waits, bounded, until the three answers arrived.
-    virtual EngineAnswers WaitForEngineValues() = 0;
+    virtual engine::EngineAnswers WaitForEngineValues() = 0;
 };
 
 }  // namespace zorbel::platform

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "config/Version.h"
-#include "platform/win32/Encoding.h"
+#include "win32/Encoding.h"
 
 namespace zorbel::shell {
 namespace {

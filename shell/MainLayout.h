@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/Twips.h"
+#include "win32/Twips.h"
 
 namespace zorbel::shell {
 

@@ -9,12 +9,12 @@
 
 #include "capture/CommandAvailability.h"
 #include "config/ProgramValues.h"
-#include "platform/win32/ChildWindow.h"
-#include "platform/win32/Encoding.h"
-#include "platform/win32/LetterImages.h"
+#include "win32/ChildWindow.h"
+#include "win32/Encoding.h"
+#include "win32/LetterImages.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpPage.h"
-#include "platform/win32/ScreenAreas.h"
+#include "win32/ScreenAreas.h"
 #include "shell/MainLayout.h"
 #include "shell/RxFormat.h"
 #include "shell/SearchCommands.h"
@@ -83,12 +83,12 @@ constexpr std::array<int, 7> kFormatCommands{IDM_FONT, IDT_FONT, IDM_LISTING, ID
 MainWindow::MainWindow()
     : twips_(win32::Twips::ForScreen()),
       dialogs_({IDD_INPUTBOX, IDC_INPUTBOX_PROMPT, IDC_INPUTBOX_EDIT}),
-      controls_(labelTema_),
-      receptionView_(recordButton_, toolbar1_, toolbar2_, rx_),
+      controls_(themeLabel_),
+      receptionView_(recordButton_, fileToolbar_, formatToolbar_, rx_),
       engineHook_(engineLink_, [this](std::int32_t code) { capture_.TakeEngineCharacter(code); }),
       notch_(engineLink_, dialogs_),
       engineWindow_(engineLink_, dialogs_, menuChecks_),
-      pipeline_(rx_, statusBar_, label1_, flags_),
+      pipeline_(rx_, statusBar_, lineLabel_, flags_),
       words_(combos_),
       themes_(controls_, menuChecks_, words_, settingsStore_, settings_),
       folders_(files_, folderChooser_, dialogs_),
@@ -191,8 +191,8 @@ void MainWindow::OnCreate() {
     menuChecks_.Attach(hwnd_);
     messageFont_ = win32::MakeMessageFont();
     labelFont_ = win32::MakeFont(L"Arial", 8.25);
-    labelTemaFont_ = win32::MakeFont(L"MS Sans Serif", 9.75);
-    label1Font_ = win32::MakeFont(L"Arial", 9.75);
+    themeLabelFont_ = win32::MakeFont(L"MS Sans Serif", 9.75);
+    lineLabelFont_ = win32::MakeFont(L"Arial", 9.75);
     infoBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_INFOBK)));
 
     wetterMenu_ = FindPopupHolding(GetMenu(hwnd_), IDM_WETTEROSTSEE);
@@ -217,7 +217,7 @@ void MainWindow::LoadSettings() {
 void MainWindow::OpenEngineLink() {
     // Without an engine program the window keeps its design caption and the
     // memory display waits for the first capture switch.
-    if (!engine::ShowLinkOutcome(engineLink_.OpenEngineLink(hwnd_), statusBar_, dialogs_)) return;
+    if (!ShowLinkOutcome(engineLink_.OpenEngineLink(hwnd_), statusBar_, dialogs_)) return;
     SetWindowTextW(hwnd_, win32::Utf8ToWide(values::kCaptionLinked).c_str());
     memory_.Show(true);
 }
@@ -264,11 +264,11 @@ void MainWindow::CreateControls() {
     recordButton_.Create(hwnd_, IDC_COMMAND2, ToPixels(twips_, design::kCommand2), messageFont_.get(), tooltips_);
     rx_.Create(hwnd_, IDC_RICHTEXTBOX1);
     statusBar_.Create(hwnd_, IDC_STATUSBAR1, twips_, messageFont_.get(), tooltips_);
-    labelTema_.Create(hwnd_, IDC_LABELTEMA, L"", SS_CENTER | SS_CENTERIMAGE, labelTemaFont_.get(),
+    themeLabel_.Create(hwnd_, IDC_LABELTEMA, L"", SS_CENTER | SS_CENTERIMAGE, themeLabelFont_.get(),
                       ToPixels(twips_, design::kLabelTema));
-    label3_.Create(hwnd_, IDC_LABEL3, L"Stop:", SS_LEFT, labelFont_.get(), ToPixels(twips_, design::kLabel3));
-    label2_.Create(hwnd_, IDC_LABEL2, L"Start:", SS_LEFT, labelFont_.get(), ToPixels(twips_, design::kLabel2));
-    label1_.Create(hwnd_, IDC_LABEL1, L"", SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, label1Font_.get(),
+    stopLabel_.Create(hwnd_, IDC_LABEL3, L"Stop:", SS_LEFT, labelFont_.get(), ToPixels(twips_, design::kLabel3));
+    startLabel_.Create(hwnd_, IDC_LABEL2, L"Start:", SS_LEFT, labelFont_.get(), ToPixels(twips_, design::kLabel2));
+    lineLabel_.Create(hwnd_, IDC_LABEL1, L"", SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, lineLabelFont_.get(),
                    ToPixels(twips_, design::kLabel1));
 }
 
@@ -276,10 +276,10 @@ void MainWindow::CreateToolbars() {
     // Toolbar images are 16 pixels at 96 pixels per inch and grow with the screen.
     const int imageSize = MulDiv(16, twips_.DpiY(), 96);
     constexpr int kLargeStandardImage = 20;
-    toolbar1_.CreateWithStandardImages(hwnd_, IDC_TOOLBAR1, ToPixels(twips_, design::kToolbar1),
+    fileToolbar_.CreateWithStandardImages(hwnd_, IDC_TOOLBAR1, ToPixels(twips_, design::kToolbar1),
                                        imageSize >= kLargeStandardImage, kFileButtons);
     formatImages_ = win32::MakeLetterImages(kFormatLetters, imageSize);
-    toolbar2_.CreateWithImages(hwnd_, IDC_TOOLBAR2, ToPixels(twips_, design::kToolbar2), formatImages_.get(),
+    formatToolbar_.CreateWithImages(hwnd_, IDC_TOOLBAR2, ToPixels(twips_, design::kToolbar2), formatImages_.get(),
                                kFormatButtons);
 }
 
@@ -313,7 +313,7 @@ void MainWindow::OnSize(UINT state, int width, int height) {
     statusBar_.Resize();
     const ResizedPlaces places = PlaceForClient(twips_, SIZE{width, height}, statusBar_.Height());
     win32::PlaceWindow(rx_.Hwnd(), places.rx);
-    win32::PlaceWindow(label1_.Hwnd(), places.label1);
+    win32::PlaceWindow(lineLabel_.Hwnd(), places.label1);
     recordButton_.MoveLeftEdgeTo(places.command2Left);
     RECT rule{0, 0, width, twips_.ToPxY(design::kRuleShadowOffset) + 1};
     InvalidateRect(hwnd_, &rule, TRUE);
@@ -333,7 +333,7 @@ void MainWindow::DockEngineWindow() {
 }
 
 void MainWindow::HideEngineWindowFirst() {
-    if (!engineWindow_.Hidden()) engineWindow_.mnuEngineAus_Click();
+    if (!engineWindow_.Hidden()) engineWindow_.ToggleEngineWindow();
 }
 
 void MainWindow::SetUpFolder(StorageFolder folder) {
@@ -362,9 +362,9 @@ void MainWindow::OnPaint() {
 }
 
 LRESULT MainWindow::OnCtlColorStatic(HDC dc, HWND control) {
-    if (control == label1_.Hwnd() || control == labelTema_.Hwnd()) {
+    if (control == lineLabel_.Hwnd() || control == themeLabel_.Hwnd()) {
         SetBkColor(dc, GetSysColor(COLOR_INFOBK));
-        SetTextColor(dc, GetSysColor(control == label1_.Hwnd() ? COLOR_ACTIVECAPTION : COLOR_INFOTEXT));
+        SetTextColor(dc, GetSysColor(control == lineLabel_.Hwnd() ? COLOR_ACTIVECAPTION : COLOR_INFOTEXT));
         return reinterpret_cast<LRESULT>(infoBrush_.get());
     }
     return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
@@ -386,7 +386,7 @@ void MainWindow::OnCommand(int id, int code) {
     if (!IsAvailable(id)) return;
     switch (id) {
     case IDC_COMMAND2:
-        if (code == BN_CLICKED) capture_.Command2_Click();
+        if (code == BN_CLICKED) capture_.ToggleReception();
         break;
     case IDM_OPEN:
     case IDT_OPEN:
@@ -407,10 +407,10 @@ void MainWindow::OnCommand(int id, int code) {
         PostMessageW(hwnd_, WM_CLOSE, 0, 0);
         break;
     case IDM_ALLES:
-        themes_.mnuAlles_Click();
+        themes_.ChooseEverything();
         break;
     case IDM_AFU:
-        themes_.mnuAFu_Click();
+        themes_.ChooseAmateurRadio();
         break;
     case IDM_WETTEROSTSEE:
     case IDM_WETTERNORDSEE:
@@ -420,7 +420,7 @@ void MainWindow::OnCommand(int id, int code) {
         RunThemeEntry(id);
         break;
     case IDM_GRUNDEINSTWOERTER:
-        themes_.mnuGrundeinstWoerter_Click();
+        themes_.RestoreStandardWords();
         break;
     case IDM_AUTOMSPEICHERN:
         settings_.autoSave = !settings_.autoSave;
@@ -440,10 +440,10 @@ void MainWindow::OnCommand(int id, int code) {
         memory_.Show(false);
         break;
     case IDM_NOTCH1:
-        notch_.mnuNotch1_Click();
+        notch_.AskAndSendNotch();
         break;
     case IDM_ENGINEAUS:
-        engineWindow_.mnuEngineAus_Click();
+        engineWindow_.ToggleEngineWindow();
         break;
     case IDM_SUCHEN:
     case IDM_SUCHWEITER:
@@ -486,7 +486,7 @@ void MainWindow::RunThemeEntry(int id) {
     const auto entry = CheckableEntryOf(id);
     for (const values::ThemePreset& preset : values::kThemePresets) {
         if (preset.menu == entry) {
-            themes_.SeaArea_Click(preset.menu, preset.theme, preset.menuStartList);
+            themes_.ChooseSeaArea(preset.menu, preset.theme, preset.menuStartList);
             return;
         }
     }
@@ -514,7 +514,7 @@ void MainWindow::OnInitMenuPopup(HMENU popup) {
     // Entries of other popups are not found in this one and stay as they are.
     for (const auto& [id, command] : kRuledCommands)
         EnableMenuItem(popup, id, MF_BYCOMMAND | (IsAvailable(id) ? MF_ENABLED : MF_GRAYED));
-    if (popup == wetterMenu_) themes_.mnuWetter_Click();
+    if (popup == wetterMenu_) themes_.ShowWeatherTitle();
 }
 
 }  // namespace zorbel::shell

@@ -17,31 +17,31 @@
 #include "config/StorageFolders.h"
 #include "config/WordLists.h"
 #include "config/WordThemes.h"
-#include "engine/EngineWindowControl.h"
-#include "engine/NotchFilter.h"
-#include "platform/win32/CaseFolding.h"
-#include "platform/win32/Clock.h"
-#include "platform/win32/Dialogs.h"
-#include "platform/win32/DocumentFiles.h"
-#include "platform/win32/EngineLink.h"
-#include "platform/win32/EngineWindowHook.h"
-#include "platform/win32/FileDialogs.h"
-#include "platform/win32/Printing.h"
-#include "platform/win32/Files.h"
-#include "platform/win32/FolderChooserWindow.h"
-#include "platform/win32/Fonts.h"
-#include "platform/win32/Handles.h"
-#include "platform/win32/Label.h"
-#include "platform/win32/Locale.h"
-#include "platform/win32/MemoryStatus.h"
-#include "platform/win32/RecordButton.h"
-#include "platform/win32/RxWindow.h"
-#include "platform/win32/StatusBar.h"
-#include "platform/win32/SettingsStore.h"
-#include "platform/win32/Toolbar.h"
-#include "platform/win32/Tooltips.h"
-#include "platform/win32/Twips.h"
-#include "platform/win32/WordCombos.h"
+#include "capture/EngineWindowControl.h"
+#include "capture/NotchCommand.h"
+#include "win32/CaseFolding.h"
+#include "win32/Clock.h"
+#include "win32/Dialogs.h"
+#include "win32/DocumentFiles.h"
+#include "win32/EngineLink.h"
+#include "win32/EngineWindowHook.h"
+#include "win32/FileDialogs.h"
+#include "win32/Printing.h"
+#include "win32/Files.h"
+#include "win32/FolderChooserWindow.h"
+#include "win32/Fonts.h"
+#include "win32/Handles.h"
+#include "win32/Label.h"
+#include "win32/Locale.h"
+#include "win32/MemoryStatus.h"
+#include "win32/RecordButton.h"
+#include "win32/RxWindow.h"
+#include "win32/StatusBar.h"
+#include "win32/SettingsStore.h"
+#include "win32/Toolbar.h"
+#include "win32/Tooltips.h"
+#include "win32/Twips.h"
+#include "win32/WordCombos.h"
 #include "shell/MenuChecks.h"
 #include "shell/ReceptionChromeView.h"
 #include "shell/WindowControls.h"
@@ -103,21 +103,21 @@ private:
 
     win32::FontHandle messageFont_;
     win32::FontHandle labelFont_;
-    win32::FontHandle labelTemaFont_;
-    win32::FontHandle label1Font_;
+    win32::FontHandle themeLabelFont_;
+    win32::FontHandle lineLabelFont_;
     win32::BrushHandle infoBrush_;
     win32::ImageListHandle formatImages_;
 
     win32::RxWindow rx_;
     win32::StatusBar statusBar_;
-    win32::Toolbar toolbar1_;
-    win32::Toolbar toolbar2_;
+    win32::Toolbar fileToolbar_;
+    win32::Toolbar formatToolbar_;
     win32::WordCombos combos_;
     win32::RecordButton recordButton_;
-    win32::Label label1_;
-    win32::Label label2_;
-    win32::Label label3_;
-    win32::Label labelTema_;
+    win32::Label lineLabel_;
+    win32::Label startLabel_;
+    win32::Label stopLabel_;
+    win32::Label themeLabel_;
     win32::Tooltips tooltips_;
 
     win32::SystemClock clock_;
@@ -137,8 +137,8 @@ private:
 
     win32::EngineLink engineLink_;
     win32::EngineWindowHook engineHook_;
-    engine::NotchFilter notch_;
-    engine::EngineWindowControl engineWindow_;
+    NotchCommand notch_;
+    EngineWindowControl engineWindow_;
 
     CaptureFlags flags_;
     CaptureSettings settings_;

@@ -4,9 +4,9 @@
 #include <windows.h>
 
 #include "platform/ReceptionView.h"
-#include "platform/win32/RecordButton.h"
-#include "platform/win32/RxWindow.h"
-#include "platform/win32/Toolbar.h"
+#include "win32/RecordButton.h"
+#include "win32/RxWindow.h"
+#include "win32/Toolbar.h"
 
 namespace zorbel::shell {
 
@@ -14,7 +14,7 @@ class ReceptionChromeView : public platform::ReceptionView {
 public:
     ReceptionChromeView(win32::RecordButton& recordButton, win32::Toolbar& toolbar1, win32::Toolbar& toolbar2,
                         win32::RxWindow& rx)
-        : recordButton_(recordButton), toolbar1_(toolbar1), toolbar2_(toolbar2), rx_(rx) {}
+        : recordButton_(recordButton), fileToolbar_(toolbar1), formatToolbar_(toolbar2), rx_(rx) {}
 
     void Attach(HWND mainWindow) { main_ = mainWindow; }
 
@@ -22,8 +22,8 @@ public:
 
 private:
     win32::RecordButton& recordButton_;
-    win32::Toolbar& toolbar1_;
-    win32::Toolbar& toolbar2_;
+    win32::Toolbar& fileToolbar_;
+    win32::Toolbar& formatToolbar_;
     win32::RxWindow& rx_;
     HWND main_ = nullptr;
 };

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/RxWindow.h"
+#include "win32/RxWindow.h"
 
 namespace zorbel::shell {
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "capture/RxSearch.h"
-#include "platform/win32/Encoding.h"
+#include "win32/Encoding.h"
 
 namespace zorbel::shell {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "platform/CaseFolding.h"
 #include "platform/Dialogs.h"
-#include "platform/win32/RxWindow.h"
+#include "win32/RxWindow.h"
 
 namespace zorbel::shell {
 

@@ -2,7 +2,7 @@
 // One ZORBEL per user session: a second start says so and ends before it
 // touches the shared block, the settings store or the engine.
 
-#include "platform/win32/Handles.h"
+#include "win32/Handles.h"
 
 namespace zorbel::shell {
 

@@ -1,9 +1,9 @@
 #include "shell/Splash.h"
 
 #include "config/Version.h"
-#include "platform/win32/ChildWindow.h"
-#include "platform/win32/Fonts.h"
-#include "platform/win32/Twips.h"
+#include "win32/ChildWindow.h"
+#include "win32/Fonts.h"
+#include "win32/Twips.h"
 #include "shell/resource.h"
 
 namespace zorbel::shell {

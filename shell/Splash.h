@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "platform/win32/Handles.h"
+#include "win32/Handles.h"
 
 namespace zorbel::shell {
 

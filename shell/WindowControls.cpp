@@ -1,6 +1,6 @@
 #include "shell/WindowControls.h"
 
-#include "platform/win32/Encoding.h"
+#include "win32/Encoding.h"
 #include "shell/resource.h"
 
 namespace zorbel::shell {
@@ -9,6 +9,6 @@ void WindowControls::SetWindowTitle(std::string_view utf8Title) {
     SetWindowTextW(main_, win32::Utf8ToWide(utf8Title).c_str());
 }
 
-void WindowControls::SetThemeLabel(std::string_view ansiTheme) { labelTema_.SetText(ansiTheme); }
+void WindowControls::SetThemeLabel(std::string_view ansiTheme) { themeLabel_.SetText(ansiTheme); }
 
 }  // namespace zorbel::shell

@@ -5,13 +5,13 @@
 #include <windows.h>
 
 #include "platform/ThemeControls.h"
-#include "platform/win32/Label.h"
+#include "win32/Label.h"
 
 namespace zorbel::shell {
 
 class WindowControls : public platform::ThemeControls {
 public:
-    explicit WindowControls(win32::Label& labelTema) : labelTema_(labelTema) {}
+    explicit WindowControls(win32::Label& labelTema) : themeLabel_(labelTema) {}
 
     void Attach(HWND mainWindow) { main_ = mainWindow; }
 
@@ -19,7 +19,7 @@ public:
     void SetThemeLabel(std::string_view ansiTheme) override;
 
 private:
-    win32::Label& labelTema_;
+    win32::Label& themeLabel_;
     HWND main_ = nullptr;
 };
 

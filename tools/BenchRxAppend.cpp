@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/win32/RxWindow.h"
+#include "win32/RxWindow.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 
 #include "capture/RxDocument.h"
 #include "config/Cp1252.h"
-#include "platform/win32/DocumentFiles.h"
-#include "platform/win32/RxWindow.h"
+#include "win32/DocumentFiles.h"
+#include "win32/RxWindow.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "capture/RxSearch.h"
-#include "platform/win32/CaseFolding.h"
-#include "platform/win32/RxWindow.h"
+#include "win32/CaseFolding.h"
+#include "win32/RxWindow.h"
 
 namespace {
 

@@ -16,7 +16,7 @@ else
     -DGOOGLETEST_SOURCE_DIR="$root/build/win-host/no-googletest"
   cmake --build "$root/build/win-host" --target zorbel zorbel-engine -j 2
   exe=$root/build/win-host/shell/zorbel.exe
-  engine=$root/build/win-host/decoder/win32/zorbel-engine.exe
+  engine=$root/build/win-host/zorbel-engine/win32/zorbel-engine.exe
   zip=$root/build/zorbel-$version-win64.zip
 fi
 mkdir -p "$(dirname "$zip")"

@@ -43,7 +43,7 @@ else
   mode="--baud 50 --shift 450 --mark 1000 --reverse"
   # shellcheck disable=SC2086 # the mode is four options
   build/native/decoder/cli/zorbel-makewav "$demo/seewetter.wav" $mode --snr 3 <tools/samples/seewetter.txt
-  cp build/win/decoder/win32/zorbel-engine.exe "$demo/"
+  cp build/win/zorbel-engine/win32/zorbel-engine.exe "$demo/"
   printf '@"%%~dp0zorbel-engine.exe" %%* %s --repeat --wav "%%~dp0seewetter.wav"\r\n' "$mode" >"$demo/mmtty.bat"
 fi
 

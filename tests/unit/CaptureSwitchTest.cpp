@@ -12,7 +12,7 @@ const std::string kStopSavingLine = "Stop Speichern: 05.12.2026 13:03:10\r\n";
 constexpr std::wstring_view kCaptureFile = L"C:\\Wetterberichte\\Synop05Dez2026-1200.txt";
 
 TEST_F(CaptureSwitchTest, StopWordWhileWritingShowsTheLineThenOneStopLine) {
-    machine.Command2_Click();
+    machine.ToggleReception();
     log.calls.clear();
 
     Receive("ZCZC und NNNN\n");
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, WaitingLineTest, ::testing::ValuesIn(kWaitingLine
 
 TEST_F(CaptureSwitchTest, EmptyFirstStopWordOrNoStopWortKeepsWriting) {
     words.Fill("FQEN,", ",NNNN,");
-    machine.Command2_Click();
+    machine.ToggleReception();
     Receive("NNNN\n");
     EXPECT_EQ(State(), "writing");
 
@@ -134,11 +134,11 @@ TEST_F(CaptureSwitchTest, LongLineWhileSavingReachesTheFileWholeAndItsStopWordCo
 TEST_F(CaptureSwitchTest, EndingWhileSavingLeavesSavingSetAndNextReceptionWrites) {
     EnterWaiting();
     Receive("SMDL01 EDZW 051200\n");
-    machine.Command2_Click();
+    machine.ToggleReception();
     EXPECT_EQ(rx.appends.back(), "Ende: 05.12.2026 13:03:10\r\n") << "no Stop Speichern line";
     EXPECT_FALSE(flags.saveIdle);
 
-    machine.Command2_Click();
+    machine.ToggleReception();
     Receive("Zeile\n");
     EXPECT_EQ(rx.appends.back(), "Zeile\n");
     Receive("NNNN\n");

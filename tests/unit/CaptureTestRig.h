@@ -47,7 +47,7 @@ protected:
 
     // Reception on, then a stop word: the waiting state, with a clean log.
     void EnterWaiting() {
-        machine.Command2_Click();
+        machine.ToggleReception();
         Receive("NNNN\n");
         log.calls.clear();
     }

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "engine/EngineAnswerCollector.h"
-#include "engine/EngineWindowControl.h"
-#include "engine/LinkOutcome.h"
-#include "engine/NotchFilter.h"
+#include "capture/EngineWindowControl.h"
+#include "capture/LinkOutcome.h"
+#include "capture/NotchCommand.h"
 #include "fakes/FakeViews.h"
 
 namespace zorbel::engine {
@@ -34,7 +34,7 @@ public:
         posted.emplace_back(code, value);
         return postSucceeds && code != failingCommand;
     }
-    platform::EngineAnswers WaitForEngineValues() override {
+    engine::EngineAnswers WaitForEngineValues() override {
         EngineAnswerCollector collector(values_);
         for (const auto& [code, value] : answers) collector.Take(static_cast<std::int32_t>(code), value);
         return collector.Result();
@@ -50,23 +50,23 @@ private:
     EngineValues values_;
 };
 
-class NotchFilterTest : public ::testing::Test {
+class NotchCommandTest : public ::testing::Test {
 protected:
     // One use of the menu entry with the given answer to the question.
     void Use(std::optional<std::string> answer) {
         dialogs.textAnswer = std::move(answer);
         dialogs.shown.clear();
         engine.posted.clear();
-        notch.mnuNotch1_Click();
+        notch.AskAndSendNotch();
     }
     const Shown& Asked() const { return dialogs.shown.at(0); }
 
     FakeEngineChannel engine;
     fakes::FakeDialogs dialogs;
-    NotchFilter notch{engine, dialogs};
+    NotchCommand notch{engine, dialogs};
 };
 
-TEST_F(NotchFilterTest, FirstUseTakesBothNotchesFromTheEngineAndAsks) {
+TEST_F(NotchCommandTest, FirstUseTakesBothNotchesFromTheEngineAndAsks) {
     Use(std::nullopt);
 
     EXPECT_EQ(engine.posted, (Posts{{EngineCommand::QueryValues, 0}}));
@@ -76,7 +76,7 @@ TEST_F(NotchFilterTest, FirstUseTakesBothNotchesFromTheEngineAndAsks) {
         << "a notch only in the low word serves both";
 }
 
-TEST_F(NotchFilterTest, TheEnteredNotchGoesIntoTheLowWordAndTheStepsAlternate) {
+TEST_F(NotchCommandTest, TheEnteredNotchGoesIntoTheLowWordAndTheStepsAlternate) {
     Use("1000");
     EXPECT_EQ(engine.posted.back(), std::pair(EngineCommand::SetNotch, 1200 * 65536 + 1000));
 
@@ -92,7 +92,7 @@ TEST_F(NotchFilterTest, TheEnteredNotchGoesIntoTheLowWordAndTheStepsAlternate) {
     EXPECT_EQ(engine.posted.back(), std::pair(EngineCommand::SetNotch, 1200 * 65536 + 900));
 }
 
-TEST_F(NotchFilterTest, TheNotchesAreTakenOverAtTheFirstUseWhoseAnswerHoldsThePair) {
+TEST_F(NotchCommandTest, TheNotchesAreTakenOverAtTheFirstUseWhoseAnswerHoldsThePair) {
     engine.answers.pop_back();
     Use(std::nullopt);
     engine.answers.emplace_back(EngineAnswer::NotchPair, 0x03E804B0);
@@ -103,7 +103,7 @@ TEST_F(NotchFilterTest, TheNotchesAreTakenOverAtTheFirstUseWhoseAnswerHoldsThePa
         << "the engine's notch 1 is kept";
 }
 
-TEST_F(NotchFilterTest, EntriesAreReadLikeValRoundedHalfToEvenAndKeptInSixteenBits) {
+TEST_F(NotchCommandTest, EntriesAreReadLikeValRoundedHalfToEvenAndKeptInSixteenBits) {
     const Shown kRange{"exclamation", "Bitte eine Frequenz zwischen 0 und 32767 Hz eingeben.", "Notchfilter", ""};
     const std::vector<std::pair<std::string, std::optional<std::int32_t>>> cases{
         {"1000.5", 1000}, {"1001.5", 1002},      {"1234 Hz", 1234},       {" 1 2 3", 123}, {"1.5E3", 1500},
@@ -121,7 +121,7 @@ TEST_F(NotchFilterTest, EntriesAreReadLikeValRoundedHalfToEvenAndKeptInSixteenBi
     }
 }
 
-TEST_F(NotchFilterTest, CancelSendsNothingButTheNextUseAsksForTheOtherNotch) {
+TEST_F(NotchCommandTest, CancelSendsNothingButTheNextUseAsksForTheOtherNotch) {
     Use(std::nullopt);
     Use("");
     EXPECT_EQ(Asked().title, " Notch  2 - Frequenz Eingabe");
@@ -130,7 +130,7 @@ TEST_F(NotchFilterTest, CancelSendsNothingButTheNextUseAsksForTheOtherNotch) {
     EXPECT_EQ(Asked().title, " Notch  1 - Frequenz Eingabe");
 }
 
-TEST_F(NotchFilterTest, DefaultIsTheExactMeanWrittenLikeStr) {
+TEST_F(NotchCommandTest, DefaultIsTheExactMeanWrittenLikeStr) {
     for (const auto& [mark, space, defaultText] : {std::tuple{2125, 2296, " 2210.5"}, {1, 0, " .5"}, {-3, 0, "-1.5"}}) {
         engine.answers = {{EngineAnswer::ValueA, mark}, {EngineAnswer::ValueB, space}};
         Use(std::nullopt);
@@ -138,7 +138,7 @@ TEST_F(NotchFilterTest, DefaultIsTheExactMeanWrittenLikeStr) {
     }
 }
 
-TEST_F(NotchFilterTest, EngineFailures) {
+TEST_F(NotchCommandTest, EngineFailures) {
     // A silent engine: the box, then no question since both values are 0.
     engine.answers.clear();
     Use("1000");
@@ -146,10 +146,10 @@ TEST_F(NotchFilterTest, EngineFailures) {
     EXPECT_EQ(notch.NotchStep(), 1);
 
     // No engine window: the box without waiting, and the next use is still the first.
-    NotchFilter fresh{engine, dialogs};
+    NotchCommand fresh{engine, dialogs};
     engine.postSucceeds = false;
     dialogs.shown.clear();
-    fresh.mnuNotch1_Click();
+    fresh.AskAndSendNotch();
     EXPECT_EQ(dialogs.shown, std::vector<Shown>{kNoConnection});
     EXPECT_EQ(fresh.NotchStep(), 0);
 
@@ -169,19 +169,19 @@ TEST(EngineWindowControlTest, MenuEntryTogglesAndReportsAFailedPostResizeHidesSi
     EngineWindowControl control{engine, dialogs, checks};
     const auto checked = [&checks] { return checks.checks[platform::MenuEntry::EngineAus]; };
 
-    control.mnuEngineAus_Click();
+    control.ToggleEngineWindow();
     EXPECT_TRUE(checked());
-    control.mnuEngineAus_Click();
+    control.ToggleEngineWindow();
     EXPECT_FALSE(checked());
     EXPECT_EQ(engine.posted, (Posts{{EngineCommand::Visibility, 0}, {EngineCommand::Visibility, 1}}));
     EXPECT_TRUE(dialogs.shown.empty());
 
     engine.postSucceeds = false;
-    control.mnuEngineAus_Click();
+    control.ToggleEngineWindow();
     EXPECT_TRUE(control.Hidden() && checked()) << "the check mark keeps its new state";
     EXPECT_EQ(dialogs.shown, std::vector<Shown>{kNoConnection});
 
-    control.mnuEngineAus_Click();
+    control.ToggleEngineWindow();
     engine.posted.clear();
     dialogs.shown.clear();
     control.HideForResize();

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "decoder/win32/EngineOptions.h"
+#include "zorbel-engine/EngineOptions.h"
 
 namespace {
 

@@ -11,14 +11,14 @@ TEST_F(ReceiveCharacterTest, CarriageReturnIsSkippedAndLineFeedHandsOnTheLine) {
     Receive("FQEN\n");
     EXPECT_TRUE(rx.appends.empty() && pipeline.LineBuffer().empty()) << "dropped while reception is off";
 
-    machine.Command2_Click();
+    machine.ToggleReception();
     Receive("A\r\n\n");
     EXPECT_EQ(rx.appends, (Calls{"Beginn: 05.12.2026 13:03:10\r\n", "A\n", "\n"})) << "a lone line feed is a line";
     EXPECT_EQ(pipeline.LineBuffer(), "");
 }
 
 TEST_F(ReceiveCharacterTest, LineFeedAsEightyFirstCharacterCountsTwice) {
-    machine.Command2_Click();
+    machine.ToggleReception();
     const auto countBefore = pipeline.RxLineCount();
 
     Receive(std::string(80, 'x') + "\n");

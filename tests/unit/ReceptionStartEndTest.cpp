@@ -13,7 +13,7 @@ const std::string kEnd = "rx:Ende: 05.12.2026 13:03:10\r\n";
 const std::string kMemory = "panel3:Speicherauslastung: 42 %";
 
 TEST_F(ReceptionStartEndTest, StartAndEndShowTheirStepsInOrder) {
-    machine.Command2_Click();
+    machine.ToggleReception();
     // Panel 2 shows the count at the append, raised just after it.
     EXPECT_EQ(log.calls, (Calls{"hook", kBegin, "panel2:Zeilen:1", "chrome", "panel1:Status: mitschreiben", kMemory}))
         << "an empty Rx window asks nothing";
@@ -22,7 +22,7 @@ TEST_F(ReceptionStartEndTest, StartAndEndShowTheirStepsInOrder) {
     EXPECT_TRUE(machine.RxTextUnsaved());
 
     log.calls.clear();
-    machine.Command2_Click();
+    machine.ToggleReception();
     EXPECT_EQ(log.calls, (Calls{"chrome", "unhook", kEnd, "panel2:Zeilen:2", "panel1:Status: Bereit", kMemory}));
     EXPECT_EQ(view.shown, kChromeEnded);
     EXPECT_FALSE(machine.ReceptionOn());
@@ -36,28 +36,28 @@ TEST_F(ReceptionStartEndTest, TextInTheRxWindowIsQuestionedAndBothAnswersResetTh
         machine.SetRxTextUnsaved(false);
         dialogs.answerYes = yes;
         log.calls.clear();
-        machine.Command2_Click();
+        machine.ToggleReception();
 
         Calls expected{"ask:Text löschen ?", "clear", "format:Courier New/10", "hook", kBegin};
         if (!yes) expected.erase(expected.begin() + 1);
         log.calls.resize(expected.size());
         EXPECT_EQ(log.calls, expected);
         EXPECT_EQ(dialogs.shown.back().prompt, "Soll der sich im Rx-Fenster befindliche Text gelöscht werden ?");
-        machine.Command2_Click();
+        machine.ToggleReception();
     }
     // After reception has run, the window counts as unsaved: no question until saved or cleared.
     const auto asked = dialogs.shown.size();
-    machine.Command2_Click();
-    machine.Command2_Click();
+    machine.ToggleReception();
+    machine.ToggleReception();
     EXPECT_EQ(dialogs.shown.size(), asked);
 }
 
 TEST_F(ReceptionStartEndTest, MissingRxWindowOrEngineProcedureShowsABoxAndLeavesReceptionOff) {
     rx.exists = false;
-    machine.Command2_Click();
+    machine.ToggleReception();
     hook.installs = false;
     rx.exists = true;
-    machine.Command2_Click();
+    machine.ToggleReception();
     ASSERT_EQ(log.calls, (Calls{"box:Empfang nicht möglich", "hook failed", "box:Empfang nicht möglich"}));
     EXPECT_EQ(dialogs.shown.front().prompt,
               "Das Rx-Fenster konnte nicht angelegt werden (die RichEdit-Bibliothek Msftedit.dll fehlt).\r\n"
@@ -67,13 +67,13 @@ TEST_F(ReceptionStartEndTest, MissingRxWindowOrEngineProcedureShowsABoxAndLeaves
     EXPECT_EQ(State(), "waiting") << "nothing switched";
 
     hook.installs = true;
-    machine.Command2_Click();
+    machine.ToggleReception();
     EXPECT_TRUE(machine.ReceptionOn()) << "a later click tries again";
 }
 
 TEST_F(ReceptionStartEndTest, CodeOutsideEightBitsEndsReceptionThenShowsTheError) {
     for (const int code : {256, -1}) {
-        machine.Command2_Click();
+        machine.ToggleReception();
         log.calls.clear();
         machine.TakeEngineCharacter(code);
 
@@ -84,7 +84,7 @@ TEST_F(ReceptionStartEndTest, CodeOutsideEightBitsEndsReceptionThenShowsTheError
         EXPECT_EQ(dialogs.shown.back().prompt, "Ungültiger Prozeduraufruf oder ungültiges Argument");
         EXPECT_FALSE(machine.ReceptionOn());
     }
-    machine.Command2_Click();
+    machine.ToggleReception();
     machine.TakeEngineCharacter(255);
     EXPECT_EQ(pipeline.LineBuffer(), "\xFF");
     EXPECT_EQ(dialogs.shown.size(), 2u);

@@ -39,11 +39,11 @@ struct Rig {
                list(platform::WordList::Stop, lists.StopWords()) + "}";
     }
     void Do(const std::string& action) {
-        if (action == "alles") return themes.mnuAlles_Click();
-        if (action == "AFu") return themes.mnuAFu_Click();
-        if (action == "reset") return themes.mnuGrundeinstWoerter_Click();
+        if (action == "alles") return themes.ChooseEverything();
+        if (action == "AFu") return themes.ChooseAmateurRadio();
+        if (action == "reset") return themes.RestoreStandardWords();
         for (const auto& preset : values::kThemePresets)
-            if (preset.theme == action) return themes.SeaArea_Click(preset.menu, preset.theme, preset.menuStartList);
+            if (preset.theme == action) return themes.ChooseSeaArea(preset.menu, preset.theme, preset.menuStartList);
         FAIL() << "no action " << action;
     }
 

@@ -15,8 +15,8 @@
 #include "CommandLog.h"
 #include "FeedText.h"
 #include "StandInOptions.h"
-#include "decoder/win32/CharacterSender.h"
-#include "decoder/win32/EngineSideLink.h"
+#include "win32/CharacterSender.h"
+#include "win32/EngineSideLink.h"
 #include "engine/EngineNames.h"
 #include "engine/EngineValues.h"
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/Handles.h"
+#include "win32/Handles.h"
 
 namespace bench {
 

@@ -21,7 +21,7 @@
 #include "ZorbelSuite.h"
 #include "decoder/SignalGenerator.h"
 #include "decoder/WavFile.h"
-#include "decoder/win32/EngineWindowIds.h"
+#include "zorbel-engine/win32/EngineWindowIds.h"
 #include "resource.h"
 
 namespace {

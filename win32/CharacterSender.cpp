@@ -1,0 +1,18 @@
+#include "win32/CharacterSender.h"
+
+namespace zorbel::engine_side {
+
+bool CharacterSender::Send(std::size_t most) {
+    for (std::size_t sent = 0; sent < most && next_ < codes_.size(); ++sent, ++next_)
+        if (!link_.Post(engine::EngineAnswer::Character, codes_[next_])) return false;
+    if (next_ < codes_.size()) return false;
+    Clear();
+    return true;
+}
+
+void CharacterSender::Clear() {
+    codes_.clear();
+    next_ = 0;
+}
+
+}  // namespace zorbel::engine_side

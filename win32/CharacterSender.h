@@ -1,0 +1,31 @@
+#pragma once
+// Characters on their way to the program, posted in order as the program's
+// queue takes them: a post the full queue refuses is tried again later, so
+// nothing is lost or reordered however fast the characters come.
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "win32/EngineSideLink.h"
+
+namespace zorbel::engine_side {
+
+class CharacterSender {
+public:
+    explicit CharacterSender(const EngineSideLink& link) : link_(link) {}
+
+    void Add(std::int32_t code) { codes_.push_back(code); }
+    // Posts up to `most` waiting characters; true when none is left.
+    bool Send(std::size_t most = std::numeric_limits<std::size_t>::max());
+    std::size_t Waiting() const { return codes_.size() - next_; }
+    void Clear();
+
+private:
+    const EngineSideLink& link_;
+    std::vector<std::int32_t> codes_;
+    std::size_t next_ = 0;
+};
+
+}  // namespace zorbel::engine_side

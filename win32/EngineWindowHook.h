@@ -1,0 +1,38 @@
+#pragma once
+// The engine window procedure: while reception is on it sits on the main
+// window and hands each engine character code on, whatever its value.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+
+#include "platform/EngineHook.h"
+#include "win32/EngineLink.h"
+
+namespace zorbel::win32 {
+
+class EngineWindowHook : public platform::EngineHook {
+public:
+    using CharacterTaker = std::function<void(std::int32_t code)>;
+
+    EngineWindowHook(const EngineLink& link, CharacterTaker takeCharacter)
+        : link_(link), takeCharacter_(std::move(takeCharacter)) {}
+    EngineWindowHook(const EngineWindowHook&) = delete;
+    EngineWindowHook& operator=(const EngineWindowHook&) = delete;
+    ~EngineWindowHook() override;
+
+    // Installs the procedure on the link's main window; false if it refuses.
+    bool HookEngineWindow() override;
+    void UnhookEngineWindow() override;
+
+private:
+    static LRESULT CALLBACK EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR subclassId, DWORD_PTR self);
+
+    const EngineLink& link_;
+    CharacterTaker takeCharacter_;
+    HWND hookedWindow_ = nullptr;
+};
+
+}  // namespace zorbel::win32

@@ -1,0 +1,100 @@
+#include "win32/FileDialogs.h"
+
+#include <commdlg.h>
+
+#include <array>
+#include <string>
+
+namespace zorbel::win32 {
+namespace {
+
+constexpr std::wstring_view kOpenFilter = L"Rich Text File (*.rtf)|*.rtf|Text File (*.txt)|*.txt|";
+constexpr std::wstring_view kSaveFilter = L"Rich Text File (*.rtf)|*.rtf|Text File (*.txt)|*.txt";
+constexpr std::array<const wchar_t*, 2> kFilterExtensions{L"rtf", L"txt"};
+
+// "|" between the parts, as the filters are written, becomes the NUL the
+// dialog wants; a trailing "|" is then just the closing NUL.
+std::wstring NulSeparated(std::wstring_view barFilter) {
+    std::wstring filter(barFilter);
+    for (wchar_t& unit : filter)
+        if (unit == L'|') unit = L'\0';
+    filter.append(2, L'\0');
+    return filter;
+}
+
+const wchar_t* ExtensionOfFilter(DWORD filterIndex) {
+    return kFilterExtensions[filterIndex == 2 ? 1 : 0];
+}
+
+// The default extension follows the filter the user picks, so a name typed
+// without one gets the extension of the format it is written in.
+UINT_PTR CALLBACK FollowFilterHook(HWND hookDialog, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_NOTIFY) {
+        const auto* notify = reinterpret_cast<const OFNOTIFYW*>(lParam);
+        if (notify->hdr.code == CDN_TYPECHANGE)
+            SendMessageW(GetParent(hookDialog), CDM_SETDEFEXT, 0,
+                         reinterpret_cast<LPARAM>(ExtensionOfFilter(notify->lpOFN->nFilterIndex)));
+    }
+    return 0;
+}
+
+struct DialogRequest {
+    const wchar_t* title;
+    std::wstring_view barFilter;
+    DWORD flags;
+    bool save;
+};
+
+std::optional<platform::ChosenFile> ShowFileDialog(HWND owner, const DialogRequest& request,
+                                                   const std::wstring& startFolder, int filterIndex,
+                                                   const std::wstring& proposedName) {
+    const std::wstring filter = NulSeparated(request.barFilter);
+    std::wstring path(32768, L'\0');
+    proposedName.copy(path.data(), std::min<std::size_t>(proposedName.size(), path.size() - 1));
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = static_cast<DWORD>(filterIndex);
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrInitialDir = startFolder.c_str();
+    dialog.lpstrTitle = request.title;
+    dialog.Flags = request.flags | OFN_EXPLORER;
+    if (request.save) {
+        dialog.lpstrDefExt = ExtensionOfFilter(dialog.nFilterIndex);
+        dialog.Flags |= OFN_ENABLEHOOK | OFN_ENABLESIZING;
+        dialog.lpfnHook = &FollowFilterHook;
+    }
+
+    // The dialog may move the current directory; the program's stays where it was.
+    std::wstring currentDirectory(GetCurrentDirectoryW(0, nullptr), L'\0');
+    currentDirectory.resize(GetCurrentDirectoryW(static_cast<DWORD>(currentDirectory.size()),
+                                                 currentDirectory.data()));
+    const BOOL chosen = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    SetCurrentDirectoryW(currentDirectory.c_str());
+    if (!chosen) return std::nullopt;
+    path.resize(wcslen(path.c_str()));
+    return platform::ChosenFile{path, static_cast<int>(dialog.nFilterIndex)};
+}
+
+}  // namespace
+
+std::optional<platform::ChosenFile> WindowsFileDialogs::AskOpenPath(const std::wstring& wideStartFolder,
+                                                                    int filterIndex) {
+    return ShowFileDialog(owner_,
+                          {L"Öffnen", kOpenFilter, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY, false},
+                          wideStartFolder, filterIndex, L"");
+}
+
+std::optional<platform::ChosenFile> WindowsFileDialogs::AskSavePath(const std::wstring& wideStartFolder,
+                                                                    int filterIndex,
+                                                                    const std::wstring& wideProposedName) {
+    return ShowFileDialog(owner_,
+                          {L"Speichern", kSaveFilter,
+                           OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY, true},
+                          wideStartFolder, filterIndex, wideProposedName);
+}
+
+}  // namespace zorbel::win32

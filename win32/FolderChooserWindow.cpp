@@ -1,0 +1,243 @@
+#include "win32/FolderChooserWindow.h"
+
+#include <algorithm>
+
+#include "config/FolderChooserRules.h"
+#include "config/FolderPath.h"
+#include "win32/ChildWindow.h"
+#include "win32/DiskListing.h"
+#include "win32/Fonts.h"
+#include "win32/Twips.h"
+
+namespace zorbel::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZorbelFolderChooser";
+constexpr wchar_t kCaption[] = L"  Ordner zum Abspeichern festlegen";
+enum ControlId { kNameEdit = 101, kDriveList, kFolderList, kCancelButton, kOkButton, kNameLabel };
+
+struct TwipsBox {
+    int left, top, width, height;
+};
+constexpr int kClientWidth = 4440;
+constexpr int kClientHeight = 3720;
+constexpr TwipsBox kLabelBox{120, 120, 1800, 255};
+constexpr TwipsBox kNameBox{120, 400, 4200, 315};
+constexpr TwipsBox kDriveBox{120, 840, 4200, 2400};  // height includes the drop-down part
+constexpr TwipsBox kFolderBox{120, 1260, 4200, 1800};
+constexpr TwipsBox kCancelBox{120, 3210, 1300, 375};
+constexpr TwipsBox kOkBox{3020, 3210, 1300, 375};
+constexpr int kIndentPerLevel = 2;  // blanks before a folder per level below the drive
+
+std::wstring SystemErrorText(DWORD error) {
+    wchar_t* text = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring description = text ? text : L"Laufwerk nicht bereit";
+    LocalFree(text);
+    return description;
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+std::optional<platform::FolderChoice> FolderChooserWindow::Choose(std::wstring_view wideStartFolder,
+                                                                  std::wstring_view proposedName) {
+    static const ATOM registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = &FolderChooserWindow::WindowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kClassName;
+        return RegisterClassExW(&windowClass);
+    }();
+    if (!registered) return std::nullopt;
+
+    const Twips twips = Twips::ForScreen();
+    constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    RECT outer{0, 0, twips.ToPxX(kClientWidth), twips.ToPxY(kClientHeight)};
+    AdjustWindowRectEx(&outer, kStyle, FALSE, WS_EX_DLGMODALFRAME);
+    RECT ownerPlace{};
+    GetWindowRect(owner_ ? owner_ : GetDesktopWindow(), &ownerPlace);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, kCaption, kStyle,
+                            ownerPlace.left + (ownerPlace.right - ownerPlace.left - width) / 2,
+                            ownerPlace.top + (ownerPlace.bottom - ownerPlace.top - height) / 2, width, height,
+                            owner_, nullptr, GetModuleHandleW(nullptr), this);
+    if (!hwnd_) return std::nullopt;
+    CreateControls(proposedName);
+    const std::wstring start(wideStartFolder);
+    SelectDriveOf(start);
+    ShowFolder(start);
+
+    // Modal: the owner takes no input until the chooser is gone.
+    if (owner_) EnableWindow(owner_, FALSE);
+    ShowWindow(hwnd_, SW_SHOW);
+    SetFocus(nameEdit_);
+    open_ = true;
+    confirmed_ = false;
+    MSG msg;
+    while (open_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageW(hwnd_, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (msg.message == WM_QUIT) PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
+
+    platform::FolderChoice choice{folder_, WindowText(nameEdit_)};
+    // Enabled again before the chooser goes, or Windows activates some other program's window.
+    if (owner_) EnableWindow(owner_, TRUE);
+    DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+    if (!confirmed_) return std::nullopt;
+    return choice;
+}
+
+void FolderChooserWindow::CreateControls(std::wstring_view proposedName) {
+    const Twips twips = Twips::ForScreen();
+    font_ = MakeFont(L"Tahoma", 8.25);
+    tooltips_.Create(hwnd_);
+    const auto place = [&](HWND control, const TwipsBox& box) {
+        PlaceWindow(control, RECT{twips.ToPxX(box.left), twips.ToPxY(box.top), twips.ToPxX(box.left + box.width),
+                                  twips.ToPxY(box.top + box.height)});
+        return control;
+    };
+    place(CreateChildControl(hwnd_, L"STATIC", L"Ordnerbezeichnung:", SS_LEFT, kNameLabel, font_.get()), kLabelBox);
+    nameEdit_ = place(CreateChildControl(hwnd_, L"EDIT", std::wstring(proposedName).c_str(),
+                                         WS_TABSTOP | ES_AUTOHSCROLL, kNameEdit, font_.get(), WS_EX_CLIENTEDGE),
+                      kNameBox);
+    driveList_ = place(CreateChildControl(hwnd_, L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                                          kDriveList, font_.get()),
+                       kDriveBox);
+    folderList_ = place(CreateChildControl(hwnd_, L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY,
+                                           kFolderList, font_.get(), WS_EX_CLIENTEDGE),
+                        kFolderBox);
+    HWND cancel = place(CreateChildControl(hwnd_, L"BUTTON", L"&Abbrechen", WS_TABSTOP | BS_PUSHBUTTON,
+                                           kCancelButton, font_.get()),
+                        kCancelBox);
+    HWND ok = place(CreateChildControl(hwnd_, L"BUTTON", L"&OK", WS_TABSTOP | BS_DEFPUSHBUTTON, kOkButton,
+                                       font_.get()),
+                    kOkBox);
+    tooltips_.Add(nameEdit_, L"Ordner zum Abspeichern der Wetterberichte");
+    tooltips_.Add(driveList_, L"Laufwerk auswählen");
+    tooltips_.Add(folderList_, L"Ordner auswählen");
+    tooltips_.Add(cancel, L"Auswahl abbrechen");
+    tooltips_.Add(ok, L"Ordner bestätigen");
+
+    driveRoots_.clear();
+    for (const DriveEntry& drive : ListDrives()) {
+        driveRoots_.push_back(drive.root);
+        SendMessageW(driveList_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(drive.entryText.c_str()));
+    }
+}
+
+void FolderChooserWindow::SelectDriveOf(const std::wstring& widePath) {
+    const std::wstring root = DriveRootOf(widePath.substr(0, 2));
+    for (std::size_t index = 0; index < driveRoots_.size(); ++index)
+        if (driveRoots_[index] == root) SendMessageW(driveList_, CB_SETCURSEL, index, 0);
+}
+
+void FolderChooserWindow::ShowFolder(const std::wstring& widePath) {
+    folder_ = widePath.size() > 3 && widePath.ends_with(L'\\') ? widePath.substr(0, widePath.size() - 1) : widePath;
+    listedFolders_.clear();
+    SendMessageW(folderList_, LB_RESETCONTENT, 0, 0);
+    const auto add = [&](const std::wstring& path, std::wstring_view name, std::size_t level) {
+        listedFolders_.push_back(path);
+        const std::wstring line = std::wstring(level * kIndentPerLevel, L' ') + std::wstring(name);
+        SendMessageW(folderList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    };
+    // The drive, then each folder down to the path itself, each a level deeper.
+    std::size_t level = 0;
+    std::wstring path = folder_.substr(0, 3);
+    add(path, UpperCase(path), level);
+    for (std::size_t start = 3; start < folder_.size();) {
+        const auto end = std::min(folder_.find(L'\\', start), folder_.size());
+        path = folder_.substr(0, end);
+        add(path, folder_.substr(start, end - start), ++level);
+        start = end + 1;
+    }
+    SendMessageW(folderList_, LB_SETCURSEL, listedFolders_.size() - 1, 0);
+    for (const std::wstring& name : ListSubfolders(folder_)) add(JoinFolder(folder_, name), name, level + 1);
+}
+
+void FolderChooserWindow::OnDriveChange() {
+    const auto index = SendMessageW(driveList_, CB_GETCURSEL, 0, 0);
+    if (index < 0 || static_cast<std::size_t>(index) >= driveRoots_.size()) return;
+    const std::wstring& root = driveRoots_[static_cast<std::size_t>(index)];
+    // A drive without a medium refuses; OK asks it again, Cancel keeps the folder shown so far.
+    const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    for (;;) {
+        if (GetFileAttributesW(root.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            ShowFolder(root);
+            break;
+        }
+        const std::wstring description = SystemErrorText(GetLastError());
+        if (MessageBoxW(hwnd_, description.c_str(), L" Fehler", MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK) {
+            SelectDriveOf(folder_);
+            break;
+        }
+    }
+    SetErrorMode(previousMode);
+}
+
+void FolderChooserWindow::Close(bool confirmed) {
+    confirmed_ = confirmed;
+    open_ = false;
+}
+
+void FolderChooserWindow::OnCommand(int id, int code) {
+    switch (id) {
+    case kDriveList:
+        if (code == CBN_SELCHANGE) OnDriveChange();
+        break;
+    case kFolderList:
+        if (code == LBN_DBLCLK) {
+            const auto index = SendMessageW(folderList_, LB_GETCURSEL, 0, 0);
+            if (index >= 0 && static_cast<std::size_t>(index) < listedFolders_.size())
+                ShowFolder(listedFolders_[static_cast<std::size_t>(index)]);
+        }
+        break;
+    case kOkButton:
+    case IDOK:  // Enter
+        Close(true);
+        break;
+    case kCancelButton:
+    case IDCANCEL:  // Escape
+        Close(false);
+        break;
+    default:
+        break;
+    }
+}
+
+LRESULT CALLBACK FolderChooserWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<FolderChooserWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<FolderChooserWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT FolderChooserWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CLOSE:  // the close box counts as cancel
+        Close(false);
+        return 0;
+    default:
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+}  // namespace zorbel::win32

@@ -1,0 +1,48 @@
+#pragma once
+// frmOrdnerwahl: the modal folder chooser with its name field, drive list,
+// directory list and the buttons "&Abbrechen" and "&OK". The close box counts
+// as cancel.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/FolderChooser.h"
+#include "win32/Handles.h"
+#include "win32/Tooltips.h"
+
+namespace zorbel::win32 {
+
+class FolderChooserWindow : public platform::FolderChooser {
+public:
+    void SetOwner(HWND owner) { owner_ = owner; }
+    std::optional<platform::FolderChoice> Choose(std::wstring_view wideStartFolder,
+                                                 std::wstring_view proposedName) override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateControls(std::wstring_view proposedName);
+    void OnCommand(int id, int code);
+    void OnDriveChange();
+    // Shows the path with its parent folders above and its subfolders below.
+    void ShowFolder(const std::wstring& widePath);
+    void SelectDriveOf(const std::wstring& widePath);
+    void Close(bool confirmed);
+
+    HWND owner_ = nullptr;
+    HWND hwnd_ = nullptr;
+    HWND nameEdit_ = nullptr;
+    HWND driveList_ = nullptr;
+    HWND folderList_ = nullptr;
+    FontHandle font_;
+    Tooltips tooltips_;
+    std::vector<std::wstring> driveRoots_;     // in the order of the drive list
+    std::vector<std::wstring> listedFolders_;  // full path of each directory list line
+    std::wstring folder_;                      // the directory list's path
+    bool open_ = false;
+    bool confirmed_ = false;
+};
+
+}  // namespace zorbel::win32

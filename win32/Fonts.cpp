@@ -1,0 +1,26 @@
+#include "win32/Fonts.h"
+
+#include "win32/Twips.h"
+
+namespace zorbel::win32 {
+
+FontHandle MakeFont(const wchar_t* face, double points, int weight, bool italic, BYTE pitchAndFamily) {
+    LOGFONTW font{};
+    font.lfHeight = Twips::ForScreen().FontHeight(points);
+    font.lfWeight = weight;
+    font.lfItalic = italic ? TRUE : FALSE;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = CLEARTYPE_QUALITY;
+    font.lfPitchAndFamily = pitchAndFamily;
+    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+    return FontHandle(CreateFontIndirectW(&font));
+}
+
+FontHandle MakeMessageFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    return FontHandle(CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+}  // namespace zorbel::win32

@@ -1,0 +1,28 @@
+#include "win32/RecordButton.h"
+
+#include <commctrl.h>
+
+#include "config/ProgramValues.h"
+#include "win32/ChildWindow.h"
+#include "win32/Encoding.h"
+
+namespace zorbel::win32 {
+
+void RecordButton::Create(HWND parent, int id, const RECT& place, HFONT font, Tooltips& tooltips) {
+    hwnd_ = CreateChildControl(parent, WC_BUTTONW, Utf8ToWide(values::kRecordCaptionAtStart).c_str(),
+                               BS_PUSHBUTTON | WS_TABSTOP, id, font);
+    place_ = place;
+    PlaceWindow(hwnd_, place_);
+    tooltips.Add(hwnd_, L"Mitlesen An/Aus");
+}
+
+void RecordButton::SetCaption(std::string_view utf8Caption) {
+    SetWindowTextW(hwnd_, Utf8ToWide(utf8Caption).c_str());
+}
+
+void RecordButton::MoveLeftEdgeTo(int left) {
+    OffsetRect(&place_, left - place_.left, 0);
+    PlaceWindow(hwnd_, place_);
+}
+
+}  // namespace zorbel::win32

@@ -1,0 +1,69 @@
+#pragma once
+// The Rx window: a RichEdit control that receives text at its end and
+// holds the document the user opens and saves.
+
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+#include <string_view>
+
+#include "platform/RxDocumentView.h"
+#include "platform/RxView.h"
+#include "win32/WindowSubclass.h"
+
+namespace zorbel::win32 {
+
+class RxWindow : public platform::RxView, public platform::RxDocumentView {
+public:
+    // Leaves the window missing (Exists() false) when RichEdit cannot be loaded.
+    void Create(HWND parent, int id);
+    HWND Hwnd() const { return hwnd_; }
+
+    void AppendAtEnd(std::string_view cp1252Text) override;
+    bool IsEmpty() const override;
+    bool HasSelection() const override;
+    bool Exists() const override { return hwnd_ != nullptr; }
+    std::string SelectedText() const override;
+    void Clear() override;
+    void ResetFormat(std::string_view utf8FontName, int pointSize) override;
+
+    std::string RtfBytes() const override;
+    std::wstring PlainText() const override;
+    bool ReplaceWithRtf(std::string_view rtfBytes) override;
+    void ReplaceWithText(std::wstring_view wideText) override;
+
+    // Locks the text against the user's editing (true) or frees it.
+    void SetLocked(bool locked);
+    long TextLength() const;
+
+    // For search and format: texts and positions as the control counts them
+    // (a line end is one character, where WM_GETTEXT gives two).
+    std::wstring WholeText() const;
+    std::wstring SelectedWide() const;
+    CHARRANGE Selection() const;
+    void Select(CHARRANGE range);
+    CHARFORMAT2W SelectionFormat() const;
+    // Only the attributes named in format.dwMask change.
+    void FormatSelection(const CHARFORMAT2W& format);
+    // The font of the whole window, every run included.
+    void SetWholeWindowFont(const wchar_t* fontName, int pointSize);
+
+private:
+    // The subclass, text limit and change notices of a newly created control.
+    void Prepare(LPARAM eventMask);
+    void ApplyDefaultFormat();
+    void ResumeRedraw();
+    // Replaces the control by an empty one of the same kind.
+    void StartEmpty();
+    // Runs a whole-content change on an empty control without change notices
+    // and repaints once after it.
+    template <typename Change>
+    void ReplaceQuietly(Change change);
+
+    HWND hwnd_ = nullptr;
+    bool redrawSuspended_ = false;
+    WindowSubclass subclass_;
+};
+
+}  // namespace zorbel::win32

@@ -1,0 +1,103 @@
+#include "win32/StatusBar.h"
+
+#include <commctrl.h>
+
+#include <array>
+
+#include "win32/ChildWindow.h"
+#include "win32/Encoding.h"
+
+namespace zorbel::win32 {
+namespace {
+
+constexpr int kTimePart = 3;
+constexpr int kDatePart = 4;
+constexpr UINT_PTR kClockTimerId = 0x5A43;  // "ZC"; the status bar sets no timers of its own
+constexpr UINT kClockPeriodMs = 1000;
+
+struct PanelDesign {
+    const wchar_t* text;
+    const wchar_t* tooltip;
+    int widthTwips;  // 0: takes the rest of the bar
+};
+
+constexpr std::array<PanelDesign, 5> kPanels{{
+    {L"Status:", L"Statusanzeige", 0},
+    {L"Zeilen:", L"des mitgeschriebenen Textes", 1350},
+    {L"Speicherauslastung:", L"in %", 2550},
+    {L"", L"Computerzeit", 900},
+    {L"", L"Datum", 1500},
+}};
+
+std::wstring LocaleText(bool date) {
+    wchar_t buffer[64] = {};
+    if (date)
+        GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, buffer, 64);
+    else
+        GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, buffer, 64);
+    return buffer;
+}
+
+}  // namespace
+
+void StatusBar::Create(HWND parent, int id, const Twips& twips, HFONT font, Tooltips& tooltips) {
+    twips_ = twips;
+    tooltips_ = &tooltips;
+    hwnd_ = CreateChildControl(parent, STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP, id, nullptr);
+    for (int part = 0; part < static_cast<int>(kPanels.size()); ++part)
+        tooltips.AddArea(hwnd_, part, kPanels[part].tooltip);
+    Resize();
+    // Texts set before the parts exist would be lost, so they come after.
+    for (int part = 0; part < static_cast<int>(kPanels.size()); ++part) SetPartText(part, kPanels[part].text);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    RefreshClock();
+    subclass_.Attach(hwnd_, [this](UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+        if (message != WM_TIMER || wParam != kClockTimerId) return std::nullopt;
+        RefreshClock();
+        return 0;
+    });
+    SetTimer(hwnd_, kClockTimerId, kClockPeriodMs, nullptr);
+}
+
+int StatusBar::Height() const {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    return rect.bottom - rect.top;
+}
+
+void StatusBar::Resize() {
+    SendMessageW(hwnd_, WM_SIZE, 0, 0);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    std::array<int, kPanels.size()> rightEdges{};
+    int right = client.right;
+    for (int part = static_cast<int>(kPanels.size()) - 1; part > 0; --part) {
+        rightEdges[part] = right;
+        right -= twips_.ToPxX(kPanels[part].widthTwips);
+    }
+    rightEdges[0] = right;
+    rightEdges.back() = -1;
+    SendMessageW(hwnd_, SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data()));
+    for (int part = 0; part < static_cast<int>(kPanels.size()); ++part) {
+        RECT area{};
+        SendMessageW(hwnd_, SB_GETRECT, part, reinterpret_cast<LPARAM>(&area));
+        tooltips_->MoveArea(hwnd_, part, area);
+    }
+}
+
+void StatusBar::SetPanelText(platform::Panel panel, std::string_view utf8Text) {
+    SetPartText(static_cast<int>(panel) - 1, Utf8ToWide(utf8Text));
+}
+
+void StatusBar::SetPartText(int part, const std::wstring& text) {
+    SendMessageW(hwnd_, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void StatusBar::RefreshClock() {
+    const std::wstring time = LocaleText(false);
+    const std::wstring date = LocaleText(true);
+    if (time != shownTime_) SetPartText(kTimePart, shownTime_ = time);
+    if (date != shownDate_) SetPartText(kDatePart, shownDate_ = date);
+}
+
+}  // namespace zorbel::win32

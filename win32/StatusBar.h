@@ -1,0 +1,42 @@
+#pragma once
+// StatusBar1: five panels, the last two showing the computer's time and
+// date, which its own timer keeps current.
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/StatusPanels.h"
+#include "win32/Tooltips.h"
+#include "win32/Twips.h"
+#include "win32/WindowSubclass.h"
+
+namespace zorbel::win32 {
+
+class StatusBar : public platform::StatusPanels {
+public:
+    // Each panel gets a tool of its own in `tooltips`: the status bar's own
+    // tips (SB_SETTIPTEXT) show on Windows only for a cut-off panel.
+    void Create(HWND parent, int id, const Twips& twips, HFONT font, Tooltips& tooltips);
+    HWND Hwnd() const { return hwnd_; }
+    int Height() const;
+
+    void SetPanelText(platform::Panel panel, std::string_view utf8Text) override;
+
+    // Follows the parent's new size: the panels keep their widths, panel 1
+    // takes what is left; the panels' tooltip areas follow them.
+    void Resize();
+private:
+    void SetPartText(int part, const std::wstring& text);
+    // Rewrites time and date when they changed.
+    void RefreshClock();
+
+    HWND hwnd_ = nullptr;
+    Twips twips_{96, 96};
+    Tooltips* tooltips_ = nullptr;
+    std::wstring shownTime_;
+    std::wstring shownDate_;
+    WindowSubclass subclass_;
+};
+
+}  // namespace zorbel::win32

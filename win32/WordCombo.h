@@ -1,0 +1,43 @@
+#pragma once
+// One word-list combo box (Combo1 or Combo2). Its edit part reports the keys
+// that edit the list; entries and edit text are 8-bit ANSI.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "win32/Tooltips.h"
+#include "win32/WindowSubclass.h"
+
+namespace zorbel::win32 {
+
+class WordCombo {
+public:
+    using KeyHandler = std::function<void(int keyCode)>;
+
+    // The place is the closed box; the drop-down list opens below it.
+    void Create(HWND parent, int id, const RECT& place, int dropHeight, HFONT font, Tooltips& tooltips,
+                const wchar_t* tooltip, KeyHandler onKeyDown);
+
+    void ClearEntries();
+    void AppendEntry(std::string_view cp1252Text);
+    void RemoveEntry(std::size_t index);
+    void SetEditText(std::string_view cp1252Text);
+    std::string EditText() const;
+    std::optional<std::size_t> SelectedIndex() const;
+    void SetEnabled(bool enabled);
+
+private:
+    std::optional<LRESULT> OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+    HWND editHwnd_ = nullptr;
+    KeyHandler onKeyDown_;
+    WindowSubclass edit_;
+};
+
+}  // namespace zorbel::win32

@@ -1,0 +1,23 @@
+#include "zorbel-engine/ModeText.h"
+
+#include <algorithm>
+#include <cwchar>
+
+namespace zorbel::engine_side {
+
+std::wstring GermanNumber(double value) {
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%g", value);
+    std::wstring shown(text);
+    std::replace(shown.begin(), shown.end(), L'.', L',');
+    return shown;
+}
+
+std::wstring ModeText(const decoder::RttyMode& mode, double firstNotchHz, double secondNotchHz) {
+    return GermanNumber(mode.baud) + L" Bd · Shift " + GermanNumber(mode.shiftHz) + L" Hz · Mark " +
+           GermanNumber(mode.markHz) + L" Hz · " + (mode.reversed ? L"revers" : L"normal") + L" · " +
+           GermanNumber(mode.stopBits) + L" Stopbits · Notch " + GermanNumber(firstNotchHz) + L" / " +
+           GermanNumber(secondNotchHz) + L" Hz";
+}
+
+}  // namespace zorbel::engine_side

@@ -1,0 +1,90 @@
+#include "zorbel-engine/Receiver.h"
+
+#include <algorithm>
+
+#include "decoder/ToneLevel.h"
+
+namespace zorbel::engine_side {
+namespace {
+
+constexpr double kLineSeconds = kPictureIntervalMs / 1000.0;
+// At most this many lines per picture, so that a recording played fast costs bounded
+// spectrum work; the older lines of a longer stretch are left out.
+constexpr std::size_t kMostLinesPerFrame = 40;
+
+int SpectrumSizeFor(double sampleRate) {
+    int size = 256;
+    while (size < sampleRate / 8) size *= 2;  // bins of at most 8 Hz
+    return size;
+}
+
+}  // namespace
+
+Receiver::Receiver(const decoder::RttyMode& mode, double sampleRate) : mode_(mode), sampleRate_(sampleRate) {
+    Restart(sampleRate);
+}
+
+std::string Receiver::Decode(std::span<const float> samples, double sampleRate) {
+    if (samples.empty()) return "";
+    if (sampleRate != sampleRate_) Restart(sampleRate);
+    sinceLine_ += samples.size();
+    linesDue_ = std::min(linesDue_ + sinceLine_ / lineSamples_, kMostLinesPerFrame);
+    sinceLine_ %= lineSamples_;
+    const std::size_t keep = static_cast<std::size_t>(spectrum_->Size()) + kMostLinesPerFrame * lineSamples_;
+    const auto tail = samples.size() > keep ? samples.subspan(samples.size() - keep) : samples;
+    recent_.insert(recent_.end(), tail.begin(), tail.end());
+    if (recent_.size() > keep) recent_.erase(recent_.begin(), recent_.end() - static_cast<std::ptrdiff_t>(keep));
+    return decoder_->Decode(samples);
+}
+
+void Receiver::SetMode(const decoder::RttyMode& mode) {
+    mode_ = mode;
+    Restart(sampleRate_);
+}
+
+void Receiver::SetNotches(double firstHz, double secondHz) {
+    notchHz_[0] = firstHz;
+    notchHz_[1] = secondHz;
+    decoder_->SetNotches(firstHz, secondHz);
+}
+
+SignalFrame Receiver::Frame() {
+    // The tones swap with the polarity.
+    auto tones = mode_;
+    tones.markHz = decoder_->MarkHz();
+    // Half a bit, so that most stretches lie inside one bit and show one tone.
+    const auto count = std::min(recent_.size(), static_cast<std::size_t>(sampleRate_ / mode_.baud / 2));
+    const std::span<const float> lastHalfBit(recent_.data() + recent_.size() - count, count);
+    // Each line from the samples up to its end; lines older than the kept samples stay dark.
+    const auto bins = static_cast<std::size_t>(spectrum_->Size() / 2);
+    waterfallDb_.assign(linesDue_ * bins, -200.0f);
+    for (std::size_t line = 0; line < linesDue_; ++line) {
+        const std::size_t back = sinceLine_ + (linesDue_ - 1 - line) * lineSamples_;
+        if (back >= recent_.size()) continue;
+        const auto power = spectrum_->PowerDb(std::span<const float>(recent_).first(recent_.size() - back));
+        std::copy(power.begin(), power.end(), waterfallDb_.begin() + static_cast<std::ptrdiff_t>(line * bins));
+    }
+    linesDue_ = 0;
+    return {spectrum_->PowerDb(recent_),
+            spectrum_->BinHz(),
+            waterfallDb_,
+            tones.MarkToneHz(),
+            tones.SpaceToneHz(),
+            ToneLevelDb(lastHalfBit, tones.MarkToneHz(), sampleRate_),
+            ToneLevelDb(lastHalfBit, tones.SpaceToneHz(), sampleRate_)};
+}
+
+void Receiver::Restart(double sampleRate) {
+    sampleRate_ = sampleRate;
+    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate);
+    decoder_->SetNotches(notchHz_[0], notchHz_[1]);
+    if (!spectrum_ || spectrum_->BinHz() * spectrum_->Size() != sampleRate) {
+        spectrum_ = std::make_unique<decoder::Spectrum>(SpectrumSizeFor(sampleRate), sampleRate);
+        recent_.clear();
+    }
+    lineSamples_ = std::max<std::size_t>(1, static_cast<std::size_t>(kLineSeconds * sampleRate));
+    sinceLine_ = 0;
+    linesDue_ = 0;
+}
+
+}  // namespace zorbel::engine_side

@@ -1,0 +1,55 @@
+#pragma once
+// The signal path behind the engine window: the decoder in the chosen mode
+// with its notches, restarted when the sample rate changes, and the latest
+// samples for the picture of the signal. The waterfall gets a line per
+// stretch of audio rather than per picture, so that a recording played fast
+// leaves its tones in the waterfall as one played in real time does.
+
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "decoder/RttyDecoder.h"
+#include "decoder/Spectrum.h"
+#include "zorbel-engine/SignalFrame.h"
+
+namespace zorbel::engine_side {
+
+class Receiver {
+public:
+    Receiver(const decoder::RttyMode& mode, double sampleRate);
+
+    // The characters completed by these samples, 8-bit as MMTTY posts them.
+    std::string Decode(std::span<const float> samples, double sampleRate);
+
+    void SetMode(const decoder::RttyMode& mode);
+    void SetNotches(double firstHz, double secondHz);
+    const decoder::RttyMode& Mode() const { return mode_; }
+    double FirstNotchHz() const { return notchHz_[0]; }
+    double SecondNotchHz() const { return notchHz_[1]; }
+
+    // As MMTTY counts them: mark the lower tone (following the signal), space one shift above.
+    double MarkHz() const { return decoder_->MarkHz(); }
+    double SpaceHz() const { return decoder_->MarkHz() + mode_.shiftHz; }
+
+    // The picture of the latest samples with the waterfall lines due since
+    // the last call (the newest few when many are); valid until the next call.
+    SignalFrame Frame();
+
+private:
+    void Restart(double sampleRate);
+
+    decoder::RttyMode mode_;
+    double notchHz_[2] = {0.0, 0.0};
+    double sampleRate_;
+    std::unique_ptr<decoder::RttyDecoder> decoder_;
+    std::unique_ptr<decoder::Spectrum> spectrum_;
+    std::vector<float> recent_;        // enough for the spectrum of every line still to show
+    std::size_t lineSamples_ = 0;      // audio per waterfall line
+    std::size_t sinceLine_ = 0;        // samples after the newest line's end
+    std::size_t linesDue_ = 0;         // lines ended since the last picture
+    std::vector<float> waterfallDb_;
+};
+
+}  // namespace zorbel::engine_side

@@ -1,0 +1,97 @@
+#include "zorbel-engine/win32/EngineMenu.h"
+
+#include <array>
+#include <cmath>
+
+#include "zorbel-engine/win32/EngineWindowIds.h"
+#include "zorbel-engine/ModeText.h"
+
+namespace zorbel::engine_side {
+namespace {
+
+// The modes in use on the air; any other mark comes from a click into the spectrum.
+constexpr std::array kBaudChoices{45.45, 50.0, 75.0, 100.0};
+constexpr std::array kShiftChoices{85.0, 170.0, 200.0, 425.0, 450.0, 850.0};
+constexpr std::array kMarkChoices{1000.0, 1275.0, 1445.0, 1700.0, 2125.0};
+constexpr std::array kStopBitChoices{1.0, 1.5, 2.0};
+
+template <std::size_t N>
+void AddChoices(HMENU parent, const wchar_t* caption, int firstId, const std::array<double, N>& choices,
+                const wchar_t* unit) {
+    const HMENU popup = CreatePopupMenu();
+    for (std::size_t at = 0; at < N; ++at)
+        AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(firstId + static_cast<int>(at)),
+                    (GermanNumber(choices[at]) + unit).c_str());
+    AppendMenuW(parent, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), caption);
+}
+
+template <std::size_t N>
+void CheckChoice(HMENU menu, int firstId, const std::array<double, N>& choices, double value) {
+    for (std::size_t at = 0; at < N; ++at)
+        CheckMenuItem(menu, static_cast<UINT>(firstId + static_cast<int>(at)),
+                      std::abs(choices[at] - value) < 0.01 ? MF_CHECKED : MF_UNCHECKED);
+}
+
+template <std::size_t N>
+bool PickChoice(int id, int firstId, const std::array<double, N>& choices, double& value) {
+    if (id < firstId || id >= firstId + static_cast<int>(N)) return false;
+    value = choices[static_cast<std::size_t>(id - firstId)];
+    return true;
+}
+
+}  // namespace
+
+void EngineMenu::Attach(HWND window, const std::vector<std::wstring>& devices) {
+    window_ = window;
+    const HMENU bar = CreateMenu();
+    const HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, IDM_ENGINE_OPEN, L"Datei &öffnen...");
+    AppendMenuW(file, MF_STRING, IDM_ENGINE_PLAY_AGAIN, L"&Erneut abspielen");
+    AppendMenuW(file, MF_STRING, IDM_ENGINE_FAST, L"&Schnell abspielen");
+    AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(file, MF_STRING, IDM_ENGINE_EXIT, L"&Beenden");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&Datei");
+
+    const HMENU mode = CreatePopupMenu();
+    AddChoices(mode, L"&Baud", IDM_ENGINE_BAUD_FIRST, kBaudChoices, L" Bd");
+    AddChoices(mode, L"&Shift", IDM_ENGINE_SHIFT_FIRST, kShiftChoices, L" Hz");
+    AddChoices(mode, L"&Mark (oder Klick ins Spektrum)", IDM_ENGINE_MARK_FIRST, kMarkChoices, L" Hz");
+    AddChoices(mode, L"S&topbits", IDM_ENGINE_STOP_FIRST, kStopBitChoices, L"");
+    AppendMenuW(mode, MF_STRING, IDM_ENGINE_REVERSE, L"&Revers");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(mode), L"&Modus");
+
+    inputs_ = CreatePopupMenu();
+    AppendMenuW(inputs_, MF_STRING, IDM_ENGINE_INPUT_FILE, L"&Aufnahme (WAV-Datei)");
+    devices_ = std::min<std::size_t>(devices.size(), IDM_ENGINE_DEVICE_LAST - IDM_ENGINE_DEVICE_FIRST + 1);
+    if (devices_ == 0) AppendMenuW(inputs_, MF_STRING | MF_GRAYED, IDM_ENGINE_DEVICE_FIRST, L"Keine Soundkarte gefunden");
+    for (std::size_t at = 0; at < devices_; ++at)
+        AppendMenuW(inputs_, MF_STRING, static_cast<UINT_PTR>(IDM_ENGINE_DEVICE_FIRST + static_cast<int>(at)),
+                    (L"Soundkarte: " + devices[at]).c_str());
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(inputs_), L"&Eingang");
+    SetMenu(window, bar);
+}
+
+void EngineMenu::Check(const MenuState& state) const {
+    const HMENU bar = GetMenu(window_);
+    if (!bar) return;
+    CheckChoice(bar, IDM_ENGINE_BAUD_FIRST, kBaudChoices, state.mode.baud);
+    CheckChoice(bar, IDM_ENGINE_SHIFT_FIRST, kShiftChoices, state.mode.shiftHz);
+    CheckChoice(bar, IDM_ENGINE_MARK_FIRST, kMarkChoices, state.mode.markHz);
+    CheckChoice(bar, IDM_ENGINE_STOP_FIRST, kStopBitChoices, state.mode.stopBits);
+    CheckMenuItem(bar, IDM_ENGINE_REVERSE, state.mode.reversed ? MF_CHECKED : MF_UNCHECKED);
+    CheckMenuItem(bar, IDM_ENGINE_FAST, state.fast ? MF_CHECKED : MF_UNCHECKED);
+    EnableMenuItem(bar, IDM_ENGINE_PLAY_AGAIN, state.canPlayAgain ? MF_ENABLED : MF_GRAYED);
+    CheckMenuItem(inputs_, IDM_ENGINE_INPUT_FILE, state.device < 0 ? MF_CHECKED : MF_UNCHECKED);
+    for (std::size_t at = 0; at < devices_; ++at)
+        CheckMenuItem(inputs_, static_cast<UINT>(IDM_ENGINE_DEVICE_FIRST + static_cast<int>(at)),
+                      static_cast<int>(at) == state.device ? MF_CHECKED : MF_UNCHECKED);
+}
+
+bool EngineMenu::PickModeChoice(int id, decoder::RttyMode& mode) {
+    return PickChoice(id, IDM_ENGINE_BAUD_FIRST, kBaudChoices, mode.baud) ||
+           PickChoice(id, IDM_ENGINE_SHIFT_FIRST, kShiftChoices, mode.shiftHz) ||
+           PickChoice(id, IDM_ENGINE_MARK_FIRST, kMarkChoices, mode.markHz) ||
+           PickChoice(id, IDM_ENGINE_STOP_FIRST, kStopBitChoices, mode.stopBits);
+}
+
+}  // namespace zorbel::engine_side

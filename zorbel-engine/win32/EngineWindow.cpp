@@ -1,0 +1,362 @@
+#include "zorbel-engine/win32/EngineWindow.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+#include "decoder/WavFile.h"
+#include "zorbel-engine/win32/EngineWindowIds.h"
+#include "zorbel-engine/ModeText.h"
+#include "engine/EngineNames.h"
+#include "engine/EngineValues.h"
+
+namespace zorbel::engine_side {
+namespace {
+
+using engine::EngineCommand;
+
+constexpr wchar_t kClassName[] = L"ZorbelEngineWindow";
+constexpr UINT_PTR kPlayTimer = 1;
+constexpr UINT_PTR kDisplayTimer = 2;
+constexpr UINT kPlayIntervalMs = 20;
+constexpr int kMinimumWidth = 460;  // below the least width of zorbel, which docks it
+constexpr int kMinimumHeight = 260;
+constexpr std::uint64_t kSilentDeviceMs = 3000;  // a device this long without data has gone
+constexpr std::size_t kMostWaiting = 100000;     // characters kept for a program that does not take them
+constexpr int kMostText = 30000;                 // characters kept in the text box
+
+std::wstring FileName(const std::wstring& path) { return std::filesystem::path(path).filename().wstring(); }
+
+}  // namespace
+
+EngineWindow::EngineWindow(const EngineOptions& options, EngineSettings settings)
+    : link_(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(options.mainWindow))),
+      settings_(std::move(settings)),
+      receiver_(options.AppliedTo(settings_.mode), WaveInput::kSampleRate),
+      fast_(options.fast || settings_.fast),
+      repeat_(options.repeat),
+      startFile_(options.wavPath),
+      sender_(link_),
+      signal_([this](double frequencyHz) {
+          // The click puts the mark marker there; reversed, the mode's mark lies one shift below it.
+          auto mode = receiver_.Mode();
+          mode.markHz = std::max(100.0, std::round(mode.reversed ? frequencyHz - mode.shiftHz : frequencyHz));
+          ChangeMode(mode);
+      }) {}
+
+bool EngineWindow::Create(HINSTANCE instance, int showCommand) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &EngineWindow::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassW(&windowClass)) return false;
+    const std::string title(engine::kEngineWindowTitle);
+    window_ = CreateWindowExW(0, kClassName, std::wstring(title.begin(), title.end()).c_str(), WS_OVERLAPPEDWINDOW,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 760, 360, nullptr, nullptr, instance, this);
+    if (!window_) return false;
+    CreateControls();
+    devices_ = InputDeviceNames();
+    menu_.Attach(window_, devices_);
+    CheckMenu();
+    Layout();
+    ShowWindow(window_, showCommand);
+    link_.Announce(window_);
+    SetTimer(window_, kDisplayTimer, kPictureIntervalMs, nullptr);
+
+    if (!startFile_.empty()) {
+        Play(startFile_);
+    } else if (settings_.device != kNoDevice) {
+        Listen(settings_.device);
+    } else {
+        ShowMessage(L"Bereit: eine Aufnahme über „Datei öffnen“ abspielen oder im Menü „Eingang“ die Soundkarte wählen.");
+    }
+    return true;
+}
+
+LRESULT CALLBACK EngineWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* created = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
+        reinterpret_cast<EngineWindow*>(created->lpCreateParams)->window_ = window;
+    }
+    auto* self = reinterpret_cast<EngineWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT EngineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == link_.Message()) {
+        OnLinkCommand(wParam, lParam);
+        return 0;
+    }
+    switch (message) {
+    case WM_SIZE:
+        Layout();
+        return 0;
+    case WM_GETMINMAXINFO:
+        // Smaller, the spectrum, the mode line and the text no longer fit.
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {kMinimumWidth, kMinimumHeight};
+        return 0;
+    case WM_SETFOCUS:
+        // The decoded text takes the keys: arrows scroll it, Ctrl+C copies from it.
+        SetFocus(text_);
+        return 0;
+    case WM_COMMAND:
+        OnMenu(LOWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == kPlayTimer) OnPlayTick();
+        if (wParam == kDisplayTimer) OnDisplayTick();
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        // A read-only edit asks as a static does; the decoded text stays on white like any text.
+        if (reinterpret_cast<HWND>(lParam) == text_) {
+            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        }
+        return DefWindowProcW(window_, message, wParam, lParam);
+    case MM_WIM_DATA:
+        OnRecorded(lParam);
+        return 0;
+    case WM_DESTROY:
+        KillTimer(window_, kPlayTimer);
+        KillTimer(window_, kDisplayTimer);
+        input_.Close();
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void EngineWindow::CreateControls() {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+    const auto child = [&](const wchar_t* className, DWORD style, int id) {
+        const HWND control = CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, window_,
+                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        return control;
+    };
+    signal_.Create(window_, IDC_ENGINE_SIGNAL);
+    modeLine_ = child(L"STATIC", SS_LEFT | SS_NOPREFIX, IDC_ENGINE_MODE);
+    messageLine_ = child(L"STATIC", SS_LEFT | SS_NOPREFIX, IDC_ENGINE_MESSAGE);
+    text_ = child(L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, IDC_ENGINE_TEXT);
+    // Wine resolves "Courier New" to a proportional face unless fixed pitch is asked for.
+    textFont_.reset(CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New"));
+    SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), FALSE);
+    ShowModeLine();
+}
+
+void EngineWindow::Layout() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int width = client.right, height = client.bottom;
+    constexpr int kLine = 18, kGap = 4;
+    const int signalHeight = std::max(60, height * 55 / 100);
+    MoveWindow(signal_.Window(), 0, 0, width, signalHeight, TRUE);
+    MoveWindow(modeLine_, kGap, signalHeight + 2, width - 2 * kGap, kLine, TRUE);
+    MoveWindow(messageLine_, kGap, signalHeight + 2 + kLine, width - 2 * kGap, kLine, TRUE);
+    const int textTop = signalHeight + 4 + 2 * kLine;
+    MoveWindow(text_, 0, textTop, width, std::max(0, height - textTop), TRUE);
+}
+
+void EngineWindow::CheckMenu() {
+    menu_.Check({receiver_.Mode(), fast_, !playing_.empty(), input_.IsOpen() ? settings_.device : kNoDevice});
+}
+
+void EngineWindow::OnLinkCommand(WPARAM code, LPARAM value) {
+    switch (link_.Obey(code, value)) {
+    case EngineCommand::QueryValues:
+        link_.AnswerValues(static_cast<std::int32_t>(std::lround(receiver_.MarkHz())),
+                           static_cast<std::int32_t>(std::lround(receiver_.SpaceHz())),
+                           engine::PackNotchPair(static_cast<std::int32_t>(receiver_.FirstNotchHz()),
+                                                 static_cast<std::int32_t>(receiver_.SecondNotchHz())));
+        break;
+    case EngineCommand::SetNotch: {
+        const auto pair = engine::UnpackNotchPair(static_cast<std::int32_t>(value));
+        receiver_.SetNotches(pair.high, pair.low);
+        ShowModeLine();
+        break;
+    }
+    case EngineCommand::Release:
+        // The program is going: nothing more to send.
+        StopInput();
+        ShowMessage(L"Vom Programm freigegeben.");
+        break;
+    default:
+        break;
+    }
+}
+
+void EngineWindow::OnMenu(int id) {
+    auto mode = receiver_.Mode();
+    if (id == IDM_ENGINE_OPEN) {
+        OpenWithDialog();
+    } else if (id == IDM_ENGINE_PLAY_AGAIN) {
+        if (!playing_.empty()) Play(playing_);
+    } else if (id == IDM_ENGINE_FAST) {
+        fast_ = settings_.fast = !fast_;
+        SaveEngineSettings(settingsStore_, settings_);
+        CheckMenu();
+    } else if (id == IDM_ENGINE_EXIT) {
+        DestroyWindow(window_);
+    } else if (id == IDM_ENGINE_INPUT_FILE) {
+        StopInput();
+        settings_.device = kNoDevice;
+        SaveEngineSettings(settingsStore_, settings_);
+        ShowMessage(L"Eingang: Aufnahmen über „Datei öffnen“.");
+    } else if (id >= IDM_ENGINE_DEVICE_FIRST && id <= IDM_ENGINE_DEVICE_LAST) {
+        Listen(id - IDM_ENGINE_DEVICE_FIRST);
+    } else if (id == IDM_ENGINE_REVERSE) {
+        mode.reversed = !mode.reversed;
+        ChangeMode(mode);
+    } else if (EngineMenu::PickModeChoice(id, mode)) {
+        ChangeMode(mode);
+    }
+}
+
+void EngineWindow::OpenWithDialog() {
+    wchar_t path[MAX_PATH * 2] = {};
+    const std::wstring folder =
+        settings_.lastFile.empty() ? L"" : std::filesystem::path(settings_.lastFile).parent_path().wstring();
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = window_;
+    dialog.lpstrFilter = L"WAV-Aufnahmen (*.wav)\0*.wav\0Alle Dateien (*.*)\0*.*\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH * 2;
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.lpstrTitle = L"Aufnahme öffnen";
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (GetOpenFileNameW(&dialog)) Play(path);
+}
+
+void EngineWindow::Play(const std::wstring& path) {
+    StopInput();
+    try {
+        auto audio = decoder::ReadWavFile(std::filesystem::path(path));
+        if (audio.samples.empty()) throw decoder::WavError("the WAV file holds no samples");
+        player_ = std::make_unique<WavPlayer>(std::move(audio), fast_, repeat_);
+    } catch (const std::exception& error) {
+        const std::string reason = error.what();
+        ShowMessage(L"Die Datei „" + FileName(path) + L"“ lässt sich nicht abspielen: keine lesbare WAV-Aufnahme (" +
+                    std::wstring(reason.begin(), reason.end()) + L").");
+        return;
+    }
+    playing_ = path;
+    settings_.lastFile = path;
+    SaveEngineSettings(settingsStore_, settings_);
+    ShowMessage(L"Spiele „" + FileName(path) + (fast_ ? L"“ so schnell wie möglich." : L"“ in Echtzeit."));
+    SetTimer(window_, kPlayTimer, fast_ ? USER_TIMER_MINIMUM : kPlayIntervalMs, nullptr);
+    CheckMenu();
+}
+
+void EngineWindow::Listen(int device) {
+    StopInput();
+    const std::wstring failure = input_.Open(window_, device);
+    if (!failure.empty()) {
+        ShowMessage(failure + L" Bitte im Menü „Eingang“ ein anderes Gerät wählen.");
+    } else {
+        // Kept only once it works, so that the next start does not try a missing device again.
+        settings_.device = device;
+        SaveEngineSettings(settingsStore_, settings_);
+        lastRecordedMs_ = GetTickCount64();
+        const auto name = static_cast<std::size_t>(device) < devices_.size() ? devices_[static_cast<std::size_t>(device)]
+                                                                             : std::to_wstring(device);
+        ShowMessage(L"Höre auf die Soundkarte „" + name + L"“.");
+    }
+    CheckMenu();
+}
+
+void EngineWindow::StopInput() {
+    KillTimer(window_, kPlayTimer);
+    player_.reset();
+    input_.Close();
+    CheckMenu();
+}
+
+void EngineWindow::OnPlayTick() {
+    if (!player_) return;
+    // Fast: the next block only once the program has taken every character.
+    if (!sender_.Send() && player_->Fast()) return;
+    Decode(player_->Due(GetTickCount64()), player_->SampleRate());
+    if (sender_.Send() && player_->Finished()) {
+        KillTimer(window_, kPlayTimer);
+        // The picture stands still from here on: on the recording's end, not on the last display tick before it.
+        signal_.Show(receiver_.Frame());
+        player_.reset();
+        ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet.");
+    }
+}
+
+void EngineWindow::OnRecorded(LPARAM buffer) {
+    if (!input_.IsOpen()) return;
+    const bool requeued = input_.Take(buffer, recorded_);
+    lastRecordedMs_ = GetTickCount64();
+    Decode(recorded_, WaveInput::kSampleRate);
+    sender_.Send();
+    if (!requeued) {
+        input_.Close();
+        ShowMessage(L"Die Soundkarte nimmt nicht mehr auf (entfernt?). Bitte im Menü „Eingang“ neu wählen.");
+        CheckMenu();
+    }
+}
+
+void EngineWindow::OnDisplayTick() {
+    if (input_.IsOpen() && GetTickCount64() - lastRecordedMs_ > kSilentDeviceMs) {
+        input_.Close();
+        ShowMessage(L"Die Soundkarte liefert keine Daten mehr (entfernt?). Bitte im Menü „Eingang“ neu wählen.");
+        CheckMenu();
+    }
+    // Without input the picture stands still.
+    if (player_ || input_.IsOpen()) signal_.Show(receiver_.Frame());
+}
+
+void EngineWindow::Decode(std::span<const float> samples, double sampleRate) {
+    const std::string text = receiver_.Decode(samples, sampleRate);
+    if (text.empty()) return;
+    AppendText(text);
+    // Started by hand, before any program: nobody to send to.
+    if (!link_.MainWindow()) return;
+    if (sender_.Waiting() > kMostWaiting) sender_.Clear();
+    for (const char c : text) sender_.Add(static_cast<unsigned char>(c));
+}
+
+void EngineWindow::ChangeMode(const decoder::RttyMode& mode) {
+    receiver_.SetMode(mode);
+    settings_.mode = mode;
+    SaveEngineSettings(settingsStore_, settings_);
+    ShowModeLine();
+    CheckMenu();
+}
+
+void EngineWindow::ShowModeLine() {
+    if (!modeLine_) return;
+    const std::wstring text = ModeText(receiver_.Mode(), receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
+    SetWindowTextW(modeLine_, text.c_str());
+}
+
+void EngineWindow::ShowMessage(const std::wstring& text) { SetWindowTextW(messageLine_, text.c_str()); }
+
+void EngineWindow::AppendText(std::string_view ansiText) {
+    // The edit control breaks lines only at CR LF; the decoder gives CR and LF as received.
+    std::wstring shown;
+    for (const char c : ansiText) {
+        if (c == '\r') continue;
+        if (c == '\n') shown += L"\r\n";
+        else shown.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+    }
+    const int length = GetWindowTextLengthW(text_);
+    if (length > kMostText) {
+        SendMessageW(text_, EM_SETSEL, 0, length - kMostText / 2);
+        SendMessageW(text_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+    }
+    SendMessageW(text_, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+    SendMessageW(text_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(shown.c_str()));
+}
+
+}  // namespace zorbel::engine_side

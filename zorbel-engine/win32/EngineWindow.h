@@ -1,0 +1,84 @@
+#pragma once
+// The window "MMTTY Engine": takes the program's commands through the link,
+// decodes a recording or the sound card, posts each character to the
+// program, shows the signal, the mode and the decoded text, and lets the
+// user choose the mode, the input and the recording.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "win32/CharacterSender.h"
+#include "win32/EngineSideLink.h"
+#include "win32/Handles.h"
+#include "win32/SettingsStore.h"
+#include "zorbel-engine/EngineOptions.h"
+#include "zorbel-engine/EngineSettings.h"
+#include "zorbel-engine/Receiver.h"
+#include "zorbel-engine/WavPlayer.h"
+#include "zorbel-engine/win32/EngineMenu.h"
+#include "zorbel-engine/win32/SignalView.h"
+#include "zorbel-engine/win32/WaveInput.h"
+
+namespace zorbel::engine_side {
+
+class EngineWindow {
+public:
+    EngineWindow(const EngineOptions& options, EngineSettings settings);
+    bool Create(HINSTANCE instance, int showCommand);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateControls();
+    void Layout();
+    void CheckMenu();
+
+    void OnLinkCommand(WPARAM code, LPARAM value);
+    void OnMenu(int id);
+    void OpenWithDialog();
+    void Play(const std::wstring& path);
+    void Listen(int device);
+    void StopInput();
+
+    void OnPlayTick();
+    void OnDisplayTick();
+    void OnRecorded(LPARAM buffer);
+    // Decodes, shows and queues the characters for the program.
+    void Decode(std::span<const float> samples, double sampleRate);
+
+    void ChangeMode(const decoder::RttyMode& mode);
+    void ShowModeLine();
+    void ShowMessage(const std::wstring& text);
+    void AppendText(std::string_view ansiText);
+
+    EngineSideLink link_;
+    win32::RegistrySettingsStore settingsStore_{kEngineSettingsKey};
+    EngineSettings settings_;  // as stored; the command line changes only this run
+    Receiver receiver_;
+    bool fast_;
+    bool repeat_;
+    std::wstring startFile_;
+
+    std::unique_ptr<WavPlayer> player_;
+    std::wstring playing_;
+    WaveInput input_;
+    std::vector<float> recorded_;
+    std::uint64_t lastRecordedMs_ = 0;
+    CharacterSender sender_;
+
+    HWND window_ = nullptr;
+    HWND modeLine_ = nullptr;
+    HWND messageLine_ = nullptr;
+    HWND text_ = nullptr;
+    EngineMenu menu_;
+    std::vector<std::wstring> devices_;
+    SignalView signal_;
+    win32::FontHandle textFont_;
+};
+
+}  // namespace zorbel::engine_side
