@@ -64,6 +64,14 @@ echo "== Windows build"
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 cmake --build build/win -j "$jobs"
 run_ctest "Wine tests" --test-dir build/win -L wine
+# A picture for a person to look at, not a test.
+if cmake --build build/win --target main-window-screenshot; then
+  result="build/win/screenshots/main-window.png"
+else
+  result="not taken (see above)"
+fi
+summary="$summary
+main-window screenshot: $result"
 
 echo "== Windows host build: no GoogleTest sources, so no Wine tests; zorbel.exe alone"
 cmake -S . -B build/win-host -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \

@@ -1,0 +1,41 @@
+// Not a check but a picture: run by take-screenshot.sh inside a Wine desktop
+// window, it starts zorbel, says when the main window stands and has nothing
+// left to paint, and keeps it up until the picture has been taken.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+
+#include "BenchConfig.h"
+#include "Poll.h"
+#include "WindowQueries.h"
+#include "ZorbelProcess.h"
+
+int main(int argc, char** argv) {
+  const std::string error = bench::ParseBenchConfig(argc, argv);
+  const auto& config = bench::Config();
+  if (!error.empty() || config.readyFile.empty() || config.releaseFile.empty()) {
+    std::fprintf(stderr, "hold-main-window: %s\n", error.empty() ? "--ready-file and --release-file needed" : error.c_str());
+    return 2;
+  }
+  try {
+    const bench::ZorbelProcess zorbel(L"MainWindowScreenshot");
+    const auto painted = [&] {
+      if (GetUpdateRect(zorbel.mainWindow(), nullptr, FALSE)) return false;
+      for (HWND child : bench::ChildrenOf(zorbel.mainWindow()))
+        if (GetUpdateRect(child, nullptr, FALSE)) return false;
+      return true;
+    };
+    if (!bench::PollUntil(painted, bench::milliseconds{5000}))
+      std::fprintf(stderr, "hold-main-window: the main window did not finish painting\n");
+    std::ofstream(std::filesystem::path(config.readyFile)) << "ready\n";
+    if (!bench::PollUntil([&] { return std::filesystem::exists(config.releaseFile); }, bench::milliseconds{60000})) {
+      std::fprintf(stderr, "hold-main-window: the picture was not taken within 60 s\n");
+      return 1;
+    }
+    return 0;
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "hold-main-window: %s\n", failure.what());
+    return 1;
+  }
+}
