@@ -13,12 +13,15 @@
 
 #include "engine/EngineAnswerCollector.h"
 #include "capture/EngineWindowControl.h"
-#include "capture/LinkOutcome.h"
 #include "capture/NotchCommand.h"
 #include "fakes/FakeViews.h"
 
-namespace zorbel::engine {
+namespace zorbel {
 namespace {
+using engine::EngineAnswer;
+using engine::EngineAnswerCollector;
+using engine::EngineCommand;
+using engine::EngineValues;
 
 using Shown = fakes::FakeDialogs::Shown;
 using Posts = std::vector<std::pair<EngineCommand, std::int32_t>>;
@@ -195,31 +198,5 @@ TEST(EngineWindowControlTest, MenuEntryTogglesAndReportsAFailedPostResizeHidesSi
     EXPECT_TRUE(control.Hidden()) << "docking does not show the engine window";
 }
 
-TEST(LinkOutcomeTest, EachOutcomeShowsItsBoxOrStatusAndSaysWhetherTheLoadGoesOn) {
-    struct Case {
-        LinkOutcome outcome;
-        std::vector<Shown> boxes;
-        std::string status;
-        bool goesOn;
-    };
-    const std::vector<Case> cases{
-        {LinkOutcome::NoBlock, {{"plain", "CreateFileMapping API falied", "Katastrophaler Fehler", ""}}, "", false},
-        {LinkOutcome::NoView, {{"plain", "MapViewOfFile API failed", "Katastrophaler Fehler", ""}}, "", false},
-        {LinkOutcome::EngineMissing, {}, "Status: MMTTY nicht gefunden!", false},
-        {LinkOutcome::NoHandshake, {}, "Status: Keine Verbindung zum MMTTY-Engine", true},
-        {LinkOutcome::Linked, {}, "Status: Bereit", true},
-    };
-    for (const Case& expected : cases) {
-        fakes::FakeDialogs dialogs;
-        fakes::FakeStatusPanels panels;
-        const bool goesOn = ShowLinkOutcome(expected.outcome, panels, dialogs);
-        const auto outcome = static_cast<int>(expected.outcome);
-        EXPECT_EQ(dialogs.shown, expected.boxes) << "outcome " << outcome;
-        EXPECT_EQ(panels.Text(platform::Panel::Status), expected.status) << "outcome " << outcome;
-        EXPECT_EQ(panels.texts.size(), expected.status.empty() ? 0u : 1u) << "outcome " << outcome;
-        EXPECT_EQ(goesOn, expected.goesOn) << "outcome " << outcome;
-    }
-}
-
 }  // namespace
-}  // namespace zorbel::engine
+}  // namespace zorbel
