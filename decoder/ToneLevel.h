@@ -8,7 +8,7 @@
 #include <numbers>
 #include <span>
 
-namespace zorbel::engine_side {
+namespace zorbel::decoder {
 
 // In decibels relative to a full-scale sine; very low for silence.
 inline double ToneLevelDb(std::span<const float> samples, double frequencyHz, double sampleRate) {
@@ -25,4 +25,4 @@ inline double ToneLevelDb(std::span<const float> samples, double frequencyHz, do
     return 20.0 * std::log10(amplitude + 1e-10);
 }
 
-}  // namespace zorbel::engine_side
+}  // namespace zorbel::decoder

@@ -70,8 +70,8 @@ SignalFrame Receiver::Frame() {
             waterfallDb_,
             tones.MarkToneHz(),
             tones.SpaceToneHz(),
-            ToneLevelDb(lastHalfBit, tones.MarkToneHz(), sampleRate_),
-            ToneLevelDb(lastHalfBit, tones.SpaceToneHz(), sampleRate_)};
+            decoder::ToneLevelDb(lastHalfBit, tones.MarkToneHz(), sampleRate_),
+            decoder::ToneLevelDb(lastHalfBit, tones.SpaceToneHz(), sampleRate_)};
 }
 
 void Receiver::Restart(double sampleRate) {

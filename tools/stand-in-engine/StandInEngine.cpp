@@ -15,7 +15,7 @@
 #include "CommandLog.h"
 #include "FeedText.h"
 #include "StandInOptions.h"
-#include "win32/CharacterSender.h"
+#include "engine/CharacterSender.h"
 #include "win32/EngineSideLink.h"
 #include "engine/EngineNames.h"
 #include "engine/EngineValues.h"
@@ -55,7 +55,7 @@ public:
     StandInEngine(StandInOptions options, CommandLog& log)
         : options_(std::move(options)), log_(log),
           link_(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(options_.mainWindow))),
-          sender_(link_),
+          sender_([this](std::int32_t code) { return link_.Post(engine::EngineAnswer::Character, code); }),
           notchPair_(engine::PackNotchPair(options_.notchHigh, options_.notchLow)) {
         if (!options_.feedPath.empty() || options_.extraCode)
             feed_ = FeedCodes(options_.feedPath.empty() ? "" : ReadFileBytes(options_.feedPath), options_.extraCode);
@@ -148,7 +148,7 @@ private:
     StandInOptions options_;
     CommandLog& log_;
     engine_side::EngineSideLink link_;
-    engine_side::CharacterSender sender_;
+    engine::CharacterSender sender_;
     std::int32_t notchPair_;
     HWND window_ = nullptr;
     std::vector<std::int32_t> feed_;

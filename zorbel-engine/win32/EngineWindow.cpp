@@ -38,7 +38,7 @@ EngineWindow::EngineWindow(const EngineOptions& options, EngineSettings settings
       fast_(options.fast || settings_.fast),
       repeat_(options.repeat),
       startFile_(options.wavPath),
-      sender_(link_),
+      sender_([this](std::int32_t code) { return link_.Post(engine::EngineAnswer::Character, code); }),
       signal_([this](double frequencyHz) {
           // The click puts the mark marker there; reversed, the mode's mark lies one shift below it.
           auto mode = receiver_.Mode();

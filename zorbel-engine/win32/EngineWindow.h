@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/CharacterSender.h"
+#include "engine/CharacterSender.h"
 #include "win32/EngineSideLink.h"
 #include "win32/Handles.h"
 #include "win32/SettingsStore.h"
@@ -69,7 +69,7 @@ private:
     WaveInput input_;
     std::vector<float> recorded_;
     std::uint64_t lastRecordedMs_ = 0;
-    CharacterSender sender_;
+    engine::CharacterSender sender_;
 
     HWND window_ = nullptr;
     HWND modeLine_ = nullptr;

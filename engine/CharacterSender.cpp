@@ -1,10 +1,10 @@
-#include "win32/CharacterSender.h"
+#include "engine/CharacterSender.h"
 
-namespace zorbel::engine_side {
+namespace zorbel::engine {
 
 bool CharacterSender::Send(std::size_t most) {
     for (std::size_t sent = 0; sent < most && next_ < codes_.size(); ++sent, ++next_)
-        if (!link_.Post(engine::EngineAnswer::Character, codes_[next_])) return false;
+        if (!postCharacter_(codes_[next_])) return false;
     if (next_ < codes_.size()) return false;
     Clear();
     return true;
@@ -15,4 +15,4 @@ void CharacterSender::Clear() {
     next_ = 0;
 }
 
-}  // namespace zorbel::engine_side
+}  // namespace zorbel::engine
