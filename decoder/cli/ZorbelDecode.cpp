@@ -1,7 +1,8 @@
 // zorbel-decode: decodes the RTTY in a WAV recording and prints the text.
 //   zorbel-decode FILE.wav [--baud 45.45] [--shift 170] [--mark 2125] [--reverse]
 //                 [--stopbits 1.5] [--unshift-on-space]
-// Without --mark it looks for the signal in the first seconds.
+// Without --mark it looks for the signal in the first seconds. A recording
+// streamed or cut short is read to its end, with a note on standard error.
 
 #include <cstdio>
 #include <exception>
