@@ -21,7 +21,8 @@ public:
     void Condition(std::span<float> samples);
 
 private:
-    double following_;   // each sample's share in the running mean square
+    double averaged_;     // how many samples the running mean square averages over once settled
+    double taken_ = 0.0;  // samples so far, up to averaged_
     double meanSquare_;
 };
 
