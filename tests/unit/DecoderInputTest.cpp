@@ -24,18 +24,13 @@ TEST(DecoderInputTest, NaNInfinityAClickOrHugeSamplesLeaveTheRestOfAWeakRecordin
     const std::string text = "RYRY CQ DE DDH47 THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG 0123456789 END\r\n";
     // About -66 dB full scale, so that a full-scale click is 2,000 times the signal.
     const SignalShape shape{8000.0, 0.0005};
-    const std::vector<float> clean = [&] {
-        std::vector<float> samples = GenerateRtty(text, kAmateur, shape);
-        AddNoise(samples, 10.0, shape, 21);
-        return samples;
-    }();
-    // A third of the way in, in the middle of a character; what lies more
-    // than a second after it must read as sent.
-    const std::size_t at = clean.size() / 3;
-    const double charactersPerSecond = kAmateur.baud / (6 + kAmateur.stopBits);
-    const auto hitCharacter = static_cast<std::size_t>(
-        (static_cast<double>(at) / shape.sampleRate - shape.leadSeconds) * charactersPerSecond);
-    const std::string after = text.substr(hitCharacter + static_cast<std::size_t>(charactersPerSecond) + 1);
+    std::vector<float> clean = GenerateRtty(text, kAmateur, shape);
+    AddNoise(clean, 10.0, shape, 21);
+    // In the middle of the 20th character (after the letters shift); from
+    // a second (7 characters) after it on, the text must read as sent.
+    const double characterSamples = shape.sampleRate / kAmateur.baud * (6 + kAmateur.stopBits);
+    const auto at = static_cast<std::size_t>(shape.sampleRate * shape.leadSeconds + 20.5 * characterSamples);
+    const std::string after = text.substr(19 + 7);
     const struct {
         const char* what;
         std::vector<float> written;
