@@ -3,7 +3,8 @@
 //
 // An input that starts with "RIFF" is a file: it goes through the WAV reader
 // and, when that takes it, through the chain as zorbel-decode runs it
-// (conditioner, mark search, decoder). Any other input writes samples of its
+// (conditioner, mark search, decoder), but also at a rate too low for the
+// tones, as the engine plays it. Any other input writes samples of its
 // choosing over a short generated transmission, since the faults found so
 // far needed a character being read when the odd sample came. Its first byte
 // picks the mode, the rate and whether the samples pass the conditioner or go
@@ -39,7 +40,6 @@ void DecodeFile(std::string_view bytes) {
     InputConditioner(audio.sampleRate).Condition(audio.samples);
     RttyMode mode;
     if (const std::optional<double> markHz = FindMark(audio.samples, audio.sampleRate, mode)) mode.markHz = *markHz;
-    if (audio.sampleRate < 2.2 * (mode.markHz + mode.shiftHz)) return;  // zorbel-decode refuses it
     RttyDecoder(mode, audio.sampleRate).Decode(audio.samples);
 }
 
