@@ -11,6 +11,7 @@
 #include "decoder/win32/EngineOptions.h"
 #include "decoder/win32/EngineSettings.h"
 #include "decoder/win32/EngineWindow.h"
+#include "platform/win32/SettingsStore.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     using namespace zorbel::engine_side;
@@ -24,7 +25,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         MessageBoxW(nullptr, error.c_str(), L"MMTTY Engine", MB_OK | MB_ICONERROR);
         return 2;
     }
-    EngineWindow window(*options, LoadEngineSettings());
+    zorbel::win32::RegistrySettingsStore store(kEngineSettingsKey);
+    std::wstring refusedSettings;
+    EngineSettings settings = LoadEngineSettings(store, refusedSettings);
+    EngineWindow window(*options, store, std::move(settings), refusedSettings);
     if (!window.Create(instance, showCommand)) return 1;
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

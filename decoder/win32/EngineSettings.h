@@ -1,26 +1,32 @@
 #pragma once
 // The engine's own settings, kept per user under
-// HKEY_CURRENT_USER\Software\ZORBEL\Engine: the mode, the input device and
-// the last recording played.
+// HKEY_CURRENT_USER\Software\ZORBEL\Engine: the mode, unshift on space, the
+// input device and the last recording played.
 
 #include <string>
 
 #include "decoder/RttyMode.h"
+#include "platform/SettingsStore.h"
 
 namespace zorbel::engine_side {
+
+inline constexpr wchar_t kEngineSettingsKey[] = L"Software\\ZORBEL\\Engine";
 
 // The sound card's device number, or none: the engine plays recordings.
 inline constexpr int kNoDevice = -1;
 
 struct EngineSettings {
     decoder::RttyMode mode;
+    bool unshiftOnSpace = false;
     int device = kNoDevice;
     std::wstring lastFile;
     bool fast = false;
 };
 
-// The stored settings; what is missing or unreadable keeps its default.
-EngineSettings LoadEngineSettings();
-void SaveEngineSettings(const EngineSettings& settings);
+// The stored settings. What is missing keeps its default, and so does what
+// is no number or lies outside what it may be: refused then names those
+// (in German, for the window's message line), otherwise it is "".
+EngineSettings LoadEngineSettings(const platform::SettingsStore& store, std::wstring& refused);
+void SaveEngineSettings(platform::SettingsStore& store, const EngineSettings& settings);
 
 }  // namespace zorbel::engine_side

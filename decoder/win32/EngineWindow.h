@@ -27,7 +27,9 @@ namespace zorbel::engine_side {
 
 class EngineWindow {
 public:
-    EngineWindow(const EngineOptions& options, EngineSettings settings);
+    // refusedSettings: what LoadEngineSettings did not take from store, or "".
+    EngineWindow(const EngineOptions& options, platform::SettingsStore& store, EngineSettings settings,
+                 const std::wstring& refusedSettings);
     bool Create(HINSTANCE instance, int showCommand);
 
 private:
@@ -51,12 +53,16 @@ private:
     void Decode(std::span<const float> samples, double sampleRate);
 
     void ChangeMode(const decoder::RttyMode& mode);
+    void ToggleUnshiftOnSpace();
     void ShowModeLine();
     void ShowMessage(const std::wstring& text);
     void AppendText(std::string_view ansiText);
 
     EngineSideLink link_;
+    platform::SettingsStore& store_;
     EngineSettings settings_;  // as stored; the command line changes only this run
+    // Put before the first message, so that it is read once.
+    std::wstring startNote_;
     Receiver receiver_;
     bool fast_;
     bool repeat_;
@@ -64,6 +70,7 @@ private:
 
     std::unique_ptr<WavPlayer> player_;
     std::wstring playing_;
+    std::wstring lengthNote_;  // after the messages on the recording played, when its header was wrong
     WaveInput input_;
     std::vector<float> recorded_;
     std::uint64_t lastRecordedMs_ = 0;

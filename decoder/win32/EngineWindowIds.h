@@ -14,6 +14,7 @@ enum EngineWindowId : int {
     IDM_ENGINE_FAST = 202,
     IDM_ENGINE_EXIT = 203,
     IDM_ENGINE_REVERSE = 210,
+    IDM_ENGINE_UNSHIFT_ON_SPACE = 211,
     IDM_ENGINE_BAUD_FIRST = 220,     // one entry per kBaudChoices
     IDM_ENGINE_SHIFT_FIRST = 240,    // one entry per kShiftChoices
     IDM_ENGINE_MARK_FIRST = 260,     // one entry per kMarkChoices
