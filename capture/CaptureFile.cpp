@@ -25,6 +25,8 @@ bool CaptureFile::AppendToFile(std::wstring_view widePath, std::string_view text
         const auto folder = widePath.substr(0, separator);
         if (!files_.FolderExists(folder)) files_.CreateDirectories(folder);
     }
+    // A received line still carries its line feed: it gives way to the CR LF, so each line ends once.
+    if (lineEnd == LineEnd::Add && text.ends_with('\n')) text.remove_suffix(1);
     std::string bytes(text);
     if (lineEnd == LineEnd::Add) bytes += values::kNewLine;
     return files_.AppendBytes(widePath, bytes);

@@ -11,7 +11,8 @@
 
 namespace zorbel {
 
-// A received line ends with CR LF in the file; a chunk of a long line does not.
+// A received line ends with one CR LF in the file (its own line feed dropped); a
+// chunk of a long line ends with nothing.
 enum class LineEnd { Add, None };
 
 struct CaptureFileStart {

@@ -108,7 +108,7 @@ TEST_F(CaptureSwitchTest, WeatherHeaderWithoutStartWordIsSavedToItsFile) {
     EXPECT_EQ(Status(), "Status: mitspeichern");
     Receive("NNNN\n");
 
-    EXPECT_EQ(files.files.at(std::wstring(kCaptureFile)), "SMDL01 EDZW 051200\n\r\nKiel 1015\n\r\nNNNN\n\r\n");
+    EXPECT_EQ(files.files.at(std::wstring(kCaptureFile)), "SMDL01 EDZW 051200\r\nKiel 1015\r\nNNNN\r\n");
     EXPECT_EQ(rx.appends, (Calls{"Beginn: 05.12.2026 13:03:10\r\n", "NNNN\n", kStopLine,
                                  "Start Speichern: 05.12.2026 13:03:10 (vom 05Dez2026-1200 UTC)\r\n",
                                  kStopSavingLine}))
@@ -124,7 +124,7 @@ TEST_F(CaptureSwitchTest, LongLineWhileSavingReachesTheFileWholeAndItsStopWordCo
     Receive("SMDL01 EDZW 051200\n" + std::string(77, 'x') + "NNNN\nFQEN50 EDZW 051200 next bulletin\n");
 
     EXPECT_EQ(files.files.at(std::wstring(kCaptureFile)),
-              "SMDL01 EDZW 051200\n\r\n" + std::string(77, 'x') + "NNNN\n\r\n");
+              "SMDL01 EDZW 051200\r\n" + std::string(77, 'x') + "NNNN\r\n");
     EXPECT_EQ(Calls(rx.appends.end() - 3, rx.appends.end()),
               (Calls{"Start Speichern: 05.12.2026 13:03:10 (vom 05Dez2026-1200 UTC)\r\n", kStopSavingLine,
                      "Start: 05.12.2026 13:03:10 (vom 05.Dez.2026-12:00 UTC)\r\n"}));

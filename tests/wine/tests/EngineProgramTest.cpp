@@ -230,7 +230,7 @@ TEST_F(EngineProgram, RecordingOpenedInTheEngineReachesTheRxWindowAndTheCaptureF
   std::string saved;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(Zorbel().workingFolder()))
     if (entry.path().filename().wstring().starts_with(L"Synop")) saved += bench::ReadFileBytes(entry.path().wstring());
-  EXPECT_EQ(Header("SMDL01") + "\n\r\n" + kSynopLine + "\n\r\nZCZC 104\n\r\n", saved);
+  EXPECT_EQ(Header("SMDL01") + "\r\n" + kSynopLine + "\r\nZCZC 104\r\n", saved);
 
   EXPECT_TRUE(bench::PollUntil([] { return EngineText(ids::IDC_ENGINE_MESSAGE).find("beendet") != std::string::npos; },
                                kBound))

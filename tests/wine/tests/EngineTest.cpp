@@ -218,7 +218,7 @@ TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
   EXPECT_TRUE(IsMessageLine(lines[11], "Ende: ", started));
 
   holder.reset();  // the C runtime's reader does not share delete access
-  EXPECT_EQ(kSavedLines[0] + "\n\r\n" + kSavedLines[1] + "\n\r\n" + kSavedLines[2] + "\n\r\n",
+  EXPECT_EQ(kSavedLines[0] + "\r\n" + kSavedLines[1] + "\r\n" + kSavedLines[2] + "\r\n",
             bench::ReadFileBytes(path))
       << WideToUtf8(path);
 
