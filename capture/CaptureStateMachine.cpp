@@ -62,6 +62,7 @@ void CaptureStateMachine::ShowSetUpFailure(std::string_view utf8Prompt) {
 }
 
 void CaptureStateMachine::EndReception() {
+    FinishHalfLine();
     parts_.flags.captureIdle = true;
     receptionOn_ = false;
     ShowChrome(kChromeEnded);
@@ -70,6 +71,23 @@ void CaptureStateMachine::EndReception() {
     SetStatus(values::kStatusReady);
     parts_.memory.Show(true);
     rxTextUnsaved_ = true;
+}
+
+// A line cut off by the end of reception goes where its state puts lines, as a
+// line of its own: the next reception, maybe minutes later, must not continue
+// it (and so fake a start or stop word). While waiting, lines are not kept.
+void CaptureStateMachine::FinishHalfLine() {
+    auto& pipeline = parts_.pipeline;
+    if (!pipeline.LineUnfinished()) return;
+    const std::string rest = pipeline.LineBuffer() + '\n';
+    if (parts_.flags.Writing()) {
+        pipeline.AppendToRxWindow(rest);
+        pipeline.CountRxLine();
+    } else if (parts_.flags.Saving()) {
+        SaveText(rest, LineEnd::Add);
+    }
+    pipeline.ClearLineBuffer();
+    savedChunks_.clear();
 }
 
 void CaptureStateMachine::TakeEngineCharacter(std::int32_t code) {

@@ -70,6 +70,7 @@ public:
 private:
     void StartReception();
     void EndReception();
+    void FinishHalfLine();
     void ShowSetUpFailure(std::string_view utf8Prompt);
     void SwitchToWriting(std::string& line, std::string_view startWord);
     void SwitchToSaving(std::string& line);

@@ -29,6 +29,29 @@ TEST_F(ReceptionStartEndTest, StartAndEndShowTheirStepsInOrder) {
     EXPECT_EQ(pipeline.RxLineCount(), 3);
 }
 
+TEST_F(ReceptionStartEndTest, HalfLineAtTheEndIsALineOfItsOwnNeverJoinedToTheNextReception) {
+    machine.Command2_Click();
+    Receive("RIG IS HO");
+    machine.Command2_Click();
+    machine.Command2_Click();
+    Receive("WEST 7\n");
+    EXPECT_EQ(rx.text, kBegin.substr(3) + "RIG IS HO\n" + kEnd.substr(3) + kBegin.substr(3) + "WEST 7\n");
+
+    // While saving it goes into the capture file, after what the long-line guard put there.
+    machine.Command2_Click();
+    EnterWaiting();
+    Receive("SMDL01 EDZW 051200\n" + std::string(85, 'x'));
+    machine.TakeEngineCharacter(300);
+    EXPECT_EQ(files.files.at(L"C:\\Wetterberichte\\Synop05Dez2026-1200.txt"),
+              "SMDL01 EDZW 051200\r\n" + std::string(85, 'x') + "\r\n");
+    // While waiting lines are not kept; nothing is left for the next reception either.
+    machine.Command2_Click();
+    Receive("NNNN\nRIG IS HO");
+    machine.Command2_Click();
+    EXPECT_EQ(rx.appends.back(), kEnd.substr(3));
+    EXPECT_EQ(pipeline.LineBuffer() + label.shown, "");
+}
+
 TEST_F(ReceptionStartEndTest, TextInTheRxWindowIsQuestionedAndBothAnswersResetTheFormat) {
     for (const bool yes : {true, false}) {
         SCOPED_TRACE(yes ? "Yes" : "No");
