@@ -121,6 +121,17 @@ class Engine : public ZorbelSuite {
                        StoreSetting(L"FHöhe", std::to_wstring(kStoredSize.cy));
                      });
   }
+
+  // "&sonstige Dateien" under "&Ordner zum Abspeichern", confirmed with "&OK" (Enter): the proposed
+  // name in the folder the chooser opens on, the existing weather folder.
+  static void ConfirmOtherFilesFolder() {
+    bench::ChooseMenuItem(MainWindow(), IDM_ORDNERSONSTIGE);
+    HWND chooser = nullptr;
+    bench::PollUntil(
+        [&] { return (chooser = bench::TopWindowOf(Zorbel().processId(), L"ZorbelFolderChooser")) != nullptr; },
+        kBound);
+    PostMessageW(chooser, WM_COMMAND, IDOK, 0);
+  }
 };
 
 TEST_F(Engine, StartsLinkedWithCommandLineHandshakeAndSharedBlock) {
@@ -184,6 +195,17 @@ TEST_F(Engine, ResizeDocksTheEngineWindowAndMaximisingHidesIt) {
   ShowWindowAsync(MainWindow(), SW_MAXIMIZE);
   EXPECT_TRUE(Log().WaitForLine(Command(16, 0), kBound, from)) << Log().Text();
   EXPECT_TRUE(MenuChecked(L"Engine &unsichtbar"));
+}
+
+// "Ignorieren" to the file in the folder's way keeps the folder: the reception
+// below still saves into Łódź, where a file as the folder would lose every line.
+TEST_F(Engine, AFileInTheFoldersWayNeverBecomesTheFolder) {
+  bench::WriteFileBytes(InWorkingFolder(L"Wetterberichte\\SONSTIGE DATEIEN"), "");
+  ConfirmOtherFilesFolder();
+  EXPECT_EQ(" Fehler |Eine Datei mit diesem Namen ist schon vorhanden!|exclamation|Abbruch Wiederholen Ignorieren",
+            AnswerNext(L"Ignorieren", true));
+  WaitUntilHandled();
+  EXPECT_EQ("", NoBoxes());
 }
 
 TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
@@ -285,15 +307,11 @@ TEST_F(Engine, FilledRxWindowShowsBothScrollBars) {
 }
 
 TEST_F(Engine, OtherFilesEntryCreatesTheConfirmedFolder) {
-  bench::ChooseMenuItem(MainWindow(), IDM_ORDNERSONSTIGE);
-  HWND chooser = nullptr;
-  ASSERT_TRUE(bench::PollUntil(
-      [&] { return (chooser = bench::TopWindowOf(Zorbel().processId(), L"ZorbelFolderChooser")) != nullptr; }, kBound));
-  // It opens on the existing weather folder; "&OK" (Enter) takes the proposed name there, in upper case.
-  PostMessageW(chooser, WM_COMMAND, IDOK, 0);
   const std::wstring created = InWorkingFolder(L"Wetterberichte\\SONSTIGE DATEIEN");
+  std::filesystem::remove(created);  // the file that was in the way
+  ConfirmOtherFilesFolder();
+  // The proposed name, in upper case.
   EXPECT_TRUE(bench::PollUntil([&] { return std::filesystem::is_directory(created); }, kBound)) << WideToUtf8(created);
-  EXPECT_TRUE(bench::PollUntil([&] { return !IsWindow(chooser); }, kBound));
   WaitUntilHandled();
   EXPECT_EQ("", NoBoxes());
 }
