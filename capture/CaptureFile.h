@@ -34,6 +34,8 @@ public:
     bool AppendToFile(std::wstring_view widePath, std::string_view text, LineEnd lineEnd);
 
     const std::wstring& CaptureFilePath() const { return captureFilePath_; }
+    // False when the capture folder is missing (appending makes it when it can).
+    bool CaptureFolderExists() const { return files_.FolderExists(settings_.wideCaptureFolder); }
 
 private:
     platform::Files& files_;

@@ -1,7 +1,10 @@
 #include "capture/CaptureStateMachine.h"
 
+#include <utility>
+
 #include "capture/TrimBlanks.h"
 #include "config/ProgramValues.h"
+#include "config/Utf8.h"
 
 namespace zorbel {
 
@@ -110,7 +113,17 @@ void CaptureStateMachine::TakeEngineCharacter(std::int32_t code) {
         HandOnLine(parts_.pipeline.LineBuffer());
         parts_.pipeline.ClearLineBuffer();
         savedChunks_.clear();
+        ReportMissingFolder();
     }
+}
+
+void CaptureStateMachine::ReportMissingFolder() {
+    if (folderToReport_.empty()) return;
+    const std::wstring folder = std::exchange(folderToReport_, {});
+    parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation,
+                               std::string(values::kMissingFolderPromptStart) + EncodeUtf8(folder) +
+                                   std::string(values::kMissingFolderPromptEnd),
+                               values::kMissingFolderTitle);
 }
 
 void CaptureStateMachine::HandOnLine(std::string line) {
@@ -181,6 +194,10 @@ void CaptureStateMachine::SwitchToSaving(std::string& line) {
     AppendMessageLine(values::kMessageStartSaving, start.fileDate);
     SetStatus(values::kStatusSaving);
     if (!start.written) ShowUnsavedLine(line);
+    // Once for each folder, and only after the line is handled, for characters arrive while the box stands.
+    const std::wstring& folder = parts_.settings.wideCaptureFolder;
+    if (!start.written && !parts_.captureFile.CaptureFolderExists() && folder != reportedFolder_)
+        folderToReport_ = reportedFolder_ = folder;
     parts_.wordListView.SetEditText(platform::WordList::Start,
                                     TrimBlanks(std::string_view(line).substr(0, values::kBulletinTypeLength)));
 }

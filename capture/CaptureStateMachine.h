@@ -78,6 +78,7 @@ private:
     void SwitchSavingToWaiting(std::string_view stopWord);
     void SaveText(std::string_view text, LineEnd lineEnd);
     void ShowUnsavedLine(std::string_view line);
+    void ReportMissingFolder();
     void AppendMessageLine(std::string_view label, std::string_view dateFrom = {});
     void SetStatus(std::string_view text);
     void ShowChrome(const platform::ReceptionChrome& chrome);
@@ -89,6 +90,9 @@ private:
     // What the long-line guard flushed of the current line while saving: it
     // is in the capture file already, but the stop-word test sees it too.
     std::string savedChunks_;
+    // A capture folder found missing: reported once the line is handled, and only once.
+    std::wstring folderToReport_;
+    std::wstring reportedFolder_;
 };
 
 }  // namespace zorbel

@@ -44,6 +44,12 @@ void StorageFolders::Restore(std::wstring_view wideWeather, std::wstring_view wi
     missingWeatherFolder_ = wideWeather;
     paths_[Index(StorageFolder::Weather)] = wideDefaultFolder;
     SetUp(StorageFolder::Weather);
+    // A first start: the folders never set would stay on the default, which
+    // does not exist, and automatic saving would go nowhere.
+    const std::wstring& chosen = Path(StorageFolder::Weather);
+    if (chosen == wideDefaultFolder) return;
+    for (const StorageFolder folder : {StorageFolder::AmateurRadio, StorageFolder::OtherFiles})
+        if (UpperCase(Path(folder)) == UpperCase(wideDefaultFolder)) Assign(folder, chosen);
 }
 
 const std::wstring& StorageFolders::PathToStore(StorageFolder folder) const {

@@ -163,5 +163,23 @@ TEST_F(CaptureSwitchTest, UnwritableLinesGoToTheRxWindowAndSavingGoesOn) {
     EXPECT_EQ(pipeline.RxLineCount(), countBefore + 5) << "two message lines and three shown lines";
 }
 
+// A folder on a drive that is gone: said once, with its path, after the line is shown; no line is lost.
+TEST_F(CaptureSwitchTest, MissingCaptureFolderIsReportedOnceAndItsLinesGoToTheRxWindow) {
+    settings.wideCaptureFolder = L"E:\\Łódź";
+    files.canCreateFolders = false;
+    EnterWaiting();
+    Receive("SMDL01 EDZW 051200\nKiel 1015\nNNNN\nSMDL01 EDZW 051200\nNNNN\n");
+
+    const Calls shown(log.calls.begin() + 3, log.calls.begin() + 7);
+    EXPECT_EQ(shown, (Calls{"rx:SMDL01 EDZW 051200\n", "panel2:Zeilen:5", "panel1:Status: Speichern fehlgeschlagen",
+                            "box:Ordner zum Abspeichern fehlt"}));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].prompt.starts_with("Der Ordner zum automatischen Abspeichern\r\n\r\nE:\\Łódź\r\n"))
+        << dialogs.shown[0].prompt;
+    EXPECT_EQ(Calls(rx.appends.end() - 4, rx.appends.end()),
+              (Calls{"Start Speichern: 05.12.2026 13:03:10 (vom 05Dez2026-1200 UTC)\r\n", "SMDL01 EDZW 051200\n",
+                     "NNNN\n", "Stop Speichern: 05.12.2026 13:03:10\r\n"}));
+}
+
 }  // namespace
 }  // namespace zorbel
