@@ -27,7 +27,8 @@ class ExitSequence {
 public:
     ExitSequence(ExitSteps& steps, platform::Dialogs& dialogs) : steps_(steps), dialogs_(dialogs) {}
 
-    // True when the main window may go.
+    // True when the main window may go. One exit at a time: false, asking
+    // nothing, while another close or a session end question runs.
     bool CloseRequested();
     // Windows asks whether the session may end: false when a save failed,
     // so that the text is not lost.
@@ -36,10 +37,13 @@ public:
     void SessionEnds();
 
 private:
-    void EndReception();
+    // Reception, the engine and the settings, once whatever asks for it.
+    void End();
 
     ExitSteps& steps_;
     platform::Dialogs& dialogs_;
+    bool exiting_ = false;
+    bool ended_ = false;
 };
 
 }  // namespace zorbel

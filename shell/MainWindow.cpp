@@ -240,7 +240,8 @@ void MainWindow::SaveSettings() {
     // The normal-state size: closing while minimised or maximised must not store the icon or the screen.
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
-    GetWindowPlacement(hwnd_, &placement);
+    // A failed read (the window already gone) would store a size of 0: the stored size stays then.
+    if (!GetWindowPlacement(hwnd_, &placement)) return programSettings_.Save(programSettings_.StoredSize());
     const RECT& normal = placement.rcNormalPosition;
     programSettings_.Save({twips_.ToTwipsX(normal.right - normal.left), twips_.ToTwipsY(normal.bottom - normal.top)});
 }

@@ -1,8 +1,10 @@
 // Open, save and clear of the Rx window and the exit sequence: the rules of
 // the document files and the order of questions, saves and engine steps.
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include <gtest/gtest.h>
@@ -246,16 +248,27 @@ public:
     bool HasUnsavedText() const override { return unsaved; }
     bool OfferToSave() override {
         log.Add("offer save");
+        Meanwhile();
         return saveWorks;
     }
     void Unhook() override { log.Add("unhook"); }
-    void ShutDownEngine() override { log.Add("engine 22, 2"); }
+    void ShutDownEngine() override {
+        log.Add("engine 22, 2");
+        Meanwhile();
+    }
     void SaveSettings() override { log.Add("settings"); }
     void BlockSessionEnd(bool blocked) override { log.Add(blocked ? "block" : "unblock"); }
 
     fakes::CallLog log;
     bool unsaved = false;
     bool saveWorks = true;
+    // What arrives once while a box or the engine's end lets messages through.
+    std::function<void()> meanwhile;
+
+private:
+    void Meanwhile() {
+        if (auto once = std::exchange(meanwhile, {})) once();
+    }
 };
 
 TEST(ExitSequence, CloseAsksThenSavesBeforeTheEngineGoes) {
@@ -312,6 +325,30 @@ TEST(ExitSequence, SessionEndAsksOnlyToSaveAndEndsReceptionOnlyWhenTheSessionEnd
     fakes::FakeDialogs dialogs;
     ExitSequence(steps, dialogs).SessionEnds();
     EXPECT_EQ((Steps{"unhook", "engine 22, 2", "settings"}), steps.log.calls);
+}
+
+TEST(ExitSequence, OneExitAtATimeAndTheEngineEndsOnce) {
+    const Steps closed{"hide engine", "offer save", "unhook", "engine 22, 2", "settings"};
+    for (const char* meanwhile : {"close", "session end", "close during the session end question"}) {
+        FakeExitSteps steps;
+        steps.unsaved = true;
+        fakes::FakeDialogs dialogs;
+        ExitSequence exit(steps, dialogs);
+        const std::string what = meanwhile;
+        steps.meanwhile = [&] {
+            if (what == "session end") return exit.SessionEnds();
+            EXPECT_FALSE(exit.CloseRequested()) << what;
+        };
+        if (what.ends_with("question")) {
+            EXPECT_TRUE(exit.SessionEndQueried());
+            EXPECT_EQ((Steps{"block", "offer save", "unblock"}), steps.log.calls) << what;
+            EXPECT_TRUE(dialogs.shown.empty()) << what;
+            continue;
+        }
+        EXPECT_TRUE(exit.CloseRequested()) << what;
+        EXPECT_EQ(closed, steps.log.calls) << what;
+        EXPECT_EQ(1u, dialogs.shown.size()) << what;
+    }
 }
 
 }  // namespace
