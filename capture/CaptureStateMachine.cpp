@@ -45,6 +45,8 @@ void CaptureStateMachine::StartReception() {
     // Without the Rx window or the engine window procedure nothing would be
     // received: say so rather than show reception on.
     if (!parts_.rx.Exists()) return ShowSetUpFailure(values::kRxWindowMissingPrompt);
+    // Nothing could arrive from an engine that has gone; if it cannot be started, the status says why.
+    if (parts_.engineProgram.EngineGone() && !parts_.engineProgram.StartEngineAgain()) return;
     if (!parts_.rx.IsEmpty() && !rxTextUnsaved_) {
         if (parts_.dialogs.AskYesNo(values::kClearRxPrompt, values::kClearRxTitle)) parts_.rx.Clear();
         parts_.rx.ResetFormat(values::kRxFontName, values::kRxFontSize);
@@ -64,16 +66,23 @@ void CaptureStateMachine::ShowSetUpFailure(std::string_view utf8Prompt) {
     parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation, utf8Prompt, values::kSetUpFailedTitle);
 }
 
-void CaptureStateMachine::EndReception() {
+void CaptureStateMachine::EndReception(std::string_view status) {
     FinishHalfLine();
     parts_.flags.captureIdle = true;
     receptionOn_ = false;
     ShowChrome(kChromeEnded);
     parts_.hook.UnhookEngineWindow();
     AppendMessageLine(values::kMessageEnd);
-    SetStatus(values::kStatusReady);
+    SetStatus(status);
     parts_.memory.Show(true);
     rxTextUnsaved_ = true;
+}
+
+void CaptureStateMachine::CheckEngine() {
+    if (!receptionOn_ || !parts_.engineProgram.EngineGone()) return;
+    // The box comes after the end, so nothing else happens to reception while it stands.
+    EndReception(engine::kStatusNoEngineConnection);
+    parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation, engine::kEngineGonePrompt, engine::kEngineGoneTitle);
 }
 
 // A line cut off by the end of reception goes where its state puts lines, as a

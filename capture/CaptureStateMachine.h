@@ -13,10 +13,12 @@
 #include "capture/ReceivePipeline.h"
 #include "config/CaptureSettings.h"
 #include "config/MemoryDisplay.h"
+#include "config/ProgramValues.h"
 #include "config/WordLists.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/EngineHook.h"
+#include "platform/EngineProgram.h"
 #include "platform/Locale.h"
 #include "platform/ReceptionView.h"
 #include "platform/RxView.h"
@@ -40,6 +42,7 @@ struct CaptureParts {
     platform::RxView& rx;
     platform::Dialogs& dialogs;
     platform::EngineHook& hook;
+    platform::EngineProgram& engineProgram;
     const platform::Clock& clock;
     const platform::Locale& locale;
 };
@@ -56,6 +59,10 @@ public:
     // no 8-bit character ends reception and is reported in a box.
     void TakeEngineCharacter(std::int32_t code);
 
+    // Asked while reception is on, from time to time: an engine gone ends
+    // reception and says so; the next start starts the engine again first.
+    void CheckEngine();
+
     // A finished line (8-bit ANSI, ending in its LF), dispatched by the capture state.
     void HandOnLine(std::string line);
 
@@ -69,7 +76,7 @@ public:
 
 private:
     void StartReception();
-    void EndReception();
+    void EndReception(std::string_view status = values::kStatusReady);
     void FinishHalfLine();
     void ShowSetUpFailure(std::string_view utf8Prompt);
     void SwitchToWriting(std::string& line, std::string_view startWord);

@@ -85,7 +85,8 @@ MainWindow::MainWindow()
       dialogs_({IDD_INPUTBOX, IDC_INPUTBOX_PROMPT, IDC_INPUTBOX_EDIT}),
       controls_(labelTema_),
       receptionView_(recordButton_, toolbar1_, toolbar2_, rx_),
-      engineHook_(engineLink_, [this](std::int32_t code) { capture_.TakeEngineCharacter(code); }),
+      engineHook_(engineLink_, [this](std::int32_t code) { capture_.TakeEngineCharacter(code); },
+                  [this] { capture_.CheckEngine(); }),
       notch_(engineLink_, dialogs_),
       engineWindow_(engineLink_, dialogs_, menuChecks_),
       pipeline_(rx_, statusBar_, label1_, flags_),
@@ -97,7 +98,8 @@ MainWindow::MainWindow()
       captureFile_(files_, headerDate_, settings_),
       memory_(memoryStatus_, locale_, statusBar_, dialogs_),
       capture_(CaptureParts{pipeline_, flags_, words_, settings_, captureFile_, headerDate_, memory_,
-                            receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, clock_, locale_}),
+                            receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, *this, clock_,
+                            locale_}),
       rxFiles_(RxFileParts{rx_, fileDialogs_, documentFiles_, printer_, dialogs_, statusBar_, clock_, locale_},
                RxFileHooks{[this] { return settings_.category; }, [this] { return StorageFolderPaths(); },
                            [this] { return capture_.RxTextUnsaved(); },
@@ -213,13 +215,27 @@ void MainWindow::LoadSettings() {
                  twips_.ToPxY(place.height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// "&Beenden" and the close box both arrive here.
-void MainWindow::OpenEngineLink() {
+// At start-up, and when reception starts again after the engine went away.
+engine::LinkOutcome MainWindow::OpenEngineLink() {
+    const engine::LinkOutcome outcome = engineLink_.OpenEngineLink(hwnd_);
     // Without an engine program the window keeps its design caption and the
     // memory display waits for the first capture switch.
-    if (!engine::ShowLinkOutcome(engineLink_.OpenEngineLink(hwnd_), statusBar_, dialogs_)) return;
+    if (!engine::ShowLinkOutcome(outcome, statusBar_, dialogs_)) return outcome;
     SetWindowTextW(hwnd_, win32::Utf8ToWide(values::kCaptionLinked).c_str());
     memory_.Show(true);
+    return outcome;
+}
+
+bool MainWindow::EngineGone() { return engineLink_.EngineGone(); }
+
+bool MainWindow::StartEngineAgain() {
+    if (OpenEngineLink() != engine::LinkOutcome::Linked) return false;
+    // The new engine window takes the old one's place: hidden as the menu says, or docked.
+    if (engineWindow_.Hidden())
+        engineWindow_.HideForResize();
+    else
+        DockEngineWindow();
+    return true;
 }
 
 // The exit sequence has already released the engine.

@@ -5,6 +5,8 @@
 namespace zorbel::win32 {
 namespace {
 constexpr UINT_PTR kEngineSubclassId = 0x4D4D;  // "MM"
+constexpr UINT_PTR kEngineCheckTimerId = 0x4D4D;
+constexpr UINT kEngineCheckPeriodMs = 1000;
 }  // namespace
 
 EngineWindowHook::~EngineWindowHook() { UnhookEngineWindow(); }
@@ -15,11 +17,13 @@ bool EngineWindowHook::HookEngineWindow() {
                            reinterpret_cast<DWORD_PTR>(this)))
         return false;
     hookedWindow_ = window;
+    SetTimer(window, kEngineCheckTimerId, kEngineCheckPeriodMs, nullptr);
     return true;
 }
 
 void EngineWindowHook::UnhookEngineWindow() {
     if (!hookedWindow_) return;
+    KillTimer(hookedWindow_, kEngineCheckTimerId);
     RemoveWindowSubclass(hookedWindow_, &EngineWindowHook::EngineWindowProc, kEngineSubclassId);
     hookedWindow_ = nullptr;
 }
@@ -27,6 +31,11 @@ void EngineWindowHook::UnhookEngineWindow() {
 LRESULT CALLBACK EngineWindowHook::EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                                     UINT_PTR, DWORD_PTR self) {
     auto* hook = reinterpret_cast<EngineWindowHook*>(self);
+    // The check may end reception, and so remove this procedure, like a character.
+    if (message == WM_TIMER && wParam == kEngineCheckTimerId) {
+        hook->checkEngine_();
+        return 0;
+    }
     // Only the engine's own message carries characters; a foreign message
     // that happens to have the same wParam goes its usual way.
     if (!hook->link_.IsEngineCharacter(message, wParam)) return DefSubclassProc(window, message, wParam, lParam);

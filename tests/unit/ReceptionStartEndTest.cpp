@@ -52,6 +52,30 @@ TEST_F(ReceptionStartEndTest, HalfLineAtTheEndIsALineOfItsOwnNeverJoinedToTheNex
     EXPECT_EQ(pipeline.LineBuffer() + label.shown, "");
 }
 
+TEST_F(ReceptionStartEndTest, EngineGoneEndsReceptionSaysSoAndTheNextStartStartsItFirst) {
+    machine.Command2_Click();
+    Receive("RIG IS HO");
+    machine.CheckEngine();
+    engine.gone = true;
+    log.calls.clear();
+    machine.CheckEngine();
+    machine.CheckEngine();
+    EXPECT_EQ(log.calls, (Calls{"rx:RIG IS HO\n", "panel2:Zeilen:2", "chrome", "unhook", kEnd, "panel2:Zeilen:3",
+                                "panel1:Status: Keine Verbindung zum MMTTY-Engine", kMemory,
+                                "box:Verbindung zum MMTTY-Engine verloren"}))
+        << "the line cut off kept, then the end, once";
+    EXPECT_EQ(dialogs.shown.back().kind, "exclamation");
+
+    engine.startable = false;
+    log.calls.clear();
+    machine.Command2_Click();
+    EXPECT_EQ(log.calls, Calls{"engine not started"}) << "reception stays off, the status says why";
+    engine.startable = true;
+    machine.Command2_Click();
+    EXPECT_EQ(Calls(log.calls.begin() + 1, log.calls.begin() + 4), (Calls{"engine started", "hook", kBegin}));
+    EXPECT_TRUE(machine.ReceptionOn());
+}
+
 TEST_F(ReceptionStartEndTest, TextInTheRxWindowIsQuestionedAndBothAnswersResetTheFormat) {
     for (const bool yes : {true, false}) {
         SCOPED_TRACE(yes ? "Yes" : "No");

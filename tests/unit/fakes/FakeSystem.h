@@ -13,6 +13,7 @@
 
 #include "platform/Clock.h"
 #include "platform/EngineHook.h"
+#include "platform/EngineProgram.h"
 #include "platform/Files.h"
 #include "platform/FolderChooser.h"
 #include "platform/Locale.h"
@@ -140,6 +141,24 @@ public:
     void UnhookEngineWindow() override { log_.Add("unhook"); }
 
     bool installs = true;
+
+private:
+    CallLog& log_;
+};
+
+// An engine that goes when the test says so, and comes back when started if it can.
+class FakeEngineProgram : public platform::EngineProgram {
+public:
+    explicit FakeEngineProgram(CallLog& log) : log_(log) {}
+    bool EngineGone() override { return gone; }
+    bool StartEngineAgain() override {
+        log_.Add(startable ? "engine started" : "engine not started");
+        gone = !startable;
+        return startable;
+    }
+
+    bool gone = false;
+    bool startable = true;
 
 private:
     CallLog& log_;

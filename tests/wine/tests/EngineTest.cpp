@@ -306,6 +306,34 @@ TEST_F(Engine, FilledRxWindowShowsBothScrollBars) {
   EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&mitschreiben"; }, kBound));
 }
 
+// The engine's program ends without a word during reception (a crash): reception
+// ends with its usual line and a box, and the next start starts the engine again.
+TEST_F(Engine, EngineGoneDuringReceptionEndsItAndTheNextStartStartsItAgain) {
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  ASSERT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  const SYSTEMTIME killed = LocalNow();
+  DWORD engineId = 0;
+  GetWindowThreadProcessId(FindWindowA(nullptr, "MMTTY Engine"), &engineId);
+  const bench::UniqueHandle engine(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, engineId));
+  ASSERT_TRUE(engine && TerminateProcess(engine.get(), 1));
+  EXPECT_EQ("Verbindung zum MMTTY-Engine verloren|Der MMTTY-Engine ist nicht mehr da: sein Fenster wurde "
+            "geschlossen, oder das Programm ist abgestürzt. Der Empfang ist beendet.\r\nEin Klick auf „mitschreiben“ "
+            "startet den Engine neu und schaltet den Empfang wieder ein.|exclamation|OK",
+            AnswerNext(L"OK", true));
+  EXPECT_TRUE(IsMessageLine(RxLines().back(), "Ende: ", killed));
+  EXPECT_EQ("&mitschreiben|Status: Keine Verbindung zum MMTTY-Engine", ControlText(IDC_COMMAND2) + '|' + PanelText(0));
+
+  std::filesystem::remove(InWorkingFolder(bench::kStandInLogName));
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  EXPECT_TRUE(Log().WaitForLine(Command(0, static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(MainWindow()))),
+                                kBound))
+      << "no handshake from a new engine\n" << Log().Text();
+  EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  EXPECT_EQ("Status: mitschreiben", PanelText(0));
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&mitschreiben"; }, kBound));
+}
+
 TEST_F(Engine, OtherFilesEntryCreatesTheConfirmedFolder) {
   const std::wstring created = InWorkingFolder(L"Wetterberichte\\SONSTIGE DATEIEN");
   std::filesystem::remove(created);  // the file that was in the way
