@@ -576,7 +576,10 @@ TEST_F(WindowWithoutEngine, AboutBoxShowsItsTextsCentredAndSystemInformationFall
   ASSERT_TRUE(boxWindow) << "no system information box";
   const auto box = bench::ReadMessageBox(boxWindow);
   EXPECT_EQ("Systeminformationen sind zur Zeit nicht verfügbar", WideToUtf8(box.text));
+  EXPECT_EQ(about->window, GetWindow(boxWindow, GW_OWNER)) << "the box belongs to the About box, which asked";
   bench::AnswerMessageBox(box, L"OK");
+  WaitUntilHandled();
+  EXPECT_FALSE(IsWindowEnabled(MainWindow())) << "the About box is still modal";
   bench::AnswerMessageBox(bench::ReadMessageBox(about->window), L"OK");
 }
 
