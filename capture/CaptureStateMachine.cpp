@@ -1,6 +1,7 @@
 #include "capture/CaptureStateMachine.h"
 
 #include "capture/TrimBlanks.h"
+#include "config/Cp1252.h"
 #include "config/ProgramValues.h"
 
 namespace zorbel {
@@ -146,8 +147,10 @@ void CaptureStateMachine::SwitchToWriting(std::string& line, std::string_view st
     parts_.flags.saveIdle = true;
     // Only a weather bulletin's header carries a date; any other line would show the zero date.
     const bool hasHeader = line.find(values::kWeatherOriginator) != std::string::npos;
+    // The Rx window holds 8-bit text: a month name outside code page 1252 shows as '?' there.
     AppendMessageLine(values::kMessageStart,
-                      hasHeader ? parts_.headerDate.HeaderDateText(line, DateForm::Display) : std::string());
+                      hasHeader ? WideToCp1252(parts_.headerDate.HeaderDateText(line, DateForm::Display))
+                                : std::string());
     SetStatus(values::kStatusWriting);
     parts_.wordListView.SetEditText(platform::WordList::Start, startWord);
     auto chrome = chrome_;
@@ -160,7 +163,7 @@ void CaptureStateMachine::SwitchToSaving(std::string& line) {
     parts_.flags.saveIdle = false;
     parts_.flags.captureIdle = true;
     const auto start = parts_.captureFile.StartCaptureFile(line);
-    AppendMessageLine(values::kMessageStartSaving, start.fileDate);
+    AppendMessageLine(values::kMessageStartSaving, WideToCp1252(start.fileDate));
     SetStatus(values::kStatusSaving);
     if (!start.written) ShowUnsavedLine(line);
     parts_.wordListView.SetEditText(platform::WordList::Start,

@@ -93,7 +93,7 @@ RxFileFormat FormatForFile(std::wstring_view wideFileName, int filterIndex) {
 }
 
 std::wstring ProposedFileName(const platform::DateTime& now, const platform::Locale& locale) {
-    return L"Wetter " + std::to_wstring(now.day) + Cp1252ToWide(locale.AbbreviatedMonthName(now.month)) +
+    return L"Wetter " + std::to_wstring(now.day) + locale.AbbreviatedMonthName(now.month) +
            TwoDigits(now.year % 100) + L"-" + std::to_wstring(now.hour) + L" " + TwoDigits(now.minute);
 }
 

@@ -38,7 +38,7 @@ DialogStart DialogStartFor(std::string_view category, const CategoryFolders& fol
 RxFileFormat FormatForFile(std::wstring_view wideFileName, int filterIndex);
 
 // "Wetter " and the time as "dmmmyy-h nn": "Wetter 5Dez26-7 04". The month
-// name comes from the locale in code page 1252.
+// name is the locale's, whatever its script.
 std::wstring ProposedFileName(const platform::DateTime& now, const platform::Locale& locale);
 
 // A text file's bytes: UTF-16 with a byte-order mark (either order), UTF-8

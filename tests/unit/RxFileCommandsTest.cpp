@@ -33,10 +33,14 @@ TEST(RxDocumentRules, NameEndingDecidesTheFormatBeforeTheFilter) {
     EXPECT_EQ(RxFileFormat::Rtf, FormatForFile(L"txt", 1));
 }
 
-TEST(RxDocumentRules, ProposedNameIsDayMonthYearHourMinute) {
+TEST(RxDocumentRules, ProposedNameIsDayMonthYearHourMinuteInTheLocalesScript) {
     fakes::FakeGermanLocale locale;
     EXPECT_EQ(L"Wetter 5Dez26-7 04", ProposedFileName({2026, 12, 5, 7, 4, 59}, locale));
     EXPECT_EQ(L"Wetter 31Mrz09-23 59", ProposedFileName({2009, 3, 31, 23, 59, 0}, locale));
+    locale.monthNames[9] = L"paź";
+    locale.monthNames[0] = L"1月";
+    EXPECT_EQ(L"Wetter 5paź26-7 04", ProposedFileName({2026, 10, 5, 7, 4, 0}, locale));
+    EXPECT_EQ(L"Wetter 51月27-7 04", ProposedFileName({2027, 1, 5, 7, 4, 0}, locale));
 }
 
 TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252) {
