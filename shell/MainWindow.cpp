@@ -9,6 +9,7 @@
 
 #include "capture/CommandAvailability.h"
 #include "config/ProgramValues.h"
+#include "platform/win32/CallbackBoundary.h"
 #include "platform/win32/ChildWindow.h"
 #include "platform/win32/Encoding.h"
 #include "platform/win32/LetterImages.h"
@@ -138,7 +139,8 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return win32::CatchAtCallbackBoundary<LRESULT>(0, [&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/CallbackBoundary.h"
+
 namespace zorbel::win32 {
 namespace {
 constexpr UINT_PTR kEngineSubclassId = 0x4D4D;  // "MM"
@@ -32,8 +34,10 @@ LRESULT CALLBACK EngineWindowHook::EngineWindowProc(HWND window, UINT message, W
     if (!hook->link_.IsEngineCharacter(message, wParam)) return DefSubclassProc(window, message, wParam, lParam);
     // The taker may end reception and so remove this procedure; the subclass
     // machinery allows that from inside it.
-    hook->takeCharacter_(static_cast<std::int32_t>(lParam));
-    return 0;
+    return CatchAtCallbackBoundary<LRESULT>(0, [&] {
+        hook->takeCharacter_(static_cast<std::int32_t>(lParam));
+        return LRESULT{0};
+    });
 }
 
 }  // namespace zorbel::win32

@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "platform/win32/CallbackBoundary.h"
+
 namespace zorbel::win32 {
 namespace {
 
@@ -29,13 +31,15 @@ const wchar_t* ExtensionOfFilter(DWORD filterIndex) {
 // The default extension follows the filter the user picks, so a name typed
 // without one gets the extension of the format it is written in.
 UINT_PTR CALLBACK FollowFilterHook(HWND hookDialog, UINT message, WPARAM, LPARAM lParam) {
-    if (message == WM_NOTIFY) {
-        const auto* notify = reinterpret_cast<const OFNOTIFYW*>(lParam);
-        if (notify->hdr.code == CDN_TYPECHANGE)
-            SendMessageW(GetParent(hookDialog), CDM_SETDEFEXT, 0,
-                         reinterpret_cast<LPARAM>(ExtensionOfFilter(notify->lpOFN->nFilterIndex)));
-    }
-    return 0;
+    return CatchAtCallbackBoundary<UINT_PTR>(0, [&] {
+        if (message == WM_NOTIFY) {
+            const auto* notify = reinterpret_cast<const OFNOTIFYW*>(lParam);
+            if (notify->hdr.code == CDN_TYPECHANGE)
+                SendMessageW(GetParent(hookDialog), CDM_SETDEFEXT, 0,
+                             reinterpret_cast<LPARAM>(ExtensionOfFilter(notify->lpOFN->nFilterIndex)));
+        }
+        return UINT_PTR{0};
+    });
 }
 
 struct DialogRequest {
