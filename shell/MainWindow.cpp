@@ -75,10 +75,6 @@ constexpr std::array<std::pair<UINT, Command>, 9> kRuledCommands{{
     {IDM_INFO, Command::Info},
 }};
 
-// Formatting changes the document as much as typing does.
-constexpr std::array<int, 7> kFormatCommands{IDM_FONT, IDT_FONT, IDM_LISTING, IDM_TEXT, IDT_BOLD, IDT_KURSIV,
-                                              IDT_UNDERLINE};
-
 }  // namespace
 
 MainWindow::MainWindow()
@@ -451,24 +447,25 @@ void MainWindow::OnCommand(int id, int code) {
     case IDM_SUCHWEITER:
         SearchRx(rx_, dialogs_, caseFolding_, id == IDM_SUCHWEITER);
         break;
+    // Formatting changes the document as much as typing does, when it changes anything.
     case IDM_FONT:
     case IDT_FONT:
-        ChooseFontForSelection(hwnd_, rx_);
+        rxFiles_.Format([this] { ChooseFontForSelection(hwnd_, rx_); });
         break;
     case IDM_LISTING:
-        rx_.SetWholeWindowFont(L"Courier New", 8);
+        rxFiles_.Format([this] { rx_.SetWholeWindowFont(L"Courier New", 8); });
         break;
     case IDM_TEXT:
-        rx_.SetWholeWindowFont(L"Arial", 8);
+        rxFiles_.Format([this] { rx_.SetWholeWindowFont(L"Arial", 8); });
         break;
     case IDT_BOLD:
-        SwitchOnInSelection(rx_, CFE_BOLD);
+        rxFiles_.Format([this] { SwitchOnInSelection(rx_, CFE_BOLD); });
         break;
     case IDT_KURSIV:
-        SwitchOnInSelection(rx_, CFE_ITALIC);
+        rxFiles_.Format([this] { SwitchOnInSelection(rx_, CFE_ITALIC); });
         break;
     case IDT_UNDERLINE:
-        SwitchOnInSelection(rx_, CFE_UNDERLINE);
+        rxFiles_.Format([this] { SwitchOnInSelection(rx_, CFE_UNDERLINE); });
         break;
     case IDM_HILFE:
         HideEngineWindowFirst();
@@ -480,8 +477,6 @@ void MainWindow::OnCommand(int id, int code) {
     default:
         break;
     }
-    if (std::find(kFormatCommands.begin(), kFormatCommands.end(), id) != kFormatCommands.end() && !rx_.IsEmpty())
-        capture_.SetRxTextUnsaved(true);
 }
 
 void MainWindow::RunThemeEntry(int id) {
