@@ -1,6 +1,5 @@
 #include "capture/CaptureFile.h"
 
-#include "capture/TrimBlanks.h"
 #include "config/Cp1252.h"
 #include "config/ProgramValues.h"
 
@@ -11,10 +10,9 @@ CaptureFile::CaptureFile(platform::Files& files, const HeaderDate& headerDate, c
 
 CaptureFileStart CaptureFile::StartCaptureFile(std::string& line) {
     // The file form always yields a date (the zero date at worst), so the name never falls back to "now".
-    const std::string fileDate(TrimBlanks(headerDate_.HeaderDateText(line, DateForm::File)));
-    const std::string fileName =
-        std::string(values::kCaptureFilePrefix) + fileDate + std::string(values::kCaptureFileExtension);
-    captureFilePath_ = settings_.wideCaptureFolder + L'\\' + Cp1252ToWide(fileName);
+    const std::wstring fileDate = headerDate_.HeaderDateText(line, DateForm::File);
+    captureFilePath_ = settings_.wideCaptureFolder + L'\\' + Cp1252ToWide(values::kCaptureFilePrefix) + fileDate +
+                       Cp1252ToWide(values::kCaptureFileExtension);
     return {fileDate, AppendToFile(captureFilePath_, line, LineEnd::Add)};
 }
 

@@ -16,8 +16,8 @@ namespace zorbel {
 enum class LineEnd { Add, None };
 
 struct CaptureFileStart {
-    std::string fileDate;  // file form of the header date, e.g. "05Dez2026-1200"
-    bool written;          // the header line reached the file
+    std::wstring fileDate;  // file form of the header date, e.g. "05Dez2026-1200"
+    bool written;           // the header line reached the file
 };
 
 class CaptureFile {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "capture/TrimBlanks.h"
+#include "config/Cp1252.h"
 #include "config/ProgramValues.h"
 #include "config/Utf8.h"
 
@@ -186,8 +187,10 @@ void CaptureStateMachine::SwitchToWriting(std::string& line, std::string_view st
     parts_.flags.saveIdle = true;
     // Only a weather bulletin's header carries a date; any other line would show the zero date.
     const bool hasHeader = line.find(values::kWeatherOriginator) != std::string::npos;
+    // The Rx window holds 8-bit text: a month name outside code page 1252 shows as '?' there.
     AppendMessageLine(values::kMessageStart,
-                      hasHeader ? parts_.headerDate.HeaderDateText(line, DateForm::Display) : std::string());
+                      hasHeader ? WideToCp1252(parts_.headerDate.HeaderDateText(line, DateForm::Display))
+                                : std::string());
     SetStatus(values::kStatusWriting);
     parts_.wordListView.SetEditText(platform::WordList::Start, startWord);
     auto chrome = chrome_;
@@ -200,7 +203,7 @@ void CaptureStateMachine::SwitchToSaving(std::string& line) {
     parts_.flags.saveIdle = false;
     parts_.flags.captureIdle = true;
     const auto start = parts_.captureFile.StartCaptureFile(line);
-    AppendMessageLine(values::kMessageStartSaving, start.fileDate);
+    AppendMessageLine(values::kMessageStartSaving, WideToCp1252(start.fileDate));
     SetStatus(values::kStatusSaving);
     if (!start.written) ShowUnsavedLine(line);
     // Once for each folder, and only after the line is handled, for characters arrive while the box stands.

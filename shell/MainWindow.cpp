@@ -9,6 +9,7 @@
 
 #include "capture/CommandAvailability.h"
 #include "config/ProgramValues.h"
+#include "platform/win32/CallbackBoundary.h"
 #include "platform/win32/ChildWindow.h"
 #include "platform/win32/Encoding.h"
 #include "platform/win32/LetterImages.h"
@@ -74,10 +75,6 @@ constexpr std::array<std::pair<UINT, Command>, 9> kRuledCommands{{
     {IDM_INFO, Command::Info},
 }};
 
-// Formatting changes the document as much as typing does.
-constexpr std::array<int, 7> kFormatCommands{IDM_FONT, IDT_FONT, IDM_LISTING, IDM_TEXT, IDT_BOLD, IDT_KURSIV,
-                                              IDT_UNDERLINE};
-
 }  // namespace
 
 MainWindow::MainWindow()
@@ -140,7 +137,8 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return win32::CatchAtCallbackBoundary<LRESULT>(0, [&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -466,24 +464,25 @@ void MainWindow::OnCommand(int id, int code) {
     case IDM_SUCHWEITER:
         SearchRx(rx_, dialogs_, caseFolding_, id == IDM_SUCHWEITER);
         break;
+    // Formatting changes the document as much as typing does, when it changes anything.
     case IDM_FONT:
     case IDT_FONT:
-        ChooseFontForSelection(hwnd_, rx_);
+        rxFiles_.Format([this] { ChooseFontForSelection(hwnd_, rx_); });
         break;
     case IDM_LISTING:
-        rx_.SetWholeWindowFont(L"Courier New", 8);
+        rxFiles_.Format([this] { rx_.SetWholeWindowFont(L"Courier New", 8); });
         break;
     case IDM_TEXT:
-        rx_.SetWholeWindowFont(L"Arial", 8);
+        rxFiles_.Format([this] { rx_.SetWholeWindowFont(L"Arial", 8); });
         break;
     case IDT_BOLD:
-        SwitchOnInSelection(rx_, CFE_BOLD);
+        rxFiles_.Format([this] { SwitchOnInSelection(rx_, CFE_BOLD); });
         break;
     case IDT_KURSIV:
-        SwitchOnInSelection(rx_, CFE_ITALIC);
+        rxFiles_.Format([this] { SwitchOnInSelection(rx_, CFE_ITALIC); });
         break;
     case IDT_UNDERLINE:
-        SwitchOnInSelection(rx_, CFE_UNDERLINE);
+        rxFiles_.Format([this] { SwitchOnInSelection(rx_, CFE_UNDERLINE); });
         break;
     case IDM_HILFE:
         HideEngineWindowFirst();
@@ -495,8 +494,6 @@ void MainWindow::OnCommand(int id, int code) {
     default:
         break;
     }
-    if (std::find(kFormatCommands.begin(), kFormatCommands.end(), id) != kFormatCommands.end() && !rx_.IsEmpty())
-        capture_.SetRxTextUnsaved(true);
 }
 
 void MainWindow::RunThemeEntry(int id) {

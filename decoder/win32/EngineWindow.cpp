@@ -12,6 +12,7 @@
 #include "decoder/win32/ModeText.h"
 #include "engine/EngineNames.h"
 #include "engine/EngineValues.h"
+#include "platform/win32/CallbackBoundary.h"
 
 namespace zorbel::engine_side {
 namespace {
@@ -103,7 +104,8 @@ LRESULT CALLBACK EngineWindow::WindowProc(HWND window, UINT message, WPARAM wPar
         reinterpret_cast<EngineWindow*>(created->lpCreateParams)->window_ = window;
     }
     auto* self = reinterpret_cast<EngineWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    return win32::CatchAtCallbackBoundary<LRESULT>(0, [&] { return self->Handle(message, wParam, lParam); });
 }
 
 LRESULT EngineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

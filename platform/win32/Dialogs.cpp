@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/CallbackBoundary.h"
 #include "platform/win32/Encoding.h"
 
 namespace zorbel::win32 {
@@ -45,7 +46,7 @@ struct InputBoxState {
     std::wstring text;
 };
 
-INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR HandleInputBoxMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         const auto& state = *reinterpret_cast<const InputBoxState*>(lParam);
@@ -69,6 +70,11 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         return TRUE;
     }
     return FALSE;
+}
+
+INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CatchAtCallbackBoundary<INT_PTR>(FALSE,
+                                            [&] { return HandleInputBoxMessage(dialog, message, wParam, lParam); });
 }
 
 UINT IconFlag(platform::MessageIcon icon) {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/CallbackBoundary.h"
+
 namespace zorbel::win32 {
 namespace {
 constexpr UINT_PTR kEngineSubclassId = 0x4D4D;  // "MM"
@@ -31,18 +33,21 @@ void EngineWindowHook::UnhookEngineWindow() {
 LRESULT CALLBACK EngineWindowHook::EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                                     UINT_PTR, DWORD_PTR self) {
     auto* hook = reinterpret_cast<EngineWindowHook*>(self);
-    // The check may end reception, and so remove this procedure, like a character.
+    // Both may end reception and so remove this procedure; the subclass
+    // machinery allows that from inside it.
     if (message == WM_TIMER && wParam == kEngineCheckTimerId) {
-        hook->checkEngine_();
-        return 0;
+        return CatchAtCallbackBoundary<LRESULT>(0, [&] {
+            hook->checkEngine_();
+            return LRESULT{0};
+        });
     }
     // Only the engine's own message carries characters; a foreign message
     // that happens to have the same wParam goes its usual way.
     if (!hook->link_.IsEngineCharacter(message, wParam)) return DefSubclassProc(window, message, wParam, lParam);
-    // The taker may end reception and so remove this procedure; the subclass
-    // machinery allows that from inside it.
-    hook->takeCharacter_(static_cast<std::int32_t>(lParam));
-    return 0;
+    return CatchAtCallbackBoundary<LRESULT>(0, [&] {
+        hook->takeCharacter_(static_cast<std::int32_t>(lParam));
+        return LRESULT{0};
+    });
 }
 
 }  // namespace zorbel::win32

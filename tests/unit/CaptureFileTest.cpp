@@ -27,11 +27,19 @@ TEST_F(CaptureFileTest, HeaderNamesTheFileAndIsItsFirstLine) {
     std::string header = "SMDL01 EDZW 051245\n";
     const auto start = captureFile.StartCaptureFile(header);
 
-    EXPECT_EQ(start.fileDate, "05Dez2026-1200");
+    EXPECT_EQ(start.fileDate, L"05Dez2026-1200");
     EXPECT_TRUE(start.written);
     EXPECT_EQ(captureFile.CaptureFilePath(), L"C:\\Łódź\\Synop05Dez2026-1200.txt");
     const std::string& bytes = files.files.at(captureFile.CaptureFilePath());
     EXPECT_EQ(bytes, "SMDL01 EDZW 051245\r\n");
+}
+
+TEST_F(CaptureFileTest, MonthNameOfAnyScriptNamesTheFile) {
+    locale.monthNames[11] = L"12月";
+    std::string header = "SMDL01 EDZW 051245\n";
+    captureFile.StartCaptureFile(header);
+    EXPECT_EQ(captureFile.CaptureFilePath(), L"C:\\Łódź\\Synop0512月2026-1200.txt");
+    EXPECT_EQ(files.files.count(captureFile.CaptureFilePath()), 1u);
 }
 
 TEST_F(CaptureFileTest, BulletinsOfTheSameDayAndHourShareOneFile) {

@@ -63,12 +63,14 @@ public:
     }
     std::string DateSeparator() const override { return "."; }
     std::string TimeSeparator() const override { return ":"; }
-    std::string AbbreviatedMonthName(int month) const override {
-        static const std::array<const char*, 12> kNames{"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun",
-                                                        "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-        return kNames.at(static_cast<std::size_t>(month - 1));
+    std::wstring AbbreviatedMonthName(int month) const override {
+        return monthNames.at(static_cast<std::size_t>(month - 1));
     }
     std::string ThousandsSeparator() const override { return "."; }
+
+    // A test may give other scripts' names.
+    std::array<std::wstring, 12> monthNames{L"Jan", L"Feb", L"Mrz", L"Apr", L"Mai", L"Jun",
+                                            L"Jul", L"Aug", L"Sep", L"Okt", L"Nov", L"Dez"};
 };
 
 class FakeMemoryStatus : public platform::MemoryStatus {

@@ -361,14 +361,20 @@ TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   WaitUntilHandled();
   std::wstring shown;
   for (const auto& line : lines) shown += bench::Utf8ToWide(line) + L"\r\n";
+  std::replace(shown.begin(), shown.end(), L'\x2400', L'\0');  // the received NUL again
   std::string cp1252(shown.size(), '\0');
   WideCharToMultiByte(1252, 0, shown.data(), static_cast<int>(shown.size()), cp1252.data(),
                       static_cast<int>(cp1252.size()), nullptr, nullptr);
-  EXPECT_EQ(cp1252, bench::ReadFileBytes(txt)) << "plain text in code page 1252, one CR LF a line";
+  EXPECT_EQ(cp1252, bench::ReadFileBytes(txt)) << "received bytes in code page 1252, one CR LF a line";
   EXPECT_NE(std::string::npos, bench::ReadFileBytes(rtf).find("\\b")) << "the bold run is in the RTF";
 
-  // Saved: clearing asks only whether to clear. An empty window has nothing
-  // to clear: the entry (and Ctrl+L) does not act.
+  // Formatting that changes nothing (bold on the bold run, the font dialog
+  // cancelled) leaves the text saved. Saved: clearing asks only whether to
+  // clear. An empty window has nothing to clear: the entry (and Ctrl+L) does not act.
+  bench::SendBounded(rx, EM_SETSEL, 0, 5);
+  bench::ChooseMenuItem(MainWindow(), IDT_BOLD);
+  bench::ChooseMenuItem(MainWindow(), IDM_FONT);
+  EXPECT_EQ("Schriftart", AnswerNext(L"Abbrechen"));
   for (const bool empty : {false, true}) {
     bench::ChooseMenuItem(MainWindow(), IDM_RXKILL);
     if (!empty) { EXPECT_EQ("Text löschen ?", AnswerNext(L"Ja")); }  // braced: the macro holds an if-else
@@ -387,11 +393,34 @@ TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   bench::SendBounded(opened, EM_SETSEL, 0, 5);
   const CHARFORMAT2W format = bench::RichEditSelectionFormat(Zorbel().process(), opened);
   EXPECT_TRUE((format.dwMask & CFM_BOLD) && (format.dwEffects & CFE_BOLD));
-  bench::WriteFileBytes(InWorkingFolder(L"utf8.txt"), "\xEF\xBB\xBFK\xC3\xBChl\r\nNNNN");
+  const std::string utf8 = "\xEF\xBB\xBFK\xC3\xBChl \xC5\x81\r\nNNNN";
+  bench::WriteFileBytes(InWorkingFolder(L"utf8.txt"), utf8);
   bench::ChooseMenuItem(MainWindow(), IDM_OPEN);
   ChooseInFileDialog(InWorkingFolder(L"utf8.txt"));
   WaitUntilHandled();
-  EXPECT_EQ((std::vector<std::string>{"Kühl", "NNNN"}), RxLines());
+  const std::vector<std::string> opened8{"Kühl Ł", "NNNN"};
+  EXPECT_EQ(opened8, RxLines());
+  // "Ł" has no byte in code page 1252: saved as TXT it comes back as UTF-8, byte for byte.
+  bench::ChooseMenuItem(MainWindow(), IDM_SAVE);
+  ChooseInFileDialog(InWorkingFolder(L"saved8.txt"));
+  WaitUntilHandled();
+  EXPECT_EQ(utf8, bench::ReadFileBytes(InWorkingFolder(L"saved8.txt")));
+  EXPECT_EQ("Status: als UTF-8 gespeichert (Zeichen außerhalb von Windows-1252)", PanelText(0));
+
+  // A file cut short (its group never closed) and a file above the size limit leave the text.
+  bench::WriteFileBytes(InWorkingFolder(L"cut.rtf"), "{\\rtf1\\ansi Neuer Text");
+  const std::wstring huge = InWorkingFolder(L"huge.txt");
+  bench::WriteFileBytes(huge, "");
+  std::filesystem::resize_file(huge, 20'000'001);  // sparse: nothing is written
+  for (const auto& [name, reason] :
+       {std::pair{L"cut.rtf", "Die Datei enthält keinen lesbaren RTF-Text."},
+        {L"huge.txt", "Die Datei ist mit 21 MB zu groß: das Rx-Fenster öffnet Dateien bis 20 MB."}}) {
+    bench::ChooseMenuItem(MainWindow(), IDM_OPEN);
+    ChooseInFileDialog(InWorkingFolder(name));
+    const std::string box = AnswerNext(L"OK", true);
+    EXPECT_TRUE(box.starts_with("Fehler|") && box.find(reason) != std::string::npos) << box;
+    EXPECT_EQ(opened8, RxLines()) << WideToUtf8(name);
+  }
   bench::WriteFileBytes(InWorkingFolder(L"binary.txt"), std::string("A\0B\r\nC", 6));
   bench::ChooseMenuItem(MainWindow(), IDM_OPEN);
   ChooseInFileDialog(InWorkingFolder(L"binary.txt"));
@@ -443,6 +472,13 @@ TEST_F(Engine, ClosingAsksHidesReleasesThenEndsTheEngine) {
   PostMessageW(MainWindow(), WM_QUERYENDSESSION, 0, 0);
   EXPECT_EQ("Text speichern ?", AnswerNext(L"Nein")) << "the session end asks only to save";
   PostMessageW(MainWindow(), WM_ENDSESSION, FALSE, 0);
+  // Cancel in the save dialog means "not now": zorbel stays, the text with it.
+  PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_EQ("Programmende", AnswerNext(L"Ja"));
+  EXPECT_EQ("Text speichern ?", AnswerNext(L"Ja"));
+  EXPECT_EQ("Speichern", AnswerNext(L"Abbrechen"));
+  WaitUntilHandled();
+  EXPECT_FALSE(Zorbel().HasExited());
   PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
   EXPECT_EQ("Programmende", AnswerNext(L"Ja"));
   EXPECT_EQ("Text speichern ?", AnswerNext(L"Nein"));
