@@ -1,6 +1,5 @@
 #include "capture/CaptureFile.h"
 
-#include "capture/TrimBlanks.h"
 #include "config/Cp1252.h"
 #include "config/ProgramValues.h"
 
@@ -11,10 +10,9 @@ CaptureFile::CaptureFile(platform::Files& files, const HeaderDate& headerDate, c
 
 CaptureFileStart CaptureFile::StartCaptureFile(std::string& line) {
     // The file form always yields a date (the zero date at worst), so the name never falls back to "now".
-    const std::string fileDate(TrimBlanks(headerDate_.HeaderDateText(line, DateForm::File)));
-    const std::string fileName =
-        std::string(values::kCaptureFilePrefix) + fileDate + std::string(values::kCaptureFileExtension);
-    captureFilePath_ = settings_.wideCaptureFolder + L'\\' + Cp1252ToWide(fileName);
+    const std::wstring fileDate = headerDate_.HeaderDateText(line, DateForm::File);
+    captureFilePath_ = settings_.wideCaptureFolder + L'\\' + Cp1252ToWide(values::kCaptureFilePrefix) + fileDate +
+                       Cp1252ToWide(values::kCaptureFileExtension);
     return {fileDate, AppendToFile(captureFilePath_, line, LineEnd::Add)};
 }
 
@@ -25,6 +23,8 @@ bool CaptureFile::AppendToFile(std::wstring_view widePath, std::string_view text
         const auto folder = widePath.substr(0, separator);
         if (!files_.FolderExists(folder)) files_.CreateDirectories(folder);
     }
+    // A received line still carries its line feed: it gives way to the CR LF, so each line ends once.
+    if (lineEnd == LineEnd::Add && text.ends_with('\n')) text.remove_suffix(1);
     std::string bytes(text);
     if (lineEnd == LineEnd::Add) bytes += values::kNewLine;
     return files_.AppendBytes(widePath, bytes);

@@ -11,12 +11,13 @@
 
 namespace zorbel {
 
-// A received line ends with CR LF in the file; a chunk of a long line does not.
+// A received line ends with one CR LF in the file (its own line feed dropped); a
+// chunk of a long line ends with nothing.
 enum class LineEnd { Add, None };
 
 struct CaptureFileStart {
-    std::string fileDate;  // file form of the header date, e.g. "05Dez2026-1200"
-    bool written;          // the header line reached the file
+    std::wstring fileDate;  // file form of the header date, e.g. "05Dez2026-1200"
+    bool written;           // the header line reached the file
 };
 
 class CaptureFile {
@@ -33,6 +34,8 @@ public:
     bool AppendToFile(std::wstring_view widePath, std::string_view text, LineEnd lineEnd);
 
     const std::wstring& CaptureFilePath() const { return captureFilePath_; }
+    // False when the capture folder is missing (appending makes it when it can).
+    bool CaptureFolderExists() const { return files_.FolderExists(settings_.wideCaptureFolder); }
 
 private:
     platform::Files& files_;

@@ -1,7 +1,11 @@
 #include "capture/CaptureStateMachine.h"
 
+#include <utility>
+
 #include "capture/TrimBlanks.h"
+#include "config/Cp1252.h"
 #include "config/ProgramValues.h"
+#include "config/Utf8.h"
 
 namespace zorbel {
 
@@ -42,6 +46,8 @@ void CaptureStateMachine::StartReception() {
     // Without the Rx window or the engine window procedure nothing would be
     // received: say so rather than show reception on.
     if (!parts_.rx.Exists()) return ShowSetUpFailure(values::kRxWindowMissingPrompt);
+    // Nothing could arrive from an engine that has gone; if it cannot be started, the status says why.
+    if (parts_.engineProgram.EngineGone() && !parts_.engineProgram.StartEngineAgain()) return;
     if (!parts_.rx.IsEmpty() && !rxTextUnsaved_) {
         if (parts_.dialogs.AskYesNo(values::kClearRxPrompt, values::kClearRxTitle)) parts_.rx.Clear();
         parts_.rx.ResetFormat(values::kRxFontName, values::kRxFontSize);
@@ -61,15 +67,40 @@ void CaptureStateMachine::ShowSetUpFailure(std::string_view utf8Prompt) {
     parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation, utf8Prompt, values::kSetUpFailedTitle);
 }
 
-void CaptureStateMachine::EndReception() {
+void CaptureStateMachine::EndReception(std::string_view status) {
+    FinishHalfLine();
     parts_.flags.captureIdle = true;
     receptionOn_ = false;
     ShowChrome(kChromeEnded);
     parts_.hook.UnhookEngineWindow();
     AppendMessageLine(values::kMessageEnd);
-    SetStatus(values::kStatusReady);
+    SetStatus(status);
     parts_.memory.Show(true);
     rxTextUnsaved_ = true;
+}
+
+void CaptureStateMachine::CheckEngine() {
+    if (!receptionOn_ || !parts_.engineProgram.EngineGone()) return;
+    // The box comes after the end, so nothing else happens to reception while it stands.
+    EndReception(kStatusNoEngineConnection);
+    parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation, kEngineGonePrompt, kEngineGoneTitle);
+}
+
+// A line cut off by the end of reception goes where its state puts lines, as a
+// line of its own: the next reception, maybe minutes later, must not continue
+// it (and so fake a start or stop word). While waiting, lines are not kept.
+void CaptureStateMachine::FinishHalfLine() {
+    auto& pipeline = parts_.pipeline;
+    if (!pipeline.LineUnfinished()) return;
+    const std::string rest = pipeline.LineBuffer() + '\n';
+    if (parts_.flags.Writing()) {
+        pipeline.AppendToRxWindow(rest);
+        pipeline.CountRxLine();
+    } else if (parts_.flags.Saving()) {
+        SaveText(rest, LineEnd::Add);
+    }
+    pipeline.ClearLineBuffer();
+    savedChunks_.clear();
 }
 
 void CaptureStateMachine::TakeEngineCharacter(std::int32_t code) {
@@ -92,7 +123,17 @@ void CaptureStateMachine::TakeEngineCharacter(std::int32_t code) {
         HandOnLine(parts_.pipeline.LineBuffer());
         parts_.pipeline.ClearLineBuffer();
         savedChunks_.clear();
+        ReportMissingFolder();
     }
+}
+
+void CaptureStateMachine::ReportMissingFolder() {
+    if (folderToReport_.empty()) return;
+    const std::wstring folder = std::exchange(folderToReport_, {});
+    parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation,
+                               std::string(values::kMissingFolderPromptStart) + EncodeUtf8(folder) +
+                                   std::string(values::kMissingFolderPromptEnd),
+                               values::kMissingFolderTitle);
 }
 
 void CaptureStateMachine::HandOnLine(std::string line) {
@@ -146,8 +187,10 @@ void CaptureStateMachine::SwitchToWriting(std::string& line, std::string_view st
     parts_.flags.saveIdle = true;
     // Only a weather bulletin's header carries a date; any other line would show the zero date.
     const bool hasHeader = line.find(values::kWeatherOriginator) != std::string::npos;
+    // The Rx window holds 8-bit text: a month name outside code page 1252 shows as '?' there.
     AppendMessageLine(values::kMessageStart,
-                      hasHeader ? parts_.headerDate.HeaderDateText(line, DateForm::Display) : std::string());
+                      hasHeader ? WideToCp1252(parts_.headerDate.HeaderDateText(line, DateForm::Display))
+                                : std::string());
     SetStatus(values::kStatusWriting);
     parts_.wordListView.SetEditText(platform::WordList::Start, startWord);
     auto chrome = chrome_;
@@ -160,9 +203,13 @@ void CaptureStateMachine::SwitchToSaving(std::string& line) {
     parts_.flags.saveIdle = false;
     parts_.flags.captureIdle = true;
     const auto start = parts_.captureFile.StartCaptureFile(line);
-    AppendMessageLine(values::kMessageStartSaving, start.fileDate);
+    AppendMessageLine(values::kMessageStartSaving, WideToCp1252(start.fileDate));
     SetStatus(values::kStatusSaving);
     if (!start.written) ShowUnsavedLine(line);
+    // Once for each folder, and only after the line is handled, for characters arrive while the box stands.
+    const std::wstring& folder = parts_.settings.wideCaptureFolder;
+    if (!start.written && !parts_.captureFile.CaptureFolderExists() && folder != reportedFolder_)
+        folderToReport_ = reportedFolder_ = folder;
     parts_.wordListView.SetEditText(platform::WordList::Start,
                                     TrimBlanks(std::string_view(line).substr(0, values::kBulletinTypeLength)));
 }

@@ -13,10 +13,12 @@
 #include "capture/ReceivePipeline.h"
 #include "config/CaptureSettings.h"
 #include "config/MemoryDisplay.h"
+#include "config/ProgramValues.h"
 #include "config/WordLists.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/EngineHook.h"
+#include "platform/EngineProgram.h"
 #include "platform/Locale.h"
 #include "platform/ReceptionView.h"
 #include "platform/RxView.h"
@@ -40,6 +42,7 @@ struct CaptureParts {
     platform::RxView& rx;
     platform::Dialogs& dialogs;
     platform::EngineHook& hook;
+    platform::EngineProgram& engineProgram;
     const platform::Clock& clock;
     const platform::Locale& locale;
 };
@@ -56,6 +59,10 @@ public:
     // no 8-bit character ends reception and is reported in a box.
     void TakeEngineCharacter(std::int32_t code);
 
+    // Asked while reception is on, from time to time: an engine gone ends
+    // reception and says so; the next start starts the engine again first.
+    void CheckEngine();
+
     // A finished line (8-bit ANSI, ending in its LF), dispatched by the capture state.
     void HandOnLine(std::string line);
 
@@ -69,7 +76,8 @@ public:
 
 private:
     void StartReception();
-    void EndReception();
+    void EndReception(std::string_view status = values::kStatusReady);
+    void FinishHalfLine();
     void ShowSetUpFailure(std::string_view utf8Prompt);
     void SwitchToWriting(std::string& line, std::string_view startWord);
     void SwitchToSaving(std::string& line);
@@ -77,6 +85,7 @@ private:
     void SwitchSavingToWaiting(std::string_view stopWord);
     void SaveText(std::string_view text, LineEnd lineEnd);
     void ShowUnsavedLine(std::string_view line);
+    void ReportMissingFolder();
     void AppendMessageLine(std::string_view label, std::string_view dateFrom = {});
     void SetStatus(std::string_view text);
     void ShowChrome(const platform::ReceptionChrome& chrome);
@@ -88,6 +97,9 @@ private:
     // What the long-line guard flushed of the current line while saving: it
     // is in the capture file already, but the stop-word test sees it too.
     std::string savedChunks_;
+    // A capture folder found missing: reported once the line is handled, and only once.
+    std::wstring folderToReport_;
+    std::wstring reportedFolder_;
 };
 
 }  // namespace zorbel

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "capture/TrimBlanks.h"
+#include "config/Cp1252.h"
 #include "config/ProgramValues.h"
 
 namespace zorbel {
@@ -45,6 +46,11 @@ std::string Digits(int value, int width) {
     return text;
 }
 
+std::wstring WideDigits(int value, int width) {
+    const std::string digits = Digits(value, width);
+    return std::wstring(digits.begin(), digits.end());
+}
+
 // The date of a header with day text and hour text, received at utcNow.
 BulletinTime BulletinTimeOf(std::string_view dayText, std::string_view hourText, const platform::DateTime& utcNow) {
     const auto day = SmallNumber(dayText);
@@ -66,7 +72,7 @@ BulletinTime BulletinTimeOf(std::string_view dayText, std::string_view hourText,
 HeaderDate::HeaderDate(const platform::Clock& clock, const platform::Locale& locale)
     : clock_(clock), locale_(locale) {}
 
-std::string HeaderDate::HeaderDateText(std::string& line, DateForm form) const {
+std::wstring HeaderDate::HeaderDateText(std::string& line, DateForm form) const {
     const auto utcNow = clock_.UtcNow();
     if (TrimBlanks(line).empty()) {
         line = std::string(values::kUnknownHeaderPrefix) + Digits(utcNow.day, 2) + Digits(utcNow.hour, 2) +
@@ -82,13 +88,13 @@ std::string HeaderDate::HeaderDateText(std::string& line, DateForm form) const {
     const auto hourText = tail.size() > 3 ? tail.substr(3, 2) : std::string_view();
 
     const auto when = BulletinTimeOf(dayText, hourText, utcNow);
-    const std::string month = locale_.AbbreviatedMonthName(when.month);
+    const std::wstring month = locale_.AbbreviatedMonthName(when.month);
     if (form == DateForm::File) {
-        return Digits(when.day, 2) + month + Digits(when.year, 4) + "-" + Digits(when.hour, 2) + "00";
+        return WideDigits(when.day, 2) + month + WideDigits(when.year, 4) + L"-" + WideDigits(when.hour, 2) + L"00";
     }
-    const std::string dateSeparator = locale_.DateSeparator();
-    return Digits(when.day, 2) + dateSeparator + month + dateSeparator + Digits(when.year, 4) + "-" +
-           Digits(when.hour, 2) + locale_.TimeSeparator() + "00";
+    const std::wstring dateSeparator = Cp1252ToWide(locale_.DateSeparator());
+    return WideDigits(when.day, 2) + dateSeparator + month + dateSeparator + WideDigits(when.year, 4) + L"-" +
+           WideDigits(when.hour, 2) + Cp1252ToWide(locale_.TimeSeparator()) + L"00";
 }
 
 }  // namespace zorbel

@@ -22,8 +22,9 @@ public:
     // the current UTC day, hour and minute. The header group is UTC: month and
     // year are today's UTC ones, one month back when the header's day lies
     // ahead of today. Minutes are always 00; a day or hour that forms no date
-    // gives the zero date, 30 December 1899 00:00.
-    std::string HeaderDateText(std::string& line, DateForm form) const;
+    // gives the zero date, 30 December 1899 00:00. UTF-16: the locale's month
+    // name may lie outside any 8-bit code page.
+    std::wstring HeaderDateText(std::string& line, DateForm form) const;
 
 private:
     const platform::Clock& clock_;

@@ -62,8 +62,10 @@ void WrapParagraph(std::wstring_view paragraph, const platform::TextMeasure& mea
             return;
         }
         // Break after the last blank that keeps a word on the line; a single
-        // over-long word is split where the width ends (at least one character).
-        std::size_t lineEnd = std::max<std::size_t>(fits, 1);
+        // over-long word is split where the width ends (at least one whole
+        // character, a surrogate pair with both its halves).
+        const bool pairFirst = paragraph.size() > 1 && paragraph[0] >= 0xD800 && paragraph[0] < 0xDC00;
+        std::size_t lineEnd = std::max<std::size_t>(fits, pairFirst ? 2 : 1);
         std::size_t nextStart = lineEnd;
         if (IsBlank(paragraph[fits])) {
             nextStart = fits;

@@ -13,6 +13,7 @@ ReceivePipeline::ReceivePipeline(platform::RxView& rx, platform::StatusPanels& p
 
 std::string ReceivePipeline::AppendToLineBuffer(char ansiChar) {
     lineBuffer_.push_back(ansiChar);
+    lineUnfinished_ = true;
     if (lineBuffer_.size() <= values::kLongLineLimit) {
         label_.Show(lineBuffer_);
         return {};
@@ -28,6 +29,7 @@ std::string ReceivePipeline::AppendToLineBuffer(char ansiChar) {
 
 void ReceivePipeline::ClearLineBuffer() {
     lineBuffer_.clear();
+    lineUnfinished_ = false;
     label_.Show(lineBuffer_);
 }
 

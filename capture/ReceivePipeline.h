@@ -25,6 +25,8 @@ public:
     // to the Rx window, otherwise it is returned for the caller to save or
     // drop. Empty when nothing was flushed or the Rx window took it.
     const std::string& LineBuffer() const { return lineBuffer_; }
+    // Characters arrived since the last line feed, in the buffer or flushed by the long-line guard.
+    bool LineUnfinished() const { return lineUnfinished_; }
     std::string AppendToLineBuffer(char ansiChar);
     void ClearLineBuffer();
 
@@ -48,6 +50,7 @@ private:
     platform::LineLabel& label_;
     const CaptureFlags& flags_;
     std::string lineBuffer_;
+    bool lineUnfinished_ = false;
     std::int32_t rxLineCount_;
 };
 

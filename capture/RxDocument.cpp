@@ -1,11 +1,12 @@
 #include "capture/RxDocument.h"
 
-#include <optional>
-
 #include "config/Cp1252.h"
+#include "config/Utf8.h"
 
 namespace zorbel {
 namespace {
+
+constexpr wchar_t kReplacementCharacter = 0xFFFD;
 
 bool EndsWithNoCase(std::wstring_view text, std::wstring_view lowerEnd) {
     if (text.size() < lowerEnd.size()) return false;
@@ -17,61 +18,16 @@ bool EndsWithNoCase(std::wstring_view text, std::wstring_view lowerEnd) {
     return true;
 }
 
-void AppendCodePoint(std::wstring& out, char32_t codePoint) {
-    if (codePoint < 0x10000) {
-        out.push_back(static_cast<wchar_t>(codePoint));
-        return;
-    }
-    codePoint -= 0x10000;
-    out.push_back(static_cast<wchar_t>(0xD800 + (codePoint >> 10)));
-    out.push_back(static_cast<wchar_t>(0xDC00 + (codePoint & 0x3FF)));
-}
-
-// Nothing when the bytes are not well-formed UTF-8 (overlong forms and
-// surrogates included), so that 1252 text with umlauts is not misread.
-std::optional<std::wstring> DecodeUtf8(std::string_view bytes) {
-    std::wstring out;
-    out.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        int length = 0;
-        char32_t codePoint = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            out.push_back(lead);
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2, codePoint = lead & 0x1F, minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3, codePoint = lead & 0x0F, minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4, codePoint = lead & 0x07, minimum = 0x10000;
-        } else {
-            return std::nullopt;
-        }
-        if (i + length > bytes.size()) return std::nullopt;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            codePoint = (codePoint << 6) | (next & 0x3F);
-        }
-        if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-            return std::nullopt;
-        AppendCodePoint(out, codePoint);
-        i += length;
-    }
-    return out;
-}
-
 std::wstring DecodeUtf16(std::string_view bytes, bool bigEndian) {
     std::wstring out;
-    out.reserve(bytes.size() / 2);
+    out.reserve(bytes.size() / 2 + 1);
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         const auto first = static_cast<unsigned char>(bytes[i]);
         const auto second = static_cast<unsigned char>(bytes[i + 1]);
         out.push_back(static_cast<wchar_t>(bigEndian ? (first << 8) | second : (second << 8) | first));
     }
+    // A last byte without its partner (a file cut short) shows that something is missing.
+    if (bytes.size() % 2 != 0) out.push_back(kReplacementCharacter);
     return out;
 }
 
@@ -93,7 +49,7 @@ RxFileFormat FormatForFile(std::wstring_view wideFileName, int filterIndex) {
 }
 
 std::wstring ProposedFileName(const platform::DateTime& now, const platform::Locale& locale) {
-    return L"Wetter " + std::to_wstring(now.day) + Cp1252ToWide(locale.AbbreviatedMonthName(now.month)) +
+    return L"Wetter " + std::to_wstring(now.day) + locale.AbbreviatedMonthName(now.month) +
            TwoDigits(now.year % 100) + L"-" + std::to_wstring(now.hour) + L" " + TwoDigits(now.minute);
 }
 
@@ -104,6 +60,12 @@ std::wstring DecodeTextFile(std::string_view bytes) {
     if (auto utf8 = DecodeUtf8(utf8Mark ? bytes.substr(3) : bytes)) return *utf8;
     // A marked file with a broken sequence still loses only its mark.
     return Cp1252ToWide(utf8Mark ? bytes.substr(3) : bytes);
+}
+
+TextFileBytes EncodeTextFile(std::wstring_view wideText) {
+    std::string cp1252 = WideToCp1252(wideText);
+    if (Cp1252ToWide(cp1252) == wideText) return {std::move(cp1252), TextFileEncoding::Cp1252};
+    return {"\xEF\xBB\xBF" + EncodeUtf8(wideText), TextFileEncoding::Utf8WithMark};
 }
 
 }  // namespace zorbel

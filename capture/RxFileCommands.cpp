@@ -2,8 +2,8 @@
 
 #include <variant>
 
-#include "config/Cp1252.h"
 #include "config/ProgramValues.h"
+#include "config/Utf8.h"
 
 namespace zorbel {
 namespace {
@@ -15,32 +15,13 @@ constexpr std::string_view kClearPrompt = "Soll der sich im Rx-Fenster befindlic
 constexpr std::string_view kErrorTitle = "Fehler";
 constexpr std::string_view kNotRtfReason = "Die Datei enthält keinen lesbaren RTF-Text.";
 constexpr std::wstring_view kPrintFailed = L"Der Text konnte nicht gedruckt werden.";
+constexpr std::wstring_view kDialogFailed = L"Der Dateidialog konnte nicht geöffnet werden.";
+constexpr std::string_view kSavedAsUtf8 = "Status: als UTF-8 gespeichert (Zeichen außerhalb von Windows-1252)";
 
-// UTF-16 to UTF-8 for the box texts (paths may hold any character).
-std::string WideToUtf8(std::wstring_view wide) {
-    std::string out;
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        char32_t code = wide[i];
-        if (code >= 0xD800 && code < 0xDC00 && i + 1 < wide.size()) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (wide[++i] - 0xDC00);
-        }
-        if (code < 0x80) {
-            out.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else if (code < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
-    }
-    return out;
+// The size of a refused file as the box says it: whole megabytes, rounded up
+// so that a file just over the limit does not read as the limit itself.
+std::string Megabytes(std::uint64_t bytes) {
+    return std::to_string((bytes + kBytesPerMegabyte - 1) / kBytesPerMegabyte) + " MB";
 }
 
 }  // namespace
@@ -48,9 +29,17 @@ std::string WideToUtf8(std::wstring_view wide) {
 void RxFileCommands::Open() {
     if (!OfferToSave()) return;
     const DialogStart start = DialogStartFor(hooks_.category(), hooks_.folders());
-    const auto chosen = parts_.fileDialogs.AskOpenPath(start.folder, start.filterIndex);
+    const auto answer = parts_.fileDialogs.AskOpenPath(start.folder, start.filterIndex);
+    const auto* chosen = TakeChoice(answer);
     if (!chosen) return;
-    auto read = parts_.files.ReadAll(chosen->widePath);
+    // Refused before reading: the file and its UTF-16 copy must fit in memory beside everything else.
+    auto read = parts_.files.ReadAll(chosen->widePath, kLargestDocumentBytes);
+    if (const auto* tooLarge = std::get_if<platform::FileTooLarge>(&read)) {
+        ShowFailure(chosen->widePath, "Die Datei ist mit " + Megabytes(tooLarge->bytes) +
+                                          " zu groß: das Rx-Fenster öffnet Dateien bis " +
+                                          Megabytes(kLargestDocumentBytes) + ".");
+        return;
+    }
     if (const auto* failure = std::get_if<platform::FileFailure>(&read)) {
         ShowFailure(chosen->widePath, failure->utf8Reason);
         return;
@@ -68,18 +57,26 @@ void RxFileCommands::Open() {
 
 SaveOutcome RxFileCommands::Save() {
     const DialogStart start = DialogStartFor(hooks_.category(), hooks_.folders());
-    const auto chosen = parts_.fileDialogs.AskSavePath(start.folder, start.filterIndex,
+    const auto answer = parts_.fileDialogs.AskSavePath(start.folder, start.filterIndex,
                                                        ProposedFileName(parts_.clock.LocalNow(), parts_.locale));
-    if (!chosen) return SaveOutcome::Cancelled;
-    // Plain text stays in code page 1252, as earlier versions wrote it.
-    const std::string bytes = FormatForFile(chosen->widePath, chosen->filterIndex) == RxFileFormat::Text
-                                  ? WideToCp1252(parts_.rx.PlainText())
-                                  : parts_.rx.RtfBytes();
-    if (const auto failure = parts_.files.WriteReplacing(chosen->widePath, bytes)) {
+    const auto* chosen = TakeChoice(answer);
+    if (!chosen) {
+        return std::holds_alternative<platform::DialogFailure>(answer) ? SaveOutcome::Failed
+                                                                        : SaveOutcome::Cancelled;
+    }
+    TextFileBytes file{{}, TextFileEncoding::Cp1252};
+    if (FormatForFile(chosen->widePath, chosen->filterIndex) == RxFileFormat::Text)
+        file = EncodeTextFile(parts_.rx.PlainText());
+    else
+        file.bytes = parts_.rx.RtfBytes();
+    if (const auto failure = parts_.files.WriteReplacing(chosen->widePath, file.bytes)) {
         ShowFailure(chosen->widePath, failure->utf8Reason);
         return SaveOutcome::Failed;
     }
     hooks_.setUnsaved(false);
+    // Said, because other programs may expect the file in code page 1252 as earlier versions wrote it.
+    if (file.encoding == TextFileEncoding::Utf8WithMark)
+        parts_.panels.SetPanelText(platform::Panel::Status, kSavedAsUtf8);
     return SaveOutcome::Saved;
 }
 
@@ -91,7 +88,14 @@ void RxFileCommands::Print() {
 bool RxFileCommands::OfferToSave() {
     if (parts_.rx.IsEmpty() || !hooks_.isUnsaved()) return true;
     if (!parts_.dialogs.AskYesNo(kSavePrompt, kSaveTitle)) return true;
-    return Save() != SaveOutcome::Failed;
+    // Cancel in the save dialog means "not now": the text stays, and so does the caller.
+    return Save() == SaveOutcome::Saved;
+}
+
+void RxFileCommands::Format(const std::function<void()>& change) {
+    const std::string before = parts_.rx.RtfBytes();
+    change();
+    if (parts_.rx.RtfBytes() != before) hooks_.setUnsaved(true);
 }
 
 void RxFileCommands::Clear() {
@@ -106,8 +110,14 @@ void RxFileCommands::Clear() {
     parts_.panels.SetPanelText(platform::Panel::Lines, values::kLinesPanelPrefix);
 }
 
+const platform::ChosenFile* RxFileCommands::TakeChoice(const platform::FileChoice& answer) {
+    if (const auto* failure = std::get_if<platform::DialogFailure>(&answer))
+        ShowFailure(std::wstring(kDialogFailed), failure->utf8Reason);
+    return std::get_if<platform::ChosenFile>(&answer);
+}
+
 void RxFileCommands::ShowFailure(const std::wstring& wideWhat, const std::string& utf8Reason) {
-    parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation, WideToUtf8(wideWhat) + "\r\n\r\n" + utf8Reason,
+    parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation, EncodeUtf8(wideWhat) + "\r\n\r\n" + utf8Reason,
                                kErrorTitle);
 }
 

@@ -47,14 +47,24 @@ public:
     RxFileCommands(RxFileParts parts, RxFileHooks hooks) : parts_(parts), hooks_(std::move(hooks)) {}
 
     void Open();
+    // A failed dialog or write shows its box and counts as Failed; Cancel in
+    // the dialog is Cancelled.
     SaveOutcome Save();
     void Print();
     void Clear();
     // Asks "Text speichern ?" when the window holds unsaved text and saves on
-    // Yes; false only when that save failed, so the caller must not go on.
+    // Yes. False when that save did not happen (failed, or cancelled in its
+    // dialog): the caller must not go on, or the text would be lost.
     bool OfferToSave();
+    // Runs a format command. The text becomes unsaved only when its rich text
+    // changed: a cancelled font dialog, bold on bold text or a template the
+    // text already has change nothing.
+    void Format(const std::function<void()>& change);
 
 private:
+    // The chosen file; nothing when the user cancelled or the dialog failed
+    // (then a box says why).
+    const platform::ChosenFile* TakeChoice(const platform::FileChoice& answer);
     // The box of a failed action: what failed (a path, UTF-16), then the reason.
     void ShowFailure(const std::wstring& wideWhat, const std::string& utf8Reason);
 

@@ -8,7 +8,8 @@ namespace zorbel {
 
 std::optional<long> FindNextOccurrence(std::u16string_view utf16Text, std::u16string_view utf16Needle,
                                        long selectionStart, const platform::CaseFolding& folding) {
-    const auto from = static_cast<std::size_t>(std::max(0L, selectionStart + 1));
+    // One past the start, counted where the largest start cannot overflow.
+    const std::size_t from = selectionStart < 0 ? 0 : static_cast<std::size_t>(selectionStart) + 1;
     if (utf16Needle.empty() || from >= utf16Text.size()) return std::nullopt;
     // Only the part searched is folded: a search near the end of a long text stays cheap.
     const std::u16string haystack = folding.ToUpper(utf16Text.substr(from));

@@ -12,6 +12,13 @@ inline constexpr std::string_view kStatusReady = "Status: Bereit";
 inline constexpr std::string_view kStatusEngineMissing = "Status: MMTTY nicht gefunden!";
 inline constexpr std::string_view kStatusNoEngineConnection = "Status: Keine Verbindung zum MMTTY-Engine";
 
+// The engine linked before went away during reception
+inline constexpr std::string_view kEngineGoneTitle = "Verbindung zum MMTTY-Engine verloren";
+inline constexpr std::string_view kEngineGonePrompt =
+    "Der MMTTY-Engine ist nicht mehr da: sein Fenster wurde geschlossen, oder das Programm ist abgestürzt. "
+    "Der Empfang ist beendet.\r\nEin Klick auf „mitschreiben“ startet den Engine neu und schaltet den Empfang "
+    "wieder ein.";
+
 // The shared block could not be prepared
 inline constexpr std::string_view kFatalErrorTitle = "Katastrophaler Fehler";
 inline constexpr std::string_view kMappingFailedPrompt = "CreateFileMapping API falied";

@@ -53,10 +53,22 @@ std::wstring_view TrimBlanks(std::wstring_view wideText) {
 }
 
 bool IsValidFolderName(std::wstring_view name) {
-    if (name.empty() || name.back() == L'.' || name.back() == L' ') return false;
+    if (name.empty() || name.back() == L'.' || name.back() == L' ' || IsReservedDeviceName(name)) return false;
     return std::none_of(name.begin(), name.end(), [](wchar_t unit) {
         return unit < 0x20 || std::wstring_view(L"\\/:*?\"<>|").find(unit) != std::wstring_view::npos;
     });
+}
+
+bool IsReservedDeviceName(std::wstring_view name) {
+    // Windows looks at the part before the first dot, without its trailing blanks.
+    std::wstring_view base = name.substr(0, name.find(L'.'));
+    while (!base.empty() && base.back() == L' ') base.remove_suffix(1);
+    const std::wstring upper = UpperCase(base);
+    for (const std::wstring_view device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"})
+        if (upper == device) return true;
+    if (upper.size() != 4 || !(upper.starts_with(L"COM") || upper.starts_with(L"LPT"))) return false;
+    const wchar_t number = upper[3];
+    return (number >= L'0' && number <= L'9') || number == L'\u00B9' || number == L'\u00B2' || number == L'\u00B3';
 }
 
 }  // namespace zorbel

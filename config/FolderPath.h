@@ -23,7 +23,11 @@ std::wstring UpperCase(std::wstring_view wideText);
 
 std::wstring_view TrimBlanks(std::wstring_view wideText);
 
-// False for the characters \ / : * ? " < > |, control characters, and a final dot or blank.
+// False for the characters \ / : * ? " < > |, control characters, a final dot or blank, and device names.
 bool IsValidFolderName(std::wstring_view name);
+
+// A name Windows takes for a device whatever folder it stands in: CON, PRN,
+// AUX, NUL, COM0-9, LPT0-9, in any case, also with an extension ("nul.txt").
+bool IsReservedDeviceName(std::wstring_view name);
 
 }  // namespace zorbel

@@ -52,6 +52,14 @@ inline constexpr std::string_view kEngineHookFailedPrompt =
     "Die Fensterprozedur für die Zeichen des MMTTY-Engines konnte nicht eingerichtet werden.\r\n"
     "Der Empfang bleibt ausgeschaltet.";
 
+// The capture folder is missing and cannot be made; the folder's path goes between the two parts
+inline constexpr std::string_view kMissingFolderTitle = "Ordner zum Abspeichern fehlt";
+inline constexpr std::string_view kMissingFolderPromptStart = "Der Ordner zum automatischen Abspeichern\r\n\r\n";
+inline constexpr std::string_view kMissingFolderPromptEnd =
+    "\r\n\r\nist nicht vorhanden und lässt sich nicht anlegen. Die Wetterberichte erscheinen deshalb im "
+    "Rx-Fenster.\r\nEinen anderen Ordner legen Sie unter \"Einstellungen\", \"Ordner zum Abspeichern\", "
+    "\"sonstige Dateien\" fest.";
+
 // The question before reception start and the Rx format it resets to
 inline constexpr std::string_view kClearRxPrompt = "Soll der sich im Rx-Fenster befindliche Text gelöscht werden ?";
 inline constexpr std::string_view kClearRxTitle = "Text löschen ?";

@@ -9,6 +9,7 @@ namespace zorbel {
 namespace {
 
 constexpr double kLargestTwips = 1e8;  // far beyond any screen, far below int overflow
+constexpr double kSmallestFractionDigit = 1e-12;
 
 bool EqualsIgnoringCase(std::wstring_view text, std::wstring_view word) {
     const auto lower = [](wchar_t unit) { return unit >= L'A' && unit <= L'Z' ? unit + (L'a' - L'A') : unit; };
@@ -24,19 +25,21 @@ std::optional<double> ParseDecimal(std::wstring_view text) {
     const bool negative = !text.empty() && text.front() == L'-';
     if (!text.empty() && (text.front() == L'-' || text.front() == L'+')) text.remove_prefix(1);
     double value = 0;
-    double fractionScale = 0;  // 0 while in the whole part
+    bool inFraction = false;
+    double fractionScale = 1;
     bool anyDigit = false;
     for (const wchar_t unit : text) {
         if (IsDigit(unit)) {
             anyDigit = true;
-            if (fractionScale == 0) {
+            if (!inFraction) {
                 value = std::min(value * 10 + (unit - L'0'), kLargestTwips * 10);
-            } else {
+            } else if (fractionScale > kSmallestFractionDigit) {
+                // Further digits cannot change a rounded twip; dividing on would underflow to 0.
                 fractionScale /= 10;
                 value += (unit - L'0') * fractionScale;
             }
-        } else if ((unit == L'.' || unit == L',') && fractionScale == 0) {
-            fractionScale = 1;
+        } else if ((unit == L'.' || unit == L',') && !inFraction) {
+            inFraction = true;
         } else {
             return std::nullopt;
         }

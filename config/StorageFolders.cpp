@@ -19,6 +19,9 @@ constexpr std::string_view kFolderTherePrompt = "Ordner ist schon vorhanden!";
 constexpr std::string_view kInvalidNamePrompt =
     "Ein Ordnername darf keines der Zeichen \\ / : * ? \" < > | enthalten\r\n"
     "und nicht mit einem Punkt oder Leerzeichen enden!";
+constexpr std::string_view kDeviceNamePrompt =
+    "CON, PRN, AUX, NUL, COM1 bis COM9 und LPT1 bis LPT9 sind unter Windows Gerätenamen\r\n"
+    "und können kein Ordnername sein, auch nicht mit einer Endung!";
 constexpr std::string_view kSetUpErrorTitle = " Fehler ";
 constexpr std::string_view kFileInTheWayPrompt = "Eine Datei mit diesem Namen ist schon vorhanden!";
 constexpr std::string_view kCreateFailedPrompt = "Fehler beim Zugriff auf Pfad/Datei";
@@ -41,6 +44,12 @@ void StorageFolders::Restore(std::wstring_view wideWeather, std::wstring_view wi
     missingWeatherFolder_ = wideWeather;
     paths_[Index(StorageFolder::Weather)] = wideDefaultFolder;
     SetUp(StorageFolder::Weather);
+    // A first start: the folders never set would stay on the default, which
+    // does not exist, and automatic saving would go nowhere.
+    const std::wstring& chosen = Path(StorageFolder::Weather);
+    if (chosen == wideDefaultFolder) return;
+    for (const StorageFolder folder : {StorageFolder::AmateurRadio, StorageFolder::OtherFiles})
+        if (UpperCase(Path(folder)) == UpperCase(wideDefaultFolder)) Assign(folder, chosen);
 }
 
 const std::wstring& StorageFolders::PathToStore(StorageFolder folder) const {
@@ -66,7 +75,9 @@ void StorageFolders::SetUp(StorageFolder folder) {
         if (!chosen) return;
         // Checked first: such a name can never become a folder, so nothing else about it matters.
         if (!IsValidFolderName(choice->folderName)) {
-            dialogs_.ShowMessage(MessageIcon::Exclamation, kInvalidNamePrompt, kRefusalTitle);
+            dialogs_.ShowMessage(MessageIcon::Exclamation,
+                                 IsReservedDeviceName(choice->folderName) ? kDeviceNamePrompt : kInvalidNamePrompt,
+                                 kRefusalTitle);
             return;
         }
         if (HasSimilarNameOnPath(SplitAtLastBackslash(*chosen))) {
@@ -83,10 +94,11 @@ void StorageFolders::SetUp(StorageFolder folder) {
         if (fileInTheWay || !files_.CreateFolder(*chosen)) {
             const auto answer = dialogs_.AskAbortRetryIgnore(
                 fileInTheWay ? kFileInTheWayPrompt : kCreateFailedPrompt, kSetUpErrorTitle);
-            if (answer == ErrorAnswer::Abort) return;
             if (answer == ErrorAnswer::Retry) continue;
+            // A file can never be the folder: Ignore then leaves the folder as it was, like Abort.
+            if (answer == ErrorAnswer::Abort || fileInTheWay) return;
         }
-        // Ignore goes on as if the folder had been made.
+        // Ignore goes on as if the folder had been made: a drive that is gone now may come back.
         Assign(folder, *chosen);
         return;
     }

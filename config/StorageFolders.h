@@ -21,7 +21,8 @@ public:
     StorageFolders(platform::Files& files, platform::FolderChooser& chooser, platform::Dialogs& dialogs);
 
     // At start-up, with the stored paths: a weather folder that is missing
-    // gives way to the default folder and the user is asked where to create one.
+    // gives way to the default folder and the user is asked where to create
+    // one; the folder chosen then also takes the place of the default in the others.
     void Restore(std::wstring_view wideWeather, std::wstring_view wideAmateurRadio, std::wstring_view wideOtherFiles,
                  std::wstring_view wideDefaultFolder);
 

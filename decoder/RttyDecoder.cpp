@@ -112,7 +112,10 @@ std::int64_t RttyDecoder::BitEnd(double crossing, int bit) const {
 
 double RttyDecoder::CrossingBefore(std::int64_t index) const {
     const float before = SoftBit(index - 1);
-    return static_cast<double>(index - 1) + before / (before - SoftBit(index));
+    // An infinite soft bit makes the fraction NaN, and a NaN crossing would
+    // be cast to a sample index (undefined): it then counts as halfway.
+    const double fraction = before / (before - SoftBit(index));
+    return static_cast<double>(index - 1) + (fraction >= 0.0 && fraction <= 1.0 ? fraction : 0.5);
 }
 
 bool RttyDecoder::FallsAt(std::int64_t index) const { return SoftBit(index - 1) > 0.0f && SoftBit(index) <= 0.0f; }
@@ -175,7 +178,9 @@ void RttyDecoder::ReadCharacters(std::string& text) {
             const bool slipped = !frame.stopIsMark && ++stopBitsLost_ == 2;
             if (paused || slipped) {
                 expectedCrossing_.reset();
-                searchFrom_ = static_cast<std::int64_t>(crossing - EarlierReach());
+                // Never behind the soft bits still kept, whatever the crossing.
+                searchFrom_ = std::max(static_cast<std::int64_t>(crossing - EarlierReach()),
+                                       received_ - static_cast<std::int64_t>(mask_));
                 if (!watch_.SignalPresent()) held_.clear();
                 continue;
             }

@@ -7,6 +7,9 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <sstream>
+
+#include "decoder/DecoderLimits.h"
 
 namespace zorbel::decoder {
 namespace {
@@ -47,7 +50,14 @@ Format ReadFormat(std::string_view chunk) {
         throw WavError("unsupported WAV sample format (code " + std::to_string(format.code) + ", " +
                        std::to_string(format.bitsPerSample) + " bits); use PCM of 8, 16 or 24 bits or 32-bit float");
     }
-    if (format.channels == 0 || format.sampleRate == 0) throw WavError("the WAV file names no channels or no rate");
+    if (format.channels == 0) throw WavError("the WAV file names no channels");
+    // Checked here, before the rate sizes any buffer downstream.
+    if (!kSampleRateRange.Holds(format.sampleRate)) {
+        std::ostringstream message;
+        message << "the WAV file's rate of " << format.sampleRate << " Hz is outside the " << kSampleRateRange.lowest
+                << " to " << kSampleRateRange.highest << " Hz the decoder takes";
+        throw WavError(message.str());
+    }
     return format;
 }
 
@@ -84,20 +94,43 @@ WavAudio ParseWav(std::string_view bytes) {
             format = ReadFormat(body);
         } else if (id == "data") {
             if (!format) throw WavError("the WAV file has no format chunk before its data");
-            if (body.size() < size) throw WavError("the WAV file is truncated: its data ends early");
-            const std::size_t sampleBytes = format->bitsPerSample / 8u;
-            const std::size_t frameBytes = sampleBytes * format->channels;
-            WavAudio audio{static_cast<double>(format->sampleRate), {}};
-            audio.samples.reserve(body.size() / frameBytes);
-            for (std::size_t frame = 0; frame + frameBytes <= body.size(); frame += frameBytes) {
+            // Streaming writers leave the sizes they could not know yet; an
+            // interrupted one those it meant to reach. Either way the file
+            // holds the audio up to its end.
+            const std::string_view held = bytes.substr(at + 8);
+            WavAudio audio{static_cast<double>(format->sampleRate), {}, WavLength::AsHeaderSays};
+            std::string_view data = body;
+            if (size == 0 && !held.empty()) {
+                audio.length = WavLength::NotGiven;
+                data = held;
+            } else if (size > held.size()) {
+                audio.length = WavLength::EndsEarly;
+            }
+            const std::size_t frameBytes = format->bitsPerSample / 8u * format->channels;
+            const std::size_t frames = data.size() / frameBytes;
+            if (frames == 0) throw WavError("the WAV file holds no audio");
+            audio.samples.reserve(frames);
+            for (std::size_t frame = 0; frame < frames; ++frame) {
                 audio.samples.push_back(
-                    ReadSample(body, frame, format->bitsPerSample, format->code == kFormatFloat));
+                    ReadSample(data, frame * frameBytes, format->bitsPerSample, format->code == kFormatFloat));
             }
             return audio;
         }
         at += 8 + size + (size & 1u);  // chunks are padded to an even length
     }
     throw WavError(format ? "the WAV file is truncated: it has no data" : "the WAV file is truncated: it has no format");
+}
+
+std::string WavLengthNote(const WavAudio& audio) {
+    if (audio.length == WavLength::AsHeaderSays) return "";
+    std::ostringstream note;
+    note.precision(1);
+    note << std::fixed
+         << (audio.length == WavLength::EndsEarly
+                 ? "the WAV file ends before the size its header gives (an interrupted or streamed recording)"
+                 : "the WAV header gives no data size (a streamed recording)")
+         << "; reading the " << static_cast<double>(audio.samples.size()) / audio.sampleRate << " s the file holds";
+    return note.str();
 }
 
 namespace {

@@ -1,7 +1,10 @@
 #pragma once
 // Reading and writing WAV recordings. Reading accepts PCM of 8, 16 or 24 bits
 // and 32-bit float, any number of channels (only the first is kept) and any
-// sample rate; anything else is refused with a message a user can act on.
+// sample rate the decoder takes; anything else is refused with a message a
+// user can act on. A recording that was streamed or interrupted keeps the
+// sizes its writer put in the header at the start (0, a placeholder, or what
+// was meant to come): the reader takes what the file holds and tells so.
 
 #include <filesystem>
 #include <stdexcept>
@@ -11,9 +14,21 @@
 
 namespace zorbel::decoder {
 
+// How much audio the file held against what its header claims.
+enum class WavLength {
+    AsHeaderSays,
+    // The data chunk claims more than the file holds: an interrupted
+    // recording, or a streamed one with a placeholder size (0xFFFFFFFF,
+    // 0x7FFFFFFF, 0x80000000).
+    EndsEarly,
+    // The data chunk claims no data, yet the file holds some: streamed.
+    NotGiven,
+};
+
 struct WavAudio {
     double sampleRate = 0.0;
-    std::vector<float> samples;  // first channel, full scale = 1
+    std::vector<float> samples;  // first channel, full scale = 1; whole frames only
+    WavLength length = WavLength::AsHeaderSays;
 };
 
 class WavError : public std::runtime_error {
@@ -23,6 +38,10 @@ public:
 
 // The recording in the file's bytes; throws WavError naming what is wrong.
 WavAudio ParseWav(std::string_view bytes);
+
+// For the tools' standard error: what the reader did about a length other
+// than the header's, with the seconds read; "" when the header was right.
+std::string WavLengthNote(const WavAudio& audio);
 
 // Reads and parses a file; throws WavError if it cannot be read or parsed.
 WavAudio ReadWavFile(const std::filesystem::path& path);

@@ -16,8 +16,9 @@ public:
     virtual std::string DateSeparator() const = 0;
     // The time separator, e.g. ":"; 8-bit ANSI.
     virtual std::string TimeSeparator() const = 0;
-    // The abbreviated name of month 1-12, e.g. "Dez", without a full stop; 8-bit ANSI.
-    virtual std::string AbbreviatedMonthName(int month) const = 0;
+    // The abbreviated name of month 1-12, e.g. "Dez" or "paź", without a full
+    // stop; UTF-16, as it goes into file names.
+    virtual std::wstring AbbreviatedMonthName(int month) const = 0;
     // The digit-grouping separator, e.g. "."; UTF-8.
     virtual std::string ThousandsSeparator() const = 0;
 };

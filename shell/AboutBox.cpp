@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "config/Version.h"
+#include "win32/CallbackBoundary.h"
 #include "shell/resource.h"
 
 namespace zorbel::shell {
@@ -90,7 +91,7 @@ void FillTexts(HWND about) {
     SetDlgItemTextW(about, IDC_ABOUT_DISCLAIMER, kDisclaimer);
 }
 
-INT_PTR CALLBACK AboutProc(HWND about, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR HandleAboutMessage(HWND about, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(about, DWLP_USER, lParam);
         CentreOver(about, reinterpret_cast<const AboutState*>(lParam)->mainWindow);
@@ -109,6 +110,11 @@ INT_PTR CALLBACK AboutProc(HWND about, UINT message, WPARAM wParam, LPARAM lPara
     default:
         return FALSE;
     }
+}
+
+INT_PTR CALLBACK AboutProc(HWND about, UINT message, WPARAM wParam, LPARAM lParam) {
+    return win32::CatchAtCallbackBoundary<INT_PTR>(FALSE,
+                                                   [&] { return HandleAboutMessage(about, message, wParam, lParam); });
 }
 
 }  // namespace

@@ -25,15 +25,6 @@ std::wstring WindowCaption(HWND window) {
     return caption;
 }
 
-std::string SystemErrorText(DWORD error) {
-    wchar_t* text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string utf8 = text ? win32::WideToUtf8(text) : "Fehler " + std::to_string(error);
-    LocalFree(text);
-    return utf8;
-}
-
 }  // namespace
 
 void ShowHelpContents(HWND mainWindow, platform::Dialogs& dialogs) {
@@ -45,10 +36,17 @@ void ShowHelpContents(HWND mainWindow, platform::Dialogs& dialogs) {
                             win32::WideToUtf8(WindowCaption(mainWindow)));
         return;
     }
-    // Values up to 32 are errors; the browser itself runs on its own.
+    // Values up to 32 are errors; the browser itself runs on its own. The
+    // system's text for them would not help (without a browser it is
+    // "Fehlerhaftes EXE-Format für %1.", placeholder and all): the page's
+    // path does, for opening it by hand.
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(mainWindow, L"open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (result <= 32) dialogs.ShowMessage(platform::MessageIcon::None, SystemErrorText(GetLastError()), ZORBEL_PRODUCT_NAME);
+    if (result <= 32)
+        dialogs.ShowMessage(platform::MessageIcon::Exclamation,
+                            "Die Hilfeseite konnte nicht im Browser geöffnet werden. Sie lässt sich auch von Hand "
+                            "öffnen:\r\n\r\n" + win32::WideToUtf8(page),
+                            ZORBEL_PRODUCT_NAME);
 }
 
 }  // namespace zorbel::shell

@@ -9,6 +9,7 @@
 
 #include "capture/CommandAvailability.h"
 #include "config/ProgramValues.h"
+#include "win32/CallbackBoundary.h"
 #include "win32/ChildWindow.h"
 #include "win32/Encoding.h"
 #include "win32/LetterImages.h"
@@ -74,10 +75,6 @@ constexpr std::array<std::pair<UINT, Command>, 9> kRuledCommands{{
     {IDM_INFO, Command::Info},
 }};
 
-// Formatting changes the document as much as typing does.
-constexpr std::array<int, 7> kFormatCommands{IDM_FONT, IDT_FONT, IDM_LISTING, IDM_TEXT, IDT_BOLD, IDT_KURSIV,
-                                              IDT_UNDERLINE};
-
 }  // namespace
 
 MainWindow::MainWindow()
@@ -85,7 +82,8 @@ MainWindow::MainWindow()
       dialogs_({IDD_INPUTBOX, IDC_INPUTBOX_PROMPT, IDC_INPUTBOX_EDIT}),
       controls_(themeLabel_),
       receptionView_(recordButton_, fileToolbar_, formatToolbar_, rx_),
-      engineHook_(engineLink_, [this](std::int32_t code) { capture_.TakeEngineCharacter(code); }),
+      engineHook_(engineLink_, [this](std::int32_t code) { capture_.TakeEngineCharacter(code); },
+                  [this] { capture_.CheckEngine(); }),
       notch_(engineLink_, dialogs_),
       engineWindow_(engineLink_, dialogs_, menuChecks_),
       pipeline_(rx_, statusBar_, lineLabel_, flags_),
@@ -97,7 +95,8 @@ MainWindow::MainWindow()
       captureFile_(files_, headerDate_, settings_),
       memory_(memoryStatus_, locale_, statusBar_, dialogs_),
       capture_(CaptureParts{pipeline_, flags_, words_, settings_, captureFile_, headerDate_, memory_,
-                            receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, clock_, locale_}),
+                            receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, *this, clock_,
+                            locale_}),
       rxFiles_(RxFileParts{rx_, fileDialogs_, documentFiles_, printer_, dialogs_, statusBar_, clock_, locale_},
                RxFileHooks{[this] { return settings_.category; }, [this] { return StorageFolderPaths(); },
                            [this] { return capture_.RxTextUnsaved(); },
@@ -138,7 +137,8 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return win32::CatchAtCallbackBoundary<LRESULT>(0, [&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -213,13 +213,27 @@ void MainWindow::LoadSettings() {
                  twips_.ToPxY(place.height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// "&Beenden" and the close box both arrive here.
-void MainWindow::OpenEngineLink() {
+// At start-up, and when reception starts again after the engine went away.
+LinkOutcome MainWindow::OpenEngineLink() {
+    const LinkOutcome outcome = engineLink_.OpenEngineLink(hwnd_);
     // Without an engine program the window keeps its design caption and the
     // memory display waits for the first capture switch.
-    if (!ShowLinkOutcome(engineLink_.OpenEngineLink(hwnd_), statusBar_, dialogs_)) return;
+    if (!ShowLinkOutcome(outcome, statusBar_, dialogs_)) return outcome;
     SetWindowTextW(hwnd_, win32::Utf8ToWide(values::kCaptionLinked).c_str());
     memory_.Show(true);
+    return outcome;
+}
+
+bool MainWindow::EngineGone() { return engineLink_.EngineGone(); }
+
+bool MainWindow::StartEngineAgain() {
+    if (OpenEngineLink() != LinkOutcome::Linked) return false;
+    // The new engine window takes the old one's place: hidden as the menu says, or docked.
+    if (engineWindow_.Hidden())
+        engineWindow_.HideForResize();
+    else
+        DockEngineWindow();
+    return true;
 }
 
 // The exit sequence has already released the engine.
@@ -240,7 +254,8 @@ void MainWindow::SaveSettings() {
     // The normal-state size: closing while minimised or maximised must not store the icon or the screen.
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
-    GetWindowPlacement(hwnd_, &placement);
+    // A failed read (the window already gone) would store a size of 0: the stored size stays then.
+    if (!GetWindowPlacement(hwnd_, &placement)) return programSettings_.Save(programSettings_.StoredSize());
     const RECT& normal = placement.rcNormalPosition;
     programSettings_.Save({twips_.ToTwipsX(normal.right - normal.left), twips_.ToTwipsY(normal.bottom - normal.top)});
 }
@@ -449,24 +464,25 @@ void MainWindow::OnCommand(int id, int code) {
     case IDM_SUCHWEITER:
         SearchRx(rx_, dialogs_, caseFolding_, id == IDM_SUCHWEITER);
         break;
+    // Formatting changes the document as much as typing does, when it changes anything.
     case IDM_FONT:
     case IDT_FONT:
-        ChooseFontForSelection(hwnd_, rx_);
+        rxFiles_.Format([this] { ChooseFontForSelection(hwnd_, rx_); });
         break;
     case IDM_LISTING:
-        rx_.SetWholeWindowFont(L"Courier New", 8);
+        rxFiles_.Format([this] { rx_.SetWholeWindowFont(L"Courier New", 8); });
         break;
     case IDM_TEXT:
-        rx_.SetWholeWindowFont(L"Arial", 8);
+        rxFiles_.Format([this] { rx_.SetWholeWindowFont(L"Arial", 8); });
         break;
     case IDT_BOLD:
-        SwitchOnInSelection(rx_, CFE_BOLD);
+        rxFiles_.Format([this] { SwitchOnInSelection(rx_, CFE_BOLD); });
         break;
     case IDT_KURSIV:
-        SwitchOnInSelection(rx_, CFE_ITALIC);
+        rxFiles_.Format([this] { SwitchOnInSelection(rx_, CFE_ITALIC); });
         break;
     case IDT_UNDERLINE:
-        SwitchOnInSelection(rx_, CFE_UNDERLINE);
+        rxFiles_.Format([this] { SwitchOnInSelection(rx_, CFE_UNDERLINE); });
         break;
     case IDM_HILFE:
         HideEngineWindowFirst();
@@ -478,8 +494,6 @@ void MainWindow::OnCommand(int id, int code) {
     default:
         break;
     }
-    if (std::find(kFormatCommands.begin(), kFormatCommands.end(), id) != kFormatCommands.end() && !rx_.IsEmpty())
-        capture_.SetRxTextUnsaved(true);
 }
 
 void MainWindow::RunThemeEntry(int id) {

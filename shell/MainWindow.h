@@ -19,6 +19,7 @@
 #include "config/WordThemes.h"
 #include "capture/EngineWindowControl.h"
 #include "capture/NotchCommand.h"
+#include "platform/EngineProgram.h"
 #include "win32/CaseFolding.h"
 #include "win32/Clock.h"
 #include "win32/Dialogs.h"
@@ -48,7 +49,7 @@
 
 namespace zorbel::shell {
 
-class MainWindow : private ExitSteps {
+class MainWindow : private ExitSteps, private platform::EngineProgram {
 public:
     static constexpr wchar_t kClassName[] = L"ZorbelMainWindow";
 
@@ -74,7 +75,7 @@ private:
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
     void OnPaint();
     void OnDestroy();
-    void OpenEngineLink();
+    LinkOutcome OpenEngineLink();
     void DockEngineWindow();
     void HideEngineWindowFirst();
     void SetUpFolder(StorageFolder folder);
@@ -96,6 +97,10 @@ private:
     void ShutDownEngine() override;
     void SaveSettings() override;
     void BlockSessionEnd(bool blocked) override;
+
+    // The engine program for reception.
+    bool EngineGone() override;
+    bool StartEngineAgain() override;
 
     HWND hwnd_ = nullptr;
     HMENU wetterMenu_ = nullptr;

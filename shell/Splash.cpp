@@ -31,10 +31,6 @@ constexpr std::array<SplashLabel, 6> kLabels{{
      SS_LEFT},
 }};
 
-LRESULT CALLBACK SplashProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
 }  // namespace
 
 Splash::~Splash() {
@@ -44,7 +40,7 @@ Splash::~Splash() {
 bool Splash::Show(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &SplashProc;
+    windowClass.lpfnWndProc = &DefWindowProcW;  // it only shows itself
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_WAIT);  // the hourglass while the program starts
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

@@ -1,11 +1,12 @@
 #!/bin/sh
 # Installs what the native build, the Windows cross build and the Wine tests
 # need (the printing test runs a CUPS scheduler of its own and reads the PDFs
-# back with poppler). Run as root. Does nothing when every package is already
-# installed, so it is cheap to call before each build.
+# back with poppler; clang with libFuzzer fuzzes the decoder). Run as root.
+# Does nothing when every package is already installed, so it is cheap to
+# call before each build.
 set -eu
 
-packages="g++ cmake make libgtest-dev googletest g++-mingw-w64-x86-64 wine wine64
+packages="g++ cmake make libgtest-dev googletest clang libclang-rt-dev g++-mingw-w64-x86-64 wine wine64
           xvfb xauth locales imagemagick util-linux coreutils
           cups-daemon cups-client cups-filters ghostscript libcups2 poppler-utils"
 

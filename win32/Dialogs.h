@@ -19,6 +19,8 @@ struct InputBoxResource {
 class WindowsDialogs : public platform::Dialogs {
 public:
     explicit WindowsDialogs(InputBoxResource inputBox) : inputBox_(inputBox) {}
+    // Boxes belong to the window that asks: this one, or a modal window of
+    // ours that stands over it when the box comes.
     void SetOwner(HWND owner) { owner_ = owner; }
 
     bool AskYesNo(std::string_view utf8Prompt, std::string_view utf8Title) override;
@@ -29,6 +31,8 @@ public:
     platform::ErrorAnswer AskAbortRetryIgnore(std::string_view utf8Prompt, std::string_view utf8Title) override;
 
 private:
+    int ShowBox(std::string_view utf8Prompt, std::string_view utf8Title, UINT buttonsAndIcon);
+
     InputBoxResource inputBox_;
     HWND owner_ = nullptr;
 };

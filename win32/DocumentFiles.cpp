@@ -12,15 +12,15 @@ platform::FileFailure LastFailure() { return {SystemErrorUtf8(GetLastError())}; 
 
 }  // namespace
 
-std::variant<std::string, platform::FileFailure> WindowsDocumentFiles::ReadAll(const std::wstring& widePath) {
+std::variant<std::string, platform::FileFailure, platform::FileTooLarge> WindowsDocumentFiles::ReadAll(
+    const std::wstring& widePath, std::uint64_t maxBytes) {
     const FileHandle file(CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.get(), &size)) return LastFailure();
-    if (size.QuadPart > MAXDWORD) {
-        SetLastError(ERROR_FILE_TOO_LARGE);
-        return LastFailure();
-    }
+    const auto bytesInFile = static_cast<std::uint64_t>(size.QuadPart);
+    // One ReadFile takes at most a DWORD's worth.
+    if (bytesInFile > maxBytes || bytesInFile > MAXDWORD) return platform::FileTooLarge{bytesInFile};
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
     DWORD read = 0;
     if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))

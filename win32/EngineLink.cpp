@@ -219,6 +219,15 @@ void EngineLink::CloseEngineLink() {
     RunPendingEvents();
 }
 
+bool EngineLink::EngineGone() {
+    // Never linked (no engine at start-up): nothing can have gone.
+    if (!handshakenWindow_) return false;
+    if (engineWindow_ && IsWindow(engineWindow_)) return false;
+    // An engine started by hand meanwhile takes over, as it would for a command.
+    engineWindow_ = FindEngineWindow();
+    return engineWindow_ == nullptr;
+}
+
 bool EngineLink::IsEngineCharacter(UINT message, WPARAM wParam) const {
     return engineMessage_ != 0 && message == engineMessage_ &&
            wParam == static_cast<WPARAM>(engine::EngineAnswer::Character);

@@ -36,6 +36,10 @@ public:
     // The program's end: release and end commands, pending events run after each.
     void CloseEngineLink();
 
+    // The engine that had the handshake has no window any more and no other
+    // engine window has come: it was closed, or its program ended.
+    bool EngineGone();
+
     UINT EngineMessage() const { return engineMessage_; }
     HWND MainWindow() const { return mainWindow_; }
     // The message carries the engine's character code.

@@ -2,9 +2,13 @@
 
 #include <commctrl.h>
 
+#include "win32/CallbackBoundary.h"
+
 namespace zorbel::win32 {
 namespace {
 constexpr UINT_PTR kEngineSubclassId = 0x4D4D;  // "MM"
+constexpr UINT_PTR kEngineCheckTimerId = 0x4D4D;
+constexpr UINT kEngineCheckPeriodMs = 1000;
 }  // namespace
 
 EngineWindowHook::~EngineWindowHook() { UnhookEngineWindow(); }
@@ -15,11 +19,13 @@ bool EngineWindowHook::HookEngineWindow() {
                            reinterpret_cast<DWORD_PTR>(this)))
         return false;
     hookedWindow_ = window;
+    SetTimer(window, kEngineCheckTimerId, kEngineCheckPeriodMs, nullptr);
     return true;
 }
 
 void EngineWindowHook::UnhookEngineWindow() {
     if (!hookedWindow_) return;
+    KillTimer(hookedWindow_, kEngineCheckTimerId);
     RemoveWindowSubclass(hookedWindow_, &EngineWindowHook::EngineWindowProc, kEngineSubclassId);
     hookedWindow_ = nullptr;
 }
@@ -27,13 +33,21 @@ void EngineWindowHook::UnhookEngineWindow() {
 LRESULT CALLBACK EngineWindowHook::EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                                     UINT_PTR, DWORD_PTR self) {
     auto* hook = reinterpret_cast<EngineWindowHook*>(self);
+    // Both may end reception and so remove this procedure; the subclass
+    // machinery allows that from inside it.
+    if (message == WM_TIMER && wParam == kEngineCheckTimerId) {
+        return CatchAtCallbackBoundary<LRESULT>(0, [&] {
+            hook->checkEngine_();
+            return LRESULT{0};
+        });
+    }
     // Only the engine's own message carries characters; a foreign message
     // that happens to have the same wParam goes its usual way.
     if (!hook->link_.IsEngineCharacter(message, wParam)) return DefSubclassProc(window, message, wParam, lParam);
-    // The taker may end reception and so remove this procedure; the subclass
-    // machinery allows that from inside it.
-    hook->takeCharacter_(static_cast<std::int32_t>(lParam));
-    return 0;
+    return CatchAtCallbackBoundary<LRESULT>(0, [&] {
+        hook->takeCharacter_(static_cast<std::int32_t>(lParam));
+        return LRESULT{0};
+    });
 }
 
 }  // namespace zorbel::win32

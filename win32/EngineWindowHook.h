@@ -1,6 +1,8 @@
 #pragma once
 // The engine window procedure: while reception is on it sits on the main
-// window and hands each engine character code on, whatever its value.
+// window and hands each engine character code on, whatever its value; and
+// once a second it has the core look whether the engine is still there, as
+// an engine closed or crashed sends no word.
 
 #include <windows.h>
 
@@ -15,9 +17,10 @@ namespace zorbel::win32 {
 class EngineWindowHook : public platform::EngineHook {
 public:
     using CharacterTaker = std::function<void(std::int32_t code)>;
+    using EngineCheck = std::function<void()>;
 
-    EngineWindowHook(const EngineLink& link, CharacterTaker takeCharacter)
-        : link_(link), takeCharacter_(std::move(takeCharacter)) {}
+    EngineWindowHook(const EngineLink& link, CharacterTaker takeCharacter, EngineCheck checkEngine)
+        : link_(link), takeCharacter_(std::move(takeCharacter)), checkEngine_(std::move(checkEngine)) {}
     EngineWindowHook(const EngineWindowHook&) = delete;
     EngineWindowHook& operator=(const EngineWindowHook&) = delete;
     ~EngineWindowHook() override;
@@ -32,6 +35,7 @@ private:
 
     const EngineLink& link_;
     CharacterTaker takeCharacter_;
+    EngineCheck checkEngine_;
     HWND hookedWindow_ = nullptr;
 };
 

@@ -1,9 +1,13 @@
 #include "win32/FileDialogs.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 
 #include <array>
+#include <cstdio>
 #include <string>
+
+#include "win32/CallbackBoundary.h"
 
 namespace zorbel::win32 {
 namespace {
@@ -29,13 +33,15 @@ const wchar_t* ExtensionOfFilter(DWORD filterIndex) {
 // The default extension follows the filter the user picks, so a name typed
 // without one gets the extension of the format it is written in.
 UINT_PTR CALLBACK FollowFilterHook(HWND hookDialog, UINT message, WPARAM, LPARAM lParam) {
-    if (message == WM_NOTIFY) {
-        const auto* notify = reinterpret_cast<const OFNOTIFYW*>(lParam);
-        if (notify->hdr.code == CDN_TYPECHANGE)
-            SendMessageW(GetParent(hookDialog), CDM_SETDEFEXT, 0,
-                         reinterpret_cast<LPARAM>(ExtensionOfFilter(notify->lpOFN->nFilterIndex)));
-    }
-    return 0;
+    return CatchAtCallbackBoundary<UINT_PTR>(0, [&] {
+        if (message == WM_NOTIFY) {
+            const auto* notify = reinterpret_cast<const OFNOTIFYW*>(lParam);
+            if (notify->hdr.code == CDN_TYPECHANGE)
+                SendMessageW(GetParent(hookDialog), CDM_SETDEFEXT, 0,
+                             reinterpret_cast<LPARAM>(ExtensionOfFilter(notify->lpOFN->nFilterIndex)));
+        }
+        return UINT_PTR{0};
+    });
 }
 
 struct DialogRequest {
@@ -45,9 +51,24 @@ struct DialogRequest {
     bool save;
 };
 
-std::optional<platform::ChosenFile> ShowFileDialog(HWND owner, const DialogRequest& request,
-                                                   const std::wstring& startFolder, int filterIndex,
-                                                   const std::wstring& proposedName) {
+// Why the dialog did not open. Without it a refused proposed name (or any
+// other failure) would look like the user's Cancel.
+platform::DialogFailure FailureOf(DWORD error) {
+    char code[16];
+    std::snprintf(code, sizeof code, "0x%04lX", static_cast<unsigned long>(error));
+    const char* reason = "";
+    switch (error) {
+    case FNERR_INVALIDFILENAME: reason = ": Der Dateiname oder der Ordner ist ungültig."; break;
+    case FNERR_BUFFERTOOSMALL: reason = ": Der Pfad ist zu lang."; break;
+    case CDERR_MEMALLOCFAILURE:
+    case CDERR_MEMLOCKFAILURE: reason = ": Nicht genug Arbeitsspeicher."; break;
+    default: break;
+    }
+    return {std::string("Fehler ") + code + reason};
+}
+
+platform::FileChoice ShowFileDialog(HWND owner, const DialogRequest& request, const std::wstring& startFolder,
+                                    int filterIndex, const std::wstring& proposedName) {
     const std::wstring filter = NulSeparated(request.barFilter);
     std::wstring path(32768, L'\0');
     proposedName.copy(path.data(), std::min<std::size_t>(proposedName.size(), path.size() - 1));
@@ -73,24 +94,24 @@ std::optional<platform::ChosenFile> ShowFileDialog(HWND owner, const DialogReque
     currentDirectory.resize(GetCurrentDirectoryW(static_cast<DWORD>(currentDirectory.size()),
                                                  currentDirectory.data()));
     const BOOL chosen = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    const DWORD error = chosen ? 0 : CommDlgExtendedError();
     SetCurrentDirectoryW(currentDirectory.c_str());
-    if (!chosen) return std::nullopt;
+    if (error != 0) return FailureOf(error);
+    if (!chosen) return platform::DialogCancelled{};
     path.resize(wcslen(path.c_str()));
     return platform::ChosenFile{path, static_cast<int>(dialog.nFilterIndex)};
 }
 
 }  // namespace
 
-std::optional<platform::ChosenFile> WindowsFileDialogs::AskOpenPath(const std::wstring& wideStartFolder,
-                                                                    int filterIndex) {
+platform::FileChoice WindowsFileDialogs::AskOpenPath(const std::wstring& wideStartFolder, int filterIndex) {
     return ShowFileDialog(owner_,
                           {L"Öffnen", kOpenFilter, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY, false},
                           wideStartFolder, filterIndex, L"");
 }
 
-std::optional<platform::ChosenFile> WindowsFileDialogs::AskSavePath(const std::wstring& wideStartFolder,
-                                                                    int filterIndex,
-                                                                    const std::wstring& wideProposedName) {
+platform::FileChoice WindowsFileDialogs::AskSavePath(const std::wstring& wideStartFolder, int filterIndex,
+                                                     const std::wstring& wideProposedName) {
     return ShowFileDialog(owner_,
                           {L"Speichern", kSaveFilter,
                            OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY, true},

@@ -11,9 +11,9 @@ class WindowsFileDialogs : public platform::FileDialogs {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
 
-    std::optional<platform::ChosenFile> AskOpenPath(const std::wstring& wideStartFolder, int filterIndex) override;
-    std::optional<platform::ChosenFile> AskSavePath(const std::wstring& wideStartFolder, int filterIndex,
-                                                    const std::wstring& wideProposedName) override;
+    platform::FileChoice AskOpenPath(const std::wstring& wideStartFolder, int filterIndex) override;
+    platform::FileChoice AskSavePath(const std::wstring& wideStartFolder, int filterIndex,
+                                     const std::wstring& wideProposedName) override;
 
 private:
     HWND owner_ = nullptr;

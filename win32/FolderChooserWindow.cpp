@@ -4,6 +4,7 @@
 
 #include "config/FolderChooserRules.h"
 #include "config/FolderPath.h"
+#include "win32/CallbackBoundary.h"
 #include "win32/ChildWindow.h"
 #include "win32/DiskListing.h"
 #include "win32/Fonts.h"
@@ -224,7 +225,8 @@ LRESULT CALLBACK FolderChooserWindow::WindowProc(HWND hwnd, UINT message, WPARAM
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<FolderChooserWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return CatchAtCallbackBoundary<LRESULT>(0, [&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT FolderChooserWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

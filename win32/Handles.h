@@ -1,6 +1,6 @@
 #pragma once
 // Owning handles for the Windows objects the program creates: kernel objects,
-// files, mapped views, GDI objects and image lists.
+// files, mapped views, GDI objects, image lists and windows.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -25,6 +25,9 @@ struct ImageListDeleter {
 struct DcDeleter {
     void operator()(HDC dc) const { DeleteDC(dc); }
 };
+struct WindowDestroyer {
+    void operator()(HWND window) const { DestroyWindow(window); }
+};
 
 // A mapping, process or thread handle; 0 means none.
 using KernelHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, KernelHandleCloser>;
@@ -36,6 +39,8 @@ using PenHandle = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>
 using ImageListHandle = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
 // A memory or printer device context (CreateCompatibleDC, PrintDlg), not one from GetDC.
 using DcHandle = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+// A window not yet handed over to its place.
+using WindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
 // Keeps a GDI object selected into a device context while it lives, and puts
 // the previous one back: an object still selected cannot be deleted.

@@ -37,11 +37,11 @@ std::string UserLocale::DateSeparator() const { return WideToCp1252(LocaleInfo(L
 std::string UserLocale::TimeSeparator() const { return WideToCp1252(LocaleInfo(LOCALE_STIME)); }
 std::string UserLocale::ThousandsSeparator() const { return WideToUtf8(LocaleInfo(LOCALE_STHOUSAND)); }
 
-std::string UserLocale::AbbreviatedMonthName(int month) const {
+std::wstring UserLocale::AbbreviatedMonthName(int month) const {
     std::wstring name = LocaleInfo(static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + month - 1));
     // Some locales write "Dez." -- a full stop has no place in a file name.
     while (!name.empty() && name.back() == L'.') name.pop_back();
-    return WideToCp1252(name);
+    return name;
 }
 
 }  // namespace zorbel::win32

@@ -10,7 +10,7 @@ public:
     std::string GeneralDateTimeText(const platform::DateTime& when) const override;
     std::string DateSeparator() const override;
     std::string TimeSeparator() const override;
-    std::string AbbreviatedMonthName(int month) const override;
+    std::wstring AbbreviatedMonthName(int month) const override;
     std::string ThousandsSeparator() const override;
 };
 

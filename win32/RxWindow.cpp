@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "config/Cp1252.h"
+#include "win32/CallbackBoundary.h"
 #include "win32/ChildWindow.h"
 #include "win32/Encoding.h"
 
@@ -54,41 +55,55 @@ void RxWindow::Prepare(LPARAM eventMask) {
     SendMessageW(hwnd_, EM_SETEVENTMASK, 0, eventMask);
 }
 
-void RxWindow::StartEmpty() {
-    // Emptying a long text in place costs Wine's RichEdit time that grows
-    // with the square of its size, at once or in pieces (5 MB: minutes); a
-    // fresh control in the same place, style, tab position and default
-    // format takes a fraction of a second.
-    const HWND old = hwnd_;
-    const HWND parent = GetParent(old);
+// Emptying a long text in place costs Wine's RichEdit time that grows with
+// the square of its size, at once or in pieces (5 MB: minutes); a fresh
+// control in the same place, style, tab position and default format takes a
+// fraction of a second. Loading into a fresh one also keeps the old text
+// until the load has succeeded.
+WindowHandle RxWindow::CreateLikeCurrent() const {
+    const HWND parent = GetParent(hwnd_);
     RECT place{};
-    GetWindowRect(old, &place);
+    GetWindowRect(hwnd_, &place);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+    WindowHandle fresh(CreateWindowExW(
+        static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)), MSFTEDIT_CLASS, L"",
+        static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)) & ~WS_VISIBLE, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(hwnd_))), GetModuleHandleW(nullptr), nullptr));
+    if (!fresh) return fresh;
+    // Behind the current one, so that the dialog manager finds the current one by its id until the swap.
+    SetWindowPos(fresh.get(), hwnd_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Before anything is loaded: the default limit would cut the text at 32,767 characters.
+    SendMessageW(fresh.get(), EM_EXLIMITTEXT, 0, static_cast<LPARAM>(INT_MAX - 1));
     CHARFORMAT2W defaultFormat{};
     defaultFormat.cbSize = sizeof(defaultFormat);
-    SendMessageW(old, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&defaultFormat));
+    SendMessageW(hwnd_, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&defaultFormat));
+    SendMessageW(fresh.get(), EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&defaultFormat));
+    SendMessageW(fresh.get(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&defaultFormat));
+    return fresh;
+}
+
+void RxWindow::PutInPlace(WindowHandle fresh) {
+    const HWND old = hwnd_;
     const LPARAM eventMask = SendMessageW(old, EM_GETEVENTMASK, 0, 0);
     const bool hadFocus = GetFocus() == old;
-
-    hwnd_ = CreateWindowExW(static_cast<DWORD>(GetWindowLongW(old, GWL_EXSTYLE)), MSFTEDIT_CLASS, L"",
-                            static_cast<DWORD>(GetWindowLongW(old, GWL_STYLE)), place.left, place.top,
-                            place.right - place.left, place.bottom - place.top, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))),
-                            GetModuleHandleW(nullptr), nullptr);
-    if (!hwnd_) {
-        // Without a fresh control the old one stays, emptied the slow way.
-        hwnd_ = old;
-        SendMessageW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-        return;
-    }
-    SetWindowPos(hwnd_, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    // The old window's pending redraw resumption goes with it.
+    hwnd_ = fresh.release();
+    ShowWindow(hwnd_, SW_SHOWNA);
+    // The old window's pending redraw resumption goes with it; so does its
+    // subclass, which must leave before it is attached to the new one.
     redrawSuspended_ = false;
     DestroyWindow(old);
     Prepare(eventMask);
-    SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&defaultFormat));
-    SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&defaultFormat));
     if (hadFocus) SetFocus(hwnd_);
+}
+
+void RxWindow::StartEmpty() {
+    if (WindowHandle fresh = CreateLikeCurrent()) {
+        PutInPlace(std::move(fresh));
+        return;
+    }
+    // Without a fresh control the old one stays, emptied the slow way.
+    SendMessageW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
 }
 
 void RxWindow::ApplyDefaultFormat() {
@@ -242,32 +257,41 @@ constexpr std::size_t kInsertChunk = 4096;
 struct StreamSource {
     std::string_view bytes;
     std::size_t offset = 0;
+    CarriedException failure;
+};
+
+struct StreamSink {
+    std::string bytes;
+    CarriedException failure;
 };
 
 DWORD CALLBACK ReadFromSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
     auto* source = reinterpret_cast<StreamSource*>(cookie);
-    const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(wanted),
-                                                    source->bytes.size() - source->offset);
-    std::memcpy(buffer, source->bytes.data() + source->offset, count);
-    source->offset += count;
-    *given = static_cast<LONG>(count);
-    return 0;
+    return source->failure.Run([&] {
+        const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(wanted),
+                                                        source->bytes.size() - source->offset);
+        std::memcpy(buffer, source->bytes.data() + source->offset, count);
+        source->offset += count;
+        *given = static_cast<LONG>(count);
+    });
 }
 
 DWORD CALLBACK WriteToString(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* taken) {
-    reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer),
-                                                   static_cast<std::size_t>(count));
-    *taken = count;
-    return 0;
+    auto* sink = reinterpret_cast<StreamSink*>(cookie);
+    return sink->failure.Run([&] {
+        sink->bytes.append(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(count));
+        *taken = count;
+    });
 }
 
 }  // namespace
 
 std::string RxWindow::RtfBytes() const {
-    std::string bytes;
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&bytes), 0, &WriteToString};
+    StreamSink sink;
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&sink), 0, &WriteToString};
     SendMessageW(hwnd_, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
-    return bytes;
+    sink.failure.RethrowIfAny();
+    return std::move(sink.bytes);
 }
 
 std::wstring RxWindow::PlainText() const {
@@ -281,37 +305,46 @@ std::wstring RxWindow::PlainText() const {
     const auto copied = SendMessageW(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
                                      reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied));
+    // The symbol stands for a NUL the control cannot hold: a file gets the NUL back.
+    std::replace(text.begin(), text.end(), kNulSymbol, L'\0');
     return text;
 }
 
-template <typename Change>
-void RxWindow::ReplaceQuietly(Change change) {
+template <typename Load>
+bool RxWindow::ReplaceQuietly(Load load) {
     // A file of many megabytes takes seconds; the next mouse move restores the cursor.
     SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    StartEmpty();
-    const auto eventMask = SendMessageW(hwnd_, EM_GETEVENTMASK, 0, 0);
-    SendMessageW(hwnd_, EM_SETEVENTMASK, 0, 0);
-    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
-    change();
-    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
-    SendMessageW(hwnd_, EM_SETEVENTMASK, 0, eventMask);
+    WindowHandle fresh = CreateLikeCurrent();
+    if (!fresh) SendMessageW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));  // the slow way, in place
+    const HWND target = fresh ? fresh.get() : hwnd_;
+    const auto eventMask = SendMessageW(target, EM_GETEVENTMASK, 0, 0);
+    SendMessageW(target, EM_SETEVENTMASK, 0, 0);
+    SendMessageW(target, WM_SETREDRAW, FALSE, 0);
+    const bool loaded = load(target);
+    SendMessageW(target, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(target, EM_SETEVENTMASK, 0, eventMask);
+    // A fresh control that failed to load goes with its handle; the current one keeps its text.
+    if (fresh && loaded) PutInPlace(std::move(fresh));
     // Without the frame the scroll bars stay undrawn after a suspended redraw under Wine.
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return loaded;
 }
 
 bool RxWindow::ReplaceWithRtf(std::string_view rtfBytes) {
     // RichEdit takes any bytes as rich text and would show them as such.
     if (!rtfBytes.starts_with("{\\rtf")) return false;
-    StreamSource source{rtfBytes};
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadFromSource};
-    ReplaceQuietly([&] {
-        SendMessageW(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    return ReplaceQuietly([&](HWND target) {
+        StreamSource source{rtfBytes, 0, {}};
+        EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &ReadFromSource};
+        SendMessageW(target, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+        source.failure.RethrowIfAny();
+        // Set for a text cut short too (a group left open), not only for bytes that are no RTF at all.
+        return stream.dwError == 0;
     });
-    return stream.dwError == 0;
 }
 
 void RxWindow::ReplaceWithText(std::wstring_view wideText) {
-    ReplaceQuietly([&] {
+    ReplaceQuietly([&](HWND target) {
         for (std::size_t offset = 0; offset < wideText.size();) {
             std::size_t length = std::min(kInsertChunk, wideText.size() - offset);
             // A CR LF pair or a surrogate pair cut in two would become two characters.
@@ -321,12 +354,13 @@ void RxWindow::ReplaceWithText(std::wstring_view wideText) {
             // A NUL (a binary file opened as text) would end the piece early.
             std::replace(piece.begin(), piece.end(), L'\0', kNulSymbol);
             CHARRANGE pastTheEnd{LONG_MAX, LONG_MAX};
-            SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&pastTheEnd));
-            SendMessageW(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+            SendMessageW(target, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&pastTheEnd));
+            SendMessageW(target, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
             offset += length;
         }
         CHARRANGE start{0, 0};
-        SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
+        SendMessageW(target, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
+        return true;
     });
 }
 

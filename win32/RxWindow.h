@@ -10,6 +10,7 @@
 
 #include "platform/RxDocumentView.h"
 #include "platform/RxView.h"
+#include "win32/Handles.h"
 #include "win32/WindowSubclass.h"
 
 namespace zorbel::win32 {
@@ -29,6 +30,7 @@ public:
     void ResetFormat(std::string_view utf8FontName, int pointSize) override;
 
     std::string RtfBytes() const override;
+    // A NUL shown as its symbol comes back as NUL.
     std::wstring PlainText() const override;
     bool ReplaceWithRtf(std::string_view rtfBytes) override;
     void ReplaceWithText(std::wstring_view wideText) override;
@@ -54,12 +56,18 @@ private:
     void Prepare(LPARAM eventMask);
     void ApplyDefaultFormat();
     void ResumeRedraw();
+    // An empty, hidden control of the same kind, place, style and default
+    // format as the current one; none when it cannot be made.
+    WindowHandle CreateLikeCurrent() const;
+    // Shows `fresh` in the current control's place, which it takes over.
+    void PutInPlace(WindowHandle fresh);
     // Replaces the control by an empty one of the same kind.
     void StartEmpty();
-    // Runs a whole-content change on an empty control without change notices
-    // and repaints once after it.
-    template <typename Change>
-    void ReplaceQuietly(Change change);
+    // Loads a whole content into an empty control without change notices or
+    // drawing, and puts it in place only when `load` reports success: a
+    // failed load leaves the current text as it was.
+    template <typename Load>
+    bool ReplaceQuietly(Load load);
 
     HWND hwnd_ = nullptr;
     bool redrawSuspended_ = false;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "win32/CallbackBoundary.h"
+
 namespace zorbel::win32 {
 
 WindowSubclass::~WindowSubclass() { Detach(); }
@@ -28,7 +30,9 @@ LRESULT CALLBACK WindowSubclass::Proc(HWND window, UINT message, WPARAM wParam, 
         subclass->Detach();
         return DefSubclassProc(window, message, wParam, lParam);
     }
-    if (const auto result = subclass->handler_(message, wParam, lParam)) return *result;
+    const auto result = CatchAtCallbackBoundary<std::optional<LRESULT>>(
+        LRESULT{0}, [&] { return subclass->handler_(message, wParam, lParam); });
+    if (result) return *result;
     return DefSubclassProc(window, message, wParam, lParam);
 }
 

@@ -2,8 +2,30 @@
 
 #include <cwchar>
 
+#include "decoder/DecoderLimits.h"
+#include "zorbel-engine/ModeText.h"
+
 namespace zorbel::engine_side {
 namespace {
+
+struct ModeNumber {
+    const wchar_t* name;
+    decoder::ValueRange range;
+    std::optional<double> EngineOptions::*target;
+};
+
+constexpr ModeNumber kModeNumbers[] = {
+    {L"--baud", decoder::kBaudRange, &EngineOptions::baud},
+    {L"--shift", decoder::kShiftRange, &EngineOptions::shiftHz},
+    {L"--mark", decoder::kMarkRange, &EngineOptions::markHz},
+    {L"--stopbits", decoder::kStopBitsRange, &EngineOptions::stopBits},
+};
+
+const ModeNumber* FindModeNumber(const std::wstring& argument) {
+    for (const ModeNumber& number : kModeNumbers)
+        if (argument == number.name) return &number;
+    return nullptr;
+}
 
 bool ReadNumber(const std::wstring& text, double& number) {
     wchar_t* end = nullptr;
@@ -34,24 +56,26 @@ std::optional<EngineOptions> ParseEngineOptions(const std::vector<std::wstring>&
         const std::wstring& argument = arguments[at];
         const bool hasValue = at + 1 < arguments.size();
         bool ok = true;
-        if (argument == L"-r" || argument == L"--fast" || argument == L"--repeat" || argument == L"--reverse") {
+        if (argument == L"-r" || argument == L"--fast" || argument == L"--repeat" || argument == L"--reverse" ||
+            argument == L"--unshift-on-space") {
             options.fast |= argument == L"--fast";
             options.repeat |= argument == L"--repeat";
             options.reversed |= argument == L"--reverse";
+            options.unshiftOnSpace |= argument == L"--unshift-on-space";
         } else if (argument.starts_with(L"-h") && !argument.starts_with(L"--")) {
             ok = ReadHex(argument.substr(2), options.mainWindow);
         } else if (argument == L"--wav") {
             ok = hasValue;
             if (ok) options.wavPath = arguments[++at];
-        } else if (argument == L"--baud" || argument == L"--shift" || argument == L"--mark" ||
-                   argument == L"--stopbits") {
+        } else if (const ModeNumber* modeNumber = FindModeNumber(argument)) {
             double number = 0.0;
-            ok = hasValue && ReadNumber(arguments[++at], number) && number > 0.0;
-            auto& target = argument == L"--baud"    ? options.baud
-                           : argument == L"--shift" ? options.shiftHz
-                           : argument == L"--mark"  ? options.markHz
-                                                    : options.stopBits;
-            if (ok) target = number;
+            ok = hasValue;
+            if (ok && !(ReadNumber(arguments[++at], number) && modeNumber->range.Holds(number))) {
+                error = argument + L" verlangt eine Zahl von " + GermanNumber(modeNumber->range.lowest) + L" bis " +
+                        GermanNumber(modeNumber->range.highest) + L", nicht „" + arguments[at] + L"“.";
+                return std::nullopt;
+            }
+            if (ok) options.*(modeNumber->target) = number;
         } else {
             ok = false;
         }

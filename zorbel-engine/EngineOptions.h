@@ -5,6 +5,7 @@
 //   --fast      play it as fast as the program takes the characters
 //   --repeat    start the recording again at its end, like a station
 //   --baud N --shift N --mark N --reverse --stopbits N  the mode for this run
+//   --unshift-on-space  a space returns to letters, for this run
 
 #include <cstdint>
 #include <optional>
@@ -24,11 +25,13 @@ struct EngineOptions {
     // comes from the stored settings.
     std::optional<double> baud, shiftHz, markHz, stopBits;
     bool reversed = false;
+    bool unshiftOnSpace = false;
 
     decoder::RttyMode AppliedTo(decoder::RttyMode stored) const;
 };
 
-// Nothing when an argument is unknown or malformed; error names it.
+// Nothing when an argument is unknown or malformed, or a number lies outside
+// what the decoder takes; error names it (in German, for a message box).
 std::optional<EngineOptions> ParseEngineOptions(const std::vector<std::wstring>& arguments, std::wstring& error);
 
 }  // namespace zorbel::engine_side

@@ -1,18 +1,46 @@
 #include "zorbel-engine/EngineSettings.h"
 
+#include <cmath>
 #include <cwchar>
+
+#include "decoder/DecoderLimits.h"
+#include "zorbel-engine/ModeText.h"
 
 namespace zorbel::engine_side {
 namespace {
 
-// Numbers in the C locale's form ("45.45"), whatever the user's locale writes.
-void ReadNumber(const platform::SettingsStore& store, const wchar_t* name, double& number) {
-    const auto text = store.GetText(name);
-    if (!text) return;
-    wchar_t* end = nullptr;
-    const double read = std::wcstod(text->c_str(), &end);
-    if (!text->empty() && *end == L'\0') number = read;
-}
+constexpr decoder::ValueRange kSwitchRange{0.0, 1.0};
+constexpr decoder::ValueRange kDeviceRange{kNoDevice, kMostDevices - 1};
+
+class StoredNumbers {
+public:
+    StoredNumbers(const platform::SettingsStore& store, std::wstring& refused) : store_(store), refused_(refused) {}
+
+    // Numbers in the C locale's form ("45.45"), whatever the user's locale
+    // writes. Switches and the device are whole numbers.
+    void Read(const wchar_t* name, double& number, decoder::ValueRange range, bool whole = false) {
+        const auto text = store_.GetText(name);
+        if (!text) return;
+        wchar_t* end = nullptr;
+        const double read = std::wcstod(text->c_str(), &end);
+        if (!text->empty() && *end == L'\0' && range.Holds(read) && (!whole || read == std::floor(read))) {
+            number = read;
+            return;
+        }
+        refused_ += (refused_.empty() ? L"" : L"; ") + std::wstring(L"„") + name + L"“ = „" + *text + L"“ (erlaubt " +
+                    GermanNumber(range.lowest) + L" bis " + GermanNumber(range.highest) + L")";
+    }
+
+    void Read(const wchar_t* name, bool& on) {
+        double number = on ? 1 : 0;
+        Read(name, number, kSwitchRange, true);
+        on = number != 0;
+    }
+
+private:
+    const platform::SettingsStore& store_;
+    std::wstring& refused_;
+};
 
 void WriteNumber(platform::SettingsStore& store, const wchar_t* name, double number) {
     wchar_t text[32];
@@ -22,21 +50,23 @@ void WriteNumber(platform::SettingsStore& store, const wchar_t* name, double num
 
 }  // namespace
 
-EngineSettings LoadEngineSettings(const platform::SettingsStore& store) {
+EngineSettings LoadEngineSettings(const platform::SettingsStore& store, std::wstring& refused) {
+    refused.clear();
+    StoredNumbers stored(store, refused);
     EngineSettings settings;
     auto& mode = settings.mode;
-    double reversed = mode.reversed ? 1 : 0, device = settings.device, fast = settings.fast ? 1 : 0;
-    ReadNumber(store, L"Baud", mode.baud);
-    ReadNumber(store, L"Shift", mode.shiftHz);
-    ReadNumber(store, L"Mark", mode.markHz);
-    ReadNumber(store, L"Stopbits", mode.stopBits);
-    ReadNumber(store, L"Revers", reversed);
-    ReadNumber(store, L"Eingang", device);
-    ReadNumber(store, L"Schnell", fast);
-    mode.reversed = reversed != 0;
+    double device = settings.device;
+    stored.Read(L"Baud", mode.baud, decoder::kBaudRange);
+    stored.Read(L"Shift", mode.shiftHz, decoder::kShiftRange);
+    stored.Read(L"Mark", mode.markHz, decoder::kMarkRange);
+    stored.Read(L"Stopbits", mode.stopBits, decoder::kStopBitsRange);
+    stored.Read(L"Revers", mode.reversed);
+    stored.Read(L"BuchstabenNachLeerzeichen", settings.unshiftOnSpace);
+    stored.Read(L"Eingang", device, kDeviceRange, true);
+    stored.Read(L"Schnell", settings.fast);
     settings.device = static_cast<int>(device);
-    settings.fast = fast != 0;
     settings.lastFile = store.GetText(L"LetzteDatei").value_or(L"");
+    if (!refused.empty()) refused = L"Gespeicherte Einstellung nicht übernommen, es gilt die Vorgabe: " + refused + L".";
     return settings;
 }
 
@@ -47,6 +77,7 @@ void SaveEngineSettings(platform::SettingsStore& store, const EngineSettings& se
     WriteNumber(store, L"Mark", mode.markHz);
     WriteNumber(store, L"Stopbits", mode.stopBits);
     WriteNumber(store, L"Revers", mode.reversed ? 1 : 0);
+    WriteNumber(store, L"BuchstabenNachLeerzeichen", settings.unshiftOnSpace ? 1 : 0);
     WriteNumber(store, L"Eingang", settings.device);
     WriteNumber(store, L"Schnell", settings.fast ? 1 : 0);
     store.SetText(L"LetzteDatei", settings.lastFile);

@@ -1,7 +1,7 @@
 #pragma once
 // The engine's own settings, kept per user under
-// HKEY_CURRENT_USER\Software\ZORBEL\Engine: the mode, the input device and
-// the last recording played.
+// HKEY_CURRENT_USER\Software\ZORBEL\Engine: the mode, unshift on space, the
+// input device and the last recording played.
 
 #include <string>
 
@@ -10,20 +10,25 @@
 
 namespace zorbel::engine_side {
 
+inline constexpr wchar_t kEngineSettingsKey[] = L"Software\\ZORBEL\\Engine";
+
 // The sound card's device number, or none: the engine plays recordings.
 inline constexpr int kNoDevice = -1;
+// The input menu lists at most this many sound cards, numbered from 0.
+inline constexpr int kMostDevices = 63;
 
 struct EngineSettings {
     decoder::RttyMode mode;
+    bool unshiftOnSpace = false;
     int device = kNoDevice;
     std::wstring lastFile;
     bool fast = false;
 };
 
-inline constexpr wchar_t kEngineSettingsKey[] = L"Software\\ZORBEL\\Engine";
-
-// The stored settings; what is missing or unreadable keeps its default.
-EngineSettings LoadEngineSettings(const platform::SettingsStore& store);
+// The stored settings. What is missing keeps its default, and so does what
+// is no number or lies outside what it may be: refused then names those
+// (in German, for the window's message line), otherwise it is "".
+EngineSettings LoadEngineSettings(const platform::SettingsStore& store, std::wstring& refused);
 void SaveEngineSettings(platform::SettingsStore& store, const EngineSettings& settings);
 
 }  // namespace zorbel::engine_side

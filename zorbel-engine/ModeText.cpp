@@ -13,10 +13,11 @@ std::wstring GermanNumber(double value) {
     return shown;
 }
 
-std::wstring ModeText(const decoder::RttyMode& mode, double firstNotchHz, double secondNotchHz) {
+std::wstring ModeText(const decoder::RttyMode& mode, bool unshiftOnSpace, double firstNotchHz, double secondNotchHz) {
     return GermanNumber(mode.baud) + L" Bd · Shift " + GermanNumber(mode.shiftHz) + L" Hz · Mark " +
            GermanNumber(mode.markHz) + L" Hz · " + (mode.reversed ? L"revers" : L"normal") + L" · " +
-           GermanNumber(mode.stopBits) + L" Stopbits · Notch " + GermanNumber(firstNotchHz) + L" / " +
+           GermanNumber(mode.stopBits) + L" Stopbits · " + (unshiftOnSpace ? L"UOS · " : L"") + L"Notch " +
+           GermanNumber(firstNotchHz) + L" / " +
            GermanNumber(secondNotchHz) + L" Hz";
 }
 

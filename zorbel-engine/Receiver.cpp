@@ -20,13 +20,18 @@ int SpectrumSizeFor(double sampleRate) {
 
 }  // namespace
 
-Receiver::Receiver(const decoder::RttyMode& mode, double sampleRate) : mode_(mode), sampleRate_(sampleRate) {
+Receiver::Receiver(const decoder::RttyMode& mode, bool unshiftOnSpace, double sampleRate)
+    : mode_(mode), unshiftOnSpace_(unshiftOnSpace), sampleRate_(sampleRate), conditioner_(sampleRate) {
     Restart(sampleRate);
 }
 
-std::string Receiver::Decode(std::span<const float> samples, double sampleRate) {
-    if (samples.empty()) return "";
+std::string Receiver::Decode(std::span<const float> input, double sampleRate) {
+    if (input.empty()) return "";
     if (sampleRate != sampleRate_) Restart(sampleRate);
+    // The picture shows what the decoder hears: a click cut, NaN silent.
+    conditioned_.assign(input.begin(), input.end());
+    conditioner_.Condition(conditioned_);
+    const std::span<const float> samples = conditioned_;
     sinceLine_ += samples.size();
     linesDue_ = std::min(linesDue_ + sinceLine_ / lineSamples_, kMostLinesPerFrame);
     sinceLine_ %= lineSamples_;
@@ -39,6 +44,11 @@ std::string Receiver::Decode(std::span<const float> samples, double sampleRate) 
 
 void Receiver::SetMode(const decoder::RttyMode& mode) {
     mode_ = mode;
+    Restart(sampleRate_);
+}
+
+void Receiver::SetUnshiftOnSpace(bool unshiftOnSpace) {
+    unshiftOnSpace_ = unshiftOnSpace;
     Restart(sampleRate_);
 }
 
@@ -76,11 +86,12 @@ SignalFrame Receiver::Frame() {
 
 void Receiver::Restart(double sampleRate) {
     sampleRate_ = sampleRate;
-    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate);
+    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate, unshiftOnSpace_);
     decoder_->SetNotches(notchHz_[0], notchHz_[1]);
     if (!spectrum_ || spectrum_->BinHz() * spectrum_->Size() != sampleRate) {
         spectrum_ = std::make_unique<decoder::Spectrum>(SpectrumSizeFor(sampleRate), sampleRate);
         recent_.clear();
+        conditioner_ = decoder::InputConditioner(sampleRate);
     }
     lineSamples_ = std::max<std::size_t>(1, static_cast<std::size_t>(kLineSeconds * sampleRate));
     sinceLine_ = 0;

@@ -1,7 +1,7 @@
 #pragma once
-// The signal path behind the engine window: the decoder in the chosen mode
-// with its notches, restarted when the sample rate changes, and the latest
-// samples for the picture of the signal. The waterfall gets a line per
+// The signal path behind the engine window: the input made safe to listen
+// to, the decoder in the chosen mode with its notches, restarted when the
+// sample rate changes, and the latest samples for the picture of the signal. The waterfall gets a line per
 // stretch of audio rather than per picture, so that a recording played fast
 // leaves its tones in the waterfall as one played in real time does.
 
@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "decoder/InputConditioner.h"
 #include "decoder/RttyDecoder.h"
 #include "decoder/Spectrum.h"
 #include "zorbel-engine/SignalFrame.h"
@@ -18,14 +19,16 @@ namespace zorbel::engine_side {
 
 class Receiver {
 public:
-    Receiver(const decoder::RttyMode& mode, double sampleRate);
+    Receiver(const decoder::RttyMode& mode, bool unshiftOnSpace, double sampleRate);
 
     // The characters completed by these samples, 8-bit as MMTTY posts them.
     std::string Decode(std::span<const float> samples, double sampleRate);
 
     void SetMode(const decoder::RttyMode& mode);
+    void SetUnshiftOnSpace(bool unshiftOnSpace);
     void SetNotches(double firstHz, double secondHz);
     const decoder::RttyMode& Mode() const { return mode_; }
+    bool UnshiftOnSpace() const { return unshiftOnSpace_; }
     double FirstNotchHz() const { return notchHz_[0]; }
     double SecondNotchHz() const { return notchHz_[1]; }
 
@@ -41,8 +44,11 @@ private:
     void Restart(double sampleRate);
 
     decoder::RttyMode mode_;
+    bool unshiftOnSpace_;
     double notchHz_[2] = {0.0, 0.0};
     double sampleRate_;
+    decoder::InputConditioner conditioner_;
+    std::vector<float> conditioned_;
     std::unique_ptr<decoder::RttyDecoder> decoder_;
     std::unique_ptr<decoder::Spectrum> spectrum_;
     std::vector<float> recent_;        // enough for the spectrum of every line still to show

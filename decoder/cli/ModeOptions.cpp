@@ -4,6 +4,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "decoder/DecoderLimits.h"
+
 namespace zorbel::decoder {
 namespace {
 
@@ -47,7 +49,8 @@ double NumberOption(const CommandLine& line, const std::string& name, double fal
     } catch (const std::exception&) {
         used = 0;
     }
-    if (used == 0 || used != found->second.size() || value < lowest || value > highest) {
+    // Written so that NaN fails it too (every comparison with NaN is false).
+    if (used == 0 || used != found->second.size() || !(value >= lowest && value <= highest)) {
         std::ostringstream message;
         message << "--" << name << " wants a number from " << lowest << " to " << highest << ", not " << found->second;
         throw std::invalid_argument(message.str());
@@ -57,10 +60,13 @@ double NumberOption(const CommandLine& line, const std::string& name, double fal
 
 RttyMode ModeFromCommandLine(const CommandLine& line) {
     RttyMode mode;
-    mode.baud = NumberOption(line, "baud", 45.45, 10.0, 300.0);
-    mode.shiftHz = NumberOption(line, "shift", 170.0, 20.0, 1500.0);
-    mode.markHz = NumberOption(line, "mark", 2125.0, 300.0, 3000.0);
-    mode.stopBits = NumberOption(line, "stopbits", 1.5, 1.0, 2.0);
+    const auto option = [&](const char* name, double fallback, ValueRange range) {
+        return NumberOption(line, name, fallback, range.lowest, range.highest);
+    };
+    mode.baud = option("baud", mode.baud, kBaudRange);
+    mode.shiftHz = option("shift", mode.shiftHz, kShiftRange);
+    mode.markHz = option("mark", mode.markHz, kMarkRange);
+    mode.stopBits = option("stopbits", mode.stopBits, kStopBitsRange);
     mode.reversed = line.options.contains("reverse");
     return mode;
 }

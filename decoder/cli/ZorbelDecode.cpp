@@ -1,7 +1,8 @@
 // zorbel-decode: decodes the RTTY in a WAV recording and prints the text.
 //   zorbel-decode FILE.wav [--baud 45.45] [--shift 170] [--mark 2125] [--reverse]
 //                 [--stopbits 1.5] [--unshift-on-space]
-// Without --mark it looks for the signal in the first seconds.
+// Without --mark it looks for the signal in the first seconds. A recording
+// streamed or cut short is read to its end, with a note on standard error.
 
 #include <cstdio>
 #include <exception>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "decoder/InputConditioner.h"
 #include "decoder/RttyDecoder.h"
 #include "decoder/ToneSearch.h"
 #include "decoder/WavFile.h"
@@ -24,7 +26,11 @@ int main(int argc, char** argv) {
         switches.push_back("unshift-on-space");
         const CommandLine line = ParseCommandLine(Utf8Arguments(argc, argv), kModeValueOptions, switches);
         RttyMode mode = ModeFromCommandLine(line);
-        const WavAudio audio = ReadWavFile(PathFromUtf8(line.file));
+        WavAudio audio = ReadWavFile(PathFromUtf8(line.file));
+        if (const std::string note = WavLengthNote(audio); !note.empty()) {
+            std::fprintf(stderr, "zorbel-decode: note: %s\n", note.c_str());
+        }
+        InputConditioner(audio.sampleRate).Condition(audio.samples);
         if (!line.options.contains("mark")) {
             const std::optional<double> markHz = FindMark(audio.samples, audio.sampleRate, mode);
             if (!markHz) throw std::runtime_error("no RTTY signal with this shift found; give its --mark");

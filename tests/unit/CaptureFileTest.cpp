@@ -27,11 +27,19 @@ TEST_F(CaptureFileTest, HeaderNamesTheFileAndIsItsFirstLine) {
     std::string header = "SMDL01 EDZW 051245\n";
     const auto start = captureFile.StartCaptureFile(header);
 
-    EXPECT_EQ(start.fileDate, "05Dez2026-1200");
+    EXPECT_EQ(start.fileDate, L"05Dez2026-1200");
     EXPECT_TRUE(start.written);
     EXPECT_EQ(captureFile.CaptureFilePath(), L"C:\\Łódź\\Synop05Dez2026-1200.txt");
     const std::string& bytes = files.files.at(captureFile.CaptureFilePath());
-    EXPECT_EQ(bytes, std::string("SMDL01 EDZW 051245\x0A\x0D\x0A"));
+    EXPECT_EQ(bytes, "SMDL01 EDZW 051245\r\n");
+}
+
+TEST_F(CaptureFileTest, MonthNameOfAnyScriptNamesTheFile) {
+    locale.monthNames[11] = L"12月";
+    std::string header = "SMDL01 EDZW 051245\n";
+    captureFile.StartCaptureFile(header);
+    EXPECT_EQ(captureFile.CaptureFilePath(), L"C:\\Łódź\\Synop0512月2026-1200.txt");
+    EXPECT_EQ(files.files.count(captureFile.CaptureFilePath()), 1u);
 }
 
 TEST_F(CaptureFileTest, BulletinsOfTheSameDayAndHourShareOneFile) {
@@ -41,13 +49,13 @@ TEST_F(CaptureFileTest, BulletinsOfTheSameDayAndHourShareOneFile) {
     captureFile.StartCaptureFile(second);
 
     ASSERT_EQ(files.files.size(), 1u);
-    EXPECT_EQ(files.files.begin()->second, "SMDL01 EDZW 051200\n\r\nFQEN50 EDZW 051230\n\r\n");
+    EXPECT_EQ(files.files.begin()->second, "SMDL01 EDZW 051200\r\nFQEN50 EDZW 051230\r\n");
 }
 
-TEST_F(CaptureFileTest, EightBitBytesArriveUnchangedAndOnlyLinesEndInCrLf) {
+TEST_F(CaptureFileTest, EightBitBytesArriveUnchangedAndOnlyLinesEndInOneCrLf) {
     EXPECT_TRUE(captureFile.AppendToFile(L"C:\\Łódź\\a.txt", "chunk ", LineEnd::None));
     EXPECT_TRUE(captureFile.AppendToFile(L"C:\\Łódź\\a.txt", "B\xF6""e \xB0\n", LineEnd::Add));
-    EXPECT_EQ(files.files.at(L"C:\\Łódź\\a.txt"), "chunk B\xF6""e \xB0\n\r\n");
+    EXPECT_EQ(files.files.at(L"C:\\Łódź\\a.txt"), "chunk B\xF6""e \xB0\r\n");
 }
 
 TEST_F(CaptureFileTest, MissingFolderIsCreatedBeforeWriting) {

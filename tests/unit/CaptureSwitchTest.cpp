@@ -108,7 +108,7 @@ TEST_F(CaptureSwitchTest, WeatherHeaderWithoutStartWordIsSavedToItsFile) {
     EXPECT_EQ(Status(), "Status: mitspeichern");
     Receive("NNNN\n");
 
-    EXPECT_EQ(files.files.at(std::wstring(kCaptureFile)), "SMDL01 EDZW 051200\n\r\nKiel 1015\n\r\nNNNN\n\r\n");
+    EXPECT_EQ(files.files.at(std::wstring(kCaptureFile)), "SMDL01 EDZW 051200\r\nKiel 1015\r\nNNNN\r\n");
     EXPECT_EQ(rx.appends, (Calls{"Beginn: 05.12.2026 13:03:10\r\n", "NNNN\n", kStopLine,
                                  "Start Speichern: 05.12.2026 13:03:10 (vom 05Dez2026-1200 UTC)\r\n",
                                  kStopSavingLine}))
@@ -124,7 +124,7 @@ TEST_F(CaptureSwitchTest, LongLineWhileSavingReachesTheFileWholeAndItsStopWordCo
     Receive("SMDL01 EDZW 051200\n" + std::string(77, 'x') + "NNNN\nFQEN50 EDZW 051200 next bulletin\n");
 
     EXPECT_EQ(files.files.at(std::wstring(kCaptureFile)),
-              "SMDL01 EDZW 051200\n\r\n" + std::string(77, 'x') + "NNNN\n\r\n");
+              "SMDL01 EDZW 051200\r\n" + std::string(77, 'x') + "NNNN\r\n");
     EXPECT_EQ(Calls(rx.appends.end() - 3, rx.appends.end()),
               (Calls{"Start Speichern: 05.12.2026 13:03:10 (vom 05Dez2026-1200 UTC)\r\n", kStopSavingLine,
                      "Start: 05.12.2026 13:03:10 (vom 05.Dez.2026-12:00 UTC)\r\n"}));
@@ -161,6 +161,24 @@ TEST_F(CaptureSwitchTest, UnwritableLinesGoToTheRxWindowAndSavingGoesOn) {
     EXPECT_EQ(Calls(rx.appends.end() - 4, rx.appends.end()),
               (Calls{"SMDL01 EDZW 051200\n", "Kiel 1015\n", "NNNN\n", kStopSavingLine}));
     EXPECT_EQ(pipeline.RxLineCount(), countBefore + 5) << "two message lines and three shown lines";
+}
+
+// A folder on a drive that is gone: said once, with its path, after the line is shown; no line is lost.
+TEST_F(CaptureSwitchTest, MissingCaptureFolderIsReportedOnceAndItsLinesGoToTheRxWindow) {
+    settings.wideCaptureFolder = L"E:\\Łódź";
+    files.canCreateFolders = false;
+    EnterWaiting();
+    Receive("SMDL01 EDZW 051200\nKiel 1015\nNNNN\nSMDL01 EDZW 051200\nNNNN\n");
+
+    const Calls shown(log.calls.begin() + 3, log.calls.begin() + 7);
+    EXPECT_EQ(shown, (Calls{"rx:SMDL01 EDZW 051200\n", "panel2:Zeilen:5", "panel1:Status: Speichern fehlgeschlagen",
+                            "box:Ordner zum Abspeichern fehlt"}));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].prompt.starts_with("Der Ordner zum automatischen Abspeichern\r\n\r\nE:\\Łódź\r\n"))
+        << dialogs.shown[0].prompt;
+    EXPECT_EQ(Calls(rx.appends.end() - 4, rx.appends.end()),
+              (Calls{"Start Speichern: 05.12.2026 13:03:10 (vom 05Dez2026-1200 UTC)\r\n", "SMDL01 EDZW 051200\n",
+                     "NNNN\n", "Stop Speichern: 05.12.2026 13:03:10\r\n"}));
 }
 
 }  // namespace

@@ -74,8 +74,9 @@ protected:
     MemoryDisplay memory{memoryStatus, locale, panels, dialogs};
     fakes::FakeReceptionView view;
     fakes::FakeEngineHook hook{log};
+    fakes::FakeEngineProgram engine{log};
     CaptureStateMachine machine{{pipeline, flags, words, settings, captureFile, headerDate, memory, view, wordView,
-                                 panels, rx, dialogs, hook, clock, locale}};
+                                 panels, rx, dialogs, hook, engine, clock, locale}};
 };
 
 }  // namespace zorbel

@@ -1,5 +1,6 @@
 // zorbel-engine's command line: what the program passes ("-r -h<HEX>"), what
-// mmtty.bat adds, and how the mode options override the stored mode.
+// mmtty.bat adds, and how the mode options override the stored mode; and the
+// stored settings, which like the options must lie in what the decoder takes.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -7,6 +8,8 @@
 #include <vector>
 
 #include "zorbel-engine/EngineOptions.h"
+#include "zorbel-engine/EngineSettings.h"
+#include "fakes/FakeSystem.h"
 
 namespace {
 
@@ -24,7 +27,8 @@ std::string Parsed(const std::vector<std::wstring>& arguments) {
     const auto mode = options->AppliedTo({});
     std::ostringstream line;
     line << std::hex << std::uppercase << options->mainWindow << std::dec << " [" << options->wavPath.size() << "]"
-         << (options->fast ? " fast" : "") << (options->repeat ? " repeat" : "") << " | " << mode.baud << " "
+         << (options->fast ? " fast" : "") << (options->repeat ? " repeat" : "")
+         << (options->unshiftOnSpace ? " unshift" : "") << " | " << mode.baud << " "
          << mode.shiftHz << " " << mode.markHz << " " << mode.stopBits << (mode.reversed ? " reversed" : "");
     return line.str();
 }
@@ -37,11 +41,10 @@ TEST(EngineOptions, ProgramArgumentsFileSwitchesAndModeOverrides) {
         {{}, "0 [0] | 45.45 170 2125 1.5"},
         {{L"-r", L"-h1A2B"}, "1A2B [0] | 45.45 170 2125 1.5"},
         {{L"-r", L"-h1A2B", L"--fast", L"--repeat", L"--wav", L"Z:\\a b.wav"}, "1A2B [10] fast repeat | 45.45 170 2125 1.5"},
-        {{L"--baud", L"50", L"--shift", L"450", L"--mark", L"1000", L"--reverse", L"--stopbits", L"2"},
-         "0 [0] | 50 450 1000 2 reversed"},
+        {{L"--baud", L"50", L"--shift", L"450", L"--mark", L"1000", L"--reverse", L"--stopbits", L"2",
+          L"--unshift-on-space"},
+         "0 [0] unshift | 50 450 1000 2 reversed"},
         {{L"--baud"}, "error --baud"},
-        {{L"--baud", L"0"}, "error --baud"},
-        {{L"--mark", L"1000Hz"}, "error --mark"},
         {{L"-hXYZ"}, "error -hXYZ"},
         {{L"--wav"}, "error --wav"},
         {{L"--loud"}, "error --loud"},
@@ -51,6 +54,49 @@ TEST(EngineOptions, ProgramArgumentsFileSwitchesAndModeOverrides) {
         for (const auto& argument : c.arguments) shown += std::string(argument.begin(), argument.end()) + " ";
         EXPECT_EQ(c.expected, Parsed(c.arguments)) << shown;
     }
+}
+
+TEST(EngineOptions, ModeNumbersOutsideWhatTheDecoderTakesAreRefusedWithTheirRange) {
+    const struct {
+        std::vector<std::wstring> arguments;
+        std::wstring error;
+    } cases[] = {
+        {{L"--shift", L"inf"}, L"--shift verlangt eine Zahl von 20 bis 1500, nicht „inf“."},
+        {{L"--baud", L"1e-300"}, L"--baud verlangt eine Zahl von 10 bis 300, nicht „1e-300“."},
+        {{L"--baud", L"0"}, L"--baud verlangt eine Zahl von 10 bis 300, nicht „0“."},
+        {{L"--mark", L"-2125"}, L"--mark verlangt eine Zahl von 300 bis 3000, nicht „-2125“."},
+        {{L"--mark", L"1000Hz"}, L"--mark verlangt eine Zahl von 300 bis 3000, nicht „1000Hz“."},
+        {{L"--stopbits", L"nan"}, L"--stopbits verlangt eine Zahl von 1 bis 2, nicht „nan“."},
+    };
+    for (const auto& c : cases) {
+        std::wstring error;
+        EXPECT_FALSE(ParseEngineOptions(c.arguments, error).has_value());
+        EXPECT_EQ(c.error, error);
+    }
+}
+
+TEST(EngineOptions, StoredSettingsOutsideTheirRangeKeepTheDefaultAndAreNamedOnce) {
+    using namespace zorbel::engine_side;
+    zorbel::fakes::FakeSettingsStore store;
+    store.values = {{L"Baud", L"nan"},    {L"Shift", L"inf"},   {L"Mark", L"1e-300"},
+                    {L"Stopbits", L"1.5"}, {L"Revers", L"1"},    {L"BuchstabenNachLeerzeichen", L"1"},
+                    {L"Eingang", L"1e300"}, {L"Schnell", L"0.5"}, {L"LetzteDatei", L"Z:\\a.wav"}};
+    std::wstring refused;
+    const EngineSettings loaded = LoadEngineSettings(store, refused);
+    EXPECT_EQ(L"Gespeicherte Einstellung nicht übernommen, es gilt die Vorgabe: „Baud“ = „nan“ (erlaubt 10 bis 300); "
+              L"„Shift“ = „inf“ (erlaubt 20 bis 1500); „Mark“ = „1e-300“ (erlaubt 300 bis 3000); „Eingang“ = „1e300“ "
+              L"(erlaubt -1 bis 62); „Schnell“ = „0.5“ (erlaubt 0 bis 1).",
+              refused);
+    const zorbel::decoder::RttyMode defaults;
+    EXPECT_EQ((std::vector{loaded.mode.baud, loaded.mode.shiftHz, loaded.mode.markHz, loaded.mode.stopBits}),
+              (std::vector{defaults.baud, defaults.shiftHz, defaults.markHz, 1.5}));
+    EXPECT_TRUE(loaded.mode.reversed && loaded.unshiftOnSpace && loaded.device == kNoDevice && !loaded.fast);
+    // Stored again, everything reads back as it was and nothing is refused.
+    SaveEngineSettings(store, loaded);
+    const EngineSettings again = LoadEngineSettings(store, refused);
+    EXPECT_EQ(L"", refused);
+    EXPECT_TRUE(again.mode.reversed && again.unshiftOnSpace && again.mode.baud == defaults.baud);
+    EXPECT_EQ(L"Z:\\a.wav", again.lastFile);
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ TEST(ReceiverTest, DecodesInEitherPolarityAtAnyRateNamesTheTonesAsMmttyAndDrawsA
             shape.sampleRate = rate;
             const auto samples = decoder::GenerateRtty("RYRY CQ DE DDH47\r\n", mode, shape);
             // A receiver that ran at another rate restarts for this one.
-            Receiver receiver(mode, 11025.0);
+            Receiver receiver(mode, false, 11025.0);
             std::string text;
             const auto block = static_cast<std::size_t>(rate / 15);
             for (std::size_t at = 0; at < samples.size(); at += block)

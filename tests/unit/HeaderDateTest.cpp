@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "capture/HeaderDate.h"
+#include "config/Utf8.h"
 #include "fakes/FakeSystem.h"
 
 namespace zorbel {
@@ -10,8 +11,10 @@ namespace {
 
 class HeaderDateTest : public ::testing::Test {
 protected:
-    std::string FileForm(std::string line) { return headerDate.HeaderDateText(line, DateForm::File); }
-    std::string DisplayForm(std::string line) { return headerDate.HeaderDateText(line, DateForm::Display); }
+    std::string FileForm(std::string line) { return EncodeUtf8(headerDate.HeaderDateText(line, DateForm::File)); }
+    std::string DisplayForm(std::string line) {
+        return EncodeUtf8(headerDate.HeaderDateText(line, DateForm::Display));
+    }
 
     fakes::FakeClock clock;  // 5 December 2026, 12:03:10 UTC
     fakes::FakeGermanLocale locale;
@@ -34,6 +37,13 @@ TEST_F(HeaderDateTest, MonthAndYearAreTodaysInUtcOrLastMonthsForADayAhead) {
     EXPECT_EQ(DisplayForm("EDZW 290600"), "30.Dez.1899-00:00");
     clock.SetUtc({2028, 3, 1, 6, 0, 0});
     EXPECT_EQ(FileForm("EDZW 290600"), "29Feb2028-0600");
+
+    // The locale's month name whatever its script: no code page in between.
+    clock.SetUtc({2026, 10, 5, 12, 0, 0});
+    locale.monthNames[9] = L"paź";
+    EXPECT_EQ(FileForm("EDZW 051200"), "05paź2026-1200");
+    locale.monthNames[9] = L"10月";
+    EXPECT_EQ(DisplayForm("EDZW 051200"), "05.10月.2026-12:00");
 }
 
 TEST_F(HeaderDateTest, TextsThatAreNoDateGiveTheZeroDateAndAnHourThatIsNoTimeMidnight) {
@@ -47,7 +57,7 @@ TEST_F(HeaderDateTest, TextsThatAreNoDateGiveTheZeroDateAndAnHourThatIsNoTimeMid
 
 TEST_F(HeaderDateTest, BlankLineIsReplacedByAnUnknownHeaderOfNow) {
     std::string line = "   ";
-    EXPECT_EQ(headerDate.HeaderDateText(line, DateForm::File), "05Dez2026-1200");
+    EXPECT_EQ(headerDate.HeaderDateText(line, DateForm::File), L"05Dez2026-1200");
     EXPECT_EQ(line, "Unbek. EDZW 051203");
 
     std::string lineFeed = "\n";

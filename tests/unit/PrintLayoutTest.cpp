@@ -46,6 +46,7 @@ TEST(PrintLayout, LinesWrapAndFillPagesAfterTheEmptyFirstLine) {
         {L"1\r\n2\r\n3\r\n4", 10, 2, L"[|1|][2|3|][4|]"},
         {L"x", 0, 0, L"[|][x|]"},
         {L"\xD83D\xDE00\xD83D\xDE00", 3, 5, L"[|\xD83D\xDE00|\xD83D\xDE00|]"},
+        {L"\xD83D\xDE00\xD83D\xDE00", 1, 5, L"[|\xD83D\xDE00|\xD83D\xDE00|]"},  // narrower than a character
     };
     const CountingMeasure measure;
     for (const Case& c : cases)

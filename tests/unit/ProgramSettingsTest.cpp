@@ -45,6 +45,18 @@ TEST_F(ProgramSettingsTest, FirstRunTakesTheDefaultsAndSavesEveryKeyInOrder) {
                          L"SpeicherOrdnerSyn=C:\\PROGS\\Wetterberichte;");
 }
 
+// Folders still on the default, which does not exist, follow the weather folder chosen at a first start.
+TEST_F(ProgramSettingsTest, WeatherFolderChosenAtAFirstStartTakesTheFoldersStillOnTheDefault) {
+    store.values[L"SpeicherOrdnerAFu"] = L"D:\\FUNK";
+    chooser.answers = {platform::FolderChoice{L"C:\\DATEN", L"Wetter"}};
+    settings.Load(L"C:\\PROGS");
+    EXPECT_EQ(capture.wideCaptureFolder, L"C:\\DATEN\\WETTER") << "automatic saving goes there";
+    settings.Save(settings.StoredSize());
+    EXPECT_EQ(store.values.at(L"SpeicherOrdner") + L"|" + store.values.at(L"SpeicherOrdnerAFu") + L"|" +
+                  store.values.at(L"SpeicherOrdnerSyn"),
+              L"C:\\DATEN\\WETTER|D:\\FUNK|C:\\DATEN\\WETTER");
+}
+
 TEST_F(ProgramSettingsTest, EveryValueWrittenReadsBackUnchanged) {
     const std::wstring stored = L"FHöhe=4000;FBreite=12345;NoStartWort=False;NoStopWort=True;AutomSpeichern=False;"
                                 L"StartWortAFu=CQ,ÄÖÜß€,,;StopWortAFu=73,SK,;StartWortTema=AFu;"

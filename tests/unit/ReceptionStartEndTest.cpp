@@ -29,6 +29,53 @@ TEST_F(ReceptionStartEndTest, StartAndEndShowTheirStepsInOrder) {
     EXPECT_EQ(pipeline.RxLineCount(), 3);
 }
 
+TEST_F(ReceptionStartEndTest, HalfLineAtTheEndIsALineOfItsOwnNeverJoinedToTheNextReception) {
+    machine.ToggleReception();
+    Receive("RIG IS HO");
+    machine.ToggleReception();
+    machine.ToggleReception();
+    Receive("WEST 7\n");
+    EXPECT_EQ(rx.text, kBegin.substr(3) + "RIG IS HO\n" + kEnd.substr(3) + kBegin.substr(3) + "WEST 7\n");
+
+    // While saving it goes into the capture file, after what the long-line guard put there.
+    machine.ToggleReception();
+    EnterWaiting();
+    Receive("SMDL01 EDZW 051200\n" + std::string(85, 'x'));
+    machine.TakeEngineCharacter(300);
+    EXPECT_EQ(files.files.at(L"C:\\Wetterberichte\\Synop05Dez2026-1200.txt"),
+              "SMDL01 EDZW 051200\r\n" + std::string(85, 'x') + "\r\n");
+    // While waiting lines are not kept; nothing is left for the next reception either.
+    machine.ToggleReception();
+    Receive("NNNN\nRIG IS HO");
+    machine.ToggleReception();
+    EXPECT_EQ(rx.appends.back(), kEnd.substr(3));
+    EXPECT_EQ(pipeline.LineBuffer() + label.shown, "");
+}
+
+TEST_F(ReceptionStartEndTest, EngineGoneEndsReceptionSaysSoAndTheNextStartStartsItFirst) {
+    machine.ToggleReception();
+    Receive("RIG IS HO");
+    machine.CheckEngine();
+    engine.gone = true;
+    log.calls.clear();
+    machine.CheckEngine();
+    machine.CheckEngine();
+    EXPECT_EQ(log.calls, (Calls{"rx:RIG IS HO\n", "panel2:Zeilen:2", "chrome", "unhook", kEnd, "panel2:Zeilen:3",
+                                "panel1:Status: Keine Verbindung zum MMTTY-Engine", kMemory,
+                                "box:Verbindung zum MMTTY-Engine verloren"}))
+        << "the line cut off kept, then the end, once";
+    EXPECT_EQ(dialogs.shown.back().kind, "exclamation");
+
+    engine.startable = false;
+    log.calls.clear();
+    machine.ToggleReception();
+    EXPECT_EQ(log.calls, Calls{"engine not started"}) << "reception stays off, the status says why";
+    engine.startable = true;
+    machine.ToggleReception();
+    EXPECT_EQ(Calls(log.calls.begin() + 1, log.calls.begin() + 4), (Calls{"engine started", "hook", kBegin}));
+    EXPECT_TRUE(machine.ReceptionOn());
+}
+
 TEST_F(ReceptionStartEndTest, TextInTheRxWindowIsQuestionedAndBothAnswersResetTheFormat) {
     for (const bool yes : {true, false}) {
         SCOPED_TRACE(yes ? "Yes" : "No");

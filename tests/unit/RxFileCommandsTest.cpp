@@ -1,8 +1,11 @@
 // Open, save and clear of the Rx window and the exit sequence: the rules of
 // the document files and the order of questions, saves and engine steps.
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include <gtest/gtest.h>
@@ -33,10 +36,14 @@ TEST(RxDocumentRules, NameEndingDecidesTheFormatBeforeTheFilter) {
     EXPECT_EQ(RxFileFormat::Rtf, FormatForFile(L"txt", 1));
 }
 
-TEST(RxDocumentRules, ProposedNameIsDayMonthYearHourMinute) {
+TEST(RxDocumentRules, ProposedNameIsDayMonthYearHourMinuteInTheLocalesScript) {
     fakes::FakeGermanLocale locale;
     EXPECT_EQ(L"Wetter 5Dez26-7 04", ProposedFileName({2026, 12, 5, 7, 4, 59}, locale));
     EXPECT_EQ(L"Wetter 31Mrz09-23 59", ProposedFileName({2009, 3, 31, 23, 59, 0}, locale));
+    locale.monthNames[9] = L"paź";
+    locale.monthNames[0] = L"1月";
+    EXPECT_EQ(L"Wetter 5paź26-7 04", ProposedFileName({2026, 10, 5, 7, 4, 0}, locale));
+    EXPECT_EQ(L"Wetter 51月27-7 04", ProposedFileName({2027, 1, 5, 7, 4, 0}, locale));
 }
 
 TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252) {
@@ -49,8 +56,27 @@ TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252) {
         {"\xFF\xFE" "K\0\xFC\0"s, L"Kü"},
         {"\xFE\xFF" "\0K\0\xFC"s, L"Kü"},
         {"\0\x01\xFF"s, L"\0\x01\xFF"s},
+        {"\xFF\xFE" "K\0\xFC"s, L"K\xFFFD"},  // an odd last byte is not dropped silently
     };
     for (const auto& [bytes, text] : expected) EXPECT_EQ(text, DecodeTextFile(bytes)) << bytes;
+}
+
+TEST(RxDocumentRules, TextFilesAreCodePage1252WhenTheTextFitsElseUtf8WithAMarkThatReadsBack) {
+    struct Case {
+        std::wstring text;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {L"Kühl €\r\n\x81", "K\xFChl \x80\r\n\x81"},
+        {L"Łódź ?", "\xEF\xBB\xBF\xC5\x81\xC3\xB3" "d\xC5\xBA ?"},
+        {L"a\xD83D\xDE00", "\xEF\xBB\xBF" "a\xF0\x9F\x98\x80"},
+    };
+    for (const Case& c : cases) {
+        const TextFileBytes file = EncodeTextFile(c.text);
+        EXPECT_EQ(c.bytes, file.bytes) << testing::PrintToString(c.text);
+        EXPECT_EQ(c.bytes.starts_with("\xEF\xBB\xBF"), file.encoding == TextFileEncoding::Utf8WithMark);
+        EXPECT_EQ(c.text, DecodeTextFile(file.bytes));
+    }
 }
 
 // The Rx window, the file dialogs, the files and the printer in one: the
@@ -75,20 +101,22 @@ public:
         log.Add("clear");
     }
 
-    std::optional<platform::ChosenFile> AskOpenPath(const std::wstring& folder, int filterIndex) override {
+    platform::FileChoice AskOpenPath(const std::wstring& folder, int filterIndex) override {
         log.Add("open dialog " + std::string(folder.begin(), folder.end()) + " " + std::to_string(filterIndex));
         return chosen;
     }
-    std::optional<platform::ChosenFile> AskSavePath(const std::wstring& folder, int filterIndex,
-                                                    const std::wstring& name) override {
+    platform::FileChoice AskSavePath(const std::wstring& folder, int filterIndex, const std::wstring& name) override {
         log.Add("save dialog " + std::string(folder.begin(), folder.end()) + " " + std::to_string(filterIndex) + " " +
                 std::string(name.begin(), name.end()));
         return chosen;
     }
 
-    std::variant<std::string, platform::FileFailure> ReadAll(const std::wstring& path) override {
-        if (auto it = files.find(path); it != files.end()) return it->second;
-        return platform::FileFailure{"Datei nicht gefunden."};
+    std::variant<std::string, platform::FileFailure, platform::FileTooLarge> ReadAll(const std::wstring& path,
+                                                                                    std::uint64_t maxBytes) override {
+        const auto it = files.find(path);
+        if (it == files.end()) return platform::FileFailure{"Datei nicht gefunden."};
+        if (it->second.size() > maxBytes) return platform::FileTooLarge{it->second.size()};
+        return it->second;
     }
     std::optional<platform::FileFailure> WriteReplacing(const std::wstring& path, std::string_view bytes) override {
         if (readOnly) return platform::FileFailure{"Zugriff verweigert."};
@@ -104,7 +132,7 @@ public:
     fakes::CallLog log;  // dialogs, questions and steps in order
     std::wstring text;
     bool selected = false;
-    std::optional<platform::ChosenFile> chosen;
+    platform::FileChoice chosen;  // the answer of both dialogs
     std::map<std::wstring, std::string> files;
     bool readOnly = false;
     std::optional<platform::PrintFailure> printFailure;
@@ -144,20 +172,33 @@ TEST(RxFileCommands, SaveWritesTheChosenFormatAndClearsTheMark) {
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\b", 1};
     rig.commands.Save();
     EXPECT_TRUE(rig.rx.files[L"C:\\W\\b"].starts_with("{\\rtf1"));
+    EXPECT_EQ("", rig.panels.Text(platform::Panel::Status));
+
+    rig.rx.text = L"Ł";
+    rig.rx.chosen = platform::ChosenFile{L"C:\\W\\c", kTextFilterIndex};
+    rig.commands.Save();
+    EXPECT_EQ("\xEF\xBB\xBF\xC5\x81", rig.rx.files[L"C:\\W\\c"]) << "outside code page 1252: UTF-8";
+    EXPECT_EQ("Status: als UTF-8 gespeichert (Zeichen außerhalb von Windows-1252)",
+              rig.panels.Text(platform::Panel::Status));
 }
 
-TEST(RxFileCommands, FailedOrCancelledSaveKeepsTheMark) {
+TEST(RxFileCommands, FailedOrCancelledSaveKeepsTheMarkAndOnlyAFailureSaysWhy) {
     FileRig rig;
     rig.rx.text = L"x";
     rig.unsaved = true;
     EXPECT_EQ(SaveOutcome::Cancelled, rig.commands.Save());
+    rig.rx.chosen = platform::DialogFailure{"Fehler 0x3002: Der Dateiname ist ungültig."};
+    EXPECT_EQ(SaveOutcome::Failed, rig.commands.Save()) << "a dialog that cannot open is no Cancel";
     rig.rx.readOnly = true;
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.rtf", 1};
     EXPECT_EQ(SaveOutcome::Failed, rig.commands.Save());
     EXPECT_TRUE(rig.unsaved);
-    ASSERT_EQ(1u, rig.dialogs.shown.size());
-    EXPECT_EQ((fakes::FakeDialogs::Shown{"exclamation", "C:\\W\\a.rtf\r\n\r\nZugriff verweigert.", "Fehler", ""}),
-              rig.dialogs.shown[0]);
+    EXPECT_EQ((std::vector<fakes::FakeDialogs::Shown>{
+                  {"exclamation",
+                   "Der Dateidialog konnte nicht geöffnet werden.\r\n\r\nFehler 0x3002: Der Dateiname ist ungültig.",
+                   "Fehler", ""},
+                  {"exclamation", "C:\\W\\a.rtf\r\n\r\nZugriff verweigert.", "Fehler", ""}}),
+              rig.dialogs.shown);
 }
 
 TEST(RxFileCommands, PrintOffersTheSelectionOnlyWhenThereIsOneAndBoxesAFailure) {
@@ -186,19 +227,29 @@ TEST(RxFileCommands, OpenAsksToSaveFirstThenLoadsUnmarked) {
     EXPECT_EQ("Zeilen:", rig.panels.Text(platform::Panel::Lines));
 }
 
-TEST(RxFileCommands, OpenStopsOnAFailedSaveAndLeavesTheWindowOnUnreadableFiles) {
+TEST(RxFileCommands, OpenStopsOnAFailedOrCancelledSaveAndLeavesTheWindowOnUnreadableFiles) {
     struct Case {
         const char* name;
         bool unsaved;
         bool readOnly;
-        std::wstring path;
+        platform::FileChoice answer;
         Steps seen;
+        std::string box;
     };
+    const Steps saveSteps{"ask:Text speichern ?", "save dialog C:\\W 1 Wetter 5Dez26-13 03"};
+    const Steps openSteps{"open dialog C:\\W 1", "box:Fehler"};
     const Case cases[] = {
-        {"failed save", true, true, L"C:\\W\\a.rtf",
-         {"ask:Text speichern ?", "save dialog C:\\W 1 Wetter 5Dez26-13 03", "box:Fehler"}},
-        {"missing file", false, false, L"C:\\W\\gone.txt", {"open dialog C:\\W 1", "box:Fehler"}},
-        {"no rich text", false, false, L"C:\\W\\plain.rtf", {"open dialog C:\\W 1", "box:Fehler"}},
+        {"failed save", true, true, platform::ChosenFile{L"C:\\W\\a.rtf", 1},
+         {saveSteps[0], saveSteps[1], "box:Fehler"}, "C:\\W\\a.rtf\r\n\r\nZugriff verweigert."},
+        {"cancelled save", true, false, platform::DialogCancelled{}, saveSteps, ""},
+        {"missing file", false, false, platform::ChosenFile{L"C:\\W\\gone.txt", 1}, openSteps,
+         "C:\\W\\gone.txt\r\n\r\nDatei nicht gefunden."},
+        {"no rich text", false, false, platform::ChosenFile{L"C:\\W\\plain.rtf", 1}, openSteps,
+         "C:\\W\\plain.rtf\r\n\r\nDie Datei enthält keinen lesbaren RTF-Text."},
+        {"too large", false, false, platform::ChosenFile{L"C:\\W\\huge.txt", 1}, openSteps,
+         "C:\\W\\huge.txt\r\n\r\nDie Datei ist mit 21 MB zu groß: das Rx-Fenster öffnet Dateien bis 20 MB."},
+        {"dialog failed", false, false, platform::DialogFailure{"Fehler 0x3001"}, openSteps,
+         "Der Dateidialog konnte nicht geöffnet werden.\r\n\r\nFehler 0x3001"},
     };
     for (const Case& c : cases) {
         FileRig rig;
@@ -206,11 +257,16 @@ TEST(RxFileCommands, OpenStopsOnAFailedSaveAndLeavesTheWindowOnUnreadableFiles) 
         rig.unsaved = c.unsaved;
         rig.rx.readOnly = c.readOnly;
         rig.rx.files[L"C:\\W\\plain.rtf"] = "plain";
-        rig.rx.chosen = platform::ChosenFile{c.path, 1};
+        rig.rx.files[L"C:\\W\\huge.txt"] = std::string(kLargestDocumentBytes + 1, 'x');
+        rig.rx.chosen = c.answer;
         rig.commands.Open();
         EXPECT_EQ(c.seen, rig.log.calls) << c.name;
         EXPECT_EQ(L"received", rig.rx.text) << c.name;
         EXPECT_EQ(c.unsaved, rig.unsaved) << c.name;
+        std::string box;
+        for (const auto& shown : rig.dialogs.shown)
+            if (shown.kind == "exclamation") box = shown.prompt;
+        EXPECT_EQ(c.box, box) << c.name;
     }
 }
 
@@ -228,6 +284,8 @@ TEST(RxFileCommands, ClearAsksInOrder) {
         {"unsaved, no save, clear", L"x", true, {false, true},
          {"hide engine", "ask:Text speichern ?", "ask:Text löschen ?", "clear", "restart line count"}},
         {"saved, keep", L"x", false, {false}, {"hide engine", "ask:Text löschen ?"}},
+        {"unsaved, save cancelled in its dialog: nothing cleared", L"x", true, {true},
+         {"hide engine", "ask:Text speichern ?", "save dialog C:\\W 1 Wetter 5Dez26-13 03"}},
     };
     for (const Case& c : cases) {
         FileRig rig;
@@ -236,7 +294,27 @@ TEST(RxFileCommands, ClearAsksInOrder) {
         rig.dialogs.yesNoAnswers = c.answers;
         rig.commands.Clear();
         EXPECT_EQ(c.seen, rig.log.calls) << c.name;
-        EXPECT_EQ(c.answers.back(), !rig.unsaved && rig.rx.text.empty()) << c.name;
+        const bool cleared = std::find(c.seen.begin(), c.seen.end(), "clear") != c.seen.end();
+        EXPECT_EQ(cleared, !rig.unsaved && rig.rx.text.empty()) << c.name;
+    }
+}
+
+TEST(RxFileCommands, OnlyAFormatCommandThatChangesTheRichTextMarksItUnsaved) {
+    struct Case {
+        const char* name;
+        std::wstring text;
+        std::wstring formatted;
+        bool marked;
+    };
+    const Case cases[] = {
+        {"changed", L"x", L"X", true},
+        {"nothing changed (dialog cancelled, bold on bold)", L"x", L"x", false},
+    };
+    for (const Case& c : cases) {
+        FileRig rig;
+        rig.rx.text = c.text;
+        rig.commands.Format([&] { rig.rx.text = c.formatted; });
+        EXPECT_EQ(c.marked, rig.unsaved) << c.name;
     }
 }
 
@@ -246,16 +324,27 @@ public:
     bool HasUnsavedText() const override { return unsaved; }
     bool OfferToSave() override {
         log.Add("offer save");
+        Meanwhile();
         return saveWorks;
     }
     void Unhook() override { log.Add("unhook"); }
-    void ShutDownEngine() override { log.Add("engine 22, 2"); }
+    void ShutDownEngine() override {
+        log.Add("engine 22, 2");
+        Meanwhile();
+    }
     void SaveSettings() override { log.Add("settings"); }
     void BlockSessionEnd(bool blocked) override { log.Add(blocked ? "block" : "unblock"); }
 
     fakes::CallLog log;
     bool unsaved = false;
     bool saveWorks = true;
+    // What arrives once while a box or the engine's end lets messages through.
+    std::function<void()> meanwhile;
+
+private:
+    void Meanwhile() {
+        if (auto once = std::exchange(meanwhile, {})) once();
+    }
 };
 
 TEST(ExitSequence, CloseAsksThenSavesBeforeTheEngineGoes) {
@@ -312,6 +401,30 @@ TEST(ExitSequence, SessionEndAsksOnlyToSaveAndEndsReceptionOnlyWhenTheSessionEnd
     fakes::FakeDialogs dialogs;
     ExitSequence(steps, dialogs).SessionEnds();
     EXPECT_EQ((Steps{"unhook", "engine 22, 2", "settings"}), steps.log.calls);
+}
+
+TEST(ExitSequence, OneExitAtATimeAndTheEngineEndsOnce) {
+    const Steps closed{"hide engine", "offer save", "unhook", "engine 22, 2", "settings"};
+    for (const char* meanwhile : {"close", "session end", "close during the session end question"}) {
+        FakeExitSteps steps;
+        steps.unsaved = true;
+        fakes::FakeDialogs dialogs;
+        ExitSequence exit(steps, dialogs);
+        const std::string what = meanwhile;
+        steps.meanwhile = [&] {
+            if (what == "session end") return exit.SessionEnds();
+            EXPECT_FALSE(exit.CloseRequested()) << what;
+        };
+        if (what.ends_with("question")) {
+            EXPECT_TRUE(exit.SessionEndQueried());
+            EXPECT_EQ((Steps{"block", "offer save", "unblock"}), steps.log.calls) << what;
+            EXPECT_TRUE(dialogs.shown.empty()) << what;
+            continue;
+        }
+        EXPECT_TRUE(exit.CloseRequested()) << what;
+        EXPECT_EQ(closed, steps.log.calls) << what;
+        EXPECT_EQ(1u, dialogs.shown.size()) << what;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -38,6 +39,7 @@ TEST(RxSearch, FindsFromOneAfterTheSelectionStartWithoutWrapping) {
              Case{u"xx ende", u"ende!", 0, std::nullopt},
              Case{u"xx ende", u"", 0, std::nullopt},
              Case{u"", u"a", 0, std::nullopt},
+             Case{u"abc", u"a", std::numeric_limits<long>::max(), std::nullopt},  // one past it must not wrap
          }) {
         EXPECT_EQ(c.hit, FindNextOccurrence(c.text, c.needle, c.selectionStart, folding))
             << "needle \"" << std::string(c.needle, c.needle + std::char_traits<char16_t>::length(c.needle))

@@ -45,6 +45,9 @@ TEST_F(StorageFoldersTest, SetUpRefusesAdoptsOrCreates) {
     const std::string invalid = "Ein Ordnername darf keines der Zeichen \\ / : * ? \" < > | enthalten\r\n"
                                 "und nicht mit einem Punkt oder Leerzeichen enden!";
     const std::string noAccess = "Fehler beim Zugriff auf Pfad/Datei";
+    const std::string fileThere = "Eine Datei mit diesem Namen ist schon vorhanden!";
+    const std::string device = "CON, PRN, AUX, NUL, COM1 bis COM9 und LPT1 bis LPT9 sind unter Windows Gerätenamen\r\n"
+                               "und können kein Ordnername sein, auch nicht mit einer Endung!";
     const struct {
         std::wstring before;
         std::vector<std::optional<FolderChoice>> choices;  // a second one after Retry
@@ -60,12 +63,17 @@ TEST_F(StorageFoldersTest, SetUpRefusesAdoptsOrCreates) {
         {L"C:\\AFU", {FolderChoice{L"C:\\AFU_ALT", L"afu"}}, {}, L"C:\\AFU", similar, 0},
         {L"C:\\AFU\\AFU", {FolderChoice{L"C:\\AFU", L"Afu"}}, {}, L"C:\\AFU", similar, 0},  // falls back
         {L"C:\\AFU", {FolderChoice{L"C:\\", L"Daten"}}, {}, L"C:\\DATEN", "Ordner ist schon vorhanden!", 0},
-        {L"C:\\AFU", {FolderChoice{L"C:\\", L"Liste.txt"}}, ErrorAnswer::Abort, L"C:\\AFU",
-         "Eine Datei mit diesem Namen ist schon vorhanden!", 0},
+        {L"C:\\AFU", {FolderChoice{L"C:\\", L"Liste.txt"}}, ErrorAnswer::Abort, L"C:\\AFU", fileThere, 0},
+        {L"C:\\AFU", {FolderChoice{L"C:\\", L"Liste.txt"}}, ErrorAnswer::Ignore, L"C:\\AFU", fileThere, 0},
         {L"C:\\AFU", {FolderChoice{L"Q:\\", L"Funk"}, std::nullopt}, ErrorAnswer::Retry, L"C:\\AFU", noAccess, 0},
         {L"C:\\AFU", {FolderChoice{L"Q:\\", L"Funk"}}, ErrorAnswer::Ignore, L"Q:\\FUNK", noAccess, 0},
         {L"C:\\AFU", {FolderChoice{L"C:\\", L"Funk:Alt"}}, {}, L"C:\\AFU", invalid, 0},
         {L"C:\\AFU", {FolderChoice{L"C:\\", L"Funk."}}, {}, L"C:\\AFU", invalid, 0},
+        {L"C:\\AFU", {FolderChoice{L"C:\\DATEN", L"con"}}, {}, L"C:\\AFU", device, 0},
+        {L"C:\\AFU", {FolderChoice{L"C:\\", L"Nul .txt"}}, {}, L"C:\\AFU", device, 0},
+        {L"C:\\AFU", {FolderChoice{L"C:\\", L"lpt1.log"}}, {}, L"C:\\AFU", device, 0},
+        {L"C:\\AFU", {FolderChoice{L"C:\\", L"COM\u00B2"}}, {}, L"C:\\AFU", device, 0},
+        {L"C:\\AFU", {FolderChoice{L"C:\\", L"Com10.Console"}}, {}, L"C:\\COM10.CONSOLE", "", 1},
     };
     for (const auto& c : cases) {
         files = {};

@@ -39,7 +39,7 @@ TEST(TextFormsTest, SwitchesAndSizesReadInEveryFormEarlierVersionsWrote) {
     const std::pair<std::optional<std::wstring>, int> sizes[] = {
         {L"6075", 6075}, {L"7200,5", 7201}, {L"7200.4", 7200}, {L" 9000 ", 9000}, {L"-120", -120},
         {L"1e5", -1},    {L"abc", -1},      {L"12,5,3", -1},   {L"", -1},         {std::nullopt, -1},
-        {L"99999999999999999999", 100000000}};
+        {L"99999999999999999999", 100000000}, {L"1." + std::wstring(330, L'0') + L"5", 1}};
     for (const auto& [stored, expected] : sizes) EXPECT_EQ(ReadTwips(stored, -1), expected) << Shown(stored);
 }
 

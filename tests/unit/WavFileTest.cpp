@@ -18,15 +18,17 @@ std::string Little(std::uint32_t value, int size) {
     return bytes;
 }
 
-// `dataSizeField` differs from the data's size only in a truncated file.
+std::string Fmt(std::uint16_t format, std::uint16_t channels, std::uint16_t bits, std::uint32_t rate = 11025) {
+    return "fmt " + Little(16, 4) + Little(format, 2) + Little(channels, 2) + Little(rate, 4) +
+           Little(rate * channels * bits / 8, 4) + Little(channels * bits / 8u, 2) + Little(bits, 2);
+}
+
+// The size fields differ from the sizes only in a streamed or interrupted recording.
 std::string Wav(std::uint16_t format, std::uint16_t channels, std::uint16_t bits, const std::string& data,
-                std::optional<std::uint32_t> dataSizeField = {}) {
-    const std::string fmt = Little(format, 2) + Little(channels, 2) + Little(11025, 4) +
-                            Little(11025u * channels * bits / 8, 4) + Little(channels * bits / 8u, 2) +
-                            Little(bits, 2);
-    const std::string chunks = "fmt " + Little(16, 4) + fmt + "LIST" + Little(3, 4) + "abc" + std::string(1, '\0') +
+                std::optional<std::uint32_t> dataSizeField = {}, std::optional<std::uint32_t> riffSizeField = {}) {
+    const std::string chunks = Fmt(format, channels, bits) + "LIST" + Little(3, 4) + "abc" + std::string(1, '\0') +
                                "data" + Little(dataSizeField.value_or(static_cast<std::uint32_t>(data.size())), 4) + data;
-    return "RIFF" + Little(static_cast<std::uint32_t>(4 + chunks.size()), 4) + "WAVE" + chunks;
+    return "RIFF" + Little(riffSizeField.value_or(static_cast<std::uint32_t>(4 + chunks.size())), 4) + "WAVE" + chunks;
 }
 
 TEST(WavFileTest, ReadsTheFirstChannelOfEveryCommonSampleFormat) {
@@ -50,13 +52,46 @@ TEST(WavFileTest, ReadsTheFirstChannelOfEveryCommonSampleFormat) {
     }
 }
 
-TEST(WavFileTest, RefusesWhatIsNoCompleteRecordingWithAMessage) {
+// What arecord, SDR programs and anything writing to a pipe leave, and a recording cut short.
+TEST(WavFileTest, TakesWhatAStreamedOrInterruptedRecordingHoldsUpToItsLastWholeFrame) {
+    const std::string threeAndAHalfFrames = Little(0x4000, 2) + Little(0xC000, 2) + Little(0, 2) + "\x7F";
+    const std::vector<float> three = {0.5f, -0.5f, 0.0f};
+    const struct {
+        const char* shape;
+        std::string file;
+        WavLength length;
+    } cases[] = {
+        {"data size 0xFFFFFFFF", Wav(1, 1, 16, threeAndAHalfFrames, 0xFFFFFFFF), WavLength::EndsEarly},
+        {"data size 0x7FFFFFFF", Wav(1, 1, 16, threeAndAHalfFrames, 0x7FFFFFFF), WavLength::EndsEarly},
+        {"data size 0x80000000", Wav(1, 1, 16, threeAndAHalfFrames, 0x80000000), WavLength::EndsEarly},
+        {"data size beyond the file", Wav(1, 1, 16, threeAndAHalfFrames, 400), WavLength::EndsEarly},
+        {"data size 0", Wav(1, 1, 16, threeAndAHalfFrames, 0), WavLength::NotGiven},
+        {"RIFF size 0", Wav(1, 1, 16, threeAndAHalfFrames.substr(0, 6), {}, 0), WavLength::AsHeaderSays},
+        {"RIFF size 0xFFFFFFFF", Wav(1, 1, 16, threeAndAHalfFrames.substr(0, 6), {}, 0xFFFFFFFF),
+         WavLength::AsHeaderSays},
+    };
+    for (const auto& sample : cases) {
+        const WavAudio audio = ParseWav(sample.file);
+        EXPECT_EQ(audio.samples, three) << sample.shape;
+        EXPECT_EQ(audio.length, sample.length) << sample.shape;
+    }
+    EXPECT_EQ(WavLengthNote({8000.0, std::vector<float>(4000), WavLength::EndsEarly}),
+              "the WAV file ends before the size its header gives (an interrupted or streamed recording); reading the "
+              "0.5 s the file holds");
+    EXPECT_EQ(WavLengthNote({8000.0, std::vector<float>(4000), WavLength::AsHeaderSays}), "");
+}
+
+TEST(WavFileTest, RefusesWhatIsNoRecordingTheDecoderCanTakeWithAMessage) {
     const struct {
         std::string file;
         const char* message;
     } cases[] = {
         {"hello, world", "not a WAV file (no RIFF/WAVE header)"},
-        {Wav(1, 1, 16, Little(1, 2), 400), "the WAV file is truncated: its data ends early"},
+        {Wav(1, 1, 16, ""), "the WAV file holds no audio"},
+        {Wav(1, 1, 16, "\x01", 0xFFFFFFFF), "the WAV file holds no audio"},
+        // 46 bytes whose rate alone once asked for gigabytes of buffers.
+        {"RIFF" + Little(38, 4) + "WAVE" + Fmt(1, 1, 16, 4294967295u) + "data" + Little(2, 4) + Little(1, 2),
+         "the WAV file's rate of 4294967295 Hz is outside the 1000 to 384000 Hz the decoder takes"},
         {Wav(1, 1, 16, "").substr(0, 40), "the WAV file is truncated: it has no data"},
         {Wav(2, 1, 4, "xx"), "unsupported WAV sample format (code 2, 4 bits); use PCM of 8, 16 or 24 bits or 32-bit float"},
     };

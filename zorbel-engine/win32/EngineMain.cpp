@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "win32/SettingsStore.h"
 #include "zorbel-engine/EngineOptions.h"
 #include "zorbel-engine/EngineSettings.h"
 #include "zorbel-engine/win32/EngineWindow.h"
+#include "win32/SettingsStore.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     using namespace zorbel::engine_side;
@@ -25,7 +25,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         MessageBoxW(nullptr, error.c_str(), L"MMTTY Engine", MB_OK | MB_ICONERROR);
         return 2;
     }
-    EngineWindow window(*options, LoadEngineSettings(zorbel::win32::RegistrySettingsStore(kEngineSettingsKey)));
+    zorbel::win32::RegistrySettingsStore store(kEngineSettingsKey);
+    std::wstring refusedSettings;
+    EngineSettings settings = LoadEngineSettings(store, refusedSettings);
+    EngineWindow window(*options, store, std::move(settings), refusedSettings);
     if (!window.Create(instance, showCommand)) return 1;
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

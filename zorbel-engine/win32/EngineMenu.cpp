@@ -58,6 +58,8 @@ void EngineMenu::Attach(HWND window, const std::vector<std::wstring>& devices) {
     AddChoices(mode, L"&Mark (oder Klick ins Spektrum)", IDM_ENGINE_MARK_FIRST, kMarkChoices, L" Hz");
     AddChoices(mode, L"S&topbits", IDM_ENGINE_STOP_FIRST, kStopBitChoices, L"");
     AppendMenuW(mode, MF_STRING, IDM_ENGINE_REVERSE, L"&Revers");
+    // Many amateur senders send no letters shift after a space that follows figures.
+    AppendMenuW(mode, MF_STRING, IDM_ENGINE_UNSHIFT_ON_SPACE, L"B&uchstaben nach Leerzeichen (UOS)");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(mode), L"&Modus");
 
     inputs_ = CreatePopupMenu();
@@ -79,6 +81,7 @@ void EngineMenu::Check(const MenuState& state) const {
     CheckChoice(bar, IDM_ENGINE_MARK_FIRST, kMarkChoices, state.mode.markHz);
     CheckChoice(bar, IDM_ENGINE_STOP_FIRST, kStopBitChoices, state.mode.stopBits);
     CheckMenuItem(bar, IDM_ENGINE_REVERSE, state.mode.reversed ? MF_CHECKED : MF_UNCHECKED);
+    CheckMenuItem(bar, IDM_ENGINE_UNSHIFT_ON_SPACE, state.unshiftOnSpace ? MF_CHECKED : MF_UNCHECKED);
     CheckMenuItem(bar, IDM_ENGINE_FAST, state.fast ? MF_CHECKED : MF_UNCHECKED);
     EnableMenuItem(bar, IDM_ENGINE_PLAY_AGAIN, state.canPlayAgain ? MF_ENABLED : MF_GRAYED);
     CheckMenuItem(inputs_, IDM_ENGINE_INPUT_FILE, state.device < 0 ? MF_CHECKED : MF_UNCHECKED);

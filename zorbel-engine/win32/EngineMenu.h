@@ -14,6 +14,7 @@ namespace zorbel::engine_side {
 
 struct MenuState {
     decoder::RttyMode mode;
+    bool unshiftOnSpace = false;
     bool fast = false;
     bool canPlayAgain = false;
     int device = -1;  // the sound card listened to, or none

@@ -6,11 +6,13 @@
 #include <cmath>
 #include <filesystem>
 
+#include "decoder/DecoderLimits.h"
 #include "decoder/WavFile.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
 #include "zorbel-engine/ModeText.h"
 #include "engine/EngineNames.h"
 #include "engine/EngineValues.h"
+#include "win32/CallbackBoundary.h"
 
 namespace zorbel::engine_side {
 namespace {
@@ -29,12 +31,27 @@ constexpr int kMostText = 30000;                 // characters kept in the text 
 
 std::wstring FileName(const std::wstring& path) { return std::filesystem::path(path).filename().wstring(); }
 
+std::wstring LengthNote(decoder::WavLength length) {
+    switch (length) {
+    case decoder::WavLength::EndsEarly:
+        return L" Die Datei endet vor dem angegebenen Ende; gespielt wird, was da ist.";
+    case decoder::WavLength::NotGiven:
+        return L" Die Datei nennt ihre Länge nicht (gestreamte Aufnahme); gespielt wird, was da ist.";
+    default:
+        return L"";
+    }
+}
+
 }  // namespace
 
-EngineWindow::EngineWindow(const EngineOptions& options, EngineSettings settings)
+EngineWindow::EngineWindow(const EngineOptions& options, platform::SettingsStore& store, EngineSettings settings,
+                           const std::wstring& refusedSettings)
     : link_(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(options.mainWindow))),
+      store_(store),
       settings_(std::move(settings)),
-      receiver_(options.AppliedTo(settings_.mode), WaveInput::kSampleRate),
+      startNote_(refusedSettings),
+      receiver_(options.AppliedTo(settings_.mode), options.unshiftOnSpace || settings_.unshiftOnSpace,
+                WaveInput::kSampleRate),
       fast_(options.fast || settings_.fast),
       repeat_(options.repeat),
       startFile_(options.wavPath),
@@ -42,7 +59,8 @@ EngineWindow::EngineWindow(const EngineOptions& options, EngineSettings settings
       signal_([this](double frequencyHz) {
           // The click puts the mark marker there; reversed, the mode's mark lies one shift below it.
           auto mode = receiver_.Mode();
-          mode.markHz = std::max(100.0, std::round(mode.reversed ? frequencyHz - mode.shiftHz : frequencyHz));
+          mode.markHz = std::clamp(std::round(mode.reversed ? frequencyHz - mode.shiftHz : frequencyHz),
+                                   decoder::kMarkRange.lowest, decoder::kMarkRange.highest);
           ChangeMode(mode);
       }) {}
 
@@ -66,6 +84,8 @@ bool EngineWindow::Create(HINSTANCE instance, int showCommand) {
     ShowWindow(window_, showCommand);
     link_.Announce(window_);
     SetTimer(window_, kDisplayTimer, kPictureIntervalMs, nullptr);
+    // Stored again with the defaults in their place, so that it is said once.
+    if (!startNote_.empty()) SaveEngineSettings(store_, settings_);
 
     if (!startFile_.empty()) {
         Play(startFile_);
@@ -84,7 +104,8 @@ LRESULT CALLBACK EngineWindow::WindowProc(HWND window, UINT message, WPARAM wPar
         reinterpret_cast<EngineWindow*>(created->lpCreateParams)->window_ = window;
     }
     auto* self = reinterpret_cast<EngineWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    return win32::CatchAtCallbackBoundary<LRESULT>(0, [&] { return self->Handle(message, wParam, lParam); });
 }
 
 LRESULT EngineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -165,7 +186,8 @@ void EngineWindow::Layout() {
 }
 
 void EngineWindow::CheckMenu() {
-    menu_.Check({receiver_.Mode(), fast_, !playing_.empty(), input_.IsOpen() ? settings_.device : kNoDevice});
+    menu_.Check({receiver_.Mode(), receiver_.UnshiftOnSpace(), fast_, !playing_.empty(),
+                 input_.IsOpen() ? settings_.device : kNoDevice});
 }
 
 void EngineWindow::OnLinkCommand(WPARAM code, LPARAM value) {
@@ -200,20 +222,22 @@ void EngineWindow::OnMenu(int id) {
         if (!playing_.empty()) Play(playing_);
     } else if (id == IDM_ENGINE_FAST) {
         fast_ = settings_.fast = !fast_;
-        SaveEngineSettings(settingsStore_, settings_);
+        SaveEngineSettings(store_, settings_);
         CheckMenu();
     } else if (id == IDM_ENGINE_EXIT) {
         DestroyWindow(window_);
     } else if (id == IDM_ENGINE_INPUT_FILE) {
         StopInput();
         settings_.device = kNoDevice;
-        SaveEngineSettings(settingsStore_, settings_);
+        SaveEngineSettings(store_, settings_);
         ShowMessage(L"Eingang: Aufnahmen über „Datei öffnen“.");
     } else if (id >= IDM_ENGINE_DEVICE_FIRST && id <= IDM_ENGINE_DEVICE_LAST) {
         Listen(id - IDM_ENGINE_DEVICE_FIRST);
     } else if (id == IDM_ENGINE_REVERSE) {
         mode.reversed = !mode.reversed;
         ChangeMode(mode);
+    } else if (id == IDM_ENGINE_UNSHIFT_ON_SPACE) {
+        ToggleUnshiftOnSpace();
     } else if (EngineMenu::PickModeChoice(id, mode)) {
         ChangeMode(mode);
     }
@@ -239,7 +263,7 @@ void EngineWindow::Play(const std::wstring& path) {
     StopInput();
     try {
         auto audio = decoder::ReadWavFile(std::filesystem::path(path));
-        if (audio.samples.empty()) throw decoder::WavError("the WAV file holds no samples");
+        lengthNote_ = LengthNote(audio.length);
         player_ = std::make_unique<WavPlayer>(std::move(audio), fast_, repeat_);
     } catch (const std::exception& error) {
         const std::string reason = error.what();
@@ -249,8 +273,9 @@ void EngineWindow::Play(const std::wstring& path) {
     }
     playing_ = path;
     settings_.lastFile = path;
-    SaveEngineSettings(settingsStore_, settings_);
-    ShowMessage(L"Spiele „" + FileName(path) + (fast_ ? L"“ so schnell wie möglich." : L"“ in Echtzeit."));
+    SaveEngineSettings(store_, settings_);
+    ShowMessage(L"Spiele „" + FileName(path) + (fast_ ? L"“ so schnell wie möglich." : L"“ in Echtzeit.") +
+                lengthNote_);
     SetTimer(window_, kPlayTimer, fast_ ? USER_TIMER_MINIMUM : kPlayIntervalMs, nullptr);
     CheckMenu();
 }
@@ -263,7 +288,7 @@ void EngineWindow::Listen(int device) {
     } else {
         // Kept only once it works, so that the next start does not try a missing device again.
         settings_.device = device;
-        SaveEngineSettings(settingsStore_, settings_);
+        SaveEngineSettings(store_, settings_);
         lastRecordedMs_ = GetTickCount64();
         const auto name = static_cast<std::size_t>(device) < devices_.size() ? devices_[static_cast<std::size_t>(device)]
                                                                              : std::to_wstring(device);
@@ -289,7 +314,7 @@ void EngineWindow::OnPlayTick() {
         // The picture stands still from here on: on the recording's end, not on the last display tick before it.
         signal_.Show(receiver_.Frame());
         player_.reset();
-        ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet.");
+        ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet." + lengthNote_);
     }
 }
 
@@ -329,18 +354,31 @@ void EngineWindow::Decode(std::span<const float> samples, double sampleRate) {
 void EngineWindow::ChangeMode(const decoder::RttyMode& mode) {
     receiver_.SetMode(mode);
     settings_.mode = mode;
-    SaveEngineSettings(settingsStore_, settings_);
+    SaveEngineSettings(store_, settings_);
+    ShowModeLine();
+    CheckMenu();
+}
+
+void EngineWindow::ToggleUnshiftOnSpace() {
+    settings_.unshiftOnSpace = !receiver_.UnshiftOnSpace();
+    receiver_.SetUnshiftOnSpace(settings_.unshiftOnSpace);
+    SaveEngineSettings(store_, settings_);
     ShowModeLine();
     CheckMenu();
 }
 
 void EngineWindow::ShowModeLine() {
     if (!modeLine_) return;
-    const std::wstring text = ModeText(receiver_.Mode(), receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
+    const std::wstring text =
+        ModeText(receiver_.Mode(), receiver_.UnshiftOnSpace(), receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
     SetWindowTextW(modeLine_, text.c_str());
 }
 
-void EngineWindow::ShowMessage(const std::wstring& text) { SetWindowTextW(messageLine_, text.c_str()); }
+void EngineWindow::ShowMessage(const std::wstring& text) {
+    const std::wstring shown = startNote_.empty() ? text : startNote_ + L" " + text;
+    startNote_.clear();
+    SetWindowTextW(messageLine_, shown.c_str());
+}
 
 void EngineWindow::AppendText(std::string_view ansiText) {
     // The edit control breaks lines only at CR LF; the decoder gives CR and LF as received.

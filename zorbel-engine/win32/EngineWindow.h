@@ -13,22 +13,23 @@
 #include <vector>
 
 #include "engine/CharacterSender.h"
-#include "win32/EngineSideLink.h"
-#include "win32/Handles.h"
-#include "win32/SettingsStore.h"
+#include "zorbel-engine/win32/EngineMenu.h"
 #include "zorbel-engine/EngineOptions.h"
 #include "zorbel-engine/EngineSettings.h"
+#include "win32/EngineSideLink.h"
 #include "zorbel-engine/Receiver.h"
-#include "zorbel-engine/WavPlayer.h"
-#include "zorbel-engine/win32/EngineMenu.h"
 #include "zorbel-engine/win32/SignalView.h"
+#include "zorbel-engine/WavPlayer.h"
 #include "zorbel-engine/win32/WaveInput.h"
+#include "win32/Handles.h"
 
 namespace zorbel::engine_side {
 
 class EngineWindow {
 public:
-    EngineWindow(const EngineOptions& options, EngineSettings settings);
+    // refusedSettings: what LoadEngineSettings did not take from store, or "".
+    EngineWindow(const EngineOptions& options, platform::SettingsStore& store, EngineSettings settings,
+                 const std::wstring& refusedSettings);
     bool Create(HINSTANCE instance, int showCommand);
 
 private:
@@ -52,13 +53,16 @@ private:
     void Decode(std::span<const float> samples, double sampleRate);
 
     void ChangeMode(const decoder::RttyMode& mode);
+    void ToggleUnshiftOnSpace();
     void ShowModeLine();
     void ShowMessage(const std::wstring& text);
     void AppendText(std::string_view ansiText);
 
     EngineSideLink link_;
-    win32::RegistrySettingsStore settingsStore_{kEngineSettingsKey};
+    platform::SettingsStore& store_;
     EngineSettings settings_;  // as stored; the command line changes only this run
+    // Put before the first message, so that it is read once.
+    std::wstring startNote_;
     Receiver receiver_;
     bool fast_;
     bool repeat_;
@@ -66,6 +70,7 @@ private:
 
     std::unique_ptr<WavPlayer> player_;
     std::wstring playing_;
+    std::wstring lengthNote_;  // after the messages on the recording played, when its header was wrong
     WaveInput input_;
     std::vector<float> recorded_;
     std::uint64_t lastRecordedMs_ = 0;

@@ -1,6 +1,8 @@
 #pragma once
 // The engine window's menu commands and controls; the Wine tests use them too.
 
+#include "zorbel-engine/EngineSettings.h"
+
 namespace zorbel::engine_side {
 
 enum EngineWindowId : int {
@@ -14,13 +16,14 @@ enum EngineWindowId : int {
     IDM_ENGINE_FAST = 202,
     IDM_ENGINE_EXIT = 203,
     IDM_ENGINE_REVERSE = 210,
+    IDM_ENGINE_UNSHIFT_ON_SPACE = 211,
     IDM_ENGINE_BAUD_FIRST = 220,     // one entry per kBaudChoices
     IDM_ENGINE_SHIFT_FIRST = 240,    // one entry per kShiftChoices
     IDM_ENGINE_MARK_FIRST = 260,     // one entry per kMarkChoices
     IDM_ENGINE_STOP_FIRST = 280,     // one entry per kStopBitChoices
     IDM_ENGINE_INPUT_FILE = 300,
     IDM_ENGINE_DEVICE_FIRST = 301,   // one entry per input device
-    IDM_ENGINE_DEVICE_LAST = 363,
+    IDM_ENGINE_DEVICE_LAST = IDM_ENGINE_DEVICE_FIRST + kMostDevices - 1,
 };
 
 }  // namespace zorbel::engine_side

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "zorbel-engine/WaterfallColour.h"
+#include "win32/CallbackBoundary.h"
 
 namespace zorbel::engine_side {
 namespace {
@@ -100,18 +101,23 @@ LRESULT CALLBACK SignalView::WindowProc(HWND window, UINT message, WPARAM wParam
         const HDC dc = BeginPaint(window, &paint);
         RECT client{};
         GetClientRect(window, &client);
-        self->Paint(dc, client);
+        // Caught here, not above: without EndPaint the next paint would fail again, box after box.
+        win32::CatchAtCallbackBoundary(0, [&] {
+            self->Paint(dc, client);
+            return 0;
+        });
         EndPaint(window, &paint);
         return 0;
     }
-    case WM_LBUTTONDOWN: {
-        RECT client{};
-        GetClientRect(window, &client);
-        const int width = client.right - kTuningWidth;
-        const int x = static_cast<short>(LOWORD(lParam));
-        if (width > 0 && x < width && self->markChosen_) self->markChosen_(kTopHz * x / width);
-        return 0;
-    }
+    case WM_LBUTTONDOWN:
+        return win32::CatchAtCallbackBoundary<LRESULT>(0, [&] {
+            RECT client{};
+            GetClientRect(window, &client);
+            const int width = client.right - kTuningWidth;
+            const int x = static_cast<short>(LOWORD(lParam));
+            if (width > 0 && x < width && self->markChosen_) self->markChosen_(kTopHz * x / width);
+            return LRESULT{0};
+        });
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }

@@ -13,6 +13,7 @@
 
 #include "platform/Clock.h"
 #include "platform/EngineHook.h"
+#include "platform/EngineProgram.h"
 #include "platform/Files.h"
 #include "platform/FolderChooser.h"
 #include "platform/Locale.h"
@@ -62,12 +63,14 @@ public:
     }
     std::string DateSeparator() const override { return "."; }
     std::string TimeSeparator() const override { return ":"; }
-    std::string AbbreviatedMonthName(int month) const override {
-        static const std::array<const char*, 12> kNames{"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun",
-                                                        "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-        return kNames.at(static_cast<std::size_t>(month - 1));
+    std::wstring AbbreviatedMonthName(int month) const override {
+        return monthNames.at(static_cast<std::size_t>(month - 1));
     }
     std::string ThousandsSeparator() const override { return "."; }
+
+    // A test may give other scripts' names.
+    std::array<std::wstring, 12> monthNames{L"Jan", L"Feb", L"Mrz", L"Apr", L"Mai", L"Jun",
+                                            L"Jul", L"Aug", L"Sep", L"Okt", L"Nov", L"Dez"};
 };
 
 class FakeMemoryStatus : public platform::MemoryStatus {
@@ -140,6 +143,24 @@ public:
     void UnhookEngineWindow() override { log_.Add("unhook"); }
 
     bool installs = true;
+
+private:
+    CallLog& log_;
+};
+
+// An engine that goes when the test says so, and comes back when started if it can.
+class FakeEngineProgram : public platform::EngineProgram {
+public:
+    explicit FakeEngineProgram(CallLog& log) : log_(log) {}
+    bool EngineGone() override { return gone; }
+    bool StartEngineAgain() override {
+        log_.Add(startable ? "engine started" : "engine not started");
+        gone = !startable;
+        return startable;
+    }
+
+    bool gone = false;
+    bool startable = true;
 
 private:
     CallLog& log_;

@@ -1,9 +1,10 @@
 // zorbel with our engine program zorbel-engine.exe in place of MMTTY,
 // started through mmtty.bat: a recording that is no WAV file is reported in
-// the engine window while the link stands, and so is a sound card that is
-// not there; the notch round trip carries the engine's tones and notches; the engine window hides, shows and docks; a
-// generated recording with weather bulletins, opened in the engine and played
-// as fast as the link takes it, reaches the Rx window and the capture file;
+// the engine window while the link stands, and so are a stored setting out of
+// range and a sound card that is not there; unshift on space is switched on
+// and stored; the notch round trip carries the engine's tones and notches; the engine window hides, shows and docks; a
+// generated recording with weather bulletins, cut short, opened in the engine and played
+// as fast as the link takes it, reaches the Rx window and the capture file to its end;
 // zorbel's end ends the engine. The decoding leaves a picture of both
 // windows in the screenshot folder for a person to judge.
 #include <windows.h>
@@ -21,6 +22,7 @@
 #include "ZorbelSuite.h"
 #include "decoder/SignalGenerator.h"
 #include "decoder/WavFile.h"
+#include "zorbel-engine/EngineSettings.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
 #include "resource.h"
 
@@ -51,13 +53,25 @@ std::string BulletinText() {
          "\nZCZC 104\n" + Header("FQEN71") + "\nSEEWETTERBERICHT FUER DIE OSTSEE\nNNNN\n";
 }
 
-// The German weather service's mode: 50 Bd, 450 Hz shift, reversed, mildly noisy.
+// The German weather service's mode: 50 Bd, 450 Hz shift, reversed, mildly
+// noisy; cut short as by a recorder that stopped, in the carrier after the
+// text and inside a frame, its header still claiming the whole.
 void WriteRecording(const std::wstring& path) {
   const zorbel::decoder::RttyMode mode{50, 450, 1000, true, 1.5};
   const zorbel::decoder::SignalShape shape;
   zorbel::decoder::WavAudio audio{shape.sampleRate, zorbel::decoder::GenerateRtty(BulletinText(), mode, shape)};
   zorbel::decoder::AddNoise(audio.samples, 10.0, shape, 1);
   zorbel::decoder::WriteWavFile(std::filesystem::path(path), audio);
+  const auto written = std::filesystem::file_size(std::filesystem::path(path));
+  std::filesystem::resize_file(std::filesystem::path(path),
+                               written - static_cast<std::uintmax_t>(0.3 * shape.sampleRate) * 2 - 1);
+}
+
+std::wstring StoredEngineSetting(const wchar_t* name) {
+  wchar_t value[64] = {};
+  DWORD size = sizeof value;
+  RegGetValueW(HKEY_CURRENT_USER, zorbel::engine_side::kEngineSettingsKey, name, RRF_RT_REG_SZ, nullptr, value, &size);
+  return value;
 }
 
 class EngineProgram : public ZorbelSuite {
@@ -72,6 +86,9 @@ class EngineProgram : public ZorbelSuite {
                             "--wav \"%~dp0kein.wav\"\r\n");
       bench::WriteFileBytes(folder + L"\\" + kBadRecording, "Dies ist keine Aufnahme.\r\n");
       WriteRecording(folder + L"\\" + kRecording);
+      // As at a first start, but for one stored value the engine must not take.
+      RegDeleteTreeW(HKEY_CURRENT_USER, zorbel::engine_side::kEngineSettingsKey);
+      RegSetKeyValueW(HKEY_CURRENT_USER, zorbel::engine_side::kEngineSettingsKey, L"Shift", REG_SZ, L"inf", sizeof L"inf");
     });
   }
 
@@ -125,17 +142,30 @@ class EngineProgram : public ZorbelSuite {
   }
 };
 
-TEST_F(EngineProgram, StartsLinkedAndReportsABadRecordingAndAMissingSoundCard) {
+TEST_F(EngineProgram, StartsLinkedAndReportsABadRecordingABadSettingAndAMissingSoundCard) {
   ASSERT_TRUE(bench::PollUntil([] { return EngineWindow() != nullptr; }, kBound)) << "no engine window";
   EXPECT_NE(Zorbel().processId(), EngineProcessId());
   EXPECT_TRUE(bench::PollUntil([] { return EngineText(ids::IDC_ENGINE_MESSAGE).find("kein.wav") != std::string::npos; },
                                kBound));
-  EXPECT_EQ("Die Datei „kein.wav“ lässt sich nicht abspielen: keine lesbare WAV-Aufnahme (not a WAV file (no "
+  EXPECT_EQ("Gespeicherte Einstellung nicht übernommen, es gilt die Vorgabe: „Shift“ = „inf“ (erlaubt 20 bis 1500). "
+            "Die Datei „kein.wav“ lässt sich nicht abspielen: keine lesbare WAV-Aufnahme (not a WAV file (no "
             "RIFF/WAVE header)).",
             EngineText(ids::IDC_ENGINE_MESSAGE));
   EXPECT_EQ("50 Bd · Shift 450 Hz · Mark 1000 Hz · revers · 1,5 Stopbits · Notch 0 / 0 Hz",
             EngineText(ids::IDC_ENGINE_MODE));
   EXPECT_TRUE(bench::PollUntil([] { return PanelText(0) == "Status: Bereit"; }, kBound)) << PanelText(0);
+
+  // Unshift on space: on in the mode line at once, and stored; the recording below decodes with it on.
+  PostMessageW(EngineWindow(), WM_COMMAND, ids::IDM_ENGINE_UNSHIFT_ON_SPACE, 0);
+  EXPECT_TRUE(bench::PollUntil(
+      [] {
+        return EngineText(ids::IDC_ENGINE_MODE) ==
+               "50 Bd · Shift 450 Hz · Mark 1000 Hz · revers · 1,5 Stopbits · UOS · Notch 0 / 0 Hz";
+      },
+      kBound))
+      << EngineText(ids::IDC_ENGINE_MODE);
+  EXPECT_EQ(L"1", StoredEngineSetting(L"BuchstabenNachLeerzeichen"));
+  EXPECT_EQ(L"170", StoredEngineSetting(L"Shift")) << "the refused value stored over with the default";
 
   // This machine has no sound card: choosing one says so.
   PostMessageW(EngineWindow(), WM_COMMAND, ids::IDM_ENGINE_DEVICE_FIRST, 0);
@@ -200,11 +230,13 @@ TEST_F(EngineProgram, RecordingOpenedInTheEngineReachesTheRxWindowAndTheCaptureF
   std::string saved;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(Zorbel().workingFolder()))
     if (entry.path().filename().wstring().starts_with(L"Synop")) saved += bench::ReadFileBytes(entry.path().wstring());
-  EXPECT_EQ(Header("SMDL01") + "\n\r\n" + kSynopLine + "\n\r\nZCZC 104\n\r\n", saved);
+  EXPECT_EQ(Header("SMDL01") + "\r\n" + kSynopLine + "\r\nZCZC 104\r\n", saved);
 
   EXPECT_TRUE(bench::PollUntil([] { return EngineText(ids::IDC_ENGINE_MESSAGE).find("beendet") != std::string::npos; },
                                kBound))
       << EngineText(ids::IDC_ENGINE_MESSAGE);
+  EXPECT_EQ("Wiedergabe von „edzw.wav“ beendet. Die Datei endet vor dem angegebenen Ende; gespielt wird, was da ist.",
+            EngineText(ids::IDC_ENGINE_MESSAGE));
   const std::string decoded = EngineText(ids::IDC_ENGINE_TEXT);
   EXPECT_NE(std::string::npos, decoded.find("SEEWETTERBERICHT FUER DIE OSTSEE\r\nNNNN")) << decoded;
   bench::ClickButton(ControlOfMain(IDC_COMMAND2));

@@ -121,6 +121,17 @@ class Engine : public ZorbelSuite {
                        StoreSetting(L"FHöhe", std::to_wstring(kStoredSize.cy));
                      });
   }
+
+  // "&sonstige Dateien" under "&Ordner zum Abspeichern", confirmed with "&OK" (Enter): the proposed
+  // name in the folder the chooser opens on, the existing weather folder.
+  static void ConfirmOtherFilesFolder() {
+    bench::ChooseMenuItem(MainWindow(), IDM_ORDNERSONSTIGE);
+    HWND chooser = nullptr;
+    bench::PollUntil(
+        [&] { return (chooser = bench::TopWindowOf(Zorbel().processId(), L"ZorbelFolderChooser")) != nullptr; },
+        kBound);
+    PostMessageW(chooser, WM_COMMAND, IDOK, 0);
+  }
 };
 
 TEST_F(Engine, StartsLinkedWithCommandLineHandshakeAndSharedBlock) {
@@ -186,6 +197,17 @@ TEST_F(Engine, ResizeDocksTheEngineWindowAndMaximisingHidesIt) {
   EXPECT_TRUE(MenuChecked(L"Engine &unsichtbar"));
 }
 
+// "Ignorieren" to the file in the folder's way keeps the folder: the reception
+// below still saves into Łódź, where a file as the folder would lose every line.
+TEST_F(Engine, AFileInTheFoldersWayNeverBecomesTheFolder) {
+  bench::WriteFileBytes(InWorkingFolder(L"Wetterberichte\\SONSTIGE DATEIEN"), "");
+  ConfirmOtherFilesFolder();
+  EXPECT_EQ(" Fehler |Eine Datei mit diesem Namen ist schon vorhanden!|exclamation|Abbruch Wiederholen Ignorieren",
+            AnswerNext(L"Ignorieren", true));
+  WaitUntilHandled();
+  EXPECT_EQ("", NoBoxes());
+}
+
 TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
   // A sync client holds the capture file open to write and rename it: the lines reach the file all the same.
   const std::wstring path = InWorkingFolder(std::wstring(kOtherFilesFolder) + L"\\Synop" +
@@ -218,12 +240,13 @@ TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
   EXPECT_TRUE(IsMessageLine(lines[11], "Ende: ", started));
 
   holder.reset();  // the C runtime's reader does not share delete access
-  EXPECT_EQ(kSavedLines[0] + "\n\r\n" + kSavedLines[1] + "\n\r\n" + kSavedLines[2] + "\n\r\n",
+  EXPECT_EQ(kSavedLines[0] + "\r\n" + kSavedLines[1] + "\r\n" + kSavedLines[2] + "\r\n",
             bench::ReadFileBytes(path))
       << WideToUtf8(path);
 
-  // The receive line is shown once the queue is through; it holds the line the end cut off.
-  EXPECT_EQ("&mitschreiben|Status: Bereit|FQEN|NNNN|Zeilen:15|" + kUnfinishedLine,
+  // Once the queue is through: the line the end cut off came while waiting, so the end dropped it
+  // from the receive line rather than leave it to be continued by the next reception.
+  EXPECT_EQ("&mitschreiben|Status: Bereit|FQEN|NNNN|Zeilen:15|",
             ControlText(IDC_COMMAND2) + '|' + PanelText(0) + '|' + ControlText(IDC_COMBO1) + '|' +
                 ControlText(IDC_COMBO2) + '|' + PanelText(1) + '|' + ControlText(IDC_LABEL1));
 
@@ -283,16 +306,40 @@ TEST_F(Engine, FilledRxWindowShowsBothScrollBars) {
   EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&mitschreiben"; }, kBound));
 }
 
+// The engine's program ends without a word during reception (a crash): reception
+// ends with its usual line and a box, and the next start starts the engine again.
+TEST_F(Engine, EngineGoneDuringReceptionEndsItAndTheNextStartStartsItAgain) {
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  ASSERT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  const SYSTEMTIME killed = LocalNow();
+  DWORD engineId = 0;
+  GetWindowThreadProcessId(FindWindowA(nullptr, "MMTTY Engine"), &engineId);
+  const bench::UniqueHandle engine(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, engineId));
+  ASSERT_TRUE(engine && TerminateProcess(engine.get(), 1));
+  EXPECT_EQ("Verbindung zum MMTTY-Engine verloren|Der MMTTY-Engine ist nicht mehr da: sein Fenster wurde "
+            "geschlossen, oder das Programm ist abgestürzt. Der Empfang ist beendet.\r\nEin Klick auf „mitschreiben“ "
+            "startet den Engine neu und schaltet den Empfang wieder ein.|exclamation|OK",
+            AnswerNext(L"OK", true));
+  EXPECT_TRUE(IsMessageLine(RxLines().back(), "Ende: ", killed));
+  EXPECT_EQ("&mitschreiben|Status: Keine Verbindung zum MMTTY-Engine", ControlText(IDC_COMMAND2) + '|' + PanelText(0));
+
+  std::filesystem::remove(InWorkingFolder(bench::kStandInLogName));
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  EXPECT_TRUE(Log().WaitForLine(Command(0, static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(MainWindow()))),
+                                kBound))
+      << "no handshake from a new engine\n" << Log().Text();
+  EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  EXPECT_EQ("Status: mitschreiben", PanelText(0));
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&mitschreiben"; }, kBound));
+}
+
 TEST_F(Engine, OtherFilesEntryCreatesTheConfirmedFolder) {
-  bench::ChooseMenuItem(MainWindow(), IDM_ORDNERSONSTIGE);
-  HWND chooser = nullptr;
-  ASSERT_TRUE(bench::PollUntil(
-      [&] { return (chooser = bench::TopWindowOf(Zorbel().processId(), L"ZorbelFolderChooser")) != nullptr; }, kBound));
-  // It opens on the existing weather folder; "&OK" (Enter) takes the proposed name there, in upper case.
-  PostMessageW(chooser, WM_COMMAND, IDOK, 0);
   const std::wstring created = InWorkingFolder(L"Wetterberichte\\SONSTIGE DATEIEN");
+  std::filesystem::remove(created);  // the file that was in the way
+  ConfirmOtherFilesFolder();
+  // The proposed name, in upper case.
   EXPECT_TRUE(bench::PollUntil([&] { return std::filesystem::is_directory(created); }, kBound)) << WideToUtf8(created);
-  EXPECT_TRUE(bench::PollUntil([&] { return !IsWindow(chooser); }, kBound));
   WaitUntilHandled();
   EXPECT_EQ("", NoBoxes());
 }
@@ -314,14 +361,20 @@ TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   WaitUntilHandled();
   std::wstring shown;
   for (const auto& line : lines) shown += bench::Utf8ToWide(line) + L"\r\n";
+  std::replace(shown.begin(), shown.end(), L'\x2400', L'\0');  // the received NUL again
   std::string cp1252(shown.size(), '\0');
   WideCharToMultiByte(1252, 0, shown.data(), static_cast<int>(shown.size()), cp1252.data(),
                       static_cast<int>(cp1252.size()), nullptr, nullptr);
-  EXPECT_EQ(cp1252, bench::ReadFileBytes(txt)) << "plain text in code page 1252, one CR LF a line";
+  EXPECT_EQ(cp1252, bench::ReadFileBytes(txt)) << "received bytes in code page 1252, one CR LF a line";
   EXPECT_NE(std::string::npos, bench::ReadFileBytes(rtf).find("\\b")) << "the bold run is in the RTF";
 
-  // Saved: clearing asks only whether to clear. An empty window has nothing
-  // to clear: the entry (and Ctrl+L) does not act.
+  // Formatting that changes nothing (bold on the bold run, the font dialog
+  // cancelled) leaves the text saved. Saved: clearing asks only whether to
+  // clear. An empty window has nothing to clear: the entry (and Ctrl+L) does not act.
+  bench::SendBounded(rx, EM_SETSEL, 0, 5);
+  bench::ChooseMenuItem(MainWindow(), IDT_BOLD);
+  bench::ChooseMenuItem(MainWindow(), IDM_FONT);
+  EXPECT_EQ("Schriftart", AnswerNext(L"Abbrechen"));
   for (const bool empty : {false, true}) {
     bench::ChooseMenuItem(MainWindow(), IDM_RXKILL);
     if (!empty) { EXPECT_EQ("Text löschen ?", AnswerNext(L"Ja")); }  // braced: the macro holds an if-else
@@ -340,11 +393,34 @@ TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   bench::SendBounded(opened, EM_SETSEL, 0, 5);
   const CHARFORMAT2W format = bench::RichEditSelectionFormat(Zorbel().process(), opened);
   EXPECT_TRUE((format.dwMask & CFM_BOLD) && (format.dwEffects & CFE_BOLD));
-  bench::WriteFileBytes(InWorkingFolder(L"utf8.txt"), "\xEF\xBB\xBFK\xC3\xBChl\r\nNNNN");
+  const std::string utf8 = "\xEF\xBB\xBFK\xC3\xBChl \xC5\x81\r\nNNNN";
+  bench::WriteFileBytes(InWorkingFolder(L"utf8.txt"), utf8);
   bench::ChooseMenuItem(MainWindow(), IDM_OPEN);
   ChooseInFileDialog(InWorkingFolder(L"utf8.txt"));
   WaitUntilHandled();
-  EXPECT_EQ((std::vector<std::string>{"Kühl", "NNNN"}), RxLines());
+  const std::vector<std::string> opened8{"Kühl Ł", "NNNN"};
+  EXPECT_EQ(opened8, RxLines());
+  // "Ł" has no byte in code page 1252: saved as TXT it comes back as UTF-8, byte for byte.
+  bench::ChooseMenuItem(MainWindow(), IDM_SAVE);
+  ChooseInFileDialog(InWorkingFolder(L"saved8.txt"));
+  WaitUntilHandled();
+  EXPECT_EQ(utf8, bench::ReadFileBytes(InWorkingFolder(L"saved8.txt")));
+  EXPECT_EQ("Status: als UTF-8 gespeichert (Zeichen außerhalb von Windows-1252)", PanelText(0));
+
+  // A file cut short (its group never closed) and a file above the size limit leave the text.
+  bench::WriteFileBytes(InWorkingFolder(L"cut.rtf"), "{\\rtf1\\ansi Neuer Text");
+  const std::wstring huge = InWorkingFolder(L"huge.txt");
+  bench::WriteFileBytes(huge, "");
+  std::filesystem::resize_file(huge, 20'000'001);  // sparse: nothing is written
+  for (const auto& [name, reason] :
+       {std::pair{L"cut.rtf", "Die Datei enthält keinen lesbaren RTF-Text."},
+        {L"huge.txt", "Die Datei ist mit 21 MB zu groß: das Rx-Fenster öffnet Dateien bis 20 MB."}}) {
+    bench::ChooseMenuItem(MainWindow(), IDM_OPEN);
+    ChooseInFileDialog(InWorkingFolder(name));
+    const std::string box = AnswerNext(L"OK", true);
+    EXPECT_TRUE(box.starts_with("Fehler|") && box.find(reason) != std::string::npos) << box;
+    EXPECT_EQ(opened8, RxLines()) << WideToUtf8(name);
+  }
   bench::WriteFileBytes(InWorkingFolder(L"binary.txt"), std::string("A\0B\r\nC", 6));
   bench::ChooseMenuItem(MainWindow(), IDM_OPEN);
   ChooseInFileDialog(InWorkingFolder(L"binary.txt"));
@@ -396,6 +472,13 @@ TEST_F(Engine, ClosingAsksHidesReleasesThenEndsTheEngine) {
   PostMessageW(MainWindow(), WM_QUERYENDSESSION, 0, 0);
   EXPECT_EQ("Text speichern ?", AnswerNext(L"Nein")) << "the session end asks only to save";
   PostMessageW(MainWindow(), WM_ENDSESSION, FALSE, 0);
+  // Cancel in the save dialog means "not now": zorbel stays, the text with it.
+  PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_EQ("Programmende", AnswerNext(L"Ja"));
+  EXPECT_EQ("Text speichern ?", AnswerNext(L"Ja"));
+  EXPECT_EQ("Speichern", AnswerNext(L"Abbrechen"));
+  WaitUntilHandled();
+  EXPECT_FALSE(Zorbel().HasExited());
   PostMessageW(MainWindow(), WM_CLOSE, 0, 0);
   EXPECT_EQ("Programmende", AnswerNext(L"Ja"));
   EXPECT_EQ("Text speichern ?", AnswerNext(L"Nein"));

@@ -463,6 +463,13 @@ TEST_F(WindowWithoutEngine, FormatSwitchesEffectsOnAndTemplatesSetTheWholeWindow
 }
 
 TEST_F(WindowWithoutEngine, HelpOpensThePageBesideTheProgramInTheBrowser) {
+  // Without a browser for .html files the box names the page, for opening it by hand.
+  bench::ChooseMenuItem(MainWindow(), IDM_HILFE);
+  const std::wstring& exe = bench::Config().zorbelExe;
+  const std::string pagePath = WideToUtf8(exe.substr(0, exe.rfind(L'\\') + 1)) + "zorbel-hilfe.html";
+  EXPECT_EQ("ZORBEL|Die Hilfeseite konnte nicht im Browser geöffnet werden. Sie lässt sich auch von Hand "
+            "öffnen:\r\n\r\n" + pagePath + "|exclamation|OK",
+            AnswerNext(L"OK", true));
   // The browser is whatever the shell opens .html files with: here a command
   // that writes down what it was given. The test prefix knows no .html type:
   // both keys are new and go again. Wine reads them from the machine's classes only.
@@ -526,7 +533,10 @@ TEST_F(WindowWithoutEngine, AboutBoxShowsItsTextsCentredAndSystemInformationFall
   ASSERT_TRUE(boxWindow) << "no system information box";
   const auto box = bench::ReadMessageBox(boxWindow);
   EXPECT_EQ("Systeminformationen sind zur Zeit nicht verfügbar", WideToUtf8(box.text));
+  EXPECT_EQ(about->window, GetWindow(boxWindow, GW_OWNER)) << "the box belongs to the About box, which asked";
   bench::AnswerMessageBox(box, L"OK");
+  WaitUntilHandled();
+  EXPECT_FALSE(IsWindowEnabled(MainWindow())) << "the About box is still modal";
   bench::AnswerMessageBox(bench::ReadMessageBox(about->window), L"OK");
 }
 

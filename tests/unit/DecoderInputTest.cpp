@@ -1,0 +1,73 @@
+// What a recording or a sound card may deliver that once stopped the
+// listening: samples that are no number, a click thousands of times the
+// signal, and huge samples that sent the start search on an endless walk.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "decoder/InputConditioner.h"
+#include "decoder/RttyDecoder.h"
+#include "decoder/SignalGenerator.h"
+
+namespace zorbel::decoder {
+namespace {
+
+constexpr RttyMode kAmateur{45.45, 170.0, 2125.0, false, 1.5};
+
+TEST(DecoderInputTest, NaNInfinityAClickOrHugeSamplesLeaveTheRestOfAWeakRecordingReadable) {
+    constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+    constexpr float kInfinity = std::numeric_limits<float>::infinity();
+    const std::string text = "RYRY CQ DE DDH47 THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG 0123456789 END\r\n";
+    // About -66 dB full scale, so that a full-scale click is 2,000 times the signal.
+    const SignalShape shape{8000.0, 0.0005};
+    std::vector<float> clean = GenerateRtty(text, kAmateur, shape);
+    AddNoise(clean, 10.0, shape, 21);
+    // In the middle of the 20th character (after the letters shift); from
+    // a second (7 characters) after it on, the text must read as sent.
+    const double characterSamples = shape.sampleRate / kAmateur.baud * (6 + kAmateur.stopBits);
+    const auto at = static_cast<std::size_t>(shape.sampleRate * shape.leadSeconds + 20.5 * characterSamples);
+    const std::string after = text.substr(19 + 7);
+    const struct {
+        const char* what;
+        std::vector<float> written;
+    } cases[] = {
+        {"NaN", {kNaN}},
+        {"infinity", {kInfinity}},
+        {"minus infinity", {-kInfinity}},
+        {"a full-scale click of 1 ms", std::vector<float>(8, 1.0f)},
+        {"two huge samples", {3e38f, -3e38f}},
+    };
+    for (const auto& input : cases) {
+        std::vector<float> samples = clean;
+        std::copy(input.written.begin(), input.written.end(), samples.begin() + static_cast<std::ptrdiff_t>(at));
+        InputConditioner conditioner(shape.sampleRate);
+        RttyDecoder decoder(kAmateur, shape.sampleRate);
+        std::string decoded;
+        // In blocks, as the engine hands them on.
+        for (std::size_t from = 0; from < samples.size(); from += 1000) {
+            const std::span block = std::span(samples).subspan(from, std::min<std::size_t>(1000, samples.size() - from));
+            conditioner.Condition(block);
+            decoded += decoder.Decode(block);
+        }
+        EXPECT_TRUE(decoded.ends_with(after)) << input.what << ": " << testing::PrintToString(decoded);
+    }
+}
+
+// Straight into the decoder, without the conditioner: wherever the two
+// samples fall around the second character's start, the call ends.
+TEST(DecoderInputTest, TwoHugeSamplesAfterALockedCharacterNoLongerSendTheStartSearchOnAnEndlessWalk) {
+    const SignalShape shape;
+    const std::vector<float> clean = GenerateRtty("RY", kAmateur, shape);
+    for (std::size_t at = 6470; at < 6650; ++at) {
+        std::vector<float> samples = clean;
+        samples[at] = samples[at + 1] = 3e38f;
+        RttyDecoder(kAmateur, shape.sampleRate).Decode(samples);
+    }
+}
+
+}  // namespace
+}  // namespace zorbel::decoder
