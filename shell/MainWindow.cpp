@@ -9,7 +9,6 @@
 
 #include "capture/CommandAvailability.h"
 #include "config/ProgramValues.h"
-#include "win32/CallbackBoundary.h"
 #include "win32/ChildWindow.h"
 #include "win32/Encoding.h"
 #include "win32/LetterImages.h"
@@ -110,8 +109,6 @@ MainWindow::MainWindow()
 
 bool MainWindow::Create(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &MainWindow::WindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZORBEL));
     windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZORBEL), IMAGE_ICON,
@@ -121,24 +118,18 @@ bool MainWindow::Create(HINSTANCE instance) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAINMENU);
     windowClass.lpszClassName = kClassName;
-    if (!RegisterClassExW(&windowClass)) return false;
+    if (!RegisterWindowClass(windowClass)) return false;
 
+    const std::wstring caption = win32::Utf8ToWide(values::kCaptionAtLoad);
     // A control parent, so that Tab moves through the controls of its children too.
-    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, win32::Utf8ToWide(values::kCaptionAtLoad).c_str(),
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, twips_.ToPxX(design::kOuterWidth),
-                            twips_.ToPxY(design::kOuterHeight), nullptr, nullptr, instance, this);
-    return hwnd_ != nullptr;
-}
-
-LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return win32::CatchAtCallbackBoundary<LRESULT>(0, [&] { return self->HandleMessage(message, wParam, lParam); });
+    return CreateWindowOf({.className = kClassName,
+                           .title = caption.c_str(),
+                           .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                           .extendedStyle = WS_EX_CONTROLPARENT,
+                           .x = 0,
+                           .y = 0,
+                           .width = twips_.ToPxX(design::kOuterWidth),
+                           .height = twips_.ToPxY(design::kOuterHeight)});
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -272,41 +263,44 @@ CategoryFolders MainWindow::StorageFolderPaths() const {
             folders_.Path(StorageFolder::OtherFiles)};
 }
 
+win32::ChildPlace MainWindow::At(int id, const TwipsRect& designPlace, HFONT font) const {
+    return {hwnd_, id, ToPixels(twips_, designPlace), font};
+}
+
 void MainWindow::CreateControls() {
     tooltips_.Create(hwnd_);
     CreateToolbars();
     CreateWordLists();
-    recordButton_.Create(hwnd_, IDC_COMMAND2, ToPixels(twips_, design::kCommand2), messageFont_.get(), tooltips_);
+    recordButton_.Create(At(IDC_COMMAND2, design::kCommand2, messageFont_.get()), tooltips_);
     rx_.Create(hwnd_, IDC_RICHTEXTBOX1);
     statusBar_.Create(hwnd_, IDC_STATUSBAR1, twips_, messageFont_.get(), tooltips_);
-    themeLabel_.Create(hwnd_, IDC_LABELTEMA, L"", SS_CENTER | SS_CENTERIMAGE, themeLabelFont_.get(),
-                      ToPixels(twips_, design::kLabelTema));
-    stopLabel_.Create(hwnd_, IDC_LABEL3, L"Stop:", SS_LEFT, labelFont_.get(), ToPixels(twips_, design::kLabel3));
-    startLabel_.Create(hwnd_, IDC_LABEL2, L"Start:", SS_LEFT, labelFont_.get(), ToPixels(twips_, design::kLabel2));
-    lineLabel_.Create(hwnd_, IDC_LABEL1, L"", SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, lineLabelFont_.get(),
-                   ToPixels(twips_, design::kLabel1));
+    themeLabel_.Create(At(IDC_LABELTEMA, design::kLabelTema, themeLabelFont_.get()), L"", SS_CENTER | SS_CENTERIMAGE);
+    stopLabel_.Create(At(IDC_LABEL3, design::kLabel3, labelFont_.get()), L"Stop:", SS_LEFT);
+    startLabel_.Create(At(IDC_LABEL2, design::kLabel2, labelFont_.get()), L"Start:", SS_LEFT);
+    lineLabel_.Create(At(IDC_LABEL1, design::kLabel1, lineLabelFont_.get()), L"", SS_LEFTNOWORDWRAP | SS_CENTERIMAGE);
 }
 
 void MainWindow::CreateToolbars() {
     // Toolbar images are 16 pixels at 96 pixels per inch and grow with the screen.
     const int imageSize = MulDiv(16, twips_.DpiY(), 96);
     constexpr int kLargeStandardImage = 20;
-    fileToolbar_.CreateWithStandardImages(hwnd_, IDC_TOOLBAR1, ToPixels(twips_, design::kToolbar1),
-                                       imageSize >= kLargeStandardImage, kFileButtons);
+    fileToolbar_.CreateWithStandardImages(At(IDC_TOOLBAR1, design::kToolbar1), imageSize >= kLargeStandardImage,
+                                          kFileButtons);
     formatImages_ = win32::MakeLetterImages(kFormatLetters, imageSize);
-    formatToolbar_.CreateWithImages(hwnd_, IDC_TOOLBAR2, ToPixels(twips_, design::kToolbar2), formatImages_.get(),
-                               kFormatButtons);
+    formatToolbar_.CreateWithImages(At(IDC_TOOLBAR2, design::kToolbar2), formatImages_.get(), kFormatButtons);
 }
 
 void MainWindow::CreateWordLists() {
     using platform::WordList;
-    const int dropHeight = twips_.ToPxY(design::kComboDropHeight);
+    const auto withList = [&](int id, const TwipsRect& closedBox) {
+        win32::ChildPlace at = At(id, closedBox, messageFont_.get());
+        at.place.bottom += twips_.ToPxY(design::kComboDropHeight);
+        return at;
+    };
     // Combo2 first, as the tab order has it.
-    combos_.Combo(WordList::Stop).Create(hwnd_, IDC_COMBO2, ToPixels(twips_, design::kCombo2), dropHeight,
-                                         messageFont_.get(), tooltips_, L"Liste der Stopwörter",
+    combos_.Combo(WordList::Stop).Create(withList(IDC_COMBO2, design::kCombo2), tooltips_, L"Liste der Stopwörter",
                                          [this](int keyCode) { words_.OnKeyDown(WordList::Stop, keyCode); });
-    combos_.Combo(WordList::Start).Create(hwnd_, IDC_COMBO1, ToPixels(twips_, design::kCombo1), dropHeight,
-                                          messageFont_.get(), tooltips_, L"Liste der Startwörter",
+    combos_.Combo(WordList::Start).Create(withList(IDC_COMBO1, design::kCombo1), tooltips_, L"Liste der Startwörter",
                                           [this](int keyCode) { words_.OnKeyDown(WordList::Start, keyCode); });
 }
 

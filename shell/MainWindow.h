@@ -42,29 +42,27 @@
 #include "win32/Toolbar.h"
 #include "win32/Tooltips.h"
 #include "win32/Twips.h"
+#include "win32/Window.h"
 #include "win32/WordCombos.h"
+#include "shell/MainLayout.h"
 #include "shell/MenuChecks.h"
 #include "shell/ReceptionChromeView.h"
 #include "shell/WindowControls.h"
 
 namespace zorbel::shell {
 
-class MainWindow : private ExitSteps, private platform::EngineProgram {
+class MainWindow : public win32::Window, private ExitSteps, private platform::EngineProgram {
 public:
     static constexpr wchar_t kClassName[] = L"ZorbelMainWindow";
 
     MainWindow();
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
 
     bool Create(HINSTANCE instance);
     // After the load and before the window is shown: the stored size, switches, lists and folders.
     void LoadSettings();
-    HWND Hwnd() const { return hwnd_; }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void OnCreate();
     void OnSize(UINT state, int width, int height);
@@ -80,6 +78,8 @@ private:
     void HideEngineWindowFirst();
     void SetUpFolder(StorageFolder folder);
 
+    // A control's creation at its design place.
+    win32::ChildPlace At(int id, const TwipsRect& designPlace, HFONT font = nullptr) const;
     void CreateControls();
     void CreateToolbars();
     void CreateWordLists();
@@ -102,7 +102,6 @@ private:
     bool EngineGone() override;
     bool StartEngineAgain() override;
 
-    HWND hwnd_ = nullptr;
     HMENU wetterMenu_ = nullptr;
     win32::Twips twips_;
 

@@ -65,22 +65,22 @@ void Splash::CreateContents(HINSTANCE instance) {
     const win32::Twips twips = win32::Twips::ForScreen();
     fonts_ = {win32::MakeFont(L"Arial", 36, FW_BOLD), win32::MakeFont(L"Arial", 14),
               win32::MakeFont(L"Times New Roman", 12), win32::MakeFont(L"Arial", 8.25)};
-    const auto place = [&](HWND control, int left, int top, int width, int height) {
-        win32::PlaceWindow(control, RECT{twips.ToPxX(left), twips.ToPxY(top), twips.ToPxX(left + width),
-                                         twips.ToPxY(top + height)});
-    };
     constexpr int kIdNone = -1;
-    place(win32::CreateChildControl(hwnd_, L"BUTTON", L"", BS_GROUPBOX, kIdNone, fonts_[3].get()), 60, 0, 7320,
-          4560);
-    HWND picture = win32::CreateChildControl(hwnd_, L"STATIC", L"", SS_ICON | SS_CENTERIMAGE, kIdNone, nullptr);
+    const auto at = [&](int left, int top, int width, int height, HFONT font) {
+        return win32::ChildPlace{
+            hwnd_, kIdNone,
+            RECT{twips.ToPxX(left), twips.ToPxY(top), twips.ToPxX(left + width), twips.ToPxY(top + height)}, font};
+    };
+    win32::CreateChildControl(at(60, 0, 7320, 4560, fonts_[3].get()), L"BUTTON", L"", BS_GROUPBOX);
+    HWND picture = win32::CreateChildControl(at(480, 900, 1200, 1200, nullptr), L"STATIC", L"", SS_ICON | SS_CENTERIMAGE);
     logo_ = static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZORBEL), IMAGE_ICON, kLogoPixels, kLogoPixels, LR_SHARED));
     SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(logo_), 0);
-    place(picture, 480, 900, 1200, 1200);
+    // Placed again: an icon static sizes itself to the icon.
+    win32::PlaceWindow(picture, at(480, 900, 1200, 1200, nullptr).place);
     for (const SplashLabel& label : kLabels)
-        place(win32::CreateChildControl(hwnd_, L"STATIC", label.text, label.align, kIdNone,
-                                        fonts_[label.font].get()),
-              label.left, label.top, label.width, label.height);
+        win32::CreateChildControl(at(label.left, label.top, label.width, label.height, fonts_[label.font].get()),
+                                  L"STATIC", label.text, label.align);
 }
 
 void Splash::KeepUpUntil(ULONGLONG endTick) {

@@ -2,12 +2,13 @@
 
 namespace zorbel::win32 {
 
-HWND CreateChildControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id,
-                        HFONT font, DWORD extendedStyle) {
-    HWND child = CreateWindowExW(extendedStyle, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                 nullptr);
-    if (font) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+HWND CreateChildControl(const ChildPlace& at, const wchar_t* className, const wchar_t* text, DWORD style,
+                        DWORD extendedStyle) {
+    HWND child = CreateWindowExW(extendedStyle, className, text, WS_CHILD | WS_VISIBLE | style, at.place.left,
+                                 at.place.top, at.place.right - at.place.left, at.place.bottom - at.place.top,
+                                 at.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(at.id)),
+                                 GetModuleHandleW(nullptr), nullptr);
+    if (child && at.font) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(at.font), FALSE);
     return child;
 }
 

@@ -4,7 +4,6 @@
 
 #include "config/FolderChooserRules.h"
 #include "config/FolderPath.h"
-#include "win32/CallbackBoundary.h"
 #include "win32/ChildWindow.h"
 #include "win32/DiskListing.h"
 #include "win32/Fonts.h"
@@ -49,17 +48,11 @@ std::wstring WindowText(HWND window) {
 
 std::optional<platform::FolderChoice> FolderChooserWindow::Choose(std::wstring_view wideStartFolder,
                                                                   std::wstring_view proposedName) {
-    static const ATOM registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &FolderChooserWindow::WindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassExW(&windowClass);
-    }();
-    if (!registered) return std::nullopt;
+    WNDCLASSEXW windowClass{};
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterWindowClass(windowClass)) return std::nullopt;
 
     const Twips twips = Twips::ForScreen();
     constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -68,11 +61,16 @@ std::optional<platform::FolderChoice> FolderChooserWindow::Choose(std::wstring_v
     RECT ownerPlace{};
     GetWindowRect(owner_ ? owner_ : GetDesktopWindow(), &ownerPlace);
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClassName, kCaption, kStyle,
-                            ownerPlace.left + (ownerPlace.right - ownerPlace.left - width) / 2,
-                            ownerPlace.top + (ownerPlace.bottom - ownerPlace.top - height) / 2, width, height,
-                            owner_, nullptr, GetModuleHandleW(nullptr), this);
-    if (!hwnd_) return std::nullopt;
+    if (!CreateWindowOf({.className = kClassName,
+                         .title = kCaption,
+                         .style = kStyle,
+                         .extendedStyle = WS_EX_DLGMODALFRAME,
+                         .x = ownerPlace.left + (ownerPlace.right - ownerPlace.left - width) / 2,
+                         .y = ownerPlace.top + (ownerPlace.bottom - ownerPlace.top - height) / 2,
+                         .width = width,
+                         .height = height,
+                         .parent = owner_}))
+        return std::nullopt;
     CreateControls(proposedName);
     const std::wstring start(wideStartFolder);
     SelectDriveOf(start);
@@ -96,7 +94,6 @@ std::optional<platform::FolderChoice> FolderChooserWindow::Choose(std::wstring_v
     // Enabled again before the chooser goes, or Windows activates some other program's window.
     if (owner_) EnableWindow(owner_, TRUE);
     DestroyWindow(hwnd_);
-    hwnd_ = nullptr;
     if (!confirmed_) return std::nullopt;
     return choice;
 }
@@ -105,27 +102,22 @@ void FolderChooserWindow::CreateControls(std::wstring_view proposedName) {
     const Twips twips = Twips::ForScreen();
     font_ = MakeFont(L"Tahoma", 8.25);
     tooltips_.Create(hwnd_);
-    const auto place = [&](HWND control, const TwipsBox& box) {
-        PlaceWindow(control, RECT{twips.ToPxX(box.left), twips.ToPxY(box.top), twips.ToPxX(box.left + box.width),
-                                  twips.ToPxY(box.top + box.height)});
-        return control;
+    const auto at = [&](ControlId id, const TwipsBox& box) {
+        return ChildPlace{hwnd_, id,
+                          RECT{twips.ToPxX(box.left), twips.ToPxY(box.top), twips.ToPxX(box.left + box.width),
+                               twips.ToPxY(box.top + box.height)},
+                          font_.get()};
     };
-    place(CreateChildControl(hwnd_, L"STATIC", L"Ordnerbezeichnung:", SS_LEFT, kNameLabel, font_.get()), kLabelBox);
-    nameEdit_ = place(CreateChildControl(hwnd_, L"EDIT", std::wstring(proposedName).c_str(),
-                                         WS_TABSTOP | ES_AUTOHSCROLL, kNameEdit, font_.get(), WS_EX_CLIENTEDGE),
-                      kNameBox);
-    driveList_ = place(CreateChildControl(hwnd_, L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                                          kDriveList, font_.get()),
-                       kDriveBox);
-    folderList_ = place(CreateChildControl(hwnd_, L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY,
-                                           kFolderList, font_.get(), WS_EX_CLIENTEDGE),
-                        kFolderBox);
-    HWND cancel = place(CreateChildControl(hwnd_, L"BUTTON", L"&Abbrechen", WS_TABSTOP | BS_PUSHBUTTON,
-                                           kCancelButton, font_.get()),
-                        kCancelBox);
-    HWND ok = place(CreateChildControl(hwnd_, L"BUTTON", L"&OK", WS_TABSTOP | BS_DEFPUSHBUTTON, kOkButton,
-                                       font_.get()),
-                    kOkBox);
+    CreateChildControl(at(kNameLabel, kLabelBox), L"STATIC", L"Ordnerbezeichnung:", SS_LEFT);
+    nameEdit_ = CreateChildControl(at(kNameEdit, kNameBox), L"EDIT", std::wstring(proposedName).c_str(),
+                                   WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
+    driveList_ =
+        CreateChildControl(at(kDriveList, kDriveBox), L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
+    folderList_ = CreateChildControl(at(kFolderList, kFolderBox), L"LISTBOX", L"",
+                                     WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE);
+    HWND cancel =
+        CreateChildControl(at(kCancelButton, kCancelBox), L"BUTTON", L"&Abbrechen", WS_TABSTOP | BS_PUSHBUTTON);
+    HWND ok = CreateChildControl(at(kOkButton, kOkBox), L"BUTTON", L"&OK", WS_TABSTOP | BS_DEFPUSHBUTTON);
     tooltips_.Add(nameEdit_, L"Ordner zum Abspeichern der Wetterberichte");
     tooltips_.Add(driveList_, L"Laufwerk auswählen");
     tooltips_.Add(folderList_, L"Ordner auswählen");
@@ -216,17 +208,6 @@ void FolderChooserWindow::OnCommand(int id, int code) {
     default:
         break;
     }
-}
-
-LRESULT CALLBACK FolderChooserWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<FolderChooserWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<FolderChooserWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    return CatchAtCallbackBoundary<LRESULT>(0, [&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT FolderChooserWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -11,18 +11,18 @@
 #include "platform/FolderChooser.h"
 #include "win32/Handles.h"
 #include "win32/Tooltips.h"
+#include "win32/Window.h"
 
 namespace zorbel::win32 {
 
-class FolderChooserWindow : public platform::FolderChooser {
+class FolderChooserWindow : public Window, public platform::FolderChooser {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
     std::optional<platform::FolderChoice> Choose(std::wstring_view wideStartFolder,
                                                  std::wstring_view proposedName) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateControls(std::wstring_view proposedName);
     void OnCommand(int id, int code);
     void OnDriveChange();
@@ -32,7 +32,6 @@ private:
     void Close(bool confirmed);
 
     HWND owner_ = nullptr;
-    HWND hwnd_ = nullptr;
     HWND nameEdit_ = nullptr;
     HWND driveList_ = nullptr;
     HWND folderList_ = nullptr;

@@ -1,6 +1,5 @@
 #include "win32/Label.h"
 
-#include "win32/ChildWindow.h"
 #include "win32/Encoding.h"
 
 namespace zorbel::win32 {
@@ -11,9 +10,8 @@ constexpr UINT kShowPendingMessage = WM_APP + 1;
 
 }  // namespace
 
-void Label::Create(HWND parent, int id, const wchar_t* text, DWORD style, HFONT font, const RECT& place) {
-    hwnd_ = CreateChildControl(parent, L"STATIC", text, SS_NOPREFIX | style, id, font);
-    PlaceWindow(hwnd_, place);
+void Label::Create(const ChildPlace& at, const wchar_t* text, DWORD style) {
+    hwnd_ = CreateChildControl(at, L"STATIC", text, SS_NOPREFIX | style);
     subclass_.Attach(hwnd_, [this](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (message != kShowPendingMessage) return std::nullopt;
         ShowPending();

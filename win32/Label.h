@@ -8,13 +8,14 @@
 #include <string_view>
 
 #include "platform/LineLabel.h"
+#include "win32/ChildWindow.h"
 #include "win32/WindowSubclass.h"
 
 namespace zorbel::win32 {
 
 class Label : public platform::LineLabel {
 public:
-    void Create(HWND parent, int id, const wchar_t* text, DWORD style, HFONT font, const RECT& place);
+    void Create(const ChildPlace& at, const wchar_t* text, DWORD style);
     HWND Hwnd() const { return hwnd_; }
 
     // Shows the text at once.

@@ -8,11 +8,10 @@
 
 namespace zorbel::win32 {
 
-void RecordButton::Create(HWND parent, int id, const RECT& place, HFONT font, Tooltips& tooltips) {
-    hwnd_ = CreateChildControl(parent, WC_BUTTONW, Utf8ToWide(values::kRecordCaptionAtStart).c_str(),
-                               BS_PUSHBUTTON | WS_TABSTOP, id, font);
-    place_ = place;
-    PlaceWindow(hwnd_, place_);
+void RecordButton::Create(const ChildPlace& at, Tooltips& tooltips) {
+    hwnd_ = CreateChildControl(at, WC_BUTTONW, Utf8ToWide(values::kRecordCaptionAtStart).c_str(),
+                               BS_PUSHBUTTON | WS_TABSTOP);
+    place_ = at.place;
     tooltips.Add(hwnd_, L"Mitlesen An/Aus");
 }
 

@@ -6,13 +6,14 @@
 
 #include <string_view>
 
+#include "win32/ChildWindow.h"
 #include "win32/Tooltips.h"
 
 namespace zorbel::win32 {
 
 class RecordButton {
 public:
-    void Create(HWND parent, int id, const RECT& place, HFONT font, Tooltips& tooltips);
+    void Create(const ChildPlace& at, Tooltips& tooltips);
     HWND Hwnd() const { return hwnd_; }
 
     void SetCaption(std::string_view utf8Caption);

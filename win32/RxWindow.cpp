@@ -33,10 +33,10 @@ LRESULT DialogKeys(const MSG* message) {
 
 void RxWindow::Create(HWND parent, int id) {
     if (!LoadLibraryW(L"Msftedit.dll")) return;
-    hwnd_ = CreateChildControl(parent, MSFTEDIT_CLASS, L"",
+    hwnd_ = CreateChildControl({parent, id}, MSFTEDIT_CLASS, L"",
                                WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
                                    ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN,
-                               id, nullptr, WS_EX_CLIENTEDGE);
+                               WS_EX_CLIENTEDGE);
     if (!hwnd_) return;
     Prepare(ENM_CHANGE | ENM_KEYEVENTS);
     ApplyDefaultFormat();

@@ -43,7 +43,8 @@ std::wstring LocaleText(bool date) {
 void StatusBar::Create(HWND parent, int id, const Twips& twips, HFONT font, Tooltips& tooltips) {
     twips_ = twips;
     tooltips_ = &tooltips;
-    hwnd_ = CreateChildControl(parent, STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP, id, nullptr);
+    // It places itself along the parent's bottom edge.
+    hwnd_ = CreateChildControl({parent, id}, STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP);
     for (int part = 0; part < static_cast<int>(kPanels.size()); ++part)
         tooltips.AddArea(hwnd_, part, kPanels[part].tooltip);
     Resize();

@@ -6,28 +6,27 @@
 
 namespace zorbel::win32 {
 
-void Toolbar::CreateWindowOnly(HWND parent, int id) {
-    hwnd_ = CreateChildControl(parent, TOOLBARCLASSNAMEW, L"",
-                               TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                               id, nullptr);
+void Toolbar::CreateWindowOnly(const ChildPlace& at) {
+    hwnd_ = CreateChildControl(at, TOOLBARCLASSNAMEW, L"",
+                               TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER);
     SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 }
 
-void Toolbar::CreateWithStandardImages(HWND parent, int id, const RECT& place, bool large,
-                                       std::span<const ToolbarButton> buttons) {
-    CreateWindowOnly(parent, id);
+void Toolbar::CreateWithStandardImages(const ChildPlace& at, bool large, std::span<const ToolbarButton> buttons) {
+    CreateWindowOnly(at);
     SendMessageW(hwnd_, TB_LOADIMAGES, large ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR,
                  reinterpret_cast<LPARAM>(HINST_COMMCTRL));
     AddButtons(buttons);
-    PlaceWindow(hwnd_, place);
+    // Placed again: the buttons change a toolbar's size.
+    PlaceWindow(hwnd_, at.place);
 }
 
-void Toolbar::CreateWithImages(HWND parent, int id, const RECT& place, HIMAGELIST images,
-                               std::span<const ToolbarButton> buttons) {
-    CreateWindowOnly(parent, id);
+void Toolbar::CreateWithImages(const ChildPlace& at, HIMAGELIST images, std::span<const ToolbarButton> buttons) {
+    CreateWindowOnly(at);
     SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     AddButtons(buttons);
-    PlaceWindow(hwnd_, place);
+    // Placed again: the buttons change a toolbar's size.
+    PlaceWindow(hwnd_, at.place);
 }
 
 void Toolbar::AddButtons(std::span<const ToolbarButton> buttons) {

@@ -6,6 +6,8 @@
 
 #include <span>
 
+#include "win32/ChildWindow.h"
+
 namespace zorbel::win32 {
 
 struct ToolbarButton {
@@ -18,17 +20,15 @@ class Toolbar {
 public:
     // Images from the system's standard bitmaps (open, save, print, ...),
     // the large set for screens with more than the usual pixels per inch.
-    void CreateWithStandardImages(HWND parent, int id, const RECT& place, bool large,
-                                  std::span<const ToolbarButton> buttons);
+    void CreateWithStandardImages(const ChildPlace& at, bool large, std::span<const ToolbarButton> buttons);
     // Images from an image list that the caller keeps alive.
-    void CreateWithImages(HWND parent, int id, const RECT& place, HIMAGELIST images,
-                          std::span<const ToolbarButton> buttons);
+    void CreateWithImages(const ChildPlace& at, HIMAGELIST images, std::span<const ToolbarButton> buttons);
 
     HWND Hwnd() const { return hwnd_; }
     void SetEnabled(bool enabled);
 
 private:
-    void CreateWindowOnly(HWND parent, int id);
+    void CreateWindowOnly(const ChildPlace& at);
     void AddButtons(std::span<const ToolbarButton> buttons);
 
     HWND hwnd_ = nullptr;

@@ -17,15 +17,9 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
-void WordCombo::Create(HWND parent, int id, const RECT& place, int dropHeight, HFONT font, Tooltips& tooltips,
-                       const wchar_t* tooltip, KeyHandler onKeyDown) {
+void WordCombo::Create(const ChildPlace& at, Tooltips& tooltips, const wchar_t* tooltip, KeyHandler onKeyDown) {
     onKeyDown_ = std::move(onKeyDown);
-    hwnd_ = CreateChildControl(parent, WC_COMBOBOXW, L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
-                               id, font);
-    // A combo box's height includes its drop-down list.
-    RECT withList = place;
-    withList.bottom += dropHeight;
-    PlaceWindow(hwnd_, withList);
+    hwnd_ = CreateChildControl(at, WC_COMBOBOXW, L"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP);
 
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);

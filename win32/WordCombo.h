@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "win32/ChildWindow.h"
 #include "win32/Tooltips.h"
 #include "win32/WindowSubclass.h"
 
@@ -19,9 +20,8 @@ class WordCombo {
 public:
     using KeyHandler = std::function<void(int keyCode)>;
 
-    // The place is the closed box; the drop-down list opens below it.
-    void Create(HWND parent, int id, const RECT& place, int dropHeight, HFONT font, Tooltips& tooltips,
-                const wchar_t* tooltip, KeyHandler onKeyDown);
+    // A combo box's place holds its drop-down list: the closed box is its top.
+    void Create(const ChildPlace& at, Tooltips& tooltips, const wchar_t* tooltip, KeyHandler onKeyDown);
 
     void ClearEntries();
     void AppendEntry(std::string_view cp1252Text);

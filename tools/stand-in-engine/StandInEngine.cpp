@@ -17,6 +17,7 @@
 #include "StandInOptions.h"
 #include "engine/CharacterSender.h"
 #include "win32/EngineSideLink.h"
+#include "win32/Window.h"
 #include "engine/EngineNames.h"
 #include "engine/EngineValues.h"
 
@@ -50,7 +51,7 @@ std::string Hex(std::uint64_t number) {
     return text.str();
 }
 
-class StandInEngine {
+class StandInEngine : public win32::Window {
 public:
     StandInEngine(StandInOptions options, CommandLog& log)
         : options_(std::move(options)), log_(log),
@@ -65,44 +66,41 @@ public:
         const std::string title = engine_side::EngineSideLink::SharedBlockTitle();
         log_.Line(title.empty() ? "block missing" : "block " + title);
         Sleep(options_.windowDelayMs);
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &StandInEngine::WindowProc;
+        WNDCLASSEXW windowClass{};
         windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+        windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = "ZorbelMmttyStandIn";
-        if (!RegisterClassA(&windowClass)) return false;
-        window_ = CreateWindowExA(0, windowClass.lpszClassName, std::string(engine::kEngineWindowTitle).c_str(),
-                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400, 120, nullptr, nullptr,
-                                  instance, this);
-        if (!window_) return false;
-        ShowWindow(window_, showCommand);
-        link_.Announce(window_);
-        log_.Line("window " + Hex(reinterpret_cast<std::uintptr_t>(window_)));
+        windowClass.lpszClassName = L"ZorbelMmttyStandIn";
+        const std::string caption(engine::kEngineWindowTitle);  // plain ASCII
+        if (!RegisterWindowClass(windowClass) ||
+            !CreateWindowOf({.className = windowClass.lpszClassName,
+                             .title = std::wstring(caption.begin(), caption.end()).c_str(),
+                             .style = WS_OVERLAPPEDWINDOW,
+                             .width = 400,
+                             .height = 120}))
+            return false;
+        ShowWindow(hwnd_, showCommand);
+        link_.Announce(hwnd_);
+        log_.Line("window " + Hex(reinterpret_cast<std::uintptr_t>(hwnd_)));
         return true;
     }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_NCCREATE) {
-            auto* created = reinterpret_cast<CREATESTRUCTA*>(lParam);
-            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
-        }
-        auto* self = reinterpret_cast<StandInEngine*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (self && message == self->link_.Message()) {
-            self->OnCommand(wParam, static_cast<std::int32_t>(lParam));
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == link_.Message()) {
+            OnCommand(wParam, static_cast<std::int32_t>(lParam));
             return 0;
         }
-        if (self && message == WM_TIMER && wParam == kFeedTimer) {
-            self->FeedSome();
+        if (message == WM_TIMER && wParam == kFeedTimer) {
+            FeedSome();
             return 0;
         }
         if (message == WM_DESTROY) {
-            if (self) self->log_.Line("end");
+            log_.Line("end");
             PostQuitMessage(0);
             return 0;
         }
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefaultHandling(message, wParam, lParam);
     }
 
     void OnCommand(WPARAM code, std::int32_t value) {
@@ -116,7 +114,7 @@ private:
             if (!options_.silent) link_.AnswerValues(options_.mark, options_.space, notchPair_);
             break;
         case EngineCommand::Release:
-            KillTimer(window_, kFeedTimer);
+            KillTimer(hwnd_, kFeedTimer);
             break;
         case EngineCommand::SetNotch:
             notchPair_ = value;
@@ -130,7 +128,7 @@ private:
         if (feed_.empty() || feedStarted_) return;
         feedStarted_ = true;
         for (const std::int32_t code : feed_) sender_.Add(code);
-        SetTimer(window_, kFeedTimer, options_.fast ? USER_TIMER_MINIMUM : kRealRateMs, nullptr);
+        SetTimer(hwnd_, kFeedTimer, options_.fast ? USER_TIMER_MINIMUM : kRealRateMs, nullptr);
     }
 
     // Posts the next characters; what the full queue refuses goes at the next tick.
@@ -142,7 +140,7 @@ private:
             for (const std::int32_t code : feed_) sender_.Add(code);
             return;
         }
-        KillTimer(window_, kFeedTimer);
+        KillTimer(hwnd_, kFeedTimer);
     }
 
     StandInOptions options_;
@@ -150,7 +148,6 @@ private:
     engine_side::EngineSideLink link_;
     engine::CharacterSender sender_;
     std::int32_t notchPair_;
-    HWND window_ = nullptr;
     std::vector<std::int32_t> feed_;
     bool feedStarted_ = false;
 };

@@ -12,7 +12,8 @@
 #include "zorbel-engine/ModeText.h"
 #include "engine/EngineNames.h"
 #include "engine/EngineValues.h"
-#include "win32/CallbackBoundary.h"
+#include "win32/ChildWindow.h"
+#include "win32/Encoding.h"
 
 namespace zorbel::engine_side {
 namespace {
@@ -65,25 +66,24 @@ EngineWindow::EngineWindow(const EngineOptions& options, platform::SettingsStore
       }) {}
 
 bool EngineWindow::Create(HINSTANCE instance, int showCommand) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &EngineWindow::WindowProc;
+    WNDCLASSEXW windowClass{};
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    if (!RegisterClassW(&windowClass)) return false;
-    const std::string title(engine::kEngineWindowTitle);
-    window_ = CreateWindowExW(0, kClassName, std::wstring(title.begin(), title.end()).c_str(), WS_OVERLAPPEDWINDOW,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 760, 360, nullptr, nullptr, instance, this);
-    if (!window_) return false;
+    if (!RegisterWindowClass(windowClass)) return false;
+    const std::wstring title = win32::Utf8ToWide(engine::kEngineWindowTitle);
+    if (!CreateWindowOf({.className = kClassName, .title = title.c_str(), .style = WS_OVERLAPPEDWINDOW,
+                         .width = 760, .height = 360}))
+        return false;
     CreateControls();
     devices_ = InputDeviceNames();
-    menu_.Attach(window_, devices_);
+    menu_.Attach(hwnd_, devices_);
     CheckMenu();
     Layout();
-    ShowWindow(window_, showCommand);
-    link_.Announce(window_);
-    SetTimer(window_, kDisplayTimer, kPictureIntervalMs, nullptr);
+    ShowWindow(hwnd_, showCommand);
+    link_.Announce(hwnd_);
+    SetTimer(hwnd_, kDisplayTimer, kPictureIntervalMs, nullptr);
     // Stored again with the defaults in their place, so that it is said once.
     if (!startNote_.empty()) SaveEngineSettings(store_, settings_);
 
@@ -97,18 +97,7 @@ bool EngineWindow::Create(HINSTANCE instance, int showCommand) {
     return true;
 }
 
-LRESULT CALLBACK EngineWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* created = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
-        reinterpret_cast<EngineWindow*>(created->lpCreateParams)->window_ = window;
-    }
-    auto* self = reinterpret_cast<EngineWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    return win32::CatchAtCallbackBoundary<LRESULT>(0, [&] { return self->Handle(message, wParam, lParam); });
-}
-
-LRESULT EngineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT EngineWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == link_.Message()) {
         OnLinkCommand(wParam, lParam);
         return 0;
@@ -138,30 +127,28 @@ LRESULT EngineWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         }
-        return DefWindowProcW(window_, message, wParam, lParam);
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
     case MM_WIM_DATA:
         OnRecorded(lParam);
         return 0;
     case WM_DESTROY:
-        KillTimer(window_, kPlayTimer);
-        KillTimer(window_, kDisplayTimer);
+        KillTimer(hwnd_, kPlayTimer);
+        KillTimer(hwnd_, kDisplayTimer);
         input_.Close();
         PostQuitMessage(0);
         return 0;
     default:
-        return DefWindowProcW(window_, message, wParam, lParam);
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 }
 
 void EngineWindow::CreateControls() {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+    // Placed by Layout.
     const auto child = [&](const wchar_t* className, DWORD style, int id) {
-        const HWND control = CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, window_,
-                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-        return control;
+        return win32::CreateChildControl({hwnd_, id, {}, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))},
+                                         className, L"", style);
     };
-    signal_.Create(window_, IDC_ENGINE_SIGNAL);
+    signal_.Create(hwnd_, IDC_ENGINE_SIGNAL);
     modeLine_ = child(L"STATIC", SS_LEFT | SS_NOPREFIX, IDC_ENGINE_MODE);
     messageLine_ = child(L"STATIC", SS_LEFT | SS_NOPREFIX, IDC_ENGINE_MESSAGE);
     text_ = child(L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, IDC_ENGINE_TEXT);
@@ -174,11 +161,11 @@ void EngineWindow::CreateControls() {
 
 void EngineWindow::Layout() {
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(hwnd_, &client);
     const int width = client.right, height = client.bottom;
     constexpr int kLine = 18, kGap = 4;
     const int signalHeight = std::max(60, height * 55 / 100);
-    MoveWindow(signal_.Window(), 0, 0, width, signalHeight, TRUE);
+    MoveWindow(signal_.Hwnd(), 0, 0, width, signalHeight, TRUE);
     MoveWindow(modeLine_, kGap, signalHeight + 2, width - 2 * kGap, kLine, TRUE);
     MoveWindow(messageLine_, kGap, signalHeight + 2 + kLine, width - 2 * kGap, kLine, TRUE);
     const int textTop = signalHeight + 4 + 2 * kLine;
@@ -225,7 +212,7 @@ void EngineWindow::OnMenu(int id) {
         SaveEngineSettings(store_, settings_);
         CheckMenu();
     } else if (id == IDM_ENGINE_EXIT) {
-        DestroyWindow(window_);
+        DestroyWindow(hwnd_);
     } else if (id == IDM_ENGINE_INPUT_FILE) {
         StopInput();
         settings_.device = kNoDevice;
@@ -249,7 +236,7 @@ void EngineWindow::OpenWithDialog() {
         settings_.lastFile.empty() ? L"" : std::filesystem::path(settings_.lastFile).parent_path().wstring();
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window_;
+    dialog.hwndOwner = hwnd_;
     dialog.lpstrFilter = L"WAV-Aufnahmen (*.wav)\0*.wav\0Alle Dateien (*.*)\0*.*\0";
     dialog.lpstrFile = path;
     dialog.nMaxFile = MAX_PATH * 2;
@@ -268,7 +255,7 @@ void EngineWindow::Play(const std::wstring& path) {
     } catch (const std::exception& error) {
         const std::string reason = error.what();
         ShowMessage(L"Die Datei „" + FileName(path) + L"“ lässt sich nicht abspielen: keine lesbare WAV-Aufnahme (" +
-                    std::wstring(reason.begin(), reason.end()) + L").");
+                    win32::Utf8ToWide(reason) + L").");
         return;
     }
     playing_ = path;
@@ -276,13 +263,13 @@ void EngineWindow::Play(const std::wstring& path) {
     SaveEngineSettings(store_, settings_);
     ShowMessage(L"Spiele „" + FileName(path) + (fast_ ? L"“ so schnell wie möglich." : L"“ in Echtzeit.") +
                 lengthNote_);
-    SetTimer(window_, kPlayTimer, fast_ ? USER_TIMER_MINIMUM : kPlayIntervalMs, nullptr);
+    SetTimer(hwnd_, kPlayTimer, fast_ ? USER_TIMER_MINIMUM : kPlayIntervalMs, nullptr);
     CheckMenu();
 }
 
 void EngineWindow::Listen(int device) {
     StopInput();
-    const std::wstring failure = input_.Open(window_, device);
+    const std::wstring failure = input_.Open(hwnd_, device);
     if (!failure.empty()) {
         ShowMessage(failure + L" Bitte im Menü „Eingang“ ein anderes Gerät wählen.");
     } else {
@@ -298,7 +285,7 @@ void EngineWindow::Listen(int device) {
 }
 
 void EngineWindow::StopInput() {
-    KillTimer(window_, kPlayTimer);
+    KillTimer(hwnd_, kPlayTimer);
     player_.reset();
     input_.Close();
     CheckMenu();
@@ -310,7 +297,7 @@ void EngineWindow::OnPlayTick() {
     if (!sender_.Send() && player_->Fast()) return;
     Decode(player_->Due(GetTickCount64()), player_->SampleRate());
     if (sender_.Send() && player_->Finished()) {
-        KillTimer(window_, kPlayTimer);
+        KillTimer(hwnd_, kPlayTimer);
         // The picture stands still from here on: on the recording's end, not on the last display tick before it.
         signal_.Show(receiver_.Frame());
         player_.reset();

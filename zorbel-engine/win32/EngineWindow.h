@@ -22,10 +22,11 @@
 #include "zorbel-engine/WavPlayer.h"
 #include "zorbel-engine/win32/WaveInput.h"
 #include "win32/Handles.h"
+#include "win32/Window.h"
 
 namespace zorbel::engine_side {
 
-class EngineWindow {
+class EngineWindow : public win32::Window {
 public:
     // refusedSettings: what LoadEngineSettings did not take from store, or "".
     EngineWindow(const EngineOptions& options, platform::SettingsStore& store, EngineSettings settings,
@@ -33,8 +34,7 @@ public:
     bool Create(HINSTANCE instance, int showCommand);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateControls();
     void Layout();
     void CheckMenu();
@@ -76,7 +76,6 @@ private:
     std::uint64_t lastRecordedMs_ = 0;
     engine::CharacterSender sender_;
 
-    HWND window_ = nullptr;
     HWND modeLine_ = nullptr;
     HWND messageLine_ = nullptr;
     HWND text_ = nullptr;

@@ -43,16 +43,18 @@ void Label(HDC dc, int x, int y, const std::wstring& text, COLORREF colour) {
 }  // namespace
 
 bool SignalView::Create(HWND parent, int controlId) {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &SignalView::WindowProc;
-    windowClass.hInstance = instance;
+    WNDCLASSEXW windowClass{};
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32515));  // the cross: pick a tone
     windowClass.lpszClassName = kClassName;
-    RegisterClassW(&windowClass);  // fails harmlessly when already registered
-    window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, this);
-    return window_ != nullptr;
+    return RegisterWindowClass(windowClass) &&
+           CreateWindowOf({.className = kClassName,
+                           .style = WS_CHILD | WS_VISIBLE,
+                           .x = 0,
+                           .y = 0,
+                           .width = 0,
+                           .height = 0,
+                           .parent = parent,
+                           .menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId))});
 }
 
 void SignalView::Show(const SignalFrame& frame) {
@@ -83,43 +85,37 @@ void SignalView::Show(const SignalFrame& frame) {
                 waterfall_[row * width + x] = WaterfallColour(LevelAt(line, kTopHz * (x + 0.5) / waterfallWidth_));
         }
     }
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-LRESULT CALLBACK SignalView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* created = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<SignalView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+LRESULT SignalView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;  // the paint covers everything; erasing first would flicker
     case WM_PAINT: {
         PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(window, &paint);
+        const HDC dc = BeginPaint(hwnd_, &paint);
         RECT client{};
-        GetClientRect(window, &client);
+        GetClientRect(hwnd_, &client);
         // Caught here, not above: without EndPaint the next paint would fail again, box after box.
         win32::CatchAtCallbackBoundary(0, [&] {
-            self->Paint(dc, client);
+            Paint(dc, client);
             return 0;
         });
-        EndPaint(window, &paint);
+        EndPaint(hwnd_, &paint);
         return 0;
     }
     case WM_LBUTTONDOWN:
-        return win32::CatchAtCallbackBoundary<LRESULT>(0, [&] {
-            RECT client{};
-            GetClientRect(window, &client);
-            const int width = client.right - kTuningWidth;
-            const int x = static_cast<short>(LOWORD(lParam));
-            if (width > 0 && x < width && self->markChosen_) self->markChosen_(kTopHz * x / width);
-            return LRESULT{0};
-        });
+    {
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        const int width = client.right - kTuningWidth;
+        const int x = static_cast<short>(LOWORD(lParam));
+        if (width > 0 && x < width && markChosen_) markChosen_(kTopHz * x / width);
+        return 0;
+    }
     default:
-        return DefWindowProcW(window, message, wParam, lParam);
+        return DefaultHandling(message, wParam, lParam);
     }
 }
 

@@ -14,22 +14,22 @@
 
 #include "zorbel-engine/SignalFrame.h"
 #include "win32/Handles.h"
+#include "win32/Window.h"
 
 namespace zorbel::engine_side {
 
-class SignalView {
+class SignalView : public win32::Window {
 public:
     using MarkChosen = std::function<void(double frequencyHz)>;
 
     explicit SignalView(MarkChosen markChosen) : markChosen_(std::move(markChosen)) {}
     bool Create(HWND parent, int controlId);
-    HWND Window() const { return window_; }
 
     // A new frame: its waterfall lines are added, and the picture is painted anew.
     void Show(const SignalFrame& frame);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(HDC target, const RECT& client);
     void PaintSpectrum(HDC dc, const RECT& area) const;
     void PaintWaterfall(HDC dc, const RECT& area);
@@ -39,7 +39,6 @@ private:
     double LevelAt(std::span<const float> powerDb, double frequencyHz) const;
 
     MarkChosen markChosen_;
-    HWND window_ = nullptr;
     std::vector<float> powerDb_;
     double binHz_ = 1.0;
     double markToneHz_ = 0.0;

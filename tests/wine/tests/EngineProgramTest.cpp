@@ -31,7 +31,8 @@ namespace {
 using bench::WideToUtf8;
 namespace ids = zorbel::engine_side;
 
-constexpr wchar_t kBadRecording[] = L"kein.wav";
+// Held open by the bench, so that the engine cannot open it: the reason then names the file.
+constexpr wchar_t kBadRecording[] = L"Wetter-Ölfeld.wav";
 constexpr wchar_t kRecording[] = L"edzw.wav";
 
 // Bulletins carry today's UTC day in their header.
@@ -81,10 +82,13 @@ class EngineProgram : public ZorbelSuite {
       std::filesystem::copy_file(bench::Config().engineExe, folder + L"\\zorbel-engine.exe",
                                  std::filesystem::copy_options::overwrite_existing);
       // As the README tells a user, with the mode of the recordings and the bad one to start with.
+      // The batch file names the recording by a pattern: cmd would read a name with an umlaut in the OEM code page.
       bench::WriteFileBytes(folder + L"\\mmtty.bat",
-                            "@\"%~dp0zorbel-engine.exe\" %* --fast --baud 50 --shift 450 --mark 1000 --reverse "
-                            "--wav \"%~dp0kein.wav\"\r\n");
-      bench::WriteFileBytes(folder + L"\\" + kBadRecording, "Dies ist keine Aufnahme.\r\n");
+                            "@cd /d \"%~dp0\"\r\n"
+                            "@for %%f in (Wetter-*.wav) do @\"%~dp0zorbel-engine.exe\" %* --fast --baud 50 "
+                            "--shift 450 --mark 1000 --reverse --wav \"%%f\"\r\n");
+      badRecording_.reset(CreateFileW((folder + L"\\" + kBadRecording).c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
       WriteRecording(folder + L"\\" + kRecording);
       // As at a first start, but for one stored value the engine must not take.
       RegDeleteTreeW(HKEY_CURRENT_USER, zorbel::engine_side::kEngineSettingsKey);
@@ -140,17 +144,20 @@ class EngineProgram : public ZorbelSuite {
     bench::AnswerMessageBox(*box, L"OK");
     return seen;
   }
+
+  static inline bench::UniqueHandle badRecording_;
 };
 
 TEST_F(EngineProgram, StartsLinkedAndReportsABadRecordingABadSettingAndAMissingSoundCard) {
   ASSERT_TRUE(bench::PollUntil([] { return EngineWindow() != nullptr; }, kBound)) << "no engine window";
   EXPECT_NE(Zorbel().processId(), EngineProcessId());
-  EXPECT_TRUE(bench::PollUntil([] { return EngineText(ids::IDC_ENGINE_MESSAGE).find("kein.wav") != std::string::npos; },
+  EXPECT_TRUE(bench::PollUntil([] { return EngineText(ids::IDC_ENGINE_MESSAGE).find("Ölfeld") != std::string::npos; },
                                kBound));
   EXPECT_EQ("Gespeicherte Einstellung nicht übernommen, es gilt die Vorgabe: „Shift“ = „inf“ (erlaubt 20 bis 1500). "
-            "Die Datei „kein.wav“ lässt sich nicht abspielen: keine lesbare WAV-Aufnahme (not a WAV file (no "
-            "RIFF/WAVE header)).",
+            "Die Datei „Wetter-Ölfeld.wav“ lässt sich nicht abspielen: keine lesbare WAV-Aufnahme (cannot open "
+            "Wetter-Ölfeld.wav).",
             EngineText(ids::IDC_ENGINE_MESSAGE));
+  badRecording_.reset();
   EXPECT_EQ("50 Bd · Shift 450 Hz · Mark 1000 Hz · revers · 1,5 Stopbits · Notch 0 / 0 Hz",
             EngineText(ids::IDC_ENGINE_MODE));
   EXPECT_TRUE(bench::PollUntil([] { return PanelText(0) == "Status: Bereit"; }, kBound)) << PanelText(0);
