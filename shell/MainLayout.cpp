@@ -9,17 +9,17 @@ RECT ToPixels(const win32::Twips& twips, const TwipsRect& rect) {
 }
 
 ResizedPlaces PlaceForClient(const win32::Twips& twips, SIZE client, int statusBarHeight) {
-    const int margin = twips.ToPxX(design::kRichTextBox1.left);
-    const int rxTop = twips.ToPxY(design::kRichTextBox1.top);
-    const int label1Height = twips.ToPxY(design::kLabel1.height);
+    const int margin = twips.ToPxX(design::kRxWindow.left);
+    const int rxTop = twips.ToPxY(design::kRxWindow.top);
+    const int lineLabelHeight = twips.ToPxY(design::kLineLabel.height);
     const int width = client.cx - 2 * margin;
-    const int label1Top = client.cy - statusBarHeight - label1Height;
+    const int lineLabelTop = client.cy - statusBarHeight - lineLabelHeight;
 
     ResizedPlaces places{};
-    places.rx = {margin, rxTop, margin + width, rxTop + (label1Top - rxTop)};
-    places.label1 = {margin, label1Top, margin + width, label1Top + label1Height};
-    places.command2Left =
-        client.cx - twips.ToPxX(design::kCommand2.width) - twips.ToPxX(design::kRightGapOfCommand2);
+    places.rx = {margin, rxTop, margin + width, rxTop + (lineLabelTop - rxTop)};
+    places.lineLabel = {margin, lineLabelTop, margin + width, lineLabelTop + lineLabelHeight};
+    places.recordButtonLeft =
+        client.cx - twips.ToPxX(design::kRecordButton.width) - twips.ToPxX(design::kRightGapOfRecordButton);
     return places;
 }
 

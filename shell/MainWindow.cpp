@@ -271,23 +271,23 @@ void MainWindow::CreateControls() {
     tooltips_.Create(hwnd_);
     CreateToolbars();
     CreateWordLists();
-    recordButton_.Create(At(IDC_COMMAND2, design::kCommand2, messageFont_.get()), tooltips_);
+    recordButton_.Create(At(IDC_COMMAND2, design::kRecordButton, messageFont_.get()), tooltips_);
     rx_.Create(hwnd_, IDC_RICHTEXTBOX1);
     statusBar_.Create(hwnd_, IDC_STATUSBAR1, twips_, messageFont_.get(), tooltips_);
-    themeLabel_.Create(At(IDC_LABELTEMA, design::kLabelTema, themeLabelFont_.get()), L"", SS_CENTER | SS_CENTERIMAGE);
-    stopLabel_.Create(At(IDC_LABEL3, design::kLabel3, labelFont_.get()), L"Stop:", SS_LEFT);
-    startLabel_.Create(At(IDC_LABEL2, design::kLabel2, labelFont_.get()), L"Start:", SS_LEFT);
-    lineLabel_.Create(At(IDC_LABEL1, design::kLabel1, lineLabelFont_.get()), L"", SS_LEFTNOWORDWRAP | SS_CENTERIMAGE);
+    themeLabel_.Create(At(IDC_LABELTEMA, design::kThemeLabel, themeLabelFont_.get()), L"", SS_CENTER | SS_CENTERIMAGE);
+    stopLabel_.Create(At(IDC_LABEL3, design::kStopLabel, labelFont_.get()), L"Stop:", SS_LEFT);
+    startLabel_.Create(At(IDC_LABEL2, design::kStartLabel, labelFont_.get()), L"Start:", SS_LEFT);
+    lineLabel_.Create(At(IDC_LABEL1, design::kLineLabel, lineLabelFont_.get()), L"", SS_LEFTNOWORDWRAP | SS_CENTERIMAGE);
 }
 
 void MainWindow::CreateToolbars() {
     // Toolbar images are 16 pixels at 96 pixels per inch and grow with the screen.
     const int imageSize = MulDiv(16, twips_.DpiY(), 96);
     constexpr int kLargeStandardImage = 20;
-    fileToolbar_.CreateWithStandardImages(At(IDC_TOOLBAR1, design::kToolbar1), imageSize >= kLargeStandardImage,
+    fileToolbar_.CreateWithStandardImages(At(IDC_TOOLBAR1, design::kFileToolbar), imageSize >= kLargeStandardImage,
                                           kFileButtons);
     formatImages_ = win32::MakeLetterImages(kFormatLetters, imageSize);
-    formatToolbar_.CreateWithImages(At(IDC_TOOLBAR2, design::kToolbar2), formatImages_.get(), kFormatButtons);
+    formatToolbar_.CreateWithImages(At(IDC_TOOLBAR2, design::kFormatToolbar), formatImages_.get(), kFormatButtons);
 }
 
 void MainWindow::CreateWordLists() {
@@ -297,10 +297,10 @@ void MainWindow::CreateWordLists() {
         at.place.bottom += twips_.ToPxY(design::kComboDropHeight);
         return at;
     };
-    // Combo2 first, as the tab order has it.
-    combos_.Combo(WordList::Stop).Create(withList(IDC_COMBO2, design::kCombo2), tooltips_, L"Liste der Stopwörter",
+    // The stop words first, as the tab order has it.
+    combos_.Combo(WordList::Stop).Create(withList(IDC_COMBO2, design::kStopWords), tooltips_, L"Liste der Stopwörter",
                                          [this](int keyCode) { words_.OnKeyDown(WordList::Stop, keyCode); });
-    combos_.Combo(WordList::Start).Create(withList(IDC_COMBO1, design::kCombo1), tooltips_, L"Liste der Startwörter",
+    combos_.Combo(WordList::Start).Create(withList(IDC_COMBO1, design::kStartWords), tooltips_, L"Liste der Startwörter",
                                           [this](int keyCode) { words_.OnKeyDown(WordList::Start, keyCode); });
 }
 
@@ -322,8 +322,8 @@ void MainWindow::OnSize(UINT state, int width, int height) {
     statusBar_.Resize();
     const ResizedPlaces places = PlaceForClient(twips_, SIZE{width, height}, statusBar_.Height());
     win32::PlaceWindow(rx_.Hwnd(), places.rx);
-    win32::PlaceWindow(lineLabel_.Hwnd(), places.label1);
-    recordButton_.MoveLeftEdgeTo(places.command2Left);
+    win32::PlaceWindow(lineLabel_.Hwnd(), places.lineLabel);
+    recordButton_.MoveLeftEdgeTo(places.recordButtonLeft);
     RECT rule{0, 0, width, twips_.ToPxY(design::kRuleShadowOffset) + 1};
     InvalidateRect(hwnd_, &rule, TRUE);
     DockEngineWindow();

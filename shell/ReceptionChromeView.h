@@ -12,9 +12,9 @@ namespace zorbel::shell {
 
 class ReceptionChromeView : public platform::ReceptionView {
 public:
-    ReceptionChromeView(win32::RecordButton& recordButton, win32::Toolbar& toolbar1, win32::Toolbar& toolbar2,
+    ReceptionChromeView(win32::RecordButton& recordButton, win32::Toolbar& fileToolbar, win32::Toolbar& formatToolbar,
                         win32::RxWindow& rx)
-        : recordButton_(recordButton), fileToolbar_(toolbar1), formatToolbar_(toolbar2), rx_(rx) {}
+        : recordButton_(recordButton), fileToolbar_(fileToolbar), formatToolbar_(formatToolbar), rx_(rx) {}
 
     void Attach(HWND mainWindow) { main_ = mainWindow; }
 

@@ -11,7 +11,7 @@ namespace zorbel::shell {
 
 class WindowControls : public platform::ThemeControls {
 public:
-    explicit WindowControls(win32::Label& labelTema) : themeLabel_(labelTema) {}
+    explicit WindowControls(win32::Label& themeLabel) : themeLabel_(themeLabel) {}
 
     void Attach(HWND mainWindow) { main_ = mainWindow; }
 
