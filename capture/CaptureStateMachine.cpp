@@ -202,7 +202,7 @@ void CaptureStateMachine::SwitchToWriting(std::string& line, std::string_view st
 void CaptureStateMachine::SwitchToSaving(std::string& line) {
     parts_.flags.saveIdle = false;
     parts_.flags.captureIdle = true;
-    const auto start = parts_.captureFile.StartCaptureFile(line);
+    const auto start = parts_.captureFile.Start(line);
     AppendMessageLine(values::kMessageStartSaving, WideToCp1252(start.fileDate));
     SetStatus(values::kStatusSaving);
     if (!start.written) ShowUnsavedLine(line);
@@ -237,8 +237,7 @@ void CaptureStateMachine::SwitchSavingToWaiting(std::string_view stopWord) {
 }
 
 void CaptureStateMachine::SaveText(std::string_view text, LineEnd lineEnd) {
-    auto& file = parts_.captureFile;
-    if (!file.AppendToFile(file.CaptureFilePath(), text, lineEnd)) ShowUnsavedLine(text);
+    if (!parts_.captureFile.Append(text, lineEnd)) ShowUnsavedLine(text);
 }
 
 // A line the capture file refused is shown instead of being lost.
