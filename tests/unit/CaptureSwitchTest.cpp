@@ -57,8 +57,8 @@ const WaitingLine kWaitingLines[] = {
     {"BlankWordMatchesABlank", "cq, ,", "Wetter", true, false, "CQ CQ de\n", "writing", " "},
     {"EmptyFirstWordSwitchesDetectionAndSavingOff", ",FQEN,", "Wetter", true, false, "FQEN50 EDZW 050600\n",
      "waiting", nullptr},
-    {"LaterEmptyWordSkipsTheEmptyLine", "FQEN,,", "Wetter", true, false, "", "waiting", nullptr},
-    {"LaterEmptyWordMatchesAnyOtherLine", "FQEN,,", "Wetter", true, false, "x", "writing", ""},
+    {"LaterEmptyWordSkipsTheEmptyLine", "FQEN,,", "Wetter", true, false, "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\n", "waiting", nullptr},
+    {"LaterEmptyWordMatchesAnyOtherLine", "FQEN,,", "Wetter", true, false, "x\n", "writing", ""},
     {"NoStartWortNeverLeavesWaiting", "FQEN,", "Wetter", true, true, "FQEN50 EDZW 050600\n", "waiting", nullptr},
     {"StartWordWinsOverSaving", "FQEN,", "Wetter", true, false, "FQEN50 EDZW 050600\n", "writing", "FQEN"},
     {"OriginatorInCharacters10To13IsIgnored", "FQEN,", "Wetter", true, false, "SMDL01XXXEDZW 051200\n", "waiting",
@@ -80,7 +80,7 @@ TEST_P(WaitingLineTest, SwitchesAsTheWordsAndSettingsSay) {
     settings.noStartWort = row.noStartWort;
     EnterWaiting();
 
-    machine.CheckStartWords(row.line);
+    Receive(row.line);
 
     EXPECT_EQ(State(), row.state);
     EXPECT_EQ(wordView.Start().editText, row.startEdit ? row.startEdit : "Startwort");

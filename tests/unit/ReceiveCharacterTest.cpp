@@ -9,12 +9,12 @@ using ReceiveCharacterTest = CaptureTestRig;
 
 TEST_F(ReceiveCharacterTest, CarriageReturnIsSkippedAndLineFeedHandsOnTheLine) {
     Receive("FQEN\n");
-    EXPECT_TRUE(rx.appends.empty() && pipeline.LineBuffer().empty()) << "dropped while reception is off";
+    EXPECT_TRUE(rx.appends.empty() && label.shown.empty()) << "dropped while reception is off";
 
     machine.ToggleReception();
     Receive("A\r\n\n");
     EXPECT_EQ(rx.appends, (Calls{"Beginn: 05.12.2026 13:03:10\r\n", "A\n", "\n"})) << "a lone line feed is a line";
-    EXPECT_EQ(pipeline.LineBuffer(), "");
+    EXPECT_EQ(label.shown, "");
 }
 
 TEST_F(ReceiveCharacterTest, LineFeedAsEightyFirstCharacterCountsTwice) {
