@@ -19,7 +19,7 @@ namespace zorbel {
 // off, a line ended by its line feed, both (a line feed as the 81st
 // character), or neither.
 struct ReceivedText {
-    std::string overflow;             // the first 81 characters of a long line, or empty
+    std::string overflow;             // 81 characters of a long line, or empty
     std::optional<std::string> line;  // what the guard left of the line, its line feed included (maybe "")
 };
 
