@@ -24,16 +24,15 @@ class CaptureFile {
 public:
     CaptureFile(platform::Files& files, const HeaderDate& headerDate, const CaptureSettings& settings);
 
-    // Names the file "Synop<file date>.txt" in the capture folder, remembers
-    // it as the capture file and writes the header line as its (next) line.
-    CaptureFileStart StartCaptureFile(std::string& line);
+    // Names the file "Synop<file date>.txt" in the capture folder, keeps it
+    // as the capture file and writes the header line as its (next) line.
+    CaptureFileStart Start(std::string_view headerLine);
 
-    // Appends text, and CR LF if asked, to the file (8-bit bytes as given),
-    // creating the file and its folder when missing. False when the text
-    // could not be written.
-    bool AppendToFile(std::wstring_view widePath, std::string_view text, LineEnd lineEnd);
+    // Appends text, and CR LF if asked, to the capture file (8-bit bytes as
+    // given), creating the file and its folder when missing. False when the
+    // text could not be written.
+    bool Append(std::string_view text, LineEnd lineEnd);
 
-    const std::wstring& CaptureFilePath() const { return captureFilePath_; }
     // False when the capture folder is missing (appending makes it when it can).
     bool CaptureFolderExists() const { return files_.FolderExists(settings_.wideCaptureFolder); }
 
@@ -41,7 +40,7 @@ private:
     platform::Files& files_;
     const HeaderDate& headerDate_;
     const CaptureSettings& settings_;
-    std::wstring captureFilePath_;
+    std::wstring widePath_;
 };
 
 }  // namespace zorbel

@@ -11,9 +11,6 @@ namespace zorbel {
 
 namespace {
 
-constexpr std::int32_t kCarriageReturn = 13;
-constexpr std::int32_t kLineFeed = 10;
-
 // Case-sensitive substring test; an empty word occurs in every line that is not empty.
 bool Occurs(std::string_view line, std::string_view word) {
     return !line.empty() && line.find(word) != std::string_view::npos;
@@ -90,16 +87,13 @@ void CaptureStateMachine::CheckEngine() {
 // line of its own: the next reception, maybe minutes later, must not continue
 // it (and so fake a start or stop word). While waiting, lines are not kept.
 void CaptureStateMachine::FinishHalfLine() {
-    auto& pipeline = parts_.pipeline;
-    if (!pipeline.LineUnfinished()) return;
-    const std::string rest = pipeline.LineBuffer() + '\n';
+    const auto rest = parts_.pipeline.TakeHalfLine();
+    if (!rest) return;
     if (parts_.flags.Writing()) {
-        pipeline.AppendToRxWindow(rest);
-        pipeline.CountRxLine();
+        ShowRxLine(*rest);
     } else if (parts_.flags.Saving()) {
-        SaveText(rest, LineEnd::Add);
+        SaveText(*rest, LineEnd::Add);
     }
-    pipeline.ClearLineBuffer();
     savedChunks_.clear();
 }
 
@@ -112,18 +106,25 @@ void CaptureStateMachine::TakeEngineCharacter(std::int32_t code) {
         return;
     }
     // Without the engine window procedure the engine's characters are dropped.
-    if (!receptionOn_ || code == kCarriageReturn) return;
-    const std::string chunk = parts_.pipeline.AppendToLineBuffer(static_cast<char>(code));
-    if (!chunk.empty() && parts_.flags.Saving()) {
+    if (!receptionOn_) return;
+    const ReceivedText received = parts_.pipeline.TakeCharacter(static_cast<char>(code));
+    if (!received.overflow.empty()) PlaceOverflow(received.overflow);
+    if (!received.line) return;
+    HandOnLine(*received.line);
+    savedChunks_.clear();
+    ReportMissingFolder();
+}
+
+// A chunk of a long line: shown while writing (counted first, so the panel
+// already shows it at the append), saved while saving, dropped while waiting
+// (words in it are never seen there).
+void CaptureStateMachine::PlaceOverflow(std::string_view chunk) {
+    if (parts_.flags.Writing()) {
+        parts_.pipeline.CountRxLine();
+        parts_.pipeline.AppendToRxWindow(chunk);
+    } else if (parts_.flags.Saving()) {
         SaveText(chunk, LineEnd::None);
         savedChunks_ += chunk;
-    }
-    if (code == kLineFeed) {
-        // What the long-line guard left of the line: possibly only the line feed, or nothing.
-        HandOnLine(parts_.pipeline.LineBuffer());
-        parts_.pipeline.ClearLineBuffer();
-        savedChunks_.clear();
-        ReportMissingFolder();
     }
 }
 
@@ -136,21 +137,20 @@ void CaptureStateMachine::ReportMissingFolder() {
                                values::kMissingFolderTitle);
 }
 
-void CaptureStateMachine::HandOnLine(std::string line) {
+void CaptureStateMachine::HandOnLine(std::string_view line) {
     const auto& flags = parts_.flags;
     if (flags.Writing()) {
-        parts_.pipeline.AppendToRxWindow(line);
-        parts_.pipeline.CountRxLine();
+        ShowRxLine(line);
         CheckStopWords(line);
     } else if (flags.Saving()) {
         SaveText(line, LineEnd::Add);
-        CheckStopWords(savedChunks_ + line);
+        CheckStopWords(savedChunks_ + std::string(line));
     } else {
-        CheckStartWords(std::move(line));
+        CheckStartWords(line);
     }
 }
 
-void CaptureStateMachine::CheckStartWords(std::string line) {
+void CaptureStateMachine::CheckStartWords(std::string_view line) {
     const auto& words = parts_.words.StartWords();
     // An empty first word switches start words off, and automatic saving with them.
     if ((!words.empty() && words.front().empty()) || parts_.settings.noStartWort) return;
@@ -162,7 +162,7 @@ void CaptureStateMachine::CheckStartWords(std::string line) {
     }
     const auto& settings = parts_.settings;
     if (settings.category == values::kCategoryWetter && parts_.flags.saveIdle && settings.autoSave) {
-        const std::string_view head = std::string_view(line).substr(0, values::kBulletinHeadLength);
+        const std::string_view head = line.substr(0, values::kBulletinHeadLength);
         if (head.find(values::kWeatherOriginator) != std::string_view::npos) SwitchToSaving(line);
     }
 }
@@ -182,11 +182,11 @@ void CaptureStateMachine::CheckStopWords(std::string_view line) {
     }
 }
 
-void CaptureStateMachine::SwitchToWriting(std::string& line, std::string_view startWord) {
+void CaptureStateMachine::SwitchToWriting(std::string_view line, std::string_view startWord) {
     parts_.flags.captureIdle = false;
     parts_.flags.saveIdle = true;
     // Only a weather bulletin's header carries a date; any other line would show the zero date.
-    const bool hasHeader = line.find(values::kWeatherOriginator) != std::string::npos;
+    const bool hasHeader = line.find(values::kWeatherOriginator) != std::string_view::npos;
     // The Rx window holds 8-bit text: a month name outside code page 1252 shows as '?' there.
     AppendMessageLine(values::kMessageStart,
                       hasHeader ? WideToCp1252(parts_.headerDate.HeaderDateText(line, DateForm::Display))
@@ -199,10 +199,10 @@ void CaptureStateMachine::SwitchToWriting(std::string& line, std::string_view st
     ShowChrome(chrome);
 }
 
-void CaptureStateMachine::SwitchToSaving(std::string& line) {
+void CaptureStateMachine::SwitchToSaving(std::string_view line) {
     parts_.flags.saveIdle = false;
     parts_.flags.captureIdle = true;
-    const auto start = parts_.captureFile.StartCaptureFile(line);
+    const auto start = parts_.captureFile.Start(line);
     AppendMessageLine(values::kMessageStartSaving, WideToCp1252(start.fileDate));
     SetStatus(values::kStatusSaving);
     if (!start.written) ShowUnsavedLine(line);
@@ -211,7 +211,7 @@ void CaptureStateMachine::SwitchToSaving(std::string& line) {
     if (!start.written && !parts_.captureFile.CaptureFolderExists() && folder != reportedFolder_)
         folderToReport_ = reportedFolder_ = folder;
     parts_.wordListView.SetEditText(platform::WordList::Start,
-                                    TrimBlanks(std::string_view(line).substr(0, values::kBulletinTypeLength)));
+                                    TrimBlanks(line.substr(0, values::kBulletinTypeLength)));
 }
 
 void CaptureStateMachine::SwitchWritingToWaiting(std::string_view stopWord) {
@@ -237,14 +237,12 @@ void CaptureStateMachine::SwitchSavingToWaiting(std::string_view stopWord) {
 }
 
 void CaptureStateMachine::SaveText(std::string_view text, LineEnd lineEnd) {
-    auto& file = parts_.captureFile;
-    if (!file.AppendToFile(file.CaptureFilePath(), text, lineEnd)) ShowUnsavedLine(text);
+    if (!parts_.captureFile.Append(text, lineEnd)) ShowUnsavedLine(text);
 }
 
 // A line the capture file refused is shown instead of being lost.
 void CaptureStateMachine::ShowUnsavedLine(std::string_view line) {
-    parts_.pipeline.AppendToRxWindow(line);
-    parts_.pipeline.CountRxLine();
+    ShowRxLine(line);
     rxTextUnsaved_ = true;
     SetStatus(values::kStatusSaveFailed);
 }
@@ -258,6 +256,11 @@ void CaptureStateMachine::AppendMessageLine(std::string_view label, std::string_
         text += values::kMessageDateClose;
     }
     text += values::kNewLine;
+    ShowRxLine(text);
+}
+
+// Panel 2 shows the count at the append, raised just after it.
+void CaptureStateMachine::ShowRxLine(std::string_view text) {
     parts_.pipeline.AppendToRxWindow(text);
     parts_.pipeline.CountRxLine();
 }

@@ -54,20 +54,15 @@ public:
     // The record button: starts reception when it is off, ends it otherwise.
     void ToggleReception();
 
-    // One code from the engine window procedure: CR is skipped, the rest
-    // joins the line buffer, and at LF the line is handed on. A code that is
-    // no 8-bit character ends reception and is reported in a box.
+    // One code from the engine window procedure, while reception is on: what
+    // the line buffer completes goes where the capture state puts it, and a
+    // finished line is tested for start or stop words. A code that is no
+    // 8-bit character ends reception and is reported in a box.
     void TakeEngineCharacter(std::int32_t code);
 
     // Asked while reception is on, from time to time: an engine gone ends
     // reception and says so; the next start starts the engine again first.
     void CheckEngine();
-
-    // A finished line (8-bit ANSI, ending in its LF), dispatched by the capture state.
-    void HandOnLine(std::string line);
-
-    void CheckStartWords(std::string line);
-    void CheckStopWords(std::string_view line);
 
     bool ReceptionOn() const { return receptionOn_; }
     // The Rx window holds text the user has not saved; saving and clearing reset it.
@@ -78,15 +73,21 @@ private:
     void StartReception();
     void EndReception(std::string_view status = values::kStatusReady);
     void FinishHalfLine();
+    void PlaceOverflow(std::string_view chunk);
+    // A finished line (8-bit ANSI, ending in its LF), dispatched by the capture state.
+    void HandOnLine(std::string_view line);
+    void CheckStartWords(std::string_view line);
+    void CheckStopWords(std::string_view line);
     void ShowSetUpFailure(std::string_view utf8Prompt);
-    void SwitchToWriting(std::string& line, std::string_view startWord);
-    void SwitchToSaving(std::string& line);
+    void SwitchToWriting(std::string_view line, std::string_view startWord);
+    void SwitchToSaving(std::string_view line);
     void SwitchWritingToWaiting(std::string_view stopWord);
     void SwitchSavingToWaiting(std::string_view stopWord);
     void SaveText(std::string_view text, LineEnd lineEnd);
     void ShowUnsavedLine(std::string_view line);
     void ReportMissingFolder();
     void AppendMessageLine(std::string_view label, std::string_view dateFrom = {});
+    void ShowRxLine(std::string_view text);
     void SetStatus(std::string_view text);
     void ShowChrome(const platform::ReceptionChrome& chrome);
 

@@ -72,22 +72,18 @@ BulletinTime BulletinTimeOf(std::string_view dayText, std::string_view hourText,
 HeaderDate::HeaderDate(const platform::Clock& clock, const platform::Locale& locale)
     : clock_(clock), locale_(locale) {}
 
-std::wstring HeaderDate::HeaderDateText(std::string& line, DateForm form) const {
+std::wstring HeaderDate::HeaderDateText(std::string_view line, DateForm form) const {
     const auto utcNow = clock_.UtcNow();
-    if (TrimBlanks(line).empty()) {
-        line = std::string(values::kUnknownHeaderPrefix) + Digits(utcNow.day, 2) + Digits(utcNow.hour, 2) +
-               Digits(utcNow.minute, 2);
-    }
     // The text behind "EDZW", or the line without its first three characters when it has none.
     const auto originator = line.find(values::kWeatherOriginator);
     const std::size_t tailStart =
-        originator == std::string::npos ? 3 : originator + values::kWeatherOriginator.size();
-    const std::string_view tail =
-        line.size() > tailStart ? std::string_view(line).substr(tailStart) : std::string_view();
+        originator == std::string_view::npos ? 3 : originator + values::kWeatherOriginator.size();
+    const std::string_view tail = line.size() > tailStart ? line.substr(tailStart) : std::string_view();
     const auto dayText = TrimBlanks(tail.substr(0, 3));
     const auto hourText = tail.size() > 3 ? tail.substr(3, 2) : std::string_view();
 
-    const auto when = BulletinTimeOf(dayText, hourText, utcNow);
+    const auto when = TrimBlanks(line).empty() ? BulletinTime{utcNow.year, utcNow.month, utcNow.day, utcNow.hour}
+                                               : BulletinTimeOf(dayText, hourText, utcNow);
     const std::wstring month = locale_.AbbreviatedMonthName(when.month);
     if (form == DateForm::File) {
         return WideDigits(when.day, 2) + month + WideDigits(when.year, 4) + L"-" + WideDigits(when.hour, 2) + L"00";

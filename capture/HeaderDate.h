@@ -3,6 +3,7 @@
 // for the message lines (display form) and for the capture file name (file form).
 
 #include <string>
+#include <string_view>
 
 #include "platform/Clock.h"
 #include "platform/Locale.h"
@@ -18,13 +19,12 @@ class HeaderDate {
 public:
     HeaderDate(const platform::Clock& clock, const platform::Locale& locale);
 
-    // A line of blanks only (or empty) is first replaced by "Unbek. EDZW " and
-    // the current UTC day, hour and minute. The header group is UTC: month and
-    // year are today's UTC ones, one month back when the header's day lies
-    // ahead of today. Minutes are always 00; a day or hour that forms no date
-    // gives the zero date, 30 December 1899 00:00. UTF-16: the locale's month
-    // name may lie outside any 8-bit code page.
-    std::wstring HeaderDateText(std::string& line, DateForm form) const;
+    // The header group is UTC: month and year are today's UTC ones, one month
+    // back when the header's day lies ahead of today. Minutes are always 00;
+    // a day or hour that forms no date gives the zero date, 30 December 1899
+    // 00:00, and a line of blanks only (or empty) the current UTC hour.
+    // UTF-16: the locale's month name may lie outside any 8-bit code page.
+    std::wstring HeaderDateText(std::string_view line, DateForm form) const;
 
 private:
     const platform::Clock& clock_;

@@ -2,35 +2,35 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "config/ProgramValues.h"
 
 namespace zorbel {
 
-ReceivePipeline::ReceivePipeline(platform::RxView& rx, platform::StatusPanels& panels,
-                                 platform::LineLabel& label, const CaptureFlags& flags)
-    : rx_(rx), panels_(panels), label_(label), flags_(flags), rxLineCount_(values::kRxLineCountStart) {}
+ReceivePipeline::ReceivePipeline(platform::RxView& rx, platform::StatusPanels& panels, platform::LineLabel& label)
+    : rx_(rx), panels_(panels), label_(label), rxLineCount_(values::kRxLineCountStart) {}
 
-std::string ReceivePipeline::AppendToLineBuffer(char ansiChar) {
+ReceivedText ReceivePipeline::TakeCharacter(char ansiChar) {
+    ReceivedText received;
+    if (ansiChar == '\r') return received;
     lineBuffer_.push_back(ansiChar);
     lineUnfinished_ = true;
-    if (lineBuffer_.size() <= values::kLongLineLimit) {
-        label_.Show(lineBuffer_);
-        return {};
+    if (lineBuffer_.size() > values::kLongLineLimit) received.overflow = std::exchange(lineBuffer_, {});
+    if (ansiChar == '\n') {
+        received.line = std::exchange(lineBuffer_, {});
+        lineUnfinished_ = false;
     }
-    std::string chunk;
-    chunk.swap(lineBuffer_);
     label_.Show(lineBuffer_);
-    if (!flags_.Writing()) return chunk;
-    CountRxLine();
-    AppendToRxWindow(chunk);
-    return {};
+    return received;
 }
 
-void ReceivePipeline::ClearLineBuffer() {
-    lineBuffer_.clear();
+std::optional<std::string> ReceivePipeline::TakeHalfLine() {
+    if (!lineUnfinished_) return std::nullopt;
     lineUnfinished_ = false;
+    std::string rest = std::exchange(lineBuffer_, {}) + '\n';
     label_.Show(lineBuffer_);
+    return rest;
 }
 
 void ReceivePipeline::AppendToRxWindow(std::string_view ansiText) {

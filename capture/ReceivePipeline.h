@@ -1,34 +1,39 @@
 #pragma once
 // The path of received text into the Rx window: the line buffer shown in the
-// receive line, its long-line guard, the append at the end of the Rx window,
-// and the line count in status panel 2.
+// receive line with its long-line guard, the append at the end of the Rx
+// window, and the line count in status panel 2. Where a line goes is the
+// capture state machine's decision, not this one's.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "capture/CaptureFlags.h"
 #include "platform/LineLabel.h"
 #include "platform/RxView.h"
 #include "platform/StatusPanels.h"
 
 namespace zorbel {
 
+// What one received character completed: a chunk the long-line guard cut
+// off, a line ended by its line feed, both (a line feed as the 81st
+// character), or neither.
+struct ReceivedText {
+    std::string overflow;             // 81 characters of a long line, or empty
+    std::optional<std::string> line;  // what the guard left of the line, its line feed included (maybe "")
+};
+
 class ReceivePipeline {
 public:
-    ReceivePipeline(platform::RxView& rx, platform::StatusPanels& panels, platform::LineLabel& label,
-                    const CaptureFlags& flags);
+    ReceivePipeline(platform::RxView& rx, platform::StatusPanels& panels, platform::LineLabel& label);
 
-    // The line buffer: characters since the last line feed, shown in the
-    // receive line. Each character runs the long-line guard, which empties a
-    // buffer of more than 80 characters: in the writing state the chunk goes
-    // to the Rx window, otherwise it is returned for the caller to save or
-    // drop. Empty when nothing was flushed or the Rx window took it.
-    const std::string& LineBuffer() const { return lineBuffer_; }
-    // Characters arrived since the last line feed, in the buffer or flushed by the long-line guard.
-    bool LineUnfinished() const { return lineUnfinished_; }
-    std::string AppendToLineBuffer(char ansiChar);
-    void ClearLineBuffer();
+    // One 8-bit character from the engine: CR is skipped, the rest joins the
+    // line buffer shown in the receive line. A buffer of more than 80
+    // characters is handed back as overflow and emptied.
+    ReceivedText TakeCharacter(char ansiChar);
+    // The line cut off by the end of reception, with its line feed added, and
+    // the buffer emptied; none when no character arrived since the last line feed.
+    std::optional<std::string> TakeHalfLine();
 
     // Inserts the text at the end of the Rx window; counts nothing itself.
     void AppendToRxWindow(std::string_view ansiText);
@@ -48,8 +53,8 @@ private:
     platform::RxView& rx_;
     platform::StatusPanels& panels_;
     platform::LineLabel& label_;
-    const CaptureFlags& flags_;
     std::string lineBuffer_;
+    // Characters arrived since the last line feed, in the buffer or handed back as overflow.
     bool lineUnfinished_ = false;
     std::int32_t rxLineCount_;
 };

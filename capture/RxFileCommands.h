@@ -38,7 +38,7 @@ struct RxFileHooks {
     std::function<bool()> isUnsaved;
     std::function<void(bool)> setUnsaved;
     std::function<void()> hideEngineWindow;
-    // The receive line emptied and the line count back at its start.
+    // The line count back at its start (the receive line is empty while reception is off).
     std::function<void()> restartLineCount;
 };
 

@@ -80,7 +80,6 @@ inline constexpr std::string_view kMessageDateClose = " UTC)";
 inline constexpr std::string_view kWeatherOriginator = "EDZW";
 inline constexpr std::size_t kBulletinHeadLength = 12;  // "EDZW" counts only inside these
 inline constexpr std::size_t kBulletinTypeLength = 4;   // e.g. "SMDL"
-inline constexpr std::string_view kUnknownHeaderPrefix = "Unbek. EDZW ";
 inline constexpr std::string_view kCaptureFilePrefix = "Synop";
 inline constexpr std::string_view kCaptureFileExtension = ".txt";
 // Until the user chooses folders, everything goes below the current directory.

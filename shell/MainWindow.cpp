@@ -85,7 +85,7 @@ MainWindow::MainWindow()
                   [this] { capture_.CheckEngine(); }),
       notch_(engineLink_, dialogs_),
       engineWindow_(engineLink_, dialogs_, menuChecks_),
-      pipeline_(rx_, statusBar_, lineLabel_, flags_),
+      pipeline_(rx_, statusBar_, lineLabel_),
       words_(combos_),
       themes_(controls_, menuChecks_, words_, settingsStore_, settings_),
       folders_(files_, folderChooser_, dialogs_),
@@ -101,10 +101,7 @@ MainWindow::MainWindow()
                            [this] { return capture_.RxTextUnsaved(); },
                            [this](bool unsaved) { capture_.SetRxTextUnsaved(unsaved); },
                            [this] { HideEngineWindowFirst(); },
-                           [this] {
-                               pipeline_.ClearLineBuffer();
-                               pipeline_.ResetRxLineCount();
-                           }}),
+                           [this] { pipeline_.ResetRxLineCount(); }}),
       exit_(*this, dialogs_) {}
 
 bool MainWindow::Create(HINSTANCE instance) {

@@ -8,59 +8,28 @@
 namespace zorbel {
 namespace {
 
-class CaptureFileTest : public ::testing::Test {
-protected:
-    CaptureFileTest() {
-        settings.wideCaptureFolder = L"C:\\Łódź";  // outside code page 1252
-        files.folders.insert(settings.wideCaptureFolder);
-    }
-
+TEST(CaptureFileTest, HeaderNamesTheFileInItsFolderAndLinesFollowAsEightBitBytes) {
     fakes::FakeClock clock;  // 5 December 2026 UTC
     fakes::FakeGermanLocale locale;
-    HeaderDate headerDate{clock, locale};
+    const HeaderDate headerDate{clock, locale};
     fakes::FakeFiles files;
     CaptureSettings settings;
+    settings.wideCaptureFolder = L"C:\\Łódź\\Neu";  // outside code page 1252, missing
     CaptureFile captureFile{files, headerDate, settings};
-};
 
-TEST_F(CaptureFileTest, HeaderNamesTheFileAndIsItsFirstLine) {
-    std::string header = "SMDL01 EDZW 051245\n";
-    const auto start = captureFile.StartCaptureFile(header);
-
+    const auto start = captureFile.Start("SMDL01 EDZW 051245\n");
     EXPECT_EQ(start.fileDate, L"05Dez2026-1200");
-    EXPECT_TRUE(start.written);
-    EXPECT_EQ(captureFile.CaptureFilePath(), L"C:\\Łódź\\Synop05Dez2026-1200.txt");
-    const std::string& bytes = files.files.at(captureFile.CaptureFilePath());
-    EXPECT_EQ(bytes, "SMDL01 EDZW 051245\r\n");
-}
+    EXPECT_TRUE(start.written) << "the missing folder is made first";
+    EXPECT_TRUE(captureFile.Append("chunk ", LineEnd::None));
+    EXPECT_TRUE(captureFile.Append("B\xF6" "e \xB0\n", LineEnd::Add));
+    // A later bulletin of the same day and hour goes on in the same file.
+    captureFile.Start("FQEN50 EDZW 051230\n");
+    EXPECT_EQ(files.files.at(L"C:\\Łódź\\Neu\\Synop05Dez2026-1200.txt"),
+              "SMDL01 EDZW 051245\r\nchunk B\xF6" "e \xB0\r\nFQEN50 EDZW 051230\r\n");
 
-TEST_F(CaptureFileTest, MonthNameOfAnyScriptNamesTheFile) {
     locale.monthNames[11] = L"12月";
-    std::string header = "SMDL01 EDZW 051245\n";
-    captureFile.StartCaptureFile(header);
-    EXPECT_EQ(captureFile.CaptureFilePath(), L"C:\\Łódź\\Synop0512月2026-1200.txt");
-    EXPECT_EQ(files.files.count(captureFile.CaptureFilePath()), 1u);
-}
-
-TEST_F(CaptureFileTest, BulletinsOfTheSameDayAndHourShareOneFile) {
-    std::string first = "SMDL01 EDZW 051200\n";
-    std::string second = "FQEN50 EDZW 051230\n";
-    captureFile.StartCaptureFile(first);
-    captureFile.StartCaptureFile(second);
-
-    ASSERT_EQ(files.files.size(), 1u);
-    EXPECT_EQ(files.files.begin()->second, "SMDL01 EDZW 051200\r\nFQEN50 EDZW 051230\r\n");
-}
-
-TEST_F(CaptureFileTest, EightBitBytesArriveUnchangedAndOnlyLinesEndInOneCrLf) {
-    EXPECT_TRUE(captureFile.AppendToFile(L"C:\\Łódź\\a.txt", "chunk ", LineEnd::None));
-    EXPECT_TRUE(captureFile.AppendToFile(L"C:\\Łódź\\a.txt", "B\xF6""e \xB0\n", LineEnd::Add));
-    EXPECT_EQ(files.files.at(L"C:\\Łódź\\a.txt"), "chunk B\xF6""e \xB0\r\n");
-}
-
-TEST_F(CaptureFileTest, MissingFolderIsCreatedBeforeWriting) {
-    EXPECT_TRUE(captureFile.AppendToFile(L"C:\\Neu\\Tief\\a.txt", "x", LineEnd::Add));
-    EXPECT_TRUE(files.folders.count(L"C:\\Neu\\Tief"));
+    captureFile.Start("SMDL01 EDZW 051245\n");
+    EXPECT_EQ(files.files.count(L"C:\\Łódź\\Neu\\Synop0512月2026-1200.txt"), 1u) << "a month name of any script";
 }
 
 }  // namespace

@@ -7,37 +7,43 @@ namespace {
 
 using CaptureSwitchTest = CaptureTestRig;
 
-const std::string kStopLine = "Stop: 05.12.2026 13:03:10\r\n";
-const std::string kStopSavingLine = "Stop Speichern: 05.12.2026 13:03:10\r\n";
+const std::string kNow = "05.12.2026 13:03:10";
+const std::string kStopLine = "Stop: " + kNow + "\r\n";
+const std::string kStartSavingLine = "Start Speichern: " + kNow + " (vom 05Dez2026-1200 UTC)\r\n";
+const std::string kStopSavingLine = "Stop Speichern: " + kNow + "\r\n";
 constexpr std::wstring_view kCaptureFile = L"C:\\Wetterberichte\\Synop05Dez2026-1200.txt";
 
-TEST_F(CaptureSwitchTest, StopWordWhileWritingShowsTheLineThenOneStopLine) {
+// A broadcast through all three states: what the Rx window, the capture file and the word boxes show.
+TEST_F(CaptureSwitchTest, BroadcastIsWrittenCutAndSavedAsItsWordsSay) {
     machine.ToggleReception();
     log.calls.clear();
-
     Receive("ZCZC und NNNN\n");
-
     EXPECT_EQ(log.calls, (Calls{"rx:ZCZC und NNNN\n", "panel2:Zeilen:2", "rx:" + kStopLine, "panel2:Zeilen:3",
                                 "panel1:Status: warten", "chrome", "panel3:Speicherauslastung: 42 %"}))
         << "two stop words in one line give one Stop line";
     EXPECT_EQ(wordView.Stop().editText, "NNNN") << "the first stop word in list order";
     EXPECT_EQ(view.shown, kChromeWaiting);
-    EXPECT_EQ(State(), "waiting");
-    EXPECT_EQ(pipeline.RxLineCount(), 4);
-}
 
-TEST_F(CaptureSwitchTest, StartWordSwitchesToWritingWithoutShowingItsLine) {
-    EnterWaiting();
     Receive("WODL40 EDZW 051200 FQEN\nOstsee West\n");
-
-    EXPECT_EQ(log.calls.at(0), "rx:Start: 05.12.2026 13:03:10 (vom 05.Dez.2026-12:00 UTC)\r\n");
-    EXPECT_EQ(rx.appends.back(), "Ostsee West\n");
     EXPECT_EQ(wordView.Start().editText, "FQEN") << "FQEN comes first in the list";
     EXPECT_EQ(Status(), "Status: mitschreiben");
     EXPECT_EQ(view.shown, kChromeReceiving);
 
-    Receive("NNNN\nFQEN ohne Kopf\n");
-    EXPECT_EQ(rx.appends.back(), "Start: 05.12.2026 13:03:10\r\n") << "no header, no header date";
+    Receive("NNNN\nFQEN ohne Kopf\nNNNN\nSMDL01 EDZW 051200\nKiel 1015\n");
+    EXPECT_EQ(Status(), "Status: mitspeichern");
+    wordView.Stop().editText.clear();
+    Receive("NNNN\n");
+    // Start word lines and saved lines stay out of the Rx window; only a header gives a date.
+    EXPECT_EQ(rx.text, "Beginn: " + kNow + "\r\n"
+                       "ZCZC und NNNN\n" + kStopLine +
+                       "Start: " + kNow + " (vom 05.Dez.2026-12:00 UTC)\r\n"
+                       "Ostsee West\nNNNN\n" + kStopLine +
+                       "Start: " + kNow + "\r\n"
+                       "NNNN\n" + kStopLine + kStartSavingLine + kStopSavingLine);
+    EXPECT_EQ(files.files.at(std::wstring(kCaptureFile)), "SMDL01 EDZW 051200\r\nKiel 1015\r\nNNNN\r\n");
+    EXPECT_EQ(wordView.Stop().editText, "NNNN");
+    EXPECT_EQ(Status(), "Status: warten");
+    EXPECT_EQ(State(), "waiting");
 }
 
 // One received line in the waiting state, under the given word lists and settings.
@@ -47,7 +53,7 @@ struct WaitingLine {
     const char* category;
     bool autoSave;
     bool noStartWort;
-    const char* line;
+    std::string line;
     const char* state;
     const char* startEdit;  // nullptr: the prompt stays
 };
@@ -57,8 +63,10 @@ const WaitingLine kWaitingLines[] = {
     {"BlankWordMatchesABlank", "cq, ,", "Wetter", true, false, "CQ CQ de\n", "writing", " "},
     {"EmptyFirstWordSwitchesDetectionAndSavingOff", ",FQEN,", "Wetter", true, false, "FQEN50 EDZW 050600\n",
      "waiting", nullptr},
-    {"LaterEmptyWordSkipsTheEmptyLine", "FQEN,,", "Wetter", true, false, "", "waiting", nullptr},
-    {"LaterEmptyWordMatchesAnyOtherLine", "FQEN,,", "Wetter", true, false, "x", "writing", ""},
+    // A line feed as 81st character leaves an empty line.
+    {"LaterEmptyWordSkipsTheEmptyLine", "FQEN,,", "Wetter", true, false, std::string(80, 'x') + "\n", "waiting",
+     nullptr},
+    {"LaterEmptyWordMatchesAnyOtherLine", "FQEN,,", "Wetter", true, false, "x\n", "writing", ""},
     {"NoStartWortNeverLeavesWaiting", "FQEN,", "Wetter", true, true, "FQEN50 EDZW 050600\n", "waiting", nullptr},
     {"StartWordWinsOverSaving", "FQEN,", "Wetter", true, false, "FQEN50 EDZW 050600\n", "writing", "FQEN"},
     {"OriginatorInCharacters10To13IsIgnored", "FQEN,", "Wetter", true, false, "SMDL01XXXEDZW 051200\n", "waiting",
@@ -80,7 +88,7 @@ TEST_P(WaitingLineTest, SwitchesAsTheWordsAndSettingsSay) {
     settings.noStartWort = row.noStartWort;
     EnterWaiting();
 
-    machine.CheckStartWords(row.line);
+    Receive(row.line);
 
     EXPECT_EQ(State(), row.state);
     EXPECT_EQ(wordView.Start().editText, row.startEdit ? row.startEdit : "Startwort");
@@ -102,27 +110,20 @@ TEST_F(CaptureSwitchTest, EmptyFirstStopWordOrNoStopWortKeepsWriting) {
     EXPECT_EQ(State(), "writing");
 }
 
-TEST_F(CaptureSwitchTest, WeatherHeaderWithoutStartWordIsSavedToItsFile) {
-    EnterWaiting();
-    Receive("SMDL01 EDZW 051200\nKiel 1015\n");
-    EXPECT_EQ(Status(), "Status: mitspeichern");
-    Receive("NNNN\n");
+// The long-line guard's chunks go where the state puts lines; only saved ones count for words.
+TEST_F(CaptureSwitchTest, LongLineChunksFollowTheState) {
+    machine.ToggleReception();
+    log.calls.clear();
+    Receive(std::string(80, 'x') + "\n");
+    EXPECT_EQ(log.calls, (Calls{"rx:" + std::string(80, 'x') + "\n", "panel2:Zeilen:3", "rx:", "panel2:Zeilen:3"}))
+        << "the chunk is counted before its append, the empty rest after";
+    EXPECT_EQ(pipeline.RxLineCount(), 4);
 
-    EXPECT_EQ(files.files.at(std::wstring(kCaptureFile)), "SMDL01 EDZW 051200\r\nKiel 1015\r\nNNNN\r\n");
-    EXPECT_EQ(rx.appends, (Calls{"Beginn: 05.12.2026 13:03:10\r\n", "NNNN\n", kStopLine,
-                                 "Start Speichern: 05.12.2026 13:03:10 (vom 05Dez2026-1200 UTC)\r\n",
-                                 kStopSavingLine}))
-        << "saved lines stay out of the Rx window";
-    EXPECT_EQ(wordView.Start().editText, "SMDL");
-    EXPECT_EQ(wordView.Stop().editText, "NNNN");
-    EXPECT_EQ(Status(), "Status: warten");
+    Receive("NNNN\nFQEN" + std::string(77, 'x') + "rest\n");
+    EXPECT_EQ(rx.appends.back(), kStopLine) << "dropped while waiting, its start word unseen";
     EXPECT_EQ(State(), "waiting");
-}
 
-TEST_F(CaptureSwitchTest, LongLineWhileSavingReachesTheFileWholeAndItsStopWordCounts) {
-    EnterWaiting();
     Receive("SMDL01 EDZW 051200\n" + std::string(77, 'x') + "NNNN\nFQEN50 EDZW 051200 next bulletin\n");
-
     EXPECT_EQ(files.files.at(std::wstring(kCaptureFile)),
               "SMDL01 EDZW 051200\r\n" + std::string(77, 'x') + "NNNN\r\n");
     EXPECT_EQ(Calls(rx.appends.end() - 3, rx.appends.end()),
@@ -131,54 +132,31 @@ TEST_F(CaptureSwitchTest, LongLineWhileSavingReachesTheFileWholeAndItsStopWordCo
     EXPECT_EQ(State(), "writing");
 }
 
-TEST_F(CaptureSwitchTest, EndingWhileSavingLeavesSavingSetAndNextReceptionWrites) {
-    EnterWaiting();
-    Receive("SMDL01 EDZW 051200\n");
-    machine.ToggleReception();
-    EXPECT_EQ(rx.appends.back(), "Ende: 05.12.2026 13:03:10\r\n") << "no Stop Speichern line";
-    EXPECT_FALSE(flags.saveIdle);
-
-    machine.ToggleReception();
-    Receive("Zeile\n");
-    EXPECT_EQ(rx.appends.back(), "Zeile\n");
-    Receive("NNNN\n");
-    EXPECT_EQ(rx.appends.back(), kStopLine);
-    EXPECT_EQ(State(), "waiting");
-}
-
-TEST_F(CaptureSwitchTest, UnwritableLinesGoToTheRxWindowAndSavingGoesOn) {
+// No line is lost when the capture file refuses it; a missing folder is said once, with its path,
+// after the line is shown.
+TEST_F(CaptureSwitchTest, LinesTheFileRefusesGoToTheRxWindowAndAMissingFolderIsReportedOnce) {
     files.canWrite = false;
     EnterWaiting();
     machine.SetRxTextUnsaved(false);
     const auto countBefore = pipeline.RxLineCount();
-
-    Receive("SMDL01 EDZW 051200\n");
-    EXPECT_EQ(Status(), "Status: Speichern fehlgeschlagen");
-    EXPECT_TRUE(machine.RxTextUnsaved());
-    EXPECT_EQ(State(), "saving") << "the saving state stays";
-
-    Receive("Kiel 1015\nNNNN\n");
-    EXPECT_EQ(Calls(rx.appends.end() - 4, rx.appends.end()),
-              (Calls{"SMDL01 EDZW 051200\n", "Kiel 1015\n", "NNNN\n", kStopSavingLine}));
+    Receive("SMDL01 EDZW 051200\nKiel 1015\nNNNN\n");
+    EXPECT_EQ(Calls(rx.appends.end() - 5, rx.appends.end()),
+              (Calls{kStartSavingLine, "SMDL01 EDZW 051200\n", "Kiel 1015\n", "NNNN\n", kStopSavingLine}))
+        << "saving goes on";
     EXPECT_EQ(pipeline.RxLineCount(), countBefore + 5) << "two message lines and three shown lines";
-}
+    EXPECT_TRUE(machine.RxTextUnsaved());
+    EXPECT_TRUE(dialogs.shown.empty()) << "the folder is there";
 
-// A folder on a drive that is gone: said once, with its path, after the line is shown; no line is lost.
-TEST_F(CaptureSwitchTest, MissingCaptureFolderIsReportedOnceAndItsLinesGoToTheRxWindow) {
     settings.wideCaptureFolder = L"E:\\Łódź";
     files.canCreateFolders = false;
-    EnterWaiting();
-    Receive("SMDL01 EDZW 051200\nKiel 1015\nNNNN\nSMDL01 EDZW 051200\nNNNN\n");
-
-    const Calls shown(log.calls.begin() + 3, log.calls.begin() + 7);
-    EXPECT_EQ(shown, (Calls{"rx:SMDL01 EDZW 051200\n", "panel2:Zeilen:5", "panel1:Status: Speichern fehlgeschlagen",
-                            "box:Ordner zum Abspeichern fehlt"}));
+    log.calls.clear();
+    Receive("SMDL01 EDZW 051200\nNNNN\nSMDL01 EDZW 051200\nNNNN\n");
+    EXPECT_EQ(Calls(log.calls.begin() + 3, log.calls.begin() + 7),
+              (Calls{"rx:SMDL01 EDZW 051200\n", "panel2:Zeilen:10", "panel1:Status: Speichern fehlgeschlagen",
+                     "box:Ordner zum Abspeichern fehlt"}));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].prompt.starts_with("Der Ordner zum automatischen Abspeichern\r\n\r\nE:\\Łódź\r\n"))
         << dialogs.shown[0].prompt;
-    EXPECT_EQ(Calls(rx.appends.end() - 4, rx.appends.end()),
-              (Calls{"Start Speichern: 05.12.2026 13:03:10 (vom 05Dez2026-1200 UTC)\r\n", "SMDL01 EDZW 051200\n",
-                     "NNNN\n", "Stop Speichern: 05.12.2026 13:03:10\r\n"}));
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ protected:
     fakes::FakeStatusPanels panels;
     fakes::FakeLineLabel label;
     CaptureFlags flags;
-    ReceivePipeline pipeline{rx, panels, label, flags};
+    ReceivePipeline pipeline{rx, panels, label};
     fakes::FakeWordListView wordView;
     WordLists words{wordView};
     CaptureSettings settings;

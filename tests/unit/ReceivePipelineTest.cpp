@@ -1,7 +1,7 @@
-// The line buffer's long-line guard, the append to the Rx window and the
-// line count in panel 2.
+// The line buffer's long-line guard and line ends, and the line count in panel 2.
 
 #include <numeric>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -14,57 +14,60 @@ namespace {
 using platform::Panel;
 
 struct PipelineRig {
-    explicit PipelineRig(bool writing) : flags{.captureIdle = !writing} {}
+    // What the characters completed, in order: "overflow:…" and "line:…".
+    std::vector<std::string> Take(std::string_view text) {
+        std::vector<std::string> pieces;
+        for (const char c : text) {
+            auto received = pipeline.TakeCharacter(c);
+            if (!received.overflow.empty()) pieces.push_back("overflow:" + received.overflow);
+            if (received.line) pieces.push_back("line:" + *received.line);
+        }
+        return pieces;
+    }
+
     fakes::FakeRxView rx;
     fakes::FakeStatusPanels panels;
     fakes::FakeLineLabel label;
-    CaptureFlags flags;
-    ReceivePipeline pipeline{rx, panels, label, flags};
+    ReceivePipeline pipeline{rx, panels, label};
 };
 
-struct GuardCase {
-    const char* name;
-    bool writing;
-    std::string input;
-    std::vector<std::string> appends;
-    std::vector<std::string> returned;
-    std::string buffer;
-};
-
-TEST(ReceivePipelineTest, LongLineGuardFlushesOverEightyCharactersToTheRxWindowWhileWritingAndReturnsThemOtherwise) {
-    std::string all(256, '\0');
-    std::iota(all.begin(), all.end(), '\0');
+TEST(ReceivePipelineTest, OverEightyCharactersAreHandedBackAsOverflowAndALineFeedEndsTheLine) {
+    std::string codes(256, '\0');
+    std::iota(codes.begin(), codes.end(), '\0');
+    std::erase_if(codes, [](char c) { return c == '\r' || c == '\n'; });
+    const std::string x80(80, 'x');
     const std::string x81(81, 'x');
-    const GuardCase cases[] = {
-        {"80 stay", true, std::string(80, 'x'), {}, {}, std::string(80, 'x')},
-        {"81st flushes all", true, x81, {x81}, {}, ""},
-        {"chunks without break", true, std::string(200, 'x'), {x81, x81}, {}, std::string(38, 'x')},
-        {"returned while not writing", false, std::string(200, 'x') + "\n", {}, {x81, x81},
-         std::string(38, 'x') + "\n"},
-        {"every code, NUL included", true, all, {all.substr(0, 81), all.substr(81, 81), all.substr(162, 81)}, {},
-         all.substr(243)},
+    struct Row {
+        const char* name;
+        std::string input;
+        std::vector<std::string> pieces;
+        std::string label;
+        std::optional<std::string> halfLine;
     };
-    for (const GuardCase& row : cases) {
+    const Row rows[] = {
+        {"81st hands back all", x81, {"overflow:" + x81}, "", "\n"},
+        {"line feed as 81st", x80 + "\n", {"overflow:" + x80 + "\n", "line:"}, "", std::nullopt},
+        {"chunks, then the rest", std::string(200, 'x') + "\n",
+         {"overflow:" + x81, "overflow:" + x81, "line:" + std::string(38, 'x') + "\n"}, "", std::nullopt},
+        {"CR skipped, a lone LF a line", "A\r\n\n", {"line:A\n", "line:\n"}, "", std::nullopt},
+        {"every other code, NUL included", codes,
+         {"overflow:" + codes.substr(0, 81), "overflow:" + codes.substr(81, 81), "overflow:" + codes.substr(162, 81)},
+         codes.substr(243), codes.substr(243) + "\n"},
+    };
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        PipelineRig rig(row.writing);
-        std::vector<std::string> returned;
-        for (const char c : row.input) {
-            if (auto chunk = rig.pipeline.AppendToLineBuffer(c); !chunk.empty()) returned.push_back(chunk);
-        }
-
-        EXPECT_EQ(rig.rx.appends, row.appends);
-        EXPECT_EQ(returned, row.returned);
-        EXPECT_EQ(rig.pipeline.LineBuffer(), row.buffer);
-        EXPECT_EQ(rig.label.shown, row.buffer);
-        // Each flush into the window counts a line, raised before the append, so the panel already shows it.
-        const auto count = static_cast<int>(row.appends.size()) + 1;
-        EXPECT_EQ(rig.pipeline.RxLineCount(), count);
-        EXPECT_EQ(rig.panels.Text(Panel::Lines), count > 1 ? "Zeilen:" + std::to_string(count) : "");
+        PipelineRig rig;
+        EXPECT_EQ(rig.Take(row.input), row.pieces);
+        EXPECT_EQ(rig.label.shown, row.label);
+        EXPECT_EQ(rig.pipeline.TakeHalfLine(), row.halfLine);
+        EXPECT_EQ(rig.pipeline.TakeHalfLine(), std::nullopt) << "taken once";
+        EXPECT_EQ(rig.label.shown, "");
+        EXPECT_TRUE(rig.rx.appends.empty()) << "the pipeline places no received text itself";
     }
 }
 
 TEST(ReceivePipelineTest, EnterAndDeleteKeepTheCountInStep) {
-    PipelineRig rig(false);
+    PipelineRig rig;
     rig.pipeline.OnRxKeyDown(13);
     EXPECT_EQ(rig.panels.Text(Panel::Lines), "Zeilen:2");
 
