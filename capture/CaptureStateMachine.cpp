@@ -18,8 +18,8 @@ bool Occurs(std::string_view line, std::string_view word) {
 
 // While receiving, the user may neither load, save, print, format nor edit.
 constexpr platform::ReceptionChrome kChromeReceiving{.utf8RecordCaption = values::kRecordCaptionRunning,
-                                                     .toolbar1Enabled = false,
-                                                     .toolbar2Enabled = false,
+                                                     .fileToolbarEnabled = false,
+                                                     .formatToolbarEnabled = false,
                                                      .fileAndHelpMenusEnabled = false,
                                                      .rxLocked = true,
                                                      .rxClearEnabled = false};
@@ -195,7 +195,7 @@ void CaptureStateMachine::SwitchToWriting(std::string_view line, std::string_vie
     parts_.wordListView.SetEditText(platform::WordList::Start, startWord);
     auto chrome = chrome_;
     chrome.rxLocked = true;
-    chrome.toolbar2Enabled = false;
+    chrome.formatToolbarEnabled = false;
     ShowChrome(chrome);
 }
 
@@ -222,7 +222,7 @@ void CaptureStateMachine::SwitchWritingToWaiting(std::string_view stopWord) {
     parts_.wordListView.SetEditText(platform::WordList::Stop, stopWord);
     // Formatting is allowed while waiting; the rest stays as reception set it.
     auto chrome = chrome_;
-    chrome.toolbar2Enabled = true;
+    chrome.formatToolbarEnabled = true;
     ShowChrome(chrome);
     parts_.memory.Show(true);
     rxTextUnsaved_ = true;

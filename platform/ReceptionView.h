@@ -10,8 +10,8 @@ namespace zorbel::platform {
 
 struct ReceptionChrome {
     std::string_view utf8RecordCaption;
-    bool toolbar1Enabled = true;
-    bool toolbar2Enabled = true;
+    bool fileToolbarEnabled = true;
+    bool formatToolbarEnabled = true;
     bool fileAndHelpMenusEnabled = true;
     bool rxLocked = false;
     bool rxClearEnabled = true;

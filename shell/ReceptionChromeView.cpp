@@ -15,8 +15,8 @@ UINT MenuState(bool enabled) { return enabled ? MF_ENABLED : MF_GRAYED; }
 
 void ReceptionChromeView::ShowChrome(const platform::ReceptionChrome& chrome) {
     recordButton_.SetCaption(chrome.utf8RecordCaption);
-    fileToolbar_.SetEnabled(chrome.toolbar1Enabled);
-    formatToolbar_.SetEnabled(chrome.toolbar2Enabled);
+    fileToolbar_.SetEnabled(chrome.fileToolbarEnabled);
+    formatToolbar_.SetEnabled(chrome.formatToolbarEnabled);
     HMENU menu = GetMenu(main_);
     EnableMenuItem(menu, kFileMenuPosition, MF_BYPOSITION | MenuState(chrome.fileAndHelpMenusEnabled));
     EnableMenuItem(menu, kHelpMenuPosition, MF_BYPOSITION | MenuState(chrome.fileAndHelpMenusEnabled));

@@ -17,8 +17,8 @@ namespace zorbel {
 
 namespace platform {
 inline void PrintTo(const ReceptionChrome& chrome, std::ostream* out) {
-    *out << "{caption \"" << chrome.utf8RecordCaption << "\", toolbar1 " << chrome.toolbar1Enabled << ", toolbar2 "
-         << chrome.toolbar2Enabled << ", file+help " << chrome.fileAndHelpMenusEnabled << ", rx locked "
+    *out << "{caption \"" << chrome.utf8RecordCaption << "\", file toolbar " << chrome.fileToolbarEnabled << ", format toolbar "
+         << chrome.formatToolbarEnabled << ", file+help " << chrome.fileAndHelpMenusEnabled << ", rx locked "
          << chrome.rxLocked << ", rx clear " << chrome.rxClearEnabled << "}";
 }
 }  // namespace platform
