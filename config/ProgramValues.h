@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "config/Version.h"
 #include "config/EngineTexts.h"
+#include "config/Version.h"
 #include "platform/MenuChecks.h"
 
 namespace zorbel::values {

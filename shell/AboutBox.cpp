@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "config/Version.h"
-#include "win32/CallbackBoundary.h"
 #include "shell/resource.h"
+#include "win32/CallbackBoundary.h"
 
 namespace zorbel::shell {
 namespace {

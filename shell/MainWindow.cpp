@@ -9,16 +9,16 @@
 
 #include "capture/CommandAvailability.h"
 #include "config/ProgramValues.h"
+#include "shell/AboutBox.h"
+#include "shell/HelpPage.h"
+#include "shell/MainLayout.h"
+#include "shell/resource.h"
+#include "shell/RxFormat.h"
+#include "shell/SearchCommands.h"
 #include "win32/ChildWindow.h"
 #include "win32/Encoding.h"
 #include "win32/LetterImages.h"
-#include "shell/AboutBox.h"
-#include "shell/HelpPage.h"
 #include "win32/ScreenAreas.h"
-#include "shell/MainLayout.h"
-#include "shell/RxFormat.h"
-#include "shell/SearchCommands.h"
-#include "shell/resource.h"
 
 namespace zorbel::shell {
 namespace {

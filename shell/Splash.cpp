@@ -1,10 +1,10 @@
 #include "shell/Splash.h"
 
 #include "config/Version.h"
+#include "shell/resource.h"
 #include "win32/ChildWindow.h"
 #include "win32/Fonts.h"
 #include "win32/Twips.h"
-#include "shell/resource.h"
 
 namespace zorbel::shell {
 namespace {

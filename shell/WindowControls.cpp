@@ -1,7 +1,7 @@
 #include "shell/WindowControls.h"
 
-#include "win32/Encoding.h"
 #include "shell/resource.h"
+#include "win32/Encoding.h"
 
 namespace zorbel::shell {
 

@@ -5,9 +5,9 @@
 #include <commctrl.h>
 
 #include "shell/MainWindow.h"
+#include "shell/resource.h"
 #include "shell/SingleInstance.h"
 #include "shell/Splash.h"
-#include "shell/resource.h"
 
 namespace {
 

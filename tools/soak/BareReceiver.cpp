@@ -9,9 +9,9 @@
 
 #include "../common/UniqueWin32.h"
 #include "BenchConfig.h"
-#include "StandInEngine.h"
 #include "engine/EngineCodes.h"
 #include "engine/EngineNames.h"
+#include "StandInEngine.h"
 
 namespace soak {
 namespace {

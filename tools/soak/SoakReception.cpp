@@ -19,10 +19,10 @@
 #include "BenchConfig.h"
 #include "Poll.h"
 #include "RemoteText.h"
+#include "resource.h"
 #include "StandInEngine.h"
 #include "WindowQueries.h"
 #include "ZorbelProcess.h"
-#include "resource.h"
 
 namespace {
 

@@ -13,13 +13,13 @@
 #include <vector>
 
 #include "CommandLog.h"
-#include "FeedText.h"
-#include "StandInOptions.h"
 #include "engine/CharacterSender.h"
-#include "win32/EngineSideLink.h"
-#include "win32/Window.h"
 #include "engine/EngineNames.h"
 #include "engine/EngineValues.h"
+#include "FeedText.h"
+#include "StandInOptions.h"
+#include "win32/EngineSideLink.h"
+#include "win32/Window.h"
 
 namespace zorbel::standin {
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "win32/SettingsStore.h"
 #include "zorbel-engine/EngineOptions.h"
 #include "zorbel-engine/EngineSettings.h"
 #include "zorbel-engine/win32/EngineWindow.h"
-#include "win32/SettingsStore.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     using namespace zorbel::engine_side;

@@ -3,8 +3,8 @@
 #include <array>
 #include <cmath>
 
-#include "zorbel-engine/win32/EngineWindowIds.h"
 #include "zorbel-engine/ModeText.h"
+#include "zorbel-engine/win32/EngineWindowIds.h"
 
 namespace zorbel::engine_side {
 namespace {

@@ -8,12 +8,12 @@
 
 #include "decoder/DecoderLimits.h"
 #include "decoder/WavFile.h"
-#include "zorbel-engine/win32/EngineWindowIds.h"
-#include "zorbel-engine/ModeText.h"
 #include "engine/EngineNames.h"
 #include "engine/EngineValues.h"
 #include "win32/ChildWindow.h"
 #include "win32/Encoding.h"
+#include "zorbel-engine/ModeText.h"
+#include "zorbel-engine/win32/EngineWindowIds.h"
 
 namespace zorbel::engine_side {
 namespace {

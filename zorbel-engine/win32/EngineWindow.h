@@ -13,16 +13,16 @@
 #include <vector>
 
 #include "engine/CharacterSender.h"
-#include "zorbel-engine/win32/EngineMenu.h"
-#include "zorbel-engine/EngineOptions.h"
-#include "zorbel-engine/EngineSettings.h"
 #include "win32/EngineSideLink.h"
-#include "zorbel-engine/Receiver.h"
-#include "zorbel-engine/win32/SignalView.h"
-#include "zorbel-engine/WavPlayer.h"
-#include "zorbel-engine/win32/WaveInput.h"
 #include "win32/Handles.h"
 #include "win32/Window.h"
+#include "zorbel-engine/EngineOptions.h"
+#include "zorbel-engine/EngineSettings.h"
+#include "zorbel-engine/Receiver.h"
+#include "zorbel-engine/WavPlayer.h"
+#include "zorbel-engine/win32/EngineMenu.h"
+#include "zorbel-engine/win32/SignalView.h"
+#include "zorbel-engine/win32/WaveInput.h"
 
 namespace zorbel::engine_side {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <tuple>
 
-#include "zorbel-engine/WaterfallColour.h"
 #include "win32/CallbackBoundary.h"
+#include "zorbel-engine/WaterfallColour.h"
 
 namespace zorbel::engine_side {
 namespace {

@@ -12,9 +12,9 @@
 #include <span>
 #include <vector>
 
-#include "zorbel-engine/SignalFrame.h"
 #include "win32/Handles.h"
 #include "win32/Window.h"
+#include "zorbel-engine/SignalFrame.h"
 
 namespace zorbel::engine_side {
 
