@@ -110,12 +110,8 @@ class EngineProgram : public ZorbelSuite {
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     WaitUntilHandled();
     const auto settled = [] {
-      for (const HWND top : {MainWindow(), EngineWindow()}) {
-        if (GetUpdateRect(top, nullptr, FALSE)) return false;
-        for (const HWND child : bench::ChildrenOf(top))
-          if (GetUpdateRect(child, nullptr, FALSE)) return false;
-      }
-      return bench::VisibleWindowsOf(Zorbel().processId(), L"tooltips_class32").empty();
+      return bench::NothingLeftToPaint(MainWindow()) && bench::NothingLeftToPaint(EngineWindow()) &&
+             bench::VisibleWindowsOf(Zorbel().processId(), L"tooltips_class32").empty();
     };
     if (!bench::PollUntil(settled, bench::milliseconds{5000})) return "the windows did not settle for the picture";
     std::filesystem::create_directories(folder);

@@ -17,6 +17,7 @@
 
 #include "../common/UniqueWin32.h"
 #include "RemoteText.h"
+#include "ScreenPicture.h"
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "WindowQueries.h"
@@ -126,11 +127,7 @@ class Engine : public ZorbelSuite {
   // name in the folder the chooser opens on, the existing weather folder.
   static void ConfirmOtherFilesFolder() {
     bench::ChooseMenuItem(MainWindow(), IDM_ORDNERSONSTIGE);
-    HWND chooser = nullptr;
-    bench::PollUntil(
-        [&] { return (chooser = bench::TopWindowOf(Zorbel().processId(), L"ZorbelFolderChooser")) != nullptr; },
-        kBound);
-    PostMessageW(chooser, WM_COMMAND, IDOK, 0);
+    PostMessageW(bench::WaitForTopWindow(Zorbel().processId(), L"ZorbelFolderChooser", kBound), WM_COMMAND, IDOK, 0);
   }
 };
 
