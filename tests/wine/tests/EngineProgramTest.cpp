@@ -9,7 +9,6 @@
 // windows in the screenshot folder for a person to judge.
 #include <windows.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -34,23 +33,14 @@ namespace ids = zorbel::engine_side;
 constexpr wchar_t kBadRecording[] = L"kein.wav";
 constexpr wchar_t kRecording[] = L"edzw.wav";
 
-// Bulletins carry today's UTC day in their header.
-std::string Header(const std::string& type) {
-  SYSTEMTIME utc;
-  GetSystemTime(&utc);
-  char day[8];
-  std::snprintf(day, sizeof day, "%02d", utc.wDay);
-  return type + " EDZW " + day + "0600";
-}
-
 const std::string kSynopLine = "10381 11/75 72502 10032 20016 30083 40125";
 
 // The station's RY written from the start and stopping the writing; a
 // bulletin saved to its file up to ZCZC; a sea-weather bulletin written into
 // the Rx window up to NNNN.
 std::string BulletinText() {
-  return "RYRYRYRYRYRYRYRYRYRYRYRY\nDDH47 DDK9 PINNEBERG 147.3 KHZ\n" + Header("SMDL01") + "\n" + kSynopLine +
-         "\nZCZC 104\n" + Header("FQEN71") + "\nSEEWETTERBERICHT FUER DIE OSTSEE\nNNNN\n";
+  return "RYRYRYRYRYRYRYRYRYRYRYRY\nDDH47 DDK9 PINNEBERG 147.3 KHZ\n" + BulletinHeader("SMDL01") + "\n" + kSynopLine +
+         "\nZCZC 104\n" + BulletinHeader("FQEN71") + "\nSEEWETTERBERICHT FUER DIE OSTSEE\nNNNN\n";
 }
 
 // The German weather service's mode: 50 Bd, 450 Hz shift, reversed, mildly
@@ -226,7 +216,7 @@ TEST_F(EngineProgram, RecordingOpenedInTheEngineReachesTheRxWindowAndTheCaptureF
   std::string saved;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(Zorbel().workingFolder()))
     if (entry.path().filename().wstring().starts_with(L"Synop")) saved += bench::ReadFileBytes(entry.path().wstring());
-  EXPECT_EQ(Header("SMDL01") + "\r\n" + kSynopLine + "\r\nZCZC 104\r\n", saved);
+  EXPECT_EQ(BulletinHeader("SMDL01") + "\r\n" + kSynopLine + "\r\nZCZC 104\r\n", saved);
 
   EXPECT_TRUE(bench::PollUntil([] { return EngineText(ids::IDC_ENGINE_MESSAGE).find("beendet") != std::string::npos; },
                                kBound))

@@ -14,13 +14,10 @@ class EngineSilent : public ZorbelSuite {
   static void SetUpTestSuite() {
     StartWithStandIn(L"--silent --window-delay 1500", {}, bench::StandInStart::ReturnAtOnce);
   }
-  static std::string Handshake() {
-    return "command 0 " + std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(MainWindow())));
-  }
 };
 
 TEST_F(EngineSilent, NotchFilterReportsNoConnectionAndAsksNothing) {
-  ASSERT_TRUE(Log().WaitForLine(Handshake(), kBound)) << Log().Text();
+  ASSERT_TRUE(Log().WaitForLine(HandshakeLine(), kBound)) << Log().Text();
   EXPECT_TRUE(bench::PollUntil([] { return PanelText(0) == "Status: Bereit"; }, kBound))
       << PanelText(0) << ": the window must be found within the wait, not only announced after it";
   bench::ChooseMenuItem(MainWindow(), IDM_NOTCH1);
@@ -50,7 +47,7 @@ TEST_F(EngineSilent, AnEngineAnnouncedLaterGetsTheHandshakeOnceAndTheCommands) {
     received += "command " + std::to_string(msg.wParam) + " " + std::to_string(static_cast<std::int32_t>(msg.lParam)) +
                 "|";
   DestroyWindow(late);
-  EXPECT_EQ(Handshake() + "|command 16 1|", received);
+  EXPECT_EQ(HandshakeLine() + "|command 16 1|", received);
 }
 
 }  // namespace

@@ -54,7 +54,6 @@ std::string LocaleText(LCTYPE type) {
 struct HeaderDay {
   SYSTEMTIME utc;
   HeaderDay() { GetSystemTime(&utc); }
-  std::string Header(const std::string& type) const { return type + " EDZW " + TwoDigits(utc.wDay) + "0600"; }
   std::string Month() const { return LocaleText(LOCALE_SABBREVMONTHNAME1 + utc.wMonth - 1); }
   std::string DisplayForm() const {
     const std::string separator = LocaleText(LOCALE_SDATE);
@@ -90,7 +89,7 @@ std::string Shown(const std::string& bytes) {
 const std::string kUnfinishedLine = "73 DE DDH47";
 
 const std::string kSavedLines[] = {
-    kDay.Header("SMDL01"),
+    BulletinHeader("SMDL01"),
     "10381 11/75 72502 10032 20016 30083 40125 52008 70272 8457/ 333 20105 31007 55300 60007 91033", "ZCZC 104"};
 
 constexpr wchar_t kOtherFilesFolder[] = L"Łódź";
@@ -106,7 +105,7 @@ void StoreSetting(const wchar_t* key, const std::wstring& value) {
 // then sends code 300.
 std::string FeedText() {
   return "DDH47 DDK9 PINNEBERG 147.3 KHZ\n" + AllCodesLine() + "\nRYRYRYRYRYRY\n" + kSavedLines[0] + "\n" +
-         kSavedLines[1] + "\n" + kSavedLines[2] + "\n" + kDay.Header("FQEN71") +
+         kSavedLines[1] + "\n" + kSavedLines[2] + "\n" + BulletinHeader("FQEN71") +
          "\nSEEWETTERBERICHT FUER DIE OSTSEE\nNNNN\n" + kUnfinishedLine;
 }
 
@@ -139,9 +138,7 @@ TEST_F(Engine, StartsLinkedWithCommandLineHandshakeAndSharedBlock) {
   const SIZE outer = bench::OuterSize(MainWindow());
   EXPECT_EQ(std::make_pair(stored.cx, stored.cy), std::make_pair(outer.cx, outer.cy)) << "the stored size";
   const std::string handle = UpperHex(MainWindow());
-  ASSERT_TRUE(Log().WaitForLine(Command(0, static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(MainWindow()))),
-                                kBound))
-      << Log().Text();
+  ASSERT_TRUE(Log().WaitForLine(HandshakeLine(), kBound)) << Log().Text();
   EXPECT_EQ("-r -h" + handle + "\r\n", bench::ReadFileBytes(InWorkingFolder(bench::kEngineArgumentsName)));
   const auto log = Log().Lines();
   EXPECT_TRUE(log.size() > 1 && log[0] == "start main " + handle && log[1] == "block MMTTY Engine") << Log().Text();
@@ -221,20 +218,14 @@ TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
   ASSERT_TRUE(NextBox(bench::milliseconds{30000})) << "no error message\n" << Log().Text();
   EXPECT_EQ(" Fehler:  5|Ungültiger Prozeduraufruf oder ungültiges Argument|exclamation|OK", AnswerNext(L"OK", true));
 
+  // Every code once and in order, NUL included; the times are of this reception.
   const auto lines = RxLines();
-  ASSERT_EQ(12u, lines.size());
-  EXPECT_TRUE(IsMessageLine(lines[0], "Beginn: ", started));
-  EXPECT_EQ("DDH47 DDK9 PINNEBERG 147.3 KHZ", lines[1]);
-  EXPECT_EQ(Shown(AllCodesLine()), lines[2]) << "every code once and in order, NUL included";
-  EXPECT_EQ("RYRYRYRYRYRY", lines[3]);
-  EXPECT_TRUE(IsMessageLine(lines[4], "Stop: ", started));
-  EXPECT_TRUE(IsMessageLine(lines[5], "Start Speichern: ", started, " (vom " + kDay.FileForm() + " UTC)"));
-  EXPECT_TRUE(IsMessageLine(lines[6], "Stop Speichern: ", started));
-  EXPECT_TRUE(IsMessageLine(lines[7], "Start: ", started, " (vom " + kDay.DisplayForm() + " UTC)"));
-  EXPECT_EQ("SEEWETTERBERICHT FUER DIE OSTSEE", lines[8]);
-  EXPECT_EQ("NNNN", lines[9]);
-  EXPECT_TRUE(IsMessageLine(lines[10], "Stop: ", started));
-  EXPECT_TRUE(IsMessageLine(lines[11], "Ende: ", started));
+  EXPECT_EQ((std::vector<std::string>{"Beginn: <Zeit>", "DDH47 DDK9 PINNEBERG 147.3 KHZ", Shown(AllCodesLine()),
+                                      "RYRYRYRYRYRY", "Stop: <Zeit>",
+                                      "Start Speichern: <Zeit> (vom " + kDay.FileForm() + " UTC)",
+                                      "Stop Speichern: <Zeit>", "Start: <Zeit> (vom " + kDay.DisplayForm() + " UTC)",
+                                      "SEEWETTERBERICHT FUER DIE OSTSEE", "NNNN", "Stop: <Zeit>", "Ende: <Zeit>"}),
+            TimesMarked(lines, started));
 
   holder.reset();  // the C runtime's reader does not share delete access
   EXPECT_EQ(kSavedLines[0] + "\r\n" + kSavedLines[1] + "\r\n" + kSavedLines[2] + "\r\n",
@@ -317,14 +308,12 @@ TEST_F(Engine, EngineGoneDuringReceptionEndsItAndTheNextStartStartsItAgain) {
             "geschlossen, oder das Programm ist abgestürzt. Der Empfang ist beendet.\r\nEin Klick auf „mitschreiben“ "
             "startet den Engine neu und schaltet den Empfang wieder ein.|exclamation|OK",
             AnswerNext(L"OK", true));
-  EXPECT_TRUE(IsMessageLine(RxLines().back(), "Ende: ", killed));
+  EXPECT_EQ(std::vector<std::string>{"Ende: <Zeit>"}, TimesMarked({RxLines().back()}, killed));
   EXPECT_EQ("&mitschreiben|Status: Keine Verbindung zum MMTTY-Engine", ControlText(IDC_COMMAND2) + '|' + PanelText(0));
 
   std::filesystem::remove(InWorkingFolder(bench::kStandInLogName));
   bench::ClickButton(ControlOfMain(IDC_COMMAND2));
-  EXPECT_TRUE(Log().WaitForLine(Command(0, static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(MainWindow()))),
-                                kBound))
-      << "no handshake from a new engine\n" << Log().Text();
+  EXPECT_TRUE(Log().WaitForLine(HandshakeLine(), kBound)) << "no handshake from a new engine\n" << Log().Text();
   EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
   EXPECT_EQ("Status: mitschreiben", PanelText(0));
   bench::ClickButton(ControlOfMain(IDC_COMMAND2));
