@@ -165,10 +165,7 @@ TEST_F(Engine, NotchBoxTakesTheEngineValuesAndSendsThePair) {
   const auto box = NextBox();
   ASSERT_TRUE(box) << "no notch input box\n" << Log().Text();
   EXPECT_TRUE(Log().WaitForLine("command 7 0", bench::milliseconds{0}, from)) << Log().Text();
-  EXPECT_EQ(" Notch  1 - Frequenz Eingabe", WideToUtf8(box->title));
-  EXPECT_EQ("Bitte die Notch-Frequenz eingeben (in Hz).\r\n\r\nOrientieren Sie sich dabei an der\r\n"
-            "Markfrequenz (linke 'Zacke').\r\n\r\nStand: Notch 1  1200 Hz\r\n           Notch 2  1200 Hz",
-            WideToUtf8(bench::WindowText(bench::Control(box->window, IDC_INPUTBOX_PROMPT))));
+  // The box's texts are the unit tests'; here the engine's values reach it.
   const HWND edit = bench::Control(box->window, IDC_INPUTBOX_EDIT);
   EXPECT_EQ(" 2210", WideToUtf8(bench::WindowText(edit))) << "the mean of mark and space";
   bench::SendBounded(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1000"));
