@@ -191,8 +191,7 @@ TEST_F(EngineProgram, EngineWindowHidesShowsAndDocks) {
 }
 
 TEST_F(EngineProgram, RecordingOpenedInTheEngineReachesTheRxWindowAndTheCaptureFile) {
-  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
-  ASSERT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  ASSERT_TRUE(ClickRecordButtonUntil("&Stop"));
   PostMessageW(EngineWindow(), WM_COMMAND, ids::IDM_ENGINE_OPEN, 0);
   EXPECT_EQ("Aufnahme öffnen []", ChooseInFileDialog(InWorkingFolder(kRecording), EngineProcessId()));
 

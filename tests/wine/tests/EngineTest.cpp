@@ -209,8 +209,7 @@ TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
   ASSERT_NE(INVALID_HANDLE_VALUE, holder.get());
 
   const SYSTEMTIME started = LocalNow();
-  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
-  ASSERT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  ASSERT_TRUE(ClickRecordButtonUntil("&Stop"));
   ASSERT_TRUE(bench::RequestStandInFeed());
   ASSERT_TRUE(NextBox(bench::milliseconds{30000})) << "no error message\n" << Log().Text();
   EXPECT_EQ(" Fehler:  5|Ungültiger Prozeduraufruf oder ungültiges Argument|exclamation|OK", AnswerNext(L"OK", true));
@@ -273,8 +272,7 @@ std::string ScrollBars(HWND rx, const std::wstring& ranges) {
 // redraw back: afterwards both scroll bars are there, frame and all.
 TEST_F(Engine, FilledRxWindowShowsBothScrollBars) {
   ShowWindowAsync(MainWindow(), SW_RESTORE);
-  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
-  ASSERT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  ASSERT_TRUE(ClickRecordButtonUntil("&Stop"));
   // Many lines and one long one, so that the thumbs are small.
   std::string fill(300, 'X');
   for (int line = 1; line <= 100; ++line) fill.append("\nZEILE ").append(std::to_string(line));
@@ -287,15 +285,13 @@ TEST_F(Engine, FilledRxWindowShowsBothScrollBars) {
   constexpr char kExpected[] = "vertical: shown, beyond a page, drawn\nhorizontal: shown, beyond a page, drawn\n";
   bench::PollUntil([&] { return bars() == kExpected; }, kBound);
   EXPECT_EQ(kExpected, bars());
-  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
-  EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&mitschreiben"; }, kBound));
+  EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
 }
 
 // The engine's program ends without a word during reception (a crash): reception
 // ends with its usual line and a box, and the next start starts the engine again.
 TEST_F(Engine, EngineGoneDuringReceptionEndsItAndTheNextStartStartsItAgain) {
-  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
-  ASSERT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  ASSERT_TRUE(ClickRecordButtonUntil("&Stop"));
   const SYSTEMTIME killed = LocalNow();
   DWORD engineId = 0;
   GetWindowThreadProcessId(FindWindowA(nullptr, "MMTTY Engine"), &engineId);
@@ -309,12 +305,10 @@ TEST_F(Engine, EngineGoneDuringReceptionEndsItAndTheNextStartStartsItAgain) {
   EXPECT_EQ("&mitschreiben|Status: Keine Verbindung zum MMTTY-Engine", ControlText(IDC_COMMAND2) + '|' + PanelText(0));
 
   std::filesystem::remove(InWorkingFolder(bench::kStandInLogName));
-  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  EXPECT_TRUE(ClickRecordButtonUntil("&Stop"));
   EXPECT_TRUE(Log().WaitForLine(HandshakeLine(), kBound)) << "no handshake from a new engine\n" << Log().Text();
-  EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
   EXPECT_EQ("Status: mitschreiben", PanelText(0));
-  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
-  EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&mitschreiben"; }, kBound));
+  EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
 }
 
 TEST_F(Engine, OtherFilesEntryCreatesTheConfirmedFolder) {

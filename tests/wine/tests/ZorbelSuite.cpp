@@ -9,6 +9,7 @@
 
 #include "RemoteText.h"
 #include "TextConversion.h"
+#include "UserInput.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
@@ -105,6 +106,11 @@ bool ZorbelSuite::MenuChecked(const std::wstring& caption) {
 }
 
 void ZorbelSuite::WaitUntilHandled() { ProbeOfZorbel().Ask(probe::ProbeRequest::Ping); }
+
+bool ZorbelSuite::ClickRecordButtonUntil(const std::string& caption) {
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  return bench::PollUntil([&] { return ControlText(IDC_COMMAND2) == caption; }, kBound);
+}
 
 std::optional<bench::MessageBoxContent> ZorbelSuite::NextBox(bench::milliseconds bound) {
   return bench::WaitForMessageBox(zorbel_->processId(), bound);

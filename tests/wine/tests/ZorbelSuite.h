@@ -54,6 +54,8 @@ class ZorbelSuite : public ::testing::Test {
   static bool MenuChecked(const std::wstring& caption);
   // Returns once zorbel has handled everything posted to it before.
   static void WaitUntilHandled();
+  // Clicks the record button; whether its caption became `caption` (bounded wait).
+  static bool ClickRecordButtonUntil(const std::string& caption);
 
   static std::optional<bench::MessageBoxContent> NextBox(bench::milliseconds bound = kBound);
   static std::string IconOfBox();  // "question", "information", ...
