@@ -146,6 +146,7 @@ TEST_F(NotchCommandTest, EngineFailures) {
     engine.answers.clear();
     Use("1000");
     EXPECT_EQ(dialogs.shown, std::vector<Shown>{kNoConnection});
+    EXPECT_EQ(engine.posted, (Posts{{EngineCommand::QueryValues, 0}})) << "no pair";
     EXPECT_EQ(notch.NotchStep(), 1);
 
     // No engine window: the box without waiting, and the next use is still the first.

@@ -62,20 +62,16 @@ TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252) {
 }
 
 TEST(RxDocumentRules, TextFilesAreCodePage1252WhenTheTextFitsElseUtf8WithAMarkThatReadsBack) {
-    struct Case {
-        std::wstring text;
-        std::string bytes;
-    };
-    const Case cases[] = {
+    const std::pair<std::wstring, std::string> cases[] = {
         {L"Kühl €\r\n\x81", "K\xFChl \x80\r\n\x81"},
         {L"Łódź ?", "\xEF\xBB\xBF\xC5\x81\xC3\xB3" "d\xC5\xBA ?"},
         {L"a\xD83D\xDE00", "\xEF\xBB\xBF" "a\xF0\x9F\x98\x80"},
     };
-    for (const Case& c : cases) {
-        const TextFileBytes file = EncodeTextFile(c.text);
-        EXPECT_EQ(c.bytes, file.bytes) << testing::PrintToString(c.text);
-        EXPECT_EQ(c.bytes.starts_with("\xEF\xBB\xBF"), file.encoding == TextFileEncoding::Utf8WithMark);
-        EXPECT_EQ(c.text, DecodeTextFile(file.bytes));
+    for (const auto& [text, bytes] : cases) {
+        const TextFileBytes file = EncodeTextFile(text);
+        EXPECT_EQ(bytes, file.bytes) << testing::PrintToString(text);
+        EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBF"), file.encoding == TextFileEncoding::Utf8WithMark);
+        EXPECT_EQ(text, DecodeTextFile(file.bytes));
     }
 }
 
@@ -300,21 +296,12 @@ TEST(RxFileCommands, ClearAsksInOrder) {
 }
 
 TEST(RxFileCommands, OnlyAFormatCommandThatChangesTheRichTextMarksItUnsaved) {
-    struct Case {
-        const char* name;
-        std::wstring text;
-        std::wstring formatted;
-        bool marked;
-    };
-    const Case cases[] = {
-        {"changed", L"x", L"X", true},
-        {"nothing changed (dialog cancelled, bold on bold)", L"x", L"x", false},
-    };
-    for (const Case& c : cases) {
+    // Unchanged: a cancelled dialog, bold on bold.
+    for (const std::wstring formatted : {L"X", L"x"}) {
         FileRig rig;
-        rig.rx.text = c.text;
-        rig.commands.Format([&] { rig.rx.text = c.formatted; });
-        EXPECT_EQ(c.marked, rig.unsaved) << c.name;
+        rig.rx.text = L"x";
+        rig.commands.Format([&] { rig.rx.text = formatted; });
+        EXPECT_EQ(formatted != L"x", rig.unsaved) << "formatted to " << testing::PrintToString(formatted);
     }
 }
 
@@ -347,60 +334,42 @@ private:
     }
 };
 
-TEST(ExitSequence, CloseAsksThenSavesBeforeTheEngineGoes) {
+// A close asks whether to end, then offers to save before the engine goes; the
+// end of a session asks only to save, and ends reception only when it comes.
+TEST(ExitSequence, CloseAndSessionEnd) {
     struct Case {
         const char* name;
+        bool sessionEnd;  // queried, not closed
         bool answerYes;
+        bool unsaved;
         bool saveWorks;
-        bool closes;
+        bool goesOn;  // closes, or lets the session end
         Steps steps;
     };
     const Case cases[] = {
-        {"No keeps running", false, true, false, {"hide engine"}},
-        {"Yes ends", true, true, true, {"hide engine", "offer save", "unhook", "engine 22, 2", "settings"}},
-        {"failed save stays", true, false, false, {"hide engine", "offer save"}},
-    };
-    for (const Case& c : cases) {
-        FakeExitSteps steps;
-        steps.saveWorks = c.saveWorks;
-        fakes::FakeDialogs dialogs;
-        dialogs.answerYes = c.answerYes;
-        ExitSequence exit(steps, dialogs);
-        EXPECT_EQ(c.closes, exit.CloseRequested()) << c.name;
-        EXPECT_EQ(c.steps, steps.log.calls) << c.name;
-        ASSERT_EQ(1u, dialogs.shown.size());
-        EXPECT_EQ((fakes::FakeDialogs::Shown{"question", "Das Programm wirklich beenden ?", "Programmende", ""}),
-                  dialogs.shown[0]);
-    }
-}
-
-TEST(ExitSequence, SessionEndAsksOnlyToSaveAndEndsReceptionOnlyWhenTheSessionEnds) {
-    struct Case {
-        const char* name;
-        bool unsaved;
-        bool saveWorks;
-        bool mayEnd;
-        Steps query;
-    };
-    const Case cases[] = {
-        {"nothing to save", false, true, true, {}},
-        {"saved", true, true, true, {"block", "offer save", "unblock"}},
-        {"failed save refuses the end", true, false, false, {"block", "offer save", "unblock"}},
+        {"No keeps running", false, false, false, true, false, {"hide engine"}},
+        {"Yes ends", false, true, false, true, true, {"hide engine", "offer save", "unhook", "engine 22, 2", "settings"}},
+        {"failed save stays", false, true, false, false, false, {"hide engine", "offer save"}},
+        {"session end, nothing to save", true, true, false, true, true, {}},
+        {"session end, saved", true, true, true, true, true, {"block", "offer save", "unblock"}},
+        {"session end, failed save refuses it", true, true, true, false, false, {"block", "offer save", "unblock"}},
     };
     for (const Case& c : cases) {
         FakeExitSteps steps;
         steps.unsaved = c.unsaved;
         steps.saveWorks = c.saveWorks;
         fakes::FakeDialogs dialogs;
+        dialogs.answerYes = c.answerYes;
         ExitSequence exit(steps, dialogs);
-        EXPECT_EQ(c.mayEnd, exit.SessionEndQueried()) << c.name;
-        EXPECT_EQ(c.query, steps.log.calls) << c.name;
-        EXPECT_TRUE(dialogs.shown.empty()) << c.name;
+        EXPECT_EQ(c.goesOn, c.sessionEnd ? exit.SessionEndQueried() : exit.CloseRequested()) << c.name;
+        EXPECT_EQ(c.steps, steps.log.calls) << c.name;
+        const std::vector<fakes::FakeDialogs::Shown> asked{{"question", "Das Programm wirklich beenden ?", "Programmende", ""}};
+        EXPECT_EQ(c.sessionEnd ? std::vector<fakes::FakeDialogs::Shown>{} : asked, dialogs.shown) << c.name;
     }
     FakeExitSteps steps;
     fakes::FakeDialogs dialogs;
     ExitSequence(steps, dialogs).SessionEnds();
-    EXPECT_EQ((Steps{"unhook", "engine 22, 2", "settings"}), steps.log.calls);
+    EXPECT_EQ((Steps{"unhook", "engine 22, 2", "settings"}), steps.log.calls) << "the session ends";
 }
 
 TEST(ExitSequence, OneExitAtATimeAndTheEngineEndsOnce) {

@@ -7,8 +7,16 @@ using std::min;
 #include <gdiplus.h>
 
 #include <memory>
+#include <vector>
 
 namespace bench {
+namespace {
+
+struct ScreenPixels {
+  int width = 0;
+  int height = 0;
+  std::vector<RGBQUAD> pixels;  // rows from the top, blue, green, red and a spare byte each
+};
 
 ScreenPixels GrabScreen(const RECT& screenRect) {
   ScreenPixels grabbed{screenRect.right - screenRect.left, screenRect.bottom - screenRect.top, {}};
@@ -28,6 +36,16 @@ ScreenPixels GrabScreen(const RECT& screenRect) {
   const auto* first = static_cast<const RGBQUAD*>(bits);
   grabbed.pixels.assign(first, first + static_cast<std::size_t>(grabbed.width) * grabbed.height);
   return grabbed;
+}
+
+}  // namespace
+
+double ShareOfColor(const RECT& screenRect, COLORREF color) {
+  const ScreenPixels grabbed = GrabScreen(screenRect);
+  if (grabbed.pixels.empty()) return 0;
+  int matching = 0;
+  for (const RGBQUAD& pixel : grabbed.pixels) matching += RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue) == color;
+  return static_cast<double>(matching) / static_cast<double>(grabbed.pixels.size());
 }
 
 std::string SaveScreenPng(const RECT& screenRect, const std::wstring& pngPath) {

@@ -5,17 +5,11 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace bench {
 
-struct ScreenPixels {
-  int width = 0;
-  int height = 0;
-  std::vector<RGBQUAD> pixels;  // rows from the top, blue, green, red and a spare byte each
-};
-
-ScreenPixels GrabScreen(const RECT& screenRect);
+// The share (0 to 1) of the screen's pixels in `screenRect` that have `color`.
+double ShareOfColor(const RECT& screenRect, COLORREF color);
 
 // Writes the rectangle as a PNG file; returns an error text or "".
 std::string SaveScreenPng(const RECT& screenRect, const std::wstring& pngPath);

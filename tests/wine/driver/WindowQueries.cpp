@@ -1,9 +1,8 @@
 #include "WindowQueries.h"
 
-#include <cstdio>
 #include <stdexcept>
 
-#include "ScreenPicture.h"
+#include "Poll.h"
 
 namespace bench {
 
@@ -75,6 +74,19 @@ HWND TopWindowOf(DWORD processId, const std::wstring& className) {
   return windows.empty() ? nullptr : windows.front();
 }
 
+HWND WaitForTopWindow(DWORD processId, const std::wstring& className, std::chrono::milliseconds bound) {
+  HWND found = nullptr;
+  PollUntil([&] { return (found = TopWindowOf(processId, className)) != nullptr; }, bound);
+  return found;
+}
+
+bool NothingLeftToPaint(HWND top) {
+  if (GetUpdateRect(top, nullptr, FALSE)) return false;
+  for (const HWND child : ChildrenOf(top))
+    if (GetUpdateRect(child, nullptr, FALSE)) return false;
+  return true;
+}
+
 std::vector<std::wstring> ComboItems(HWND combo) {
   const auto count = SendBounded(combo, CB_GETCOUNT);
   if (count == CB_ERR) throw std::runtime_error("not a combo box");
@@ -93,14 +105,6 @@ HWND ComboEdit(HWND combo) {
   const HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
   if (!edit) throw std::runtime_error("the combo box has no edit field");
   return edit;
-}
-
-double ShareOfColor(const RECT& screenRect, COLORREF color) {
-  const ScreenPixels grabbed = GrabScreen(screenRect);
-  if (grabbed.pixels.empty()) return 0;
-  int matching = 0;
-  for (const RGBQUAD& pixel : grabbed.pixels) matching += RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue) == color;
-  return static_cast<double>(matching) / static_cast<double>(grabbed.pixels.size());
 }
 
 }  // namespace bench

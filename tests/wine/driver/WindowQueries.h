@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,12 @@ std::vector<HWND> ChildrenOf(HWND parent);
 // The visible top-level windows of that class and process, topmost first.
 std::vector<HWND> VisibleWindowsOf(DWORD processId, const wchar_t* className);
 
-// The share (0 to 1) of the screen's pixels in `screenRect` that have `color`.
-double ShareOfColor(const RECT& screenRect, COLORREF color);
-
 // The visible top-level window of that class in the process, or none.
 HWND TopWindowOf(DWORD processId, const std::wstring& className);
+// The same once there is one (bounded wait), or none.
+HWND WaitForTopWindow(DWORD processId, const std::wstring& className, std::chrono::milliseconds bound);
+// Whether the window and its children have painted everything invalidated.
+bool NothingLeftToPaint(HWND top);
 
 std::vector<std::wstring> ComboItems(HWND combo);
 // The edit field of a drop-down combo box; throws if it has none.

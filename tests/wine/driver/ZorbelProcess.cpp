@@ -28,6 +28,17 @@ UniqueHandle KillOnCloseJob() {
 
 }  // namespace
 
+StartedProgram StartProgram(const std::wstring& exe, const std::wstring& folder, DWORD creationFlags) {
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &started))
+    throw std::runtime_error("cannot start " + WideToUtf8(exe) + ", error " + std::to_string(GetLastError()));
+  return {UniqueHandle(started.hProcess), UniqueHandle(started.hThread), started.dwProcessId};
+}
+
 ZorbelProcess::ZorbelProcess(const std::wstring& runName, const FolderSetup& setup, bool waitForMainWindow)
     : workingFolder_(Config().workRoot + L"\\" + runName), job_(KillOnCloseJob()) {
   // Every run starts as the first one: no settings of earlier runs.
@@ -39,19 +50,11 @@ ZorbelProcess::ZorbelProcess(const std::wstring& runName, const FolderSetup& set
   std::filesystem::create_directories(workingFolder_ + L"\\Wetterberichte");
   if (setup) setup(workingFolder_);
 
-  const std::wstring& exe = Config().zorbelExe;
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                      workingFolder_.c_str(), &startup, &started))
-    throw std::runtime_error("cannot start " + WideToUtf8(exe) + ", error " + std::to_string(GetLastError()));
-  process_.reset(started.hProcess);
-  const UniqueHandle thread(started.hThread);
-  processId_ = started.dwProcessId;
+  StartedProgram started = StartProgram(Config().zorbelExe, workingFolder_, CREATE_SUSPENDED);
+  process_ = std::move(started.process);
+  processId_ = started.id;
   if (job_) AssignProcessToJobObject(job_.get(), process_.get());
-  ResumeThread(thread.get());
+  ResumeThread(started.thread.get());
 
   if (!waitForMainWindow) return;
   try {

@@ -12,6 +12,16 @@
 
 namespace bench {
 
+struct StartedProgram {
+  UniqueHandle process;
+  UniqueHandle thread;
+  DWORD id = 0;
+};
+
+// Starts `exe`, its quoted path as its command line, in `folder` (the
+// bench's own when empty); throws std::runtime_error when it cannot.
+StartedProgram StartProgram(const std::wstring& exe, const std::wstring& folder = {}, DWORD creationFlags = 0);
+
 class ZorbelProcess {
  public:
   // Fills the emptied working folder before zorbel starts (an engine, say).

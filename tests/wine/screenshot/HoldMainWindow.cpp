@@ -20,13 +20,7 @@ int main(int argc, char** argv) {
   }
   try {
     const bench::ZorbelProcess zorbel(L"MainWindowScreenshot");
-    const auto painted = [&] {
-      if (GetUpdateRect(zorbel.mainWindow(), nullptr, FALSE)) return false;
-      for (HWND child : bench::ChildrenOf(zorbel.mainWindow()))
-        if (GetUpdateRect(child, nullptr, FALSE)) return false;
-      return true;
-    };
-    if (!bench::PollUntil(painted, bench::milliseconds{5000}))
+    if (!bench::PollUntil([&] { return bench::NothingLeftToPaint(zorbel.mainWindow()); }, bench::milliseconds{5000}))
       std::fprintf(stderr, "hold-main-window: the main window did not finish painting\n");
     std::ofstream(std::filesystem::path(config.readyFile)) << "ready\n";
     if (!bench::PollUntil([&] { return std::filesystem::exists(config.releaseFile); }, bench::milliseconds{60000})) {

@@ -15,13 +15,6 @@ namespace {
 
 using bench::WideToUtf8;
 
-HWND WaitForTopWindow(DWORD processId, const std::wstring& className) {
-  HWND found = nullptr;
-  bench::PollUntil([&] { return (found = bench::TopWindowOf(processId, className)) != nullptr; },
-                   bench::milliseconds{20000});
-  return found;
-}
-
 // A window's text as the system keeps it: read without a message, so a start-up
 // that holds zorbel's thread (showing a window under Wine without a window
 // manager can take seconds) cannot make the read fail.
@@ -71,7 +64,7 @@ class FirstStart : public ZorbelSuite {
 };
 
 TEST_F(FirstStart, SplashThenTheChooserBeforeTheMainWindow) {
-  const HWND chooser = WaitForTopWindow(Zorbel().processId(), L"ZorbelFolderChooser");
+  const HWND chooser = bench::WaitForTopWindow(Zorbel().processId(), L"ZorbelFolderChooser", bench::milliseconds{20000});
   ASSERT_TRUE(chooser) << "no folder chooser at a first start";
   EXPECT_FALSE(bench::TopWindowOf(Zorbel().processId(), L"ZorbelMainWindow")) << "the main window waits";
   const HWND splash = bench::TopWindowOf(Zorbel().processId(), L"ZorbelSplash");
@@ -92,23 +85,16 @@ TEST_F(FirstStart, SplashThenTheChooserBeforeTheMainWindow) {
 }
 
 TEST_F(FirstStart, SecondStartSaysSoAndEnds) {
-  const std::wstring& exe = bench::Config().zorbelExe;
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             Zorbel().workingFolder().c_str(), &startup, &started));
-  const bench::UniqueHandle second(started.hProcess), thread(started.hThread);
-  const auto box = bench::WaitForMessageBox(started.dwProcessId, kBound);
+  const auto second = bench::StartProgram(bench::Config().zorbelExe, Zorbel().workingFolder());
+  const auto box = bench::WaitForMessageBox(second.id, kBound);
   ASSERT_TRUE(box) << "no box from the second start";
   EXPECT_EQ(WideToUtf8(box->title), "ZORBEL läuft bereits ");
   EXPECT_EQ(WideToUtf8(box->text),
             "Das Programm zweimal zu aktivieren ist nicht ratsam. Wenn Sie diese möglichkeit benötigen, so wenden "
             "Sie sich bitte an den Autor dieser Software.");
-  EXPECT_FALSE(bench::TopWindowOf(started.dwProcessId, L"ZorbelSplash")) << "a second start shows no splash";
+  EXPECT_FALSE(bench::TopWindowOf(second.id, L"ZorbelSplash")) << "a second start shows no splash";
   bench::AnswerMessageBox(*box, L"OK");
-  EXPECT_EQ(WaitForSingleObject(second.get(), 10000), WAIT_OBJECT_0) << "the second start goes on running";
+  EXPECT_EQ(WaitForSingleObject(second.process.get(), 10000), WAIT_OBJECT_0) << "the second start goes on running";
   WaitUntilHandled();
   EXPECT_FALSE(Zorbel().HasExited());
 }

@@ -4,8 +4,6 @@
 #include <filesystem>
 #include <set>
 
-#include "../common/UniqueWin32.h"
-
 #include "BenchConfig.h"
 #include "TextConversion.h"
 #include "UserInput.h"
@@ -47,29 +45,18 @@ TEST_F(Package, StartsBesideTheEngineAndFindsItsHelpPage) {
 // Started by hand, without zorbel, our engine stands on its own, keeps its
 // least size and ends on Alt+F4.
 TEST_F(Package, PackagedEngineStartsAndEnds) {
-  const std::wstring engineExe =
-      (std::filesystem::path(bench::Config().zorbelExe).parent_path() / "zorbel-engine.exe").wstring();
-  std::wstring commandLine = L"\"" + engineExe + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  ASSERT_TRUE(CreateProcessW(engineExe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &started))
-      << GetLastError();
-  const bench::UniqueHandle process(started.hProcess);
-  const bench::UniqueHandle thread(started.hThread);
-  HWND window = nullptr;
-  EXPECT_TRUE(bench::PollUntil(
-      [&] { return (window = bench::TopWindowOf(started.dwProcessId, L"ZorbelEngineWindow")) != nullptr; }, kBound))
-      << "no engine window";
+  const auto engine = bench::StartProgram(
+      (std::filesystem::path(bench::Config().zorbelExe).parent_path() / "zorbel-engine.exe").wstring());
+  const HWND window = bench::WaitForTopWindow(engine.id, L"ZorbelEngineWindow", kBound);
+  EXPECT_TRUE(window) << "no engine window";
   if (window) {
     SetWindowPos(window, nullptr, 0, 0, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
     const SIZE least = bench::OuterSize(window);
     EXPECT_TRUE(least.cx == 460 && least.cy == 260) << least.cx << " x " << least.cy;
     PostMessageW(window, WM_SYSKEYDOWN, VK_F4, LPARAM{KF_ALTDOWN} << 16 | 1);
   }
-  if (WaitForSingleObject(process.get(), static_cast<DWORD>(kBound.count())) != WAIT_OBJECT_0) {
-    TerminateProcess(process.get(), 1);
+  if (WaitForSingleObject(engine.process.get(), static_cast<DWORD>(kBound.count())) != WAIT_OBJECT_0) {
+    TerminateProcess(engine.process.get(), 1);
     ADD_FAILURE() << "the engine did not end";
   }
 }

@@ -3,11 +3,13 @@
 #include <dlgs.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 #include <stdexcept>
 
 #include "RemoteText.h"
 #include "TextConversion.h"
+#include "UserInput.h"
 #include "WindowQueries.h"
 #include "resource.h"
 
@@ -105,6 +107,11 @@ bool ZorbelSuite::MenuChecked(const std::wstring& caption) {
 
 void ZorbelSuite::WaitUntilHandled() { ProbeOfZorbel().Ask(probe::ProbeRequest::Ping); }
 
+bool ZorbelSuite::ClickRecordButtonUntil(const std::string& caption) {
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  return bench::PollUntil([&] { return ControlText(IDC_COMMAND2) == caption; }, kBound);
+}
+
 std::optional<bench::MessageBoxContent> ZorbelSuite::NextBox(bench::milliseconds bound) {
   return bench::WaitForMessageBox(zorbel_->processId(), bound);
 }
@@ -163,10 +170,22 @@ std::wstring ZorbelSuite::InWorkingFolder(const std::wstring& name) { return zor
 
 bench::StandInLog ZorbelSuite::Log() { return bench::StandInLog(InWorkingFolder(bench::kStandInLogName)); }
 
+std::string ZorbelSuite::HandshakeLine() {
+  return "command 0 " + std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(MainWindow())));
+}
+
 SYSTEMTIME LocalNow() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
   return now;
+}
+
+std::string BulletinHeader(const std::string& type) {
+  SYSTEMTIME utc{};
+  GetSystemTime(&utc);
+  char day[8];
+  std::snprintf(day, sizeof day, "%02d", utc.wDay);
+  return type + " EDZW " + day + "0600";
 }
 
 namespace {
@@ -193,12 +212,16 @@ std::string GeneralDateTime(std::uint64_t seconds) {
 
 }  // namespace
 
-::testing::AssertionResult IsMessageLine(const std::string& line, const std::string& label, const SYSTEMTIME& since,
-                                         const std::string& tail) {
-  const std::uint64_t first = Seconds(since), last = Seconds(LocalNow());
-  for (std::uint64_t second = first; second <= last; ++second)
-    if (line == label + GeneralDateTime(second) + tail) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << '"' << line << "\" is not \"" << label << "\" with a time from "
-                                       << GeneralDateTime(first) << " to " << GeneralDateTime(last) << ", then \""
-                                       << tail << '"';
+std::vector<std::string> TimesMarked(std::vector<std::string> lines, const SYSTEMTIME& since) {
+  const std::uint64_t last = Seconds(LocalNow());
+  for (std::string& line : lines) {
+    for (std::uint64_t second = Seconds(since); second <= last; ++second) {
+      const std::string time = GeneralDateTime(second);
+      if (const auto at = line.find(time); at != std::string::npos) {
+        line.replace(at, time.size(), "<Zeit>");
+        break;
+      }
+    }
+  }
+  return lines;
 }

@@ -54,6 +54,8 @@ class ZorbelSuite : public ::testing::Test {
   static bool MenuChecked(const std::wstring& caption);
   // Returns once zorbel has handled everything posted to it before.
   static void WaitUntilHandled();
+  // Clicks the record button; whether its caption became `caption` (bounded wait).
+  static bool ClickRecordButtonUntil(const std::string& caption);
 
   static std::optional<bench::MessageBoxContent> NextBox(bench::milliseconds bound = kBound);
   static std::string IconOfBox();  // "question", "information", ...
@@ -69,6 +71,8 @@ class ZorbelSuite : public ::testing::Test {
 
   static std::wstring InWorkingFolder(const std::wstring& name);
   static bench::StandInLog Log();
+  // The stand-in's log line for the handshake: the engine has zorbel's window.
+  static std::string HandshakeLine();
 
  private:
 
@@ -78,8 +82,9 @@ class ZorbelSuite : public ::testing::Test {
 };
 
 SYSTEMTIME LocalNow();
+// "<type> EDZW <DD>0600": a bulletin of today's UTC day.
+std::string BulletinHeader(const std::string& type);
 
-// `line` is `label`, the local date and time of a second between `since`
-// and now (as the locale writes them), then `tail`.
-::testing::AssertionResult IsMessageLine(const std::string& line, const std::string& label, const SYSTEMTIME& since,
-                                         const std::string& tail = "");
+// The lines with the local date and time of a second between `since` and
+// now, as the locale writes them, replaced by "<Zeit>"; other times stay.
+std::vector<std::string> TimesMarked(std::vector<std::string> lines, const SYSTEMTIME& since);
