@@ -184,22 +184,21 @@ bool RxWindow::HasSelection() const {
 
 std::string RxWindow::SelectedText() const { return WideToCp1252(SelectedWide()); }
 
-}  // namespace zorbel::win32
 
-namespace zorbel::win32 {
-
-std::wstring RxWindow::WholeText() const {
-    std::wstring text(static_cast<std::size_t>(TextLength()) + 1, L'\0');
-    // GT_DEFAULT leaves a paragraph end as the one CR the control counts.
+std::wstring RxWindow::TextAs(DWORD getTextFlags, long length) const {
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     GETTEXTEX request{};
     request.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    request.flags = GT_DEFAULT;
+    request.flags = getTextFlags;
     request.codepage = 1200;
     const auto copied = SendMessageW(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
                                      reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied));
     return text;
 }
+
+// GT_DEFAULT leaves a paragraph end as the one CR the control counts.
+std::wstring RxWindow::WholeText() const { return TextAs(GT_DEFAULT, TextLength()); }
 
 std::wstring RxWindow::SelectedWide() const {
     const CHARRANGE range = Selection();
@@ -297,14 +296,7 @@ std::string RxWindow::RtfBytes() const {
 std::wstring RxWindow::PlainText() const {
     GETTEXTLENGTHEX query{GTL_NUMCHARS | GTL_PRECISE | GTL_USECRLF, 1200};
     const auto length = SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GETTEXTEX request{};
-    request.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    request.flags = GT_USECRLF;
-    request.codepage = 1200;
-    const auto copied = SendMessageW(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
-                                     reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(copied));
+    std::wstring text = TextAs(GT_USECRLF, static_cast<long>(length));
     // The symbol stands for a NUL the control cannot hold: a file gets the NUL back.
     std::replace(text.begin(), text.end(), kNulSymbol, L'\0');
     return text;

@@ -41,6 +41,8 @@ public:
 
     // For search and format: texts and positions as the control counts them
     // (a line end is one character, where WM_GETTEXT gives two).
+    // The text with EM_GETTEXTEX's flags, `length` characters at most.
+    std::wstring TextAs(DWORD getTextFlags, long length) const;
     std::wstring WholeText() const;
     std::wstring SelectedWide() const;
     CHARRANGE Selection() const;
