@@ -27,12 +27,12 @@ constexpr double kEdgeFollowing = 0.1;
 
 }  // namespace
 
-RttyDecoder::RttyDecoder(const RttyMode& mode, double sampleRate, bool unshiftOnSpace)
+RttyDecoder::RttyDecoder(const RttyMode& mode, double sampleRate, DecoderOptions options)
     : mode_(mode),
       sampleRate_(sampleRate),
       watch_(mode, sampleRate),
       demodulator_(mode, sampleRate),
-      reader_(unshiftOnSpace),
+      reader_(options.unshiftOnSpace),
       bitLength_(sampleRate / mode.baud),
       characterLength_(bitLength_ * (kStopBitIndex + mode.stopBits)),
       halfWindow_(demodulator_.WindowLength() / 2.0),

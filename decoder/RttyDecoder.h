@@ -28,9 +28,17 @@
 
 namespace zorbel::decoder {
 
+struct DecoderOptions {
+    // A space returns to letters, as many stations expect.
+    bool unshiftOnSpace = false;
+    // The polarity is found from the signal; the mode's is only where the
+    // decoder starts.
+    bool findPolarity = false;
+};
+
 class RttyDecoder {
 public:
-    RttyDecoder(const RttyMode& mode, double sampleRate, bool unshiftOnSpace = false);
+    RttyDecoder(const RttyMode& mode, double sampleRate, DecoderOptions options = {});
 
     // The characters completed by these samples, in 8-bit form as MMTTY posts
     // them. Samples may come in blocks of any size.

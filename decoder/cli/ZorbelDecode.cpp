@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
             throw WavError("the recording's rate of " + std::to_string(static_cast<long>(audio.sampleRate)) +
                            " Hz is too low for these tones");
         }
-        RttyDecoder decoder(mode, audio.sampleRate, line.options.contains("unshift-on-space"));
+        RttyDecoder decoder(mode, audio.sampleRate, {.unshiftOnSpace = line.options.contains("unshift-on-space")});
         const std::string text = decoder.Decode(audio.samples);
         MakeStandardOutputBinary();
         std::fwrite(text.data(), 1, text.size(), stdout);
