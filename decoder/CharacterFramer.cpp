@@ -33,6 +33,7 @@ constexpr double kBitEdgeReach = 0.4;
 // under it the transmission has ended, or faded too deep to follow.
 constexpr double kStartsRun = 3.0;
 constexpr double kEveryBitStartingRun = 2.0;
+constexpr double kWeakestBitShare = 0.35;
 constexpr double kGoesOn = 2.3;
 constexpr int kFadedCharacters = 3;
 // A start edge after noise rather than mark crosses zero early, by up to half
@@ -79,7 +80,16 @@ double CharacterFramer::Margin(double crossing) const {
     return margin;
 }
 
-bool CharacterFramer::StandsOut(double crossing, bool startingRun) const {
+double CharacterFramer::Contrast(double crossing) const {
+    double sum = 0.0;
+    for (int bit = 0; bit <= kStopBitIndex; ++bit) {
+        const ToneMagnitudes tones = Tones(BitEnd(crossing, bit));
+        sum += std::max(tones.mark, tones.space);
+    }
+    return sum / ((kStopBitIndex + 1) * noise_);
+}
+
+bool CharacterFramer::EveryBitStandsOut(double crossing) const {
     double sum = 0.0;
     double weakest = HUGE_VAL;
     for (int bit = 0; bit <= kStopBitIndex; ++bit) {
@@ -87,12 +97,7 @@ bool CharacterFramer::StandsOut(double crossing, bool startingRun) const {
         sum += std::max(tones.mark, tones.space);
         weakest = std::min<double>(weakest, std::max(tones.mark, tones.space));
     }
-    const double contrast = sum / ((kStopBitIndex + 1) * noise_);
-    if (!startingRun) return contrast >= kGoesOn;
-    // A run starts only where every bit stands out, the start bit's space
-    // tone above all: a character that reaches back into the noise before
-    // a transmission started does not.
-    return contrast >= kStartsRun && weakest >= kEveryBitStartingRun * noise_ &&
+    return weakest >= kEveryBitStartingRun * noise_ && weakest >= kWeakestBitShare * sum / (kStopBitIndex + 1) &&
            Tones(BitEnd(crossing, 0)).space >= kStartsRun * noise_;
 }
 
@@ -233,8 +238,12 @@ void CharacterFramer::Unlock(double crossing) {
 
 bool CharacterFramer::StartsRun(double crossing) const {
     if (noiseLearnt_ < noiseKnownAfter_) return false;
+    // A run starts only where every bit stands out, above the noise and
+    // beside the other bits, the start bit's space tone above all: a
+    // character that reaches back into the noise before a transmission
+    // started does not.
     const Frame frame = ReadFrame(crossing);
-    return frame.startIsSpace && frame.stopIsMark && StandsOut(crossing, true);
+    return frame.startIsSpace && frame.stopIsMark && Contrast(crossing) >= kStartsRun && EveryBitStandsOut(crossing);
 }
 
 double CharacterFramer::ClearestStartFrom(double crossing) const {
@@ -269,7 +278,10 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
             crossing = LockedCrossing(*expected, found, halves);
             const Frame frame = ReadFrame(crossing);
             ++slot_;
-            if (!StandsOut(crossing, false)) {
+            // A character that hardly stands out and has lost its stop bit
+            // is as doubtful as one that does not stand out at all.
+            const double contrast = Contrast(crossing);
+            if (!(contrast >= kGoesOn) || (!frame.stopIsMark && !(contrast >= kStartsRun))) {
                 // Faded, or ended: the timing runs on as it was, and the
                 // character waits for the next one that stands out. After a
                 // few such characters the run has ended, and they were noise.

@@ -66,9 +66,10 @@ private:
     Frame ReadFrame(double crossing) const;
     // How clearly the character reads: the sum of its soft bits' magnitudes.
     double Margin(double crossing) const;
-    // Whether the character's tones stand out above the noise enough to
-    // start a run, or to go on with one.
-    bool StandsOut(double crossing, bool startingRun) const;
+    // How far the character's tones stand out above the noise: the mean of
+    // the stronger tone's magnitude at its bits, against the noise's.
+    double Contrast(double crossing) const;
+    bool EveryBitStandsOut(double crossing) const;
     // Whether a character may start a run there: framed and standing out.
     bool StartsRun(double crossing) const;
     // The place from crossing on, a little later at most, where the
