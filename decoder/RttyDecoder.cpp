@@ -1,43 +1,45 @@
 #include "decoder/RttyDecoder.h"
 
 #include <algorithm>
-#include <bit>
-#include <cmath>
 
 namespace zorbel::decoder {
 namespace {
 
-constexpr int kStopBitIndex = 6;  // start bit 0, data bits 1 to 5
-// How far from the expected place a locked start edge is looked for, in bits:
-// wide enough for a sender whose stop bits are half a bit longer than ours,
-// and earlier by as much as a sender with one stop bit sends it.
-constexpr double kLockedSearchBits = 0.6;
-// A start edge off by a number of half bits (give or take this many bits),
-// whose character reads more clearly than at the expected place, is a sender
-// whose stop bits differ from ours: the timing moves to it, and after a few
-// alike, the character length too.
-constexpr double kAlikeBits = 0.15;
-constexpr int kFarOffRuns = 3;
-// What the squelch holds back at most: more than it takes to open.
-constexpr std::size_t kHeldCharacters = 24;
-// How much of the distance between a measured start edge and the expected
-// one the timing follows: single edges are noisy on weak signals, the
-// sender's rate is steady.
-constexpr double kEdgeFollowing = 0.1;
+// Characters in a row framed right that settle the polarity: the other
+// polarity frames random text right about half the time.
+constexpr int kSureCharacters = 8;
+// Silence after which a new transmission may come in the other polarity,
+// and starts in letters.
+constexpr double kLongSilenceSeconds = 5.0;
 
 }  // namespace
 
-RttyDecoder::RttyDecoder(const RttyMode& mode, double sampleRate, bool unshiftOnSpace)
+RttyDecoder::RttyDecoder(const RttyMode& mode, double sampleRate, DecoderOptions options)
     : mode_(mode),
       sampleRate_(sampleRate),
+      options_(options),
       watch_(mode, sampleRate),
       demodulator_(mode, sampleRate),
-      reader_(unshiftOnSpace),
-      bitLength_(sampleRate / mode.baud),
-      characterLength_(bitLength_ * (kStopBitIndex + mode.stopBits)),
-      halfWindow_(demodulator_.WindowLength() / 2.0),
-      tones_(std::bit_ceil(static_cast<std::size_t>(bitLength_ * (kStopBitIndex + 4)) + 4)),
-      mask_(tones_.size() - 1) {}
+      history_(CharacterFramer::HistoryNeeded(mode, sampleRate)) {
+    Listen();
+}
+
+RttyMode RttyDecoder::Mode() const {
+    RttyMode mode = mode_;
+    mode.reversed = mode_.reversed != swapped_;
+    return mode;
+}
+
+void RttyDecoder::Listen() {
+    listeners_.clear();
+    for (const bool swapped : {false, true}) {
+        if (swapped && !options_.findPolarity) break;
+        listeners_.push_back({CharacterFramer(mode_, sampleRate_, demodulator_.WindowLength(), swapped_ != swapped,
+                                              history_.Received()),
+                              Ita2Reader(options_.unshiftOnSpace), swapped_ != swapped, ""});
+    }
+    heardSinceListening_ = false;
+}
 
 std::string RttyDecoder::Decode(std::span<const float> samples) {
     std::string text;
@@ -47,11 +49,7 @@ std::string RttyDecoder::Decode(std::span<const float> samples) {
             mode_.markHz = watch_.MarkHz();
             demodulator_.Retune(mode_, sampleRate_);
         }
-        if (watch_.SignalPresent() && !held_.empty()) {
-            text += held_;
-            held_.clear();
-        }
-        tones_[static_cast<std::size_t>(received_++) & mask_] = demodulator_.Next(sample);
+        history_.Add(demodulator_.Next(sample));
         ReadCharacters(text);
     }
     return text;
@@ -66,135 +64,32 @@ void RttyDecoder::SetNotches(double firstHz, double secondHz) {
     }
 }
 
-void RttyDecoder::Print(char character, std::string& text) {
-    if (watch_.SignalPresent()) {
-        text += character;
-        return;
-    }
-    held_ += character;
-    if (held_.size() > kHeldCharacters) held_.erase(0, held_.size() - kHeldCharacters);
-}
-
-double RttyDecoder::Margin(double crossing) const {
-    double margin = 0.0;
-    for (int bit = 0; bit <= kStopBitIndex; ++bit) margin += std::abs(SoftBit(BitEnd(crossing, bit)));
-    return margin;
-}
-
-double RttyDecoder::LockedCrossing(double expected, double found) {
-    const double off = found - expected;
-    const double followed = expected + kEdgeFollowing * off;
-    // Stop bits come in halves: an edge off by another amount is noise. So
-    // is one whose character reads less clearly than the expected one's.
-    const double halves = std::round(2.0 * off / bitLength_);
-    const bool otherStopBits = halves != 0.0 && std::abs(off - halves * bitLength_ / 2.0) <= kAlikeBits * bitLength_;
-    if (!otherStopBits || Margin(found) <= Margin(followed)) {
-        farOffSeen_ = 0;
-        return followed;
-    }
-    farOffSeen_ = halves == lastFarHalves_ ? farOffSeen_ + 1 : 1;
-    lastFarHalves_ = halves;
-    if (farOffSeen_ == kFarOffRuns) {
-        farOffSeen_ = 0;
-        characterLength_ = std::clamp(characterLength_ + halves * bitLength_ / 2.0, (kStopBitIndex + 1) * bitLength_,
-                                      (kStopBitIndex + 2) * bitLength_);
-    }
-    return found;
-}
-
-double RttyDecoder::EarlierReach() const { return (kLockedSearchBits + mode_.stopBits - 1.0) * bitLength_; }
-
-std::int64_t RttyDecoder::BitEnd(double crossing, int bit) const {
-    // The soft bit crosses zero half a window after the tone changes; the
-    // window that holds bit k alone ends (k + 1) bits after the change.
-    return static_cast<std::int64_t>(std::lround(crossing - halfWindow_ + (bit + 1) * bitLength_));
-}
-
-double RttyDecoder::CrossingBefore(std::int64_t index) const {
-    const float before = SoftBit(index - 1);
-    // An infinite soft bit makes the fraction NaN, and a NaN crossing would
-    // be cast to a sample index (undefined): it then counts as halfway.
-    const double fraction = before / (before - SoftBit(index));
-    return static_cast<double>(index - 1) + (fraction >= 0.0 && fraction <= 1.0 ? fraction : 0.5);
-}
-
-bool RttyDecoder::FallsAt(std::int64_t index) const { return SoftBit(index - 1) > 0.0f && SoftBit(index) <= 0.0f; }
-
-std::optional<double> RttyDecoder::NearestCrossing(double expected, double earlier, double later) const {
-    std::optional<double> nearest;
-    for (auto index = static_cast<std::int64_t>(std::ceil(expected - earlier));
-         index <= static_cast<std::int64_t>(expected + later); ++index) {
-        if (!FallsAt(index)) continue;
-        const double crossing = CrossingBefore(index);
-        if (!nearest || std::abs(crossing - expected) < std::abs(*nearest - expected)) nearest = crossing;
-    }
-    return nearest;
-}
-
-RttyDecoder::Frame RttyDecoder::ReadFrame(double crossing) const {
-    Frame frame{SoftBit(BitEnd(crossing, 0)) < 0.0f, SoftBit(BitEnd(crossing, kStopBitIndex)) > 0.0f, 0};
-    for (int bit = 1; bit < kStopBitIndex; ++bit) {
-        if (SoftBit(BitEnd(crossing, bit)) > 0.0f) frame.code |= static_cast<std::uint8_t>(1u << (bit - 1));
-    }
-    return frame;
-}
-
-void RttyDecoder::LearnFrame(double crossing) {
-    for (int bit = 0; bit <= kStopBitIndex; ++bit) {
-        const std::int64_t end = BitEnd(crossing, bit);
-        levels_.Learn(Tones(end), SoftBit(end) > 0.0f);
-    }
-}
-
 void RttyDecoder::ReadCharacters(std::string& text) {
-    for (;;) {
-        double crossing;
-        std::optional<double> found;
-        if (expectedCrossing_) {
-            // Locked: characters follow one another at the sender's rate, so
-            // the next start edge is looked for where it must come, and the
-            // edges measured along the way steady the timing.
-            const double expected = *expectedCrossing_;
-            const double later = kLockedSearchBits * bitLength_;
-            if (BitEnd(expected + later, kStopBitIndex) >= received_) return;
-            found = NearestCrossing(expected, EarlierReach(), later);
-            crossing = found ? LockedCrossing(expected, *found) : expected;
-        } else {
-            if (searchFrom_ >= received_) return;
-            if (!FallsAt(searchFrom_)) {
-                ++searchFrom_;
-                continue;
+    std::int64_t lastHeard = -1;
+    for (Listener& listener : listeners_) {
+        codes_.clear();
+        listener.framer.Read(history_, codes_);
+        for (const std::uint8_t code : codes_) {
+            if (const std::optional<char> character = listener.reader.Read(code)) {
+                (PolarityKnown() ? text : listener.held) += *character;
             }
-            crossing = CrossingBefore(searchFrom_);
-            if (BitEnd(crossing, kStopBitIndex) >= received_) return;  // the character is not complete yet
         }
-
-        const Frame frame = ReadFrame(crossing);
-        if (expectedCrossing_) {
-            // No edge and a mark where the start bit belongs: the sender
-            // paused. A stop bit lost twice running: the timing slipped.
-            // Either way, search afresh.
-            const bool paused = !found && !frame.startIsSpace;
-            const bool slipped = !frame.stopIsMark && ++stopBitsLost_ == 2;
-            if (paused || slipped) {
-                expectedCrossing_.reset();
-                // Never behind the soft bits still kept, whatever the crossing.
-                searchFrom_ = std::max(static_cast<std::int64_t>(crossing - EarlierReach()),
-                                       received_ - static_cast<std::int64_t>(mask_));
-                if (!watch_.SignalPresent()) held_.clear();
-                continue;
-            }
-            if (frame.stopIsMark) stopBitsLost_ = 0;
-        } else if (!frame.startIsSpace || !frame.stopIsMark) {
-            ++searchFrom_;  // noise or a misread edge: look on right after it
-            continue;
-        } else {
-            stopBitsLost_ = 0;
-        }
-        LearnFrame(crossing);
-        if (const std::optional<char> character = reader_.Read(frame.code)) Print(*character, text);
-        expectedCrossing_ = crossing + characterLength_;
+        heardSinceListening_ |= !codes_.empty();
+        lastHeard = std::max(lastHeard, listener.framer.LastReadAt());
     }
+    if (!PolarityKnown()) {
+        const auto sure = std::find_if(listeners_.begin(), listeners_.end(), [](const Listener& listener) {
+            return listener.framer.FramedInARow() >= kSureCharacters;
+        });
+        if (sure != listeners_.end()) {
+            // Nothing read while deciding is lost.
+            text += sure->held;
+            sure->held.clear();
+            swapped_ = sure->swapped;
+            listeners_.erase(sure == listeners_.begin() ? listeners_.begin() + 1 : listeners_.begin());
+        }
+    }
+    if (heardSinceListening_ && history_.Received() - lastHeard > kLongSilenceSeconds * sampleRate_) Listen();
 }
 
 }  // namespace zorbel::decoder

@@ -7,11 +7,6 @@ namespace {
 
 constexpr double kAveragingSeconds = 1.0;
 constexpr double kFollowedHz = 100.0;
-// The squelch opens when the two tones carry this many times the noise power
-// in their width and closes again below the lower figure, so that a signal
-// near the edge does not flicker.
-constexpr double kOpensAt = 2.0;
-constexpr double kClosesAt = 1.6;
 // Smaller corrections are noise in the spectrum, not drift.
 constexpr double kSmallestMoveHz = 0.5;
 // The first few spectra are too noisy to move the tones by; after that each
@@ -35,8 +30,6 @@ bool SignalWatch::Add(float sample) {
     if (found && std::abs(found->lowerHz - markHz_) >= kSmallestMoveHz) {
         markHz_ += kFollowing * (found->lowerHz - markHz_);
     }
-    const double strength = MeasureTonePair(spectrum_.Power(), spectrum_.BinHz(), markHz_, shiftHz_).strength;
-    present_ = strength > (present_ ? kClosesAt : kOpensAt);
     return markHz_ != before;
 }
 

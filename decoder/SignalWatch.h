@@ -1,7 +1,6 @@
 #pragma once
-// Watches the averaged spectrum around the tones the user set: follows a
-// signal that lies or drifts up to 100 Hz off them (the AFC), and tells
-// whether a signal stands out above the noise there at all (the squelch).
+// Watches the averaged spectrum around the tones the user set and follows a
+// signal that lies or drifts up to 100 Hz off them (the AFC).
 
 #include "decoder/RttyMode.h"
 #include "decoder/ToneSearch.h"
@@ -17,14 +16,12 @@ public:
 
     // The mark setting (the lower tone) the signal has now.
     double MarkHz() const { return markHz_; }
-    bool SignalPresent() const { return present_; }
 
 private:
     AveragedSpectrum spectrum_;
     double setMarkHz_;
     double shiftHz_;
     double markHz_;
-    bool present_ = false;
 };
 
 }  // namespace zorbel::decoder

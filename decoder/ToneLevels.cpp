@@ -5,20 +5,23 @@
 namespace zorbel::decoder {
 namespace {
 
-// The levels follow over about this many bits of their kind: quicker than
-// selective fading changes, slow enough that noise in single bits averages
-// out.
-constexpr unsigned kFollowingBits = 16;
-// Two tones count as equally strong while the weaker one's levels lie at
-// least this share as far apart as the stronger one's.
+// The steady levels follow over about this many bits of their kind, so that
+// noise in single bits averages out; the quick ones over a few bits, as fast
+// as two-path fading changes them (the start and stop bits of each
+// character teach them before its data bits are read).
+constexpr double kSteadyBits = 16.0;
+constexpr double kQuickBits = 2.0;
+// Two tones count as equally strong while the weaker one's steady levels lie
+// at least this share as far apart as the stronger one's.
 constexpr double kAlike = 0.8;
 
 }  // namespace
 
 void ToneLevels::Level::Follow(double magnitude) {
     // A plain mean of the first bits, so that the start needs no guess.
-    if (learnt < kFollowingBits) ++learnt;
-    value += (magnitude - value) / learnt;
+    ++learnt;
+    steady += (magnitude - steady) / std::min<double>(learnt, kSteadyBits);
+    quick += (magnitude - quick) / std::min<double>(learnt, kQuickBits);
 }
 
 bool ToneLevels::Known() const {
@@ -27,15 +30,18 @@ bool ToneLevels::Known() const {
 
 float ToneLevels::Soft(ToneMagnitudes tones) const {
     if (!Known()) return tones.mark - tones.space;
-    const double markWeight = std::max(0.0, markOn_.value - markOff_.value);
-    const double spaceWeight = std::max(0.0, spaceOn_.value - spaceOff_.value);
     // Tones of about equal strength are compared as they are, the best
-    // detector in white noise; the levels' own noise would only blur it.
-    if (std::min(markWeight, spaceWeight) > kAlike * std::max(markWeight, spaceWeight)) {
-        return static_cast<float>(0.5 * (markWeight + spaceWeight) * (tones.mark - tones.space));
+    // detector in white noise and in fading that takes both tones alike; the
+    // levels' own noise would only blur it.
+    const double markSteady = std::max(0.0, markOn_.steady - markOff_.steady);
+    const double spaceSteady = std::max(0.0, spaceOn_.steady - spaceOff_.steady);
+    if (std::min(markSteady, spaceSteady) > kAlike * std::max(markSteady, spaceSteady)) {
+        return static_cast<float>(0.5 * (markSteady + spaceSteady) * (tones.mark - tones.space));
     }
-    return static_cast<float>(markWeight * (tones.mark - 0.5 * (markOn_.value + markOff_.value)) -
-                              spaceWeight * (tones.space - 0.5 * (spaceOn_.value + spaceOff_.value)));
+    const double markWeight = std::max(0.0, markOn_.quick - markOff_.quick);
+    const double spaceWeight = std::max(0.0, spaceOn_.quick - spaceOff_.quick);
+    return static_cast<float>(markWeight * (tones.mark - 0.5 * (markOn_.quick + markOff_.quick)) -
+                              spaceWeight * (tones.space - 0.5 * (spaceOn_.quick + spaceOff_.quick)));
 }
 
 void ToneLevels::Learn(ToneMagnitudes tones, bool mark) {

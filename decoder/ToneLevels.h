@@ -24,7 +24,8 @@ public:
 
 private:
     struct Level {
-        double value = 0.0;
+        double steady = 0.0;
+        double quick = 0.0;
         unsigned learnt = 0;
         void Follow(double magnitude);
     };

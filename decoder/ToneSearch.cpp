@@ -18,7 +18,7 @@ constexpr double kWeakerToneAtLeast = 0.01;
 // rates are brought down to it (by a whole factor), which keeps the
 // transforms short.
 constexpr double kDecimatedRate = 8000.0;
-// How long a recording is listened to for its mark.
+// How much of a recording is listened to at a time for its mark.
 constexpr double kFindMarkSeconds = 8.0;
 
 // About 4 Hz per bin at any sample rate: fine enough for 85 Hz shift, short
@@ -106,11 +106,6 @@ bool AveragedSpectrum::Add(float sample) {
     return true;
 }
 
-TonePair MeasureTonePair(std::span<const float> power, double binHz, double lowerHz, double shiftHz) {
-    return Measure(power, binHz, lowerHz, shiftHz, NoisePerBin(power, binHz, lowerHz - 200.0, lowerHz + shiftHz + 200.0),
-                   0.0);
-}
-
 std::optional<TonePair> FindTonePair(std::span<const float> power, double binHz, double shiftHz, double lowestHz,
                                      double highestHz) {
     const double noisePerBin = NoisePerBin(power, binHz, lowestHz - 100.0, highestHz + shiftHz + 100.0);
@@ -139,14 +134,19 @@ std::optional<TonePair> FindTonePair(std::span<const float> power, double binHz,
 }
 
 std::optional<double> FindMark(std::span<const float> samples, double sampleRate, const RttyMode& mode) {
-    AveragedSpectrum spectrum(sampleRate, kFindMarkSeconds);
-    const auto listened = std::min(samples.size(), static_cast<std::size_t>(kFindMarkSeconds * sampleRate));
-    for (const float sample : samples.first(listened)) spectrum.Add(sample);
-    if (spectrum.Averaged() == 0) return std::nullopt;
+    // A few seconds at a time, overlapping by half, until a signal stands
+    // out: a recording may start with a long stretch of noise.
+    const auto window = static_cast<std::size_t>(kFindMarkSeconds * sampleRate);
     const double highest = std::min(3000.0, sampleRate / 2.0 - mode.shiftHz - 100.0);
-    const std::optional<TonePair> pair = FindTonePair(spectrum.Power(), spectrum.BinHz(), mode.shiftHz, 300.0, highest);
-    if (!pair) return std::nullopt;
-    return pair->lowerHz;
+    for (std::size_t start = 0; start == 0 || start + window / 2 < samples.size(); start += window / 2) {
+        AveragedSpectrum spectrum(sampleRate, kFindMarkSeconds);
+        for (const float sample : samples.subspan(start, std::min(window, samples.size() - start))) spectrum.Add(sample);
+        if (spectrum.Averaged() == 0) return std::nullopt;
+        const std::optional<TonePair> pair =
+            FindTonePair(spectrum.Power(), spectrum.BinHz(), mode.shiftHz, 300.0, highest);
+        if (pair) return pair->lowerHz;
+    }
+    return std::nullopt;
 }
 
 }  // namespace zorbel::decoder

@@ -1,8 +1,8 @@
 #pragma once
 // Finding an RTTY signal's two tones in an averaged spectrum: the pair of
 // peaks one shift apart that stands out most above the noise. The decoder's
-// frequency following and its squelch look at the same picture, and so does
-// the search for the mark of a recording.
+// frequency following looks at the same picture, and so does the search for
+// the mark of a recording.
 
 #include <cstddef>
 #include <optional>
@@ -51,17 +51,14 @@ struct TonePair {
     bool bothStandOut;
 };
 
-// The tone pair at lowerHz and lowerHz + shiftHz.
-TonePair MeasureTonePair(std::span<const float> power, double binHz, double lowerHz, double shiftHz);
-
 // The strongest pair whose lower tone lies between lowestHz and highestHz
 // and whose tones both stand out, if any, with its lower tone placed between
 // the bins.
 std::optional<TonePair> FindTonePair(std::span<const float> power, double binHz, double shiftHz, double lowestHz,
                                      double highestHz);
 
-// The mark setting (the lower tone, whatever the polarity) of the RTTY
-// signal in the first seconds of a recording, for the mode's shift; nothing
+// The mark setting (the lower tone, whatever the polarity) of the first RTTY
+// signal in a recording, for the mode's shift, wherever it starts; nothing
 // if no signal stands out between 300 and 3000 Hz.
 std::optional<double> FindMark(std::span<const float> samples, double sampleRate, const RttyMode& mode);
 

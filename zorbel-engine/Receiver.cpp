@@ -86,7 +86,8 @@ SignalFrame Receiver::Frame() {
 
 void Receiver::Restart(double sampleRate) {
     sampleRate_ = sampleRate;
-    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate, unshiftOnSpace_);
+    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate,
+                                                      decoder::DecoderOptions{.unshiftOnSpace = unshiftOnSpace_});
     decoder_->SetNotches(notchHz_[0], notchHz_[1]);
     if (!spectrum_ || spectrum_->BinHz() * spectrum_->Size() != sampleRate) {
         spectrum_ = std::make_unique<decoder::Spectrum>(SpectrumSizeFor(sampleRate), sampleRate);

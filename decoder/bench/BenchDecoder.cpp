@@ -1,18 +1,25 @@
 // Benchmark of the decoder against minimodem (not a test): the character
-// error rate on random text at several signal-to-noise ratios in 3 kHz, on
-// the same WAV files for both, for signals from our generator (steady and
-// with the mark tone fading) and signals minimodem transmitted itself; then
-// the decoding speed of both as a multiple of real time on one core.
-//   bench_decoder [CHARACTERS]   (default 5000 per file)
+// error rate on random text on the same WAV files for both, at several
+// signal-to-noise ratios in 3 kHz, for signals from our generator and
+// signals minimodem transmitted itself, through the flaws of an HF path:
+// two-path fading, a sender off its rate, a mark off the set one, drift, a
+// carrier beside the signal, impulses, other sample rates. Every row is also
+// decoded in both polarities without telling the decoder which. Then the
+// start of transmissions after noise, and the decoding speed of both as a
+// multiple of real time on one core.
+//   bench_decoder [--characters 2000] [--seeds 3] [--rows TEXT] [--no-minimodem]
+// --rows keeps the rows whose name holds TEXT.
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -30,7 +37,9 @@ namespace fs = std::filesystem;
 
 // Low enough that the noise of the weakest signal does not clip in 16 bits.
 constexpr double kAmplitude = 0.05;
-constexpr double kSampleRate = 8000.0;
+const double kSnrColumns[] = {10.0, 0.0, -4.0, -6.0, -8.0, -10.0};
+// Characters at the start of a transmission the polarity may take to find.
+constexpr std::size_t kFindingCharacters = 10;
 
 // Random text of letters, figures, spaces and line ends, so that both shifts
 // occur; the same seed gives the same text.
@@ -45,24 +54,60 @@ std::string RandomText(std::size_t length, unsigned seed) {
     return text;
 }
 
-// Edits (insertions, deletions, substitutions) from one text to the other.
-std::size_t EditDistance(const std::string& from, const std::string& to) {
-    std::vector<std::size_t> row(to.size() + 1);
-    for (std::size_t column = 0; column <= to.size(); ++column) row[column] = column;
-    for (std::size_t line = 1; line <= from.size(); ++line) {
-        std::size_t diagonal = row[0];
-        row[0] = line;
-        for (std::size_t column = 1; column <= to.size(); ++column) {
-            const std::size_t above = row[column];
-            row[column] = std::min({above + 1, row[column - 1] + 1, diagonal + (from[line - 1] != to[column - 1])});
-            diagonal = above;
+// How a decoded text lines up with the one sent, by the fewest edits
+// (insertions, deletions, substitutions).
+struct Alignment {
+    std::size_t edits = 0;
+    // Edits from the sent character kFindingCharacters on.
+    std::size_t editsLater = 0;
+    // Of the first 20 characters sent, how many came out right.
+    std::size_t firstTwentyRight = 0;
+    bool firstLineRight = false;
+    // Characters printed before the first and after the last one sent.
+    std::size_t before = 0, after = 0;
+};
+
+Alignment Align(const std::string& sent, const std::string& decoded) {
+    const std::size_t rows = sent.size() + 1, columns = decoded.size() + 1;
+    std::vector<std::uint32_t> cost(rows * columns);
+    for (std::size_t i = 0; i < rows; ++i) cost[i * columns] = static_cast<std::uint32_t>(i);
+    for (std::size_t j = 0; j < columns; ++j) cost[j] = static_cast<std::uint32_t>(j);
+    for (std::size_t i = 1; i < rows; ++i) {
+        for (std::size_t j = 1; j < columns; ++j) {
+            cost[i * columns + j] = std::min({cost[(i - 1) * columns + j] + 1, cost[i * columns + j - 1] + 1,
+                                              cost[(i - 1) * columns + j - 1] + (sent[i - 1] != decoded[j - 1])});
         }
     }
-    return row[to.size()];
-}
-
-double ErrorRate(const std::string& sent, const std::string& decoded) {
-    return static_cast<double>(EditDistance(sent, decoded)) / static_cast<double>(sent.size());
+    Alignment alignment;
+    alignment.edits = cost.back();
+    std::vector<bool> right(sent.size(), false);
+    // Insertions found before sent character i (index i), and after the last.
+    std::vector<std::size_t> insertedBefore(rows, 0);
+    std::size_t i = sent.size(), j = decoded.size();
+    while (i > 0 || j > 0) {
+        const std::uint32_t here = cost[i * columns + j];
+        if (i > 0 && j > 0 && here == cost[(i - 1) * columns + j - 1] + (sent[i - 1] != decoded[j - 1])) {
+            right[i - 1] = sent[i - 1] == decoded[j - 1];
+            if (!right[i - 1] && i - 1 >= kFindingCharacters) ++alignment.editsLater;
+            --i;
+            --j;
+        } else if (j > 0 && here == cost[i * columns + j - 1] + 1) {
+            ++insertedBefore[i];
+            if (i > kFindingCharacters) ++alignment.editsLater;
+            --j;
+        } else {
+            if (i - 1 >= kFindingCharacters) ++alignment.editsLater;
+            --i;
+        }
+    }
+    alignment.before = insertedBefore[0];
+    alignment.after = insertedBefore[sent.size()];
+    for (std::size_t k = 0; k < std::min<std::size_t>(20, sent.size()); ++k) alignment.firstTwentyRight += right[k];
+    const std::size_t lineEnd = std::min(sent.find('\n'), sent.size() - 1) + 1;
+    alignment.firstLineRight = std::all_of(right.begin(), right.begin() + static_cast<std::ptrdiff_t>(lineEnd),
+                                           [](bool ok) { return ok; });
+    for (std::size_t k = 1; k < lineEnd; ++k) alignment.firstLineRight &= insertedBefore[k] == 0;
+    return alignment;
 }
 
 std::string ReadText(const fs::path& path) {
@@ -70,7 +115,11 @@ std::string ReadText(const fs::path& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+std::string Quoted(const fs::path& path) {
+    std::string quoted = "'";
+    quoted += path.string();
+    return quoted += "'";
+}
 
 // minimodem's options for a mode: it takes the tones themselves, the mark
 // first, whatever the polarity.
@@ -95,12 +144,13 @@ std::string MinimodemDecode(const fs::path& wav, const RttyMode& mode, const fs:
 }
 
 // The text sent by minimodem, scaled to our amplitude.
-std::vector<float> MinimodemSignal(const std::string& text, const RttyMode& mode, const fs::path& folder) {
+std::vector<float> MinimodemSignal(const std::string& text, const RttyMode& mode, double sampleRate,
+                                   const fs::path& folder) {
     const fs::path input = folder / "text.txt";
     const fs::path wav = folder / "minimodem-tx.wav";
     std::ofstream(input, std::ios::binary) << text;
     std::ostringstream command;
-    command << "minimodem --tx -f " << Quoted(wav) << " -R " << kSampleRate << " " << MinimodemMode(mode) << " <"
+    command << "minimodem --tx -f " << Quoted(wav) << " -R " << sampleRate << " " << MinimodemMode(mode) << " <"
             << Quoted(input) << " 2>/dev/null";
     if (std::system(command.str().c_str()) != 0) std::fprintf(stderr, "minimodem --tx failed\n");
     WavAudio audio = ReadWavFile(wav);
@@ -110,86 +160,322 @@ std::vector<float> MinimodemSignal(const std::string& text, const RttyMode& mode
     return audio.samples;
 }
 
-enum class Source { Generator, GeneratorFading, Minimodem };
+// What lies between the sender and the file.
+struct Channel {
+    std::optional<FadingPaths> fading = std::nullopt;
+    double rateOff = 0.0;
+    double markOffHz = 0.0;
+    double driftHzPerSecond = 0.0;
+    bool markFading = false;
+    bool carrier = false;
+    bool impulses = false;
+    double sampleRate = 8000.0;
+};
 
-const char* SourceName(Source source) {
-    switch (source) {
-        case Source::Generator: return "ours, steady";
-        case Source::GeneratorFading: return "ours, mark fading";
-        case Source::Minimodem: return "sent by minimodem";
+struct Row {
+    std::string name;
+    bool minimodemSends;
+    Channel channel;
+    std::vector<double> snrs;
+};
+
+std::vector<Row> Rows() {
+    const std::vector<double> all(std::begin(kSnrColumns), std::end(kSnrColumns));
+    const std::vector<double> fadingSnrs = {10.0, 0.0, -6.0};
+    const std::vector<double> weakSnrs = {0.0, -6.0, -8.0};
+    std::vector<Row> rows;
+    for (const bool minimodemSends : {false, true}) {
+        const std::string by = minimodemSends ? "sent by minimodem" : "ours";
+        rows.push_back({by + ", steady", minimodemSends, {}, all});
+        rows.push_back({by + ", fading good", minimodemSends, {.fading = kGoodPaths}, fadingSnrs});
+        rows.push_back({by + ", fading moderate", minimodemSends, {.fading = kModeratePaths}, fadingSnrs});
+        rows.push_back({by + ", fading poor", minimodemSends, {.fading = kPoorPaths}, fadingSnrs});
+        rows.push_back({by + ", 1 % fast", minimodemSends, {.rateOff = 0.01}, weakSnrs});
+        rows.push_back({by + ", 1 % slow", minimodemSends, {.rateOff = -0.01}, weakSnrs});
     }
-    return "";
+    rows.push_back({"ours, mark tone fading 20 dB", false, {.markFading = true}, weakSnrs});
+    rows.push_back({"ours, mark 40 Hz off", false, {.markOffHz = 40.0}, weakSnrs});
+    rows.push_back({"ours, drifting 0.2 Hz/s", false, {.driftHzPerSecond = 0.2}, weakSnrs});
+    rows.push_back({"ours, carrier 125 Hz below", false, {.carrier = true}, weakSnrs});
+    rows.push_back({"ours, impulses", false, {.impulses = true}, weakSnrs});
+    rows.push_back({"ours, 11025 Hz", false, {.sampleRate = 11025.0}, weakSnrs});
+    rows.push_back({"ours, 48000 Hz", false, {.sampleRate = 48000.0}, weakSnrs});
+    return rows;
 }
 
-SignalShape Shape(Source source) {
-    SignalShape shape{kSampleRate, kAmplitude};
-    // The mark tone sinks by up to 20 dB and back every 3 seconds.
-    if (source == Source::GeneratorFading) shape.markFadeDb = 20.0;
+// The sender's signal through the channel, before the noise.
+std::vector<float> SentSignal(const std::string& text, RttyMode sent, const Channel& channel, const SignalShape& shape,
+                              bool byMinimodem, unsigned seed, const fs::path& folder) {
+    sent.markHz += channel.markOffHz;
+    std::vector<float> samples;
+    if (byMinimodem) {
+        sent.baud *= 1.0 + channel.rateOff;
+        samples = MinimodemSignal(text, sent, shape.sampleRate, folder);
+        const std::vector<float> before(static_cast<std::size_t>(shape.silenceBeforeSeconds * shape.sampleRate));
+        samples.insert(samples.begin(), before.begin(), before.end());
+        samples.resize(samples.size() + static_cast<std::size_t>(shape.silenceAfterSeconds * shape.sampleRate));
+    } else {
+        samples = GenerateRtty(text, sent, shape);
+    }
+    if (channel.fading) ApplyFading(samples, *channel.fading, shape.sampleRate, seed);
+    std::mt19937 random(seed);
+    for (std::size_t index = 0; index < samples.size(); ++index) {
+        const double seconds = static_cast<double>(index) / shape.sampleRate;
+        // As strong as the signal, where a neighbour's carrier might lie.
+        if (channel.carrier) {
+            samples[index] += static_cast<float>(kAmplitude * std::sin(2.0 * std::numbers::pi *
+                                                                      (sent.markHz - 125.0) * seconds));
+        }
+        // Clicks of ten times the signal, 1 ms long, twice a second on average.
+        if (channel.impulses && random() % static_cast<unsigned>(shape.sampleRate / 2.0) == 0) {
+            const auto length = static_cast<std::size_t>(shape.sampleRate / 1000.0);
+            const float sign = random() % 2 ? 1.0f : -1.0f;
+            for (std::size_t k = index; k < std::min(samples.size(), index + length); ++k) {
+                samples[k] += sign * static_cast<float>(10.0 * kAmplitude);
+            }
+        }
+    }
+    return samples;
+}
+
+SignalShape Shape(const Channel& channel) {
+    SignalShape shape{channel.sampleRate, kAmplitude};
+    shape.rateOff = channel.rateOff;
+    shape.driftHzPerSecond = channel.driftHzPerSecond;
+    if (channel.markFading) shape.markFadeDb = 20.0;
     return shape;
 }
 
-}  // namespace
+// Writes the audio as a 16-bit file and reads it back, as both decoders get it.
+WavAudio ThroughFile(const WavAudio& audio, const fs::path& wav) {
+    WriteWavFile(wav, audio);
+    return ReadWavFile(wav);
+}
 
-int main(int argc, char** argv) {
-    const std::size_t characters = argc > 1 ? static_cast<std::size_t>(std::atol(argv[1])) : 5000;
-    const std::string text = RandomText(characters, 1);
-    const RttyMode modes[] = {{45.45, 170.0, 2125.0, false, 1.5}, {50.0, 450.0, 2125.0, true, 1.5}};
-    const double snrs[] = {10.0, 0.0, -4.0, -6.0, -8.0, -10.0};
-    const bool minimodem = MinimodemPresent();
-    const fs::path folder = fs::temp_directory_path() / ("zorbel-bench-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
+// Ours told the polarity, ours without telling, both in both polarities of
+// the signal, and minimodem in the row's.
+struct Readings {
+    Alignment told[2], found[2];
+    std::optional<Alignment> minimodem;
+};
+
+Readings ReadAll(const std::string& text, const RttyMode& mode, const Channel& channel, SignalShape shape,
+                 bool byMinimodem, double snr, unsigned seed, bool minimodem, const fs::path& folder) {
+    Readings readings;
     const fs::path wav = folder / "signal.wav";
+    for (const int flip : {0, 1}) {
+        RttyMode sent = mode;
+        sent.reversed = mode.reversed != (flip == 1);
+        WavAudio audio{shape.sampleRate, SentSignal(text, sent, channel, shape, byMinimodem, seed, folder)};
+        AddNoise(audio.samples, snr, shape, seed * 1000u + static_cast<unsigned>(snr + 100.0));
+        const WavAudio written = ThroughFile(audio, wav);
+        // Unshift on space, as minimodem reads and sends: it sends no
+        // letters shift after a space.
+        readings.told[flip] =
+            Align(text, RttyDecoder(sent, written.sampleRate, {.unshiftOnSpace = true}).Decode(written.samples));
+        RttyMode untold = sent;
+        untold.reversed = false;
+        readings.found[flip] = Align(
+            text, RttyDecoder(untold, written.sampleRate, {.unshiftOnSpace = true, .findPolarity = true})
+                      .Decode(written.samples));
+        if (minimodem && flip == 0) readings.minimodem = Align(text, MinimodemDecode(wav, sent, folder, nullptr));
+    }
+    return readings;
+}
 
-    std::printf("character error rate, %zu characters per file, %.0f Hz, 16-bit WAV files; %s\n", text.size(),
-                kSampleRate, minimodem ? "each cell: ours / minimodem" : "minimodem is not installed: ours only");
-    std::printf("%-36s", "SNR in 3 kHz (dB)");
-    for (const double snr : snrs) std::printf("%15.0f", snr);
+struct Options {
+    std::size_t characters = 2000;
+    unsigned seeds = 3;
+    std::string rows;
+    bool minimodem = true;
+};
+
+Options ParseOptions(int argc, char** argv) {
+    Options options;
+    for (int index = 1; index < argc; ++index) {
+        const std::string argument = argv[index];
+        const bool hasValue = index + 1 < argc;
+        if (argument == "--characters" && hasValue) {
+            options.characters = static_cast<std::size_t>(std::atol(argv[++index]));
+        } else if (argument == "--seeds" && hasValue) {
+            options.seeds = static_cast<unsigned>(std::atol(argv[++index]));
+        } else if (argument == "--rows" && hasValue) {
+            options.rows = argv[++index];
+        } else if (argument == "--no-minimodem") {
+            options.minimodem = false;
+        } else {
+            std::fprintf(stderr, "usage: bench_decoder [--characters 2000] [--seeds 3] [--rows TEXT] [--no-minimodem]\n");
+            std::exit(2);
+        }
+    }
+    return options;
+}
+
+std::string ModeName(const RttyMode& mode) {
+    char name[40];
+    std::snprintf(name, sizeof name, "%5.2f Bd / %3.0f Hz %s", mode.baud, mode.shiftHz,
+                  mode.reversed ? "reversed" : "normal  ");
+    return name;
+}
+
+void ErrorRateTable(const Options& options, const RttyMode (&modes)[2], const fs::path& folder) {
+    std::printf("character error rate by edit distance; %u seeds of %zu characters per cell; 16-bit WAV files\n"
+                "each cell: ours told the polarity / ours not told, less told after the first %zu characters "
+                "(worse of both polarities) / minimodem\n",
+                options.seeds, options.characters, kFindingCharacters);
+    std::printf("%-58s", "SNR in 3 kHz (dB)");
+    for (const double snr : kSnrColumns) std::printf("%21.0f", snr);
     std::printf("\n");
-    for (const RttyMode& mode : modes) {
-        for (const Source source : {Source::Generator, Source::GeneratorFading, Source::Minimodem}) {
-            if (source == Source::Minimodem && !minimodem) continue;
-            std::printf("%5.2f Bd / %3.0f Hz, %-20s", mode.baud, mode.shiftHz, SourceName(source));
+    std::size_t firstLinesLost = 0, firstLinesTold = 0;
+    for (const Row& row : Rows()) {
+        if (row.name.find(options.rows) == std::string::npos) continue;
+        if (row.minimodemSends && !options.minimodem) continue;
+        for (const RttyMode& mode : modes) {
+            std::printf("%s, %-35s", ModeName(mode).c_str(), row.name.c_str());
             std::fflush(stdout);
-            const SignalShape shape = Shape(source);
-            const std::vector<float> clean =
-                source == Source::Minimodem ? MinimodemSignal(text, mode, folder) : GenerateRtty(text, mode, shape);
-            for (const double snr : snrs) {
-                WavAudio audio{kSampleRate, clean};
-                AddNoise(audio.samples, snr, shape, 42);
-                WriteWavFile(wav, audio);
-                const WavAudio written = ReadWavFile(wav);
-                // Unshift on space, as minimodem reads and sends: it sends no
-                // letters shift after a space.
-                const double ours =
-                    ErrorRate(text, RttyDecoder(mode, written.sampleRate, true).Decode(written.samples));
-                if (minimodem) {
-                    std::printf("  %6.3f/%6.3f", ours, ErrorRate(text, MinimodemDecode(wav, mode, folder, nullptr)));
-                } else {
-                    std::printf("%15.3f", ours);
+            for (const double snr : kSnrColumns) {
+                if (std::find(row.snrs.begin(), row.snrs.end(), snr) == row.snrs.end()) {
+                    std::printf("%21s", "");
+                    continue;
                 }
+                std::size_t sent = 0, told = 0, minimodem = 0;
+                std::size_t toldLater[2] = {0, 0}, foundLater[2] = {0, 0};
+                for (unsigned seed = 1; seed <= options.seeds; ++seed) {
+                    const std::string text = RandomText(options.characters, seed);
+                    const Readings readings = ReadAll(text, mode, row.channel, Shape(row.channel), row.minimodemSends,
+                                                      snr, seed, options.minimodem, folder);
+                    sent += text.size();
+                    told += readings.told[0].edits;
+                    if (readings.minimodem) minimodem += readings.minimodem->edits;
+                    for (const int flip : {0, 1}) {
+                        toldLater[flip] += readings.told[flip].editsLater;
+                        foundLater[flip] += readings.found[flip].editsLater;
+                        firstLinesTold += readings.told[flip].firstLineRight;
+                        firstLinesLost += readings.told[flip].firstLineRight && !readings.found[flip].firstLineRight;
+                    }
+                }
+                const double later = static_cast<double>(sent - options.seeds * kFindingCharacters);
+                double worse = -1.0;
+                for (const int flip : {0, 1}) {
+                    worse = std::max(worse, (static_cast<double>(foundLater[flip]) - toldLater[flip]) / later);
+                }
+                char cell[32];
+                if (options.minimodem) {
+                    std::snprintf(cell, sizeof cell, "%5.3f %+6.3f %5.3f", static_cast<double>(told) / sent, worse,
+                                  static_cast<double>(minimodem) / sent);
+                } else {
+                    std::snprintf(cell, sizeof cell, "%5.3f %+6.3f", static_cast<double>(told) / sent, worse);
+                }
+                std::printf("%21s", cell);
                 std::fflush(stdout);
             }
             std::printf("\n");
         }
     }
+    std::printf("first lines read right when told the polarity and not right without telling: %zu of %zu\n",
+                firstLinesLost, firstLinesTold);
+}
 
+// Transmissions of two lines that start and end in 10 s of noise, at 0 dB.
+void StartTable(const Options& options, const RttyMode (&modes)[2], const fs::path& folder) {
+    constexpr double kNoiseSeconds = 10.0;
+    constexpr unsigned kTransmissions = 10;
+    std::printf("\nstart of a transmission after %.0f s of noise, 0 dB, %u transmissions of 2 lines each; "
+                "ours told / ours not told (both polarities) / minimodem\n",
+                kNoiseSeconds, kTransmissions);
+    std::printf("%-58s%30s%30s%30s\n", "", "first 20 right: mean (least)", "noise chars per 10 s before",
+                "and after");
+    struct Start {
+        const char* name;
+        bool byMinimodem;
+        double leadSeconds;
+    };
+    for (const Start start : {Start{"ours, after 1 s of carrier", false, 1.0}, Start{"ours, no carrier", false, 0.0},
+                              Start{"sent by minimodem", true, 0.0}}) {
+        if (std::string(start.name).find(options.rows) == std::string::npos && options.rows != "start") continue;
+        if (start.byMinimodem && !options.minimodem) continue;
+        for (const RttyMode& mode : modes) {
+            SignalShape shape{8000.0, kAmplitude};
+            shape.leadSeconds = shape.tailSeconds = start.leadSeconds;
+            shape.silenceBeforeSeconds = shape.silenceAfterSeconds = kNoiseSeconds;
+            double right[3] = {0, 0, 0}, least[3] = {20, 20, 20}, before[3] = {0, 0, 0}, after[3] = {0, 0, 0};
+            unsigned counted[3] = {0, 0, 0};
+            for (unsigned seed = 1; seed <= kTransmissions; ++seed) {
+                const std::string text = RandomText(140, 100 + seed);
+                const Readings readings = ReadAll(text, mode, Channel{}, shape, start.byMinimodem, 0.0, 100 + seed,
+                                                  options.minimodem, folder);
+                const auto add = [&](int column, const Alignment& alignment) {
+                    right[column] += static_cast<double>(alignment.firstTwentyRight);
+                    least[column] = std::min(least[column], static_cast<double>(alignment.firstTwentyRight));
+                    before[column] += static_cast<double>(alignment.before);
+                    after[column] += static_cast<double>(alignment.after);
+                    ++counted[column];
+                };
+                for (const int flip : {0, 1}) {
+                    add(0, readings.told[flip]);
+                    add(1, readings.found[flip]);
+                }
+                if (readings.minimodem) add(2, *readings.minimodem);
+            }
+            std::printf("%s, %-35s", ModeName(mode).c_str(), start.name);
+            std::string rights, befores, afters;
+            for (int column = 0; column < (options.minimodem ? 3 : 2); ++column) {
+                char text[64];
+                std::snprintf(text, sizeof text, "%s%.1f (%.0f)", column ? " / " : "", right[column] / counted[column],
+                              least[column]);
+                rights += text;
+                std::snprintf(text, sizeof text, "%s%.1f", column ? " / " : "", before[column] / counted[column]);
+                befores += text;
+                std::snprintf(text, sizeof text, "%s%.1f", column ? " / " : "", after[column] / counted[column]);
+                afters += text;
+            }
+            std::printf("%30s%30s%30s\n", rights.c_str(), befores.c_str(), afters.c_str());
+            std::fflush(stdout);
+        }
+    }
+}
+
+void SpeedTable(const Options& options, const RttyMode& mode, const fs::path& folder) {
+    const std::string text = RandomText(options.characters, 1);
     for (const double sampleRate : {8000.0, 48000.0}) {
         const SignalShape shape{sampleRate, kAmplitude};
-        WavAudio audio{sampleRate, GenerateRtty(text, modes[0], shape)};
+        WavAudio audio{sampleRate, GenerateRtty(text, mode, shape)};
         AddNoise(audio.samples, 0.0, shape, 7);
         const double audioSeconds = static_cast<double>(audio.samples.size()) / sampleRate;
-        const auto start = std::chrono::steady_clock::now();
-        const std::string decoded = RttyDecoder(modes[0], sampleRate).Decode(audio.samples);
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        std::printf("speed at %.0f Hz: ours %.0f times real time", sampleRate, audioSeconds / took.count());
-        if (minimodem) {
+        std::printf("speed at %.0f Hz: ours", sampleRate);
+        for (const bool findPolarity : {false, true}) {
+            const auto start = std::chrono::steady_clock::now();
+            const std::string decoded =
+                RttyDecoder(mode, sampleRate, {.findPolarity = findPolarity}).Decode(audio.samples);
+            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+            std::printf(" %.0f times real time%s", audioSeconds / took.count(),
+                        findPolarity ? " not told the polarity" : " told,");
+        }
+        if (options.minimodem) {
+            const fs::path wav = folder / "speed.wav";
             WriteWavFile(wav, audio);
             double seconds = 0.0;
-            MinimodemDecode(wav, modes[0], folder, &seconds);
-            std::printf(", minimodem %.0f times (from the file, start included)", audioSeconds / seconds);
+            MinimodemDecode(wav, mode, folder, &seconds);
+            std::printf("; minimodem %.0f times (from the file, start included)", audioSeconds / seconds);
         }
-        std::printf(" (%zu characters)\n", decoded.size());
+        std::printf("\n");
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options = ParseOptions(argc, argv);
+    if (options.minimodem && !MinimodemPresent()) {
+        std::printf("minimodem is not installed: ours only\n");
+        options.minimodem = false;
+    }
+    const RttyMode modes[2] = {{45.45, 170.0, 2125.0, false, 1.5}, {50.0, 450.0, 2125.0, true, 1.5}};
+    const fs::path folder = fs::temp_directory_path() / ("zorbel-bench-" + std::to_string(std::random_device{}()));
+    fs::create_directories(folder);
+    ErrorRateTable(options, modes, folder);
+    StartTable(options, modes, folder);
+    if (options.rows.empty()) SpeedTable(options, modes[0], folder);
     fs::remove_all(folder);
     return 0;
 }

@@ -1,9 +1,12 @@
 // zorbel-decode: decodes the RTTY in a WAV recording and prints the text.
-//   zorbel-decode FILE.wav [--baud 45.45] [--shift 170] [--mark 2125] [--reverse]
+//   zorbel-decode FILE.wav [--baud 45.45] [--shift 170] [--mark 2125] [--reverse | --normal]
 //                 [--stopbits 1.5] [--unshift-on-space]
-// Without --mark it looks for the signal in the first seconds. A recording
-// streamed or cut short is read to its end, with a note on standard error.
+// Without --mark it looks for the signal in the recording; without --reverse
+// or --normal it finds the polarity from the signal and says on standard
+// error which one it found. A recording streamed or cut short is read to its
+// end, with a note on standard error.
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <optional>
@@ -19,13 +22,25 @@
 #include "decoder/cli/StandardOutput.h"
 #include "decoder/cli/Utf8Arguments.h"
 
+namespace {
+
+// The polarity is told afresh as soon as it is found, about every tenth of
+// a second of the recording.
+constexpr double kBlockSeconds = 0.1;
+
+}  // namespace
+
 int main(int argc, char** argv) {
     using namespace zorbel::decoder;
     try {
         std::vector<std::string> switches = kModeSwitches;
-        switches.push_back("unshift-on-space");
+        switches.insert(switches.end(), {"normal", "unshift-on-space"});
         const CommandLine line = ParseCommandLine(Utf8Arguments(argc, argv), kModeValueOptions, switches);
         RttyMode mode = ModeFromCommandLine(line);
+        const bool told = mode.reversed || line.options.contains("normal");
+        if (mode.reversed && line.options.contains("normal")) {
+            throw std::invalid_argument("--reverse and --normal contradict each other");
+        }
         WavAudio audio = ReadWavFile(PathFromUtf8(line.file));
         if (const std::string note = WavLengthNote(audio); !note.empty()) {
             std::fprintf(stderr, "zorbel-decode: note: %s\n", note.c_str());
@@ -40,16 +55,29 @@ int main(int argc, char** argv) {
             throw WavError("the recording's rate of " + std::to_string(static_cast<long>(audio.sampleRate)) +
                            " Hz is too low for these tones");
         }
-        RttyDecoder decoder(mode, audio.sampleRate, line.options.contains("unshift-on-space"));
-        const std::string text = decoder.Decode(audio.samples);
+        RttyDecoder decoder(mode, audio.sampleRate,
+                            {.unshiftOnSpace = line.options.contains("unshift-on-space"), .findPolarity = !told});
         MakeStandardOutputBinary();
-        std::fwrite(text.data(), 1, text.size(), stdout);
+        const std::span<const float> samples(audio.samples);
+        const auto block = std::max<std::size_t>(1, static_cast<std::size_t>(kBlockSeconds * audio.sampleRate));
+        bool polarityTold = told;
+        for (std::size_t at = 0; at < samples.size(); at += block) {
+            const std::string text = decoder.Decode(samples.subspan(at, std::min(block, samples.size() - at)));
+            std::fwrite(text.data(), 1, text.size(), stdout);
+            if (!polarityTold && decoder.PolarityKnown()) {
+                std::fflush(stdout);
+                std::fprintf(stderr, "zorbel-decode: %s polarity found at %.1f s (mark %.0f Hz)\n",
+                             decoder.Mode().reversed ? "reversed" : "normal",
+                             static_cast<double>(at + block) / audio.sampleRate, decoder.Mode().MarkToneHz());
+            }
+            polarityTold = told || decoder.PolarityKnown();
+        }
         return std::fflush(stdout) == 0 ? 0 : 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "zorbel-decode: %s\n", error.what());
         std::fprintf(stderr,
-                     "usage: zorbel-decode FILE.wav [--baud 45.45] [--shift 170] [--mark 2125] [--reverse] "
-                     "[--stopbits 1.5] [--unshift-on-space]\n");
+                     "usage: zorbel-decode FILE.wav [--baud 45.45] [--shift 170] [--mark 2125] "
+                     "[--reverse | --normal] [--stopbits 1.5] [--unshift-on-space]\n");
         return 2;
     }
 }

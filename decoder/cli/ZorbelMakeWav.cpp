@@ -1,13 +1,19 @@
 // zorbel-makewav: sends text from standard input as RTTY into a WAV file.
 //   zorbel-makewav OUT.wav [--baud 45.45] [--shift 170] [--mark 2125] [--reverse]
 //                  [--stopbits 1.5] [--rate 8000] [--snr DB] [--seed 1]
-//                  [--drift HZ_PER_SECOND] [--fade DB]
+//                  [--drift HZ_PER_SECOND] [--fade DB] [--fading good|moderate|poor]
+//                  [--rate-off PERCENT] [--lead SECONDS] [--silence-before SECONDS]
+//                  [--silence-after SECONDS]
+// --fading passes the signal through two fading paths as on HF (the ITU-R's
+// profiles); --rate-off makes a sender off its rate; the silences hold only
+// the noise, for a transmission that starts and ends in it.
 
 #include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <iostream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,23 +23,43 @@
 #include "decoder/cli/StandardOutput.h"
 #include "decoder/cli/Utf8Arguments.h"
 
+namespace {
+
+using namespace zorbel::decoder;
+
+FadingPaths FadingOption(const std::string& name) {
+    if (name == "good") return kGoodPaths;
+    if (name == "moderate") return kModeratePaths;
+    if (name == "poor") return kPoorPaths;
+    throw std::invalid_argument("--fading wants good, moderate or poor, not " + name);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    using namespace zorbel::decoder;
     try {
         std::vector<std::string> valueOptions = kModeValueOptions;
-        valueOptions.insert(valueOptions.end(), {"rate", "snr", "seed", "drift", "fade"});
+        valueOptions.insert(valueOptions.end(), {"rate", "snr", "seed", "drift", "fade", "fading", "rate-off", "lead",
+                                                      "silence-before", "silence-after"});
         const CommandLine line = ParseCommandLine(Utf8Arguments(argc, argv), valueOptions, kModeSwitches);
         const RttyMode mode = ModeFromCommandLine(line);
         SignalShape shape;
         shape.sampleRate = NumberOption(line, "rate", 8000.0, 6000.0, 192000.0);
         shape.driftHzPerSecond = NumberOption(line, "drift", 0.0, -100.0, 100.0);
         shape.markFadeDb = NumberOption(line, "fade", 0.0, 0.0, 60.0);
+        shape.rateOff = NumberOption(line, "rate-off", 0.0, -10.0, 10.0) / 100.0;
+        shape.leadSeconds = NumberOption(line, "lead", shape.leadSeconds, 0.0, 60.0);
+        shape.silenceBeforeSeconds = NumberOption(line, "silence-before", 0.0, 0.0, 600.0);
+        shape.silenceAfterSeconds = NumberOption(line, "silence-after", 0.0, 0.0, 600.0);
+        const auto seed = static_cast<std::uint64_t>(NumberOption(line, "seed", 1.0, 0.0, 1e15));
         MakeStandardInputBinary();
         const std::string text{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
         WavAudio audio{shape.sampleRate, GenerateRtty(text, mode, shape)};
+        if (const auto fading = line.options.find("fading"); fading != line.options.end()) {
+            ApplyFading(audio.samples, FadingOption(fading->second), shape.sampleRate, seed);
+        }
         if (line.options.contains("snr")) {
-            AddNoise(audio.samples, NumberOption(line, "snr", 0.0, -30.0, 60.0), shape,
-                     static_cast<std::uint64_t>(NumberOption(line, "seed", 1.0, 0.0, 1e15)));
+            AddNoise(audio.samples, NumberOption(line, "snr", 0.0, -30.0, 60.0), shape, seed);
         }
         WriteWavFile(PathFromUtf8(line.file), audio);
         return 0;
@@ -42,7 +68,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "usage: zorbel-makewav OUT.wav [--baud 45.45] [--shift 170] [--mark 2125] [--reverse] "
                      "[--stopbits 1.5] [--rate 8000] [--snr DB] [--seed 1] [--drift HZ_PER_SECOND] [--fade DB] "
-                     "< TEXT\n");
+                     "[--fading good|moderate|poor] [--rate-off PERCENT] [--lead SECONDS] "
+                     "[--silence-before SECONDS] [--silence-after SECONDS] < TEXT\n");
         return 2;
     }
 }

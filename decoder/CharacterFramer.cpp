@@ -1,0 +1,345 @@
+#include "decoder/CharacterFramer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace zorbel::decoder {
+namespace {
+
+constexpr int kStopBitIndex = 6;  // start bit 0, data bits 1 to 5
+// How far from the expected place a locked start edge is looked for, in bits:
+// wide enough for a sender whose stop bits are half a bit longer than ours,
+// and earlier by as much as a sender with one stop bit sends it.
+constexpr double kLockedSearchBits = 0.6;
+// A start edge off by a number of half bits (give or take this many bits),
+// whose character reads more clearly than at the expected place, is a sender
+// whose stop bits differ from ours: the timing moves to it, and after a few
+// alike, the character length too.
+constexpr double kAlikeBits = 0.15;
+constexpr int kFarOffRuns = 3;
+// How much of the distance between a character's edges and where the timing
+// put them the timing follows: the edges of one character are noisy on weak
+// signals, and the sender's rate is estimated apart. A sender lies at most a
+// few per cent off its rate.
+constexpr double kPhaseFollowing = 0.1;
+constexpr double kMostRateOff = 0.04;
+// How far from where the timing puts it a change between two bits is looked
+// for, in bits.
+constexpr double kBitEdgeReach = 0.4;
+// How far a character's tones must stand out above the noise to start a
+// run, and to go on with one; noise alone reaches about 1.8 (the larger of
+// two noise magnitudes against their mean). After a few characters in a row
+// under it the transmission has ended, or faded too deep to follow.
+constexpr double kStartsRun = 3.0;
+constexpr double kEveryBitStartingRun = 2.0;
+constexpr double kWeakestBitShare = 0.35;
+constexpr double kGoesOn = 2.3;
+constexpr int kFadedCharacters = 3;
+// A start edge after noise rather than mark crosses zero early, by up to half
+// a bit: the search tries the places this far on, in steps, for the one that
+// reads most clearly.
+constexpr double kClearestStartBits = 0.6;
+constexpr int kClearestStartSteps = 12;
+// The noise is known well enough to start a run by after this many windows'
+// worth of samples.
+constexpr unsigned kNoiseKnownAfterWindows = 8;
+// The noise follows over about a second while nothing is framed (and stays
+// as it was while characters are: the weaker tone then also holds the
+// stronger one's leakage, which would make a fading signal look like noise).
+constexpr double kNoiseFollowingSeconds = 1.0;
+
+}  // namespace
+
+CharacterFramer::CharacterFramer(const RttyMode& mode, double sampleRate, int windowLength, bool swapped,
+                                 std::int64_t from)
+    : swapped_(swapped),
+      bitLength_(sampleRate / mode.baud),
+      characterLength_(bitLength_ * (kStopBitIndex + mode.stopBits)),
+      period_(characterLength_),
+      rate_(characterLength_),
+      halfWindow_(windowLength / 2.0),
+      noiseFollowingSamples_(kNoiseFollowingSeconds * sampleRate),
+      searchFrom_(std::max<std::int64_t>(1, from)),
+      windowFilled_(from + windowLength),
+      noiseKnownAfter_(kNoiseKnownAfterWindows * windowLength) {}
+
+std::size_t CharacterFramer::HistoryNeeded(const RttyMode& mode, double sampleRate) {
+    return static_cast<std::size_t>(sampleRate / mode.baud * (kStopBitIndex + 4)) + 4;
+}
+
+ToneMagnitudes CharacterFramer::Tones(std::int64_t index) const {
+    ToneMagnitudes tones = history_->At(index);
+    if (swapped_) std::swap(tones.mark, tones.space);
+    return tones;
+}
+
+double CharacterFramer::Margin(double crossing) const {
+    double margin = 0.0;
+    for (int bit = 0; bit <= kStopBitIndex; ++bit) margin += std::abs(SoftBit(BitEnd(crossing, bit)));
+    return margin;
+}
+
+double CharacterFramer::Contrast(double crossing) const {
+    double sum = 0.0;
+    for (int bit = 0; bit <= kStopBitIndex; ++bit) {
+        const ToneMagnitudes tones = Tones(BitEnd(crossing, bit));
+        sum += std::max(tones.mark, tones.space);
+    }
+    return sum / ((kStopBitIndex + 1) * noise_);
+}
+
+bool CharacterFramer::EveryBitStandsOut(double crossing) const {
+    double sum = 0.0;
+    double weakest = HUGE_VAL;
+    for (int bit = 0; bit <= kStopBitIndex; ++bit) {
+        const ToneMagnitudes tones = Tones(BitEnd(crossing, bit));
+        sum += std::max(tones.mark, tones.space);
+        weakest = std::min<double>(weakest, std::max(tones.mark, tones.space));
+    }
+    return weakest >= kEveryBitStartingRun * noise_ && weakest >= kWeakestBitShare * sum / (kStopBitIndex + 1) &&
+           Tones(BitEnd(crossing, 0)).space >= kStartsRun * noise_;
+}
+
+double CharacterFramer::LockedCrossing(double expected, std::optional<double> found, int& halves) const {
+    if (!found) return expected;
+    const double off = *found - expected;
+    // Stop bits come in halves: an edge off by another amount is noise. So
+    // is one whose character reads less clearly than the expected one's.
+    const double farHalves = std::round(2.0 * off / bitLength_);
+    const bool otherStopBits =
+        farHalves != 0.0 && std::abs(off - farHalves * bitLength_ / 2.0) <= kAlikeBits * bitLength_;
+    if (!otherStopBits || Margin(*found) <= Margin(expected)) return expected;
+    halves = static_cast<int>(farHalves);
+    return *found;
+}
+
+std::optional<double> CharacterFramer::EdgesOff(double crossing, std::optional<double> found) const {
+    double sum = 0.0;
+    int count = 0;
+    if (found) {
+        sum += *found - crossing;
+        ++count;
+    }
+    bool before = false;  // the start bit
+    for (int bit = 1; bit <= kStopBitIndex; ++bit) {
+        const bool mark = SoftBit(BitEnd(crossing, bit)) > 0.0f;
+        if (mark == before) continue;
+        before = mark;
+        const double at = crossing + bit * bitLength_;
+        std::optional<double> nearest;
+        for (auto index = static_cast<std::int64_t>(std::ceil(at - kBitEdgeReach * bitLength_));
+             index <= static_cast<std::int64_t>(at + kBitEdgeReach * bitLength_); ++index) {
+            if ((SoftBit(index - 1) > 0.0f) == mark || (SoftBit(index) > 0.0f) != mark) continue;
+            const double change = CrossingBefore(index);
+            if (!nearest || std::abs(change - at) < std::abs(*nearest - at)) nearest = change;
+        }
+        if (nearest) {
+            sum += *nearest - at;
+            ++count;
+        }
+    }
+    if (count == 0) return std::nullopt;
+    return sum / count;
+}
+
+double CharacterFramer::FollowTiming(std::optional<double> found, double crossing, int halves) {
+    double correction = 0.0;
+    if (halves != 0) {
+        // The character starts a new line of edges for the rate.
+        rate_.EndRun();
+        rate_.Add(slot_, crossing);
+        farOffSeen_ = halves == lastFarHalves_ ? farOffSeen_ + 1 : 1;
+        lastFarHalves_ = halves;
+        if (farOffSeen_ == kFarOffRuns) {
+            farOffSeen_ = 0;
+            characterLength_ = std::clamp(characterLength_ + halves * bitLength_ / 2.0,
+                                          (kStopBitIndex + 1) * bitLength_, (kStopBitIndex + 2) * bitLength_);
+            rate_.Restart(characterLength_);
+        }
+    } else {
+        farOffSeen_ = 0;
+        if (const std::optional<double> off = EdgesOff(crossing, found)) {
+            rate_.Add(slot_, crossing + *off);
+            correction = kPhaseFollowing * *off;
+        }
+    }
+    period_ = std::clamp(rate_.CharacterLength(), characterLength_ * (1.0 - kMostRateOff),
+                         characterLength_ * (1.0 + kMostRateOff));
+    return correction;
+}
+
+double CharacterFramer::EarlierReach() const {
+    return kLockedSearchBits * bitLength_ + characterLength_ - (kStopBitIndex + 1) * bitLength_;
+}
+
+std::int64_t CharacterFramer::BitEnd(double crossing, int bit) const {
+    // The soft bit crosses zero half a window after the tone changes; the
+    // window that holds bit k alone ends (k + 1) bits after the change.
+    return static_cast<std::int64_t>(std::lround(crossing - halfWindow_ + (bit + 1) * bitLength_));
+}
+
+double CharacterFramer::CrossingBefore(std::int64_t index) const {
+    const float before = SoftBit(index - 1);
+    // An infinite soft bit makes the fraction NaN, and a NaN crossing would
+    // be cast to a sample index (undefined): it then counts as halfway.
+    const double fraction = before / (before - SoftBit(index));
+    return static_cast<double>(index - 1) + (fraction >= 0.0 && fraction <= 1.0 ? fraction : 0.5);
+}
+
+bool CharacterFramer::FallsAt(std::int64_t index) const { return SoftBit(index - 1) > 0.0f && SoftBit(index) <= 0.0f; }
+
+std::optional<double> CharacterFramer::NearestCrossing(double expected, double earlier, double later) const {
+    std::optional<double> nearest;
+    for (auto index = static_cast<std::int64_t>(std::ceil(expected - earlier));
+         index <= static_cast<std::int64_t>(expected + later); ++index) {
+        if (!FallsAt(index)) continue;
+        const double crossing = CrossingBefore(index);
+        if (!nearest || std::abs(crossing - expected) < std::abs(*nearest - expected)) nearest = crossing;
+    }
+    return nearest;
+}
+
+CharacterFramer::Frame CharacterFramer::ReadFrame(double crossing) const {
+    Frame frame{SoftBit(BitEnd(crossing, 0)) < 0.0f, SoftBit(BitEnd(crossing, kStopBitIndex)) > 0.0f, 0};
+    for (int bit = 1; bit < kStopBitIndex; ++bit) {
+        if (SoftBit(BitEnd(crossing, bit)) > 0.0f) frame.code |= static_cast<std::uint8_t>(1u << (bit - 1));
+    }
+    return frame;
+}
+
+void CharacterFramer::FollowNoise(ToneMagnitudes tones) {
+    // Where nothing is framed the weaker tone is noise, unless a signal
+    // stands out there (the leakage of its tones and its changes between
+    // them are no noise).
+    if (noiseLearnt_ >= noiseKnownAfter_ && std::max(tones.mark, tones.space) >= kStartsRun * noise_) return;
+    ++noiseLearnt_;
+    noise_ += (std::min(tones.mark, tones.space) - noise_) /
+              std::min(static_cast<double>(noiseLearnt_), noiseFollowingSamples_);
+}
+
+std::uint8_t CharacterFramer::ReadAndLearn(double crossing) {
+    // The start bit is space and the stop bit mark: they show both tones'
+    // levels at this very character, so that its data bits are read by
+    // levels that have followed a fast fade.
+    levels_.Learn(Tones(BitEnd(crossing, 0)), false);
+    levels_.Learn(Tones(BitEnd(crossing, kStopBitIndex)), true);
+    const std::uint8_t code = ReadFrame(crossing).code;
+    for (int bit = 1; bit < kStopBitIndex; ++bit) {
+        levels_.Learn(Tones(BitEnd(crossing, bit)), ((code >> (bit - 1)) & 1u) != 0);
+    }
+    return code;
+}
+
+void CharacterFramer::Unlock(double crossing) {
+    expected_.reset();
+    faded_.clear();
+    // Never behind the tones still kept, whatever the crossing.
+    searchFrom_ = std::max(static_cast<std::int64_t>(crossing - EarlierReach()), history_->Oldest());
+    fadedInARow_ = 0;
+    framedInARow_ = 0;
+}
+
+bool CharacterFramer::StartsRun(double crossing) const {
+    if (noiseLearnt_ < noiseKnownAfter_) return false;
+    // A run starts only where every bit stands out, above the noise and
+    // beside the other bits, the start bit's space tone above all: a
+    // character that reaches back into the noise before a transmission
+    // started does not.
+    const Frame frame = ReadFrame(crossing);
+    return frame.startIsSpace && frame.stopIsMark && Contrast(crossing) >= kStartsRun && EveryBitStandsOut(crossing);
+}
+
+double CharacterFramer::ClearestStartFrom(double crossing) const {
+    double clearest = crossing;
+    double clearestMargin = Margin(crossing);
+    for (int step = 1; step <= kClearestStartSteps; ++step) {
+        const double later = crossing + step * kClearestStartBits * bitLength_ / kClearestStartSteps;
+        const double margin = Margin(later);
+        if (margin > clearestMargin && StartsRun(later)) {
+            clearest = later;
+            clearestMargin = margin;
+        }
+    }
+    return clearest;
+}
+
+void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>& codes) {
+    history_ = &history;
+    const std::int64_t received = history.Received();
+    for (;;) {
+        double crossing;
+        double correction = 0.0;
+        const std::optional<double> expected = expected_;
+        if (expected) {
+            // Locked: characters follow one another at the sender's rate, so
+            // the next start edge is looked for where it must come, and the
+            // edges measured along the way steady the timing.
+            const double later = kLockedSearchBits * bitLength_;
+            if (BitEnd(*expected + later, kStopBitIndex) >= received) return;
+            const std::optional<double> found = NearestCrossing(*expected, EarlierReach(), later);
+            int halves = 0;
+            crossing = LockedCrossing(*expected, found, halves);
+            const Frame frame = ReadFrame(crossing);
+            ++slot_;
+            // A character that hardly stands out and has lost its stop bit
+            // is as doubtful as one that does not stand out at all.
+            const double contrast = Contrast(crossing);
+            if (!(contrast >= kGoesOn) || (!frame.stopIsMark && !(contrast >= kStartsRun))) {
+                // Faded, or ended: the timing runs on as it was, and the
+                // character waits for the next one that stands out. After a
+                // few such characters the run has ended, and they were noise.
+                if (++fadedInARow_ == kFadedCharacters) {
+                    Unlock(*expected);
+                } else {
+                    faded_.push_back(frame.code);
+                    expected_ = *expected + period_;
+                }
+                continue;
+            }
+            fadedInARow_ = 0;
+            // No edge and a mark where the start bit belongs: the sender
+            // paused. A stop bit lost twice running: the timing slipped.
+            // Either way, search afresh.
+            const bool paused = !found && !frame.startIsSpace;
+            const bool slipped = !frame.stopIsMark && ++stopBitsLost_ == 2;
+            if (paused || slipped) {
+                Unlock(crossing);
+                continue;
+            }
+            if (frame.stopIsMark) stopBitsLost_ = 0;
+            codes.insert(codes.end(), faded_.begin(), faded_.end());
+            faded_.clear();
+            correction = FollowTiming(found, crossing, halves);
+        } else {
+            if (searchFrom_ >= received) return;
+            // The first window of samples only fills the demodulator.
+            const bool filling = searchFrom_ < windowFilled_;
+            if (filling || !FallsAt(searchFrom_)) {
+                if (!filling) FollowNoise(Tones(searchFrom_));
+                ++searchFrom_;
+                continue;
+            }
+            crossing = CrossingBefore(searchFrom_);
+            // Wait until the start edges just after this one could be read too.
+            if (BitEnd(crossing + kClearestStartBits * bitLength_, kStopBitIndex) + 1 >= received) return;
+            if (!StartsRun(crossing)) {
+                ++searchFrom_;  // noise or a misread edge: look on right after it
+                continue;
+            }
+            crossing = ClearestStartFrom(crossing);
+            stopBitsLost_ = 0;
+            farOffSeen_ = 0;
+            slot_ = 0;
+            rate_.EndRun();
+            rate_.Add(slot_, crossing);
+        }
+        const Frame frame = ReadFrame(crossing);
+        framedInARow_ = frame.startIsSpace && frame.stopIsMark ? framedInARow_ + 1 : 0;
+        lastReadAt_ = BitEnd(crossing, kStopBitIndex);
+        codes.push_back(ReadAndLearn(crossing));
+        expected_ = crossing + correction + period_;
+    }
+}
+
+}  // namespace zorbel::decoder

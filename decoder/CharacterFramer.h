@@ -1,0 +1,131 @@
+#pragma once
+// Frames characters (start bit, five data bits, stop bit) in one polarity
+// from the tone magnitudes. The first character of a run is found by its
+// start edge; the following ones are expected at the sender's character
+// rate, which is estimated along the way, so that a sender off its set rate
+// is followed rather than lagged behind. Each character's bits are read
+// through tone levels learnt from the characters read, so a fading tone
+// still counts.
+// A character counts only when its tones stand out above the noise: noise
+// starts no run, teaches the levels nothing and reads as nothing. A run keeps
+// its timing through a short fade, and the faded characters count once a
+// character after them stands out again.
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "decoder/RttyMode.h"
+#include "decoder/SenderRate.h"
+#include "decoder/ToneHistory.h"
+#include "decoder/ToneLevels.h"
+
+namespace zorbel::decoder {
+
+class CharacterFramer {
+public:
+    // windowLength: the demodulator's, in samples. swapped: reads the tones
+    // the other way round, in the other polarity. from: the first sample
+    // index to frame.
+    CharacterFramer(const RttyMode& mode, double sampleRate, int windowLength, bool swapped, std::int64_t from);
+
+    // Reads every character complete in the history so far and appends its
+    // code.
+    void Read(const ToneHistory& history, std::vector<std::uint8_t>& codes);
+
+    // Characters read in a row with a start and a stop bit where they
+    // belong: how well this polarity frames the signal.
+    int FramedInARow() const { return framedInARow_; }
+    // Where the last character read ends; negative before the first.
+    std::int64_t LastReadAt() const { return lastReadAt_; }
+
+    // How many tone magnitudes back the framing may look.
+    static std::size_t HistoryNeeded(const RttyMode& mode, double sampleRate);
+
+private:
+    // One character's start and stop bit decisions and its code.
+    struct Frame {
+        bool startIsSpace;
+        bool stopIsMark;
+        std::uint8_t code;
+    };
+
+    ToneMagnitudes Tones(std::int64_t index) const;
+    float SoftBit(std::int64_t index) const { return levels_.Soft(Tones(index)); }
+    // Whether the soft bit falls from mark to space just before index, and
+    // where between the two samples it crosses zero.
+    bool FallsAt(std::int64_t index) const;
+    double CrossingBefore(std::int64_t index) const;
+    std::optional<double> NearestCrossing(double expected, double earlier, double later) const;
+    // How much earlier than expected a locked start edge may come: by our
+    // stop bits less one, for a sender with one stop bit.
+    double EarlierReach() const;
+    // The soft bit that decides bit k of a character whose start edge
+    // crosses zero at crossing.
+    std::int64_t BitEnd(double crossing, int bit) const;
+    Frame ReadFrame(double crossing) const;
+    // How clearly the character reads: the sum of its soft bits' magnitudes.
+    double Margin(double crossing) const;
+    // How far the character's tones stand out above the noise: the mean of
+    // the stronger tone's magnitude at its bits, against the noise's.
+    double Contrast(double crossing) const;
+    bool EveryBitStandsOut(double crossing) const;
+    // Whether a character may start a run there: framed and standing out.
+    bool StartsRun(double crossing) const;
+    // The place from crossing on, a little later at most, where the
+    // character reads most clearly.
+    double ClearestStartFrom(double crossing) const;
+    // Where a locked character starts, given the start edge found nearest to
+    // the expected place; a distance of a whole number of half bits, read
+    // more clearly there, is a sender whose stop bits differ from ours.
+    double LockedCrossing(double expected, std::optional<double> found, int& halves) const;
+    // How far the character's edges lie from where the timing put them: the
+    // start edge found and each change between its bits, on average.
+    std::optional<double> EdgesOff(double crossing, std::optional<double> found) const;
+    // Moves the timing after a character read: its rate by an estimate of
+    // the sender's, and the correction of its phase, some way towards the
+    // character's edges.
+    double FollowTiming(std::optional<double> found, double crossing, int halves);
+    // The character's code, read after its start and stop bits taught the
+    // tone levels; its data bits teach them too.
+    std::uint8_t ReadAndLearn(double crossing);
+    void FollowNoise(ToneMagnitudes tones);
+    void Unlock(double crossing);
+
+    const ToneHistory* history_ = nullptr;
+    bool swapped_;
+    double bitLength_;
+    // The character length of our stop bits, or of the sender's once
+    // learnt, in half bits.
+    double characterLength_;
+    // The character length the timing expects: near characterLength_, off
+    // by the sender's rate.
+    double period_;
+    SenderRate rate_;
+    // The character's place in the current run, for the rate.
+    int slot_ = 0;
+    double halfWindow_;
+    double noiseFollowingSamples_;
+    ToneLevels levels_;
+    // The mean magnitude of a tone not sent: noise.
+    double noise_ = 0.0;
+    unsigned noiseLearnt_ = 0;
+    // Searching: the next soft bit at which a start edge may end.
+    std::int64_t searchFrom_;
+    // Before this sample the demodulator is filling.
+    std::int64_t windowFilled_;
+    unsigned noiseKnownAfter_;
+    // Locked: where the next start edge should cross zero.
+    std::optional<double> expected_;
+    int stopBitsLost_ = 0;
+    int fadedInARow_ = 0;
+    // The codes of the faded characters in a row.
+    std::vector<std::uint8_t> faded_;
+    int framedInARow_ = 0;
+    // How many start edges running were off by the same number of half bits.
+    int lastFarHalves_ = 0;
+    int farOffSeen_ = 0;
+    std::int64_t lastReadAt_ = -1;
+};
+
+}  // namespace zorbel::decoder
