@@ -106,6 +106,7 @@ private:
     int slot_ = 0;
     double halfWindow_;
     double noiseFollowingSamples_;
+    double resumeSamples_;
     ToneLevels levels_;
     // The mean magnitude of a tone not sent: noise.
     double noise_ = 0.0;
@@ -126,6 +127,8 @@ private:
     int lastFarHalves_ = 0;
     int farOffSeen_ = 0;
     std::int64_t lastReadAt_ = -1;
+    // Where the last character that stood out clearly ends.
+    std::int64_t lastClearAt_ = -1;
 };
 
 }  // namespace zorbel::decoder

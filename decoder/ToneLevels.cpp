@@ -40,6 +40,8 @@ float ToneLevels::Soft(ToneMagnitudes tones) const {
     }
     const double markWeight = std::max(0.0, markOn_.quick - markOff_.quick);
     const double spaceWeight = std::max(0.0, spaceOn_.quick - spaceOff_.quick);
+    // Levels learnt from misread bits may leave neither tone anything to say.
+    if (markWeight + spaceWeight <= 0.0) return tones.mark - tones.space;
     return static_cast<float>(markWeight * (tones.mark - 0.5 * (markOn_.quick + markOff_.quick)) -
                               spaceWeight * (tones.space - 0.5 * (spaceOn_.quick + spaceOff_.quick)));
 }
