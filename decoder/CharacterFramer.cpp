@@ -31,16 +31,19 @@ constexpr double kMostRateOff = 0.04;
 // How far from where the timing puts it a change between two bits is looked
 // for, in bits.
 constexpr double kBitEdgeReach = 0.4;
-// How far a character's tones must stand out above the noise to start a
-// run, and to go on with one; noise alone reaches about 1.8 (the larger of
-// two noise magnitudes against their mean). After a few characters in a row
-// under it the transmission has ended, or faded too deep to follow.
+// How far a character's tones must stand out above the noise (the mean of
+// the stronger tone at its bits against the noise's) to start a run, and to
+// go on with one; noise alone reaches about 1.5. To start one, each bit must
+// also stand out by the second figure, and by the third share of the mean.
+// After a few characters in a row under it the transmission has ended, or
+// faded too deep to follow.
 constexpr double kStartsRun = 3.0;
 constexpr double kEveryBitStartingRun = 2.0;
 constexpr double kWeakestBitShare = 0.35;
 constexpr double kGoesOn = 2.3;
 constexpr int kFadedCharacters = 3;
-// How long after a run a new one counts as the same transmission's.
+// How long after a clear character a run may start with a tone faded: the
+// same transmission's.
 constexpr double kResumeSeconds = 1.0;
 // A start edge after noise rather than mark crosses zero early, by up to half
 // a bit: the search tries the places this far on, in steps, for the one that
@@ -54,6 +57,8 @@ constexpr unsigned kNoiseKnownAfterWindows = 8;
 // as it was while characters are: the weaker tone then also holds the
 // stronger one's leakage, which would make a fading signal look like noise).
 constexpr double kNoiseFollowingSeconds = 1.0;
+// Magnitudes of the weaker tone beyond this many times the noise are taken
+// as this much: noise alone seldom reaches it.
 constexpr double kNoiseCutOff = 2.0;
 
 }  // namespace
@@ -254,12 +259,12 @@ void CharacterFramer::Unlock(double crossing) {
 
 bool CharacterFramer::StartsRun(double crossing) const {
     if (noiseLearnt_ < noiseKnownAfter_) return false;
-    // A run starts only where every bit stands out, above the noise and
-    // beside the other bits, the start bit's space tone above all: a
-    // character that reaches back into the noise before a transmission
-    // started does not.
-    // Shortly after a clear character, within the same transmission, one
-    // whose bits do not all stand out (a tone faded) may start a run too.
+    // A run starts where the character frames, stands out with its start
+    // bit's space tone above all, and every bit stands out too, above the
+    // noise and beside the other bits: a character that reaches back into
+    // the noise before a transmission started does not. Shortly after a
+    // clear character, within the same transmission, one whose bits do not
+    // all stand out (a tone faded) may start a run too.
     const Frame frame = ReadFrame(crossing);
     if (!frame.startIsSpace || !frame.stopIsMark || !(Contrast(crossing) >= kStartsRun) ||
         !(Tones(BitEnd(crossing, 0)).space >= kStartsRun * noise_)) {

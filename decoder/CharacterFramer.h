@@ -57,8 +57,9 @@ private:
     bool FallsAt(std::int64_t index) const;
     double CrossingBefore(std::int64_t index) const;
     std::optional<double> NearestCrossing(double expected, double earlier, double later) const;
-    // How much earlier than expected a locked start edge may come: by our
-    // stop bits less one, for a sender with one stop bit.
+    // How much earlier than expected a locked start edge may come: by the
+    // stop bits expected (ours, or the sender's once learnt) less one, for a
+    // sender with one stop bit.
     double EarlierReach() const;
     // The soft bit that decides bit k of a character whose start edge
     // crosses zero at crossing.

@@ -5,8 +5,9 @@
 namespace zorbel::decoder {
 namespace {
 
-// Characters in a row framed right that settle the polarity: the other
-// polarity frames random text right about half the time.
+// Characters in a row framed right that settle the polarity, while the other
+// one frames at most the second figure in a row: the other polarity frames
+// random text right about half the time.
 constexpr int kSureCharacters = 8;
 constexpr int kOtherAtMost = 2;
 // Silence after which a new transmission may come in the other polarity,
