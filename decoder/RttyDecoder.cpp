@@ -12,7 +12,7 @@ constexpr int kSureCharacters = 8;
 constexpr int kOtherAtMost = 2;
 // Silence after which a new transmission may come in the other polarity,
 // and starts in letters.
-constexpr double kLongSilenceSeconds = 5.0;
+constexpr double kLongSilenceSeconds = 10.0;
 
 }  // namespace
 
@@ -93,7 +93,12 @@ void RttyDecoder::ReadCharacters(std::string& text) {
             listeners_.erase(sure == listeners_.begin() ? listeners_.begin() + 1 : listeners_.begin());
         }
     }
-    if (heardSinceListening_ && history_.Received() - lastHeard > kLongSilenceSeconds * sampleRate_) Listen();
+    if (heardSinceListening_ && history_.Received() - lastHeard > kLongSilenceSeconds * sampleRate_) {
+        // Still undecided (a short or weak transmission): what the polarity
+        // read last read is given rather than lost.
+        if (!PolarityKnown()) text += listeners_.front().held;
+        Listen();
+    }
 }
 
 }  // namespace zorbel::decoder
