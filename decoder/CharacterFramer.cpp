@@ -13,11 +13,15 @@ constexpr int kStopBitIndex = 6;  // start bit 0, data bits 1 to 5
 // and earlier by as much as a sender with one stop bit sends it.
 constexpr double kLockedSearchBits = 0.6;
 // A start edge off by a number of half bits (give or take this many bits),
-// whose character reads more clearly than at the expected place, is a sender
+// whose character reads much more clearly than at the expected place, is a sender
 // whose stop bits differ from ours: the timing moves to it, and after a few
 // alike, the character length too.
 constexpr double kAlikeBits = 0.15;
 constexpr int kFarOffRuns = 3;
+// How much more clearly than at the expected place it must read there: on a
+// weak signal, noise makes some edge half a bit off read a little better now
+// and then.
+constexpr double kFarOffClearer = 1.5;
 // How much of the distance between a character's edges and where the timing
 // put them the timing follows: the edges of one character are noisy on weak
 // signals, and the sender's rate is estimated apart. A sender lies at most a
@@ -27,15 +31,20 @@ constexpr double kMostRateOff = 0.04;
 // How far from where the timing puts it a change between two bits is looked
 // for, in bits.
 constexpr double kBitEdgeReach = 0.4;
-// How far a character's tones must stand out above the noise to start a
-// run, and to go on with one; noise alone reaches about 1.8 (the larger of
-// two noise magnitudes against their mean). After a few characters in a row
-// under it the transmission has ended, or faded too deep to follow.
+// How far a character's tones must stand out above the noise (the mean of
+// the stronger tone at its bits against the noise's) to start a run, and to
+// go on with one; noise alone reaches about 1.5. To start one, each bit must
+// also stand out by the second figure, and by the third share of the mean.
+// After a few characters in a row under it the transmission has ended, or
+// faded too deep to follow.
 constexpr double kStartsRun = 3.0;
 constexpr double kEveryBitStartingRun = 2.0;
 constexpr double kWeakestBitShare = 0.35;
 constexpr double kGoesOn = 2.3;
 constexpr int kFadedCharacters = 3;
+// How long after a clear character a run may start with a tone faded: the
+// same transmission's.
+constexpr double kResumeSeconds = 1.0;
 // A start edge after noise rather than mark crosses zero early, by up to half
 // a bit: the search tries the places this far on, in steps, for the one that
 // reads most clearly.
@@ -48,6 +57,9 @@ constexpr unsigned kNoiseKnownAfterWindows = 8;
 // as it was while characters are: the weaker tone then also holds the
 // stronger one's leakage, which would make a fading signal look like noise).
 constexpr double kNoiseFollowingSeconds = 1.0;
+// Magnitudes of the weaker tone beyond this many times the noise are taken
+// as this much: noise alone seldom reaches it.
+constexpr double kNoiseCutOff = 2.0;
 
 }  // namespace
 
@@ -60,6 +72,7 @@ CharacterFramer::CharacterFramer(const RttyMode& mode, double sampleRate, int wi
       rate_(characterLength_),
       halfWindow_(windowLength / 2.0),
       noiseFollowingSamples_(kNoiseFollowingSeconds * sampleRate),
+      resumeSamples_(kResumeSeconds * sampleRate),
       searchFrom_(std::max<std::int64_t>(1, from)),
       windowFilled_(from + windowLength),
       noiseKnownAfter_(kNoiseKnownAfterWindows * windowLength) {}
@@ -97,8 +110,7 @@ bool CharacterFramer::EveryBitStandsOut(double crossing) const {
         sum += std::max(tones.mark, tones.space);
         weakest = std::min<double>(weakest, std::max(tones.mark, tones.space));
     }
-    return weakest >= kEveryBitStartingRun * noise_ && weakest >= kWeakestBitShare * sum / (kStopBitIndex + 1) &&
-           Tones(BitEnd(crossing, 0)).space >= kStartsRun * noise_;
+    return weakest >= kEveryBitStartingRun * noise_ && weakest >= kWeakestBitShare * sum / (kStopBitIndex + 1);
 }
 
 double CharacterFramer::LockedCrossing(double expected, std::optional<double> found, int& halves) const {
@@ -109,7 +121,14 @@ double CharacterFramer::LockedCrossing(double expected, std::optional<double> fo
     const double farHalves = std::round(2.0 * off / bitLength_);
     const bool otherStopBits =
         farHalves != 0.0 && std::abs(off - farHalves * bitLength_ / 2.0) <= kAlikeBits * bitLength_;
-    if (!otherStopBits || Margin(*found) <= Margin(expected)) return expected;
+    if (!otherStopBits) return expected;
+    // A whole bit off reads as clearly, but its start and stop bits tell.
+    const Frame there = ReadFrame(*found);
+    const Frame here = ReadFrame(expected);
+    const bool framedThereOnly =
+        there.startIsSpace && there.stopIsMark && !(here.startIsSpace && here.stopIsMark);
+    const double clearer = framedThereOnly ? 1.0 : kFarOffClearer;
+    if (Margin(*found) <= clearer * Margin(expected)) return expected;
     halves = static_cast<int>(farHalves);
     return *found;
 }
@@ -211,11 +230,13 @@ CharacterFramer::Frame CharacterFramer::ReadFrame(double crossing) const {
 void CharacterFramer::FollowNoise(ToneMagnitudes tones) {
     // Where nothing is framed the weaker tone is noise, unless a signal
     // stands out there (the leakage of its tones and its changes between
-    // them are no noise).
-    if (noiseLearnt_ >= noiseKnownAfter_ && std::max(tones.mark, tones.space) >= kStartsRun * noise_) return;
+    // them are no noise, and are cut off where they reach far above it).
+    const bool known = noiseLearnt_ >= noiseKnownAfter_;
+    if (known && std::max(tones.mark, tones.space) >= kStartsRun * noise_) return;
+    double weaker = std::min(tones.mark, tones.space);
+    if (known) weaker = std::min(weaker, kNoiseCutOff * noise_);
     ++noiseLearnt_;
-    noise_ += (std::min(tones.mark, tones.space) - noise_) /
-              std::min(static_cast<double>(noiseLearnt_), noiseFollowingSamples_);
+    noise_ += (weaker - noise_) / std::min(static_cast<double>(noiseLearnt_), noiseFollowingSamples_);
 }
 
 std::uint8_t CharacterFramer::ReadAndLearn(double crossing) {
@@ -242,12 +263,19 @@ void CharacterFramer::Unlock(double crossing) {
 
 bool CharacterFramer::StartsRun(double crossing) const {
     if (noiseLearnt_ < noiseKnownAfter_) return false;
-    // A run starts only where every bit stands out, above the noise and
-    // beside the other bits, the start bit's space tone above all: a
-    // character that reaches back into the noise before a transmission
-    // started does not.
+    // A run starts where the character frames, stands out with its start
+    // bit's space tone above all, and every bit stands out too, above the
+    // noise and beside the other bits: a character that reaches back into
+    // the noise before a transmission started does not. Shortly after a
+    // clear character, within the same transmission, one whose bits do not
+    // all stand out (a tone faded) may start a run too.
     const Frame frame = ReadFrame(crossing);
-    return frame.startIsSpace && frame.stopIsMark && Contrast(crossing) >= kStartsRun && EveryBitStandsOut(crossing);
+    if (!frame.startIsSpace || !frame.stopIsMark || !(Contrast(crossing) >= kStartsRun) ||
+        !(Tones(BitEnd(crossing, 0)).space >= kStartsRun * noise_)) {
+        return false;
+    }
+    return (lastClearAt_ >= 0 && crossing - static_cast<double>(lastClearAt_) < resumeSamples_) ||
+           EveryBitStandsOut(crossing);
 }
 
 double CharacterFramer::ClearestStartFrom(double crossing) const {
@@ -337,6 +365,7 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
         const Frame frame = ReadFrame(crossing);
         framedInARow_ = frame.startIsSpace && frame.stopIsMark ? framedInARow_ + 1 : 0;
         lastReadAt_ = BitEnd(crossing, kStopBitIndex);
+        if (Contrast(crossing) >= kStartsRun) lastClearAt_ = lastReadAt_;
         codes.push_back(ReadAndLearn(crossing));
         expected_ = crossing + correction + period_;
     }

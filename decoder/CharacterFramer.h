@@ -57,8 +57,9 @@ private:
     bool FallsAt(std::int64_t index) const;
     double CrossingBefore(std::int64_t index) const;
     std::optional<double> NearestCrossing(double expected, double earlier, double later) const;
-    // How much earlier than expected a locked start edge may come: by our
-    // stop bits less one, for a sender with one stop bit.
+    // How much earlier than expected a locked start edge may come: by the
+    // stop bits expected (ours, or the sender's once learnt) less one, for a
+    // sender with one stop bit.
     double EarlierReach() const;
     // The soft bit that decides bit k of a character whose start edge
     // crosses zero at crossing.
@@ -106,6 +107,7 @@ private:
     int slot_ = 0;
     double halfWindow_;
     double noiseFollowingSamples_;
+    double resumeSamples_;
     ToneLevels levels_;
     // The mean magnitude of a tone not sent: noise.
     double noise_ = 0.0;
@@ -126,6 +128,8 @@ private:
     int lastFarHalves_ = 0;
     int farOffSeen_ = 0;
     std::int64_t lastReadAt_ = -1;
+    // Where the last character that stood out clearly ends.
+    std::int64_t lastClearAt_ = -1;
 };
 
 }  // namespace zorbel::decoder

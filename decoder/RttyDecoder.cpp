@@ -5,12 +5,14 @@
 namespace zorbel::decoder {
 namespace {
 
-// Characters in a row framed right that settle the polarity: the other
-// polarity frames random text right about half the time.
+// Characters in a row framed right that settle the polarity, while the other
+// one frames at most the second figure in a row: the other polarity frames
+// random text right about half the time.
 constexpr int kSureCharacters = 8;
+constexpr int kOtherAtMost = 2;
 // Silence after which a new transmission may come in the other polarity,
 // and starts in letters.
-constexpr double kLongSilenceSeconds = 5.0;
+constexpr double kLongSilenceSeconds = 10.0;
 
 }  // namespace
 
@@ -78,9 +80,11 @@ void RttyDecoder::ReadCharacters(std::string& text) {
         lastHeard = std::max(lastHeard, listener.framer.LastReadAt());
     }
     if (!PolarityKnown()) {
-        const auto sure = std::find_if(listeners_.begin(), listeners_.end(), [](const Listener& listener) {
-            return listener.framer.FramedInARow() >= kSureCharacters;
-        });
+        // Sure of one polarity while the other frames poorly at the same time.
+        const auto framed = [&](std::size_t index) { return listeners_[index].framer.FramedInARow(); };
+        const auto sure = framed(0) >= kSureCharacters && framed(1) <= kOtherAtMost   ? listeners_.begin()
+                          : framed(1) >= kSureCharacters && framed(0) <= kOtherAtMost ? listeners_.begin() + 1
+                                                                                       : listeners_.end();
         if (sure != listeners_.end()) {
             // Nothing read while deciding is lost.
             text += sure->held;
@@ -89,7 +93,12 @@ void RttyDecoder::ReadCharacters(std::string& text) {
             listeners_.erase(sure == listeners_.begin() ? listeners_.begin() + 1 : listeners_.begin());
         }
     }
-    if (heardSinceListening_ && history_.Received() - lastHeard > kLongSilenceSeconds * sampleRate_) Listen();
+    if (heardSinceListening_ && history_.Received() - lastHeard > kLongSilenceSeconds * sampleRate_) {
+        // Still undecided (a short or weak transmission): what the polarity
+        // read last read is given rather than lost.
+        if (!PolarityKnown()) text += listeners_.front().held;
+        Listen();
+    }
 }
 
 }  // namespace zorbel::decoder

@@ -64,7 +64,8 @@ private:
         std::string held;
     };
 
-    // Starts listening afresh from the next sample on.
+    // Starts listening afresh from the next sample on, in the polarity read
+    // last first.
     void Listen();
     void ReadCharacters(std::string& text);
 

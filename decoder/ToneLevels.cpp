@@ -12,8 +12,14 @@ namespace {
 constexpr double kSteadyBits = 16.0;
 constexpr double kQuickBits = 2.0;
 // Two tones count as equally strong while the weaker one's steady levels lie
-// at least this share as far apart as the stronger one's.
+// at least this share as far apart as the stronger one's, or its quick ones
+// the second share: only a tone faded far below the other, now and for a
+// while, is judged against its levels, whose own noise and lag would
+// otherwise mislead more than they help.
 constexpr double kAlike = 0.8;
+constexpr double kQuickAlike = 0.3;
+
+bool Alike(double first, double second, double share) { return std::min(first, second) > share * std::max(first, second); }
 
 }  // namespace
 
@@ -31,17 +37,19 @@ bool ToneLevels::Known() const {
 float ToneLevels::Soft(ToneMagnitudes tones) const {
     if (!Known()) return tones.mark - tones.space;
     // Tones of about equal strength are compared as they are, the best
-    // detector in white noise and in fading that takes both tones alike; the
-    // levels' own noise would only blur it.
+    // detector in white noise and in fading that takes both tones alike.
     const double markSteady = std::max(0.0, markOn_.steady - markOff_.steady);
     const double spaceSteady = std::max(0.0, spaceOn_.steady - spaceOff_.steady);
-    if (std::min(markSteady, spaceSteady) > kAlike * std::max(markSteady, spaceSteady)) {
-        return static_cast<float>(0.5 * (markSteady + spaceSteady) * (tones.mark - tones.space));
+    const double markQuick = std::max(0.0, markOn_.quick - markOff_.quick);
+    const double spaceQuick = std::max(0.0, spaceOn_.quick - spaceOff_.quick);
+    // Levels learnt from misread bits may leave neither tone anything to say.
+    if (Alike(markSteady, spaceSteady, kAlike) || Alike(markQuick, spaceQuick, kQuickAlike) ||
+        markQuick + spaceQuick <= 0.0) {
+        const double scale = markSteady + spaceSteady > 0.0 ? 0.5 * (markSteady + spaceSteady) : 1.0;
+        return static_cast<float>(scale * (tones.mark - tones.space));
     }
-    const double markWeight = std::max(0.0, markOn_.quick - markOff_.quick);
-    const double spaceWeight = std::max(0.0, spaceOn_.quick - spaceOff_.quick);
-    return static_cast<float>(markWeight * (tones.mark - 0.5 * (markOn_.quick + markOff_.quick)) -
-                              spaceWeight * (tones.space - 0.5 * (spaceOn_.quick + spaceOff_.quick)));
+    return static_cast<float>(markQuick * (tones.mark - 0.5 * (markOn_.quick + markOff_.quick)) -
+                              spaceQuick * (tones.space - 0.5 * (spaceOn_.quick + spaceOff_.quick)));
 }
 
 void ToneLevels::Learn(ToneMagnitudes tones, bool mark) {
