@@ -37,12 +37,12 @@ std::string CommandProcessorPath(std::string_view comSpec, std::string_view syst
 EngineLaunch PlanEngineLaunch(std::string_view basePath, EngineProgram program, std::string_view commandProcessor,
                               std::uint64_t mainWindowHandle) {
     const std::string commandLine = EngineCommandLine(basePath, mainWindowHandle);
-    if (program == EngineProgram::Executable) return {std::string(basePath) + ".exe", commandLine, true};
+    if (program == EngineProgram::Executable) return {std::string(basePath) + ".exe", commandLine, true, false};
     // A batch file runs only through the command processor.
     // Appended, not "literal" + string: GCC 12 warns falsely (-Wrestrict) on that operator.
     std::string processorCall = "\"";
     processorCall.append(commandProcessor).append("\" /c ").append(commandLine);
-    return {std::string(commandProcessor), processorCall, false};
+    return {std::string(commandProcessor), processorCall, false, true};
 }
 
 }  // namespace zorbel::engine

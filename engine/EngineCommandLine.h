@@ -29,6 +29,9 @@ struct EngineLaunch {
     // The started process is the engine itself, so its end without a window
     // ends the wait for one. A batch file may start the engine and return.
     bool processEndEndsWait;
+    // The command processor of a batch file gets no console window: on
+    // Windows it would stand open all session, and closing it ends the engine.
+    bool withoutConsole;
 };
 
 // How to start the engine program found at basePath (plus ".exe" or ".bat").

@@ -137,8 +137,8 @@ bool EngineLink::StartEngine() {
     startup.wShowWindow = SW_SHOWNOACTIVATE;
     PROCESS_INFORMATION started{};
     // A failed start is left to the window search: an engine may run already.
-    if (CreateProcessA(launch.application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &started)) {
+    if (CreateProcessA(launch.application.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                       launch.withoutConsole ? CREATE_NO_WINDOW : 0, nullptr, nullptr, &startup, &started)) {
         KernelHandle process(started.hProcess);
         const KernelHandle unusedThread(started.hThread);
         engineStarted_ = true;

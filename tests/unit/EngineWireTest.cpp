@@ -46,9 +46,11 @@ TEST(EngineCommandLineTest, ABatchFileRunsThroughTheCommandProcessorByItsFullPat
     const EngineLaunch exe = PlanEngineLaunch("mmtty", EngineProgram::Executable, "C:\\cmd.exe", 0x1A2F4);
     EXPECT_EQ(exe.application + '|' + exe.commandLine, "mmtty.exe|mmtty -r -h1A2F4");
     EXPECT_TRUE(exe.processEndEndsWait);
+    EXPECT_FALSE(exe.withoutConsole);
     const EngineLaunch bat = PlanEngineLaunch("mmtty", EngineProgram::BatchFile, "C:\\cmd.exe", 0x1A2F4);
     EXPECT_EQ(bat.application + '|' + bat.commandLine, "C:\\cmd.exe|\"C:\\cmd.exe\" /c mmtty -r -h1A2F4");
     EXPECT_FALSE(bat.processEndEndsWait);
+    EXPECT_TRUE(bat.withoutConsole) << "a console window would stand open all session";
 
     for (const auto& [comSpec, path] : {std::pair{"D:\\Tools\\tcc.exe", "D:\\Tools\\tcc.exe"},
                                         {"\\\\server\\share\\cmd.exe", "\\\\server\\share\\cmd.exe"},
