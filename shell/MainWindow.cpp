@@ -409,6 +409,10 @@ void MainWindow::OnCommand(int id, int code) {
     case IDM_RXKILL:
         rxFiles_.Clear();
         break;
+    case IDM_WETTERLESEN:
+        // Automatic saving puts the Synop files into the other files' folder.
+        weatherReading_.Open(hwnd_, folders_.Path(StorageFolder::OtherFiles));
+        break;
     case IDM_EXIT:
         PostMessageW(hwnd_, WM_CLOSE, 0, 0);
         break;

@@ -23,6 +23,7 @@
 #include "shell/MainLayout.h"
 #include "shell/MenuChecks.h"
 #include "shell/ReceptionChromeView.h"
+#include "shell/WeatherReading.h"
 #include "shell/WindowControls.h"
 #include "win32/CaseFolding.h"
 #include "win32/Clock.h"
@@ -138,6 +139,7 @@ private:
     WindowControls controls_;
     MenuCheckMarks menuChecks_;
     ReceptionChromeView receptionView_;
+    WeatherReading weatherReading_{rx_, dialogs_};
 
     win32::EngineLink engineLink_;
     win32::EngineWindowHook engineHook_;

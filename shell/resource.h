@@ -46,6 +46,7 @@
 #define IDM_SUCHWEITER        2004
 #define IDM_PRINT             2005
 #define IDM_EXIT              2006
+#define IDM_WETTERLESEN       2007
 #define IDM_FONT              2010
 #define IDM_WOERTERSTANDARD   2011
 #define IDM_LISTING           2012

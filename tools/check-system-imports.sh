@@ -10,7 +10,7 @@ objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
 is_system_dll() {
   case $(printf '%s' "$1" | tr '[:upper:]' '[:lower:]') in
     kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | comdlg32.dll | advapi32.dll | \
-    shell32.dll | shlwapi.dll | ole32.dll | oleaut32.dll | winspool.drv | version.dll | \
+    shell32.dll | shlwapi.dll | gdiplus.dll | ole32.dll | oleaut32.dll | winspool.drv | version.dll | \
     msvcrt.dll | ucrtbase.dll | api-ms-win-crt-*.dll | api-ms-win-core-*.dll) return 0 ;;
     *) return 1 ;;
   esac

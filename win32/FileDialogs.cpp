@@ -44,13 +44,6 @@ UINT_PTR CALLBACK FollowFilterHook(HWND hookDialog, UINT message, WPARAM, LPARAM
     });
 }
 
-struct DialogRequest {
-    const wchar_t* title;
-    std::wstring_view barFilter;
-    DWORD flags;
-    bool save;
-};
-
 // Why the dialog did not open. Without it a refused proposed name (or any
 // other failure) would look like the user's Cancel.
 platform::DialogFailure FailureOf(DWORD error) {
@@ -67,7 +60,9 @@ platform::DialogFailure FailureOf(DWORD error) {
     return {std::string("Fehler ") + code + reason};
 }
 
-platform::FileChoice ShowFileDialog(HWND owner, const DialogRequest& request, const std::wstring& startFolder,
+}  // namespace
+
+platform::FileChoice ShowFileDialog(HWND owner, const FileDialogRequest& request, const std::wstring& startFolder,
                                     int filterIndex, const std::wstring& proposedName) {
     const std::wstring filter = NulSeparated(request.barFilter);
     std::wstring path(32768, L'\0');
@@ -83,7 +78,8 @@ platform::FileChoice ShowFileDialog(HWND owner, const DialogRequest& request, co
     dialog.lpstrInitialDir = startFolder.c_str();
     dialog.lpstrTitle = request.title;
     dialog.Flags = request.flags | OFN_EXPLORER;
-    if (request.save) {
+    dialog.lpstrDefExt = request.defaultExtension;
+    if (request.save && request.extensionFollowsFilter) {
         dialog.lpstrDefExt = ExtensionOfFilter(dialog.nFilterIndex);
         dialog.Flags |= OFN_ENABLEHOOK | OFN_ENABLESIZING;
         dialog.lpfnHook = &FollowFilterHook;
@@ -102,11 +98,9 @@ platform::FileChoice ShowFileDialog(HWND owner, const DialogRequest& request, co
     return platform::ChosenFile{path, static_cast<int>(dialog.nFilterIndex)};
 }
 
-}  // namespace
-
 platform::FileChoice WindowsFileDialogs::AskOpenPath(const std::wstring& wideStartFolder, int filterIndex) {
     return ShowFileDialog(owner_,
-                          {L"Öffnen", kOpenFilter, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY, false},
+                          {L"Öffnen", kOpenFilter, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY},
                           wideStartFolder, filterIndex, L"");
 }
 
@@ -114,7 +108,7 @@ platform::FileChoice WindowsFileDialogs::AskSavePath(const std::wstring& wideSta
                                                      const std::wstring& wideProposedName) {
     return ShowFileDialog(owner_,
                           {L"Speichern", kSaveFilter,
-                           OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY, true},
+                           OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY, true, true},
                           wideStartFolder, filterIndex, wideProposedName);
 }
 

@@ -9,11 +9,11 @@
 
 #include <gtest/gtest.h>
 
-#include "weather/map/CoastlineData.h"
-#include "weather/map/MapProjection.h"
-#include "weather/map/StationMap.h"
-#include "weather/map/StationModel.h"
-#include "weather/map/WeatherSigns.h"
+#include "weather/view/CoastlineData.h"
+#include "weather/view/MapProjection.h"
+#include "weather/view/StationMap.h"
+#include "weather/view/StationModel.h"
+#include "weather/view/WeatherSigns.h"
 
 namespace weather {
 namespace {

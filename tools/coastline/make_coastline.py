@@ -5,7 +5,7 @@ Reads Natural Earth's land polygons at 1:50m as the npm package `world-atlas`
 ships them (TopoJSON; install it outside the source tree, for example
 `npm install --prefix /tmp/coast world-atlas`), clips them to the map's area
 with a margin, rounds the points to a hundredth of a degree and writes them as
-a C++ table into weather/map/CoastlineData.cpp, compiled into the program.
+a C++ table into weather/view/CoastlineData.cpp, compiled into the program.
 
 Usage: make_coastline.py <land-50m.json> <output.cpp>
 """
@@ -103,7 +103,7 @@ def main():
                   "// Land polygons of Natural Earth (naturalearthdata.com), 1:50m, public domain, as\n"
                   "// packaged in TopoJSON by the npm package world-atlas 2.0 (ISC licence), clipped to\n"
                   f"// {SOUTH:g}..{NORTH:g} N, {WEST:g}..{EAST:g} E, points in hundredths of a degree.\n"
-                  "#include \"weather/map/CoastlineData.h\"\n\nnamespace weather::coastline {\n\n")
+                  "#include \"weather/view/CoastlineData.h\"\n\nnamespace weather::coastline {\n\n")
         out.write(f"const std::int16_t kPoints[] = {{\n")
         line = ""
         for ring in rings:

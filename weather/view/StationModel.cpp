@@ -1,11 +1,11 @@
-#include "weather/map/StationModel.h"
+#include "weather/view/StationModel.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <numbers>
 
-#include "weather/map/WeatherSigns.h"
+#include "weather/view/WeatherSigns.h"
 
 namespace weather {
 namespace {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "weather/SynopReport.h"
-#include "weather/map/MapDrawing.h"
-#include "weather/map/MapProjection.h"
+#include "weather/view/MapDrawing.h"
+#include "weather/view/MapProjection.h"
 
 namespace weather {
 

@@ -1,11 +1,11 @@
-#include "weather/map/StationMap.h"
+#include "weather/view/StationMap.h"
 
 #include <cmath>
 #include <string>
 #include <unordered_map>
 
-#include "weather/map/CoastlineData.h"
-#include "weather/map/StationModel.h"
+#include "weather/view/CoastlineData.h"
+#include "weather/view/StationModel.h"
 
 namespace weather {
 namespace {
@@ -18,12 +18,14 @@ constexpr MapArea kLandReach{46.0, 70.0, -16.0, 42.0};
 
 std::string DegreeText(double degrees, const char* positive, const char* negative) {
     const long whole = std::lround(std::fabs(degrees));
+    if (whole == 0) return "0°";
     return std::to_string(whole) + "° " + (degrees < 0 ? negative : positive);
 }
 
 void AddGraticule(const MapFrame& frame, MapScene& scene) {
     const MapArea& area = kNorthSeaAndBaltic;
     constexpr int kStepsPerLine = 48;
+    // Meridians are named under the southern edge, parallels above their line at the western edge.
     for (double longitude = std::ceil(kLandReach.westDeg / kGraticuleStepDeg) * kGraticuleStepDeg;
          longitude <= kLandReach.eastDeg; longitude += kGraticuleStepDeg) {
         Polyline meridian;
@@ -34,7 +36,7 @@ void AddGraticule(const MapFrame& frame, MapScene& scene) {
         if (longitude >= area.westDeg && longitude <= area.eastDeg)
             scene.graticuleLabels.push_back({frame.ToPixels({area.southDeg, longitude}),
                                              DegreeText(longitude, "O", "W"), LabelRole::Graticule,
-                                             HorizontalAlign::Left, VerticalAlign::Bottom});
+                                             HorizontalAlign::Centre, VerticalAlign::Top});
     }
     for (double latitude = std::ceil(kLandReach.southDeg / kGraticuleStepDeg) * kGraticuleStepDeg;
          latitude <= kLandReach.northDeg; latitude += kGraticuleStepDeg) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "weather/SynopReport.h"
-#include "weather/map/MapDrawing.h"
+#include "weather/view/MapDrawing.h"
 
 namespace weather {
 

@@ -1,4 +1,4 @@
-#include "weather/map/MapProjection.h"
+#include "weather/view/MapProjection.h"
 
 #include <algorithm>
 #include <cmath>

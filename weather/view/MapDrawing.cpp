@@ -1,4 +1,4 @@
-#include "weather/map/MapDrawing.h"
+#include "weather/view/MapDrawing.h"
 
 namespace weather {
 

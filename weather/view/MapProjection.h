@@ -3,7 +3,7 @@
 // (angles and so wind directions stay true, little distortion between 50 and
 // 66 degrees north) fitted into a window's client area.
 
-#include "weather/map/MapDrawing.h"
+#include "weather/view/MapDrawing.h"
 
 namespace weather {
 

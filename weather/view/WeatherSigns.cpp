@@ -1,4 +1,4 @@
-#include "weather/map/WeatherSigns.h"
+#include "weather/view/WeatherSigns.h"
 
 #include <array>
 #include <cmath>

@@ -3,7 +3,7 @@
 // rain, drizzle, snow, showers, fog and mist, thunderstorms, and the same
 // phenomena of the past hour (20-29, with a bracket).
 
-#include "weather/map/MapDrawing.h"
+#include "weather/view/MapDrawing.h"
 
 namespace weather {
 

@@ -2,7 +2,7 @@
 // Land polygons of Natural Earth (naturalearthdata.com), 1:50m, public domain, as
 // packaged in TopoJSON by the npm package world-atlas 2.0 (ISC licence), clipped to
 // 46..70 N, -16..42 E, points in hundredths of a degree.
-#include "weather/map/CoastlineData.h"
+#include "weather/view/CoastlineData.h"
 
 namespace weather::coastline {
 
