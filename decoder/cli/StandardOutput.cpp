@@ -4,6 +4,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 namespace zorbel::decoder {
@@ -17,6 +18,16 @@ void MakeStandardOutputBinary() {
 void MakeStandardInputBinary() {
 #ifdef _WIN32
     _setmode(_fileno(stdin), _O_BINARY);
+#endif
+}
+
+}  // namespace zorbel::decoder
+
+namespace zorbel::decoder {
+
+void ShowUtf8OnConsole() {
+#ifdef _WIN32
+    SetConsoleOutputCP(CP_UTF8);
 #endif
 }
 

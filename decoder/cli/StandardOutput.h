@@ -9,5 +9,7 @@ namespace zorbel::decoder {
 void MakeStandardOutputBinary();
 // The same for standard input, where it would turn CR LF into LF.
 void MakeStandardInputBinary();
+// Has a console window show UTF-8 output as such rather than in its OEM code page (Windows).
+void ShowUtf8OnConsole();
 
 }  // namespace zorbel::decoder
