@@ -12,6 +12,14 @@ namespace {
 
 constexpr char kUnreadHeading[] = "Nicht gelesen";
 
+// The spreadsheet's column name as a heading: "Temperatur_C" -> "Temperatur (°C)".
+std::string Heading(const std::string& column) {
+    const std::size_t unit = column.find('_');
+    if (unit == std::string::npos) return column;
+    const std::string name = column.substr(unit + 1);
+    return column.substr(0, unit) + " (" + (name == "C" ? "°C" : name) + ")";
+}
+
 std::string UnreadGroups(const SynopReport& report) {
     std::string unread;
     for (const SkippedGroup& group : report.skipped) {
@@ -62,7 +70,7 @@ std::vector<std::string> SplitCsvLine(const std::string& line) {
 }
 
 ReportTable::ReportTable(const std::vector<SynopReport>& reports) {
-    headings_ = SplitCsvLine(std::string(CsvHeader()));
+    for (const std::string& column : SplitCsvLine(std::string(CsvHeader()))) headings_.push_back(Heading(column));
     headings_.emplace_back(kUnreadHeading);
     for (const SynopReport& report : reports) {
         csvLines_.push_back(CsvLine(report));

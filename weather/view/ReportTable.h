@@ -15,7 +15,8 @@ class ReportTable {
 public:
     explicit ReportTable(const std::vector<SynopReport>& reports);
 
-    // UTF-8 headings: the spreadsheet's, then "Nicht gelesen".
+    // UTF-8 headings: the spreadsheet's columns with their units in
+    // brackets ("Wind (kn)"), then "Nicht gelesen".
     const std::vector<std::string>& Headings() const { return headings_; }
     std::size_t RowCount() const { return order_.size(); }
     // The cell in the row as shown now (sorted).

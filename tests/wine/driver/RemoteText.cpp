@@ -71,6 +71,18 @@ CHARFORMAT2W RichEditSelectionFormat(HANDLE process, HWND richEdit) {
   return format;
 }
 
+std::wstring ListViewCellText(HANDLE process, HWND listView, int row, int column) {
+  constexpr std::size_t kMaxLength = 1024;
+  const RemoteBuffer text(process, kMaxLength * sizeof(wchar_t));
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = reinterpret_cast<wchar_t*>(text.address());
+  item.cchTextMax = static_cast<int>(kMaxLength);
+  RemoteBuffer remoteItem(process, sizeof item);
+  remoteItem.Write(&item, sizeof item);
+  return text.ReadText(static_cast<std::size_t>(SendBounded(listView, LVM_GETITEMTEXTW, row, remoteItem.address())));
+}
+
 std::wstring StatusPanelText(HANDLE process, HWND statusBar, int panel) {
   const std::size_t length = LOWORD(SendBounded(statusBar, SB_GETTEXTLENGTHW, panel));
   const RemoteBuffer text(process, (length + 1) * sizeof(wchar_t));

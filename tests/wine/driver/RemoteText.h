@@ -16,6 +16,9 @@ long RichEditTextLength(HANDLE process, HWND richEdit);
 // The character format of the rich edit control's selection.
 CHARFORMAT2W RichEditSelectionFormat(HANDLE process, HWND richEdit);
 
+// A list view's cell; rows and columns count from 0.
+std::wstring ListViewCellText(HANDLE process, HWND listView, int row, int column);
+
 // Panel numbers count from 0, as the control does.
 std::wstring StatusPanelText(HANDLE process, HWND statusBar, int panel);
 

@@ -1,7 +1,8 @@
 // The main window as a user meets it on a first run without an engine: menu,
 // controls, sizes, the Rx window and word lists under keys, the theme menu,
 // the RAM test without engine, the record button, search and format on the
-// Rx window, help and the About box.
+// Rx window, help and the About box, and a saved Synop file read as table
+// and map.
 #include <windows.h>
 #include <commctrl.h>
 #include <richedit.h>
@@ -15,11 +16,16 @@
 
 #include "BenchConfig.h"
 #include "RemoteText.h"
+#include "ScreenPicture.h"
+#include "StandInEngine.h"
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "WindowQueries.h"
 #include "ZorbelSuite.h"
 #include "resource.h"
+#include "weather/ReadSynop.h"
+#include "weather/ReportCsv.h"
+#include "win32/WeatherWindowIds.h"
 
 namespace {
 
@@ -517,6 +523,109 @@ TEST_F(WindowWithoutEngine, AboutBoxShowsItsTextsCentredAndSystemInformationFall
   WaitUntilHandled();
   EXPECT_FALSE(IsWindowEnabled(MainWindow())) << "the About box is still modal";
   bench::AnswerMessageBox(bench::ReadMessageBox(about->window), L"OK");
+}
+
+// A bulletin as automatic saving leaves it; Arkona's temperature group
+// came through with a letter.
+constexpr char kBulletin[] =
+    "SMDL01 EDZW 070600\r\nAAXX 07061\r\n"
+    "10015 41580 73114 10078 20052 30037 40042 58012 69902 81/56=\r\n"
+    "10020 41570 72616 10082 20060 30050 40050 57010 82/51=\r\n"
+    "10091 46458 72213 1O068 20044 30048 40058 58015 76162 86/59=\r\n"
+    "10147 31765 82016 10071 20048 30034 40039 57011 69902 83/52=\r\n";
+
+std::string FileStart(const std::wstring& path, std::size_t bytes) {
+  try {
+    return bench::ReadFileBytes(path).substr(0, bytes);
+  } catch (const std::exception& error) {
+    return error.what();
+  }
+}
+
+// "&Wetter lesen…" stands in "&Datei" before "&Beenden", opens a saved file
+// from the other files' folder, shows it as table and map, exports both; the
+// Rx window's selection is read instead of a file, and text without reports
+// says so.
+TEST_F(WindowWithoutEngine, WeatherWindowReadsASynopFileAsTableAndMapAndExportsBoth) {
+  const std::wstring menu = ReadMenu();
+  EXPECT_LT(menu.find(L"&Drucken"), menu.find(L"&Wetter lesen…")) << WideToUtf8(menu);
+  EXPECT_LT(menu.find(L"&Wetter lesen…"), menu.find(L"&Beenden")) << WideToUtf8(menu);
+
+  const std::wstring file = InWorkingFolder(L"Wetterberichte\\Synop07Dez2026-0600.txt");
+  bench::WriteFileBytes(file, kBulletin);
+  bench::SendBounded(ControlOfMain(IDC_RICHTEXTBOX1), EM_SETSEL, 0, 0);
+  bench::ChooseMenuItem(MainWindow(), IDM_WETTERLESEN);
+  EXPECT_EQ("Wetter lesen []", ChooseInFileDialog(L"Synop07Dez2026-0600.txt")) << "starts in the Synop folder";
+  const HWND weather = bench::WaitForTopWindow(Zorbel().processId(), ZORBEL_WEATHER_WINDOW_CLASS, kBound);
+  ASSERT_TRUE(weather) << NoBoxes();
+  EXPECT_EQ("Wetter lesen – Synop07Dez2026-0600.txt (4 Meldungen)", WideToUtf8(bench::WindowText(weather)));
+  const HWND table = bench::Control(weather, IDC_WEATHER_TABLE);
+  EXPECT_EQ(4, bench::SendBounded(table, LVM_GETITEMCOUNT));
+  const auto cell = [&](int row, int column) {
+    return WideToUtf8(bench::ListViewCellText(Zorbel().process(), table, row, column));
+  };
+  EXPECT_EQ("Hamburg-Fuhlsbüttel", cell(3, 1));
+  EXPECT_EQ("Arkona 1O068 (Buchstaben oder Zeichen statt Ziffern)", cell(2, 1) + ' ' + cell(2, 20))
+      << "the garbled group in the last column";
+  // A click on the heading "Name" sorts by the stations' names.
+  const HWND header = reinterpret_cast<HWND>(bench::SendBounded(table, LVM_GETHEADER));
+  EXPECT_EQ(21, bench::SendBounded(header, HDM_GETITEMCOUNT));
+  const auto x = static_cast<int>(bench::SendBounded(table, LVM_GETCOLUMNWIDTH, 0) +
+                                  bench::SendBounded(table, LVM_GETCOLUMNWIDTH, 1) / 2);
+  const LPARAM at = MAKELPARAM(x, bench::ClientSize(header).cy / 2);
+  PostMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(header, WM_LBUTTONUP, 0, at);
+  WaitUntilHandled();
+  EXPECT_EQ("Arkona Hamburg-Fuhlsbüttel Helgoland List auf Sylt ",
+            cell(0, 1) + ' ' + cell(1, 1) + ' ' + cell(2, 1) + ' ' + cell(3, 1) + ' ');
+
+  const std::wstring csv = InWorkingFolder(L"Wetter.csv");
+  bench::ChooseMenuItem(weather, IDM_WEATHER_EXPORT_CSV);
+  EXPECT_EQ("Als CSV exportieren [Synop07Dez2026-0600.csv]", ChooseInFileDialog(csv));
+  WaitUntilHandled();
+  std::string expected = std::string(weather::kUtf8ByteOrderMark) + std::string(weather::CsvHeader()) + "\r\n";
+  for (const auto& report : weather::ReadSynopReports(kBulletin)) expected += weather::CsvLine(report) + "\r\n";
+  EXPECT_EQ(expected, FileStart(csv, expected.size() + 1));
+
+  const std::wstring png = bench::Config().screenshotDir + L"\\weather-map.png";
+  std::filesystem::create_directories(bench::Config().screenshotDir);
+  std::filesystem::remove(png);
+  bench::ChooseMenuItem(weather, IDM_WEATHER_SAVE_MAP);
+  EXPECT_EQ("Karte als PNG speichern [Synop07Dez2026-0600.png]", ChooseInFileDialog(png));
+  WaitUntilHandled();
+  EXPECT_EQ(std::string("\x89PNG\r\n\x1a\n", 8), FileStart(png, 8)) << "a PNG picture of the map";
+  EXPECT_EQ("", NoBoxes());
+
+  // Both tabs as a user sees them, kept as pictures of the window.
+  RECT shown{};
+  GetWindowRect(weather, &shown);
+  bench::PollUntil([&] { return bench::NothingLeftToPaint(weather); }, kBound);
+  EXPECT_EQ("", bench::SaveScreenPng(shown, bench::Config().screenshotDir + L"\\weather-table.png"));
+  bench::PressKey(bench::Control(weather, IDC_WEATHER_TABS), VK_RIGHT);
+  WaitUntilHandled();
+  EXPECT_TRUE(IsWindowVisible(bench::Control(weather, IDC_WEATHER_MAP)));
+  EXPECT_FALSE(IsWindowVisible(table));
+  bench::PollUntil([&] { return bench::NothingLeftToPaint(weather); }, kBound);
+  EXPECT_EQ("", bench::SaveScreenPng(shown, bench::Config().screenshotDir + L"\\weather-window.png"));
+
+  // A selection of the Rx window is read instead of a file.
+  const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
+  const std::wstring received = L"ZCZC 123\r\nAAXX 07061\r\n10147 31765 82016 10071 20048 30034 40039=\r\nNNNN";
+  bench::SendBounded(rx, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(received.c_str()));
+  bench::SendBounded(rx, EM_SETSEL, 9, 58);
+  bench::ChooseMenuItem(MainWindow(), IDM_WETTERLESEN);
+  WaitUntilHandled();
+  const auto windows = bench::VisibleWindowsOf(Zorbel().processId(), ZORBEL_WEATHER_WINDOW_CLASS);
+  ASSERT_EQ(2u, windows.size()) << NoBoxes();
+  EXPECT_EQ("Wetter lesen – Auswahl im Rx-Fenster (1 Meldung)", WideToUtf8(bench::WindowText(windows.front())));
+  bench::ChooseMenuItem(windows.front(), IDM_WEATHER_CLOSE);
+  bench::ChooseMenuItem(weather, IDM_WEATHER_CLOSE);
+  WaitUntilHandled();
+  EXPECT_EQ(0u, bench::VisibleWindowsOf(Zorbel().processId(), ZORBEL_WEATHER_WINDOW_CLASS).size());
+
+  bench::SendBounded(rx, EM_SETSEL, 0, 8);
+  bench::ChooseMenuItem(MainWindow(), IDM_WETTERLESEN);
+  EXPECT_EQ("Wetter lesen|" + std::string(weather::kNoWeatherReport) + "|information|OK", AnswerNext(L"OK", true));
 }
 
 }  // namespace
