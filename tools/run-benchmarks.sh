@@ -47,6 +47,9 @@ sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_st
 echo "== Rx window documents: open and save 5 MB as TXT and RTF"
 sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_rx_document.exe 5 "$session"
 
+echo "== Station map: 200 stations, the scene made and painted"
+sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_station_map.exe 200
+
 echo "== Soak: zorbel.exe receiving 1 MB from the stand-in engine, main window visible"
 bench="$root/build/win"
 sh tests/wine/session/run-in-session.sh "$session" wine "$bench/tools/soak/soak_reception.exe" \
