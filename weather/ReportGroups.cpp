@@ -85,12 +85,10 @@ bool IsDateGroup(std::string_view group) {
 }
 
 // The indicator figure of the last group of the report's current section, or -1 after a section
-// marker; the positional groups of section 0 count as 0.
+// marker; the positional groups of section 0 (and 00fff after them) count as 0.
 int LastIndicator(const ReportGroups& report) {
     int last = 0;
-    std::size_t at = 3;
-    if (report.groups[2].ends_with("99")) ++at;  // 00fff follows Nddff
-    for (; at < report.groups.size(); ++at) {
+    for (std::size_t at = 3; at < report.groups.size(); ++at) {
         const std::string& group = report.groups[at];
         if (IsSectionMarker(group)) {
             last = -1;
