@@ -14,10 +14,6 @@ bool AllOf(std::string_view text, bool (*test)(char)) { return std::all_of(text.
 bool IsFigure(char c) { return IsDigit(c) || c == '/'; }
 bool IsLetterOrDigit(char c) { return IsDigit(c) || IsLetter(c); }
 
-bool IsSectionMarker(std::string_view group) {
-    return group == "333" || group == "444" || group == "555" || (group.size() == 5 && group.starts_with("222"));
-}
-
 // Lines of groups: any control character or blank separates, "=" is a group of its own.
 std::vector<Line> LinesOfGroups(std::string_view text) {
     std::vector<Line> lines(1);
@@ -178,6 +174,10 @@ private:
 };
 
 }  // namespace
+
+bool IsSectionMarker(std::string_view group) {
+    return group == "333" || group == "444" || group == "555" || (group.size() == 5 && group.starts_with("222"));
+}
 
 std::vector<ReportGroups> SplitReports(std::string_view cp1252Text) { return Splitter().Split(cp1252Text); }
 

@@ -58,10 +58,6 @@ std::optional<std::string_view> FormFault(std::string_view group) {
     return std::nullopt;
 }
 
-bool IsSectionMarker(std::string_view group) {
-    return group == "333" || group == "444" || group == "555" || (group.size() == 5 && group.starts_with("222"));
-}
-
 // A figure that is "/" or lies in [lowest, highest].
 bool SlashOr(int figure, int lowest, int highest) {
     return figure == kSlash || (figure >= lowest && figure <= highest);
@@ -309,7 +305,7 @@ private:
             case 0: {
                 if (figures.AllSlashes(2)) return Value::Taken;
                 const std::optional<int> tenths = figures.Number(2, 3);
-                if (!tenths || !SlashOr(figures[1], 0, 7) || figures[1] == kSlash || *tenths > 400) {
+                if (!tenths || figures[1] == kSlash || figures[1] > 7 || *tenths > 400) {
                     return Value::Impossible;
                 }
                 report_.waterTemperatureC = (figures[1] % 2 == 1 ? -*tenths : *tenths) / 10.0;
