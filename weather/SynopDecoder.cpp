@@ -7,11 +7,17 @@
 #include <optional>
 #include <string_view>
 
-#include "weather/Cp1252.h"
+#include "config/Cp1252.h"
+#include "config/Utf8.h"
 #include "weather/WeatherUnits.h"
 
 namespace weather {
 namespace {
+
+// Received text keeps its bytes; the report holds UTF-8.
+std::string Utf8FromCp1252(std::string_view cp1252Text) {
+    return zorbel::EncodeUtf8(zorbel::Cp1252ToWide(cp1252Text));
+}
 
 constexpr std::string_view kLetters = "Buchstaben oder Zeichen statt Ziffern";
 constexpr std::string_view kNotFiveFigures = "nicht fünf Ziffern";
