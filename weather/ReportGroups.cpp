@@ -14,10 +14,6 @@ bool AllOf(std::string_view text, bool (*test)(char)) { return std::all_of(text.
 bool IsFigure(char c) { return IsDigit(c) || c == '/'; }
 bool IsLetterOrDigit(char c) { return IsDigit(c) || IsLetter(c); }
 
-bool IsSectionMarker(std::string_view group) {
-    return group == "333" || group == "444" || group == "555" || (group.size() == 5 && group.starts_with("222"));
-}
-
 // Lines of groups: any control character or blank separates, "=" is a group of its own.
 std::vector<Line> LinesOfGroups(std::string_view text) {
     std::vector<Line> lines(1);
@@ -85,12 +81,10 @@ bool IsDateGroup(std::string_view group) {
 }
 
 // The indicator figure of the last group of the report's current section, or -1 after a section
-// marker; the positional groups of section 0 count as 0.
+// marker; the positional groups of section 0 (and 00fff after them) count as 0.
 int LastIndicator(const ReportGroups& report) {
     int last = 0;
-    std::size_t at = 3;
-    if (report.groups[2].ends_with("99")) ++at;  // 00fff follows Nddff
-    for (; at < report.groups.size(); ++at) {
+    for (std::size_t at = 3; at < report.groups.size(); ++at) {
         const std::string& group = report.groups[at];
         if (IsSectionMarker(group)) {
             last = -1;
@@ -180,6 +174,10 @@ private:
 };
 
 }  // namespace
+
+bool IsSectionMarker(std::string_view group) {
+    return group == "333" || group == "444" || group == "555" || (group.size() == 5 && group.starts_with("222"));
+}
 
 std::vector<ReportGroups> SplitReports(std::string_view cp1252Text) { return Splitter().Split(cp1252Text); }
 

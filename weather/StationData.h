@@ -2,10 +2,19 @@
 // The station table's data: WMO index number, name as a German listener knows it, position in
 // decimal degrees (north and east positive).
 //
-// Sources (public): index numbers as in WMO Publication No. 9, Volume A (today WMO OSCAR/Surface);
-// positions of the German stations from the Deutscher Wetterdienst's station catalogue (given there
-// in degrees and minutes), of the Danish stations from the Danish Meteorological Institute's station
-// list, of the Dutch stations from KNMI's station list; the others rounded to 0.01 degrees.
+// Every row was checked against NOAA's Integrated Surface Database station history
+// (isd-history.csv, edition of November 2024; its station number is the index number times ten,
+// positions to the minute): the number belongs to that place and the position lies within 0.02
+// degrees of the one given there. The German rows were also checked against a copy of the
+// Deutscher Wetterdienst's list of stations with current observations (rows missing from it, such
+// as Husum or Puttgarden, are former stations that ISD still confirms) and their positions against
+// a station list in degrees and minutes kept for the verification of weather models; the Dutch
+// rows against the station metadata of KNMI's ten-minute observation files (2021), which alone
+// lists Buitengaats and whose position of F3 is taken over ISD's. Positions are written with the
+// precision of the list they come from; rows given to four decimals keep the national services'
+// own figures (the German ones whole minutes), which agree with ISD's. Stations no list confirmed
+// (FINO1 to FINO3, the Fehmarnbelt light vessel, Danish stations such as Nordby on Fanø) are left
+// out: their reports are shown by number, without a position.
 // Sorted by index number (checked when the program is compiled).
 
 #include <algorithm>
@@ -15,17 +24,54 @@
 namespace weather {
 
 inline constexpr Station kStations[] = {
-    // Norway, south coast and North Sea
+    // Norway, North Sea and Skagerrak
     {"01400", "Ekofisk", 56.54, 3.22},
     {"01403", "Utsira Fyr", 59.31, 4.87},
     {"01415", "Stavanger/Sola", 58.88, 5.64},
+    {"01427", "Lista Fyr", 58.117, 6.567},
+    {"01436", "Lindesnes Fyr", 57.983, 7.05},
+    {"01448", "Oksøy Fyr", 58.067, 8.05},
     {"01452", "Kristiansand/Kjevik", 58.20, 8.08},
-    // Sweden, west and south coast, Gotland
+    {"01465", "Torungen Fyr", 58.40, 8.783},
+    {"01482", "Færder Fyr", 59.033, 10.517},
+    // Sweden, west and south coast, Öland and Gotland
     {"02500", "Nordkoster", 58.89, 11.00},
-    {"02513", "Göteborg/Landvetter", 57.67, 12.29},
+    {"02505", "Måseskär", 58.10, 11.333},
+    {"02513", "Göteborg", 57.717, 12.00},
+    {"02516", "Vinga", 57.633, 11.617},
+    {"02518", "Nidingen", 57.30, 11.90},
+    {"02567", "Landsort", 58.75, 17.867},
+    {"02575", "Ölands norra udde", 57.367, 17.10},
+    {"02589", "Gotska Sandön", 58.40, 19.20},
     {"02590", "Visby", 57.66, 18.35},
-    {"02635", "Malmö/Sturup", 55.54, 13.37},
+    {"02605", "Hallands Väderö", 56.45, 12.55},
+    {"02615", "Falsterbo", 55.383, 12.817},
+    {"02625", "Skillinge", 55.483, 14.317},
+    {"02628", "Hanö", 56.017, 14.85},
+    {"02632", "Utklippan", 55.95, 15.70},
+    {"02635", "Malmö", 55.567, 13.067},
+    {"02644", "Ölands södra udde", 56.20, 16.40},
     {"02664", "Ronneby", 56.27, 15.27},
+    {"02679", "Hoburg", 56.917, 18.15},
+    // Finland, south coast and Åland
+    {"02746", "Tulliniemi (Hanko)", 59.817, 22.917},
+    {"02757", "Jussarö", 59.817, 23.583},
+    {"02790", "Kumlinge", 60.25, 20.75},
+    {"02794", "Mäkiluoto", 59.917, 24.35},
+    {"02795", "Harmaja (Helsinki)", 60.10, 24.983},
+    {"02967", "Haapasaari (Kotka)", 60.283, 27.183},
+    {"02970", "Mariehamn", 60.122, 19.898},
+    {"02976", "Rankki (Kotka)", 60.383, 26.967},
+    {"02978", "Helsinki-Kaisaniemi", 60.183, 24.95},
+    {"02979", "Bogskär", 59.50, 20.35},
+    {"02980", "Nyhamn (Lemland)", 59.967, 19.95},
+    {"02981", "Utö", 59.783, 21.367},
+    {"02982", "Russarö (Hanko)", 59.767, 22.95},
+    {"02984", "Bågaskär", 59.933, 24.017},
+    {"02987", "Kalbådagrund", 59.983, 25.60},
+    {"02989", "Helsinki Leuchtturm", 59.95, 24.933},
+    {"02992", "Orrengrund", 60.283, 26.45},
+    {"02993", "Märket", 60.30, 19.133},
     // United Kingdom, east coast
     {"03005", "Lerwick", 60.14, -1.18},
     {"03017", "Kirkwall", 58.95, -2.90},
@@ -39,27 +85,40 @@ inline constexpr Station kStations[] = {
     {"03496", "Hemsby", 52.68, 1.69},
     {"03797", "Manston", 51.35, 1.35},
     // Denmark
+    {"06021", "Hanstholm", 57.117, 8.60},
+    {"06033", "Hirtshals", 57.60, 9.967},
     {"06041", "Skagen Fyr", 57.7364, 10.6316},
     {"06052", "Thyborøn", 56.7068, 8.2150},
+    {"06055", "Torsminde", 56.367, 8.117},
     {"06058", "Hvide Sande", 56.0072, 8.1413},
     {"06073", "Sletterhage Fyr", 56.0955, 10.5135},
     {"06079", "Anholt Havn", 56.7169, 11.5098},
     {"06081", "Blåvandshuk Fyr", 55.5575, 8.0828},
-    {"06088", "Nordby (Fanø)", 55.4516, 8.4104},
     {"06096", "Rømø/Juvre", 55.1904, 8.5599},
-    {"06119", "Kegnæs Fyr", 54.8915, 9.7949},
-    {"06123", "Tvingsbjerg Fyr", 55.1607, 10.6424},
-    {"06132", "Tranebjerg Øst (Samsø)", 55.8322, 10.5964},
-    {"06138", "Langø", 54.8479, 11.1771},
+    {"06119", "Kegnæs Fyr", 54.85, 9.983},
+    {"06123", "Assens/Torø", 55.25, 9.883},
+    {"06138", "Langø", 54.817, 11.00},
+    {"06147", "Vindebæk Kyst", 54.883, 12.183},
     {"06149", "Gedser", 54.5687, 11.9435},
     {"06151", "Omø Fyr", 55.1593, 11.1348},
     {"06159", "Røsnæs Fyr", 55.7435, 10.8694},
     {"06168", "Nakkehoved Fyr", 56.1193, 12.3424},
     {"06169", "Gniben", 56.0083, 11.2787},
-    {"06187", "Kopenhagen (Toldbod)", 55.6886, 12.5985},
+    {"06180", "Kopenhagen/Kastrup", 55.618, 12.656},
+    {"06183", "Drogden Fyr", 55.533, 12.717},
+    {"06190", "Rønne (Bornholm)", 55.063, 14.76},
     {"06193", "Hammer Odde Fyr", 55.2979, 14.7718},
     {"06197", "Nexø Vest", 55.0557, 15.0953},
-    // Netherlands
+    // Netherlands, with the North Sea platforms
+    {"06201", "Plattform D15", 54.3257, 2.9358},
+    {"06203", "Plattform P11", 52.36, 3.3417},
+    {"06204", "Plattform K14", 53.2694, 3.6278},
+    {"06205", "Plattform A12", 55.3992, 3.8103},
+    {"06207", "Plattform L9", 53.6144, 4.9603},
+    {"06208", "Plattform AWG-1", 53.4917, 5.9417},
+    {"06211", "Plattform J6", 53.8241, 2.9453},
+    {"06212", "Plattform Hoorn-A", 52.9181, 4.1503},
+    {"06214", "Plattform Buitengaats", 54.0369, 6.0417},
     {"06225", "IJmuiden", 52.46, 4.56},
     {"06229", "Texelhors", 53.00, 4.72},
     {"06235", "De Kooy", 52.93, 4.78},
@@ -80,7 +139,9 @@ inline constexpr Station kStations[] = {
     {"06330", "Hoek van Holland", 51.99, 4.12},
     {"06344", "Rotterdam", 51.96, 4.45},
     // Belgium
+    {"06400", "Koksijde", 51.09, 2.653},
     {"06407", "Oostende", 51.20, 2.87},
+    {"06418", "Zeebrugge", 51.35, 3.20},
     // Germany: North Sea, its islands and platforms
     {"10004", "UFS TW Ems", 54.1667, 6.3500},
     {"10007", "UFS Deutsche Bucht", 54.1667, 7.4500},
@@ -117,7 +178,6 @@ inline constexpr Station kStations[] = {
     {"10136", "Nordholz", 53.7667, 8.6667},
     {"10139", "Bremervörde", 53.5000, 9.1667},
     {"10142", "Itzehoe", 54.0000, 9.5833},
-    {"10143", "Neumünster", 54.0833, 9.9333},
     {"10146", "Quickborn", 53.7333, 9.8833},
     {"10147", "Hamburg-Fuhlsbüttel", 53.6333, 10.0000},
     // Lübeck Bight and Mecklenburg
@@ -139,12 +199,42 @@ inline constexpr Station kStations[] = {
     {"10224", "Bremen", 53.0500, 8.8000},
     {"10338", "Hannover", 52.4667, 9.6833},
     // Poland
+    {"12001", "Plattform Petrobaltic", 55.467, 18.167},
     {"12100", "Kołobrzeg", 54.18, 15.58},
+    {"12105", "Koszalin", 54.20, 16.15},
+    {"12115", "Ustka", 54.583, 16.867},
     {"12120", "Łeba", 54.75, 17.53},
     {"12135", "Hel", 54.60, 18.81},
-    {"12150", "Gdańsk", 54.38, 18.47},
+    {"12150", "Gdańsk-Rębiechowo", 54.378, 18.466},
+    {"12155", "Gdańsk-Świbno", 54.333, 18.933},
     {"12200", "Świnoujście", 53.92, 14.24},
     {"12205", "Szczecin", 53.40, 14.62},
+    // Estonia, Latvia, Lithuania and the Kaliningrad coast
+    {"26029", "Pakri", 59.383, 24.033},
+    {"26038", "Tallinn", 59.413, 24.833},
+    {"26045", "Kunda", 59.517, 26.55},
+    {"26058", "Narva-Jõesuu", 59.389, 28.117},
+    {"26115", "Ristna", 58.917, 22.067},
+    {"26116", "Kärdla", 58.991, 22.831},
+    {"26128", "Virtsu", 58.567, 23.517},
+    {"26214", "Vilsandi", 58.383, 21.817},
+    {"26218", "Sõrve", 57.917, 22.05},
+    {"26226", "Kihnu", 58.10, 23.967},
+    {"26227", "Ruhnu", 57.783, 23.25},
+    {"26229", "Ainaži", 57.867, 24.367},
+    {"26313", "Kolka", 57.75, 22.60},
+    {"26314", "Ventspils", 57.40, 21.533},
+    {"26324", "Mērsrags", 57.35, 23.117},
+    {"26326", "Skulte", 57.317, 24.417},
+    {"26403", "Pāvilosta", 56.883, 21.183},
+    {"26406", "Liepāja", 56.518, 21.097},
+    {"26502", "Palanga", 55.973, 21.094},
+    {"26503", "Rucava", 56.15, 21.167},
+    {"26509", "Klaipėda", 55.733, 21.083},
+    {"26603", "Nida", 55.30, 21.00},
+    {"26607", "Swetlogorsk", 54.917, 20.133},
+    {"26701", "Baltijsk", 54.667, 19.967},
+    {"26702", "Kaliningrad", 54.89, 20.593},
 };
 
 static_assert(std::is_sorted(std::begin(kStations), std::end(kStations),

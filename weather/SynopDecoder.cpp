@@ -7,11 +7,17 @@
 #include <optional>
 #include <string_view>
 
-#include "weather/Cp1252.h"
+#include "config/Cp1252.h"
+#include "config/Utf8.h"
 #include "weather/WeatherUnits.h"
 
 namespace weather {
 namespace {
+
+// Received text keeps its bytes; the report holds UTF-8.
+std::string Utf8FromCp1252(std::string_view cp1252Text) {
+    return zorbel::EncodeUtf8(zorbel::Cp1252ToWide(cp1252Text));
+}
 
 constexpr std::string_view kLetters = "Buchstaben oder Zeichen statt Ziffern";
 constexpr std::string_view kNotFiveFigures = "nicht fünf Ziffern";
@@ -56,10 +62,6 @@ std::optional<std::string_view> FormFault(std::string_view group) {
     if (!std::all_of(group.begin(), group.end(), [](char c) { return IsDigit(c) || c == '/'; })) return kLetters;
     if (group.size() != 5) return kNotFiveFigures;
     return std::nullopt;
-}
-
-bool IsSectionMarker(std::string_view group) {
-    return group == "333" || group == "444" || group == "555" || (group.size() == 5 && group.starts_with("222"));
 }
 
 // A figure that is "/" or lies in [lowest, highest].
@@ -309,7 +311,7 @@ private:
             case 0: {
                 if (figures.AllSlashes(2)) return Value::Taken;
                 const std::optional<int> tenths = figures.Number(2, 3);
-                if (!tenths || !SlashOr(figures[1], 0, 7) || figures[1] == kSlash || *tenths > 400) {
+                if (!tenths || figures[1] == kSlash || figures[1] > 7 || *tenths > 400) {
                     return Value::Impossible;
                 }
                 report_.waterTemperatureC = (figures[1] % 2 == 1 ? -*tenths : *tenths) / 10.0;
