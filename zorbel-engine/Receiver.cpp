@@ -20,8 +20,8 @@ int SpectrumSizeFor(double sampleRate) {
 
 }  // namespace
 
-Receiver::Receiver(const decoder::RttyMode& mode, bool unshiftOnSpace, double sampleRate)
-    : mode_(mode), unshiftOnSpace_(unshiftOnSpace), sampleRate_(sampleRate), conditioner_(sampleRate) {
+Receiver::Receiver(const decoder::RttyMode& mode, decoder::DecoderOptions options, double sampleRate)
+    : mode_(mode), options_(options), sampleRate_(sampleRate), conditioner_(sampleRate) {
     Restart(sampleRate);
 }
 
@@ -48,8 +48,24 @@ void Receiver::SetMode(const decoder::RttyMode& mode) {
 }
 
 void Receiver::SetUnshiftOnSpace(bool unshiftOnSpace) {
-    unshiftOnSpace_ = unshiftOnSpace;
+    options_.unshiftOnSpace = unshiftOnSpace;
     Restart(sampleRate_);
+}
+
+void Receiver::SetFindPolarity(bool findPolarity) {
+    options_.findPolarity = findPolarity;
+    Restart(sampleRate_);
+}
+
+decoder::RttyMode Receiver::ReadMode() const {
+    auto read = mode_;
+    read.reversed = decoder_->Mode().reversed;
+    return read;
+}
+
+PolarityState Receiver::Polarity() const {
+    if (!options_.findPolarity) return PolarityState::Chosen;
+    return decoder_->PolarityKnown() ? PolarityState::Found : PolarityState::Deciding;
 }
 
 void Receiver::SetNotches(double firstHz, double secondHz) {
@@ -59,9 +75,8 @@ void Receiver::SetNotches(double firstHz, double secondHz) {
 }
 
 SignalFrame Receiver::Frame() {
-    // The tones swap with the polarity.
-    auto tones = mode_;
-    tones.markHz = decoder_->MarkHz();
+    // The tones swap with the polarity read.
+    const auto tones = decoder_->Mode();
     // Half a bit, so that most stretches lie inside one bit and show one tone.
     const auto count = std::min(recent_.size(), static_cast<std::size_t>(sampleRate_ / mode_.baud / 2));
     const std::span<const float> lastHalfBit(recent_.data() + recent_.size() - count, count);
@@ -86,8 +101,7 @@ SignalFrame Receiver::Frame() {
 
 void Receiver::Restart(double sampleRate) {
     sampleRate_ = sampleRate;
-    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate,
-                                                      decoder::DecoderOptions{.unshiftOnSpace = unshiftOnSpace_});
+    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate, options_);
     decoder_->SetNotches(notchHz_[0], notchHz_[1]);
     if (!spectrum_ || spectrum_->BinHz() * spectrum_->Size() != sampleRate) {
         spectrum_ = std::make_unique<decoder::Spectrum>(SpectrumSizeFor(sampleRate), sampleRate);

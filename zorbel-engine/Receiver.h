@@ -1,6 +1,7 @@
 #pragma once
 // The signal path behind the engine window: the input made safe to listen
-// to, the decoder in the chosen mode with its notches, restarted when the
+// to, the decoder in the chosen mode with its notches (finding the polarity
+// from the signal unless one is chosen), restarted when the
 // sample rate changes, and the latest samples for the picture of the signal. The waterfall gets a line per
 // stretch of audio rather than per picture, so that a recording played fast
 // leaves its tones in the waterfall as one played in real time does.
@@ -13,22 +14,29 @@
 #include "decoder/InputConditioner.h"
 #include "decoder/RttyDecoder.h"
 #include "decoder/Spectrum.h"
+#include "zorbel-engine/PolarityState.h"
 #include "zorbel-engine/SignalFrame.h"
 
 namespace zorbel::engine_side {
 
 class Receiver {
 public:
-    Receiver(const decoder::RttyMode& mode, bool unshiftOnSpace, double sampleRate);
+    // options.findPolarity: mode.reversed is only where finding it starts.
+    Receiver(const decoder::RttyMode& mode, decoder::DecoderOptions options, double sampleRate);
 
     // The characters completed by these samples, 8-bit as MMTTY posts them.
     std::string Decode(std::span<const float> samples, double sampleRate);
 
     void SetMode(const decoder::RttyMode& mode);
     void SetUnshiftOnSpace(bool unshiftOnSpace);
+    void SetFindPolarity(bool findPolarity);
     void SetNotches(double firstHz, double secondHz);
+    // The mode as set, and as read: with the polarity found, or chosen.
     const decoder::RttyMode& Mode() const { return mode_; }
-    bool UnshiftOnSpace() const { return unshiftOnSpace_; }
+    decoder::RttyMode ReadMode() const;
+    PolarityState Polarity() const;
+    bool UnshiftOnSpace() const { return options_.unshiftOnSpace; }
+    bool FindsPolarity() const { return options_.findPolarity; }
     double FirstNotchHz() const { return notchHz_[0]; }
     double SecondNotchHz() const { return notchHz_[1]; }
 
@@ -44,7 +52,7 @@ private:
     void Restart(double sampleRate);
 
     decoder::RttyMode mode_;
-    bool unshiftOnSpace_;
+    decoder::DecoderOptions options_;
     double notchHz_[2] = {0.0, 0.0};
     double sampleRate_;
     decoder::InputConditioner conditioner_;

@@ -9,6 +9,7 @@
 
 #include "decoder/SignalGenerator.h"
 #include "engine/CharacterSender.h"
+#include "zorbel-engine/ModeText.h"
 #include "zorbel-engine/Receiver.h"
 #include "zorbel-engine/WavPlayer.h"
 
@@ -65,32 +66,78 @@ TEST(WavPlayerTest, RealRateFromTheFirstCallFastInBlocksRepeatedFromTheStart) {
     EXPECT_EQ(0.0f, due.front());
 }
 
-TEST(ReceiverTest, DecodesInEitherPolarityAtAnyRateNamesTheTonesAsMmttyAndDrawsALinePerStretch) {
+// Fed in blocks as the window feeds it (a picture's worth at a time).
+std::string DecodeInBlocks(Receiver& receiver, std::span<const float> samples, double rate) {
+    std::string text;
+    const auto block = static_cast<std::size_t>(rate / 15);
+    for (std::size_t at = 0; at < samples.size(); at += block)
+        text += receiver.Decode(samples.subspan(at, std::min(block, samples.size() - at)), rate);
+    return text;
+}
+
+TEST(ReceiverTest, DecodesInEitherPolarityChosenOrFoundAtAnyRateNamesTheTonesAsMmttyAndDrawsALinePerStretch) {
     for (const bool reversed : {false, true}) {
         for (const double rate : {8000.0, 48000.0}) {
-            decoder::RttyMode mode{45.45, 170.0, 2125.0, reversed, 1.5};
-            decoder::SignalShape shape;
-            shape.sampleRate = rate;
-            const auto samples = decoder::GenerateRtty("RYRY CQ DE DDH47\r\n", mode, shape);
-            // A receiver that ran at another rate restarts for this one.
-            Receiver receiver(mode, false, 11025.0);
-            std::string text;
-            const auto block = static_cast<std::size_t>(rate / 15);
-            for (std::size_t at = 0; at < samples.size(); at += block)
-                text += receiver.Decode(std::span(samples).subspan(at, std::min(block, samples.size() - at)), rate);
-            const std::string where = (reversed ? "reversed, " : "normal, ") + std::to_string(rate) + " Hz";
-            EXPECT_NE(std::string::npos, text.find("CQ DE DDH47")) << where << ": " << text;
-            // Followed, so within a few hertz of the sent tones.
-            EXPECT_NEAR(2125.0, receiver.MarkHz(), 3.0) << where << ": mark is the lower tone";
-            EXPECT_NEAR(2295.0, receiver.SpaceHz(), 3.0) << where;
+            for (const bool find : {false, true}) {
+                const decoder::RttyMode sent{45.45, 170.0, 2125.0, reversed, 1.5};
+                // Finding starts in the wrong polarity.
+                auto set = sent;
+                set.reversed = reversed != find;
+                decoder::SignalShape shape;
+                shape.sampleRate = rate;
+                const auto samples = decoder::GenerateRtty("RYRY CQ DE DDH47\r\n", sent, shape);
+                // A receiver that ran at another rate restarts for this one.
+                Receiver receiver(set, {.findPolarity = find}, 11025.0);
+                const std::string text = DecodeInBlocks(receiver, samples, rate);
+                const std::string where = (reversed ? "reversed, " : "normal, ") + std::to_string(rate) + " Hz" +
+                                          (find ? ", found" : ", chosen");
+                EXPECT_NE(std::string::npos, text.find("CQ DE DDH47")) << where << ": " << text;
+                EXPECT_EQ(find ? PolarityState::Found : PolarityState::Chosen, receiver.Polarity()) << where;
+                EXPECT_EQ(reversed, receiver.ReadMode().reversed) << where;
+                EXPECT_EQ(set.reversed, receiver.Mode().reversed) << where << ": the setting stays as set";
+                // Followed, so within a few hertz of the sent tones.
+                EXPECT_NEAR(2125.0, receiver.MarkHz(), 3.0) << where << ": mark is the lower tone";
+                EXPECT_NEAR(2295.0, receiver.SpaceHz(), 3.0) << where;
 
-            receiver.Frame();
-            receiver.Decode(std::span(samples).first(static_cast<std::size_t>(rate)), rate);
-            const SignalFrame frame = receiver.Frame();
-            EXPECT_EQ(15u * frame.powerDb.size(), frame.waterfallDb.size()) << where << ": one line per 66 ms";
-            EXPECT_NEAR(reversed ? 2295.0 : 2125.0, frame.markToneHz, 3.0) << where << ": the tone that carries mark";
+                receiver.Frame();
+                receiver.Decode(std::span(samples).first(static_cast<std::size_t>(rate)), rate);
+                const SignalFrame frame = receiver.Frame();
+                EXPECT_EQ(15u * frame.powerDb.size(), frame.waterfallDb.size()) << where << ": one line per 66 ms";
+                EXPECT_NEAR(reversed ? 2295.0 : 2125.0, frame.markToneHz, 3.0) << where << ": the tone that carries mark";
+            }
         }
     }
+}
+
+// The mode line's polarity through a transmission, a pause, a long silence
+// and a transmission in the other polarity.
+TEST(ReceiverTest, AFoundPolarityHoldsThroughAPauseAndIsDecidedAfreshAfterALongSilence) {
+    constexpr double kRate = 8000.0;
+    const decoder::RttyMode weather{50.0, 450.0, 1000.0, true, 1.5};
+    auto amateur = weather;
+    amateur.reversed = false;
+    const auto silence = [](double seconds) { return std::vector<float>(static_cast<std::size_t>(seconds * kRate)); };
+    Receiver receiver(amateur, {.findPolarity = true}, kRate);
+    const auto polarityShown = [&] {
+        const std::wstring line = ModeText(receiver.ReadMode(), receiver.Polarity(), false, 0, 0);
+        const auto from = line.find(L"Hz · ", line.find(L"Mark")) + 5;
+        return line.substr(from, line.find(L" · ", from) - from);
+    };
+    std::wstring seen = L"start: " + polarityShown();
+    std::string text;
+    for (const auto& [what, samples] :
+         {std::pair{L"weather", decoder::GenerateRtty("ZCZC FQEN71 EDZW\r\n", weather, {})},
+          std::pair{L"pause", silence(3.0)},
+          std::pair{L"weather again", decoder::GenerateRtty("NNNN\r\n", weather, {})},
+          std::pair{L"long silence", silence(11.0)},
+          std::pair{L"amateur", decoder::GenerateRtty("CQ CQ DE DL1ABC\r\n", amateur, {})}}) {
+        text += DecodeInBlocks(receiver, samples, kRate);
+        seen += std::wstring(L"; ") + what + L": " + polarityShown();
+    }
+    EXPECT_EQ(L"start: Polarität automatisch; weather: revers (erkannt); pause: revers (erkannt); weather again: revers "
+              L"(erkannt); long silence: Polarität automatisch; amateur: normal (erkannt)",
+              seen);
+    EXPECT_EQ("ZCZC FQEN71 EDZW\r\nNNNN\r\nCQ CQ DE DL1ABC\r\n", text);
 }
 
 }  // namespace

@@ -51,16 +51,18 @@ EngineWindow::EngineWindow(const EngineOptions& options, platform::SettingsStore
       store_(store),
       settings_(std::move(settings)),
       startNote_(refusedSettings),
-      receiver_(options.AppliedTo(settings_.mode), options.unshiftOnSpace || settings_.unshiftOnSpace,
+      receiver_(options.AppliedTo(settings_.mode),
+                {.unshiftOnSpace = options.unshiftOnSpace || settings_.unshiftOnSpace,
+                 .findPolarity = !options.reversed && settings_.findPolarity},
                 WaveInput::kSampleRate),
       fast_(options.fast || settings_.fast),
       repeat_(options.repeat),
       startFile_(options.wavPath),
       sender_([this](std::int32_t code) { return link_.Post(engine::EngineAnswer::Character, code); }),
       signal_([this](double frequencyHz) {
-          // The click puts the mark marker there; reversed, the mode's mark lies one shift below it.
+          // The click puts the mark marker there; read reversed, the mode's mark lies one shift below it.
           auto mode = receiver_.Mode();
-          mode.markHz = std::clamp(std::round(mode.reversed ? frequencyHz - mode.shiftHz : frequencyHz),
+          mode.markHz = std::clamp(std::round(receiver_.ReadMode().reversed ? frequencyHz - mode.shiftHz : frequencyHz),
                                    decoder::kMarkRange.lowest, decoder::kMarkRange.highest);
           ChangeMode(mode);
       }) {}
@@ -173,7 +175,7 @@ void EngineWindow::Layout() {
 }
 
 void EngineWindow::CheckMenu() {
-    menu_.Check({receiver_.Mode(), receiver_.UnshiftOnSpace(), fast_, !playing_.empty(),
+    menu_.Check({receiver_.Mode(), receiver_.FindsPolarity(), receiver_.UnshiftOnSpace(), fast_, !playing_.empty(),
                  input_.IsOpen() ? settings_.device : kNoDevice});
 }
 
@@ -220,9 +222,11 @@ void EngineWindow::OnMenu(int id) {
         ShowMessage(L"Eingang: Aufnahmen über „Datei öffnen“.");
     } else if (id >= IDM_ENGINE_DEVICE_FIRST && id <= IDM_ENGINE_DEVICE_LAST) {
         Listen(id - IDM_ENGINE_DEVICE_FIRST);
-    } else if (id == IDM_ENGINE_REVERSE) {
-        mode.reversed = !mode.reversed;
-        ChangeMode(mode);
+    } else if (id == IDM_ENGINE_POLARITY_FOUND) {
+        // Finding starts from the polarity read last.
+        ChoosePolarity(true, receiver_.ReadMode().reversed);
+    } else if (id == IDM_ENGINE_POLARITY_NORMAL || id == IDM_ENGINE_POLARITY_REVERSED) {
+        ChoosePolarity(false, id == IDM_ENGINE_POLARITY_REVERSED);
     } else if (id == IDM_ENGINE_UNSHIFT_ON_SPACE) {
         ToggleUnshiftOnSpace();
     } else if (EngineMenu::PickModeChoice(id, mode)) {
@@ -300,6 +304,7 @@ void EngineWindow::OnPlayTick() {
         KillTimer(hwnd_, kPlayTimer);
         // The picture stands still from here on: on the recording's end, not on the last display tick before it.
         signal_.Show(receiver_.Frame());
+        ShowModeLine();
         player_.reset();
         ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet." + lengthNote_);
     }
@@ -325,7 +330,10 @@ void EngineWindow::OnDisplayTick() {
         CheckMenu();
     }
     // Without input the picture stands still.
-    if (player_ || input_.IsOpen()) signal_.Show(receiver_.Frame());
+    if (player_ || input_.IsOpen()) {
+        signal_.Show(receiver_.Frame());
+        ShowModeLine();
+    }
 }
 
 void EngineWindow::Decode(std::span<const float> samples, double sampleRate) {
@@ -346,6 +354,14 @@ void EngineWindow::ChangeMode(const decoder::RttyMode& mode) {
     CheckMenu();
 }
 
+void EngineWindow::ChoosePolarity(bool findPolarity, bool reversed) {
+    settings_.findPolarity = findPolarity;
+    receiver_.SetFindPolarity(findPolarity);
+    auto mode = receiver_.Mode();
+    mode.reversed = reversed;
+    ChangeMode(mode);
+}
+
 void EngineWindow::ToggleUnshiftOnSpace() {
     settings_.unshiftOnSpace = !receiver_.UnshiftOnSpace();
     receiver_.SetUnshiftOnSpace(settings_.unshiftOnSpace);
@@ -356,8 +372,11 @@ void EngineWindow::ToggleUnshiftOnSpace() {
 
 void EngineWindow::ShowModeLine() {
     if (!modeLine_) return;
-    const std::wstring text =
-        ModeText(receiver_.Mode(), receiver_.UnshiftOnSpace(), receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
+    const std::wstring text = ModeText(receiver_.ReadMode(), receiver_.Polarity(), receiver_.UnshiftOnSpace(),
+                                       receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
+    // Asked every picture, for a polarity found or given up: set only when it changed (a round trip under Wine).
+    if (text == modeShown_) return;
+    modeShown_ = text;
     SetWindowTextW(modeLine_, text.c_str());
 }
 

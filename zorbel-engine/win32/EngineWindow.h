@@ -53,6 +53,7 @@ private:
     void Decode(std::span<const float> samples, double sampleRate);
 
     void ChangeMode(const decoder::RttyMode& mode);
+    void ChoosePolarity(bool findPolarity, bool reversed);
     void ToggleUnshiftOnSpace();
     void ShowModeLine();
     void ShowMessage(const std::wstring& text);
@@ -77,6 +78,7 @@ private:
     engine::CharacterSender sender_;
 
     HWND modeLine_ = nullptr;
+    std::wstring modeShown_;
     HWND messageLine_ = nullptr;
     HWND text_ = nullptr;
     EngineMenu menu_;
