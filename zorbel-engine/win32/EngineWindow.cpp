@@ -13,6 +13,7 @@
 #include "win32/ChildWindow.h"
 #include "win32/Encoding.h"
 #include "zorbel-engine/ModeText.h"
+#include "zorbel-engine/win32/EngineResources.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
 
 namespace zorbel::engine_side {
@@ -71,6 +72,7 @@ bool EngineWindow::Create(HINSTANCE instance, int showCommand) {
     WNDCLASSEXW windowClass{};
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ENGINE));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
     if (!RegisterWindowClass(windowClass)) return false;

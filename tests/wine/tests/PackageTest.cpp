@@ -1,36 +1,84 @@
-// The package unpacked into an empty folder (tests/wine/package): the
-// packaged zorbel.exe starts beside the stand-in engine with its help page,
-// and says so when the page is gone; the packaged engine starts by hand.
+// The package unpacked into an empty folder (tests/wine/package) and started
+// as a new user starts it, with no MMTTY: the package's own mmtty.bat starts
+// our engine, which finds the polarity by itself; zorbel finds its help page
+// and says so when the page is gone. Started by hand, the packaged engine is a
+// Windows program of its own (version, icon, least size) whose
+// picture is whole before any audio arrives.
+#include <windows.h>
+
 #include <filesystem>
 #include <set>
 
 #include "BenchConfig.h"
+#include "ScreenPicture.h"
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "WindowQueries.h"
 #include "ZorbelSuite.h"
 #include "resource.h"
+#include "zorbel-engine/EngineSettings.h"
+#include "zorbel-engine/win32/EngineWindowIds.h"
 
 namespace {
 
+namespace ids = zorbel::engine_side;
+
+std::filesystem::path Unpacked() { return std::filesystem::path(bench::Config().zorbelExe).parent_path(); }
+
+std::string EngineText(HWND engine, int controlId) {
+  return bench::WideToUtf8(bench::WindowText(bench::Control(engine, controlId)));
+}
+
+// A string of the file's German version block, or what is wrong.
+std::string VersionText(const std::wstring& exe, const wchar_t* name) {
+  std::vector<char> block(GetFileVersionInfoSizeW(exe.c_str(), nullptr));
+  if (block.empty() || !GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()))
+    return "no version resource";
+  wchar_t* value = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueW(block.data(), (std::wstring(L"\\StringFileInfo\\040704B0\\") + name).c_str(),
+                      reinterpret_cast<void**>(&value), &length))
+    return "no German " + bench::WideToUtf8(name);
+  return bench::WideToUtf8(value);
+}
+
 class Package : public ZorbelSuite {
  protected:
-  static void SetUpTestSuite() { StartWithStandIn(L""); }
+  static void SetUpTestSuite() {
+    StartZorbel([](const std::wstring& folder) {
+      // Unpacked where zorbel starts, and nothing else there.
+      for (const auto& entry : std::filesystem::directory_iterator(Unpacked()))
+        std::filesystem::copy_file(entry.path(), std::filesystem::path(folder) / entry.path().filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+      // A new user of the engine.
+      RegDeleteTreeW(HKEY_CURRENT_USER, ids::kEngineSettingsKey);
+    });
+  }
 };
 
-TEST_F(Package, StartsBesideTheEngineAndFindsItsHelpPage) {
-  const std::filesystem::path folder = std::filesystem::path(bench::Config().zorbelExe).parent_path();
+TEST_F(Package, StartsOurEngineThroughItsOwnBatchFileAndFindsItsHelpPage) {
   std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::directory_iterator(Unpacked()))
+    names.insert(entry.path().filename().string());
   std::string unpacked;
   for (const auto& name : names) unpacked += name + ' ';
-  EXPECT_EQ("LIESMICH.txt zorbel-engine.exe zorbel-hilfe.html zorbel.exe ", unpacked);
+  EXPECT_EQ("LIESMICH.txt mmtty.bat zorbel-engine.exe zorbel-hilfe.html zorbel.exe ", unpacked);
+  EXPECT_EQ("@\"%~dp0zorbel-engine.exe\" %*\r\n", bench::ReadFileBytes((Unpacked() / "mmtty.bat").wstring()));
   EXPECT_TRUE(IsWindowVisible(MainWindow()));
   const std::string caption = bench::WideToUtf8(bench::WindowText(MainWindow()));
   EXPECT_NE("ZORBEL   V1.1.4", caption) << "linked to the engine, the caption changes";
+  HWND engine = nullptr;
+  EXPECT_TRUE(bench::PollUntil([&] { return (engine = FindWindowW(L"ZorbelEngineWindow", nullptr)) != nullptr; },
+                               kBound))
+      << "our engine did not start";
+  if (engine) {
+    EXPECT_EQ("45,45 Bd · Shift 170 Hz · Mark 2125 Hz · Polarität automatisch · 1,5 Stopbits · Notch 0 / 0 Hz",
+              EngineText(engine, ids::IDC_ENGINE_MODE));
+    EXPECT_TRUE(EngineText(engine, ids::IDC_ENGINE_MESSAGE).starts_with("Bereit: "));
+  }
 
   // Without its page, help says so in a box titled with the main window's caption.
-  std::filesystem::remove(folder / "zorbel-hilfe.html");
+  std::filesystem::remove(Unpacked() / "zorbel-hilfe.html");
   bench::ChooseMenuItem(MainWindow(), IDM_HILFE);
   const auto box = NextBox();
   ASSERT_TRUE(box) << "no message box";
@@ -42,19 +90,31 @@ TEST_F(Package, StartsBesideTheEngineAndFindsItsHelpPage) {
   EXPECT_TRUE(MenuChecked(L"Engine &unsichtbar")) << "the engine window is hidden first";
 }
 
-// Started by hand, without zorbel, our engine stands on its own, keeps its
-// least size and ends on Alt+F4.
-TEST_F(Package, PackagedEngineStartsAndEnds) {
-  const auto engine = bench::StartProgram(
-      (std::filesystem::path(bench::Config().zorbelExe).parent_path() / "zorbel-engine.exe").wstring());
+// Started by hand, without zorbel, our engine stands on its own as a Windows
+// program, shows a whole picture before any audio, keeps its least size and
+// ends on Alt+F4.
+TEST_F(Package, PackagedEngineIsAWindowsProgramOfItsOwn) {
+  const std::wstring exe = (Unpacked() / "zorbel-engine.exe").wstring();
+  EXPECT_EQ("1.1.4", VersionText(exe, L"FileVersion"));
+  EXPECT_EQ("zorbel-engine.exe", VersionText(exe, L"OriginalFilename"));
+  EXPECT_TRUE(VersionText(exe, L"FileDescription").starts_with("ZORBEL-Engine")) << VersionText(exe, L"FileDescription");
+  EXPECT_EQ(1u, ExtractIconExW(exe.c_str(), -1, nullptr, nullptr, 0)) << "one icon";
+
+  const auto engine = bench::StartProgram(exe);
   const HWND window = bench::WaitForTopWindow(engine.id, L"ZorbelEngineWindow", kBound);
-  EXPECT_TRUE(window) << "no engine window";
-  if (window) {
-    SetWindowPos(window, nullptr, 0, 0, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
-    const SIZE least = bench::OuterSize(window);
-    EXPECT_TRUE(least.cx == 460 && least.cy == 260) << least.cx << " x " << least.cy;
-    PostMessageW(window, WM_SYSKEYDOWN, VK_F4, LPARAM{KF_ALTDOWN} << 16 | 1);
+  ASSERT_TRUE(window) << "no engine window";
+  EXPECT_TRUE(bench::PollUntil([&] { return bench::NothingLeftToPaint(window); }, kBound));
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  if (!bench::Config().screenshotDir.empty()) {
+    std::filesystem::create_directories(bench::Config().screenshotDir);
+    EXPECT_EQ("", bench::SaveScreenPng(outer, bench::Config().screenshotDir + L"\\engine-before-audio.png"));
   }
+
+  SetWindowPos(window, nullptr, 0, 0, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE least = bench::OuterSize(window);
+  EXPECT_TRUE(least.cx == 460 && least.cy == 260) << least.cx << " x " << least.cy;
+  PostMessageW(window, WM_SYSKEYDOWN, VK_F4, LPARAM{KF_ALTDOWN} << 16 | 1);
   if (WaitForSingleObject(engine.process.get(), static_cast<DWORD>(kBound.count())) != WAIT_OBJECT_0) {
     TerminateProcess(engine.process.get(), 1);
     ADD_FAILURE() << "the engine did not end";
