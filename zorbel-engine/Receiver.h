@@ -43,6 +43,9 @@ public:
     // As MMTTY counts them: mark the lower tone (following the signal), space one shift above.
     double MarkHz() const { return decoder_->MarkHz(); }
     double SpaceHz() const { return decoder_->MarkHz() + mode_.shiftHz; }
+    // The tones that carry mark and space in the polarity read.
+    double MarkToneHz() const { return decoder_->Mode().MarkToneHz(); }
+    double SpaceToneHz() const { return decoder_->Mode().SpaceToneHz(); }
 
     // The picture of the latest samples with the waterfall lines due since
     // the last call (the newest few when many are); valid until the next call.

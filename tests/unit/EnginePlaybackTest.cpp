@@ -1,6 +1,7 @@
 // The engine program's parts that decide without a window: characters posted
-// in order whatever the program's queue refuses, a recording's timing, and
-// the receiver's decoding, tones and waterfall lines.
+// in order whatever the program's queue refuses, a recording's timing, the
+// receiver's decoding, polarity, tones and waterfall lines, and where the
+// window's parts lie at any size and DPI.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 
 #include "decoder/SignalGenerator.h"
 #include "engine/CharacterSender.h"
+#include "zorbel-engine/EngineLayout.h"
 #include "zorbel-engine/ModeText.h"
 #include "zorbel-engine/Receiver.h"
 #include "zorbel-engine/WavPlayer.h"
@@ -138,6 +140,46 @@ TEST(ReceiverTest, AFoundPolarityHoldsThroughAPauseAndIsDecidedAfreshAfterALongS
               L"(erkannt); long silence: Polarität automatisch; amateur: normal (erkannt)",
               seen);
     EXPECT_EQ("ZCZC FQEN71 EDZW\r\nNNNN\r\nCQ CQ DE DL1ABC\r\n", text);
+}
+
+TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDownToItsLeast) {
+    const struct {
+        int dpi, clientHeight, signal, text;
+    } cases[] = {
+        {96, 310, 170, 100},  // as designed
+        {96, 250, 170, 40},   {96, 210, 170, 0}, {96, 150, 110, 0},
+        {96, 96, 56, 0},      // the least
+        {96, 60, 56, 0},      // never less
+        {96, 600, 330, 230},  // taller: the picture takes its share
+        {144, 465, 255, 150}, {144, 300, 240, 0}, {144, 144, 84, 0},
+    };
+    for (const auto& c : cases) {
+        const EngineLayout layout = LayOutEngineWindow(760, c.clientHeight, c.dpi);
+        const std::string where = std::to_string(c.dpi) + " dpi, " + std::to_string(c.clientHeight) + " high";
+        EXPECT_EQ(c.signal, layout.signal.height) << where;
+        EXPECT_EQ(c.text, layout.text.height) << where;
+        // The lines follow the picture without a gap or an overlap, the text follows them.
+        EXPECT_EQ(layout.signal.height + ScaledToDpi(2, c.dpi), layout.modeLine.top) << where;
+        EXPECT_EQ(layout.modeLine.top + layout.modeLine.height, layout.messageLine.top) << where;
+        EXPECT_EQ(layout.messageLine.top + layout.messageLine.height + ScaledToDpi(2, c.dpi), layout.text.top) << where;
+    }
+    EXPECT_EQ(96, LeastClientHeight(96));
+    EXPECT_EQ(144, LeastClientHeight(144));
+}
+
+// At 150 % on a screen 900 pixels high with Windows' task bar (60 pixels),
+// docked under the program's window as it first opens (6075 twips high, at
+// the top): the engine window ends on the screen; its text gave way.
+TEST(EngineLayoutTest, DockedUnderTheProgramAt150PercentTheEngineEndsOnA900PixelScreen) {
+    constexpr int kDpi = 144, kWorkAreaBottom = 900 - 60, kNonClient = 80;  // caption, menu bar and frame at 150 %
+    const int top = 6075 * kDpi / 1440;
+    const int least = kNonClient + LeastClientHeight(kDpi);
+    const int height = DockedHeight(ScaledToDpi(kDesignHeight, kDpi), least, top, kWorkAreaBottom);
+    EXPECT_LE(top + height, kWorkAreaBottom) << "docked at " << top << ", " << height << " high";
+    EXPECT_EQ(0, LayOutEngineWindow(760, height - kNonClient, kDpi).text.height);
+    // With room below, the window keeps its height; on a screen too small for the least, the least.
+    EXPECT_EQ(540, DockedHeight(540, least, 100, kWorkAreaBottom));
+    EXPECT_EQ(least, DockedHeight(540, least, 800, kWorkAreaBottom));
 }
 
 }  // namespace

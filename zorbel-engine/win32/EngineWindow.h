@@ -36,7 +36,11 @@ public:
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateControls();
+    // Fonts and places for the screen's pixels per inch.
+    void ApplyDpi(int dpi);
     void Layout();
+    int LeastHeight() const;
+    void FitOnScreen();
     void CheckMenu();
 
     void OnLinkCommand(WPARAM code, LPARAM value);
@@ -55,7 +59,7 @@ private:
     void ChangeMode(const decoder::RttyMode& mode);
     void ChoosePolarity(bool findPolarity, bool reversed);
     void ToggleUnshiftOnSpace();
-    void ShowModeLine();
+    void ShowMode();
     void ShowMessage(const std::wstring& text);
     void AppendText(std::string_view ansiText);
 
@@ -84,6 +88,9 @@ private:
     EngineMenu menu_;
     std::vector<std::wstring> devices_;
     SignalView signal_;
+    int dpi_ = 96;
+    int wantedHeight_ = 0;  // outside, as opened or sized by the user
+    win32::FontHandle uiFont_;
     win32::FontHandle textFont_;
 };
 

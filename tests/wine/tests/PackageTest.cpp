@@ -104,6 +104,18 @@ TEST_F(Package, PackagedEngineIsAWindowsProgramOfItsOwn) {
   const HWND window = bench::WaitForTopWindow(engine.id, L"ZorbelEngineWindow", kBound);
   ASSERT_TRUE(window) << "no engine window";
   EXPECT_TRUE(bench::PollUntil([&] { return bench::NothingLeftToPaint(window); }, kBound));
+  // Before any audio the markers stand at the set tones (mark 2125 Hz, space 2295 Hz) on the spectrum's 0 to 3000 Hz.
+  RECT signal{};
+  GetWindowRect(bench::Control(window, ids::IDC_ENGINE_SIGNAL), &signal);
+  const int spectrumWidth = signal.right - signal.left - 64;
+  const int spectrumBottom = signal.top + (signal.bottom - signal.top) * 45 / 100;
+  const auto markerAt = [&](double hz, COLORREF colour) {
+    const int x = signal.left + static_cast<int>(hz / 3000 * spectrumWidth + 0.5);
+    return bench::ShareOfColor(RECT{x - 1, signal.top, x + 2, spectrumBottom}, colour);
+  };
+  EXPECT_GT(markerAt(2125, RGB(255, 80, 80)), 0.1);
+  EXPECT_GT(markerAt(2295, RGB(80, 170, 255)), 0.1);
+  EXPECT_EQ(0.0, markerAt(0, RGB(255, 80, 80)) + markerAt(0, RGB(80, 170, 255))) << "no marker at 0 Hz";
   RECT outer{};
   GetWindowRect(window, &outer);
   if (!bench::Config().screenshotDir.empty()) {
@@ -111,9 +123,14 @@ TEST_F(Package, PackagedEngineIsAWindowsProgramOfItsOwn) {
     EXPECT_EQ("", bench::SaveScreenPng(outer, bench::Config().screenshotDir + L"\\engine-before-audio.png"));
   }
 
+  // At its least: the picture at its least height and both lines; the text gave way first.
   SetWindowPos(window, nullptr, 0, 0, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
-  const SIZE least = bench::OuterSize(window);
-  EXPECT_TRUE(least.cx == 460 && least.cy == 260) << least.cx << " x " << least.cy;
+  RECT client{}, text{};
+  GetClientRect(window, &client);
+  GetWindowRect(bench::Control(window, ids::IDC_ENGINE_TEXT), &text);
+  EXPECT_EQ(460, bench::OuterSize(window).cx);
+  EXPECT_EQ(96, client.bottom);
+  EXPECT_EQ(0, text.bottom - text.top);
   PostMessageW(window, WM_SYSKEYDOWN, VK_F4, LPARAM{KF_ALTDOWN} << 16 | 1);
   if (WaitForSingleObject(engine.process.get(), static_cast<DWORD>(kBound.count())) != WAIT_OBJECT_0) {
     TerminateProcess(engine.process.get(), 1);
