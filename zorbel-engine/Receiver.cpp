@@ -21,7 +21,7 @@ int SpectrumSizeFor(double sampleRate) {
 }  // namespace
 
 Receiver::Receiver(const decoder::RttyMode& mode, decoder::DecoderOptions options, double sampleRate)
-    : mode_(mode), options_(options), sampleRate_(sampleRate), conditioner_(sampleRate) {
+    : mode_(mode), options_(options), sampleRate_(sampleRate), conditioner_(sampleRate), search_(sampleRate) {
     Restart(sampleRate);
 }
 
@@ -39,7 +39,14 @@ std::string Receiver::Decode(std::span<const float> input, double sampleRate) {
     const auto tail = samples.size() > keep ? samples.subspan(samples.size() - keep) : samples;
     recent_.insert(recent_.end(), tail.begin(), tail.end());
     if (recent_.size() > keep) recent_.erase(recent_.begin(), recent_.end() - static_cast<std::ptrdiff_t>(keep));
-    return decoder_->Decode(samples);
+    std::string text = decoder_->Decode(samples);
+    if (const auto markHz = search_.Hear(samples, !text.empty(), mode_.markHz, mode_.shiftHz)) {
+        // A new signal elsewhere: read from its start at its tones.
+        mode_.markHz = *markHz;
+        RestartDecoder();
+        text += decoder_->Decode(search_.Heard());
+    }
+    return text;
 }
 
 void Receiver::SetMode(const decoder::RttyMode& mode) {
@@ -99,15 +106,21 @@ SignalFrame Receiver::Frame() {
             decoder::ToneLevelDb(lastHalfBit, tones.SpaceToneHz(), sampleRate_)};
 }
 
+void Receiver::RestartDecoder() {
+    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate_, options_);
+    decoder_->SetNotches(notchHz_[0], notchHz_[1]);
+    search_.Restart();
+}
+
 void Receiver::Restart(double sampleRate) {
     sampleRate_ = sampleRate;
-    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate, options_);
-    decoder_->SetNotches(notchHz_[0], notchHz_[1]);
     if (!spectrum_ || spectrum_->BinHz() * spectrum_->Size() != sampleRate) {
         spectrum_ = std::make_unique<decoder::Spectrum>(SpectrumSizeFor(sampleRate), sampleRate);
         recent_.clear();
         conditioner_ = decoder::InputConditioner(sampleRate);
+        search_ = NewSignalSearch(sampleRate);
     }
+    RestartDecoder();
     lineSamples_ = std::max<std::size_t>(1, static_cast<std::size_t>(kLineSeconds * sampleRate));
     sinceLine_ = 0;
     linesDue_ = 0;

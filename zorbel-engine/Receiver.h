@@ -1,7 +1,8 @@
 #pragma once
 // The signal path behind the engine window: the input made safe to listen
 // to, the decoder in the chosen mode with its notches (finding the polarity
-// from the signal unless one is chosen), restarted when the
+// from the signal unless one is chosen), moved to a new signal that starts
+// elsewhere while it reads nothing, restarted when the
 // sample rate changes, and the latest samples for the picture of the signal. The waterfall gets a line per
 // stretch of audio rather than per picture, so that a recording played fast
 // leaves its tones in the waterfall as one played in real time does.
@@ -14,6 +15,7 @@
 #include "decoder/InputConditioner.h"
 #include "decoder/RttyDecoder.h"
 #include "decoder/Spectrum.h"
+#include "zorbel-engine/NewSignalSearch.h"
 #include "zorbel-engine/PolarityState.h"
 #include "zorbel-engine/SignalFrame.h"
 
@@ -31,7 +33,7 @@ public:
     void SetUnshiftOnSpace(bool unshiftOnSpace);
     void SetFindPolarity(bool findPolarity);
     void SetNotches(double firstHz, double secondHz);
-    // The mode as set, and as read: with the polarity found, or chosen.
+    // The mode as set (its mark moved to a new signal found), and as read: with the polarity found, or chosen.
     const decoder::RttyMode& Mode() const { return mode_; }
     decoder::RttyMode ReadMode() const;
     PolarityState Polarity() const;
@@ -53,6 +55,7 @@ public:
 
 private:
     void Restart(double sampleRate);
+    void RestartDecoder();
 
     decoder::RttyMode mode_;
     decoder::DecoderOptions options_;
@@ -61,6 +64,7 @@ private:
     decoder::InputConditioner conditioner_;
     std::vector<float> conditioned_;
     std::unique_ptr<decoder::RttyDecoder> decoder_;
+    NewSignalSearch search_;
     std::unique_ptr<decoder::Spectrum> spectrum_;
     std::vector<float> recent_;        // enough for the spectrum of every line still to show
     std::size_t lineSamples_ = 0;      // audio per waterfall line

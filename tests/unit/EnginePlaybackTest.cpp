@@ -142,6 +142,32 @@ TEST(ReceiverTest, AFoundPolarityHoldsThroughAPauseAndIsDecidedAfreshAfterALongS
     EXPECT_EQ("ZCZC FQEN71 EDZW\r\nNNNN\r\nCQ CQ DE DL1ABC\r\n", text);
 }
 
+// A station that starts away from the tones listened to, in the other
+// polarity: the receiver moves there and reads it from its first character;
+// one at the tones set keeps it there.
+TEST(ReceiverTest, TakesUpANewSignalAwayFromItsTonesFromItsFirstCharacter) {
+    constexpr double kRate = 8000.0;
+    const decoder::RttyMode set{45.45, 170.0, 1000.0, false, 1.5};
+    for (const double sentMarkHz : {2125.0, 1040.0}) {
+        auto sent = set;
+        sent.markHz = sentMarkHz;
+        sent.reversed = true;
+        const decoder::SignalShape shape;
+        std::vector<float> samples(static_cast<std::size_t>(3.0 * kRate));
+        const auto signal = decoder::GenerateRtty("CQ CQ DE DL1ABC DL1ABC PSE K\r\n", sent, shape);
+        samples.insert(samples.end(), signal.begin(), signal.end());
+        decoder::AddNoise(samples, 10.0, shape, 7);
+        Receiver receiver(set, {.findPolarity = true}, kRate);
+        const std::string text = DecodeInBlocks(receiver, samples, kRate);
+        const std::string where = "sent at " + std::to_string(sentMarkHz) + " Hz";
+        // Moved, from the first character on; near, followed by the decoder from its first few.
+        const std::string expected = sentMarkHz == 2125.0 ? "CQ CQ DE DL1ABC DL1ABC PSE K" : "CQ DE DL1ABC DL1ABC PSE K";
+        EXPECT_NE(std::string::npos, text.find(expected)) << where << ": " << text;
+        EXPECT_NEAR(sentMarkHz == 2125.0 ? 2125.0 : 1000.0, receiver.Mode().markHz, 3.0) << where;
+        EXPECT_TRUE(receiver.ReadMode().reversed) << where;
+    }
+}
+
 TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDownToItsLeast) {
     const struct {
         int dpi, clientHeight, signal, text;

@@ -437,6 +437,8 @@ void EngineWindow::ShowMode() {
     if (text == modeShown_) return;
     modeShown_ = text;
     SetWindowTextW(modeLine_, text.c_str());
+    // The receiver may have moved its mark to a new signal.
+    CheckMenu();
 }
 
 void EngineWindow::ShowMessage(const std::wstring& text) {
