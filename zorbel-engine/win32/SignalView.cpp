@@ -47,6 +47,9 @@ void Label(HDC dc, int x, int y, const std::wstring& text, COLORREF colour) {
 bool SignalView::Create(HWND parent, int controlId) {
     WNDCLASSEXW windowClass{};
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32515));  // the cross: pick a tone
+    // Every part of the picture depends on its size: resized, all of it is painted anew, not only the part uncovered
+    // (which left the old tuning bars standing beside the new ones, and the markers where they were).
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpszClassName = kClassName;
     return RegisterWindowClass(windowClass) &&
            CreateWindowOf({.className = kClassName,
