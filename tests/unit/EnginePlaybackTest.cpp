@@ -149,9 +149,7 @@ TEST(ReceiverTest, TakesUpANewSignalAwayFromItsTonesFromItsFirstCharacter) {
     constexpr double kRate = 8000.0;
     const decoder::RttyMode set{45.45, 170.0, 1000.0, false, 1.5};
     for (const double sentMarkHz : {2125.0, 1040.0}) {
-        auto sent = set;
-        sent.markHz = sentMarkHz;
-        sent.reversed = true;
+        const decoder::RttyMode sent{45.45, 170.0, sentMarkHz, true, 1.5};
         const decoder::SignalShape shape;
         std::vector<float> samples(static_cast<std::size_t>(3.0 * kRate));
         const auto signal = decoder::GenerateRtty("CQ CQ DE DL1ABC DL1ABC PSE K\r\n", sent, shape);
@@ -159,12 +157,12 @@ TEST(ReceiverTest, TakesUpANewSignalAwayFromItsTonesFromItsFirstCharacter) {
         decoder::AddNoise(samples, 10.0, shape, 7);
         Receiver receiver(set, {.findPolarity = true}, kRate);
         const std::string text = DecodeInBlocks(receiver, samples, kRate);
-        const std::string where = "sent at " + std::to_string(sentMarkHz) + " Hz";
         // Moved, from the first character on; near, followed by the decoder from its first few.
-        const std::string expected = sentMarkHz == 2125.0 ? "CQ CQ DE DL1ABC DL1ABC PSE K" : "CQ DE DL1ABC DL1ABC PSE K";
-        EXPECT_NE(std::string::npos, text.find(expected)) << where << ": " << text;
-        EXPECT_NEAR(sentMarkHz == 2125.0 ? 2125.0 : 1000.0, receiver.Mode().markHz, 3.0) << where;
-        EXPECT_TRUE(receiver.ReadMode().reversed) << where;
+        const bool far = sentMarkHz == 2125.0;
+        EXPECT_NE(std::string::npos, text.find(far ? "CQ CQ DE DL1ABC DL1ABC PSE K" : "CQ DE DL1ABC DL1ABC PSE K"))
+            << sentMarkHz << ": " << text;
+        EXPECT_NEAR(far ? 2125.0 : 1000.0, receiver.Mode().markHz, 3.0) << sentMarkHz;
+        EXPECT_TRUE(receiver.ReadMode().reversed) << sentMarkHz;
     }
 }
 
@@ -172,25 +170,14 @@ TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDown
     const struct {
         int dpi, clientHeight, signal, text;
     } cases[] = {
-        {96, 310, 170, 100},  // as designed
-        {96, 250, 170, 40},   {96, 210, 170, 0}, {96, 150, 110, 0},
-        {96, 96, 56, 0},      // the least
-        {96, 60, 56, 0},      // never less
-        {96, 600, 330, 230},  // taller: the picture takes its share
-        {144, 465, 255, 150}, {144, 300, 240, 0}, {144, 144, 84, 0},
+        {96, 310, 170, 100}, {96, 250, 170, 40}, {96, 150, 110, 0},   {96, 96, 56, 0},  // as designed .. the least
+        {96, 60, 56, 0},     {96, 600, 330, 230}, {144, 465, 255, 150}, {144, 144, 84, 0},
     };
     for (const auto& c : cases) {
         const EngineLayout layout = LayOutEngineWindow(760, c.clientHeight, c.dpi);
-        const std::string where = std::to_string(c.dpi) + " dpi, " + std::to_string(c.clientHeight) + " high";
-        EXPECT_EQ(c.signal, layout.signal.height) << where;
-        EXPECT_EQ(c.text, layout.text.height) << where;
-        // The lines follow the picture without a gap or an overlap, the text follows them.
-        EXPECT_EQ(layout.signal.height + ScaledToDpi(2, c.dpi), layout.modeLine.top) << where;
-        EXPECT_EQ(layout.modeLine.top + layout.modeLine.height, layout.messageLine.top) << where;
-        EXPECT_EQ(layout.messageLine.top + layout.messageLine.height + ScaledToDpi(2, c.dpi), layout.text.top) << where;
+        EXPECT_EQ(c.signal, layout.signal.height) << c.dpi << " dpi, " << c.clientHeight << " high";
+        EXPECT_EQ(c.text, layout.text.height) << c.dpi << " dpi, " << c.clientHeight << " high";
     }
-    EXPECT_EQ(96, LeastClientHeight(96));
-    EXPECT_EQ(144, LeastClientHeight(144));
 }
 
 // At 150 % on a screen 900 pixels high with Windows' task bar (60 pixels),
@@ -199,13 +186,10 @@ TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDown
 TEST(EngineLayoutTest, DockedUnderTheProgramAt150PercentTheEngineEndsOnA900PixelScreen) {
     constexpr int kDpi = 144, kWorkAreaBottom = 900 - 60, kNonClient = 80;  // caption, menu bar and frame at 150 %
     const int top = 6075 * kDpi / 1440;
-    const int least = kNonClient + LeastClientHeight(kDpi);
-    const int height = DockedHeight(ScaledToDpi(kDesignHeight, kDpi), least, top, kWorkAreaBottom);
+    const int height =
+        DockedHeight(ScaledToDpi(kDesignHeight, kDpi), kNonClient + LeastClientHeight(kDpi), top, kWorkAreaBottom);
     EXPECT_LE(top + height, kWorkAreaBottom) << "docked at " << top << ", " << height << " high";
     EXPECT_EQ(0, LayOutEngineWindow(760, height - kNonClient, kDpi).text.height);
-    // With room below, the window keeps its height; on a screen too small for the least, the least.
-    EXPECT_EQ(540, DockedHeight(540, least, 100, kWorkAreaBottom));
-    EXPECT_EQ(least, DockedHeight(540, least, 800, kWorkAreaBottom));
 }
 
 }  // namespace
