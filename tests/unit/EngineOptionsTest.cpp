@@ -107,28 +107,22 @@ TEST(EngineOptions, StoredSettingsOutsideTheirRangeKeepTheDefaultAndAreNamedOnce
 TEST(EngineOptions, PolarityIsFoundUnlessChosenNowOrReversedByHandBefore) {
     using namespace zorbel::engine_side;
     const struct {
-        const wchar_t* revers;
-        const wchar_t* find;
-        bool foundAfter;
-        bool reversedAfter;
-    } cases[] = {
-        {nullptr, nullptr, true, false}, {L"0", nullptr, true, false}, {L"1", nullptr, false, true},
-        {L"1", L"1", true, true},        {L"0", L"0", false, false},
-    };
+        const wchar_t *revers, *find;
+        bool foundAfter, reversedAfter;
+    } cases[] = {{nullptr, nullptr, true, false}, {L"0", nullptr, true, false}, {L"1", nullptr, false, true},
+                 {L"1", L"1", true, true},        {L"0", L"0", false, false}};
     for (const auto& c : cases) {
         zorbel::fakes::FakeSettingsStore store;
         if (c.revers) store.values[L"Revers"] = c.revers;
         if (c.find) store.values[L"PolaritaetFinden"] = c.find;
         std::wstring refused;
-        EngineSettings loaded = LoadEngineSettings(store, refused);
-        const std::string where = std::string("Revers ") + (c.revers ? "set" : "missing") + ", finding " +
-                                  (c.find ? "set" : "missing");
-        EXPECT_EQ(c.foundAfter, loaded.findPolarity) << where;
-        EXPECT_EQ(c.reversedAfter, loaded.mode.reversed) << where;
-        // Stored, the choice reads back the same.
-        SaveEngineSettings(store, loaded);
-        loaded = LoadEngineSettings(store, refused);
-        EXPECT_TRUE(loaded.findPolarity == c.foundAfter && loaded.mode.reversed == c.reversedAfter) << where;
+        // Stored again, the choice reads back the same.
+        for (const char* when : {"loaded", "stored and loaded again"}) {
+            const EngineSettings loaded = LoadEngineSettings(store, refused);
+            EXPECT_TRUE(loaded.findPolarity == c.foundAfter && loaded.mode.reversed == c.reversedAfter)
+                << when << ", Revers " << (c.revers ? "set" : "missing") << ", finding " << (c.find ? "set" : "missing");
+            SaveEngineSettings(store, loaded);
+        }
     }
 }
 

@@ -20,25 +20,6 @@
 #include "zorbel-engine/EngineSettings.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
 
-namespace {
-
-constexpr char kBroadcast[] =
-    "ZCZC 104\r\nFQEN71 EDZW 070600\r\nSEEWETTERBERICHT FUER DIE OSTSEE\r\n"
-    "WESTLICHE OSTSEE: SUED 4 BIS 5, SPAETER WEST 6, SEE 1,5 METER.\r\n"
-    "SUEDLICHE OSTSEE: SUEDWEST 5, SEE 1 METER.\r\nNNNN\r\n";
-
-void WriteFadedBroadcast(const std::wstring& path) {
-  // As the weather service sends: 50 Bd, 450 Hz shift; received on the upper sideband the lower tone is mark.
-  const zorbel::decoder::RttyMode mode{50.0, 450.0, 1000.0, false, 1.5};
-  const zorbel::decoder::SignalShape shape;
-  zorbel::decoder::WavAudio audio{shape.sampleRate, zorbel::decoder::GenerateRtty(kBroadcast, mode, shape)};
-  zorbel::decoder::ApplyFading(audio.samples, zorbel::decoder::kModeratePaths, shape.sampleRate, 3);
-  zorbel::decoder::AddNoise(audio.samples, 10.0, shape, 3);
-  zorbel::decoder::WriteWavFile(std::filesystem::path(path), audio);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   const std::string error = bench::ParseBenchConfig(argc, argv);
   const auto& config = bench::Config();
@@ -51,7 +32,17 @@ int main(int argc, char** argv) {
     const std::wstring folder = config.workRoot + L"\\EngineOnFading";
     std::filesystem::create_directories(folder);
     const std::wstring recording = folder + L"\\seewetter-fading.wav";
-    WriteFadedBroadcast(recording);
+    // As the weather service sends: 50 Bd, 450 Hz shift; received on the upper sideband the lower tone is mark.
+    namespace rtty = zorbel::decoder;
+    const rtty::SignalShape shape;
+    rtty::WavAudio audio{shape.sampleRate,
+                         rtty::GenerateRtty("ZCZC 104\r\nFQEN71 EDZW 070600\r\nSEEWETTERBERICHT FUER DIE OSTSEE\r\n"
+                                            "WESTLICHE OSTSEE: SUED 4 BIS 5, SPAETER WEST 6, SEE 1,5 METER.\r\n"
+                                            "SUEDLICHE OSTSEE: SUEDWEST 5, SEE 1 METER.\r\nNNNN\r\n",
+                                            {50.0, 450.0, 1000.0, false, 1.5}, shape)};
+    rtty::ApplyFading(audio.samples, rtty::kModeratePaths, shape.sampleRate, 3);
+    rtty::AddNoise(audio.samples, 10.0, shape, 3);
+    rtty::WriteWavFile(std::filesystem::path(recording), audio);
     // As a new user meets it: the polarity is found from the signal.
     RegDeleteTreeW(HKEY_CURRENT_USER, zorbel::engine_side::kEngineSettingsKey);
     const auto engine = bench::StartProgram(config.engineExe, folder, 0,
