@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the package a Windows user unpacks beside mmtty.exe:
 # build/zorbel-<version>-win64.zip with zorbel.exe, our engine zorbel-engine.exe,
+# mmtty.bat (which starts our engine where no mmtty.exe lies beside zorbel.exe),
 # the help page and LIESMICH.txt.
 #   make-package.sh                                         builds both as for a Windows host first
 #   make-package.sh <zorbel.exe> <zorbel-engine.exe> <zip>  packs existing programs (the test bench does)
@@ -22,7 +23,8 @@ fi
 mkdir -p "$(dirname "$zip")"
 rm -f "$zip"
 # Python's zipfile: present wherever the build runs, unlike zip.
-python3 - "$zip" "$exe" "$engine" "$root/shell/help/zorbel-hilfe.html" "$root/tools/package/LIESMICH.txt" <<'PY'
+python3 - "$zip" "$exe" "$engine" "$root/tools/package/mmtty.bat" "$root/shell/help/zorbel-hilfe.html" \
+  "$root/tools/package/LIESMICH.txt" <<'PY'
 import os, sys, zipfile
 target, *files = sys.argv[1:]
 with zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED) as archive:

@@ -46,7 +46,7 @@ decoder::RttyMode EngineOptions::AppliedTo(decoder::RttyMode stored) const {
     if (shiftHz) stored.shiftHz = *shiftHz;
     if (markHz) stored.markHz = *markHz;
     if (stopBits) stored.stopBits = *stopBits;
-    if (reversed) stored.reversed = true;
+    if (reversed) stored.reversed = *reversed;
     return stored;
 }
 
@@ -56,12 +56,17 @@ std::optional<EngineOptions> ParseEngineOptions(const std::vector<std::wstring>&
         const std::wstring& argument = arguments[at];
         const bool hasValue = at + 1 < arguments.size();
         bool ok = true;
-        if (argument == L"-r" || argument == L"--fast" || argument == L"--repeat" || argument == L"--reverse" ||
-            argument == L"--unshift-on-space") {
+        if (argument == L"-r" || argument == L"--fast" || argument == L"--repeat" || argument == L"--unshift-on-space") {
             options.fast |= argument == L"--fast";
             options.repeat |= argument == L"--repeat";
-            options.reversed |= argument == L"--reverse";
             options.unshiftOnSpace |= argument == L"--unshift-on-space";
+        } else if (argument == L"--reverse" || argument == L"--normal") {
+            const bool reversed = argument == L"--reverse";
+            if (options.reversed.value_or(reversed) != reversed) {
+                error = L"--reverse und --normal widersprechen sich.";
+                return std::nullopt;
+            }
+            options.reversed = reversed;
         } else if (argument.starts_with(L"-h") && !argument.starts_with(L"--")) {
             ok = ReadHex(argument.substr(2), options.mainWindow);
         } else if (argument == L"--wav") {

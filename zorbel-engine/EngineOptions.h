@@ -4,7 +4,8 @@
 //   --wav FILE  play a recording instead of listening to the sound card
 //   --fast      play it as fast as the program takes the characters
 //   --repeat    start the recording again at its end, like a station
-//   --baud N --shift N --mark N --reverse --stopbits N  the mode for this run
+//   --baud N --shift N --mark N --stopbits N  the mode for this run
+//   --reverse, --normal  this polarity for this run rather than finding it
 //   --unshift-on-space  a space returns to letters, for this run
 
 #include <cstdint>
@@ -24,7 +25,8 @@ struct EngineOptions {
     // Set only when the command line names a part of the mode; the rest
     // comes from the stored settings.
     std::optional<double> baud, shiftHz, markHz, stopBits;
-    bool reversed = false;
+    // The polarity told: reversed or normal; none leaves it to the settings.
+    std::optional<bool> reversed;
     bool unshiftOnSpace = false;
 
     decoder::RttyMode AppliedTo(decoder::RttyMode stored) const;

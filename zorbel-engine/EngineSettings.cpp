@@ -61,6 +61,10 @@ EngineSettings LoadEngineSettings(const platform::SettingsStore& store, std::wst
     stored.Read(L"Mark", mode.markHz, decoder::kMarkRange);
     stored.Read(L"Stopbits", mode.stopBits, decoder::kStopBitsRange);
     stored.Read(L"Revers", mode.reversed);
+    // Settings from before the polarity was found hold a chosen one: reversed
+    // was always chosen by hand; normal was the default and gives way.
+    settings.findPolarity = !mode.reversed;
+    stored.Read(L"PolaritaetFinden", settings.findPolarity);
     stored.Read(L"BuchstabenNachLeerzeichen", settings.unshiftOnSpace);
     stored.Read(L"Eingang", device, kDeviceRange, true);
     stored.Read(L"Schnell", settings.fast);
@@ -77,6 +81,7 @@ void SaveEngineSettings(platform::SettingsStore& store, const EngineSettings& se
     WriteNumber(store, L"Mark", mode.markHz);
     WriteNumber(store, L"Stopbits", mode.stopBits);
     WriteNumber(store, L"Revers", mode.reversed ? 1 : 0);
+    WriteNumber(store, L"PolaritaetFinden", settings.findPolarity ? 1 : 0);
     WriteNumber(store, L"BuchstabenNachLeerzeichen", settings.unshiftOnSpace ? 1 : 0);
     WriteNumber(store, L"Eingang", settings.device);
     WriteNumber(store, L"Schnell", settings.fast ? 1 : 0);

@@ -1,7 +1,8 @@
 #pragma once
 // The engine's own settings, kept per user under
-// HKEY_CURRENT_USER\Software\ZORBEL\Engine: the mode, unshift on space, the
-// input device and the last recording played.
+// HKEY_CURRENT_USER\Software\ZORBEL\Engine: the mode, whether the polarity
+// is found from the signal, unshift on space, the input device and the last
+// recording played.
 
 #include <string>
 
@@ -18,7 +19,9 @@ inline constexpr int kNoDevice = -1;
 inline constexpr int kMostDevices = 63;
 
 struct EngineSettings {
+    // Its polarity is the one chosen, or where finding it starts.
     decoder::RttyMode mode;
+    bool findPolarity = true;
     bool unshiftOnSpace = false;
     int device = kNoDevice;
     std::wstring lastFile;

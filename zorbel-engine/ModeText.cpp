@@ -13,9 +13,14 @@ std::wstring GermanNumber(double value) {
     return shown;
 }
 
-std::wstring ModeText(const decoder::RttyMode& mode, bool unshiftOnSpace, double firstNotchHz, double secondNotchHz) {
+std::wstring ModeText(const decoder::RttyMode& mode, PolarityState polarity, bool unshiftOnSpace, double firstNotchHz,
+                      double secondNotchHz) {
+    const std::wstring read = mode.reversed ? L"revers" : L"normal";
+    const std::wstring shown = polarity == PolarityState::Chosen  ? read
+                               : polarity == PolarityState::Found ? read + L" (erkannt)"
+                                                                  : L"Polarität automatisch";
     return GermanNumber(mode.baud) + L" Bd · Shift " + GermanNumber(mode.shiftHz) + L" Hz · Mark " +
-           GermanNumber(mode.markHz) + L" Hz · " + (mode.reversed ? L"revers" : L"normal") + L" · " +
+           GermanNumber(mode.markHz) + L" Hz · " + shown + L" · " +
            GermanNumber(mode.stopBits) + L" Stopbits · " + (unshiftOnSpace ? L"UOS · " : L"") + L"Notch " +
            GermanNumber(firstNotchHz) + L" / " +
            GermanNumber(secondNotchHz) + L" Hz";

@@ -20,8 +20,8 @@ int SpectrumSizeFor(double sampleRate) {
 
 }  // namespace
 
-Receiver::Receiver(const decoder::RttyMode& mode, bool unshiftOnSpace, double sampleRate)
-    : mode_(mode), unshiftOnSpace_(unshiftOnSpace), sampleRate_(sampleRate), conditioner_(sampleRate) {
+Receiver::Receiver(const decoder::RttyMode& mode, decoder::DecoderOptions options, double sampleRate)
+    : mode_(mode), options_(options), sampleRate_(sampleRate), conditioner_(sampleRate), search_(sampleRate) {
     Restart(sampleRate);
 }
 
@@ -39,7 +39,14 @@ std::string Receiver::Decode(std::span<const float> input, double sampleRate) {
     const auto tail = samples.size() > keep ? samples.subspan(samples.size() - keep) : samples;
     recent_.insert(recent_.end(), tail.begin(), tail.end());
     if (recent_.size() > keep) recent_.erase(recent_.begin(), recent_.end() - static_cast<std::ptrdiff_t>(keep));
-    return decoder_->Decode(samples);
+    std::string text = decoder_->Decode(samples);
+    if (const auto markHz = search_.Hear(samples, !text.empty(), mode_.markHz, mode_.shiftHz)) {
+        // A new signal elsewhere: read from its start at its tones.
+        mode_.markHz = *markHz;
+        RestartDecoder();
+        text += decoder_->Decode(search_.Heard());
+    }
+    return text;
 }
 
 void Receiver::SetMode(const decoder::RttyMode& mode) {
@@ -48,8 +55,24 @@ void Receiver::SetMode(const decoder::RttyMode& mode) {
 }
 
 void Receiver::SetUnshiftOnSpace(bool unshiftOnSpace) {
-    unshiftOnSpace_ = unshiftOnSpace;
+    options_.unshiftOnSpace = unshiftOnSpace;
     Restart(sampleRate_);
+}
+
+void Receiver::SetFindPolarity(bool findPolarity) {
+    options_.findPolarity = findPolarity;
+    Restart(sampleRate_);
+}
+
+decoder::RttyMode Receiver::ReadMode() const {
+    auto read = mode_;
+    read.reversed = decoder_->Mode().reversed;
+    return read;
+}
+
+PolarityState Receiver::Polarity() const {
+    if (!options_.findPolarity) return PolarityState::Chosen;
+    return decoder_->PolarityKnown() ? PolarityState::Found : PolarityState::Deciding;
 }
 
 void Receiver::SetNotches(double firstHz, double secondHz) {
@@ -59,9 +82,8 @@ void Receiver::SetNotches(double firstHz, double secondHz) {
 }
 
 SignalFrame Receiver::Frame() {
-    // The tones swap with the polarity.
-    auto tones = mode_;
-    tones.markHz = decoder_->MarkHz();
+    // The tones swap with the polarity read.
+    const auto tones = decoder_->Mode();
     // Half a bit, so that most stretches lie inside one bit and show one tone.
     const auto count = std::min(recent_.size(), static_cast<std::size_t>(sampleRate_ / mode_.baud / 2));
     const std::span<const float> lastHalfBit(recent_.data() + recent_.size() - count, count);
@@ -84,16 +106,21 @@ SignalFrame Receiver::Frame() {
             decoder::ToneLevelDb(lastHalfBit, tones.SpaceToneHz(), sampleRate_)};
 }
 
+void Receiver::RestartDecoder() {
+    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate_, options_);
+    decoder_->SetNotches(notchHz_[0], notchHz_[1]);
+    search_.Restart();
+}
+
 void Receiver::Restart(double sampleRate) {
     sampleRate_ = sampleRate;
-    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate,
-                                                      decoder::DecoderOptions{.unshiftOnSpace = unshiftOnSpace_});
-    decoder_->SetNotches(notchHz_[0], notchHz_[1]);
     if (!spectrum_ || spectrum_->BinHz() * spectrum_->Size() != sampleRate) {
         spectrum_ = std::make_unique<decoder::Spectrum>(SpectrumSizeFor(sampleRate), sampleRate);
         recent_.clear();
         conditioner_ = decoder::InputConditioner(sampleRate);
+        search_ = NewSignalSearch(sampleRate);
     }
+    RestartDecoder();
     lineSamples_ = std::max<std::size_t>(1, static_cast<std::size_t>(kLineSeconds * sampleRate));
     sinceLine_ = 0;
     linesDue_ = 0;

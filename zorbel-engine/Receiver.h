@@ -1,6 +1,8 @@
 #pragma once
 // The signal path behind the engine window: the input made safe to listen
-// to, the decoder in the chosen mode with its notches, restarted when the
+// to, the decoder in the chosen mode with its notches (finding the polarity
+// from the signal unless one is chosen), moved to a new signal that starts
+// elsewhere while it reads nothing, restarted when the
 // sample rate changes, and the latest samples for the picture of the signal. The waterfall gets a line per
 // stretch of audio rather than per picture, so that a recording played fast
 // leaves its tones in the waterfall as one played in real time does.
@@ -13,28 +15,39 @@
 #include "decoder/InputConditioner.h"
 #include "decoder/RttyDecoder.h"
 #include "decoder/Spectrum.h"
+#include "zorbel-engine/NewSignalSearch.h"
+#include "zorbel-engine/PolarityState.h"
 #include "zorbel-engine/SignalFrame.h"
 
 namespace zorbel::engine_side {
 
 class Receiver {
 public:
-    Receiver(const decoder::RttyMode& mode, bool unshiftOnSpace, double sampleRate);
+    // options.findPolarity: mode.reversed is only where finding it starts.
+    Receiver(const decoder::RttyMode& mode, decoder::DecoderOptions options, double sampleRate);
 
     // The characters completed by these samples, 8-bit as MMTTY posts them.
     std::string Decode(std::span<const float> samples, double sampleRate);
 
     void SetMode(const decoder::RttyMode& mode);
     void SetUnshiftOnSpace(bool unshiftOnSpace);
+    void SetFindPolarity(bool findPolarity);
     void SetNotches(double firstHz, double secondHz);
+    // The mode as set (its mark moved to a new signal found), and as read: with the polarity found, or chosen.
     const decoder::RttyMode& Mode() const { return mode_; }
-    bool UnshiftOnSpace() const { return unshiftOnSpace_; }
+    decoder::RttyMode ReadMode() const;
+    PolarityState Polarity() const;
+    bool UnshiftOnSpace() const { return options_.unshiftOnSpace; }
+    bool FindsPolarity() const { return options_.findPolarity; }
     double FirstNotchHz() const { return notchHz_[0]; }
     double SecondNotchHz() const { return notchHz_[1]; }
 
     // As MMTTY counts them: mark the lower tone (following the signal), space one shift above.
     double MarkHz() const { return decoder_->MarkHz(); }
     double SpaceHz() const { return decoder_->MarkHz() + mode_.shiftHz; }
+    // The tones that carry mark and space in the polarity read.
+    double MarkToneHz() const { return decoder_->Mode().MarkToneHz(); }
+    double SpaceToneHz() const { return decoder_->Mode().SpaceToneHz(); }
 
     // The picture of the latest samples with the waterfall lines due since
     // the last call (the newest few when many are); valid until the next call.
@@ -42,14 +55,16 @@ public:
 
 private:
     void Restart(double sampleRate);
+    void RestartDecoder();
 
     decoder::RttyMode mode_;
-    bool unshiftOnSpace_;
+    decoder::DecoderOptions options_;
     double notchHz_[2] = {0.0, 0.0};
     double sampleRate_;
     decoder::InputConditioner conditioner_;
     std::vector<float> conditioned_;
     std::unique_ptr<decoder::RttyDecoder> decoder_;
+    NewSignalSearch search_;
     std::unique_ptr<decoder::Spectrum> spectrum_;
     std::vector<float> recent_;        // enough for the spectrum of every line still to show
     std::size_t lineSamples_ = 0;      // audio per waterfall line

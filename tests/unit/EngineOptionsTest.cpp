@@ -29,7 +29,8 @@ std::string Parsed(const std::vector<std::wstring>& arguments) {
     line << std::hex << std::uppercase << options->mainWindow << std::dec << " [" << options->wavPath.size() << "]"
          << (options->fast ? " fast" : "") << (options->repeat ? " repeat" : "")
          << (options->unshiftOnSpace ? " unshift" : "") << " | " << mode.baud << " "
-         << mode.shiftHz << " " << mode.markHz << " " << mode.stopBits << (mode.reversed ? " reversed" : "");
+         << mode.shiftHz << " " << mode.markHz << " " << mode.stopBits
+         << (options->reversed ? (*options->reversed ? " reversed" : " normal") : "");
     return line.str();
 }
 
@@ -44,6 +45,7 @@ TEST(EngineOptions, ProgramArgumentsFileSwitchesAndModeOverrides) {
         {{L"--baud", L"50", L"--shift", L"450", L"--mark", L"1000", L"--reverse", L"--stopbits", L"2",
           L"--unshift-on-space"},
          "0 [0] unshift | 50 450 1000 2 reversed"},
+        {{L"--normal", L"--normal"}, "0 [0] | 45.45 170 2125 1.5 normal"},
         {{L"--baud"}, "error --baud"},
         {{L"-hXYZ"}, "error -hXYZ"},
         {{L"--wav"}, "error --wav"},
@@ -67,6 +69,7 @@ TEST(EngineOptions, ModeNumbersOutsideWhatTheDecoderTakesAreRefusedWithTheirRang
         {{L"--mark", L"-2125"}, L"--mark verlangt eine Zahl von 300 bis 3000, nicht „-2125“."},
         {{L"--mark", L"1000Hz"}, L"--mark verlangt eine Zahl von 300 bis 3000, nicht „1000Hz“."},
         {{L"--stopbits", L"nan"}, L"--stopbits verlangt eine Zahl von 1 bis 2, nicht „nan“."},
+        {{L"--reverse", L"--normal"}, L"--reverse und --normal widersprechen sich."},
     };
     for (const auto& c : cases) {
         std::wstring error;
@@ -97,6 +100,30 @@ TEST(EngineOptions, StoredSettingsOutsideTheirRangeKeepTheDefaultAndAreNamedOnce
     EXPECT_EQ(L"", refused);
     EXPECT_TRUE(again.mode.reversed && again.unshiftOnSpace && again.mode.baud == defaults.baud);
     EXPECT_EQ(L"Z:\\a.wav", again.lastFile);
+}
+
+// Settings from before the polarity was found named it always: a reversed
+// one was chosen by hand and holds, a normal one was the default and gives way.
+TEST(EngineOptions, PolarityIsFoundUnlessChosenNowOrReversedByHandBefore) {
+    using namespace zorbel::engine_side;
+    const struct {
+        const wchar_t *revers, *find;
+        bool foundAfter, reversedAfter;
+    } cases[] = {{nullptr, nullptr, true, false}, {L"0", nullptr, true, false}, {L"1", nullptr, false, true},
+                 {L"1", L"1", true, true},        {L"0", L"0", false, false}};
+    for (const auto& c : cases) {
+        zorbel::fakes::FakeSettingsStore store;
+        if (c.revers) store.values[L"Revers"] = c.revers;
+        if (c.find) store.values[L"PolaritaetFinden"] = c.find;
+        std::wstring refused;
+        // Stored again, the choice reads back the same.
+        for (const char* when : {"loaded", "stored and loaded again"}) {
+            const EngineSettings loaded = LoadEngineSettings(store, refused);
+            EXPECT_TRUE(loaded.findPolarity == c.foundAfter && loaded.mode.reversed == c.reversedAfter)
+                << when << ", Revers " << (c.revers ? "set" : "missing") << ", finding " << (c.find ? "set" : "missing");
+            SaveEngineSettings(store, loaded);
+        }
+    }
 }
 
 }  // namespace

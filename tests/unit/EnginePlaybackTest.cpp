@@ -1,6 +1,7 @@
 // The engine program's parts that decide without a window: characters posted
-// in order whatever the program's queue refuses, a recording's timing, and
-// the receiver's decoding, tones and waterfall lines.
+// in order whatever the program's queue refuses, a recording's timing, the
+// receiver's decoding, polarity, tones and waterfall lines, and where the
+// window's parts lie at any size and DPI.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 
 #include "decoder/SignalGenerator.h"
 #include "engine/CharacterSender.h"
+#include "zorbel-engine/EngineLayout.h"
 #include "zorbel-engine/Receiver.h"
 #include "zorbel-engine/WavPlayer.h"
 
@@ -65,32 +67,116 @@ TEST(WavPlayerTest, RealRateFromTheFirstCallFastInBlocksRepeatedFromTheStart) {
     EXPECT_EQ(0.0f, due.front());
 }
 
-TEST(ReceiverTest, DecodesInEitherPolarityAtAnyRateNamesTheTonesAsMmttyAndDrawsALinePerStretch) {
+// Fed in blocks as the window feeds it (a picture's worth at a time).
+std::string DecodeInBlocks(Receiver& receiver, std::span<const float> samples, double rate) {
+    std::string text;
+    const auto block = static_cast<std::size_t>(rate / 15);
+    for (std::size_t at = 0; at < samples.size(); at += block)
+        text += receiver.Decode(samples.subspan(at, std::min(block, samples.size() - at)), rate);
+    return text;
+}
+
+TEST(ReceiverTest, DecodesInEitherPolarityChosenOrFoundAtAnyRateNamesTheTonesAsMmttyAndDrawsALinePerStretch) {
     for (const bool reversed : {false, true}) {
         for (const double rate : {8000.0, 48000.0}) {
-            decoder::RttyMode mode{45.45, 170.0, 2125.0, reversed, 1.5};
-            decoder::SignalShape shape;
-            shape.sampleRate = rate;
-            const auto samples = decoder::GenerateRtty("RYRY CQ DE DDH47\r\n", mode, shape);
-            // A receiver that ran at another rate restarts for this one.
-            Receiver receiver(mode, false, 11025.0);
-            std::string text;
-            const auto block = static_cast<std::size_t>(rate / 15);
-            for (std::size_t at = 0; at < samples.size(); at += block)
-                text += receiver.Decode(std::span(samples).subspan(at, std::min(block, samples.size() - at)), rate);
-            const std::string where = (reversed ? "reversed, " : "normal, ") + std::to_string(rate) + " Hz";
-            EXPECT_NE(std::string::npos, text.find("CQ DE DDH47")) << where << ": " << text;
-            // Followed, so within a few hertz of the sent tones.
-            EXPECT_NEAR(2125.0, receiver.MarkHz(), 3.0) << where << ": mark is the lower tone";
-            EXPECT_NEAR(2295.0, receiver.SpaceHz(), 3.0) << where;
+            for (const bool find : {false, true}) {
+                const decoder::RttyMode sent{45.45, 170.0, 2125.0, reversed, 1.5};
+                // Finding starts in the wrong polarity.
+                auto set = sent;
+                set.reversed = reversed != find;
+                decoder::SignalShape shape;
+                shape.sampleRate = rate;
+                const auto samples = decoder::GenerateRtty("RYRY CQ DE DDH47\r\n", sent, shape);
+                // A receiver that ran at another rate restarts for this one.
+                Receiver receiver(set, {.findPolarity = find}, 11025.0);
+                const std::string text = DecodeInBlocks(receiver, samples, rate);
+                const std::string where = (reversed ? "reversed, " : "normal, ") + std::to_string(rate) + " Hz" +
+                                          (find ? ", found" : ", chosen");
+                EXPECT_NE(std::string::npos, text.find("CQ DE DDH47")) << where << ": " << text;
+                EXPECT_EQ(find ? PolarityState::Found : PolarityState::Chosen, receiver.Polarity()) << where;
+                EXPECT_EQ(reversed, receiver.ReadMode().reversed) << where;
+                EXPECT_EQ(set.reversed, receiver.Mode().reversed) << where << ": the setting stays as set";
+                // Followed, so within a few hertz of the sent tones.
+                EXPECT_NEAR(2125.0, receiver.MarkHz(), 3.0) << where << ": mark is the lower tone";
+                EXPECT_NEAR(2295.0, receiver.SpaceHz(), 3.0) << where;
 
-            receiver.Frame();
-            receiver.Decode(std::span(samples).first(static_cast<std::size_t>(rate)), rate);
-            const SignalFrame frame = receiver.Frame();
-            EXPECT_EQ(15u * frame.powerDb.size(), frame.waterfallDb.size()) << where << ": one line per 66 ms";
-            EXPECT_NEAR(reversed ? 2295.0 : 2125.0, frame.markToneHz, 3.0) << where << ": the tone that carries mark";
+                receiver.Frame();
+                receiver.Decode(std::span(samples).first(static_cast<std::size_t>(rate)), rate);
+                const SignalFrame frame = receiver.Frame();
+                EXPECT_EQ(15u * frame.powerDb.size(), frame.waterfallDb.size()) << where << ": one line per 66 ms";
+                EXPECT_NEAR(reversed ? 2295.0 : 2125.0, frame.markToneHz, 3.0) << where << ": the tone that carries mark";
+            }
         }
     }
+}
+
+// Found, a polarity holds while the signal lasts; after a long silence the
+// next transmission may come in the other.
+TEST(ReceiverTest, AFoundPolarityIsDecidedAfreshAfterALongSilence) {
+    const decoder::RttyMode weather{50.0, 450.0, 1000.0, true, 1.5};
+    auto amateur = weather;
+    amateur.reversed = false;
+    Receiver receiver(amateur, {.findPolarity = true}, 8000.0);
+    std::string text, seen;
+    for (const auto& samples : {decoder::GenerateRtty("ZCZC FQEN71 EDZW\r\n", weather, {}),
+                                std::vector<float>(11 * 8000), decoder::GenerateRtty("CQ DE DL1ABC\r\n", amateur, {})}) {
+        text += DecodeInBlocks(receiver, samples, 8000.0);
+        const auto state = receiver.Polarity();
+        seen += state == PolarityState::Deciding ? "deciding " : receiver.ReadMode().reversed ? "reversed " : "normal ";
+        EXPECT_NE(PolarityState::Chosen, state);
+    }
+    EXPECT_EQ("reversed deciding normal ", seen);
+    EXPECT_EQ("ZCZC FQEN71 EDZW\r\nCQ DE DL1ABC\r\n", text);
+}
+
+// A station that starts away from the tones listened to, in the other
+// polarity: the receiver moves there and reads it from its first character;
+// one at the tones set keeps it there.
+TEST(ReceiverTest, TakesUpANewSignalAwayFromItsTonesFromItsFirstCharacter) {
+    constexpr double kRate = 8000.0;
+    const decoder::RttyMode set{45.45, 170.0, 1000.0, false, 1.5};
+    for (const double sentMarkHz : {2125.0, 1040.0}) {
+        const decoder::RttyMode sent{45.45, 170.0, sentMarkHz, true, 1.5};
+        const decoder::SignalShape shape;
+        std::vector<float> samples(static_cast<std::size_t>(3.0 * kRate));
+        const auto signal = decoder::GenerateRtty("CQ CQ DE DL1ABC DL1ABC PSE K\r\n", sent, shape);
+        samples.insert(samples.end(), signal.begin(), signal.end());
+        decoder::AddNoise(samples, 10.0, shape, 7);
+        Receiver receiver(set, {.findPolarity = true}, kRate);
+        const std::string text = DecodeInBlocks(receiver, samples, kRate);
+        // Moved, from the first character on; near, followed by the decoder from its first few.
+        const bool far = sentMarkHz == 2125.0;
+        EXPECT_NE(std::string::npos, text.find(far ? "CQ CQ DE DL1ABC DL1ABC PSE K" : "CQ DE DL1ABC DL1ABC PSE K"))
+            << sentMarkHz << ": " << text;
+        EXPECT_NEAR(far ? 2125.0 : 1000.0, receiver.Mode().markHz, 3.0) << sentMarkHz;
+        EXPECT_TRUE(receiver.ReadMode().reversed) << sentMarkHz;
+    }
+}
+
+TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDownToItsLeast) {
+    const struct {
+        int dpi, clientHeight, signal, text;
+    } cases[] = {
+        {96, 310, 170, 100}, {96, 250, 170, 40}, {96, 150, 110, 0},   {96, 96, 56, 0},  // as designed .. the least
+        {96, 60, 56, 0},     {96, 600, 330, 230}, {144, 465, 255, 150}, {144, 144, 84, 0},
+    };
+    for (const auto& c : cases) {
+        const EngineLayout layout = LayOutEngineWindow(760, c.clientHeight, c.dpi);
+        EXPECT_EQ(c.signal, layout.signal.height) << c.dpi << " dpi, " << c.clientHeight << " high";
+        EXPECT_EQ(c.text, layout.text.height) << c.dpi << " dpi, " << c.clientHeight << " high";
+    }
+}
+
+// At 150 % on a screen 900 pixels high with Windows' task bar (60 pixels),
+// docked under the program's window as it first opens (6075 twips high, at
+// the top): the engine window ends on the screen; its text gave way.
+TEST(EngineLayoutTest, DockedUnderTheProgramAt150PercentTheEngineEndsOnA900PixelScreen) {
+    constexpr int kDpi = 144, kWorkAreaBottom = 900 - 60, kNonClient = 80;  // caption, menu bar and frame at 150 %
+    const int top = 6075 * kDpi / 1440;
+    const int height =
+        DockedHeight(ScaledToDpi(kDesignHeight, kDpi), kNonClient + LeastClientHeight(kDpi), top, kWorkAreaBottom);
+    EXPECT_LE(top + height, kWorkAreaBottom) << "docked at " << top << ", " << height << " high";
+    EXPECT_EQ(0, LayOutEngineWindow(760, height - kNonClient, kDpi).text.height);
 }
 
 }  // namespace

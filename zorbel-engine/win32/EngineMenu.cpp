@@ -57,7 +57,11 @@ void EngineMenu::Attach(HWND window, const std::vector<std::wstring>& devices) {
     AddChoices(mode, L"&Shift", IDM_ENGINE_SHIFT_FIRST, kShiftChoices, L" Hz");
     AddChoices(mode, L"&Mark (oder Klick ins Spektrum)", IDM_ENGINE_MARK_FIRST, kMarkChoices, L" Hz");
     AddChoices(mode, L"S&topbits", IDM_ENGINE_STOP_FIRST, kStopBitChoices, L"");
-    AppendMenuW(mode, MF_STRING, IDM_ENGINE_REVERSE, L"&Revers");
+    const HMENU polarity = CreatePopupMenu();
+    AppendMenuW(polarity, MF_STRING, IDM_ENGINE_POLARITY_FOUND, L"&Automatisch (aus dem Signal)");
+    AppendMenuW(polarity, MF_STRING, IDM_ENGINE_POLARITY_NORMAL, L"&Normal");
+    AppendMenuW(polarity, MF_STRING, IDM_ENGINE_POLARITY_REVERSED, L"&Revers");
+    AppendMenuW(mode, MF_POPUP, reinterpret_cast<UINT_PTR>(polarity), L"&Polarität");
     // Many amateur senders send no letters shift after a space that follows figures.
     AppendMenuW(mode, MF_STRING, IDM_ENGINE_UNSHIFT_ON_SPACE, L"B&uchstaben nach Leerzeichen (UOS)");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(mode), L"&Modus");
@@ -80,7 +84,10 @@ void EngineMenu::Check(const MenuState& state) const {
     CheckChoice(bar, IDM_ENGINE_SHIFT_FIRST, kShiftChoices, state.mode.shiftHz);
     CheckChoice(bar, IDM_ENGINE_MARK_FIRST, kMarkChoices, state.mode.markHz);
     CheckChoice(bar, IDM_ENGINE_STOP_FIRST, kStopBitChoices, state.mode.stopBits);
-    CheckMenuItem(bar, IDM_ENGINE_REVERSE, state.mode.reversed ? MF_CHECKED : MF_UNCHECKED);
+    const auto check = [&](int id, bool on) { CheckMenuItem(bar, static_cast<UINT>(id), on ? MF_CHECKED : MF_UNCHECKED); };
+    check(IDM_ENGINE_POLARITY_FOUND, state.findPolarity);
+    check(IDM_ENGINE_POLARITY_NORMAL, !state.findPolarity && !state.mode.reversed);
+    check(IDM_ENGINE_POLARITY_REVERSED, !state.findPolarity && state.mode.reversed);
     CheckMenuItem(bar, IDM_ENGINE_UNSHIFT_ON_SPACE, state.unshiftOnSpace ? MF_CHECKED : MF_UNCHECKED);
     CheckMenuItem(bar, IDM_ENGINE_FAST, state.fast ? MF_CHECKED : MF_UNCHECKED);
     EnableMenuItem(bar, IDM_ENGINE_PLAY_AGAIN, state.canPlayAgain ? MF_ENABLED : MF_GRAYED);

@@ -14,6 +14,7 @@ namespace zorbel::engine_side {
 
 struct MenuState {
     decoder::RttyMode mode;
+    bool findPolarity = true;
     bool unshiftOnSpace = false;
     bool fast = false;
     bool canPlayAgain = false;

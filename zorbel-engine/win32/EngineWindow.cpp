@@ -12,8 +12,11 @@
 #include "engine/EngineValues.h"
 #include "win32/ChildWindow.h"
 #include "win32/Encoding.h"
+#include "zorbel-engine/EngineLayout.h"
 #include "zorbel-engine/ModeText.h"
+#include "zorbel-engine/win32/EngineResources.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
+#include "zorbel-engine/win32/WindowDpi.h"
 
 namespace zorbel::engine_side {
 namespace {
@@ -24,8 +27,6 @@ constexpr wchar_t kClassName[] = L"ZorbelEngineWindow";
 constexpr UINT_PTR kPlayTimer = 1;
 constexpr UINT_PTR kDisplayTimer = 2;
 constexpr UINT kPlayIntervalMs = 20;
-constexpr int kMinimumWidth = 460;  // below the least width of zorbel, which docks it
-constexpr int kMinimumHeight = 260;
 constexpr std::uint64_t kSilentDeviceMs = 3000;  // a device this long without data has gone
 constexpr std::size_t kMostWaiting = 100000;     // characters kept for a program that does not take them
 constexpr int kMostText = 30000;                 // characters kept in the text box
@@ -51,16 +52,18 @@ EngineWindow::EngineWindow(const EngineOptions& options, platform::SettingsStore
       store_(store),
       settings_(std::move(settings)),
       startNote_(refusedSettings),
-      receiver_(options.AppliedTo(settings_.mode), options.unshiftOnSpace || settings_.unshiftOnSpace,
+      receiver_(options.AppliedTo(settings_.mode),
+                {.unshiftOnSpace = options.unshiftOnSpace || settings_.unshiftOnSpace,
+                 .findPolarity = !options.reversed && settings_.findPolarity},
                 WaveInput::kSampleRate),
       fast_(options.fast || settings_.fast),
       repeat_(options.repeat),
       startFile_(options.wavPath),
       sender_([this](std::int32_t code) { return link_.Post(engine::EngineAnswer::Character, code); }),
       signal_([this](double frequencyHz) {
-          // The click puts the mark marker there; reversed, the mode's mark lies one shift below it.
+          // The click puts the mark marker there; read reversed, the mode's mark lies one shift below it.
           auto mode = receiver_.Mode();
-          mode.markHz = std::clamp(std::round(mode.reversed ? frequencyHz - mode.shiftHz : frequencyHz),
+          mode.markHz = std::clamp(std::round(receiver_.ReadMode().reversed ? frequencyHz - mode.shiftHz : frequencyHz),
                                    decoder::kMarkRange.lowest, decoder::kMarkRange.highest);
           ChangeMode(mode);
       }) {}
@@ -69,18 +72,31 @@ bool EngineWindow::Create(HINSTANCE instance, int showCommand) {
     WNDCLASSEXW windowClass{};
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ENGINE));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
     if (!RegisterWindowClass(windowClass)) return false;
     const std::wstring title = win32::Utf8ToWide(engine::kEngineWindowTitle);
+    const int systemDpi = DpiOf(nullptr);
     if (!CreateWindowOf({.className = kClassName, .title = title.c_str(), .style = WS_OVERLAPPEDWINDOW,
-                         .width = 760, .height = 360}))
+                         .width = ScaledToDpi(kDesignWidth, systemDpi),
+                         .height = ScaledToDpi(kDesignHeight, systemDpi)}))
         return false;
     CreateControls();
     devices_ = InputDeviceNames();
     menu_.Attach(hwnd_, devices_);
     CheckMenu();
-    Layout();
+    ApplyDpi(systemDpi);
+    RECT outer{};
+    GetWindowRect(hwnd_, &outer);
+    wantedHeight_ = outer.bottom - outer.top;
+    // Opened on a screen of another DPI than the system's: sized for that one.
+    if (const int dpi = DpiOf(hwnd_); dpi != systemDpi) {
+        wantedHeight_ = MulDiv(wantedHeight_, dpi, systemDpi);
+        ApplyDpi(dpi);
+        SetWindowPos(hwnd_, nullptr, 0, 0, MulDiv(outer.right - outer.left, dpi, systemDpi), wantedHeight_,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     ShowWindow(hwnd_, showCommand);
     link_.Announce(hwnd_);
     SetTimer(hwnd_, kDisplayTimer, kPictureIntervalMs, nullptr);
@@ -107,9 +123,25 @@ LRESULT EngineWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         Layout();
         return 0;
     case WM_GETMINMAXINFO:
-        // Smaller, the spectrum, the mode line and the text no longer fit.
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {kMinimumWidth, kMinimumHeight};
+        // Smaller, the spectrum and the mode and message lines no longer fit.
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {ScaledToDpi(kLeastWidth, dpi_), LeastHeight()};
         return 0;
+    case WM_DPICHANGED: {
+        // Moved to a screen of another DPI, or the screen's scale changed: Windows proposes the place.
+        const RECT& proposed = *reinterpret_cast<const RECT*>(lParam);
+        wantedHeight_ = MulDiv(wantedHeight_, HIWORD(wParam), dpi_);
+        ApplyDpi(HIWORD(wParam));
+        SetWindowPos(hwnd_, nullptr, proposed.left, proposed.top, proposed.right - proposed.left,
+                     proposed.bottom - proposed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_EXITSIZEMOVE: {
+        // Sized by the user: the height docking keeps to where the screen allows.
+        RECT outer{};
+        GetWindowRect(hwnd_, &outer);
+        wantedHeight_ = outer.bottom - outer.top;
+        return 0;
+    }
     case WM_SETFOCUS:
         // The decoded text takes the keys: arrows scroll it, Ctrl+C copies from it.
         SetFocus(text_);
@@ -152,28 +184,51 @@ void EngineWindow::CreateControls() {
     modeLine_ = child(L"STATIC", SS_LEFT | SS_NOPREFIX, IDC_ENGINE_MODE);
     messageLine_ = child(L"STATIC", SS_LEFT | SS_NOPREFIX, IDC_ENGINE_MESSAGE);
     text_ = child(L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, IDC_ENGINE_TEXT);
-    // Wine resolves "Courier New" to a proportional face unless fixed pitch is asked for.
-    textFont_.reset(CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New"));
-    SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), FALSE);
-    ShowModeLine();
+    ShowMode();
+}
+
+void EngineWindow::ApplyDpi(int dpi) {
+    dpi_ = dpi;
+    uiFont_ = MessageFontFor(dpi);
+    textFont_ = FixedFontFor(dpi);
+    for (const HWND line : {modeLine_, messageLine_})
+        SendMessageW(line, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), TRUE);
+    SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), TRUE);
+    signal_.SetDpi(dpi);
+    Layout();
+}
+
+int EngineWindow::LeastHeight() const {
+    RECT outer{}, client{};
+    GetWindowRect(hwnd_, &outer);
+    GetClientRect(hwnd_, &client);
+    return outer.bottom - outer.top - client.bottom + LeastClientHeight(dpi_);
 }
 
 void EngineWindow::Layout() {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    const int width = client.right, height = client.bottom;
-    constexpr int kLine = 18, kGap = 4;
-    const int signalHeight = std::max(60, height * 55 / 100);
-    MoveWindow(signal_.Hwnd(), 0, 0, width, signalHeight, TRUE);
-    MoveWindow(modeLine_, kGap, signalHeight + 2, width - 2 * kGap, kLine, TRUE);
-    MoveWindow(messageLine_, kGap, signalHeight + 2 + kLine, width - 2 * kGap, kLine, TRUE);
-    const int textTop = signalHeight + 4 + 2 * kLine;
-    MoveWindow(text_, 0, textTop, width, std::max(0, height - textTop), TRUE);
+    const EngineLayout layout = LayOutEngineWindow(client.right, client.bottom, dpi_);
+    const std::pair<HWND, Box> places[] = {{signal_.Hwnd(), layout.signal},
+                                           {modeLine_, layout.modeLine},
+                                           {messageLine_, layout.messageLine},
+                                           {text_, layout.text}};
+    for (const auto& [window, box] : places) MoveWindow(window, box.left, box.top, box.width, box.height, TRUE);
+}
+
+void EngineWindow::FitOnScreen() {
+    RECT outer{};
+    GetWindowRect(hwnd_, &outer);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const int height = DockedHeight(wantedHeight_, LeastHeight(), outer.top, monitor.rcWork.bottom);
+    if (height != outer.bottom - outer.top)
+        SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void EngineWindow::CheckMenu() {
-    menu_.Check({receiver_.Mode(), receiver_.UnshiftOnSpace(), fast_, !playing_.empty(),
+    menu_.Check({receiver_.Mode(), receiver_.FindsPolarity(), receiver_.UnshiftOnSpace(), fast_, !playing_.empty(),
                  input_.IsOpen() ? settings_.device : kNoDevice});
 }
 
@@ -188,9 +243,14 @@ void EngineWindow::OnLinkCommand(WPARAM code, LPARAM value) {
     case EngineCommand::SetNotch: {
         const auto pair = engine::UnpackNotchPair(static_cast<std::int32_t>(value));
         receiver_.SetNotches(pair.high, pair.low);
-        ShowModeLine();
+        ShowMode();
         break;
     }
+    case EngineCommand::DockPosition:
+    case EngineCommand::DockWidth:
+        // Docked under the program's window: the window ends on the screen, shorter if need be.
+        FitOnScreen();
+        break;
     case EngineCommand::Release:
         // The program is going: nothing more to send.
         StopInput();
@@ -220,9 +280,11 @@ void EngineWindow::OnMenu(int id) {
         ShowMessage(L"Eingang: Aufnahmen über „Datei öffnen“.");
     } else if (id >= IDM_ENGINE_DEVICE_FIRST && id <= IDM_ENGINE_DEVICE_LAST) {
         Listen(id - IDM_ENGINE_DEVICE_FIRST);
-    } else if (id == IDM_ENGINE_REVERSE) {
-        mode.reversed = !mode.reversed;
-        ChangeMode(mode);
+    } else if (id == IDM_ENGINE_POLARITY_FOUND) {
+        // Finding starts from the polarity read last.
+        ChoosePolarity(true, receiver_.ReadMode().reversed);
+    } else if (id == IDM_ENGINE_POLARITY_NORMAL || id == IDM_ENGINE_POLARITY_REVERSED) {
+        ChoosePolarity(false, id == IDM_ENGINE_POLARITY_REVERSED);
     } else if (id == IDM_ENGINE_UNSHIFT_ON_SPACE) {
         ToggleUnshiftOnSpace();
     } else if (EngineMenu::PickModeChoice(id, mode)) {
@@ -300,6 +362,7 @@ void EngineWindow::OnPlayTick() {
         KillTimer(hwnd_, kPlayTimer);
         // The picture stands still from here on: on the recording's end, not on the last display tick before it.
         signal_.Show(receiver_.Frame());
+        ShowMode();
         player_.reset();
         ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet." + lengthNote_);
     }
@@ -325,7 +388,10 @@ void EngineWindow::OnDisplayTick() {
         CheckMenu();
     }
     // Without input the picture stands still.
-    if (player_ || input_.IsOpen()) signal_.Show(receiver_.Frame());
+    if (player_ || input_.IsOpen()) {
+        signal_.Show(receiver_.Frame());
+        ShowMode();
+    }
 }
 
 void EngineWindow::Decode(std::span<const float> samples, double sampleRate) {
@@ -342,23 +408,37 @@ void EngineWindow::ChangeMode(const decoder::RttyMode& mode) {
     receiver_.SetMode(mode);
     settings_.mode = mode;
     SaveEngineSettings(store_, settings_);
-    ShowModeLine();
+    ShowMode();
     CheckMenu();
+}
+
+void EngineWindow::ChoosePolarity(bool findPolarity, bool reversed) {
+    settings_.findPolarity = findPolarity;
+    receiver_.SetFindPolarity(findPolarity);
+    auto mode = receiver_.Mode();
+    mode.reversed = reversed;
+    ChangeMode(mode);
 }
 
 void EngineWindow::ToggleUnshiftOnSpace() {
     settings_.unshiftOnSpace = !receiver_.UnshiftOnSpace();
     receiver_.SetUnshiftOnSpace(settings_.unshiftOnSpace);
     SaveEngineSettings(store_, settings_);
-    ShowModeLine();
+    ShowMode();
     CheckMenu();
 }
 
-void EngineWindow::ShowModeLine() {
+void EngineWindow::ShowMode() {
     if (!modeLine_) return;
-    const std::wstring text =
-        ModeText(receiver_.Mode(), receiver_.UnshiftOnSpace(), receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
+    signal_.ShowTones(receiver_.MarkToneHz(), receiver_.SpaceToneHz());
+    const std::wstring text = ModeText(receiver_.ReadMode(), receiver_.Polarity(), receiver_.UnshiftOnSpace(),
+                                       receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
+    // Asked every picture, for a polarity found or given up: set only when it changed (a round trip under Wine).
+    if (text == modeShown_) return;
+    modeShown_ = text;
     SetWindowTextW(modeLine_, text.c_str());
+    // The receiver may have moved its mark to a new signal.
+    CheckMenu();
 }
 
 void EngineWindow::ShowMessage(const std::wstring& text) {

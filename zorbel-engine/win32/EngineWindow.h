@@ -36,7 +36,11 @@ public:
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateControls();
+    // Fonts and places for the screen's pixels per inch.
+    void ApplyDpi(int dpi);
     void Layout();
+    int LeastHeight() const;
+    void FitOnScreen();
     void CheckMenu();
 
     void OnLinkCommand(WPARAM code, LPARAM value);
@@ -53,8 +57,9 @@ private:
     void Decode(std::span<const float> samples, double sampleRate);
 
     void ChangeMode(const decoder::RttyMode& mode);
+    void ChoosePolarity(bool findPolarity, bool reversed);
     void ToggleUnshiftOnSpace();
-    void ShowModeLine();
+    void ShowMode();
     void ShowMessage(const std::wstring& text);
     void AppendText(std::string_view ansiText);
 
@@ -77,11 +82,15 @@ private:
     engine::CharacterSender sender_;
 
     HWND modeLine_ = nullptr;
+    std::wstring modeShown_;
     HWND messageLine_ = nullptr;
     HWND text_ = nullptr;
     EngineMenu menu_;
     std::vector<std::wstring> devices_;
     SignalView signal_;
+    int dpi_ = 96;
+    int wantedHeight_ = 0;  // outside, as opened or sized by the user
+    win32::FontHandle uiFont_;
     win32::FontHandle textFont_;
 };
 

@@ -7,7 +7,7 @@ namespace zorbel::engine_side {
 
 enum EngineWindowId : int {
     IDC_ENGINE_SIGNAL = 100,
-    IDC_ENGINE_MODE = 101,     // the mode line: baud, shift, mark, polarity, stop bits, notches
+    IDC_ENGINE_MODE = 101,     // the mode line: baud, shift, mark, polarity (chosen or found), stop bits, notches
     IDC_ENGINE_MESSAGE = 102,  // what the engine is doing, or what went wrong
     IDC_ENGINE_TEXT = 103,     // the decoded text
 
@@ -15,8 +15,10 @@ enum EngineWindowId : int {
     IDM_ENGINE_PLAY_AGAIN = 201,
     IDM_ENGINE_FAST = 202,
     IDM_ENGINE_EXIT = 203,
-    IDM_ENGINE_REVERSE = 210,
+    IDM_ENGINE_POLARITY_REVERSED = 210,
     IDM_ENGINE_UNSHIFT_ON_SPACE = 211,
+    IDM_ENGINE_POLARITY_FOUND = 212,   // found from the signal
+    IDM_ENGINE_POLARITY_NORMAL = 213,
     IDM_ENGINE_BAUD_FIRST = 220,     // one entry per kBaudChoices
     IDM_ENGINE_SHIFT_FIRST = 240,    // one entry per kShiftChoices
     IDM_ENGINE_MARK_FIRST = 260,     // one entry per kMarkChoices

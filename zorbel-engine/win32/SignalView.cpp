@@ -6,7 +6,9 @@
 #include <tuple>
 
 #include "win32/CallbackBoundary.h"
+#include "zorbel-engine/EngineLayout.h"
 #include "zorbel-engine/WaterfallColour.h"
+#include "zorbel-engine/win32/WindowDpi.h"
 
 namespace zorbel::engine_side {
 namespace {
@@ -15,7 +17,7 @@ constexpr wchar_t kClassName[] = L"ZorbelSignalView";
 constexpr double kTopHz = 3000.0;
 constexpr double kRangeDb = 45.0;  // from the top level down to the floor
 constexpr double kToneRangeDb = 30.0;  // of the tuning indicator
-constexpr int kTuningWidth = 64;
+constexpr int kTuningWidth = 64;  // at 96 pixels per inch, as the other lengths below
 constexpr COLORREF kBackground = RGB(10, 16, 32);
 constexpr COLORREF kGrid = RGB(45, 60, 90);
 constexpr COLORREF kTrace = RGB(120, 230, 120);
@@ -45,6 +47,9 @@ void Label(HDC dc, int x, int y, const std::wstring& text, COLORREF colour) {
 bool SignalView::Create(HWND parent, int controlId) {
     WNDCLASSEXW windowClass{};
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32515));  // the cross: pick a tone
+    // Every part of the picture depends on its size: resized, all of it is painted anew, not only the part uncovered
+    // (which left the old tuning bars standing beside the new ones, and the markers where they were).
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpszClassName = kClassName;
     return RegisterWindowClass(windowClass) &&
            CreateWindowOf({.className = kClassName,
@@ -88,6 +93,20 @@ void SignalView::Show(const SignalFrame& frame) {
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void SignalView::ShowTones(double markToneHz, double spaceToneHz) {
+    markToneHz_ = markToneHz;
+    spaceToneHz_ = spaceToneHz;
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void SignalView::SetDpi(int dpi) {
+    dpi_ = dpi;
+    labelFont_ = MessageFontFor(dpi);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+int SignalView::Scaled(int pixelsAt96) const { return ScaledToDpi(pixelsAt96, dpi_); }
+
 LRESULT SignalView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
@@ -109,7 +128,7 @@ LRESULT SignalView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     {
         RECT client{};
         GetClientRect(hwnd_, &client);
-        const int width = client.right - kTuningWidth;
+        const int width = client.right - Scaled(kTuningWidth);
         const int x = static_cast<short>(LOWORD(lParam));
         if (width > 0 && x < width && markChosen_) markChosen_(kTopHz * x / width);
         return 0;
@@ -125,10 +144,10 @@ void SignalView::Paint(HDC target, const RECT& client) {
     const win32::DcHandle dc(CreateCompatibleDC(target));
     const win32::BitmapHandle bitmap(CreateCompatibleBitmap(target, width, height));
     const win32::SelectedObject selectedBitmap(dc.get(), bitmap.get());
-    const win32::SelectedObject selectedFont(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
+    const win32::SelectedObject selectedFont(dc.get(), labelFont_ ? labelFont_.get() : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc.get(), TRANSPARENT);
 
-    const int left = width - kTuningWidth;
+    const int left = width - Scaled(kTuningWidth);
     const int spectrumBottom = height * 45 / 100;
     PaintSpectrum(dc.get(), RECT{0, 0, left, spectrumBottom});
     PaintWaterfall(dc.get(), RECT{0, spectrumBottom, left, height});
@@ -153,14 +172,15 @@ void SignalView::PaintSpectrum(HDC dc, const RECT& area) const {
     for (int hz = 500; hz < kTopHz; hz += 500) {
         const int x = XOf(hz, area);
         Line(dc, x, area.top, x, area.bottom, kGrid, PS_DOT);
-        Label(dc, x + 2, area.top + 1, std::to_wstring(hz), kGrid);
+        Label(dc, x + Scaled(2), area.top + Scaled(1), std::to_wstring(hz), kGrid);
     }
     const int width = area.right - area.left;
     if (!powerDb_.empty() && width > 1) {
         std::vector<POINT> trace(static_cast<std::size_t>(width));
         for (int x = 0; x < width; ++x) {
             const double level = LevelAt(powerDb_, kTopHz * x / (width - 1));
-            trace[static_cast<std::size_t>(x)] = {area.left + x, area.bottom - 1 - static_cast<int>(level * (height - 14))};
+            trace[static_cast<std::size_t>(x)] = {area.left + x,
+                                                  area.bottom - 1 - static_cast<int>(level * (height - Scaled(14)))};
         }
         const win32::PenHandle pen(CreatePen(PS_SOLID, 1, kTrace));
         const win32::SelectedObject selected(dc, pen.get());
@@ -169,11 +189,11 @@ void SignalView::PaintSpectrum(HDC dc, const RECT& area) const {
     for (const auto& [hz, colour, name] : {std::tuple{markToneHz_, kMarkColour, L"M"},
                                            std::tuple{spaceToneHz_, kSpaceColour, L"S"}}) {
         const int x = XOf(hz, area);
-        Line(dc, x, area.top + 28, x, area.bottom, colour, PS_DASH);
+        Line(dc, x, area.top + Scaled(28), x, area.bottom, colour, PS_DASH);
         // On its own ground above the line, so that a peak running through the letter leaves it readable.
         SetBkColor(dc, kBackground);
         SetBkMode(dc, OPAQUE);
-        Label(dc, x - 3, area.top + 14, name, colour);
+        Label(dc, x - Scaled(3), area.top + Scaled(14), name, colour);
         SetBkMode(dc, TRANSPARENT);
     }
 }
@@ -197,15 +217,15 @@ void SignalView::PaintWaterfall(HDC dc, const RECT& area) {
                       static_cast<UINT>(rows), waterfall_.data(), &info, DIB_RGB_COLORS);
     for (const auto& [hz, colour] : {std::pair{markToneHz_, kMarkColour}, std::pair{spaceToneHz_, kSpaceColour}}) {
         const int x = XOf(hz, area);
-        Line(dc, x, area.top, x, area.top + 6, colour);
+        Line(dc, x, area.top, x, area.top + Scaled(6), colour);
     }
 }
 
 void SignalView::PaintTuning(HDC dc, const RECT& area) const {
     FillArea(dc, area, RGB(20, 20, 20));
-    const int barWidth = (area.right - area.left - 18) / 2;
-    const int top = area.top + 18, bottom = area.bottom - 6;
-    int x = area.left + 6;
+    const int barWidth = (area.right - area.left - Scaled(18)) / 2;
+    const int top = area.top + Scaled(18), bottom = area.bottom - Scaled(6);
+    int x = area.left + Scaled(6);
     for (const auto& [levelDb, colour, name] : {std::tuple{markLevelDb_, kMarkColour, L"M"},
                                                 std::tuple{spaceLevelDb_, kSpaceColour, L"S"}}) {
         const double level = std::clamp((levelDb - (toneTopDb_ - kToneRangeDb)) / kToneRangeDb, 0.0, 1.0);
@@ -213,8 +233,8 @@ void SignalView::PaintTuning(HDC dc, const RECT& area) const {
         FillArea(dc, frame, RGB(40, 40, 40));
         const RECT bar{x, bottom - static_cast<int>(level * (bottom - top)), x + barWidth, bottom};
         FillArea(dc, bar, colour);
-        Label(dc, x + barWidth / 2 - 3, area.top + 2, name, colour);
-        x += barWidth + 6;
+        Label(dc, x + barWidth / 2 - Scaled(3), area.top + Scaled(2), name, colour);
+        x += barWidth + Scaled(6);
     }
 }
 

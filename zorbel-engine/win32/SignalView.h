@@ -27,6 +27,10 @@ public:
 
     // A new frame: its waterfall lines are added, and the picture is painted anew.
     void Show(const SignalFrame& frame);
+    // Where the tones lie, before any audio or while none comes.
+    void ShowTones(double markToneHz, double spaceToneHz);
+    // The screen's pixels per inch: labels and the tuning indicator grow with it.
+    void SetDpi(int dpi);
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -35,10 +39,13 @@ private:
     void PaintWaterfall(HDC dc, const RECT& area);
     void PaintTuning(HDC dc, const RECT& area) const;
     int XOf(double frequencyHz, const RECT& area) const;
+    int Scaled(int pixelsAt96) const;
     // A spectrum's level at a frequency, 0 (floor) to 1 (top).
     double LevelAt(std::span<const float> powerDb, double frequencyHz) const;
 
     MarkChosen markChosen_;
+    int dpi_ = 96;
+    win32::FontHandle labelFont_;
     std::vector<float> powerDb_;
     double binHz_ = 1.0;
     double markToneHz_ = 0.0;

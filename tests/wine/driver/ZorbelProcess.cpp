@@ -28,8 +28,9 @@ UniqueHandle KillOnCloseJob() {
 
 }  // namespace
 
-StartedProgram StartProgram(const std::wstring& exe, const std::wstring& folder, DWORD creationFlags) {
-  std::wstring commandLine = L"\"" + exe + L"\"";
+StartedProgram StartProgram(const std::wstring& exe, const std::wstring& folder, DWORD creationFlags,
+                            const std::wstring& arguments) {
+  std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};

@@ -20,7 +20,9 @@ struct StartedProgram {
 
 // Starts `exe`, its quoted path as its command line, in `folder` (the
 // bench's own when empty); throws std::runtime_error when it cannot.
-StartedProgram StartProgram(const std::wstring& exe, const std::wstring& folder = {}, DWORD creationFlags = 0);
+// arguments: after the program's name on its command line.
+StartedProgram StartProgram(const std::wstring& exe, const std::wstring& folder = {}, DWORD creationFlags = 0,
+                            const std::wstring& arguments = {});
 
 class ZorbelProcess {
  public:

@@ -1,10 +1,11 @@
 #!/bin/sh
-# Takes a picture of zorbel's main window the way a person sees it: inside a
-# Wine desktop window of 1024x768, where windows get frames and title bars.
-# A tool, not a test: it brings up its own Wine session in folder <session>
-# and ends it again. Arguments: <session> <picture.png> <hold-main-window.exe>
-# <bench options...>. The holder starts zorbel inside the desktop and says
-# through files when the window stands and when it may go.
+# Takes a picture of a window the way a person sees it: inside a Wine desktop
+# window of 1024x768, where windows get frames and title bars. A tool, not a
+# test: it brings up its own Wine session in folder <session> and ends it
+# again. Arguments: <session> <picture.png> <holder.exe> <bench options...>.
+# The holder starts the program inside the desktop and says through files
+# when its window stands (the ready file may name the part of the screen to
+# keep, as WIDTHxHEIGHT+X+Y) and when it may go.
 set -eu
 session=$1
 picture=$2
@@ -28,17 +29,22 @@ wine explorer /desktop=zorbel-screenshot,1024x768 "$holder" "$@" \
   >"$handshake/hold.log" 2>&1 </dev/null &
 desktop=$!
 
-deadline=$(( $(date +%s) + 60 ))
+deadline=$(( $(date +%s) + 90 ))
 while ! [ -f "$handshake/ready" ]; do
   if ! kill -0 "$desktop" 2>/dev/null; then
     cat "$handshake/hold.log"
-    fail "the holder ended before zorbel's main window stood"
+    fail "the holder ended before the window stood"
   fi
-  [ "$(date +%s)" -lt "$deadline" ] || { kill "$desktop"; fail "zorbel's main window did not stand within 60 s"; }
+  [ "$(date +%s)" -lt "$deadline" ] || { kill "$desktop"; fail "the window did not stand within 90 s"; }
   sleep 0.1
 done
 
-import -window root "$picture"
+geometry=$(tr -d '\r' <"$handshake/ready" | sed -n 's/^\([0-9]*x[0-9]*+[0-9]*+[0-9]*\)$/\1/p')
+if [ -n "$geometry" ]; then
+  import -window root -crop "$geometry" +repage "$picture"
+else
+  import -window root "$picture"
+fi
 touch "$handshake/release"
 echo "take-screenshot: wrote $picture"
 

@@ -1,8 +1,8 @@
 // zorbel with our engine program zorbel-engine.exe in place of MMTTY,
 // started through mmtty.bat: a recording that is no WAV file is reported in
 // the engine window while the link stands, and so are a stored setting out of
-// range and a sound card that is not there; unshift on space is switched on
-// and stored; the notch round trip carries the engine's tones and notches; the engine window hides, shows and docks; a
+// range and a sound card that is not there; unshift on space and finding the
+// polarity are switched on and stored; the notch round trip carries the engine's tones and notches; the engine window hides, shows and docks; a
 // generated recording with weather bulletins, cut short, opened in the engine and played
 // as fast as the link takes it, reaches the Rx window and the capture file to its end;
 // zorbel's end ends the engine. The decoding leaves a picture of both
@@ -159,6 +159,17 @@ TEST_F(EngineProgram, StartsLinkedAndReportsABadRecordingABadSettingAndAMissingS
   EXPECT_EQ(L"1", StoredEngineSetting(L"BuchstabenNachLeerzeichen"));
   EXPECT_EQ(L"170", StoredEngineSetting(L"Shift")) << "the refused value stored over with the default";
 
+  // The polarity told by mmtty.bat gives way to finding it: the recording below is read in the one found.
+  PostMessageW(EngineWindow(), WM_COMMAND, ids::IDM_ENGINE_POLARITY_FOUND, 0);
+  EXPECT_TRUE(bench::PollUntil(
+      [] {
+        return EngineText(ids::IDC_ENGINE_MODE) ==
+               "50 Bd · Shift 450 Hz · Mark 1000 Hz · Polarität automatisch · 1,5 Stopbits · UOS · Notch 0 / 0 Hz";
+      },
+      kBound))
+      << EngineText(ids::IDC_ENGINE_MODE);
+  EXPECT_EQ(L"1", StoredEngineSetting(L"PolaritaetFinden"));
+
   // This machine has no sound card: choosing one says so.
   PostMessageW(EngineWindow(), WM_COMMAND, ids::IDM_ENGINE_DEVICE_FIRST, 0);
   EXPECT_TRUE(bench::PollUntil(
@@ -187,14 +198,21 @@ TEST_F(EngineProgram, EngineWindowHidesShowsAndDocks) {
     EXPECT_TRUE(bench::PollUntil([&] { return (IsWindowVisible(EngineWindow()) != FALSE) == visible; }, kBound))
         << "visible " << visible;
   }
-  // Both windows whole on the 1024x768 screen, for the picture below: the engine window is 360 high.
-  SetWindowPos(MainWindow(), nullptr, 0, 0, 1024, 400, SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
-  const auto docked = [] {
-    RECT engine{};
-    GetWindowRect(EngineWindow(), &engine);
-    return engine.left == 0 && engine.top == 400 && engine.right - engine.left == 1024;
+  // Docked low on the 768-pixel screen, the engine window ends on it: its text gives way first.
+  const auto dockedAt = [](int top, int bottom) {
+    return [=] {
+      RECT engine{}, text{};
+      GetWindowRect(EngineWindow(), &engine);
+      GetWindowRect(bench::Control(EngineWindow(), ids::IDC_ENGINE_TEXT), &text);
+      return engine.left == 0 && engine.top == top && engine.right - engine.left == 1024 && engine.bottom == bottom &&
+             (bottom != 768 || text.bottom - text.top < 100);
+    };
   };
-  EXPECT_TRUE(bench::PollUntil(docked, kBound));
+  SetWindowPos(MainWindow(), nullptr, 0, 0, 1024, 600, SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  EXPECT_TRUE(bench::PollUntil(dockedAt(600, 768), kBound));
+  // Both windows whole, for the picture below: the engine window is 360 high again.
+  SetWindowPos(MainWindow(), nullptr, 0, 0, 1024, 400, SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  EXPECT_TRUE(bench::PollUntil(dockedAt(400, 760), kBound));
 }
 
 TEST_F(EngineProgram, RecordingOpenedInTheEngineReachesTheRxWindowAndTheCaptureFile) {
@@ -226,6 +244,8 @@ TEST_F(EngineProgram, RecordingOpenedInTheEngineReachesTheRxWindowAndTheCaptureF
       << EngineText(ids::IDC_ENGINE_MESSAGE);
   EXPECT_EQ("Wiedergabe von „edzw.wav“ beendet. Die Datei endet vor dem angegebenen Ende; gespielt wird, was da ist.",
             EngineText(ids::IDC_ENGINE_MESSAGE));
+  EXPECT_NE(std::string::npos, EngineText(ids::IDC_ENGINE_MODE).find(" · revers (erkannt) · "))
+      << EngineText(ids::IDC_ENGINE_MODE);
   const std::string decoded = EngineText(ids::IDC_ENGINE_TEXT);
   EXPECT_NE(std::string::npos, decoded.find("SEEWETTERBERICHT FUER DIE OSTSEE\r\nNNNN")) << decoded;
   bench::ClickButton(ControlOfMain(IDC_COMMAND2));

@@ -1,36 +1,71 @@
-// The package unpacked into an empty folder (tests/wine/package): the
-// packaged zorbel.exe starts beside the stand-in engine with its help page,
-// and says so when the page is gone; the packaged engine starts by hand.
+// The package unpacked into an empty folder (tests/wine/package) and started
+// as a new user starts it, with no MMTTY: the package's own mmtty.bat starts
+// our engine, which finds the polarity by itself; zorbel finds its help page
+// and says so when the page is gone. Started by hand, the packaged engine is a
+// Windows program of its own (version, icon, least size) whose
+// picture is whole before any audio arrives.
+#include <windows.h>
+
 #include <filesystem>
 #include <set>
 
 #include "BenchConfig.h"
+#include "ScreenPicture.h"
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "WindowQueries.h"
 #include "ZorbelSuite.h"
 #include "resource.h"
+#include "zorbel-engine/EngineSettings.h"
+#include "zorbel-engine/win32/EngineWindowIds.h"
 
 namespace {
 
+namespace ids = zorbel::engine_side;
+
+std::filesystem::path Unpacked() { return std::filesystem::path(bench::Config().zorbelExe).parent_path(); }
+
+std::string EngineText(HWND engine, int controlId) {
+  return bench::WideToUtf8(bench::WindowText(bench::Control(engine, controlId)));
+}
+
 class Package : public ZorbelSuite {
  protected:
-  static void SetUpTestSuite() { StartWithStandIn(L""); }
+  static void SetUpTestSuite() {
+    StartZorbel([](const std::wstring& folder) {
+      // Unpacked where zorbel starts, and nothing else there.
+      for (const auto& entry : std::filesystem::directory_iterator(Unpacked()))
+        std::filesystem::copy_file(entry.path(), std::filesystem::path(folder) / entry.path().filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+      // A new user of the engine.
+      RegDeleteTreeW(HKEY_CURRENT_USER, ids::kEngineSettingsKey);
+    });
+  }
 };
 
-TEST_F(Package, StartsBesideTheEngineAndFindsItsHelpPage) {
-  const std::filesystem::path folder = std::filesystem::path(bench::Config().zorbelExe).parent_path();
+TEST_F(Package, StartsOurEngineThroughItsOwnBatchFileAndFindsItsHelpPage) {
   std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::directory_iterator(Unpacked()))
+    names.insert(entry.path().filename().string());
   std::string unpacked;
   for (const auto& name : names) unpacked += name + ' ';
-  EXPECT_EQ("LIESMICH.txt zorbel-engine.exe zorbel-hilfe.html zorbel.exe ", unpacked);
+  EXPECT_EQ("LIESMICH.txt mmtty.bat zorbel-engine.exe zorbel-hilfe.html zorbel.exe ", unpacked);
+  EXPECT_EQ("@\"%~dp0zorbel-engine.exe\" %*\r\n", bench::ReadFileBytes((Unpacked() / "mmtty.bat").wstring()));
   EXPECT_TRUE(IsWindowVisible(MainWindow()));
   const std::string caption = bench::WideToUtf8(bench::WindowText(MainWindow()));
   EXPECT_NE("ZORBEL   V1.1.4", caption) << "linked to the engine, the caption changes";
+  HWND engine = nullptr;
+  EXPECT_TRUE(bench::PollUntil([&] { return (engine = FindWindowW(L"ZorbelEngineWindow", nullptr)) != nullptr; },
+                               kBound))
+      << "our engine did not start";
+  if (engine) {
+    EXPECT_EQ("45,45 Bd · Shift 170 Hz · Mark 2125 Hz · Polarität automatisch · 1,5 Stopbits · Notch 0 / 0 Hz",
+              EngineText(engine, ids::IDC_ENGINE_MODE));
+    EXPECT_TRUE(EngineText(engine, ids::IDC_ENGINE_MESSAGE).starts_with("Bereit: "));
+  }
 
   // Without its page, help says so in a box titled with the main window's caption.
-  std::filesystem::remove(folder / "zorbel-hilfe.html");
+  std::filesystem::remove(Unpacked() / "zorbel-hilfe.html");
   bench::ChooseMenuItem(MainWindow(), IDM_HILFE);
   const auto box = NextBox();
   ASSERT_TRUE(box) << "no message box";
@@ -42,19 +77,65 @@ TEST_F(Package, StartsBesideTheEngineAndFindsItsHelpPage) {
   EXPECT_TRUE(MenuChecked(L"Engine &unsichtbar")) << "the engine window is hidden first";
 }
 
-// Started by hand, without zorbel, our engine stands on its own, keeps its
-// least size and ends on Alt+F4.
-TEST_F(Package, PackagedEngineStartsAndEnds) {
-  const auto engine = bench::StartProgram(
-      (std::filesystem::path(bench::Config().zorbelExe).parent_path() / "zorbel-engine.exe").wstring());
+// Started by hand, without zorbel, our engine stands on its own as a Windows
+// program, shows a whole picture before any audio, keeps its least size and
+// ends on Alt+F4.
+TEST_F(Package, PackagedEngineIsAWindowsProgramOfItsOwn) {
+  const std::wstring exe = (Unpacked() / "zorbel-engine.exe").wstring();
+  // A German version block, version 1.1.4.
+  std::vector<char> version(GetFileVersionInfoSizeW(exe.c_str(), nullptr) + 1);
+  wchar_t* fileVersion = nullptr;
+  UINT length = 0;
+  EXPECT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(version.size()), version.data()) &&
+              VerQueryValueW(version.data(), L"\\StringFileInfo\\040704B0\\FileVersion",
+                             reinterpret_cast<void**>(&fileVersion), &length) &&
+              std::wstring(fileVersion) == L"1.1.4");
+  EXPECT_EQ(1u, ExtractIconExW(exe.c_str(), -1, nullptr, nullptr, 0)) << "one icon";
+
+  const auto engine = bench::StartProgram(exe);
   const HWND window = bench::WaitForTopWindow(engine.id, L"ZorbelEngineWindow", kBound);
-  EXPECT_TRUE(window) << "no engine window";
-  if (window) {
-    SetWindowPos(window, nullptr, 0, 0, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
-    const SIZE least = bench::OuterSize(window);
-    EXPECT_TRUE(least.cx == 460 && least.cy == 260) << least.cx << " x " << least.cy;
-    PostMessageW(window, WM_SYSKEYDOWN, VK_F4, LPARAM{KF_ALTDOWN} << 16 | 1);
+  ASSERT_TRUE(window) << "no engine window";
+  // Before any audio the markers stand at the set tones (mark 2125 Hz, space 2295 Hz) on the spectrum's 0 to 3000 Hz.
+  // Again once made wider, as docking under a wider window does: one picture, one pair of tuning bars.
+  for (const int width : {760, 1000}) {
+    SetWindowPos(window, nullptr, 0, 0, width, 360, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(bench::PollUntil([&] { return bench::NothingLeftToPaint(window); }, kBound));
+    RECT signal{};
+    GetWindowRect(bench::Control(window, ids::IDC_ENGINE_SIGNAL), &signal);
+    const int spectrumWidth = signal.right - signal.left - 64;
+    const int spectrumBottom = signal.top + (signal.bottom - signal.top) * 45 / 100;
+    const auto markerAt = [&](double hz, COLORREF colour) {
+      const int x = signal.left + static_cast<int>(hz / 3000 * spectrumWidth + 0.5);
+      return bench::ShareOfColor(RECT{x - 1, signal.top, x + 2, spectrumBottom}, colour);
+    };
+    // The tuning bars' dark ground only at the right edge. Read until Wine has brought the picture to the screen.
+    const RECT tuning{signal.right - 64, signal.top, signal.right, signal.bottom};
+    const RECT rest{signal.left, signal.top, signal.right - 64, signal.bottom};
+    const COLORREF mark = RGB(255, 80, 80), space = RGB(80, 170, 255), bar = RGB(40, 40, 40);
+    const auto picture = [&] {
+      return std::string(markerAt(2125, mark) > 0.1 ? "mark " : "") + (markerAt(2295, space) > 0.1 ? "space " : "") +
+             (markerAt(0, mark) + markerAt(0, space) > 0 ? "marker-at-0 " : "") +
+             (bench::ShareOfColor(tuning, bar) > 0.3 ? "bars " : "") +
+             (bench::ShareOfColor(rest, bar) > 0 ? "bars-elsewhere" : "");
+    };
+    EXPECT_TRUE(bench::PollUntil([&] { return picture() == "mark space bars "; }, kBound)) << width << ": " << picture();
+    if (width == 760 && !bench::Config().screenshotDir.empty()) {
+      RECT outer{};
+      GetWindowRect(window, &outer);
+      std::filesystem::create_directories(bench::Config().screenshotDir);
+      EXPECT_EQ("", bench::SaveScreenPng(outer, bench::Config().screenshotDir + L"\\engine-before-audio.png"));
+    }
   }
+
+  // At its least: the picture at its least height and both lines; the text gave way first.
+  SetWindowPos(window, nullptr, 0, 0, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT client{}, text{};
+  GetClientRect(window, &client);
+  GetWindowRect(bench::Control(window, ids::IDC_ENGINE_TEXT), &text);
+  EXPECT_EQ(460, bench::OuterSize(window).cx);
+  EXPECT_EQ(96, client.bottom);
+  EXPECT_EQ(0, text.bottom - text.top);
+  PostMessageW(window, WM_SYSKEYDOWN, VK_F4, LPARAM{KF_ALTDOWN} << 16 | 1);
   if (WaitForSingleObject(engine.process.get(), static_cast<DWORD>(kBound.count())) != WAIT_OBJECT_0) {
     TerminateProcess(engine.process.get(), 1);
     ADD_FAILURE() << "the engine did not end";
