@@ -35,6 +35,8 @@ std::string WeatherCell(const SynopReport& report) {
 
 }  // namespace
 
+std::string CsvFileStart() { return std::string(kUtf8ByteOrderMark) + std::string(CsvHeader()) + std::string(kCsvLineEnd); }
+
 std::string_view CsvHeader() {
     return "Station;Name;Breite;Länge;Tag;Stunde;Windrichtung;Wind_kn;Wind_Bft;Böen_kn;Sicht_m;Wetter;"
            "Bedeckung_Achtel;Temperatur_C;Taupunkt_C;Luftdruck_hPa;Tendenz_hPa;Niederschlag_mm;"

@@ -11,8 +11,14 @@ namespace weather {
 
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
+// Lines end exactly CR LF, as spreadsheets on Windows write them.
+inline constexpr std::string_view kCsvLineEnd = "\r\n";
+
 // The column names, without the line end.
 std::string_view CsvHeader();
+
+// What a CSV file starts with: the byte-order mark and the header line.
+std::string CsvFileStart();
 
 // One line, without the line end: empty cells for what the report does not give; the wind
 // direction in degrees, 0 for calm, "umlaufend" for a variable wind.

@@ -63,9 +63,9 @@ int main(int argc, char** argv) {
     }
     zorbel::decoder::ShowUtf8OnConsole();
     if (csv) {
-        // Line ends exactly CR LF, as spreadsheets on Windows write them.
+        // Line ends exactly CR LF, not as the console would translate them.
         zorbel::decoder::MakeStandardOutputBinary();
-        Write(std::string(weather::kUtf8ByteOrderMark) + std::string(weather::CsvHeader()) + "\r\n");
+        Write(weather::CsvFileStart());
     }
     int status = 0;
     for (const std::string& file : files) {
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
             continue;
         }
         if (csv) {
-            for (const weather::SynopReport& report : reports) Write(weather::CsvLine(report) + "\r\n");
+            for (const weather::SynopReport& report : reports) Write(weather::CsvLine(report) + std::string(weather::kCsvLineEnd));
         } else {
             WriteReadable(reports);
         }

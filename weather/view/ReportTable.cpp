@@ -101,10 +101,8 @@ void ReportTable::SortBy(std::size_t column) {
 }
 
 std::string ReportTable::Csv() const {
-    std::string csv(kUtf8ByteOrderMark);
-    csv += CsvHeader();
-    csv += "\r\n";
-    for (const std::string& line : csvLines_) csv += line + "\r\n";
+    std::string csv = CsvFileStart();
+    for (const std::string& line : csvLines_) (csv += line) += kCsvLineEnd;
     return csv;
 }
 
