@@ -268,6 +268,24 @@ TEST(StationMap, OneModelPerPlacedStationWithItsLastReportAndBarbsTurnedToTheMer
     EXPECT_FALSE(scene.land.empty());
 }
 
+// A bulletin of German stations must not shrink them to one cluster of
+// overprinted figures on a map of all Scandinavia.
+TEST(StationMap, ShowsTheStationsPartOfTheSeaWideEnoughToReadAndTheWholeSeaWithoutAPlacedStation) {
+    SynopReport helgoland = FullReport(), sylt = FullReport();
+    helgoland.station = "10015", helgoland.latitudeDeg = 54.17, helgoland.longitudeDeg = 7.88;
+    sylt.station = "10020", sylt.latitudeDeg = 55.02, sylt.longitudeDeg = 8.42;
+    const MapScene bight = BuildStationMap({helgoland, sylt}, 1000, 800, 4);
+    ASSERT_EQ(2u, bight.stations.size());
+    EXPECT_GT(Length(Minus(bight.stations[0].circles[0].centre, bight.stations[1].circles[0].centre)), 80);
+    const auto labels = [](const MapScene& scene) {
+        std::string text;
+        for (const Label& label : scene.graticuleLabels) text += label.utf8Text + ' ';
+        return text;
+    };
+    EXPECT_EQ(std::string::npos, labels(bight).find("65° N")) << labels(bight);
+    EXPECT_NE(std::string::npos, labels(BuildStationMap({}, 1000, 800, 4)).find("65° N"));
+}
+
 TEST(WeatherSign, CommonPresentWeatherGroupsGetTheirSigns) {
     struct Case {
         int ww;

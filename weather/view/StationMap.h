@@ -1,5 +1,5 @@
 #pragma once
-// The station map as a whole: land, a graticule every five degrees and one
+// The station map as a whole: land, a graticule and one
 // station model per station, fitted into a picture of the given size.
 
 #include <vector>
@@ -19,6 +19,8 @@ struct MapScene {
 
 // `unit` is the station circle's radius in pixels. Reports without a position
 // are left out; of several reports from one station the last one is shown.
+// The map shows the stations' part of the sea with room around it, or the
+// whole North Sea and Baltic when no station has a position.
 MapScene BuildStationMap(const std::vector<SynopReport>& reports, double width, double height, double unit);
 
 }  // namespace weather
