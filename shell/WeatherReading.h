@@ -1,5 +1,5 @@
 #pragma once
-// "&Wetter lesen…": the Rx window's selection when there is one, else a saved
+// "Wetter &lesen…": the Rx window's selection when there is one, else a saved
 // Synop file chosen in the folder where automatic saving puts them, decoded
 // and shown in a weather window of its own; or the message that no report
 // is in it.

@@ -544,14 +544,15 @@ std::string FileStart(const std::wstring& path, std::size_t bytes) {
   }
 }
 
-// "&Wetter lesen…" stands in "&Datei" before "&Beenden", opens a saved file
+// "Wetter &lesen…" stands in "&Datei" before "&Beenden" (its access key is
+// not the W of "&weitersuchen", which Alt+D, W must still reach), opens a saved file
 // from the other files' folder, shows it as table and map, exports both; the
 // Rx window's selection is read instead of a file, and text without reports
 // says so.
 TEST_F(WindowWithoutEngine, WeatherWindowReadsASynopFileAsTableAndMapAndExportsBoth) {
   const std::wstring menu = ReadMenu();
-  EXPECT_LT(menu.find(L"&Drucken"), menu.find(L"&Wetter lesen…")) << WideToUtf8(menu);
-  EXPECT_LT(menu.find(L"&Wetter lesen…"), menu.find(L"&Beenden")) << WideToUtf8(menu);
+  EXPECT_LT(menu.find(L"&Drucken"), menu.find(L"Wetter &lesen…")) << WideToUtf8(menu);
+  EXPECT_LT(menu.find(L"Wetter &lesen…"), menu.find(L"&Beenden")) << WideToUtf8(menu);
 
   const std::wstring file = InWorkingFolder(L"Wetterberichte\\Synop07Dez2026-0600.txt");
   bench::WriteFileBytes(file, kBulletin);
