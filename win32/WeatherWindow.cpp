@@ -122,7 +122,8 @@ void WeatherWindow::FillTableColumns() {
             width = std::max(width, widthOf(table_.Cell(row, column)));
         std::wstring heading = Utf8ToWide(table_.Headings()[column]);
         LVCOLUMNW entry{};
-        entry.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        entry.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        entry.fmt = table_.HoldsNumbers(column) ? LVCFMT_RIGHT : LVCFMT_LEFT;  // the first column stays left anyway
         entry.pszText = heading.data();
         entry.cx = std::min(width + padding, maxWidth);
         entry.iSubItem = static_cast<int>(column);

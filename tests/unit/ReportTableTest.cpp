@@ -45,11 +45,12 @@ std::string Column(const ReportTable& table, std::size_t column) {
 
 TEST(ReportTable, HasTheSpreadsheetColumnsAndNamesWhatCouldNotBeRead) {
     const ReportTable table(Reports());
-    std::string headings;
-    for (const std::string& heading : table.Headings()) headings += heading + "|";
-    EXPECT_EQ("Station|Name|Breite|Länge|Tag|Stunde|Windrichtung|Wind (kn)|Wind (Bft)|Böen (kn)|Sicht (m)|Wetter|"
-              "Bedeckung (Achtel)|Temperatur (°C)|Taupunkt (°C)|Luftdruck (hPa)|Tendenz (hPa)|Niederschlag (mm)|"
-              "Wassertemperatur (°C)|Wellenhöhe (m)|Nicht gelesen|",
+    std::string headings;  // "#" after a column of numbers, which stand right-aligned
+    for (std::size_t column = 0; column < table.Headings().size(); ++column)
+        headings += table.Headings()[column] + (table.HoldsNumbers(column) ? "#|" : "|");
+    EXPECT_EQ("Station#|Name|Breite#|Länge#|Tag#|Stunde#|Windrichtung#|Wind (kn)#|Wind (Bft)#|Böen (kn)#|Sicht (m)#|"
+              "Wetter|Bedeckung (Achtel)#|Temperatur (°C)#|Taupunkt (°C)#|Luftdruck (hPa)#|Tendenz (hPa)#|"
+              "Niederschlag (mm)#|Wassertemperatur (°C)#|Wellenhöhe (m)#|Nicht gelesen|",
               headings);
     ASSERT_EQ(6u, table.RowCount());
     EXPECT_EQ("Schleswig; Jagel", table.Cell(5, 1));

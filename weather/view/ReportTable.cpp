@@ -100,6 +100,11 @@ void ReportTable::SortBy(std::size_t column) {
     });
 }
 
+bool ReportTable::HoldsNumbers(std::size_t column) const {
+    const std::string& heading = headings_[column];
+    return heading != "Name" && heading != "Wetter" && heading != kUnreadHeading;
+}
+
 std::string ReportTable::Csv() const {
     std::string csv = CsvFileStart();
     for (const std::string& line : csvLines_) (csv += line) += kCsvLineEnd;

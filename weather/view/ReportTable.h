@@ -19,6 +19,9 @@ public:
     // brackets ("Wind (kn)"), then "Nicht gelesen".
     const std::vector<std::string>& Headings() const { return headings_; }
     std::size_t RowCount() const { return order_.size(); }
+    // Whether the column is one of numbers (an odd word like "umlaufend" aside):
+    // such columns stand right-aligned.
+    bool HoldsNumbers(std::size_t column) const;
     // The cell in the row as shown now (sorted).
     const std::string& Cell(std::size_t shownRow, std::size_t column) const;
 
