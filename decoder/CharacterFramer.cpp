@@ -363,7 +363,9 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
             rate_.Add(slot_, crossing);
         }
         const Frame frame = ReadFrame(crossing);
-        framedInARow_ = frame.startIsSpace && frame.stopIsMark ? framedInARow_ + 1 : 0;
+        const bool framed = frame.startIsSpace && frame.stopIsMark;
+        framedInARow_ = framed ? framedInARow_ + 1 : 0;
+        framed_ += framed;
         lastReadAt_ = BitEnd(crossing, kStopBitIndex);
         if (Contrast(crossing) >= kStartsRun) lastClearAt_ = lastReadAt_;
         codes.push_back(ReadAndLearn(crossing));

@@ -36,6 +36,8 @@ public:
     // Characters read in a row with a start and a stop bit where they
     // belong: how well this polarity frames the signal.
     int FramedInARow() const { return framedInARow_; }
+    // Characters read so far with their start and stop bits where they belong.
+    int Framed() const { return framed_; }
     // Where the last character read ends; negative before the first.
     std::int64_t LastReadAt() const { return lastReadAt_; }
 
@@ -124,6 +126,7 @@ private:
     // The codes of the faded characters in a row.
     std::vector<std::uint8_t> faded_;
     int framedInARow_ = 0;
+    int framed_ = 0;
     // How many start edges running were off by the same number of half bits.
     int lastFarHalves_ = 0;
     int farOffSeen_ = 0;

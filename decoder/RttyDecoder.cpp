@@ -94,11 +94,24 @@ void RttyDecoder::ReadCharacters(std::string& text) {
         }
     }
     if (heardSinceListening_ && history_.Received() - lastHeard > kLongSilenceSeconds * sampleRate_) {
-        // Still undecided (a short or weak transmission): what the polarity
-        // read last read is given rather than lost.
-        if (!PolarityKnown()) text += listeners_.front().held;
+        // Still undecided (a short or weak transmission): what was read is
+        // given rather than lost.
+        text += Held();
         Listen();
     }
+}
+
+std::string RttyDecoder::Held() const {
+    if (PolarityKnown()) return {};
+    const Listener& better =
+        listeners_[1].framer.Framed() > listeners_[0].framer.Framed() ? listeners_[1] : listeners_[0];
+    return better.held;
+}
+
+std::string RttyDecoder::Finish() {
+    std::string text = Held();
+    Listen();
+    return text;
 }
 
 }  // namespace zorbel::decoder

@@ -249,26 +249,37 @@ TEST(RttyDecoderTest, ThePolarityIsFoundFromTheSignalAndAToldOneHolds) {
                     phase += 2.0 * std::numbers::pi * hz / sampleRate;
                 }
             };
-            send(true, 20.0);
-            for (const std::uint8_t code : EncodeIta2(kText)) {
-                send(false, 1.0);
-                for (int bit = 0; bit < 5; ++bit) send(((code >> bit) & 1u) != 0, 1.0);
-                send(true, 1.5);
-            }
-            send(true, 20.0);
+            const auto transmit = [&](std::string_view text) {
+                send(true, 20.0);
+                for (const std::uint8_t code : EncodeIta2(text)) {
+                    send(false, 1.0);
+                    for (int bit = 0; bit < 5; ++bit) send(((code >> bit) & 1u) != 0, 1.0);
+                    send(true, 1.5);
+                }
+                send(true, 20.0);
+            };
+            transmit(kText);
+            const std::size_t longEnds = samples.size();
+            // Too short to decide the polarity by, at the end of a recording.
+            transmit("CQ DE");
             RttyMode right = tones.mode;
             right.reversed = tones.mode.reversed != swapped;
             RttyMode wrong = right;
             wrong.reversed = !right.reversed;
             const std::string what = std::to_string(tones.baud) + " Bd, " + (swapped ? "swapped" : "as sent");
-            EXPECT_EQ(RttyDecoder(right, sampleRate).Decode(samples), kText) << what;
+            const std::span<const float> all(samples);
+            EXPECT_EQ(RttyDecoder(right, sampleRate).Decode(all.first(longEnds)), kText) << what;
             EXPECT_EQ(RttyDecoder(wrong, sampleRate).Decode(samples).find("QUICK"), std::string::npos) << what;
-            // Not told, from either polarity: nothing is lost while deciding.
+            // Not told, from either polarity: nothing is lost while deciding,
+            // nor when the input ends before a short transmission decided it.
             for (const RttyMode& start : {right, wrong}) {
                 RttyDecoder finder(start, sampleRate, {.findPolarity = true});
-                EXPECT_EQ(finder.Decode(samples), kText) << what;
+                EXPECT_EQ(finder.Decode(all.first(longEnds)), kText) << what;
                 EXPECT_TRUE(finder.PolarityKnown()) << what;
                 EXPECT_EQ(finder.Mode().reversed, right.reversed) << what;
+                RttyDecoder shortOnly(start, sampleRate, {.findPolarity = true});
+                std::string decoded = shortOnly.Decode(all.subspan(longEnds));
+                EXPECT_EQ(decoded += shortOnly.Finish(), "CQ DE") << what;
             }
         }
     }
