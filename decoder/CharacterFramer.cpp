@@ -1,6 +1,8 @@
 #include "decoder/CharacterFramer.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 #include <cmath>
 #include <utility>
 
@@ -8,6 +10,9 @@ namespace zorbel::decoder {
 namespace {
 
 constexpr int kStopBitIndex = 6;  // start bit 0, data bits 1 to 5
+// A character's data bits are read by the tone levels of the bits around
+// each, after it too: so many of the next character's first bits.
+constexpr int kNextBits = static_cast<int>(ToneLevels::kAround) - 1;
 // How far from the expected place a locked start edge is looked for, in bits:
 // wide enough for a sender whose stop bits are half a bit longer than ours,
 // and earlier by as much as a sender with one stop bit sends it.
@@ -78,7 +83,7 @@ CharacterFramer::CharacterFramer(const RttyMode& mode, double sampleRate, int wi
       noiseKnownAfter_(kNoiseKnownAfterWindows * windowLength) {}
 
 std::size_t CharacterFramer::HistoryNeeded(const RttyMode& mode, double sampleRate) {
-    return static_cast<std::size_t>(sampleRate / mode.baud * (kStopBitIndex + 4)) + 4;
+    return static_cast<std::size_t>(sampleRate / mode.baud * (kStopBitIndex + 6 + kNextBits)) + 4;
 }
 
 ToneMagnitudes CharacterFramer::Tones(std::int64_t index) const {
@@ -240,20 +245,47 @@ void CharacterFramer::FollowNoise(ToneMagnitudes tones) {
 }
 
 std::uint8_t CharacterFramer::ReadAndLearn(double crossing) {
-    // The start bit is space and the stop bit mark: they show both tones'
-    // levels at this very character, so that its data bits are read by
-    // levels that have followed a fast fade.
-    levels_.Learn(Tones(BitEnd(crossing, 0)), false);
-    levels_.Learn(Tones(BitEnd(crossing, kStopBitIndex)), true);
-    const std::uint8_t code = ReadFrame(crossing).code;
-    for (int bit = 1; bit < kStopBitIndex; ++bit) {
-        levels_.Learn(Tones(BitEnd(crossing, bit)), ((code >> (bit - 1)) & 1u) != 0);
+    using Bit = ToneLevels::Bit;
+    // The bits learnt last (the character before), this character's and the
+    // next one's first, where the timing expects them. The start bit is
+    // space and the stop bit mark; the others are read first by the levels
+    // learnt last, then each by the levels of the bits around it (twice, the
+    // second time around the first time's decisions), so that a fade that
+    // deepens or lifts across the character is read where it is now.
+    const std::span<const Bit> before = levels_.Recent();
+    std::array<Bit, 2 * ToneLevels::kAround + kStopBitIndex + 1 + kNextBits> bits;
+    std::copy(before.begin(), before.end(), bits.begin());
+    const auto first = static_cast<int>(before.size());
+    const int count = first + kStopBitIndex + 1 + kNextBits;
+    for (int bit = 0; bit < kStopBitIndex + 1 + kNextBits; ++bit) {
+        const std::int64_t end = bit <= kStopBitIndex ? BitEnd(crossing, bit)
+                                                       : BitEnd(crossing + period_, bit - kStopBitIndex - 1);
+        const ToneMagnitudes tones = Tones(end);
+        bits[first + bit] = {tones, bit == kStopBitIndex || (bit != 0 && levels_.Soft(tones) > 0.0f)};
+    }
+    const int reach = static_cast<int>(ToneLevels::kAround);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int bit = first + 1; bit < first + kStopBitIndex; ++bit) {
+            std::array<Bit, 2 * ToneLevels::kAround> around;
+            std::size_t aroundCount = 0;
+            for (int other = std::max(0, bit - reach); other <= std::min(count - 1, bit + reach); ++other) {
+                if (other != bit) around[aroundCount++] = bits[other];
+            }
+            bits[bit].mark = levels_.SoftAmong(bits[bit].tones, std::span(around).first(aroundCount)) > 0.0f;
+        }
+    }
+    std::uint8_t code = 0;
+    for (int bit = 0; bit <= kStopBitIndex; ++bit) {
+        const Bit& read = bits[first + bit];
+        levels_.Learn(read.tones, read.mark);
+        if (bit > 0 && bit < kStopBitIndex && read.mark) code |= static_cast<std::uint8_t>(1u << (bit - 1));
     }
     return code;
 }
 
 void CharacterFramer::Unlock(double crossing) {
     expected_.reset();
+    levels_.ForgetRecent();
     faded_.clear();
     // Never behind the tones still kept, whatever the crossing.
     searchFrom_ = std::max(static_cast<std::int64_t>(crossing - EarlierReach()), history_->Oldest());
@@ -294,6 +326,7 @@ double CharacterFramer::ClearestStartFrom(double crossing) const {
 
 void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>& codes) {
     history_ = &history;
+    levels_.SetNoise(noise_);
     const std::int64_t received = history.Received();
     for (;;) {
         double crossing;
@@ -304,7 +337,7 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
             // the next start edge is looked for where it must come, and the
             // edges measured along the way steady the timing.
             const double later = kLockedSearchBits * bitLength_;
-            if (BitEnd(*expected + later, kStopBitIndex) >= received) return;
+            if (BitEnd(*expected + later + period_, kNextBits - 1) >= received) return;
             const std::optional<double> found = NearestCrossing(*expected, EarlierReach(), later);
             int halves = 0;
             crossing = LockedCrossing(*expected, found, halves);
@@ -349,8 +382,9 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
                 continue;
             }
             crossing = CrossingBefore(searchFrom_);
-            // Wait until the start edges just after this one could be read too.
-            if (BitEnd(crossing + kClearestStartBits * bitLength_, kStopBitIndex) + 1 >= received) return;
+            // Wait until the start edges just after this one could be read
+            // too, with the next character's first bits.
+            if (BitEnd(crossing + kClearestStartBits * bitLength_ + period_, kNextBits - 1) + 1 >= received) return;
             if (!StartsRun(crossing)) {
                 ++searchFrom_;  // noise or a misread edge: look on right after it
                 continue;

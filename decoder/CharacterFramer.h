@@ -4,8 +4,8 @@
 // start edge; the following ones are expected at the sender's character
 // rate, which is estimated along the way, so that a sender off its set rate
 // is followed rather than lagged behind. Each character's bits are read
-// through tone levels learnt from the characters read, so a fading tone
-// still counts.
+// through tone levels learnt from the bits around them, so a fading tone
+// still counts; a character is read once the next one's first bits are in.
 // A character counts only when its tones stand out above the noise: noise
 // starts no run, teaches the levels nothing and reads as nothing. A run keeps
 // its timing through a short fade, and the faded characters count once a
@@ -89,8 +89,9 @@ private:
     // the sender's, and the correction of its phase, some way towards the
     // character's edges.
     double FollowTiming(std::optional<double> found, double crossing, int halves);
-    // The character's code, read after its start and stop bits taught the
-    // tone levels; its data bits teach them too.
+    // The character's code, its data bits read by the tone levels of the
+    // bits around each, this character's start and stop bits and the next
+    // one's first among them; all its bits then teach the levels.
     std::uint8_t ReadAndLearn(double crossing);
     void FollowNoise(ToneMagnitudes tones);
     void Unlock(double crossing);
