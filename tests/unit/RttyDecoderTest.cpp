@@ -206,6 +206,51 @@ TEST(RttyDecoderTest, AWeakSignalReadsWithoutErrorAndAFadingMarkToneStillDecides
     }
 }
 
+TEST(RttyDecoderTest, ToneLevelsLetAToneFadedNearTheNoiseHaveLittleSayAndCompareTonesOfOneLevel) {
+    // Noise of deviation 1; steady levels learnt from 40 bits of each tone.
+    struct Case {
+        const char* name;
+        double steadyMark, steadySpace;
+        // Around the bit: the mark tone's level where sent, or none.
+        std::optional<float> markAround;
+        ToneMagnitudes tones;
+        bool framingMark, mark;
+    };
+    for (const Case& test : {
+             // Equal levels, and levels closer than their noise: the tones compared.
+             Case{"equal", 10.0, 10.0, std::nullopt, {5.1f, 5.0f}, true, true},
+             Case{"equal", 10.0, 10.0, std::nullopt, {4.9f, 5.0f}, false, false},
+             Case{"alike", 10.0, 10.2, std::nullopt, {5.0f, 5.1f}, false, false},
+             // Mark faded to the noise around the bit: the space tone decides
+             // alone, whatever the steady levels say; framing compares the
+             // tones unless the fade is steady.
+             Case{"faded around", 10.0, 10.0, 1.0f, {0.5f, 1.2f}, false, true},
+             Case{"faded around", 10.0, 10.0, 1.0f, {3.0f, 9.0f}, false, false},
+             Case{"faded steadily", 1.5, 10.0, 1.0f, {0.5f, 1.2f}, true, true},
+             Case{"faded steadily", 1.5, 10.0, 1.0f, {3.0f, 9.0f}, false, false},
+             // Around the bit the mark is back at its steady level.
+             Case{"faded steadily, back", 1.5, 10.0, 10.0f, {4.0f, 3.0f}, true, true},
+         }) {
+        ToneLevels levels;
+        levels.SetNoise(std::sqrt(std::numbers::pi / 2.0));
+        for (int bit = 0; bit < 40; ++bit) {
+            levels.Learn({static_cast<float>(test.steadyMark), 1.0f}, true);
+            levels.Learn({1.0f, static_cast<float>(test.steadySpace)}, false);
+        }
+        std::vector<ToneLevels::Bit> around;
+        if (test.markAround) {
+            for (int bit = 0; bit < 4; ++bit) {
+                around.push_back({{*test.markAround, 1.0f}, true});
+                around.push_back({{1.0f, 10.0f}, false});
+            }
+        }
+        const std::string what = std::string(test.name) + " at " + std::to_string(test.tones.mark) + " / " +
+                                 std::to_string(test.tones.space);
+        EXPECT_EQ(levels.Soft(test.tones) > 0.0f, test.framingMark) << what;
+        EXPECT_EQ(levels.SoftAmong(test.tones, around) > 0.0f, test.mark) << what;
+    }
+}
+
 TEST(RttyDecoderTest, FindMarkFindsTheLowerToneOfASignalOrNothingInNoise) {
     for (const auto& [mode, sampleRate] : {std::pair{RttyMode{45.45, 170.0, 1000.0, false, 1.5}, 8000.0},
                                           {RttyMode{50.0, 450.0, 2125.0, true, 1.5}, 11025.0},
