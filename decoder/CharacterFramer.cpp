@@ -359,10 +359,12 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
                 continue;
             }
             fadedInARow_ = 0;
-            // No edge and a mark where the start bit belongs: the sender
-            // paused. A stop bit lost twice running: the timing slipped.
-            // Either way, search afresh.
-            const bool paused = !found && !frame.startIsSpace;
+            // No edge and a mark where the start bit belongs, by the levels
+            // of the bits just read too (with the space tone faded the tones
+            // compared may read mark): the sender paused. A stop bit lost
+            // twice running: the timing slipped. Either way, search afresh.
+            const bool paused = !found && !frame.startIsSpace &&
+                                levels_.SoftAmong(Tones(BitEnd(crossing, 0)), levels_.Recent()) > 0.0f;
             const bool slipped = !frame.stopIsMark && ++stopBitsLost_ == 2;
             if (paused || slipped) {
                 Unlock(crossing);

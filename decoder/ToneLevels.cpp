@@ -17,9 +17,11 @@ constexpr double kFading = 3.0;
 // one: comparing the tones as they are then loses nothing to the noise of
 // learning them.
 constexpr double kAlike = 1.0;
-// A tone counts as faded for framing below this share of the other's
-// steady level and this many deviations of the noise.
-constexpr double kSteadilyFaded = 0.7;
+// For framing, a tone counts as faded below this share of the other's
+// steady level, or below the second share and this many deviations of the
+// noise.
+constexpr double kFarBelow = 0.5;
+constexpr double kBelow = 0.7;
 constexpr double kNearNoise = 6.0;
 // The noise counts as at least this share of the stronger level: in a clean
 // signal a level learnt a little off must not overrule the tones.
@@ -47,86 +49,91 @@ double LogLikelihood(double magnitude, double level, double deviationSquared) {
 
 }  // namespace
 
-ToneLevels::Sent ToneLevels::SentAmong(std::span<const Bit> bits, bool mark) {
-    Sent sent;
+ToneLevels::Seen ToneLevels::SeenAmong(std::span<const Bit> bits, bool mark) {
+    Seen seen;
     for (const Bit& bit : bits) {
         if (bit.mark != mark) continue;
-        sent.sum += mark ? bit.tones.mark : bit.tones.space;
-        ++sent.count;
+        seen.sentSum += mark ? bit.tones.mark : bit.tones.space;
+        ++seen.sent;
     }
-    return sent;
+    return seen;
 }
 
 float ToneLevels::Soft(ToneMagnitudes tones) const {
     // Levels learnt from the bits just read lag a fast fade, and misled by
     // them the edges and the start and stop bits would go more often than
     // by comparing the tones. So they count here only where one tone has
-    // faded, steadily, well below the other and near the noise.
-    const double weaker = std::min(steadyMark_, steadySpace_);
-    const bool faded = markLearnt_ > 0 && spaceLearnt_ > 0 &&
-                       weaker < kSteadilyFaded * std::max(steadyMark_, steadySpace_) &&
-                       weaker < kNearNoise * noise_ / kRayleighMean;
+    // faded steadily: far below the other, or below it and near the noise.
+    // Then they must, or every edge between the tones would seem to lie
+    // late or early, where the strong tone's fall or rise meets the faded
+    // one's.
+    const double weaker = std::min(mark_.sent, space_.sent);
+    const double stronger = std::max(mark_.sent, space_.sent);
+    const bool faded = mark_.sentLearnt > 0 && space_.sentLearnt > 0 &&
+                       (weaker < kFarBelow * stronger ||
+                        (weaker < kBelow * stronger && weaker < kNearNoise * noise_ / kRayleighMean));
     if (!faded) return tones.mark - tones.space;
-    return FromSent(tones, recentMark_, recentSpace_);
+    return FromSeen(tones, recentMark_, recentSpace_);
 }
 
 float ToneLevels::SoftAmong(ToneMagnitudes tones, std::span<const Bit> around) const {
-    return FromSent(tones, SentAmong(around, true), SentAmong(around, false));
+    return FromSeen(tones, SeenAmong(around, true), SeenAmong(around, false));
 }
 
-float ToneLevels::FromSent(ToneMagnitudes tones, Sent mark, Sent space) const {
-    if (markLearnt_ == 0 || spaceLearnt_ == 0) return tones.mark - tones.space;
-    const double deviation = noise_ / kRayleighMean;
-    // A tone's level and the number of bits it is learnt from.
-    struct Level {
-        double value;
-        double bits;
-    };
-    const auto level = [&](double steady, unsigned learnt, Sent sent) {
-        Level chosen{steady, std::min<double>(learnt, kSteadyBits)};
-        if (sent.count > 0) {
-            const double recent = sent.sum / sent.count;
-            if (std::abs(recent - steady) >= kFading * deviation / std::sqrt(sent.count)) {
-                chosen = {recent, static_cast<double>(sent.count)};
-            }
+ToneLevels::Level ToneLevels::LevelOf(const Steady& steady, const Seen& seen) const {
+    // The magnitude where the tone is not sent: the noise, and the other
+    // tone's leakage where that is stronger.
+    double notSent = steady.notSentLearnt > 0 ? std::max(noise_, steady.notSent) : noise_;
+    Level level{steady.sent, std::min<double>(steady.sentLearnt, kSteadyBits), notSent / kRayleighMean};
+    if (seen.sent > 0) {
+        const double around = seen.sentSum / seen.sent;
+        if (std::abs(around - steady.sent) >= kFading * level.deviation / std::sqrt(seen.sent)) {
+            level.sent = around;
+            level.bits = seen.sent;
         }
-        return chosen;
-    };
-    Level markLevel = level(steadyMark_, markLearnt_, mark);
-    Level spaceLevel = level(steadySpace_, spaceLearnt_, space);
-    if (std::abs(markLevel.value - spaceLevel.value) <
-        kAlike * deviation * std::sqrt(1.0 / markLevel.bits + 1.0 / spaceLevel.bits)) {
-        markLevel.value = spaceLevel.value = 0.5 * (markLevel.value + spaceLevel.value);
     }
-    const double stronger = std::max(markLevel.value, spaceLevel.value);
-    if (!(stronger > 0.0)) return tones.mark - tones.space;
-    const double least = kLeastNoiseShare * stronger;
-    const double deviationSquared = std::max(deviation * deviation, least * least);
-    return static_cast<float>(LogLikelihood(tones.mark, std::max(0.0, markLevel.value), deviationSquared) -
-                              LogLikelihood(tones.space, std::max(0.0, spaceLevel.value), deviationSquared));
+    return level;
+}
+
+float ToneLevels::FromSeen(ToneMagnitudes tones, const Seen& markSeen, const Seen& spaceSeen) const {
+    if (mark_.sentLearnt == 0 || space_.sentLearnt == 0) return tones.mark - tones.space;
+    Level mark = LevelOf(mark_, markSeen);
+    Level space = LevelOf(space_, spaceSeen);
+    const double deviation = std::max(mark.deviation, space.deviation);
+    if (std::abs(mark.sent - space.sent) < kAlike * deviation * std::sqrt(1.0 / mark.bits + 1.0 / space.bits)) {
+        return tones.mark - tones.space;
+    }
+    const double least = kLeastNoiseShare * std::max(mark.sent, space.sent);
+    const auto likelihood = [&](double magnitude, const Level& level) {
+        const double deviationSquared = std::max(level.deviation * level.deviation, least * least);
+        return LogLikelihood(magnitude, std::max(0.0, level.sent), deviationSquared);
+    };
+    return static_cast<float>(likelihood(tones.mark, mark) - likelihood(tones.space, space));
+}
+
+void ToneLevels::Steady::Learn(double magnitude, bool isSent) {
+    // A plain mean of the first bits, so that the start needs no guess.
+    double& level = isSent ? sent : notSent;
+    unsigned& learnt = isSent ? sentLearnt : notSentLearnt;
+    ++learnt;
+    level += (magnitude - level) / std::min<double>(learnt, kSteadyBits);
 }
 
 void ToneLevels::Learn(ToneMagnitudes tones, bool mark) {
-    // A plain mean of the first bits, so that the start needs no guess.
-    if (mark) {
-        ++markLearnt_;
-        steadyMark_ += (tones.mark - steadyMark_) / std::min<double>(markLearnt_, kSteadyBits);
-    } else {
-        ++spaceLearnt_;
-        steadySpace_ += (tones.space - steadySpace_) / std::min<double>(spaceLearnt_, kSteadyBits);
-    }
+    mark_.Learn(tones.mark, mark);
+    space_.Learn(tones.space, !mark);
     if (recentCount_ == recent_.size()) {
         std::move(recent_.begin() + 1, recent_.end(), recent_.begin());
         --recentCount_;
     }
     recent_[recentCount_++] = {tones, mark};
-    recentMark_ = SentAmong(Recent(), true);
-    recentSpace_ = SentAmong(Recent(), false);
+    recentMark_ = SeenAmong(Recent(), true);
+    recentSpace_ = SeenAmong(Recent(), false);
 }
 
 void ToneLevels::ForgetRecent() {
     recentCount_ = 0;
-    recentMark_ = recentSpace_ = Sent{};
+    recentMark_ = recentSpace_ = Seen{};
 }
 
 }  // namespace zorbel::decoder

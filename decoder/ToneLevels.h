@@ -2,8 +2,10 @@
 // Decides bits from the two tone magnitudes as the best receiver for two
 // tones that fade each on its own does: each tone counts by how much likelier
 // its magnitude is with the tone sent than without (a sine of the tone's
-// current level in the noise against the noise alone), so a faded tone that
-// hardly rises above the noise has little say and the other tone decides.
+// current level in the noise, against what lies under the tone when not
+// sent: the noise, or the other tone's leakage where stronger), so a faded
+// tone that hardly rises above the noise has little say and the other tone
+// decides.
 // Tones of equal level are simply compared, the best detector in white noise.
 // A tone's level is learnt from the bits around the one decided: the level
 // of the last few bits that sent it where that differs from the steady level
@@ -49,23 +51,34 @@ public:
     void ForgetRecent();
 
 private:
-    // The sum and count of one tone's magnitudes at the bits that sent it.
-    struct Sent {
-        double sum = 0.0;
-        unsigned count = 0;
+    // One tone's magnitudes at the bits around that sent it: their sum and
+    // count.
+    struct Seen {
+        double sentSum = 0.0;
+        unsigned sent = 0;
+    };
+    // One tone's steady magnitudes where sent and where not, over about the
+    // last kSteadyBits of each, and how many bits taught them so far.
+    struct Steady {
+        double sent = 0.0, notSent = 0.0;
+        unsigned sentLearnt = 0, notSentLearnt = 0;
+        void Learn(double magnitude, bool isSent);
+    };
+    // A tone's level where sent, how many bits it was learnt from, and the
+    // deviation of what lies under it where not sent.
+    struct Level {
+        double sent, bits, deviation;
     };
 
-    static Sent SentAmong(std::span<const Bit> bits, bool mark);
-    float FromSent(ToneMagnitudes tones, Sent mark, Sent space) const;
+    static Seen SeenAmong(std::span<const Bit> bits, bool mark);
+    Level LevelOf(const Steady& steady, const Seen& seen) const;
+    float FromSeen(ToneMagnitudes tones, const Seen& markSeen, const Seen& spaceSeen) const;
 
     double noise_ = 0.0;
-    // Each tone's level when sent, over about the last kSteadyBits that sent
-    // it, and how many bits taught it so far.
-    double steadyMark_ = 0.0, steadySpace_ = 0.0;
-    unsigned markLearnt_ = 0, spaceLearnt_ = 0;
+    Steady mark_, space_;
     std::array<Bit, 2 * kAround> recent_{};
     std::size_t recentCount_ = 0;
-    Sent recentMark_, recentSpace_;
+    Seen recentMark_, recentSpace_;
 };
 
 }  // namespace zorbel::decoder

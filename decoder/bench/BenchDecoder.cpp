@@ -2,8 +2,8 @@
 // error rate on random text on the same WAV files for both, at several
 // signal-to-noise ratios in 3 kHz, for signals from our generator and
 // signals minimodem transmitted itself, through the flaws of an HF path:
-// two-path fading, a sender off its rate, a mark off the set one, drift, a
-// carrier beside the signal, impulses, other sample rates. Every row is also
+// two-path fading, a sender off its rate, one tone fading, a mark off the
+// set one, drift, a carrier beside the signal, impulses, other sample rates. Every row is also
 // decoded in both polarities without telling the decoder which. Then the
 // start of transmissions after noise, and the decoding speed of both as a
 // multiple of real time on one core.
@@ -161,13 +161,15 @@ std::vector<float> MinimodemSignal(const std::string& text, const RttyMode& mode
     return audio.samples;
 }
 
+enum class Tone { Mark, Space };
+
 // What lies between the sender and the file.
 struct Channel {
     std::optional<FadingPaths> fading = std::nullopt;
     double rateOff = 0.0;
     double markOffHz = 0.0;
     double driftHzPerSecond = 0.0;
-    bool markFading = false;
+    std::optional<Tone> toneFading = std::nullopt;
     bool carrier = false;
     bool impulses = false;
     double sampleRate = 8000.0;
@@ -194,7 +196,10 @@ std::vector<Row> Rows() {
         rows.push_back({by + ", 1 % fast", minimodemSends, {.rateOff = 0.01}, weakSnrs});
         rows.push_back({by + ", 1 % slow", minimodemSends, {.rateOff = -0.01}, weakSnrs});
     }
-    rows.push_back({"ours, mark tone fading 20 dB", false, {.markFading = true}, weakSnrs});
+    // A tone fading alone is read by the other at any strength.
+    const std::vector<double> oneToneSnrs = {10.0, 0.0, -6.0, -8.0};
+    rows.push_back({"ours, mark tone fading 20 dB", false, {.toneFading = Tone::Mark}, oneToneSnrs});
+    rows.push_back({"ours, space tone fading 20 dB", false, {.toneFading = Tone::Space}, oneToneSnrs});
     rows.push_back({"ours, mark 40 Hz off", false, {.markOffHz = 40.0}, weakSnrs});
     rows.push_back({"ours, drifting 0.2 Hz/s", false, {.driftHzPerSecond = 0.2}, weakSnrs});
     rows.push_back({"ours, carrier 125 Hz below", false, {.carrier = true}, weakSnrs});
@@ -243,7 +248,10 @@ SignalShape Shape(const Channel& channel) {
     SignalShape shape{channel.sampleRate, kAmplitude};
     shape.rateOff = channel.rateOff;
     shape.driftHzPerSecond = channel.driftHzPerSecond;
-    if (channel.markFading) shape.markFadeDb = 20.0;
+    if (channel.toneFading) {
+        shape.markFadeDb = 20.0;
+        shape.spaceFades = channel.toneFading == Tone::Space;
+    }
     return shape;
 }
 

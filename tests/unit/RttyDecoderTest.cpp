@@ -191,18 +191,28 @@ TEST(RttyDecoderTest, TheFrequencyFollowerFindsASignalOffTheMarkAndFollowsItsDri
     }
 }
 
-TEST(RttyDecoderTest, AWeakSignalReadsWithoutErrorAndAFadingMarkToneStillDecidesTheBits) {
+TEST(RttyDecoderTest, AWeakSignalReadsWithoutErrorAndAToneFadingAloneStillDecidesTheBits) {
     for (const RttyMode mode : {kAmateur, kWeatherService}) {
         SignalShape shape;
         std::vector<float> weak = GenerateRtty(kText, mode, shape);
         AddNoise(weak, 0.0, shape, 7);
         EXPECT_EQ(RttyDecoder(mode, shape.sampleRate).Decode(weak), kText) << "0 dB in 3 kHz, " << mode.baud << " Bd";
+        // Either tone fading by 20 dB, in noise and nearly without: a faded
+        // space tone leaves no pause where a start bit belongs, and the
+        // edges between a strong and a faded tone lie where they are.
         shape.markFadeDb = 20.0;
-        std::vector<float> fading = GenerateRtty(kText, mode, shape);
-        AddNoise(fading, 0.0, shape, 9);
-        // The first characters may go while the tone levels settle.
-        const std::string decoded = RttyDecoder(mode, shape.sampleRate).Decode(fading);
-        EXPECT_NE(decoded.find(kText.substr(17)), std::string::npos) << "fading, " << mode.baud << " Bd: " << decoded;
+        for (const bool spaceFades : {false, true}) {
+            for (const double snrDb : {0.0, 20.0}) {
+                shape.spaceFades = spaceFades;
+                std::vector<float> fading = GenerateRtty(kText, mode, shape);
+                AddNoise(fading, snrDb, shape, 9);
+                // The first characters may go while the tone levels settle.
+                const std::string decoded = RttyDecoder(mode, shape.sampleRate).Decode(fading);
+                EXPECT_NE(decoded.find(kText.substr(17)), std::string::npos)
+                    << (spaceFades ? "space" : "mark") << " fading at " << snrDb << " dB, " << mode.baud
+                    << " Bd: " << testing::PrintToString(decoded);
+            }
+        }
     }
 }
 
