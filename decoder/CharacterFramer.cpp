@@ -197,6 +197,15 @@ double CharacterFramer::EarlierReach() const {
     return kLockedSearchBits * bitLength_ + characterLength_ - (kStopBitIndex + 1) * bitLength_;
 }
 
+std::int64_t CharacterFramer::LastNeeded(double crossing) const {
+    return ending_ ? BitEnd(crossing, kStopBitIndex) : BitEnd(crossing + period_, kNextBits - 1);
+}
+
+void CharacterFramer::Finish(const ToneHistory& history, std::vector<std::uint8_t>& codes) {
+    ending_ = true;
+    Read(history, codes);
+}
+
 std::int64_t CharacterFramer::BitEnd(double crossing, int bit) const {
     // The soft bit crosses zero half a window after the tone changes; the
     // window that holds bit k alone ends (k + 1) bits after the change.
@@ -256,12 +265,14 @@ std::uint8_t CharacterFramer::ReadAndLearn(double crossing) {
     std::array<Bit, 2 * ToneLevels::kAround + kStopBitIndex + 1 + kNextBits> bits;
     std::copy(before.begin(), before.end(), bits.begin());
     const auto first = static_cast<int>(before.size());
-    const int count = first + kStopBitIndex + 1 + kNextBits;
+    int count = first;
     for (int bit = 0; bit < kStopBitIndex + 1 + kNextBits; ++bit) {
         const std::int64_t end = bit <= kStopBitIndex ? BitEnd(crossing, bit)
                                                        : BitEnd(crossing + period_, bit - kStopBitIndex - 1);
+        // At the end of the input the next character's bits may not be in.
+        if (end >= history_->Received()) break;
         const ToneMagnitudes tones = Tones(end);
-        bits[first + bit] = {tones, bit == kStopBitIndex || (bit != 0 && levels_.Soft(tones) > 0.0f)};
+        bits[count++] = {tones, bit == kStopBitIndex || (bit != 0 && levels_.Soft(tones) > 0.0f)};
     }
     const int reach = static_cast<int>(ToneLevels::kAround);
     for (int pass = 0; pass < 2; ++pass) {
@@ -336,8 +347,11 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
             // Locked: characters follow one another at the sender's rate, so
             // the next start edge is looked for where it must come, and the
             // edges measured along the way steady the timing.
-            const double later = kLockedSearchBits * bitLength_;
-            if (BitEnd(*expected + later + period_, kNextBits - 1) >= received) return;
+            double later = kLockedSearchBits * bitLength_;
+            // At the end of the input the next start edge is looked for in
+            // what came.
+            if (ending_) later = std::min(later, static_cast<double>(received - 2 - BitEnd(*expected, kStopBitIndex)));
+            if (later < 0.0 || LastNeeded(*expected + later) >= received) return;
             const std::optional<double> found = NearestCrossing(*expected, EarlierReach(), later);
             int halves = 0;
             crossing = LockedCrossing(*expected, found, halves);
@@ -386,7 +400,7 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
             crossing = CrossingBefore(searchFrom_);
             // Wait until the start edges just after this one could be read
             // too, with the next character's first bits.
-            if (BitEnd(crossing + kClearestStartBits * bitLength_ + period_, kNextBits - 1) + 1 >= received) return;
+            if (LastNeeded(crossing + kClearestStartBits * bitLength_) + 1 >= received) return;
             if (!StartsRun(crossing)) {
                 ++searchFrom_;  // noise or a misread edge: look on right after it
                 continue;

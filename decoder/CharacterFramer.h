@@ -32,6 +32,9 @@ public:
     // Reads every character complete in the history so far and appends its
     // code.
     void Read(const ToneHistory& history, std::vector<std::uint8_t>& codes);
+    // The input ended: reads the characters whose own bits are all in,
+    // without waiting for the next one's first bits.
+    void Finish(const ToneHistory& history, std::vector<std::uint8_t>& codes);
 
     // Characters read in a row with a start and a stop bit where they
     // belong: how well this polarity frames the signal.
@@ -66,6 +69,9 @@ private:
     // The soft bit that decides bit k of a character whose start edge
     // crosses zero at crossing.
     std::int64_t BitEnd(double crossing, int bit) const;
+    // The last soft bit needed to read the character whose start edge
+    // crosses zero at crossing.
+    std::int64_t LastNeeded(double crossing) const;
     Frame ReadFrame(double crossing) const;
     // How clearly the character reads: the sum of its soft bits' magnitudes.
     double Margin(double crossing) const;
@@ -134,6 +140,7 @@ private:
     std::int64_t lastReadAt_ = -1;
     // Where the last character that stood out clearly ends.
     std::int64_t lastClearAt_ = -1;
+    bool ending_ = false;
 };
 
 }  // namespace zorbel::decoder

@@ -66,11 +66,15 @@ void RttyDecoder::SetNotches(double firstHz, double secondHz) {
     }
 }
 
-void RttyDecoder::ReadCharacters(std::string& text) {
+void RttyDecoder::ReadCharacters(std::string& text, bool ending) {
     std::int64_t lastHeard = -1;
     for (Listener& listener : listeners_) {
         codes_.clear();
-        listener.framer.Read(history_, codes_);
+        if (ending) {
+            listener.framer.Finish(history_, codes_);
+        } else {
+            listener.framer.Read(history_, codes_);
+        }
         for (const std::uint8_t code : codes_) {
             if (const std::optional<char> character = listener.reader.Read(code)) {
                 (PolarityKnown() ? text : listener.held) += *character;
@@ -109,7 +113,9 @@ std::string RttyDecoder::Held() const {
 }
 
 std::string RttyDecoder::Finish() {
-    std::string text = Held();
+    std::string text;
+    ReadCharacters(text, true);
+    text += Held();
     Listen();
     return text;
 }

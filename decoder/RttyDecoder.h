@@ -40,10 +40,11 @@ public:
     // The characters completed by these samples, in 8-bit form as MMTTY posts
     // them. Samples may come in blocks of any size.
     std::string Decode(std::span<const float> samples);
-    // The input ended (the end of a recording): what was read while the
-    // polarity was still being decided, a transmission too short to decide
-    // it, is given in the polarity that framed it better. Samples that come
-    // after it are a new transmission.
+    // The input ended (the end of a recording): the last characters are
+    // read without waiting for what would follow them, and what was read
+    // while the polarity was still being decided, a transmission too short
+    // to decide it, is given in the polarity that framed it better. Samples
+    // that come after it are a new transmission.
     std::string Finish();
 
     // The two notch frequencies MMTTY's contract carries; 0 leaves a notch off.
@@ -72,7 +73,8 @@ private:
     // Starts listening afresh from the next sample on, in the polarity read
     // last first.
     void Listen();
-    void ReadCharacters(std::string& text);
+    // ending: the input ended, the last characters are read as they are.
+    void ReadCharacters(std::string& text, bool ending = false);
     // While undecided: the text of the polarity that framed more
     // characters, the one read last on a tie.
     std::string Held() const;

@@ -304,19 +304,20 @@ TEST(RttyDecoderTest, ThePolarityIsFoundFromTheSignalAndAToldOneHolds) {
                     phase += 2.0 * std::numbers::pi * hz / sampleRate;
                 }
             };
-            const auto transmit = [&](std::string_view text) {
+            const auto transmit = [&](std::string_view text, double tailBits) {
                 send(true, 20.0);
                 for (const std::uint8_t code : EncodeIta2(text)) {
                     send(false, 1.0);
                     for (int bit = 0; bit < 5; ++bit) send(((code >> bit) & 1u) != 0, 1.0);
                     send(true, 1.5);
                 }
-                send(true, 20.0);
+                send(true, tailBits);
             };
-            transmit(kText);
+            transmit(kText, 20.0);
             const std::size_t longEnds = samples.size();
-            // Too short to decide the polarity by, at the end of a recording.
-            transmit("CQ DE");
+            // Too short to decide the polarity by, and the recording ends
+            // with its last stop bit.
+            transmit("CQ DE", 0.0);
             RttyMode right = tones.mode;
             right.reversed = tones.mode.reversed != swapped;
             RttyMode wrong = right;
@@ -325,6 +326,9 @@ TEST(RttyDecoderTest, ThePolarityIsFoundFromTheSignalAndAToldOneHolds) {
             const std::span<const float> all(samples);
             EXPECT_EQ(RttyDecoder(right, sampleRate).Decode(all.first(longEnds)), kText) << what;
             EXPECT_EQ(RttyDecoder(wrong, sampleRate).Decode(samples).find("QUICK"), std::string::npos) << what;
+            RttyDecoder told(right, sampleRate);
+            std::string shortTold = told.Decode(all.subspan(longEnds));
+            EXPECT_EQ(shortTold += told.Finish(), "CQ DE") << what;
             // Not told, from either polarity: nothing is lost while deciding,
             // nor when the input ends before a short transmission decided it.
             for (const RttyMode& start : {right, wrong}) {
