@@ -41,6 +41,8 @@ public:
     int FramedInARow() const { return framedInARow_; }
     // Characters read so far with their start and stop bits where they belong.
     int Framed() const { return framed_; }
+    // Whether the tone levels learnt show one tone faded steadily.
+    bool ToneFaded() const { return levels_.ToneFaded(); }
     // Where the last character read ends; negative before the first.
     std::int64_t LastReadAt() const { return lastReadAt_; }
 

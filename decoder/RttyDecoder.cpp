@@ -10,6 +10,9 @@ namespace {
 // random text right about half the time.
 constexpr int kSureCharacters = 8;
 constexpr int kOtherAtMost = 2;
+// As many where the polarity sees one tone faded: the other polarity may
+// then be unable to start a run at all, its start bits on the faded tone.
+constexpr int kSureCharactersFaded = 16;
 // Silence after which a new transmission may come in the other polarity,
 // and starts in letters.
 constexpr double kLongSilenceSeconds = 10.0;
@@ -86,9 +89,13 @@ void RttyDecoder::ReadCharacters(std::string& text, bool ending) {
     if (!PolarityKnown()) {
         // Sure of one polarity while the other frames poorly at the same time.
         const auto framed = [&](std::size_t index) { return listeners_[index].framer.FramedInARow(); };
-        const auto sure = framed(0) >= kSureCharacters && framed(1) <= kOtherAtMost   ? listeners_.begin()
-                          : framed(1) >= kSureCharacters && framed(0) <= kOtherAtMost ? listeners_.begin() + 1
-                                                                                       : listeners_.end();
+        const auto framesSurely = [&](std::size_t index) {
+            const int needed = listeners_[index].framer.ToneFaded() ? kSureCharactersFaded : kSureCharacters;
+            return framed(index) >= needed && framed(1 - index) <= kOtherAtMost;
+        };
+        const auto sure = framesSurely(0)   ? listeners_.begin()
+                          : framesSurely(1) ? listeners_.begin() + 1
+                                            : listeners_.end();
         if (sure != listeners_.end()) {
             // Nothing read while deciding is lost.
             text += sure->held;

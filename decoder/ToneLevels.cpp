@@ -59,20 +59,21 @@ ToneLevels::Seen ToneLevels::SeenAmong(std::span<const Bit> bits, bool mark) {
     return seen;
 }
 
+bool ToneLevels::ToneFaded() const {
+    const double weaker = std::min(mark_.sent, space_.sent);
+    const double stronger = std::max(mark_.sent, space_.sent);
+    return mark_.sentLearnt > 0 && space_.sentLearnt > 0 &&
+           (weaker < kFarBelow * stronger || (weaker < kBelow * stronger && weaker < kNearNoise * noise_ / kRayleighMean));
+}
+
 float ToneLevels::Soft(ToneMagnitudes tones) const {
     // Levels learnt from the bits just read lag a fast fade, and misled by
     // them the edges and the start and stop bits would go more often than
     // by comparing the tones. So they count here only where one tone has
-    // faded steadily: far below the other, or below it and near the noise.
-    // Then they must, or every edge between the tones would seem to lie
-    // late or early, where the strong tone's fall or rise meets the faded
-    // one's.
-    const double weaker = std::min(mark_.sent, space_.sent);
-    const double stronger = std::max(mark_.sent, space_.sent);
-    const bool faded = mark_.sentLearnt > 0 && space_.sentLearnt > 0 &&
-                       (weaker < kFarBelow * stronger ||
-                        (weaker < kBelow * stronger && weaker < kNearNoise * noise_ / kRayleighMean));
-    if (!faded) return tones.mark - tones.space;
+    // faded steadily; then they must, or every edge between the tones would
+    // seem to lie late or early, where the strong tone's fall or rise meets
+    // the faded one's.
+    if (!ToneFaded()) return tones.mark - tones.space;
     return FromSeen(tones, recentMark_, recentSpace_);
 }
 

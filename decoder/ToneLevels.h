@@ -43,6 +43,10 @@ public:
     // among them); the bits learnt last count only through the steady levels.
     float SoftAmong(ToneMagnitudes tones, std::span<const Bit> around) const;
 
+    // Whether one tone has faded steadily: far below the other, or below it
+    // and near the noise.
+    bool ToneFaded() const;
+
     // Learns a bit decided, in the order sent.
     void Learn(ToneMagnitudes tones, bool mark);
     // The bits learnt last, the oldest first.
