@@ -104,7 +104,10 @@ float ToneLevels::FromSeen(ToneMagnitudes tones, const Seen& markSeen, const See
     if (std::abs(mark.sent - space.sent) < kAlike * deviation * std::sqrt(1.0 / mark.bits + 1.0 / space.bits)) {
         return tones.mark - tones.space;
     }
-    const double least = kLeastNoiseShare * std::max(mark.sent, space.sent);
+    const double stronger = std::max(mark.sent, space.sent);
+    // Levels learnt from silence say nothing.
+    if (!(stronger > 0.0)) return tones.mark - tones.space;
+    const double least = kLeastNoiseShare * stronger;
     const auto likelihood = [&](double magnitude, const Level& level) {
         const double deviationSquared = std::max(level.deviation * level.deviation, least * least);
         return LogLikelihood(magnitude, std::max(0.0, level.sent), deviationSquared);
