@@ -1,13 +1,18 @@
 #include "decoder/CharacterFramer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <span>
 #include <utility>
 
 namespace zorbel::decoder {
 namespace {
 
 constexpr int kStopBitIndex = 6;  // start bit 0, data bits 1 to 5
+// A character's data bits are read by the tone levels of the bits around
+// each, after it too: so many of the next character's first bits.
+constexpr int kNextBits = static_cast<int>(ToneLevels::kAround) - 1;
 // How far from the expected place a locked start edge is looked for, in bits:
 // wide enough for a sender whose stop bits are half a bit longer than ours,
 // and earlier by as much as a sender with one stop bit sends it.
@@ -78,7 +83,7 @@ CharacterFramer::CharacterFramer(const RttyMode& mode, double sampleRate, int wi
       noiseKnownAfter_(kNoiseKnownAfterWindows * windowLength) {}
 
 std::size_t CharacterFramer::HistoryNeeded(const RttyMode& mode, double sampleRate) {
-    return static_cast<std::size_t>(sampleRate / mode.baud * (kStopBitIndex + 4)) + 4;
+    return static_cast<std::size_t>(sampleRate / mode.baud * (kStopBitIndex + 6 + kNextBits)) + 4;
 }
 
 ToneMagnitudes CharacterFramer::Tones(std::int64_t index) const {
@@ -192,6 +197,15 @@ double CharacterFramer::EarlierReach() const {
     return kLockedSearchBits * bitLength_ + characterLength_ - (kStopBitIndex + 1) * bitLength_;
 }
 
+std::int64_t CharacterFramer::LastNeeded(double crossing) const {
+    return ending_ ? BitEnd(crossing, kStopBitIndex) : BitEnd(crossing + period_, kNextBits - 1);
+}
+
+void CharacterFramer::Finish(const ToneHistory& history, std::vector<std::uint8_t>& codes) {
+    ending_ = true;
+    Read(history, codes);
+}
+
 std::int64_t CharacterFramer::BitEnd(double crossing, int bit) const {
     // The soft bit crosses zero half a window after the tone changes; the
     // window that holds bit k alone ends (k + 1) bits after the change.
@@ -240,20 +254,49 @@ void CharacterFramer::FollowNoise(ToneMagnitudes tones) {
 }
 
 std::uint8_t CharacterFramer::ReadAndLearn(double crossing) {
-    // The start bit is space and the stop bit mark: they show both tones'
-    // levels at this very character, so that its data bits are read by
-    // levels that have followed a fast fade.
-    levels_.Learn(Tones(BitEnd(crossing, 0)), false);
-    levels_.Learn(Tones(BitEnd(crossing, kStopBitIndex)), true);
-    const std::uint8_t code = ReadFrame(crossing).code;
-    for (int bit = 1; bit < kStopBitIndex; ++bit) {
-        levels_.Learn(Tones(BitEnd(crossing, bit)), ((code >> (bit - 1)) & 1u) != 0);
+    using Bit = ToneLevels::Bit;
+    // The bits learnt last (the character before), this character's and the
+    // next one's first, where the timing expects them. The start bit is
+    // space and the stop bit mark; the others are read first by the levels
+    // learnt last, then each by the levels of the bits around it (twice, the
+    // second time around the first time's decisions), so that a fade that
+    // deepens or lifts across the character is read where it is now.
+    const std::span<const Bit> before = levels_.Recent();
+    std::array<Bit, 2 * ToneLevels::kAround + kStopBitIndex + 1 + kNextBits> bits;
+    std::copy(before.begin(), before.end(), bits.begin());
+    const auto first = static_cast<int>(before.size());
+    int count = first;
+    for (int bit = 0; bit < kStopBitIndex + 1 + kNextBits; ++bit) {
+        const std::int64_t end = bit <= kStopBitIndex ? BitEnd(crossing, bit)
+                                                       : BitEnd(crossing + period_, bit - kStopBitIndex - 1);
+        // At the end of the input the next character's bits may not be in.
+        if (end >= history_->Received()) break;
+        const ToneMagnitudes tones = Tones(end);
+        bits[count++] = {tones, bit == kStopBitIndex || (bit != 0 && levels_.Soft(tones) > 0.0f)};
+    }
+    const int reach = static_cast<int>(ToneLevels::kAround);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int bit = first + 1; bit < first + kStopBitIndex; ++bit) {
+            std::array<Bit, 2 * ToneLevels::kAround> around;
+            std::size_t aroundCount = 0;
+            for (int other = std::max(0, bit - reach); other <= std::min(count - 1, bit + reach); ++other) {
+                if (other != bit) around[aroundCount++] = bits[other];
+            }
+            bits[bit].mark = levels_.SoftAmong(bits[bit].tones, std::span(around).first(aroundCount)) > 0.0f;
+        }
+    }
+    std::uint8_t code = 0;
+    for (int bit = 0; bit <= kStopBitIndex; ++bit) {
+        const Bit& read = bits[first + bit];
+        levels_.Learn(read.tones, read.mark);
+        if (bit > 0 && bit < kStopBitIndex && read.mark) code |= static_cast<std::uint8_t>(1u << (bit - 1));
     }
     return code;
 }
 
 void CharacterFramer::Unlock(double crossing) {
     expected_.reset();
+    levels_.ForgetRecent();
     faded_.clear();
     // Never behind the tones still kept, whatever the crossing.
     searchFrom_ = std::max(static_cast<std::int64_t>(crossing - EarlierReach()), history_->Oldest());
@@ -294,6 +337,7 @@ double CharacterFramer::ClearestStartFrom(double crossing) const {
 
 void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>& codes) {
     history_ = &history;
+    levels_.SetNoise(noise_);
     const std::int64_t received = history.Received();
     for (;;) {
         double crossing;
@@ -303,8 +347,11 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
             // Locked: characters follow one another at the sender's rate, so
             // the next start edge is looked for where it must come, and the
             // edges measured along the way steady the timing.
-            const double later = kLockedSearchBits * bitLength_;
-            if (BitEnd(*expected + later, kStopBitIndex) >= received) return;
+            double later = kLockedSearchBits * bitLength_;
+            // At the end of the input the next start edge is looked for in
+            // what came.
+            if (ending_) later = std::min(later, static_cast<double>(received - 2 - BitEnd(*expected, kStopBitIndex)));
+            if (later < 0.0 || LastNeeded(*expected + later) >= received) return;
             const std::optional<double> found = NearestCrossing(*expected, EarlierReach(), later);
             int halves = 0;
             crossing = LockedCrossing(*expected, found, halves);
@@ -326,10 +373,12 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
                 continue;
             }
             fadedInARow_ = 0;
-            // No edge and a mark where the start bit belongs: the sender
-            // paused. A stop bit lost twice running: the timing slipped.
-            // Either way, search afresh.
-            const bool paused = !found && !frame.startIsSpace;
+            // No edge and a mark where the start bit belongs, by the levels
+            // of the bits just read too (with the space tone faded the tones
+            // compared may read mark): the sender paused. A stop bit lost
+            // twice running: the timing slipped. Either way, search afresh.
+            const bool paused = !found && !frame.startIsSpace &&
+                                levels_.SoftAmong(Tones(BitEnd(crossing, 0)), levels_.Recent()) > 0.0f;
             const bool slipped = !frame.stopIsMark && ++stopBitsLost_ == 2;
             if (paused || slipped) {
                 Unlock(crossing);
@@ -349,8 +398,9 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
                 continue;
             }
             crossing = CrossingBefore(searchFrom_);
-            // Wait until the start edges just after this one could be read too.
-            if (BitEnd(crossing + kClearestStartBits * bitLength_, kStopBitIndex) + 1 >= received) return;
+            // Wait until the start edges just after this one could be read
+            // too, with the next character's first bits.
+            if (LastNeeded(crossing + kClearestStartBits * bitLength_) + 1 >= received) return;
             if (!StartsRun(crossing)) {
                 ++searchFrom_;  // noise or a misread edge: look on right after it
                 continue;
@@ -363,7 +413,9 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
             rate_.Add(slot_, crossing);
         }
         const Frame frame = ReadFrame(crossing);
-        framedInARow_ = frame.startIsSpace && frame.stopIsMark ? framedInARow_ + 1 : 0;
+        const bool framed = frame.startIsSpace && frame.stopIsMark;
+        framedInARow_ = framed ? framedInARow_ + 1 : 0;
+        framed_ += framed;
         lastReadAt_ = BitEnd(crossing, kStopBitIndex);
         if (Contrast(crossing) >= kStartsRun) lastClearAt_ = lastReadAt_;
         codes.push_back(ReadAndLearn(crossing));

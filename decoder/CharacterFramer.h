@@ -4,8 +4,8 @@
 // start edge; the following ones are expected at the sender's character
 // rate, which is estimated along the way, so that a sender off its set rate
 // is followed rather than lagged behind. Each character's bits are read
-// through tone levels learnt from the characters read, so a fading tone
-// still counts.
+// through tone levels learnt from the bits around them, so a fading tone
+// still counts; a character is read once the next one's first bits are in.
 // A character counts only when its tones stand out above the noise: noise
 // starts no run, teaches the levels nothing and reads as nothing. A run keeps
 // its timing through a short fade, and the faded characters count once a
@@ -32,10 +32,17 @@ public:
     // Reads every character complete in the history so far and appends its
     // code.
     void Read(const ToneHistory& history, std::vector<std::uint8_t>& codes);
+    // The input ended: reads the characters whose own bits are all in,
+    // without waiting for the next one's first bits.
+    void Finish(const ToneHistory& history, std::vector<std::uint8_t>& codes);
 
     // Characters read in a row with a start and a stop bit where they
     // belong: how well this polarity frames the signal.
     int FramedInARow() const { return framedInARow_; }
+    // Characters read so far with their start and stop bits where they belong.
+    int Framed() const { return framed_; }
+    // Whether the tone levels learnt show one tone faded steadily.
+    bool ToneFaded() const { return levels_.ToneFaded(); }
     // Where the last character read ends; negative before the first.
     std::int64_t LastReadAt() const { return lastReadAt_; }
 
@@ -64,6 +71,9 @@ private:
     // The soft bit that decides bit k of a character whose start edge
     // crosses zero at crossing.
     std::int64_t BitEnd(double crossing, int bit) const;
+    // The last soft bit needed to read the character whose start edge
+    // crosses zero at crossing.
+    std::int64_t LastNeeded(double crossing) const;
     Frame ReadFrame(double crossing) const;
     // How clearly the character reads: the sum of its soft bits' magnitudes.
     double Margin(double crossing) const;
@@ -87,8 +97,9 @@ private:
     // the sender's, and the correction of its phase, some way towards the
     // character's edges.
     double FollowTiming(std::optional<double> found, double crossing, int halves);
-    // The character's code, read after its start and stop bits taught the
-    // tone levels; its data bits teach them too.
+    // The character's code, its data bits read by the tone levels of the
+    // bits around each, this character's start and stop bits and the next
+    // one's first among them; all its bits then teach the levels.
     std::uint8_t ReadAndLearn(double crossing);
     void FollowNoise(ToneMagnitudes tones);
     void Unlock(double crossing);
@@ -124,12 +135,14 @@ private:
     // The codes of the faded characters in a row.
     std::vector<std::uint8_t> faded_;
     int framedInARow_ = 0;
+    int framed_ = 0;
     // How many start edges running were off by the same number of half bits.
     int lastFarHalves_ = 0;
     int farOffSeen_ = 0;
     std::int64_t lastReadAt_ = -1;
     // Where the last character that stood out clearly ends.
     std::int64_t lastClearAt_ = -1;
+    bool ending_ = false;
 };
 
 }  // namespace zorbel::decoder

@@ -10,6 +10,9 @@ namespace {
 // random text right about half the time.
 constexpr int kSureCharacters = 8;
 constexpr int kOtherAtMost = 2;
+// As many where the polarity sees one tone faded: the other polarity may
+// then be unable to start a run at all, its start bits on the faded tone.
+constexpr int kSureCharactersFaded = 16;
 // Silence after which a new transmission may come in the other polarity,
 // and starts in letters.
 constexpr double kLongSilenceSeconds = 10.0;
@@ -66,11 +69,15 @@ void RttyDecoder::SetNotches(double firstHz, double secondHz) {
     }
 }
 
-void RttyDecoder::ReadCharacters(std::string& text) {
+void RttyDecoder::ReadCharacters(std::string& text, bool ending) {
     std::int64_t lastHeard = -1;
     for (Listener& listener : listeners_) {
         codes_.clear();
-        listener.framer.Read(history_, codes_);
+        if (ending) {
+            listener.framer.Finish(history_, codes_);
+        } else {
+            listener.framer.Read(history_, codes_);
+        }
         for (const std::uint8_t code : codes_) {
             if (const std::optional<char> character = listener.reader.Read(code)) {
                 (PolarityKnown() ? text : listener.held) += *character;
@@ -82,9 +89,13 @@ void RttyDecoder::ReadCharacters(std::string& text) {
     if (!PolarityKnown()) {
         // Sure of one polarity while the other frames poorly at the same time.
         const auto framed = [&](std::size_t index) { return listeners_[index].framer.FramedInARow(); };
-        const auto sure = framed(0) >= kSureCharacters && framed(1) <= kOtherAtMost   ? listeners_.begin()
-                          : framed(1) >= kSureCharacters && framed(0) <= kOtherAtMost ? listeners_.begin() + 1
-                                                                                       : listeners_.end();
+        const auto framesSurely = [&](std::size_t index) {
+            const int needed = listeners_[index].framer.ToneFaded() ? kSureCharactersFaded : kSureCharacters;
+            return framed(index) >= needed && framed(1 - index) <= kOtherAtMost;
+        };
+        const auto sure = framesSurely(0)   ? listeners_.begin()
+                          : framesSurely(1) ? listeners_.begin() + 1
+                                            : listeners_.end();
         if (sure != listeners_.end()) {
             // Nothing read while deciding is lost.
             text += sure->held;
@@ -94,11 +105,26 @@ void RttyDecoder::ReadCharacters(std::string& text) {
         }
     }
     if (heardSinceListening_ && history_.Received() - lastHeard > kLongSilenceSeconds * sampleRate_) {
-        // Still undecided (a short or weak transmission): what the polarity
-        // read last read is given rather than lost.
-        if (!PolarityKnown()) text += listeners_.front().held;
+        // Still undecided (a short or weak transmission): what was read is
+        // given rather than lost.
+        text += Held();
         Listen();
     }
+}
+
+std::string RttyDecoder::Held() const {
+    if (PolarityKnown()) return {};
+    const Listener& better =
+        listeners_[1].framer.Framed() > listeners_[0].framer.Framed() ? listeners_[1] : listeners_[0];
+    return better.held;
+}
+
+std::string RttyDecoder::Finish() {
+    std::string text;
+    ReadCharacters(text, true);
+    text += Held();
+    Listen();
+    return text;
 }
 
 }  // namespace zorbel::decoder

@@ -7,8 +7,8 @@
 // Told the polarity, the decoder reads in that one. Otherwise it frames both
 // ways at the start of a transmission, keeps the one whose start and stop
 // bits fall where they belong, and gives its characters from the first on;
-// after a long silence it decides afresh, as it also starts afresh in
-// letters.
+// after a long silence, or at the end of the input, it gives what it read
+// undecided and decides afresh, as it also starts afresh in letters.
 
 #include <cstdint>
 #include <span>
@@ -40,6 +40,12 @@ public:
     // The characters completed by these samples, in 8-bit form as MMTTY posts
     // them. Samples may come in blocks of any size.
     std::string Decode(std::span<const float> samples);
+    // The input ended (the end of a recording): the last characters are
+    // read without waiting for what would follow them, and what was read
+    // while the polarity was still being decided, a transmission too short
+    // to decide it, is given in the polarity that framed it better. Samples
+    // that come after it are a new transmission.
+    std::string Finish();
 
     // The two notch frequencies MMTTY's contract carries; 0 leaves a notch off.
     // Either takes away its frequency from the following samples on.
@@ -67,7 +73,11 @@ private:
     // Starts listening afresh from the next sample on, in the polarity read
     // last first.
     void Listen();
-    void ReadCharacters(std::string& text);
+    // ending: the input ended, the last characters are read as they are.
+    void ReadCharacters(std::string& text, bool ending = false);
+    // While undecided: the text of the polarity that framed more
+    // characters, the one read last on a tie.
+    std::string Held() const;
 
     RttyMode mode_;
     double sampleRate_;

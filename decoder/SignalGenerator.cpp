@@ -137,7 +137,7 @@ std::vector<float> GenerateRtty(std::string_view text, const RttyMode& mode, con
         while (samples.size() < end) {
             const double seconds = static_cast<double>(samples.size()) / shape.sampleRate;
             double amplitude = shape.amplitude;
-            if (bit.mark && shape.markFadeDb > 0.0) {
+            if (bit.mark != shape.spaceFades && shape.markFadeDb > 0.0) {
                 const double fadeDb = shape.markFadeDb * 0.5 *
                                       (1.0 - std::cos(2.0 * std::numbers::pi * seconds / shape.fadePeriodSeconds));
                 amplitude *= std::pow(10.0, -fadeDb / 20.0);

@@ -30,6 +30,8 @@ struct SignalShape {
     // Selective fading: the mark tone sinks by up to this much and comes
     // back, smoothly, once per period; 0 leaves it steady.
     double markFadeDb = 0.0;
+    // The space tone fades so instead of the mark tone.
+    bool spaceFades = false;
     double fadePeriodSeconds = 3.0;
 };
 

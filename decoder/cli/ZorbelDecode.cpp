@@ -72,6 +72,8 @@ int main(int argc, char** argv) {
             }
             polarityTold = told || decoder.PolarityKnown();
         }
+        const std::string rest = decoder.Finish();
+        std::fwrite(rest.data(), 1, rest.size(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "zorbel-decode: %s\n", error.what());

@@ -191,18 +191,73 @@ TEST(RttyDecoderTest, TheFrequencyFollowerFindsASignalOffTheMarkAndFollowsItsDri
     }
 }
 
-TEST(RttyDecoderTest, AWeakSignalReadsWithoutErrorAndAFadingMarkToneStillDecidesTheBits) {
+TEST(RttyDecoderTest, AWeakSignalReadsWithoutErrorAndAToneFadingAloneStillDecidesTheBits) {
     for (const RttyMode mode : {kAmateur, kWeatherService}) {
         SignalShape shape;
         std::vector<float> weak = GenerateRtty(kText, mode, shape);
         AddNoise(weak, 0.0, shape, 7);
         EXPECT_EQ(RttyDecoder(mode, shape.sampleRate).Decode(weak), kText) << "0 dB in 3 kHz, " << mode.baud << " Bd";
+        // Either tone fading by 20 dB, in noise and nearly without: a faded
+        // space tone leaves no pause where a start bit belongs, and the
+        // edges between a strong and a faded tone lie where they are.
         shape.markFadeDb = 20.0;
-        std::vector<float> fading = GenerateRtty(kText, mode, shape);
-        AddNoise(fading, 0.0, shape, 9);
-        // The first characters may go while the tone levels settle.
-        const std::string decoded = RttyDecoder(mode, shape.sampleRate).Decode(fading);
-        EXPECT_NE(decoded.find(kText.substr(17)), std::string::npos) << "fading, " << mode.baud << " Bd: " << decoded;
+        for (const bool spaceFades : {false, true}) {
+            for (const double snrDb : {0.0, 20.0}) {
+                shape.spaceFades = spaceFades;
+                std::vector<float> fading = GenerateRtty(kText, mode, shape);
+                AddNoise(fading, snrDb, shape, 9);
+                // The first characters may go while the tone levels settle.
+                const std::string decoded = RttyDecoder(mode, shape.sampleRate).Decode(fading);
+                EXPECT_NE(decoded.find(kText.substr(17)), std::string::npos)
+                    << (spaceFades ? "space" : "mark") << " fading at " << snrDb << " dB, " << mode.baud
+                    << " Bd: " << testing::PrintToString(decoded);
+            }
+        }
+    }
+}
+
+TEST(RttyDecoderTest, ToneLevelsLetAToneFadedNearTheNoiseHaveLittleSayAndCompareTonesOfOneLevel) {
+    // Noise of deviation 1; steady levels learnt from 40 bits of each tone.
+    struct Case {
+        const char* name;
+        double steadyMark, steadySpace;
+        // Around the bit: the mark tone's level where sent, or none.
+        std::optional<float> markAround;
+        ToneMagnitudes tones;
+        bool framingMark, mark;
+    };
+    for (const Case& test : {
+             // Equal levels, and levels closer than their noise: the tones compared.
+             Case{"equal", 10.0, 10.0, std::nullopt, {5.1f, 5.0f}, true, true},
+             Case{"equal", 10.0, 10.0, std::nullopt, {4.9f, 5.0f}, false, false},
+             Case{"alike", 10.0, 10.2, std::nullopt, {5.0f, 5.1f}, false, false},
+             // Mark faded to the noise around the bit: the space tone decides
+             // alone, whatever the steady levels say; framing compares the
+             // tones unless the fade is steady.
+             Case{"faded around", 10.0, 10.0, 1.0f, {0.5f, 1.2f}, false, true},
+             Case{"faded around", 10.0, 10.0, 1.0f, {3.0f, 9.0f}, false, false},
+             Case{"faded steadily", 1.5, 10.0, 1.0f, {0.5f, 1.2f}, true, true},
+             Case{"faded steadily", 1.5, 10.0, 1.0f, {3.0f, 9.0f}, false, false},
+             // Around the bit the mark is back at its steady level.
+             Case{"faded steadily, back", 1.5, 10.0, 10.0f, {4.0f, 3.0f}, true, true},
+         }) {
+        ToneLevels levels;
+        levels.SetNoise(std::sqrt(std::numbers::pi / 2.0));
+        for (int bit = 0; bit < 40; ++bit) {
+            levels.Learn({static_cast<float>(test.steadyMark), 1.0f}, true);
+            levels.Learn({1.0f, static_cast<float>(test.steadySpace)}, false);
+        }
+        std::vector<ToneLevels::Bit> around;
+        if (test.markAround) {
+            for (int bit = 0; bit < 4; ++bit) {
+                around.push_back({{*test.markAround, 1.0f}, true});
+                around.push_back({{1.0f, 10.0f}, false});
+            }
+        }
+        const std::string what = std::string(test.name) + " at " + std::to_string(test.tones.mark) + " / " +
+                                 std::to_string(test.tones.space);
+        EXPECT_EQ(levels.Soft(test.tones) > 0.0f, test.framingMark) << what;
+        EXPECT_EQ(levels.SoftAmong(test.tones, around) > 0.0f, test.mark) << what;
     }
 }
 
@@ -249,26 +304,41 @@ TEST(RttyDecoderTest, ThePolarityIsFoundFromTheSignalAndAToldOneHolds) {
                     phase += 2.0 * std::numbers::pi * hz / sampleRate;
                 }
             };
-            send(true, 20.0);
-            for (const std::uint8_t code : EncodeIta2(kText)) {
-                send(false, 1.0);
-                for (int bit = 0; bit < 5; ++bit) send(((code >> bit) & 1u) != 0, 1.0);
-                send(true, 1.5);
-            }
-            send(true, 20.0);
+            const auto transmit = [&](std::string_view text, double tailBits) {
+                send(true, 20.0);
+                for (const std::uint8_t code : EncodeIta2(text)) {
+                    send(false, 1.0);
+                    for (int bit = 0; bit < 5; ++bit) send(((code >> bit) & 1u) != 0, 1.0);
+                    send(true, 1.5);
+                }
+                send(true, tailBits);
+            };
+            transmit(kText, 20.0);
+            const std::size_t longEnds = samples.size();
+            // Too short to decide the polarity by, and the recording ends
+            // with its last stop bit.
+            transmit("CQ DE", 0.0);
             RttyMode right = tones.mode;
             right.reversed = tones.mode.reversed != swapped;
             RttyMode wrong = right;
             wrong.reversed = !right.reversed;
             const std::string what = std::to_string(tones.baud) + " Bd, " + (swapped ? "swapped" : "as sent");
-            EXPECT_EQ(RttyDecoder(right, sampleRate).Decode(samples), kText) << what;
+            const std::span<const float> all(samples);
+            EXPECT_EQ(RttyDecoder(right, sampleRate).Decode(all.first(longEnds)), kText) << what;
             EXPECT_EQ(RttyDecoder(wrong, sampleRate).Decode(samples).find("QUICK"), std::string::npos) << what;
-            // Not told, from either polarity: nothing is lost while deciding.
+            RttyDecoder told(right, sampleRate);
+            std::string shortTold = told.Decode(all.subspan(longEnds));
+            EXPECT_EQ(shortTold += told.Finish(), "CQ DE") << what;
+            // Not told, from either polarity: nothing is lost while deciding,
+            // nor when the input ends before a short transmission decided it.
             for (const RttyMode& start : {right, wrong}) {
                 RttyDecoder finder(start, sampleRate, {.findPolarity = true});
-                EXPECT_EQ(finder.Decode(samples), kText) << what;
+                EXPECT_EQ(finder.Decode(all.first(longEnds)), kText) << what;
                 EXPECT_TRUE(finder.PolarityKnown()) << what;
                 EXPECT_EQ(finder.Mode().reversed, right.reversed) << what;
+                RttyDecoder shortOnly(start, sampleRate, {.findPolarity = true});
+                std::string decoded = shortOnly.Decode(all.subspan(longEnds));
+                EXPECT_EQ(decoded += shortOnly.Finish(), "CQ DE") << what;
             }
         }
     }
