@@ -116,7 +116,9 @@ WavAudio ParseWav(std::string_view bytes) {
             }
             return audio;
         }
-        at += 8 + size + (size & 1u);  // chunks are padded to an even length
+        // Chunks are padded to an even length. Counted in size_t: in 32 bits a
+        // size near 4 GiB wraps the step to 0 and the walk never ends.
+        at += 8 + std::size_t{size} + (size & 1u);
     }
     throw WavError(format ? "the WAV file is truncated: it has no data" : "the WAV file is truncated: it has no format");
 }
