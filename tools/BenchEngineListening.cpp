@@ -1,0 +1,239 @@
+// Live listening for hours: our engine zorbel-engine.exe hears a broadcast
+// recorded at 48 kHz in real time, round after round, for N minutes, its
+// window visible. From the samples on this is the sound card's path: the
+// decoder, the spectrum and waterfall drawn, the text shown, the characters
+// posted to the program, here a window of this benchmark that counts them as
+// zorbel would take them. Prints the engine's memory (private bytes at the
+// start, at the end and their peak, looked at every 10 s), its CPU time as a
+// share of one core, and whether it kept up with real time: every round's
+// characters posted by the time the sound of the rounds so far has played.
+// The memory at the start is taken 10 s in, the recording read.
+//
+//   bench_engine_listening.exe <zorbel-engine.exe> <work folder> [--minutes N]
+
+#include <windows.h>
+#include <psapi.h>
+#include <winternl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cwchar>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "decoder/SignalGenerator.h"
+#include "decoder/WavFile.h"
+#include "engine/EngineCodes.h"
+#include "engine/EngineNames.h"
+#include "win32/Handles.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using zorbel::engine::EngineAnswer;
+using zorbel::engine::EngineCommand;
+
+constexpr int kDefaultMinutes = 60;
+constexpr double kSampleRate = 48000.0;
+constexpr double kRoundSeconds = 60.0;
+constexpr auto kLookEvery = std::chrono::seconds(10);
+// Characters of a round still on their way when its sound has played: the
+// decoder ends a character a bit after its stop bit, the timers tick at 20 ms.
+constexpr auto kLateness = std::chrono::seconds(2);
+constexpr auto kAnnounceBound = std::chrono::seconds(30);
+
+const char* const kLines[] = {
+    "SEEWETTERBERICHT FUER NORD- UND OSTSEE VON DEUTSCHER WETTERDIENST HAMBURG",
+    "WETTERLAGE: TIEF 978 SUEDNORWEGEN, ZIEHT LANGSAM OSTWAERTS, VERTIEFT SICH WENIG.",
+    "WESTLICHE OSTSEE: WEST BIS SUEDWEST 5 BIS 6, SPAETER NORDWEST 6, SEE 2 METER.",
+    "10381 11/75 72502 10032 20016 30083 40125 52008 70272 8457/",
+};
+
+// The German weather service's mode and a mildly noisy path, a round long.
+void WriteBroadcast(const std::filesystem::path& path) {
+    const zorbel::decoder::RttyMode mode{50, 450, 1000, true, 1.5};
+    zorbel::decoder::SignalShape shape;
+    shape.sampleRate = kSampleRate;
+    const double characterSeconds = 7.5 / mode.baud;
+    std::string text;
+    for (std::size_t line = 0; (static_cast<double>(text.size()) + 80) * characterSeconds < kRoundSeconds - 1.0; ++line)
+        text += std::string(kLines[line % std::size(kLines)]) + "\r\n";
+    zorbel::decoder::WavAudio audio{kSampleRate, zorbel::decoder::GenerateRtty(text, mode, shape)};
+    audio.samples.resize(static_cast<std::size_t>(kRoundSeconds * kSampleRate), 0.0f);
+    zorbel::decoder::AddNoise(audio.samples, 10.0, shape, 1);
+    zorbel::decoder::WriteWavFile(path, audio);
+}
+
+struct Counter {
+    UINT linkMessage = 0;
+    HWND engine = nullptr;
+    std::uint64_t characters = 0;
+};
+
+LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* counter = reinterpret_cast<Counter*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (counter && message == counter->linkMessage) {
+        if (wParam == static_cast<WPARAM>(EngineAnswer::Character)) ++counter->characters;
+        if (wParam == static_cast<WPARAM>(EngineAnswer::Announce)) counter->engine = reinterpret_cast<HWND>(lParam);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+struct WindowDestroyer {
+    void operator()(HWND window) const { DestroyWindow(window); }
+};
+using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+
+// Dispatches what is queued, then waits for more, until `until`.
+void PumpUntil(Clock::time_point until) {
+    for (;;) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        const auto now = Clock::now();
+        if (now >= until) return;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - now).count();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<long long>(left, 50)), QS_ALLINPUT);
+    }
+}
+
+double Megabytes(std::size_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+
+// The committed private memory (Windows' "private bytes"; under Wine the
+// process's anonymous memory as Linux counts it).
+std::size_t PrivateBytes(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(process, &counters, sizeof counters))
+        throw std::runtime_error("cannot read the engine's memory");
+    return counters.PagefileUsage;
+}
+
+// User and kernel time of every thread of the process. GetProcessTimes gives
+// 0 for another process under Wine 8; the system's process list has them.
+double CpuSeconds(DWORD processId) {
+    std::vector<unsigned char> buffer(1 << 20);
+    ULONG needed = 0;
+    NTSTATUS status = 0;
+    while ((status = NtQuerySystemInformation(SystemProcessInformation, buffer.data(),
+                                              static_cast<ULONG>(buffer.size()), &needed)) ==
+           static_cast<NTSTATUS>(0xC0000004L))  // STATUS_INFO_LENGTH_MISMATCH
+        buffer.resize(std::max<std::size_t>(needed, buffer.size() * 2));
+    if (status != 0) throw std::runtime_error("cannot list the processes");
+    for (std::size_t at = 0;;) {
+        const auto* entry = reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(buffer.data() + at);
+        if (reinterpret_cast<std::uintptr_t>(entry->UniqueProcessId) == processId)
+            return static_cast<double>(entry->UserTime.QuadPart + entry->KernelTime.QuadPart) / 1e7;
+        if (entry->NextEntryOffset == 0) throw std::runtime_error("the engine is not running");
+        at += entry->NextEntryOffset;
+    }
+}
+
+int Run(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fputs("usage: bench_engine_listening.exe <zorbel-engine.exe> <work folder> [--minutes N]\n", stderr);
+        return 2;
+    }
+    int minutes = kDefaultMinutes;
+    if (argc >= 5 && std::wcscmp(argv[3], L"--minutes") == 0) minutes = std::max(1, _wtoi(argv[4]));
+    const int rounds = std::max(1, static_cast<int>(minutes * 60 / kRoundSeconds));
+    const std::filesystem::path folder(argv[2]);
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path recording = folder / L"broadcast-48k.wav";
+    WriteBroadcast(recording);
+
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &CountingProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"ZorbelListeningBenchProgram";
+    RegisterClassW(&windowClass);
+    Counter counter;
+    counter.linkMessage = RegisterWindowMessageA(std::string(zorbel::engine::kEngineLinkName).c_str());
+    const UniqueWindow program(CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                               windowClass.hInstance, nullptr));
+    if (!program) throw std::runtime_error("cannot create the counting window");
+    SetWindowLongPtrW(program.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&counter));
+
+    // As zorbel starts MMTTY, with the recording played in real time over and over.
+    wchar_t handle[32];
+    std::swprintf(handle, 32, L"%llX", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(program.get())));
+    std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\" -r -h" + handle + L" --wav \"" +
+                               recording.wstring() + L"\" --repeat --baud 50 --shift 450 --mark 1000 --reverse";
+    // A stored "play fast" would play the rounds as fast as they are taken.
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\ZORBEL\\Engine");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &started))
+        throw std::runtime_error("cannot start the engine");
+    CloseHandle(started.hThread);
+    const zorbel::win32::KernelHandle engine(started.hProcess);
+
+    PumpUntil(Clock::now() + std::chrono::milliseconds(100));
+    for (const auto bound = Clock::now() + kAnnounceBound; !counter.engine && Clock::now() < bound;)
+        PumpUntil(Clock::now() + std::chrono::milliseconds(50));
+    if (!counter.engine) throw std::runtime_error("the engine did not announce itself");
+    const auto start = Clock::now();
+    const double startCpu = CpuSeconds(started.dwProcessId);
+    // The start's figure once the engine has read the recording and drawn its first pictures.
+    PumpUntil(start + kLookEvery);
+    const std::size_t startBytes = PrivateBytes(engine.get());
+    std::size_t peakBytes = startBytes;
+    std::printf("engine listening: %.1f MB private after %lld s; %d rounds of %.0f s at %.0f Hz\n",
+                Megabytes(startBytes), static_cast<long long>(kLookEvery.count()), rounds, kRoundSeconds, kSampleRate);
+    std::fflush(stdout);
+
+    // The second round's characters are what every later round should bring
+    // (the first starts on a fresh decoder and reads a few more); a tenth of a
+    // round missing at its end, or piling up over the rounds, is a lag.
+    std::uint64_t firstRound = 0, perRound = 0;
+    bool keptUp = true;
+    for (int round = 1; round <= rounds; ++round) {
+        const auto due = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
+                                     round * kRoundSeconds)) + kLateness;
+        while (Clock::now() < due) {
+            PumpUntil(std::min(due, Clock::now() + kLookEvery));
+            peakBytes = std::max(peakBytes, PrivateBytes(engine.get()));
+        }
+        if (round == 1) firstRound = counter.characters;
+        if (round == 2) perRound = counter.characters - firstRound;
+        const std::uint64_t expected = firstRound + perRound * static_cast<std::uint64_t>(round - 1);
+        if (round > 2 && counter.characters + perRound / 10 < expected) keptUp = false;
+        const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+        std::printf("%6.0f s: %llu characters (%llu due), %.1f MB private, CPU %.1f %% of a core\n", elapsed,
+                    static_cast<unsigned long long>(counter.characters), static_cast<unsigned long long>(expected),
+                    Megabytes(PrivateBytes(engine.get())), 100.0 * (CpuSeconds(started.dwProcessId) - startCpu) / elapsed);
+        std::fflush(stdout);
+    }
+
+    const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+    const double cpu = CpuSeconds(started.dwProcessId) - startCpu;
+    const std::size_t endBytes = PrivateBytes(engine.get());
+    PostMessageW(counter.engine, counter.linkMessage, static_cast<WPARAM>(EngineCommand::End), 0);
+    if (WaitForSingleObject(engine.get(), 10000) != WAIT_OBJECT_0) TerminateProcess(engine.get(), 1);
+
+    std::printf("listened %.1f min: memory (private) start %.1f MB, end %.1f MB, peak %.1f MB\n", elapsed / 60.0,
+                Megabytes(startBytes), Megabytes(endBytes), Megabytes(peakBytes));
+    std::printf("CPU %.1f s in %.0f s: %.1f %% of one core\n", cpu, elapsed, 100.0 * cpu / elapsed);
+    std::printf("kept up with real time: %s (%llu characters, %llu in the first round, %llu in each later one)\n",
+                keptUp ? "yes" : "NO", static_cast<unsigned long long>(counter.characters),
+                static_cast<unsigned long long>(firstRound), static_cast<unsigned long long>(perRound));
+    return keptUp ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_engine_listening: %s\n", error.what());
+        return 1;
+    }
+}
