@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "TextConversion.h"
@@ -23,18 +24,11 @@ void StartLinuxProgram(std::wstring commandLine) {
   CloseHandle(started.hProcess);
 }
 
-// The Linux path of a Windows path, as Wine maps its drives.
-std::wstring LinuxPath(const std::wstring& windowsPath) {
-  using ToUnix = char*(CDECL*)(const wchar_t*);
-  const auto toUnix = reinterpret_cast<ToUnix>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  if (!toUnix) throw std::runtime_error("not running under Wine");
-  char* unixPath = toUnix(windowsPath.c_str());
-  if (!unixPath) throw std::runtime_error("no Linux path for " + WideToUtf8(windowsPath));
-  std::wstring path;
-  for (const char* at = unixPath; *at; ++at) path.push_back(static_cast<unsigned char>(*at));
-  HeapFree(GetProcessHeap(), 0, unixPath);
-  return path;
+// The Linux path of a path on drive Z:, which Wine maps to the Linux root.
+std::wstring LinuxPath(std::wstring windowsPath) {
+  if (!windowsPath.starts_with(L"Z:\\")) throw std::runtime_error("not on drive Z: " + WideToUtf8(windowsPath));
+  std::replace(windowsPath.begin(), windowsPath.end(), L'\\', L'/');
+  return windowsPath.substr(2);
 }
 
 }  // namespace
