@@ -161,7 +161,8 @@ int Run(int argc, wchar_t** argv) {
 
     // As zorbel starts MMTTY, with the recording played in real time over and over.
     wchar_t handle[32];
-    std::swprintf(handle, 32, L"%llX", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(program.get())));
+    std::swprintf(handle, 32, L"%llX",
+                  static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(program.get())));
     std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\" -r -h" + handle + L" --wav \"" +
                                recording.wstring() + L"\" --repeat --baud 50 --shift 450 --mark 1000 --reverse";
     // A stored "play fast" would play the rounds as fast as they are taken.
@@ -206,9 +207,10 @@ int Run(int argc, wchar_t** argv) {
         const std::uint64_t expected = firstRound + perRound * static_cast<std::uint64_t>(round - 1);
         if (round > 2 && counter.characters + perRound / 10 < expected) keptUp = false;
         const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+        const double cpuShare = (CpuSeconds(started.dwProcessId) - startCpu) / elapsed;
         std::printf("%6.0f s: %llu characters (%llu due), %.1f MB private, CPU %.1f %% of a core\n", elapsed,
                     static_cast<unsigned long long>(counter.characters), static_cast<unsigned long long>(expected),
-                    Megabytes(PrivateBytes(engine.get())), 100.0 * (CpuSeconds(started.dwProcessId) - startCpu) / elapsed);
+                    Megabytes(PrivateBytes(engine.get())), 100.0 * cpuShare);
         std::fflush(stdout);
     }
 

@@ -61,8 +61,8 @@ void WriteBroadcast(const std::wstring& path, const std::string& text) {
 void WriteRecording(const std::wstring& path) {
   WriteBroadcast(path, BulletinText());
   const auto written = std::filesystem::file_size(std::filesystem::path(path));
-  std::filesystem::resize_file(std::filesystem::path(path),
-                               written - static_cast<std::uintmax_t>(0.3 * zorbel::decoder::SignalShape{}.sampleRate) * 2 - 1);
+  const auto cut = static_cast<std::uintmax_t>(0.3 * zorbel::decoder::SignalShape{}.sampleRate) * 2 + 1;
+  std::filesystem::resize_file(std::filesystem::path(path), written - cut);
 }
 
 std::wstring StoredEngineSetting(const wchar_t* name) {
