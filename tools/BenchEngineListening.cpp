@@ -3,13 +3,15 @@
 // window visible. From the samples on this is the sound card's path: the
 // decoder, the spectrum and waterfall drawn, the text shown, the characters
 // posted to the program, here a window of this benchmark that counts them as
-// zorbel would take them. Prints the engine's memory (private bytes at the
+// zorbel would take them. With --sound-card the engine listens to the bench
+// session's sound card (tests/wine/session/sound-server.sh) at its own rate,
+// 8000 Hz, and the broadcast is played into it. Prints the engine's memory (private bytes at the
 // start, at the end and their peak, looked at every 10 s), its CPU time as a
 // share of one core, and whether it kept up with real time: every round's
 // characters posted by the time the sound of the rounds so far has played.
 // The memory at the start is taken 10 s in, the recording read.
 //
-//   bench_engine_listening.exe <zorbel-engine.exe> <work folder> [--minutes N]
+//   bench_engine_listening.exe <zorbel-engine.exe> <work folder> [--minutes N] [--sound-card]
 
 #include <windows.h>
 #include <psapi.h>
@@ -30,7 +32,12 @@
 #include "decoder/WavFile.h"
 #include "engine/EngineCodes.h"
 #include "engine/EngineNames.h"
+#include "BenchConfig.h"
+#include "SoundCard.h"
+#include "TextConversion.h"
+#include "WindowQueries.h"
 #include "win32/Handles.h"
+#include "zorbel-engine/win32/EngineWindowIds.h"
 
 namespace {
 
@@ -39,7 +46,9 @@ using zorbel::engine::EngineAnswer;
 using zorbel::engine::EngineCommand;
 
 constexpr int kDefaultMinutes = 60;
-constexpr double kSampleRate = 48000.0;
+constexpr double kRecordingRate = 48000.0;
+// The engine records the sound card at 8000 Hz; a broadcast of an hour at 48 kHz would need 700 MB here.
+constexpr double kSoundCardRate = 8000.0;
 constexpr double kRoundSeconds = 60.0;
 constexpr auto kLookEvery = std::chrono::seconds(10);
 // Characters of a round still on their way when its sound has played: the
@@ -54,18 +63,21 @@ const char* const kLines[] = {
     "10381 11/75 72502 10032 20016 30083 40125 52008 70272 8457/",
 };
 
-// The German weather service's mode and a mildly noisy path, a round long.
-void WriteBroadcast(const std::filesystem::path& path) {
+// The German weather service's mode and a mildly noisy path, a round long, `rounds` times.
+void WriteBroadcast(const std::filesystem::path& path, double sampleRate, int rounds) {
     const zorbel::decoder::RttyMode mode{50, 450, 1000, true, 1.5};
     zorbel::decoder::SignalShape shape;
-    shape.sampleRate = kSampleRate;
+    shape.sampleRate = sampleRate;
     const double characterSeconds = 7.5 / mode.baud;
     std::string text;
     for (std::size_t line = 0; (static_cast<double>(text.size()) + 80) * characterSeconds < kRoundSeconds - 1.0; ++line)
         text += std::string(kLines[line % std::size(kLines)]) + "\r\n";
-    zorbel::decoder::WavAudio audio{kSampleRate, zorbel::decoder::GenerateRtty(text, mode, shape)};
-    audio.samples.resize(static_cast<std::size_t>(kRoundSeconds * kSampleRate), 0.0f);
+    zorbel::decoder::WavAudio audio{sampleRate, zorbel::decoder::GenerateRtty(text, mode, shape)};
+    audio.samples.resize(static_cast<std::size_t>(kRoundSeconds * sampleRate), 0.0f);
     zorbel::decoder::AddNoise(audio.samples, 10.0, shape, 1);
+    const std::size_t round = audio.samples.size();
+    for (int copy = 1; copy < rounds; ++copy)
+        audio.samples.insert(audio.samples.end(), audio.samples.begin(), audio.samples.begin() + round);
     zorbel::decoder::WriteWavFile(path, audio);
 }
 
@@ -136,16 +148,24 @@ double CpuSeconds(DWORD processId) {
 
 int Run(int argc, wchar_t** argv) {
     if (argc < 3) {
-        std::fputs("usage: bench_engine_listening.exe <zorbel-engine.exe> <work folder> [--minutes N]\n", stderr);
+        std::fputs("usage: bench_engine_listening.exe <zorbel-engine.exe> <work folder> [--minutes N] [--sound-card]\n",
+                   stderr);
         return 2;
     }
     int minutes = kDefaultMinutes;
-    if (argc >= 5 && std::wcscmp(argv[3], L"--minutes") == 0) minutes = std::max(1, _wtoi(argv[4]));
+    bool soundCard = false;
+    for (int at = 3; at < argc; ++at) {
+        if (std::wcscmp(argv[at], L"--minutes") == 0 && at + 1 < argc) minutes = std::max(1, _wtoi(argv[++at]));
+        else if (std::wcscmp(argv[at], L"--sound-card") == 0) soundCard = true;
+        else throw std::runtime_error("unknown argument " + bench::WideToUtf8(argv[at]));
+    }
     const int rounds = std::max(1, static_cast<int>(minutes * 60 / kRoundSeconds));
-    const std::filesystem::path folder(argv[2]);
+    const std::wstring folder = bench::ToWindowsPath(bench::WideToUtf8(argv[2]));
     std::filesystem::create_directories(folder);
-    const std::filesystem::path recording = folder / L"broadcast-48k.wav";
-    WriteBroadcast(recording);
+    // The engine repeats a recording itself; the sound card gets the whole broadcast in one piece.
+    const std::wstring recording = folder + L"\\broadcast.wav";
+    const double sampleRate = soundCard ? kSoundCardRate : kRecordingRate;
+    WriteBroadcast(recording, sampleRate, soundCard ? rounds : 1);
 
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &CountingProc;
@@ -159,12 +179,13 @@ int Run(int argc, wchar_t** argv) {
     if (!program) throw std::runtime_error("cannot create the counting window");
     SetWindowLongPtrW(program.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&counter));
 
-    // As zorbel starts MMTTY, with the recording played in real time over and over.
+    // As zorbel starts MMTTY; without the sound card, with the recording played in real time over and over.
     wchar_t handle[32];
     std::swprintf(handle, 32, L"%llX",
                   static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(program.get())));
-    std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\" -r -h" + handle + L" --wav \"" +
-                               recording.wstring() + L"\" --repeat --baud 50 --shift 450 --mark 1000 --reverse";
+    std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\" -r -h" + handle +
+                               L" --baud 50 --shift 450 --mark 1000 --reverse";
+    if (!soundCard) commandLine += L" --wav \"" + recording + L"\" --repeat";
     // A stored "play fast" would play the rounds as fast as they are taken.
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\ZORBEL\\Engine");
     STARTUPINFOW startup{};
@@ -180,14 +201,30 @@ int Run(int argc, wchar_t** argv) {
     for (const auto bound = Clock::now() + kAnnounceBound; !counter.engine && Clock::now() < bound;)
         PumpUntil(Clock::now() + std::chrono::milliseconds(50));
     if (!counter.engine) throw std::runtime_error("the engine did not announce itself");
+    if (soundCard) {
+        const int monitor = bench::CaptureDeviceNamed(bench::kSinkMonitorName);
+        if (monitor < 0) throw std::runtime_error("no sound card of the bench session's sound server");
+        PostMessageW(counter.engine, WM_COMMAND, zorbel::engine_side::IDM_ENGINE_DEVICE_FIRST + monitor, 0);
+        const HWND message = bench::Control(counter.engine, zorbel::engine_side::IDC_ENGINE_MESSAGE);
+        // The engine says it listens once the card delivers.
+        const auto listening = [&] {
+            const std::wstring text = bench::WindowText(message);
+            return text.starts_with(L"Höre auf") || text.ends_with(L"höre weiter.");
+        };
+        for (const auto bound = Clock::now() + kAnnounceBound; !listening() && Clock::now() < bound;)
+            PumpUntil(Clock::now() + std::chrono::milliseconds(50));
+        if (!listening()) throw std::runtime_error("the engine does not hear the sound card");
+        bench::PlayIntoSink(recording);
+    }
     const auto start = Clock::now();
     const double startCpu = CpuSeconds(started.dwProcessId);
     // The start's figure once the engine has read the recording and drawn its first pictures.
     PumpUntil(start + kLookEvery);
     const std::size_t startBytes = PrivateBytes(engine.get());
     std::size_t peakBytes = startBytes;
-    std::printf("engine listening: %.1f MB private after %lld s; %d rounds of %.0f s at %.0f Hz\n",
-                Megabytes(startBytes), static_cast<long long>(kLookEvery.count()), rounds, kRoundSeconds, kSampleRate);
+    std::printf("engine listening: %.1f MB private after %lld s; %d rounds of %.0f s at %.0f Hz%s\n",
+                Megabytes(startBytes), static_cast<long long>(kLookEvery.count()), rounds, kRoundSeconds, sampleRate,
+                soundCard ? " through the sound card" : " from a recording");
     std::fflush(stdout);
 
     // The second round's characters are what every later round should bring

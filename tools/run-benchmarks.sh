@@ -56,3 +56,7 @@ sh tests/wine/session/run-in-session.sh "$session" wine "$bench/tools/soak/soak_
 echo "== Engine listening: a 48 kHz broadcast in real time for 10 minutes (--minutes 60 for the hour)"
 sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_engine_listening.exe \
   build/win/zorbel-engine/win32/zorbel-engine.exe "$session/work/EngineListening" --minutes 10
+
+echo "== Engine listening: the same through the sound card for 10 minutes"
+sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_engine_listening.exe \
+  build/win/zorbel-engine/win32/zorbel-engine.exe "$session/work/EngineListeningCard" --minutes 10 --sound-card
