@@ -298,9 +298,9 @@ void EngineWindow::FollowSoundCard(SoundCardWatch::Step step) {
     switch (step) {
     case SoundCardWatch::Step::CloseAndReportLoss:
         input_.Close();
+        // Short enough for the message line of a window at its least width.
         ShowMessage(L"Die Soundkarte „" + soundCardName_ +
-                    L"“ liefert keine Daten mehr (entfernt?). Sobald sie wieder da ist, höre ich weiter; "
-                    L"ein anderes Gerät lässt sich im Menü „Eingang“ wählen.");
+                    L"“ liefert keine Daten mehr (entfernt?). Sobald sie zurück ist, höre ich weiter.");
         break;
     case SoundCardWatch::Step::CloseQuietly:
         input_.Close();
