@@ -5,11 +5,11 @@
 // posted to the program, here a window of this benchmark that counts them as
 // zorbel would take them. With --sound-card the engine listens to the bench
 // session's sound card (tests/wine/session/sound-server.sh) at its own rate,
-// 8000 Hz, and the broadcast is played into it. Prints the engine's memory (private bytes at the
-// start, at the end and their peak, looked at every 10 s), its CPU time as a
-// share of one core, and whether it kept up with real time: every round's
-// characters posted by the time the sound of the rounds so far has played.
-// The memory at the start is taken 10 s in, the recording read.
+// 8000 Hz, and the broadcast is played into it. Prints the engine's memory
+// (private bytes 10 s in, at the end, and their peak, looked at every 10 s),
+// its CPU time as a share of one core, and whether it kept up with real
+// time: the characters of the rounds so far posted by the time their sound
+// has played.
 //
 //   bench_engine_listening.exe <zorbel-engine.exe> <work folder> [--minutes N] [--sound-card]
 
@@ -23,7 +23,6 @@
 #include <cstdio>
 #include <cwchar>
 #include <filesystem>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,8 +30,8 @@
 #include "decoder/SignalGenerator.h"
 #include "decoder/WavFile.h"
 #include "engine/EngineCodes.h"
-#include "engine/EngineNames.h"
 #include "BenchConfig.h"
+#include "CountingProgram.h"
 #include "SoundCard.h"
 #include "TextConversion.h"
 #include "WindowQueries.h"
@@ -42,7 +41,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using zorbel::engine::EngineAnswer;
 using zorbel::engine::EngineCommand;
 
 constexpr int kDefaultMinutes = 60;
@@ -68,50 +66,25 @@ void WriteBroadcast(const std::filesystem::path& path, double sampleRate, int ro
     const zorbel::decoder::RttyMode mode{50, 450, 1000, true, 1.5};
     zorbel::decoder::SignalShape shape;
     shape.sampleRate = sampleRate;
+    // Noise alone for longer than the lateness at either end, so that a
+    // round's characters are counted at its due time and none of the next.
+    shape.silenceBeforeSeconds = 2.5;
+    const double textSeconds = kRoundSeconds - shape.silenceBeforeSeconds - shape.leadSeconds - shape.tailSeconds - 2.5;
     const double characterSeconds = 7.5 / mode.baud;
     std::string text;
-    for (std::size_t line = 0; (static_cast<double>(text.size()) + 80) * characterSeconds < kRoundSeconds - 1.0; ++line)
+    for (std::size_t line = 0; (static_cast<double>(text.size()) + 80) * characterSeconds < textSeconds; ++line)
         text += std::string(kLines[line % std::size(kLines)]) + "\r\n";
     zorbel::decoder::WavAudio audio{sampleRate, zorbel::decoder::GenerateRtty(text, mode, shape)};
     audio.samples.resize(static_cast<std::size_t>(kRoundSeconds * sampleRate), 0.0f);
     zorbel::decoder::AddNoise(audio.samples, 10.0, shape, 1);
-    const std::size_t round = audio.samples.size();
-    for (int copy = 1; copy < rounds; ++copy)
-        audio.samples.insert(audio.samples.end(), audio.samples.begin(), audio.samples.begin() + round);
+    const std::vector<float> round = audio.samples;
+    for (int copy = 1; copy < rounds; ++copy) audio.samples.insert(audio.samples.end(), round.begin(), round.end());
     zorbel::decoder::WriteWavFile(path, audio);
 }
 
-struct Counter {
-    UINT linkMessage = 0;
-    HWND engine = nullptr;
-    std::uint64_t characters = 0;
-};
-
-LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* counter = reinterpret_cast<Counter*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (counter && message == counter->linkMessage) {
-        if (wParam == static_cast<WPARAM>(EngineAnswer::Character)) ++counter->characters;
-        if (wParam == static_cast<WPARAM>(EngineAnswer::Announce)) counter->engine = reinterpret_cast<HWND>(lParam);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-struct WindowDestroyer {
-    void operator()(HWND window) const { DestroyWindow(window); }
-};
-using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
-
-// Dispatches what is queued, then waits for more, until `until`.
+// Looks at nothing but the thread's messages until `until`.
 void PumpUntil(Clock::time_point until) {
-    for (;;) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        const auto now = Clock::now();
-        if (now >= until) return;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - now).count();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<long long>(left, 50)), QS_ALLINPUT);
-    }
+    bench::PumpUntil([] { return false; }, std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()));
 }
 
 double Megabytes(std::size_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
@@ -167,22 +140,12 @@ int Run(int argc, wchar_t** argv) {
     const double sampleRate = soundCard ? kSoundCardRate : kRecordingRate;
     WriteBroadcast(recording, sampleRate, soundCard ? rounds : 1);
 
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &CountingProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"ZorbelListeningBenchProgram";
-    RegisterClassW(&windowClass);
-    Counter counter;
-    counter.linkMessage = RegisterWindowMessageA(std::string(zorbel::engine::kEngineLinkName).c_str());
-    const UniqueWindow program(CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                               windowClass.hInstance, nullptr));
-    if (!program) throw std::runtime_error("cannot create the counting window");
-    SetWindowLongPtrW(program.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&counter));
+    const bench::CountingProgram counter;
 
     // As zorbel starts MMTTY; without the sound card, with the recording played in real time over and over.
     wchar_t handle[32];
     std::swprintf(handle, 32, L"%llX",
-                  static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(program.get())));
+                  static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(counter.window())));
     std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\" -r -h" + handle +
                                L" --baud 50 --shift 450 --mark 1000 --reverse";
     if (!soundCard) commandLine += L" --wav \"" + recording + L"\" --repeat";
@@ -197,23 +160,20 @@ int Run(int argc, wchar_t** argv) {
     CloseHandle(started.hThread);
     const zorbel::win32::KernelHandle engine(started.hProcess);
 
-    PumpUntil(Clock::now() + std::chrono::milliseconds(100));
-    for (const auto bound = Clock::now() + kAnnounceBound; !counter.engine && Clock::now() < bound;)
-        PumpUntil(Clock::now() + std::chrono::milliseconds(50));
-    if (!counter.engine) throw std::runtime_error("the engine did not announce itself");
+    if (!bench::PumpUntil([&] { return counter.engine() != nullptr; }, kAnnounceBound))
+        throw std::runtime_error("the engine did not announce itself");
     if (soundCard) {
         const int monitor = bench::CaptureDeviceNamed(bench::kSinkMonitorName);
         if (monitor < 0) throw std::runtime_error("no sound card of the bench session's sound server");
-        PostMessageW(counter.engine, WM_COMMAND, zorbel::engine_side::IDM_ENGINE_DEVICE_FIRST + monitor, 0);
-        const HWND message = bench::Control(counter.engine, zorbel::engine_side::IDC_ENGINE_MESSAGE);
+        PostMessageW(counter.engine(), WM_COMMAND, zorbel::engine_side::IDM_ENGINE_DEVICE_FIRST + monitor, 0);
+        const HWND message = bench::Control(counter.engine(), zorbel::engine_side::IDC_ENGINE_MESSAGE);
         // The engine says it listens once the card delivers.
         const auto listening = [&] {
             const std::wstring text = bench::WindowText(message);
             return text.starts_with(L"Höre auf") || text.ends_with(L"höre weiter.");
         };
-        for (const auto bound = Clock::now() + kAnnounceBound; !listening() && Clock::now() < bound;)
-            PumpUntil(Clock::now() + std::chrono::milliseconds(50));
-        if (!listening()) throw std::runtime_error("the engine does not hear the sound card");
+        if (!bench::PumpUntil(listening, kAnnounceBound))
+            throw std::runtime_error("the engine does not hear the sound card");
         bench::PlayIntoSink(recording);
     }
     const auto start = Clock::now();
@@ -227,10 +187,11 @@ int Run(int argc, wchar_t** argv) {
                 soundCard ? " through the sound card" : " from a recording");
     std::fflush(stdout);
 
-    // The second round's characters are what every later round should bring
-    // (the first starts on a fresh decoder and reads a few more); a tenth of a
-    // round missing at its end, or piling up over the rounds, is a lag.
-    std::uint64_t firstRound = 0, perRound = 0;
+    // The first round's characters are what every round should bring; the
+    // noise between the rounds decodes to a few characters more or less. An
+    // engine slower than the sound falls behind further each round: a tenth
+    // of what the rounds so far should have brought missing is a lag.
+    std::uint64_t firstRound = 0;
     bool keptUp = true;
     for (int round = 1; round <= rounds; ++round) {
         const auto due = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
@@ -239,14 +200,13 @@ int Run(int argc, wchar_t** argv) {
             PumpUntil(std::min(due, Clock::now() + kLookEvery));
             peakBytes = std::max(peakBytes, PrivateBytes(engine.get()));
         }
-        if (round == 1) firstRound = counter.characters;
-        if (round == 2) perRound = counter.characters - firstRound;
-        const std::uint64_t expected = firstRound + perRound * static_cast<std::uint64_t>(round - 1);
-        if (round > 2 && counter.characters + perRound / 10 < expected) keptUp = false;
+        if (round == 1) firstRound = counter.characters();
+        const std::uint64_t expected = firstRound * static_cast<std::uint64_t>(round);
+        if (counter.characters() * 10 < expected * 9) keptUp = false;
         const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
         const double cpuShare = (CpuSeconds(started.dwProcessId) - startCpu) / elapsed;
         std::printf("%6.0f s: %llu characters (%llu due), %.1f MB private, CPU %.1f %% of a core\n", elapsed,
-                    static_cast<unsigned long long>(counter.characters), static_cast<unsigned long long>(expected),
+                    static_cast<unsigned long long>(counter.characters()), static_cast<unsigned long long>(expected),
                     Megabytes(PrivateBytes(engine.get())), 100.0 * cpuShare);
         std::fflush(stdout);
     }
@@ -254,15 +214,14 @@ int Run(int argc, wchar_t** argv) {
     const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
     const double cpu = CpuSeconds(started.dwProcessId) - startCpu;
     const std::size_t endBytes = PrivateBytes(engine.get());
-    PostMessageW(counter.engine, counter.linkMessage, static_cast<WPARAM>(EngineCommand::End), 0);
+    PostMessageW(counter.engine(), counter.linkMessage(), static_cast<WPARAM>(EngineCommand::End), 0);
     if (WaitForSingleObject(engine.get(), 10000) != WAIT_OBJECT_0) TerminateProcess(engine.get(), 1);
 
     std::printf("listened %.1f min: memory (private) start %.1f MB, end %.1f MB, peak %.1f MB\n", elapsed / 60.0,
                 Megabytes(startBytes), Megabytes(endBytes), Megabytes(peakBytes));
     std::printf("CPU %.1f s in %.0f s: %.1f %% of one core\n", cpu, elapsed, 100.0 * cpu / elapsed);
-    std::printf("kept up with real time: %s (%llu characters, %llu in the first round, %llu in each later one)\n",
-                keptUp ? "yes" : "NO", static_cast<unsigned long long>(counter.characters),
-                static_cast<unsigned long long>(firstRound), static_cast<unsigned long long>(perRound));
+    std::printf("kept up with real time: %s (%llu characters, %llu in the first round)\n", keptUp ? "yes" : "NO",
+                static_cast<unsigned long long>(counter.characters()), static_cast<unsigned long long>(firstRound));
     return keptUp ? 0 : 1;
 }
 
