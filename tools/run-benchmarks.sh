@@ -59,3 +59,11 @@ bench="$root/build/win"
 sh tests/wine/session/run-in-session.sh "$session" wine "$bench/tools/soak/soak_reception.exe" \
   --zorbel-exe="$bench/shell/zorbel.exe" --probe-dll="$bench/tests/wine/probe/zorbel_probe.dll" \
   --standin-exe="$bench/tools/stand-in-engine/mmtty_standin.exe" --work-root="$session/work"
+
+echo "== Engine listening: a 48 kHz broadcast in real time for 10 minutes (--minutes 60 for the hour)"
+sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_engine_listening.exe \
+  build/win/zorbel-engine/win32/zorbel-engine.exe "$session/work/EngineListening" --minutes 10
+
+echo "== Engine listening: the same through the sound card for 10 minutes"
+sh tests/wine/session/run-in-session.sh "$session" wine build/win/tools/bench_engine_listening.exe \
+  build/win/zorbel-engine/win32/zorbel-engine.exe "$session/work/EngineListeningCard" --minutes 10 --sound-card

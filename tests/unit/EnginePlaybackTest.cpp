@@ -1,17 +1,20 @@
 // The engine program's parts that decide without a window: characters posted
 // in order whatever the program's queue refuses, a recording's timing, the
-// receiver's decoding, polarity, tones and waterfall lines, and where the
-// window's parts lie at any size and DPI.
+// receiver's decoding, polarity, tones and waterfall lines, where the
+// window's parts lie at any size and DPI, and when the sound card is given
+// up and tried again.
 
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <sstream>
 #include <vector>
 
 #include "decoder/SignalGenerator.h"
 #include "engine/CharacterSender.h"
 #include "zorbel-engine/EngineLayout.h"
 #include "zorbel-engine/Receiver.h"
+#include "zorbel-engine/SoundCardWatch.h"
 #include "zorbel-engine/WavPlayer.h"
 
 namespace zorbel::engine_side {
@@ -177,6 +180,58 @@ TEST(EngineLayoutTest, DockedUnderTheProgramAt150PercentTheEngineEndsOnA900Pixel
         DockedHeight(ScaledToDpi(kDesignHeight, kDpi), kNonClient + LeastClientHeight(kDpi), top, kWorkAreaBottom);
     EXPECT_LE(top + height, kWorkAreaBottom) << "docked at " << top << ", " << height << " high";
     EXPECT_EQ(0, LayOutEngineWindow(760, height - kNonClient, kDpi).text.height);
+}
+
+// Runs "event ms" pairs through a watch; the answer to each, "-" for none.
+std::string WatchTrace(const std::string& script) {
+    SoundCardWatch watch;
+    std::istringstream events(script);
+    std::string event, trace;
+    std::uint64_t ms = 0;
+    while (events >> event >> ms) {
+        std::string answer = "-";
+        const auto say = [&](SoundCardWatch::Step step) {
+            constexpr const char* kSteps[] = {"-", "lost", "close", "reopen"};
+            answer = kSteps[static_cast<int>(step)];
+        };
+        if (event == "open") watch.Opened(ms);
+        if (event == "reopened") watch.Reopened(ms);
+        if (event == "failed") watch.ReopenFailed(ms);
+        if (event == "stop") watch.Stop();
+        if (event == "tick") say(watch.Tick(ms));
+        if (event == "refused") say(watch.Refused(ms));
+        if (event == "data") {
+            constexpr const char* kArrivals[] = {"-", "first", "back"};
+            answer = kArrivals[static_cast<int>(watch.Delivered(ms))];
+        }
+        trace += (trace.empty() ? "" : " ") + answer;
+    }
+    return trace;
+}
+
+TEST(SoundCardWatchTest, GivesUpASilentCardOnceAndTriesItEverySecondUntilItDeliversAgain) {
+    struct Case {
+        const char* what;
+        const char* script;
+        const char* answers;
+    };
+    const Case cases[] = {
+        {"a card that goes silent, comes back after a failed and an empty reopening",
+         "open 0 tick 1900 data 2000 data 2100 tick 5099 tick 5100 tick 6099 tick 6100 failed 6100 tick 7100 "
+         "reopened 7100 tick 12099 tick 12100 tick 13100 reopened 13100 data 15200 data 15300 tick 18299",
+         "- - first - - lost - reopen - reopen - - close reopen - back - -"},
+        {"an opening that never delivers is given up and retried",
+         "open 0 tick 4999 tick 5000 tick 6000 reopened 6000 data 6100", "- - lost reopen - back"},
+        {"a card that refuses a buffer back has gone; it is tried a second later",
+         "open 0 data 100 refused 500 tick 1499 tick 1500", "- first lost - reopen"},
+        {"after the user chose another input: no ticks, and a late buffer says nothing",
+         "open 0 data 100 stop 200 tick 9000 data 9100 refused 9200", "- first - - - -"},
+        {"a late buffer of the closed card is no return", "open 0 data 100 tick 3100 data 3200 tick 4100",
+         "- first lost - reopen"},
+        {"the user chooses the card again after a loss: it is the first buffer, not a return",
+         "open 0 data 100 tick 3100 open 3500 data 3600", "- first lost - first"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.answers, WatchTrace(c.script)) << c.what << "\n" << c.script;
 }
 
 }  // namespace

@@ -27,7 +27,6 @@ constexpr wchar_t kClassName[] = L"ZorbelEngineWindow";
 constexpr UINT_PTR kPlayTimer = 1;
 constexpr UINT_PTR kDisplayTimer = 2;
 constexpr UINT kPlayIntervalMs = 20;
-constexpr std::uint64_t kSilentDeviceMs = 3000;  // a device this long without data has gone
 constexpr std::size_t kMostWaiting = 100000;     // characters kept for a program that does not take them
 constexpr int kMostText = 30000;                 // characters kept in the text box
 
@@ -161,7 +160,7 @@ LRESULT EngineWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         }
         return DefWindowProcW(hwnd_, message, wParam, lParam);
     case MM_WIM_DATA:
-        OnRecorded(lParam);
+        OnRecorded(wParam, lParam);
         return 0;
     case WM_DESTROY:
         KillTimer(hwnd_, kPlayTimer);
@@ -228,8 +227,9 @@ void EngineWindow::FitOnScreen() {
 }
 
 void EngineWindow::CheckMenu() {
+    // A card that has gone stays the chosen input while it is waited for.
     menu_.Check({receiver_.Mode(), receiver_.FindsPolarity(), receiver_.UnshiftOnSpace(), fast_, !playing_.empty(),
-                 input_.IsOpen() ? settings_.device : kNoDevice});
+                 soundCard_.Watching() ? settings_.device : kNoDevice});
 }
 
 void EngineWindow::OnLinkCommand(WPARAM code, LPARAM value) {
@@ -338,10 +338,11 @@ void EngineWindow::Listen(int device) {
         // Kept only once it works, so that the next start does not try a missing device again.
         settings_.device = device;
         SaveEngineSettings(store_, settings_);
-        lastRecordedMs_ = GetTickCount64();
-        const auto name = static_cast<std::size_t>(device) < devices_.size() ? devices_[static_cast<std::size_t>(device)]
-                                                                             : std::to_wstring(device);
-        ShowMessage(L"Höre auf die Soundkarte „" + name + L"“.");
+        soundCard_.Opened(GetTickCount64());
+        soundCardName_ = static_cast<std::size_t>(device) < devices_.size() ? devices_[static_cast<std::size_t>(device)]
+                                                                            : std::to_wstring(device);
+        // Said to be listening once sound arrives: a card may open and deliver nothing.
+        ShowMessage(L"Warte auf die Soundkarte „" + soundCardName_ + L"“ …");
     }
     CheckMenu();
 }
@@ -350,7 +351,39 @@ void EngineWindow::StopInput() {
     KillTimer(hwnd_, kPlayTimer);
     player_.reset();
     input_.Close();
+    soundCard_.Stop();
     CheckMenu();
+}
+
+void EngineWindow::FollowSoundCard(SoundCardWatch::Step step) {
+    const std::uint64_t now = GetTickCount64();
+    switch (step) {
+    case SoundCardWatch::Step::CloseAndReportLoss:
+        input_.Close();
+        // Short enough for the message line of a window at its least width.
+        ShowMessage(L"Die Soundkarte „" + soundCardName_ +
+                    L"“ liefert keine Daten mehr (entfernt?). Sobald sie zurück ist, höre ich weiter.");
+        break;
+    case SoundCardWatch::Step::CloseQuietly:
+        input_.Close();
+        break;
+    case SoundCardWatch::Step::Reopen: {
+        // By name: on Windows the card may come back under another number.
+        const int device = FindInputDevice(soundCardName_);
+        if (device >= 0 && input_.Open(hwnd_, device).empty()) {
+            soundCard_.Reopened(now);
+            if (device != settings_.device) {
+                settings_.device = device;
+                SaveEngineSettings(store_, settings_);
+            }
+        } else {
+            soundCard_.ReopenFailed(now);
+        }
+        break;
+    }
+    case SoundCardWatch::Step::Nothing:
+        break;
+    }
 }
 
 void EngineWindow::OnPlayTick() {
@@ -368,25 +401,27 @@ void EngineWindow::OnPlayTick() {
     }
 }
 
-void EngineWindow::OnRecorded(LPARAM buffer) {
-    if (!input_.IsOpen()) return;
-    const bool requeued = input_.Take(buffer, recorded_);
-    lastRecordedMs_ = GetTickCount64();
+void EngineWindow::OnRecorded(WPARAM device, LPARAM buffer) {
+    const auto taken = input_.Take(device, buffer, recorded_);
+    if (taken == WaveInput::Taken::Samples) {
+        switch (soundCard_.Delivered(GetTickCount64())) {
+        case SoundCardWatch::Arrival::First:
+            ShowMessage(L"Höre auf die Soundkarte „" + soundCardName_ + L"“.");
+            break;
+        case SoundCardWatch::Arrival::Back:
+            ShowMessage(L"Die Soundkarte „" + soundCardName_ + L"“ ist wieder da: höre weiter.");
+            break;
+        case SoundCardWatch::Arrival::Running:
+            break;
+        }
+    }
     Decode(recorded_, WaveInput::kSampleRate);
     sender_.Send();
-    if (!requeued) {
-        input_.Close();
-        ShowMessage(L"Die Soundkarte nimmt nicht mehr auf (entfernt?). Bitte im Menü „Eingang“ neu wählen.");
-        CheckMenu();
-    }
+    if (taken == WaveInput::Taken::Refused) FollowSoundCard(soundCard_.Refused(GetTickCount64()));
 }
 
 void EngineWindow::OnDisplayTick() {
-    if (input_.IsOpen() && GetTickCount64() - lastRecordedMs_ > kSilentDeviceMs) {
-        input_.Close();
-        ShowMessage(L"Die Soundkarte liefert keine Daten mehr (entfernt?). Bitte im Menü „Eingang“ neu wählen.");
-        CheckMenu();
-    }
+    FollowSoundCard(soundCard_.Tick(GetTickCount64()));
     // Without input the picture stands still.
     if (player_ || input_.IsOpen()) {
         signal_.Show(receiver_.Frame());

@@ -19,6 +19,7 @@
 #include "zorbel-engine/EngineOptions.h"
 #include "zorbel-engine/EngineSettings.h"
 #include "zorbel-engine/Receiver.h"
+#include "zorbel-engine/SoundCardWatch.h"
 #include "zorbel-engine/WavPlayer.h"
 #include "zorbel-engine/win32/EngineMenu.h"
 #include "zorbel-engine/win32/SignalView.h"
@@ -49,10 +50,11 @@ private:
     void Play(const std::wstring& path);
     void Listen(int device);
     void StopInput();
+    void FollowSoundCard(SoundCardWatch::Step step);
 
     void OnPlayTick();
     void OnDisplayTick();
-    void OnRecorded(LPARAM buffer);
+    void OnRecorded(WPARAM device, LPARAM buffer);
     // Decodes, shows and queues the characters for the program.
     void Decode(std::span<const float> samples, double sampleRate);
 
@@ -77,8 +79,9 @@ private:
     std::wstring playing_;
     std::wstring lengthNote_;  // after the messages on the recording played, when its header was wrong
     WaveInput input_;
+    SoundCardWatch soundCard_;
+    std::wstring soundCardName_;
     std::vector<float> recorded_;
-    std::uint64_t lastRecordedMs_ = 0;
     engine::CharacterSender sender_;
 
     HWND modeLine_ = nullptr;

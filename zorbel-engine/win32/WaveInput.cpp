@@ -1,5 +1,7 @@
 #include "zorbel-engine/win32/WaveInput.h"
 
+#include <algorithm>
+
 namespace zorbel::engine_side {
 
 std::vector<std::wstring> InputDeviceNames() {
@@ -12,6 +14,14 @@ std::vector<std::wstring> InputDeviceNames() {
                             : L"Gerät " + std::to_wstring(device + 1));
     }
     return names;
+}
+
+int FindInputDevice(const std::wstring& name) {
+    // Numbers move on Windows when a card is removed or added; Wine keeps the
+    // list it found at start-up, gone cards included.
+    const auto names = InputDeviceNames();
+    const auto found = std::find(names.begin(), names.end(), name);
+    return found == names.end() ? -1 : static_cast<int>(found - names.begin());
 }
 
 std::wstring WaveInput::Open(HWND window, int device) {
@@ -54,6 +64,8 @@ void WaveInput::Close() {
     if (!input_) return;
     closing_ = true;
     // Reset marks every queued buffer done, so that each can be unprepared.
+    // For a card that has gone, Wine's reset fails (its driver cannot stop a
+    // stream the sound server dropped), yet unpreparing and closing work.
     waveInReset(input_);
     for (auto& header : headers_)
         if (header.dwFlags & WHDR_PREPARED) waveInUnprepareHeader(input_, &header, sizeof header);
@@ -61,17 +73,20 @@ void WaveInput::Close() {
     input_ = nullptr;
 }
 
-bool WaveInput::Take(LPARAM buffer, std::vector<float>& samples) {
+WaveInput::Taken WaveInput::Take(WPARAM device, LPARAM buffer, std::vector<float>& samples) {
     auto* header = reinterpret_cast<WAVEHDR*>(buffer);
     samples.clear();
-    // A buffer handed back by Close, or one from an earlier device, carries nothing to decode.
-    if (!input_ || closing_ || header < headers_.data() || header >= headers_.data() + kBuffers ||
-        !(header->dwFlags & WHDR_DONE))
-        return true;
+    // Messages queued by a card closed since (handed back by Close, or before
+    // a reopening that reuses these buffers) carry nothing to decode.
+    if (!input_ || closing_ || reinterpret_cast<HWAVEIN>(device) != input_ || header < headers_.data() ||
+        header >= headers_.data() + kBuffers || !(header->dwFlags & WHDR_DONE))
+        return Taken::Stale;
     const auto* data = reinterpret_cast<const std::int16_t*>(header->lpData);
     const std::size_t count = header->dwBytesRecorded / sizeof(std::int16_t);
     for (std::size_t at = 0; at < count; ++at) samples.push_back(static_cast<float>(data[at]) / 32768.0f);
-    return waveInAddBuffer(input_, header, sizeof *header) == MMSYSERR_NOERROR;
+    if (waveInAddBuffer(input_, header, sizeof *header) != MMSYSERR_NOERROR) return Taken::Refused;
+    // A removed card on Windows may hand its buffers back empty.
+    return samples.empty() ? Taken::Stale : Taken::Samples;
 }
 
 }  // namespace zorbel::engine_side

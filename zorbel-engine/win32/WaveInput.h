@@ -2,6 +2,8 @@
 // The sound card through waveIn: 16-bit mono at 8000 Hz in a ring of short
 // buffers, each reported to the engine window as MM_WIM_DATA and queued
 // again once taken. Closing waits for the driver to hand every buffer back.
+// Whether the card is still there is for SoundCardWatch to judge: a card
+// that has gone may report nothing at all.
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -15,6 +17,8 @@ namespace zorbel::engine_side {
 
 // The names of the input devices, by device number.
 std::vector<std::wstring> InputDeviceNames();
+// The device number of the named input, or -1 when no such card is there now.
+int FindInputDevice(const std::wstring& name);
 
 class WaveInput {
 public:
@@ -30,9 +34,12 @@ public:
     void Close();
     bool IsOpen() const { return input_ != nullptr; }
 
-    // A buffer the driver filled (lParam of MM_WIM_DATA): its samples, and
-    // the buffer queued again. False when the device refused it back.
-    bool Take(LPARAM buffer, std::vector<float>& samples);
+    enum class Taken { Samples, Stale, Refused };
+    // A buffer the driver filled (MM_WIM_DATA's wParam and lParam): its
+    // samples, and the buffer queued again. Stale: the message came from a
+    // card closed since, or carries nothing. Refused: the card did not take
+    // the buffer back.
+    Taken Take(WPARAM device, LPARAM buffer, std::vector<float>& samples);
 
 private:
     static constexpr int kBuffers = 4;

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Runs a command inside the Wine test session of folder $1 (its display and
-# Wine environment) and passes on its output and exit status.
+# Runs a command inside the Wine test session of folder $1 (its display,
+# sound server and Wine environment) and passes on its output and exit status.
 set -eu
 session=$1
 shift
@@ -12,6 +12,11 @@ if ! [ -s "$session/display" ]; then
 fi
 read -r display_number <"$session/display"
 export DISPLAY=":$display_number"
+# Wine's PulseAudio driver, pactl and paplay find the session's sound server here.
+if [ -f "$session/pulse-runtime" ]; then
+  read -r XDG_RUNTIME_DIR <"$session/pulse-runtime"
+  export XDG_RUNTIME_DIR
+fi
 
 # Wine's helper processes (desktop, services) started by the command inherit
 # its output and live until the session ends; writing to a file instead of

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Starts the Wine test session: a private Xvfb display and a persistent
+# Starts the Wine test session: a private Xvfb display, a persistent
 # wineserver on the test prefix, creating prefix and German locale on first
-# use (prepare-prefix.sh). The state (display number, Xvfb pid) goes into
+# use (prepare-prefix.sh), and a sound server with a null sink as the sound
+# card (sound-server.sh). The state (display number, Xvfb pid) goes into
 # the session folder $1.
 # The Xvfb process holds the prefix lock for the whole session, so a second
 # test run on the same prefix waits instead of killing this one's programs.
@@ -50,3 +51,5 @@ sh "$here/prepare-prefix.sh" "$session"
 # second; stop-session.sh ends it.
 wineserver -p </dev/null >/dev/null 2>&1
 echo "start-session: wineserver running on $WINEPREFIX"
+
+sh "$here/sound-server.sh" start "$session"

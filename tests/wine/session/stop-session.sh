@@ -1,13 +1,14 @@
 #!/bin/sh
-# Ends the Wine test session started by start-session.sh in folder $1: every
-# process of the test prefix (through its wineserver) and that session's
-# Xvfb, which releases the prefix lock.
+# Ends the Wine test session started by start-session.sh in folder $1: its
+# sound server, every process of the test prefix (through its wineserver)
+# and that session's Xvfb, which releases the prefix lock.
 set -u
 session=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
 
 status=0
+sh "$here/sound-server.sh" stop "$session" || status=1
 wineserver -k 2>/dev/null || true
 if ! timeout 30 wineserver -w 2>/dev/null; then
   echo "stop-session: wineserver of $WINEPREFIX did not end" >&2
