@@ -18,6 +18,18 @@ SOUTH, NORTH, WEST, EAST = 46.0, 70.0, -16.0, 42.0
 STEP = 100  # points per degree
 
 
+def write_array(out, declaration, items):
+    """A C++ array of the items, wrapped to lines of at most 118 characters."""
+    out.write(declaration + " = {\n")
+    line = ""
+    for item in items:
+        if len(line) + len(item) > 118:
+            out.write(line + "\n")
+            line = ""
+        line += item
+    out.write(line + "\n};\n\n")
+
+
 def decode_arcs(topology):
     scale_x, scale_y = topology["transform"]["scale"]
     shift_x, shift_y = topology["transform"]["translate"]
@@ -104,29 +116,13 @@ def main():
                   "// packaged in TopoJSON by the npm package world-atlas 2.0 (ISC licence), clipped to\n"
                   f"// {SOUTH:g}..{NORTH:g} N, {WEST:g}..{EAST:g} E, points in hundredths of a degree.\n"
                   "#include \"weather/view/CoastlineData.h\"\n\nnamespace weather::coastline {\n\n")
-        out.write(f"const std::int16_t kPoints[] = {{\n")
-        line = ""
-        for ring in rings:
-            for lon, lat in ring:
-                item = f"{lon},{lat},"
-                if len(line) + len(item) > 118:
-                    out.write(line + "\n")
-                    line = ""
-                line += item
-        out.write(line + "\n};\n\n")
+        write_array(out, "const std::int16_t kPoints[]",
+                    (f"{lon},{lat}," for ring in rings for lon, lat in ring))
         ends, total = [], 0
         for ring in rings:
             total += len(ring)
             ends.append(total)
-        out.write("const std::uint32_t kRingEnds[] = {\n")
-        line = ""
-        for end in ends:
-            item = f"{end},"
-            if len(line) + len(item) > 118:
-                out.write(line + "\n")
-                line = ""
-            line += item
-        out.write(line + "\n};\n\n")
+        write_array(out, "const std::uint32_t kRingEnds[]", (f"{end}," for end in ends))
         out.write("const std::size_t kRingCount = sizeof kRingEnds / sizeof kRingEnds[0];\n\n"
                   "}  // namespace weather::coastline\n")
     print(f"{len(rings)} rings, {sum(len(r) for r in rings)} points")
