@@ -28,6 +28,10 @@ public:
 
     // The characters completed by these samples, 8-bit as MMTTY posts them.
     std::string Decode(std::span<const float> samples, double sampleRate);
+    // The input ended (a recording played through): the characters its last
+    // samples complete, read without waiting for what would follow. The
+    // decoder then listens afresh, its polarity undecided again.
+    std::string Finish() { return decoder_->Finish(); }
 
     void SetMode(const decoder::RttyMode& mode);
     void SetUnshiftOnSpace(bool unshiftOnSpace);

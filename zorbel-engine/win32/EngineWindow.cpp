@@ -390,12 +390,19 @@ void EngineWindow::OnPlayTick() {
     if (!player_) return;
     // Fast: the next block only once the program has taken every character.
     if (!sender_.Send() && player_->Fast()) return;
-    Decode(player_->Due(GetTickCount64()), player_->SampleRate());
-    if (sender_.Send() && player_->Finished()) {
+    if (!player_->Finished()) {
+        Decode(player_->Due(GetTickCount64()), player_->SampleRate());
+        if (player_->Finished()) {
+            // The picture stands still from here on: on the recording's end, not on the last display tick before it;
+            // the mode as read, before the decoder's end of input starts it afresh.
+            signal_.Show(receiver_.Frame());
+            ShowMode();
+            Take(receiver_.Finish());
+        }
+    }
+    // Ended once the program has every character, the last ones included.
+    if (player_->Finished() && sender_.Send()) {
         KillTimer(hwnd_, kPlayTimer);
-        // The picture stands still from here on: on the recording's end, not on the last display tick before it.
-        signal_.Show(receiver_.Frame());
-        ShowMode();
         player_.reset();
         ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet." + lengthNote_);
     }
@@ -423,14 +430,17 @@ void EngineWindow::OnRecorded(WPARAM device, LPARAM buffer) {
 void EngineWindow::OnDisplayTick() {
     FollowSoundCard(soundCard_.Tick(GetTickCount64()));
     // Without input the picture stands still.
-    if (player_ || input_.IsOpen()) {
+    if ((player_ && !player_->Finished()) || input_.IsOpen()) {
         signal_.Show(receiver_.Frame());
         ShowMode();
     }
 }
 
 void EngineWindow::Decode(std::span<const float> samples, double sampleRate) {
-    const std::string text = receiver_.Decode(samples, sampleRate);
+    Take(receiver_.Decode(samples, sampleRate));
+}
+
+void EngineWindow::Take(const std::string& text) {
     if (text.empty()) return;
     AppendText(text);
     // Started by hand, before any program: nobody to send to.

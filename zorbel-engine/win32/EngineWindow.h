@@ -57,6 +57,7 @@ private:
     void OnRecorded(WPARAM device, LPARAM buffer);
     // Decodes, shows and queues the characters for the program.
     void Decode(std::span<const float> samples, double sampleRate);
+    void Take(const std::string& text);
 
     void ChangeMode(const decoder::RttyMode& mode);
     void ChoosePolarity(bool findPolarity, bool reversed);

@@ -56,12 +56,14 @@ void WriteBroadcast(const std::wstring& path, const std::string& text) {
   zorbel::decoder::WriteWavFile(std::filesystem::path(path), audio);
 }
 
-// Cut short as by a recorder that stopped, in the carrier after the text and
-// inside a frame, its header still claiming the whole.
+// Cut short as by a recorder that stopped, inside a frame at the end of the
+// last character's stop bit, its header still claiming the whole: the last
+// line end is read without a next character after it.
 void WriteRecording(const std::wstring& path) {
   WriteBroadcast(path, BulletinText());
   const auto written = std::filesystem::file_size(std::filesystem::path(path));
-  const auto cut = static_cast<std::uintmax_t>(0.3 * zorbel::decoder::SignalShape{}.sampleRate) * 2 + 1;
+  const zorbel::decoder::SignalShape shape;
+  const auto cut = static_cast<std::uintmax_t>(shape.tailSeconds * shape.sampleRate) * 2 + 1;
   std::filesystem::resize_file(std::filesystem::path(path), written - cut);
 }
 
@@ -261,7 +263,7 @@ TEST_F(EngineProgram, RecordingOpenedInTheEngineReachesTheRxWindowAndTheCaptureF
   EXPECT_NE(std::string::npos, EngineText(ids::IDC_ENGINE_MODE).find(" · revers (erkannt) · "))
       << EngineText(ids::IDC_ENGINE_MODE);
   const std::string decoded = EngineText(ids::IDC_ENGINE_TEXT);
-  EXPECT_NE(std::string::npos, decoded.find("SEEWETTERBERICHT FUER DIE OSTSEE\r\nNNNN")) << decoded;
+  EXPECT_TRUE(decoded.ends_with("SEEWETTERBERICHT FUER DIE OSTSEE\r\nNNNN\r\n")) << decoded;
   EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
 }
 
