@@ -41,7 +41,8 @@ void RttyDecoder::Listen() {
         if (swapped && !options_.findPolarity) break;
         listeners_.push_back({CharacterFramer(mode_, sampleRate_, demodulator_.WindowLength(), swapped_ != swapped,
                                               history_.Received()),
-                              Ita2Reader(options_.unshiftOnSpace), swapped_ != swapped, ""});
+                              CodeDecision(options_.unshiftOnSpace), Ita2Reader(options_.unshiftOnSpace),
+                              swapped_ != swapped, ""});
     }
     heardSinceListening_ = false;
 }
@@ -72,18 +73,22 @@ void RttyDecoder::SetNotches(double firstHz, double secondHz) {
 void RttyDecoder::ReadCharacters(std::string& text, bool ending) {
     std::int64_t lastHeard = -1;
     for (Listener& listener : listeners_) {
-        codes_.clear();
+        read_.clear();
         if (ending) {
-            listener.framer.Finish(history_, codes_);
+            listener.framer.Finish(history_, read_);
         } else {
-            listener.framer.Read(history_, codes_);
+            listener.framer.Read(history_, read_);
         }
+        codes_.clear();
+        for (const SoftCode& read : read_) listener.decision.Add(read, codes_);
+        // No character follows at once that could still change the ones held.
+        if (ending || !listener.framer.InRun()) listener.decision.Flush(codes_);
         for (const std::uint8_t code : codes_) {
             if (const std::optional<char> character = listener.reader.Read(code)) {
                 (PolarityKnown() ? text : listener.held) += *character;
             }
         }
-        heardSinceListening_ |= !codes_.empty();
+        heardSinceListening_ |= !read_.empty();
         lastHeard = std::max(lastHeard, listener.framer.LastReadAt());
     }
     if (!PolarityKnown()) {
