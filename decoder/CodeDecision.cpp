@@ -16,6 +16,9 @@ constexpr double kNegligible = 10.0;
 // paths' scores NaN.
 constexpr float kSure = 1e4f;
 constexpr double kUnreachable = -HUGE_VAL;
+// What is learnt follows the text over about so many codes in each state,
+// so that another station's text takes over within minutes.
+constexpr double kRemembered = 4096.0;
 
 }  // namespace
 
@@ -24,8 +27,18 @@ CodeDecision::CodeDecision(bool unshiftOnSpace) : unshiftOnSpace_(unshiftOnSpace
         counts_[state].fill(1.0);
         logShares_[state].fill(-std::log(static_cast<double>(kCodes)));
     }
+    StartAt(kLettersAtStart);
+}
+
+CodeDecision CodeDecision::Afresh() const {
+    CodeDecision next = *this;
+    next.StartAt(kLettersAtStart);
+    return next;
+}
+
+void CodeDecision::StartAt(std::size_t state) {
     paths_.fill({kUnreachable, {}, 0});
-    paths_[kLettersAtStart].score = 0.0;
+    paths_[state].score = 0.0;
 }
 
 std::uint8_t CodeDecision::Next(std::uint8_t state, std::uint8_t code) const {
@@ -95,6 +108,10 @@ void CodeDecision::GiveOldest(std::vector<std::uint8_t>& decided) {
     counts[oldest.code] += 1.0;
     double total = 0.0;
     for (const double count : counts) total += count;
+    if (total > kRemembered) {
+        for (double& count : counts) count /= 2.0;
+        total /= 2.0;
+    }
     for (std::size_t code = 0; code < kCodes; ++code) logShares_[oldest.from][code] = std::log(counts[code] / total);
     for (Path& path : paths_) {
         if (path.length == 0) continue;
@@ -109,9 +126,7 @@ void CodeDecision::Flush(std::vector<std::uint8_t>& decided) {
     while (Held() > 0) GiveOldest(decided);
     // The state the likeliest path ended in is where the next characters
     // start.
-    const auto end = static_cast<std::size_t>(&Likeliest() - paths_.data());
-    paths_.fill({kUnreachable, {}, 0});
-    paths_[end].score = 0.0;
+    StartAt(static_cast<std::size_t>(&Likeliest() - paths_.data()));
 }
 
 }  // namespace zorbel::decoder

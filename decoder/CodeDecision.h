@@ -26,6 +26,11 @@ public:
     // unshiftOnSpace: a space returns to letters, as the reader takes it.
     explicit CodeDecision(bool unshiftOnSpace);
 
+    // A decision for a new transmission, from letters on, that keeps what
+    // was learnt of how codes follow one another: a station sends the same
+    // kind of text again.
+    CodeDecision Afresh() const;
+
     // Takes the next character read and appends the codes decided now.
     void Add(const SoftCode& read, std::vector<std::uint8_t>& decided);
     // The characters ended (the run, or the input): appends every code held.
@@ -53,6 +58,8 @@ private:
         std::size_t length;
     };
 
+    // Every path ends here: nothing is held.
+    void StartAt(std::size_t state);
     std::uint8_t Next(std::uint8_t state, std::uint8_t code) const;
     const Path& Likeliest() const;
     // Gives the oldest code held of the likeliest path.
@@ -60,8 +67,8 @@ private:
 
     bool unshiftOnSpace_;
     std::array<Path, kStates> paths_{};
-    // Codes decided in each state, from one each, and their logarithmic
-    // shares.
+    // Codes decided in each state, from one each, over about the last
+    // kRemembered, and their logarithmic shares.
     std::array<std::array<double, kCodes>, kStates> counts_{};
     std::array<std::array<double, kCodes>, kStates> logShares_{};
 };

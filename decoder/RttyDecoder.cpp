@@ -36,13 +36,14 @@ RttyMode RttyDecoder::Mode() const {
 }
 
 void RttyDecoder::Listen() {
+    const CodeDecision decision =
+        listeners_.empty() ? CodeDecision(options_.unshiftOnSpace) : Kept().decision.Afresh();
     listeners_.clear();
     for (const bool swapped : {false, true}) {
         if (swapped && !options_.findPolarity) break;
         listeners_.push_back({CharacterFramer(mode_, sampleRate_, demodulator_.WindowLength(), swapped_ != swapped,
                                               history_.Received()),
-                              CodeDecision(options_.unshiftOnSpace), Ita2Reader(options_.unshiftOnSpace),
-                              swapped_ != swapped, ""});
+                              decision, Ita2Reader(options_.unshiftOnSpace), swapped_ != swapped, ""});
     }
     heardSinceListening_ = false;
 }
@@ -117,11 +118,14 @@ void RttyDecoder::ReadCharacters(std::string& text, bool ending) {
     }
 }
 
+const RttyDecoder::Listener& RttyDecoder::Kept() const {
+    if (PolarityKnown()) return listeners_[0];
+    return listeners_[1].framer.Framed() > listeners_[0].framer.Framed() ? listeners_[1] : listeners_[0];
+}
+
 std::string RttyDecoder::Held() const {
     if (PolarityKnown()) return {};
-    const Listener& better =
-        listeners_[1].framer.Framed() > listeners_[0].framer.Framed() ? listeners_[1] : listeners_[0];
-    return better.held;
+    return Kept().held;
 }
 
 std::string RttyDecoder::Finish() {

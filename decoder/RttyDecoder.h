@@ -75,12 +75,14 @@ private:
     };
 
     // Starts listening afresh from the next sample on, in the polarity read
-    // last first.
+    // last first, the codes decided as learnt so far.
     void Listen();
     // ending: the input ended, the last characters are read as they are.
     void ReadCharacters(std::string& text, bool ending = false);
-    // While undecided: the text of the polarity that framed more
-    // characters, the one read last on a tie.
+    // The polarity read: the one found, or while undecided the one that
+    // framed more characters, the one read last on a tie.
+    const Listener& Kept() const;
+    // While undecided: the text of the polarity kept.
     std::string Held() const;
 
     RttyMode mode_;

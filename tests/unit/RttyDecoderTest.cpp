@@ -418,6 +418,8 @@ TEST(RttyDecoderTest, AShiftReadThroughAWeakBitIsDecidedByTheCodesAroundIt) {
             }
         }
         decision.Flush(codes);
+        // A new transmission: what was learnt holds for it too.
+        decision = decision.Afresh();
         codes.clear();
         std::size_t mostHeld = 0;
         for (const Read& read : test.reads) {
