@@ -82,11 +82,9 @@ void CodeDecision::Add(const SoftCode& read, std::vector<std::uint8_t>& decided)
             to.steps[to.length++] = {state, code};
         }
     }
-    const double best = std::max_element(next.begin(), next.end(), [](const Path& one, const Path& other) {
-                            return one.score < other.score;
-                        })->score;
-    for (Path& path : next) path.score -= best;
     paths_ = next;
+    const double best = Likeliest().score;
+    for (Path& path : paths_) path.score -= best;
     // The oldest code is given once no path worth weighing reads it otherwise.
     for (;;) {
         const Path& likeliest = Likeliest();
