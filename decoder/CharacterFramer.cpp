@@ -98,13 +98,13 @@ double CharacterFramer::Margin(double crossing) const {
     return margin;
 }
 
-double CharacterFramer::Contrast(double crossing) const {
+double CharacterFramer::Level(double crossing) const {
     double sum = 0.0;
     for (int bit = 0; bit <= kStopBitIndex; ++bit) {
         const ToneMagnitudes tones = Tones(BitEnd(crossing, bit));
         sum += std::max(tones.mark, tones.space);
     }
-    return sum / ((kStopBitIndex + 1) * noise_);
+    return sum / (kStopBitIndex + 1);
 }
 
 bool CharacterFramer::EveryBitStandsOut(double crossing) const {
@@ -201,7 +201,7 @@ std::int64_t CharacterFramer::LastNeeded(double crossing) const {
     return ending_ ? BitEnd(crossing, kStopBitIndex) : BitEnd(crossing + period_, kNextBits - 1);
 }
 
-void CharacterFramer::Finish(const ToneHistory& history, std::vector<std::uint8_t>& codes) {
+void CharacterFramer::Finish(const ToneHistory& history, std::vector<SoftCode>& codes) {
     ending_ = true;
     Read(history, codes);
 }
@@ -234,11 +234,16 @@ std::optional<double> CharacterFramer::NearestCrossing(double expected, double e
 }
 
 CharacterFramer::Frame CharacterFramer::ReadFrame(double crossing) const {
-    Frame frame{SoftBit(BitEnd(crossing, 0)) < 0.0f, SoftBit(BitEnd(crossing, kStopBitIndex)) > 0.0f, 0};
+    return {SoftBit(BitEnd(crossing, 0)) < 0.0f, SoftBit(BitEnd(crossing, kStopBitIndex)) > 0.0f};
+}
+
+SoftCode CharacterFramer::ReadFaded(double crossing) const {
+    SoftCode code;
+    const double level = Level(crossing);
     for (int bit = 1; bit < kStopBitIndex; ++bit) {
-        if (SoftBit(BitEnd(crossing, bit)) > 0.0f) frame.code |= static_cast<std::uint8_t>(1u << (bit - 1));
+        code.markLikelihoods[static_cast<std::size_t>(bit - 1)] = levels_.SoftFaded(Tones(BitEnd(crossing, bit)), level);
     }
-    return frame;
+    return code;
 }
 
 void CharacterFramer::FollowNoise(ToneMagnitudes tones) {
@@ -253,7 +258,7 @@ void CharacterFramer::FollowNoise(ToneMagnitudes tones) {
     noise_ += (weaker - noise_) / std::min(static_cast<double>(noiseLearnt_), noiseFollowingSamples_);
 }
 
-std::uint8_t CharacterFramer::ReadAndLearn(double crossing) {
+SoftCode CharacterFramer::ReadAndLearn(double crossing) {
     using Bit = ToneLevels::Bit;
     // The bits learnt last (the character before), this character's and the
     // next one's first, where the timing expects them. The start bit is
@@ -275,6 +280,7 @@ std::uint8_t CharacterFramer::ReadAndLearn(double crossing) {
         bits[count++] = {tones, bit == kStopBitIndex || (bit != 0 && levels_.Soft(tones) > 0.0f)};
     }
     const int reach = static_cast<int>(ToneLevels::kAround);
+    SoftCode code;
     for (int pass = 0; pass < 2; ++pass) {
         for (int bit = first + 1; bit < first + kStopBitIndex; ++bit) {
             std::array<Bit, 2 * ToneLevels::kAround> around;
@@ -282,15 +288,12 @@ std::uint8_t CharacterFramer::ReadAndLearn(double crossing) {
             for (int other = std::max(0, bit - reach); other <= std::min(count - 1, bit + reach); ++other) {
                 if (other != bit) around[aroundCount++] = bits[other];
             }
-            bits[bit].mark = levels_.SoftAmong(bits[bit].tones, std::span(around).first(aroundCount)) > 0.0f;
+            const float soft = levels_.SoftAmong(bits[bit].tones, std::span(around).first(aroundCount));
+            bits[bit].mark = soft > 0.0f;
+            code.markLikelihoods[static_cast<std::size_t>(bit - first - 1)] = soft;
         }
     }
-    std::uint8_t code = 0;
-    for (int bit = 0; bit <= kStopBitIndex; ++bit) {
-        const Bit& read = bits[first + bit];
-        levels_.Learn(read.tones, read.mark);
-        if (bit > 0 && bit < kStopBitIndex && read.mark) code |= static_cast<std::uint8_t>(1u << (bit - 1));
-    }
+    for (int bit = 0; bit <= kStopBitIndex; ++bit) levels_.Learn(bits[first + bit].tones, bits[first + bit].mark);
     return code;
 }
 
@@ -335,7 +338,7 @@ double CharacterFramer::ClearestStartFrom(double crossing) const {
     return clearest;
 }
 
-void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>& codes) {
+void CharacterFramer::Read(const ToneHistory& history, std::vector<SoftCode>& codes) {
     history_ = &history;
     levels_.SetNoise(noise_);
     const std::int64_t received = history.Received();
@@ -367,7 +370,7 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<std::uint8_t>
                 if (++fadedInARow_ == kFadedCharacters) {
                     Unlock(*expected);
                 } else {
-                    faded_.push_back(frame.code);
+                    faded_.push_back(ReadFaded(crossing));
                     expected_ = *expected + period_;
                 }
                 continue;

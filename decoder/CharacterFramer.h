@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+#include "decoder/Ita2.h"
 #include "decoder/RttyMode.h"
 #include "decoder/SenderRate.h"
 #include "decoder/ToneHistory.h"
@@ -30,11 +31,11 @@ public:
     CharacterFramer(const RttyMode& mode, double sampleRate, int windowLength, bool swapped, std::int64_t from);
 
     // Reads every character complete in the history so far and appends its
-    // code.
-    void Read(const ToneHistory& history, std::vector<std::uint8_t>& codes);
+    // code as read, each bit's likelihood.
+    void Read(const ToneHistory& history, std::vector<SoftCode>& codes);
     // The input ended: reads the characters whose own bits are all in,
     // without waiting for the next one's first bits.
-    void Finish(const ToneHistory& history, std::vector<std::uint8_t>& codes);
+    void Finish(const ToneHistory& history, std::vector<SoftCode>& codes);
 
     // Characters read in a row with a start and a stop bit where they
     // belong: how well this polarity frames the signal.
@@ -45,16 +46,17 @@ public:
     bool ToneFaded() const { return levels_.ToneFaded(); }
     // Where the last character read ends; negative before the first.
     std::int64_t LastReadAt() const { return lastReadAt_; }
+    // Whether a run of characters goes on: more may follow at once.
+    bool InRun() const { return expected_.has_value(); }
 
     // How many tone magnitudes back the framing may look.
     static std::size_t HistoryNeeded(const RttyMode& mode, double sampleRate);
 
 private:
-    // One character's start and stop bit decisions and its code.
+    // One character's start and stop bit decisions.
     struct Frame {
         bool startIsSpace;
         bool stopIsMark;
-        std::uint8_t code;
     };
 
     ToneMagnitudes Tones(std::int64_t index) const;
@@ -77,9 +79,11 @@ private:
     Frame ReadFrame(double crossing) const;
     // How clearly the character reads: the sum of its soft bits' magnitudes.
     double Margin(double crossing) const;
-    // How far the character's tones stand out above the noise: the mean of
-    // the stronger tone's magnitude at its bits, against the noise's.
-    double Contrast(double crossing) const;
+    // The mean of the stronger tone's magnitude at the character's bits.
+    double Level(double crossing) const;
+    // How far the character's tones stand out above the noise: its level
+    // against the noise's.
+    double Contrast(double crossing) const { return Level(crossing) / noise_; }
     bool EveryBitStandsOut(double crossing) const;
     // Whether a character may start a run there: framed and standing out.
     bool StartsRun(double crossing) const;
@@ -100,7 +104,10 @@ private:
     // The character's code, its data bits read by the tone levels of the
     // bits around each, this character's start and stop bits and the next
     // one's first among them; all its bits then teach the levels.
-    std::uint8_t ReadAndLearn(double crossing);
+    SoftCode ReadAndLearn(double crossing);
+    // A faded character's code, its tones weighed at the level they reach;
+    // it teaches the levels nothing.
+    SoftCode ReadFaded(double crossing) const;
     void FollowNoise(ToneMagnitudes tones);
     void Unlock(double crossing);
 
@@ -133,7 +140,7 @@ private:
     int stopBitsLost_ = 0;
     int fadedInARow_ = 0;
     // The codes of the faded characters in a row.
-    std::vector<std::uint8_t> faded_;
+    std::vector<SoftCode> faded_;
     int framedInARow_ = 0;
     int framed_ = 0;
     // How many start edges running were off by the same number of half bits.

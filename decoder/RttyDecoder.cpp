@@ -36,12 +36,14 @@ RttyMode RttyDecoder::Mode() const {
 }
 
 void RttyDecoder::Listen() {
+    const CodeDecision decision =
+        listeners_.empty() ? CodeDecision(options_.unshiftOnSpace) : Kept().decision.Afresh();
     listeners_.clear();
     for (const bool swapped : {false, true}) {
         if (swapped && !options_.findPolarity) break;
         listeners_.push_back({CharacterFramer(mode_, sampleRate_, demodulator_.WindowLength(), swapped_ != swapped,
                                               history_.Received()),
-                              Ita2Reader(options_.unshiftOnSpace), swapped_ != swapped, ""});
+                              decision, Ita2Reader(options_.unshiftOnSpace), swapped_ != swapped, ""});
     }
     heardSinceListening_ = false;
 }
@@ -72,18 +74,22 @@ void RttyDecoder::SetNotches(double firstHz, double secondHz) {
 void RttyDecoder::ReadCharacters(std::string& text, bool ending) {
     std::int64_t lastHeard = -1;
     for (Listener& listener : listeners_) {
-        codes_.clear();
+        read_.clear();
         if (ending) {
-            listener.framer.Finish(history_, codes_);
+            listener.framer.Finish(history_, read_);
         } else {
-            listener.framer.Read(history_, codes_);
+            listener.framer.Read(history_, read_);
         }
+        codes_.clear();
+        for (const SoftCode& read : read_) listener.decision.Add(read, codes_);
+        // No character follows at once that could still change the ones held.
+        if (ending || !listener.framer.InRun()) listener.decision.Flush(codes_);
         for (const std::uint8_t code : codes_) {
             if (const std::optional<char> character = listener.reader.Read(code)) {
                 (PolarityKnown() ? text : listener.held) += *character;
             }
         }
-        heardSinceListening_ |= !codes_.empty();
+        heardSinceListening_ |= !read_.empty();
         lastHeard = std::max(lastHeard, listener.framer.LastReadAt());
     }
     if (!PolarityKnown()) {
@@ -112,11 +118,14 @@ void RttyDecoder::ReadCharacters(std::string& text, bool ending) {
     }
 }
 
+const RttyDecoder::Listener& RttyDecoder::Kept() const {
+    if (PolarityKnown()) return listeners_[0];
+    return listeners_[1].framer.Framed() > listeners_[0].framer.Framed() ? listeners_[1] : listeners_[0];
+}
+
 std::string RttyDecoder::Held() const {
     if (PolarityKnown()) return {};
-    const Listener& better =
-        listeners_[1].framer.Framed() > listeners_[0].framer.Framed() ? listeners_[1] : listeners_[0];
-    return better.held;
+    return Kept().held;
 }
 
 std::string RttyDecoder::Finish() {

@@ -2,7 +2,9 @@
 // Decodes RTTY from audio samples: the notches take out carriers the user
 // named, a watch on the spectrum moves the tones after a drifting signal,
 // the demodulator measures both tones, and a framer per polarity reads
-// characters from them (see CharacterFramer), which become text as ITA2.
+// characters from them (see CharacterFramer), whose codes are decided
+// together, the shifts among them weighed (see CodeDecision), and become text
+// as ITA2.
 // Noise reads as nothing, so no squelch is needed.
 // Told the polarity, the decoder reads in that one. Otherwise it frames both
 // ways at the start of a transmission, keeps the one whose start and stop
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "decoder/CharacterFramer.h"
+#include "decoder/CodeDecision.h"
 #include "decoder/FskDemodulator.h"
 #include "decoder/Ita2.h"
 #include "decoder/NotchFilter.h"
@@ -65,18 +68,21 @@ private:
     // the text it read while the polarity is being decided.
     struct Listener {
         CharacterFramer framer;
+        CodeDecision decision;
         Ita2Reader reader;
         bool swapped;
         std::string held;
     };
 
     // Starts listening afresh from the next sample on, in the polarity read
-    // last first.
+    // last first, the codes decided as learnt so far.
     void Listen();
     // ending: the input ended, the last characters are read as they are.
     void ReadCharacters(std::string& text, bool ending = false);
-    // While undecided: the text of the polarity that framed more
-    // characters, the one read last on a tie.
+    // The polarity read: the one found, or while undecided the one that
+    // framed more characters, the one read last on a tie.
+    const Listener& Kept() const;
+    // While undecided: the text of the polarity kept.
     std::string Held() const;
 
     RttyMode mode_;
@@ -91,6 +97,7 @@ private:
     // Whether the polarity read is the other one than mode_'s.
     bool swapped_ = false;
     bool heardSinceListening_ = false;
+    std::vector<SoftCode> read_;
     std::vector<std::uint8_t> codes_;
 };
 

@@ -74,11 +74,11 @@ float ToneLevels::Soft(ToneMagnitudes tones) const {
     // seem to lie late or early, where the strong tone's fall or rise meets
     // the faded one's.
     if (!ToneFaded()) return tones.mark - tones.space;
-    return FromSeen(tones, recentMark_, recentSpace_);
+    return FromSeen(tones, recentMark_, recentSpace_, false);
 }
 
 float ToneLevels::SoftAmong(ToneMagnitudes tones, std::span<const Bit> around) const {
-    return FromSeen(tones, SeenAmong(around, true), SeenAmong(around, false));
+    return FromSeen(tones, SeenAmong(around, true), SeenAmong(around, false), true);
 }
 
 ToneLevels::Level ToneLevels::LevelOf(const Steady& steady, const Seen& seen) const {
@@ -96,14 +96,36 @@ ToneLevels::Level ToneLevels::LevelOf(const Steady& steady, const Seen& seen) co
     return level;
 }
 
-float ToneLevels::FromSeen(ToneMagnitudes tones, const Seen& markSeen, const Seen& spaceSeen) const {
-    if (mark_.sentLearnt == 0 || space_.sentLearnt == 0) return tones.mark - tones.space;
+float ToneLevels::FromSeen(ToneMagnitudes tones, const Seen& markSeen, const Seen& spaceSeen,
+                           bool alikeWeighed) const {
+    if (mark_.sentLearnt == 0 || space_.sentLearnt == 0) {
+        if (!alikeWeighed) return tones.mark - tones.space;
+        // Nothing learnt yet: the stronger tone is as much as is known of
+        // the level.
+        return AtLevel(tones, std::max(tones.mark, tones.space));
+    }
     Level mark = LevelOf(mark_, markSeen);
     Level space = LevelOf(space_, spaceSeen);
     const double deviation = std::max(mark.deviation, space.deviation);
     if (std::abs(mark.sent - space.sent) < kAlike * deviation * std::sqrt(1.0 / mark.bits + 1.0 / space.bits)) {
-        return tones.mark - tones.space;
+        if (!alikeWeighed) return tones.mark - tones.space;
+        mark.sent = space.sent = (mark.sent + space.sent) / 2.0;
+        mark.deviation = space.deviation = deviation;
     }
+    return Weighed(tones, mark, space);
+}
+
+float ToneLevels::AtLevel(ToneMagnitudes tones, double level) const {
+    const Level both{level, 1.0, noise_ / kRayleighMean};
+    return Weighed(tones, both, both);
+}
+
+float ToneLevels::SoftFaded(ToneMagnitudes tones, double level) const {
+    if (ToneFaded()) return FromSeen(tones, recentMark_, recentSpace_, true);
+    return AtLevel(tones, level);
+}
+
+float ToneLevels::Weighed(ToneMagnitudes tones, const Level& mark, const Level& space) const {
     const double stronger = std::max(mark.sent, space.sent);
     // Levels learnt from silence say nothing.
     if (!(stronger > 0.0)) return tones.mark - tones.space;

@@ -41,7 +41,15 @@ public:
     float Soft(ToneMagnitudes tones) const;
     // The same by the levels of the bits around it, before and after (it not
     // among them); the bits learnt last count only through the steady levels.
+    // Always the logarithm of how much likelier mark is than space (tones of
+    // one level count by their common level), so that a character's bits
+    // tell how likely each code is.
     float SoftAmong(ToneMagnitudes tones, std::span<const Bit> around) const;
+    // The same for a bit of a character read in a fade, whose tones reach
+    // about level: by the levels learnt last where one tone has faded
+    // steadily (as Soft), otherwise the tones weighed at that level; levels
+    // learnt before the fade would take both its tones for not sent.
+    float SoftFaded(ToneMagnitudes tones, double level) const;
 
     // Whether one tone has faded steadily: far below the other, or below it
     // and near the noise.
@@ -76,7 +84,14 @@ private:
 
     static Seen SeenAmong(std::span<const Bit> bits, bool mark);
     Level LevelOf(const Steady& steady, const Seen& seen) const;
-    float FromSeen(ToneMagnitudes tones, const Seen& markSeen, const Seen& spaceSeen) const;
+    // alikeWeighed: tones of one level are weighed by their likelihoods too
+    // rather than compared as they are (the same sign, another measure).
+    float FromSeen(ToneMagnitudes tones, const Seen& markSeen, const Seen& spaceSeen, bool alikeWeighed) const;
+    // Both tones weighed at one level, in the noise.
+    float AtLevel(ToneMagnitudes tones, double level) const;
+    // How much likelier the magnitudes are with mark sent than with space,
+    // as a natural logarithm.
+    float Weighed(ToneMagnitudes tones, const Level& mark, const Level& space) const;
 
     double noise_ = 0.0;
     Steady mark_, space_;

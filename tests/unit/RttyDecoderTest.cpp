@@ -1,6 +1,6 @@
 // The decoder on generated signals: every mode the program offers, both
 // polarities and all stop-bit lengths, in blocks of any size; the letters and
-// figures shifts; a weak signal; noise around a transmission, the notches,
+// figures shifts, a shift read through a weak bit; a weak signal; noise around a transmission, the notches,
 // the frequency follower, selective and two-path fading, a sender off its
 // rate; the polarity found from the signal; finding the mark of a recording.
 
@@ -12,6 +12,7 @@
 #include <utility>
 #include <sstream>
 
+#include "decoder/CodeDecision.h"
 #include "decoder/RttyDecoder.h"
 #include "decoder/SignalGenerator.h"
 #include "decoder/Spectrum.h"
@@ -359,6 +360,81 @@ TEST(RttyDecoderTest, Ita2ShiftsBetweenLettersAndFiguresAndOptionallyUnshiftsOnS
               (std::vector<std::uint8_t>{kIta2Letters, 0x03, kIta2Figures, 0x17, 0x04, kIta2Figures, 0x13,
                                          kIta2Letters, 0x19}));
     EXPECT_EQ(EncodeIta2("\r\n%~X"), (std::vector<std::uint8_t>{kIta2Letters, 0x08, 0x02, 0x1D}));
+}
+
+TEST(RttyDecoderTest, AShiftReadThroughAWeakBitIsDecidedByTheCodesAroundIt) {
+    // Each code's bits as sure as a clear signal makes them, but for one bit
+    // that reads wrong, or barely right, by the likelihood given.
+    struct Read {
+        std::uint8_t code;
+        int doubtfulBit = -1;
+        float likelihood = 0.0f;
+    };
+    const auto soft = [](const Read& read) {
+        SoftCode code;
+        for (int bit = 0; bit < kIta2Bits; ++bit) {
+            const bool mark = ((read.code >> bit) & 1u) != 0;
+            code.markLikelihoods[static_cast<std::size_t>(bit)] =
+                bit == read.doubtfulBit ? read.likelihood : (mark ? 20.0f : -20.0f);
+        }
+        return code;
+    };
+    // The bit between the letters (11111) and the figures shift (11011), and
+    // the figures shift's first bit, which G (01011) lacks.
+    constexpr int kShiftsDiffer = 2;
+    constexpr int kFiguresFirst = 0;
+    constexpr std::uint8_t kOne = 0x17, kTwo = 0x13, kA = 0x03, kB = 0x19;
+    struct Case {
+        const char* what;
+        std::vector<Read> reads;
+        std::string text;
+        bool unshiftOnSpace;
+    };
+    const Case cases[] = {
+        {"a letters shift after figures, read as figures by a weak bit",
+         {{kIta2Figures}, {kOne}, {kTwo}, {kIta2Letters, kShiftsDiffer, -1.0f}, {kA}, {kB}}, "12AB", false},
+        {"the same bit beyond doubt: a figures shift stays one",
+         {{kIta2Figures}, {kOne}, {kTwo}, {kIta2Letters, kShiftsDiffer, -20.0f}, {kA}, {kB}}, "12-?", false},
+        {"a figures shift read as G by a weak bit, the figures ended by a letters shift",
+         {{kIta2Figures, kFiguresFirst, -1.0f}, {kOne}, {kTwo}, {kIta2Letters}, {kA}}, "12A", false},
+        {"a figures shift repeated after a space on purpose, barely read",
+         {{kIta2Figures}, {kOne}, {kIta2Space}, {kIta2Figures, kShiftsDiffer, -1.0f}, {kTwo}}, "1 2", false},
+        {"the same for a receiver that unshifts on space",
+         {{kIta2Figures}, {kOne}, {kIta2Space}, {kIta2Figures, kShiftsDiffer, -1.0f}, {kTwo}}, "1 2", true},
+    };
+    for (const Case& test : cases) {
+        CodeDecision decision(test.unshiftOnSpace);
+        Ita2Reader reader(test.unshiftOnSpace);
+        std::vector<std::uint8_t> codes;
+        // Clear text first, from which the decision learns how codes follow
+        // one another: figure groups among words, no shift that changes
+        // nothing but a figures shift after a space.
+        for (int line = 0; line < 20; ++line) {
+            for (const std::uint8_t code : EncodeIta2("AB 12 34 CD 3-4 EF5 (6) G7H\r\n")) {
+                const std::size_t before = codes.size();
+                decision.Add(soft({code}), codes);
+                // A clear code is given at once.
+                ASSERT_EQ(codes.size(), before + 1) << test.what << ", line " << line;
+            }
+        }
+        decision.Flush(codes);
+        // A new transmission: what was learnt holds for it too.
+        decision = decision.Afresh();
+        codes.clear();
+        std::size_t mostHeld = 0;
+        for (const Read& read : test.reads) {
+            decision.Add(soft(read), codes);
+            mostHeld = std::max(mostHeld, decision.Held());
+        }
+        decision.Flush(codes);
+        std::string text;
+        for (const std::uint8_t code : codes) {
+            if (const std::optional<char> character = reader.Read(code)) text += *character;
+        }
+        EXPECT_EQ(text, test.text) << test.what;
+        EXPECT_EQ(decision.Held(), 0u) << test.what;
+        EXPECT_LE(mostHeld, CodeDecision::kMostHeld) << test.what;
+    }
 }
 
 TEST(RttyDecoderTest, TheSpectrumPeaksAtTheMarkCarrierOfEitherPolarity) {
