@@ -65,6 +65,9 @@ constexpr double kNoiseFollowingSeconds = 1.0;
 // Magnitudes of the weaker tone beyond this many times the noise are taken
 // as this much: noise alone seldom reaches it.
 constexpr double kNoiseCutOff = 2.0;
+// Tone magnitudes below this share of a full-scale tone's (-180 dB) are
+// digital silence, the rounding left of a sum of zeros.
+constexpr double kDigitalSilence = 1e-9;
 
 }  // namespace
 
@@ -250,10 +253,19 @@ void CharacterFramer::FollowNoise(ToneMagnitudes tones) {
     // Where nothing is framed the weaker tone is noise, unless a signal
     // stands out there (the leakage of its tones and its changes between
     // them are no noise, and are cut off where they reach far above it).
+    const double stronger = std::max(tones.mark, tones.space);
+    // Digital silence (a card opened before the receiver is on, a muted
+    // line) holds no noise to learn: the noise is learnt from what follows.
+    if (stronger < kDigitalSilence * 2.0 * halfWindow_) return;
     const bool known = noiseLearnt_ >= noiseKnownAfter_;
-    if (known && std::max(tones.mark, tones.space) >= kStartsRun * noise_) return;
     double weaker = std::min(tones.mark, tones.space);
-    if (known) weaker = std::min(weaker, kNoiseCutOff * noise_);
+    // Where both tones stand out, no one signal does: the noise has risen
+    // (a receiver switched on after a quiet line), and is followed up rather
+    // than taken for a signal for good.
+    if (known && weaker < kStartsRun * noise_) {
+        if (stronger >= kStartsRun * noise_) return;
+        weaker = std::min(weaker, kNoiseCutOff * noise_);
+    }
     ++noiseLearnt_;
     noise_ += (weaker - noise_) / std::min(static_cast<double>(noiseLearnt_), noiseFollowingSamples_);
 }

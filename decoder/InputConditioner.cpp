@@ -33,9 +33,13 @@ void InputConditioner::Condition(std::span<float> samples) {
         double value = std::isfinite(sample) ? std::clamp(static_cast<double>(sample), -kLargest, kLargest) : 0.0;
         const double limitSquare = kClickRatio * kClickRatio * meanSquare_;
         if (value * value > limitSquare) value = std::copysign(std::sqrt(limitSquare), value);
+        sample = static_cast<float>(value);
+        // Digital silence (a card opened before the receiver is on) says
+        // nothing of the level: what follows it is judged as from the start,
+        // or by the level heard before it.
+        if (value == 0.0) continue;
         taken_ = std::min(taken_ + 1.0, averaged_);
         meanSquare_ = std::max(kQuietestMeanSquare, meanSquare_ + (value * value - meanSquare_) / taken_);
-        sample = static_cast<float>(value);
     }
 }
 

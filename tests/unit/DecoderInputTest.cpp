@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -54,6 +55,38 @@ TEST(DecoderInputTest, NaNInfinityAClickOrHugeSamplesLeaveTheRestOfAWeakRecordin
             decoded += decoder.Decode(block);
         }
         EXPECT_TRUE(decoded.ends_with(after)) << input.what << ": " << testing::PrintToString(decoded);
+    }
+}
+
+// A card opened before the receiver is on delivers digital silence, a line
+// before it is switched on a faint hiss: the noise that follows was taken
+// for a signal standing out, and read as characters for good.
+TEST(DecoderInputTest, NoiseAfterDigitalSilenceOrAQuietLineReadsAsNothing) {
+    const std::string text = "RYRY CQ DE DDH47 THE QUICK BROWN FOX 0123456789 END\r\n";
+    SignalShape shape;
+    shape.silenceBeforeSeconds = 10.0;
+    shape.silenceAfterSeconds = 5.0;
+    std::vector<float> noisy = GenerateRtty(text, kAmateur, shape);
+    AddNoise(noisy, 0.0, shape, 23);
+    const auto firstSeconds = static_cast<std::ptrdiff_t>(5.0 * shape.sampleRate);
+    for (const float before : {0.0f, 1e-4f}) {
+        std::vector<float> samples = noisy;
+        std::for_each(samples.begin(), samples.begin() + firstSeconds, [&](float& sample) { sample *= before; });
+        InputConditioner conditioner(shape.sampleRate);
+        RttyDecoder decoder(kAmateur, shape.sampleRate);
+        std::string decoded;
+        for (std::size_t from = 0; from < samples.size(); from += 800) {
+            const std::span block = std::span(samples).subspan(from, std::min<std::size_t>(800, samples.size() - from));
+            conditioner.Condition(block);
+            decoded += decoder.Decode(block);
+        }
+        // Noise 80 dB above a quiet line is followed within seconds; digital
+        // silence has no noise to follow.
+        if (before == 0.0f) {
+            EXPECT_EQ(text, decoded);
+        }
+        EXPECT_TRUE(decoded.ends_with(text)) << "the first 5 s of noise at " << before
+                                             << " times its level: " << testing::PrintToString(decoded);
     }
 }
 
