@@ -19,6 +19,19 @@ namespace {
 
 constexpr RttyMode kAmateur{45.45, 170.0, 2125.0, false, 1.5};
 
+// In blocks, as the engine hands them on: made safe, then decoded.
+std::string ConditionAndDecode(std::vector<float> samples, double sampleRate) {
+    InputConditioner conditioner(sampleRate);
+    RttyDecoder decoder(kAmateur, sampleRate);
+    std::string decoded;
+    for (std::size_t from = 0; from < samples.size(); from += 800) {
+        const std::span block = std::span(samples).subspan(from, std::min<std::size_t>(800, samples.size() - from));
+        conditioner.Condition(block);
+        decoded += decoder.Decode(block);
+    }
+    return decoded;
+}
+
 TEST(DecoderInputTest, NaNInfinityAClickOrHugeSamplesLeaveTheRestOfAWeakRecordingReadable) {
     constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
     constexpr float kInfinity = std::numeric_limits<float>::infinity();
@@ -45,15 +58,7 @@ TEST(DecoderInputTest, NaNInfinityAClickOrHugeSamplesLeaveTheRestOfAWeakRecordin
     for (const auto& input : cases) {
         std::vector<float> samples = clean;
         std::copy(input.written.begin(), input.written.end(), samples.begin() + static_cast<std::ptrdiff_t>(at));
-        InputConditioner conditioner(shape.sampleRate);
-        RttyDecoder decoder(kAmateur, shape.sampleRate);
-        std::string decoded;
-        // In blocks, as the engine hands them on.
-        for (std::size_t from = 0; from < samples.size(); from += 1000) {
-            const std::span block = std::span(samples).subspan(from, std::min<std::size_t>(1000, samples.size() - from));
-            conditioner.Condition(block);
-            decoded += decoder.Decode(block);
-        }
+        const std::string decoded = ConditionAndDecode(samples, shape.sampleRate);
         EXPECT_TRUE(decoded.ends_with(after)) << input.what << ": " << testing::PrintToString(decoded);
     }
 }
@@ -72,14 +77,7 @@ TEST(DecoderInputTest, NoiseAfterDigitalSilenceOrAQuietLineReadsAsNothing) {
     for (const float before : {0.0f, 1e-4f}) {
         std::vector<float> samples = noisy;
         std::for_each(samples.begin(), samples.begin() + firstSeconds, [&](float& sample) { sample *= before; });
-        InputConditioner conditioner(shape.sampleRate);
-        RttyDecoder decoder(kAmateur, shape.sampleRate);
-        std::string decoded;
-        for (std::size_t from = 0; from < samples.size(); from += 800) {
-            const std::span block = std::span(samples).subspan(from, std::min<std::size_t>(800, samples.size() - from));
-            conditioner.Condition(block);
-            decoded += decoder.Decode(block);
-        }
+        const std::string decoded = ConditionAndDecode(samples, shape.sampleRate);
         // Noise 80 dB above a quiet line is followed within seconds; digital
         // silence has no noise to follow.
         if (before == 0.0f) {
