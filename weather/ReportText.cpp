@@ -224,7 +224,11 @@ std::string OtherLine(const SynopReport& report) {
         text += (text.empty() ? "" : ", ") + std::string("Sonnenschein am Vortag ") +
                 DecimalComma(*report.sunshineHours, 1) + " h";
     }
-    if (report.snowDepthCm) text += (text.empty() ? "" : ", ") + std::string("Schnee ") + std::to_string(*report.snowDepthCm) + " cm";
+    if (report.snowDepthCm) {
+        // sss 997 (kept as 0) is a snow cover of less than half a centimetre.
+        text += (text.empty() ? "" : ", ") + std::string("Schneehöhe ") +
+                (*report.snowDepthCm == 0 ? std::string("unter 0,5") : std::to_string(*report.snowDepthCm)) + " cm";
+    }
     return text;
 }
 

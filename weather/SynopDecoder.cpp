@@ -427,6 +427,7 @@ private:
         const int a = figures[1];
         const std::optional<int> tenths = figures.Number(2, 3);
         if (!SlashOr(a, 0, 8) || (tenths && *tenths / 10.0 > kHighestTendencyHpa)) return Value::Impossible;
+        if (a == 4 && tenths.value_or(0) != 0) return Value::Impossible;  // "steady" changes by nothing
         report_.pressureTendencyCode = Optional(a);
         if (tenths && a != kSlash) report_.pressureChangeHpa = (a >= 5 ? -*tenths : *tenths) / 10.0;
         return Value::Taken;
@@ -566,7 +567,9 @@ private:
         return Value::Taken;
     }
 
+    // 222Dsvs; a coastal land station sends 222// and has no course.
     void ShipMovement(std::string_view group) {
+        if (!groups_.isShip) return;
         const Figures figures(group.size() == 5 && !FormFault(group) ? group : "/////");
         report_.shipCourseCode = Optional(figures[3]);
         report_.shipSpeedCode = Optional(figures[4]);

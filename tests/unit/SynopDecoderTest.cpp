@@ -174,16 +174,15 @@ TEST(SynopDecoderTest, TakesUnitsAndSpecialValuesFromTheGroups) {
          "T 25.0 Td - P 998.0 Po - dP - R -/- Tw - H -"},
         // Amounts of precipitation: 991..999 are tenths, tR 5 is the last hour; with iR 0 section 3
         // holds another period's amount, with iR 2 the only one.
-        {"AAXX 07061 10015 01580 73114 69955 333 60012", "R 0.5/1 Tw - H - | Tx -99.0 Tn -99.0 sun -1.0 R24 -1.0 R3 1.0/12"},
+        {"AAXX 07061 10015 01580 73114 69955 333 60012",
+         "R 0.5/1 Tw - H - | Tx -99.0 Tn -99.0 sun -1.0 R24 -1.0 R3 1.0/12"},
         {"AAXX 07061 10015 21580 73114 333 60011", "R 1.0/6"},
         // After 55SSS the radiation groups j5FFFF: with iR 1 a 6-group there is radiation; with iR 2
         // it is precipitation, unless a second 6-group follows; 5FFFF is radiation, 553SS is not.
         {"AAXX 01004 89022 12782 61506 30111 333 55055 01234 60329", "R -/- Tw - H - | Tx -99.0 Tn -99.0 sun 5.5"},
         {"AAXX 01004 89022 22782 61506 30111 333 55055 01234 60329", "R 32.0/15"},
-        {"AAXX 01004 89022 22782 61506 30111 333 55055 20123 52345 55301 40012 60329 60102 70123", "R 10.0/12 "
-                                                                                                 "Tw - H - | Tx -99.0 "
-                                                                                                 "Tn -99.0 sun 5.5 "
-                                                                                                 "R24 12.3"},
+        {"AAXX 01004 89022 22782 61506 30111 333 55055 20123 52345 55301 40012 60329 60102 70123",
+         "R 10.0/12 Tw - H - | Tx -99.0 Tn -99.0 sun 5.5 R24 12.3"},
         // Gusts in knots: 910ff of the last 10 minutes, 911ff of the 6 hours of W1W2 or of 907tt's
         // 10 tenths of an hour.
         {"AAXX 07064 10015 41580 73114 333 91035 91148", "gust 48.0 vis 30000 ww - N 7 T - Td - P - Po - dP - "
@@ -204,6 +203,8 @@ TEST(SynopDecoderTest, TakesUnitsAndSpecialValuesFromTheGroups) {
                                                            "[21950: unmöglicher Wert] [50874: unmöglicher Wert]"},
         {"BBXX DBBH 07064 99545 10072 41/96 82720 58400 22200 01050", "dP -40.0 R -/- Tw - H - [01050: unmöglicher "
                                                                       "Wert]"},
+        // a 4 is "steady": a change with it contradicts itself.
+        {"AAXX 07061 10015 41580 73114 54012", "dP - R -/- Tw - H - [54012: unmöglicher Wert]"},
         // Without its date group the report still decodes, without day, hour or wind speed.
         {"AAXX 0706 10015 41580 73114 10078", "day - hour - dir 310 kn - Bft - gust - vis 30000 ww - N 7 T 7.8 "
                                              "Td - P - Po - dP - R -/- Tw - H - [0706: Tag, Stunde und Windeinheit "

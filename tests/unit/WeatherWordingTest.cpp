@@ -162,14 +162,19 @@ TEST(WeatherWordingTest, WordsAReportForTheListener) {
         {"BBXX DBBH 07004 99545 10072 41996 12720 22200 20304 31000 40408=",
          "  Bewölkung: 1/8 (leicht bewölkt), Untergrenze 2500 m oder höher\n"},
         {"BBXX DBBH 07004 99545 10072 41996 12720 22200 20304 31000 40408=",
-         "  See: Wellen 2,0 m alle 3 s (mäßig bewegte See), Dünung aus 100° (O) 4,0 m alle 4 s\n  Schiff: beigedreht\n"},
+         "  See: Wellen 2,0 m alle 3 s (mäßig bewegte See), Dünung aus 100° (O) 4,0 m alle 4 s\n"
+         "  Schiff: beigedreht\n"},
         {"AAXX 07061 10015 41996 /2720=", "  Bewölkung: Untergrenze 2500 m oder höher oder keine Wolken\n"},
         // iR 0: the amounts of both sections; 910ff and 911ff each with its period.
         {"AAXX 07064 10015 01580 73114 69955 333 60012 91035 91148=",
          "gemessen; Böen 35 kn in den letzten 10 Minuten, 48 kn in den letzten 6 Stunden\n"},
         {"AAXX 07064 10015 01580 73114 69955 333 60012 91035 91148=",
          "  Niederschlag: 0,5 mm in der letzten Stunde, 1,0 mm in den letzten 12 Stunden\n"},
-        {"AAXX 20104 89646 46/// /2299 00113 29079 37708 42010=", "an der Station 770,8 hPa, 925 hPa in 1010 m Höhe\n"},
+        {"AAXX 20104 89646 46/// /2299 00113 29079 37708 42010=",
+         "an der Station 770,8 hPa, 925 hPa in 1010 m Höhe\n"},
+        // A coastal station has no ship's way even in a garbled 222Dsvs; sss 997 is under half a centimetre.
+        {"AAXX 07061 10015 41580 73114 22200 00095 333 41997=",
+         "  See: Wasser 9,5 °C\n  Außerdem: Schneehöhe unter 0,5 cm\n"},
     };
     for (const auto& [report, line] : lines) {
         const std::string text = ReadableReport(ReadSynopReports(report).at(0));
