@@ -159,7 +159,9 @@ std::string PressureLine(const SynopReport& report) {
 
 std::string PrecipitationLine(const SynopReport& report) {
     std::string text;
-    if (report.precipitationMm) {
+    if (report.precipitationIsNil) {
+        text = "kein Niederschlag";  // rather than 0,0 mm, which stands for a trace
+    } else if (report.precipitationMm) {
         text = DecimalComma(*report.precipitationMm, 1) + " mm";
         if (report.precipitationHours) text += " " + PeriodText(*report.precipitationHours * 60);
     }

@@ -118,7 +118,10 @@ public:
         if (const std::string_view group = Take(); !group.empty()) Indicators(group);
         if (const std::string_view group = Take(); !group.empty()) Wind(group);
         Sections();
-        if (!report_.precipitationMm && precipitationIndicator_ == 3) report_.precipitationMm = 0.0;
+        if (!report_.precipitationMm && precipitationIndicator_ == 3) {
+            report_.precipitationMm = 0.0;
+            report_.precipitationIsNil = true;
+        }
         return std::move(report_);
     }
 

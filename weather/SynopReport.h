@@ -83,6 +83,7 @@ struct SynopReport {
     std::optional<double> pressureChangeHpa;     // ppp, signed by a
     std::optional<double> precipitationMm;       // 6RRRtR of section 1, else of section 3 (a trace is 0.0)
     std::optional<int> precipitationHours;       // from tR
+    bool precipitationIsNil = false;             // iR 3: none fell (precipitationMm is then 0.0)
     std::optional<double> furtherPrecipitationMm;  // 333 6RRRtR beside section 1's (iR 0): another period
     std::optional<int> furtherPrecipitationHours;
     std::optional<double> precipitation24hMm;    // 333 7R24R24R24R24

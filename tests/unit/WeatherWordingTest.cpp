@@ -165,6 +165,8 @@ TEST(WeatherWordingTest, WordsAReportForTheListener) {
          "  See: Wellen 2,0 m alle 3 s (mäßig bewegte See), Dünung aus 100° (O) 4,0 m alle 4 s\n"
          "  Schiff: beigedreht\n"},
         {"AAXX 07061 10015 41996 /2720=", "  Bewölkung: Untergrenze 2500 m oder höher oder keine Wolken\n"},
+        // iR 3: none fell, which is not the trace 0,0 mm stands for.
+        {"AAXX 07061 10015 31580 73114 333 70010=", "  Niederschlag: kein Niederschlag, 1,0 mm in 24 Stunden\n"},
         // iR 0: the amounts of both sections; 910ff and 911ff each with its period.
         {"AAXX 07064 10015 01580 73114 69955 333 60012 91035 91148=",
          "gemessen; Böen 35 kn in den letzten 10 Minuten, 48 kn in den letzten 6 Stunden\n"},
