@@ -93,7 +93,7 @@ std::string WeatherLine(const SynopReport& report) {
 
 std::string CloudLine(const SynopReport& report) {
     std::string text;
-    if (report.cloudOctas) text = CloudAmountText(*report.cloudOctas);
+    if (report.cloudOctas) text = CloudAmountText(*report.cloudOctas, report.lowCloudOctas);
     if (report.lowCloudOctas) {
         text += (text.empty() ? "" : ", ") + std::string("tiefe oder mittelhohe Wolken ") +
                 std::to_string(*report.lowCloudOctas) + "/8";

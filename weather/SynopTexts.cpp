@@ -327,8 +327,12 @@ std::string_view BeaufortName(int force) { return Lookup(kBeaufortNames, force);
 std::string_view ShipCourseText(int ds) { return Lookup(kShipCourses, ds); }
 std::string_view ShipSpeedText(int vs) { return Lookup(kShipSpeeds, vs); }
 
-std::string CloudAmountText(int octas) {
+std::string CloudAmountText(int octas, std::optional<int> lowOrMiddleOctas) {
     if (octas == 9) return "Himmel nicht erkennbar";
+    // The weather service words the low and middle clouds: high clouds alone, however many,
+    // still let the sun through and leave the sky "leicht bewölkt".
+    const bool highCloudsOnly = lowOrMiddleOctas == 0 && octas >= 1;
+    if (highCloudsOnly && octas <= 8) return std::to_string(octas) + "/8 (leicht bewölkt: nur hohe Wolken)";
     const std::string_view word = Lookup(kCloudAmountWords, octas);
     return word.empty() ? "" : std::to_string(octas) + "/8 (" + std::string(word) + ")";
 }

@@ -70,6 +70,8 @@ TEST(WeatherWordingTest, HasAGermanTextForEveryFigureOfEachTable) {
                                                        {6, "6/8 (wolkig)"}, {7, "7/8 (stark bewölkt)"},
                                                        {9, "Himmel nicht erkennbar"}};
     for (const auto& [octas, text] : cloudAmount) EXPECT_EQ(CloudAmountText(octas), text) << octas;
+    EXPECT_EQ(CloudAmountText(8, 0), "8/8 (leicht bewölkt: nur hohe Wolken)");
+    EXPECT_EQ(CloudAmountText(8, 3), "8/8 (bedeckt)");
     EXPECT_EQ(PressureTendencyText(8), "gleich oder steigend, dann fallend");
     const std::pair<int, const char*> visibility[] = {{0, "unter 100 m"}, {5, "500 m"},  {15, "1,5 km"},
                                                       {50, "5 km"},        {56, "6 km"},   {89, "mehr als 70 km"},
