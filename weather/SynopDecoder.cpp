@@ -516,7 +516,10 @@ private:
         if (figures[1] != 5) return Value::Taken;
         lastRadiationIndicator_ = kSlash;
         const std::optional<int> tenths = figures.Number(2, 3);
-        if (figures[2] == 3 || !tenths) return Value::Taken;  // 553SS: the last hour's sunshine
+        if (figures[2] == 3) {  // 553SS: the last hour's sunshine in tenths of an hour
+            return figures.Number(3, 2) > 10 ? Value::Impossible : Value::Taken;
+        }
+        if (!tenths) return Value::Taken;
         if (*tenths > 240) return Value::Impossible;
         report_.sunshineHours = *tenths / 10.0;
         return Value::Taken;

@@ -203,8 +203,9 @@ TEST(SynopDecoderTest, TakesUnitsAndSpecialValuesFromTheGroups) {
                                                            "[21950: unmöglicher Wert] [50874: unmöglicher Wert]"},
         {"BBXX DBBH 07064 99545 10072 41/96 82720 58400 22200 01050", "dP -40.0 R -/- Tw - H - [01050: unmöglicher "
                                                                       "Wert]"},
-        // a 4 is "steady": a change with it contradicts itself.
-        {"AAXX 07061 10015 41580 73114 54012", "dP - R -/- Tw - H - [54012: unmöglicher Wert]"},
+        // a 4 is "steady": a change with it contradicts itself; 553SS has no more than an hour of sun.
+        {"AAXX 07061 10015 41580 73114 54012 333 55311", "dP - R -/- Tw - H - [54012: unmöglicher Wert] "
+                                                          "[55311: unmöglicher Wert]"},
         // Without its date group the report still decodes, without day, hour or wind speed.
         {"AAXX 0706 10015 41580 73114 10078", "day - hour - dir 310 kn - Bft - gust - vis 30000 ww - N 7 T 7.8 "
                                              "Td - P - Po - dP - R -/- Tw - H - [0706: Tag, Stunde und Windeinheit "
