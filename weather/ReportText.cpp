@@ -1,6 +1,7 @@
 #include "weather/ReportText.h"
 
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "weather/GermanNumber.h"
@@ -37,6 +38,18 @@ std::string HeadingLine(const SynopReport& report) {
     return line;
 }
 
+// 910ff and 911ff, each with its period.
+std::string GustText(const SynopReport& report) {
+    std::string text;
+    if (report.gustTenMinutesKnots) text = Knots(*report.gustTenMinutesKnots) + " " + PeriodText(10);
+    if (report.gustPeriodKnots) {
+        text += (text.empty() ? "" : ", ") + Knots(*report.gustPeriodKnots) + " " +
+                (report.gustPeriodMinutes ? PeriodText(*report.gustPeriodMinutes) : "seit der vorigen Meldung");
+    }
+    if (text.empty() && report.gustKnots) text = Knots(*report.gustKnots);
+    return text;
+}
+
 std::string WindLine(const SynopReport& report) {
     std::string text;
     if (report.windIsCalm) {
@@ -54,9 +67,10 @@ std::string WindLine(const SynopReport& report) {
                     std::string(BeaufortName(*report.windBeaufort)) + ")";
         }
     }
-    if (text.empty()) return text;
-    if (report.windKnots) text += report.windIsMeasured ? ", gemessen" : ", geschätzt";
-    if (report.gustKnots) text += "; Böen " + Knots(*report.gustKnots);
+    if (report.windKnots && !text.empty()) text += report.windIsMeasured ? ", gemessen" : ", geschätzt";
+    if (const std::string gusts = GustText(report); !gusts.empty()) {
+        text += (text.empty() ? "" : "; ") + std::string("Böen ") + gusts;
+    }
     return text;
 }
 
@@ -79,14 +93,17 @@ std::string WeatherLine(const SynopReport& report) {
 
 std::string CloudLine(const SynopReport& report) {
     std::string text;
-    if (report.cloudOctas) text = CloudAmountText(*report.cloudOctas);
+    if (report.cloudOctas) text = CloudAmountText(*report.cloudOctas, report.lowCloudOctas);
     if (report.lowCloudOctas) {
         text += (text.empty() ? "" : ", ") + std::string("tiefe oder mittelhohe Wolken ") +
                 std::to_string(*report.lowCloudOctas) + "/8";
     }
-    if (report.cloudBaseCode) {
+    // h 9 is "2500 m or more, or no clouds": which of them, N tells.
+    const bool noCloudBase = report.cloudBaseCode == 9 && report.cloudOctas == 0;
+    if (report.cloudBaseCode && !noCloudBase) {
         text += (text.empty() ? "" : ", ") + std::string("Untergrenze ") +
                 std::string(CloudBaseText(*report.cloudBaseCode));
+        if (report.cloudBaseCode == 9 && !report.cloudOctas) text += " oder keine Wolken";
     }
     return text;
 }
@@ -113,10 +130,6 @@ std::string TemperatureLine(const SynopReport& report) {
     std::string text;
     if (report.temperatureC) text = Celsius(*report.temperatureC);
     if (report.dewPointC) text += (text.empty() ? "" : ", ") + std::string("Taupunkt ") + Celsius(*report.dewPointC);
-    if (report.relativeHumidityPercent) {
-        text += (text.empty() ? "" : ", ") + std::string("Feuchte ") +
-                std::to_string(*report.relativeHumidityPercent) + " %";
-    }
     if (report.maxTemperatureC) {
         text += (text.empty() ? "" : ", ") + std::string("Höchstwert ") + Celsius(*report.maxTemperatureC);
     }
@@ -146,9 +159,15 @@ std::string PressureLine(const SynopReport& report) {
 
 std::string PrecipitationLine(const SynopReport& report) {
     std::string text;
-    if (report.precipitationMm) {
+    if (report.precipitationIsNil) {
+        text = "kein Niederschlag";  // rather than 0,0 mm, which stands for a trace
+    } else if (report.precipitationMm) {
         text = DecimalComma(*report.precipitationMm, 1) + " mm";
-        if (report.precipitationHours) text += " " + PrecipitationPeriodText(*report.precipitationHours);
+        if (report.precipitationHours) text += " " + PeriodText(*report.precipitationHours * 60);
+    }
+    if (report.furtherPrecipitationMm) {
+        text += (text.empty() ? "" : ", ") + DecimalComma(*report.furtherPrecipitationMm, 1) + " mm";
+        if (report.furtherPrecipitationHours) text += " " + PeriodText(*report.furtherPrecipitationHours * 60);
     }
     if (report.precipitation24hMm) {
         text += (text.empty() ? "" : ", ") + DecimalComma(*report.precipitation24hMm, 1) + " mm in 24 Stunden";
@@ -156,22 +175,44 @@ std::string PrecipitationLine(const SynopReport& report) {
     return text;
 }
 
+// A period of waves in whole seconds; 00 goes with a calm sea and 99 is no period at all.
+std::string WavePeriod(const std::optional<int>& seconds) {
+    if (!seconds || *seconds == 0 || *seconds == 99) return "";
+    return " alle " + std::to_string(*seconds) + " s";
+}
+
 std::string SeaLine(const SynopReport& report) {
     std::string text;
     if (report.waterTemperatureC) text = "Wasser " + Celsius(*report.waterTemperatureC);
-    if (report.waveHeightM) {
-        text += (text.empty() ? "" : ", ") + std::string("Wellen ") + DecimalComma(*report.waveHeightM, 1) + " m";
-        if (report.wavePeriodS) text += " alle " + std::to_string(*report.wavePeriodS) + " s";
-        text += " (" + std::string(SeaStateText(*report.waveHeightM)) + ")";
+    if (report.waveHeightM == 0.0) {
+        text += (text.empty() ? "" : ", ") + std::string("ruhige See");
+    } else if (report.waveHeightM) {
+        text += (text.empty() ? "" : ", ") + std::string("Wellen ") + DecimalComma(*report.waveHeightM, 1) + " m" +
+                WavePeriod(report.wavePeriodS) + " (" + std::string(SeaStateText(*report.waveHeightM)) + ")";
     }
-    if (report.swellHeightM || report.swellDirectionDeg) {
+    if (report.swellHeightM == 0.0) {
+        text += (text.empty() ? "" : ", ") + std::string("keine Dünung");
+    } else if (report.swellHeightM || report.swellDirectionDeg) {
         text += (text.empty() ? "" : ", ") + std::string("Dünung");
-        if (report.swellDirectionDeg) text += " aus " + std::to_string(*report.swellDirectionDeg) + "°";
+        if (report.swellDirectionDeg) {
+            text += " aus " + std::to_string(*report.swellDirectionDeg) + "° (" +
+                    std::string(CompassPointText(*report.swellDirectionDeg)) + ")";
+        }
         if (report.swellHeightM) text += " " + DecimalComma(*report.swellHeightM, 1) + " m";
-        if (report.swellPeriodS) text += " alle " + std::to_string(*report.swellPeriodS) + " s";
+        text += WavePeriod(report.swellPeriodS);
     }
-    if (report.shipCourseCode) text += (text.empty() ? "" : "; ") + std::string(ShipCourseText(*report.shipCourseCode));
-    if (report.shipSpeedCode) text += ", " + std::string(ShipSpeedText(*report.shipSpeedCode));
+    return text;
+}
+
+// 222Dsvs: the ship's course and speed made good over the last three hours.
+std::string ShipLine(const SynopReport& report) {
+    std::string text;
+    if (report.shipCourseCode) text = ShipCourseText(*report.shipCourseCode);
+    const bool hoveTo = report.shipCourseCode == 0 && report.shipSpeedCode.value_or(0) == 0;
+    if (report.shipSpeedCode && !hoveTo) {
+        text += (text.empty() ? "" : ", ") + std::string(ShipSpeedText(*report.shipSpeedCode));
+    }
+    if (!text.empty() && !hoveTo) text += " " + PeriodText(180);
     return text;
 }
 
@@ -185,7 +226,11 @@ std::string OtherLine(const SynopReport& report) {
         text += (text.empty() ? "" : ", ") + std::string("Sonnenschein am Vortag ") +
                 DecimalComma(*report.sunshineHours, 1) + " h";
     }
-    if (report.snowDepthCm) text += (text.empty() ? "" : ", ") + std::string("Schnee ") + std::to_string(*report.snowDepthCm) + " cm";
+    if (report.snowDepthCm) {
+        // sss 997 (kept as 0) is a snow cover of less than half a centimetre.
+        text += (text.empty() ? "" : ", ") + std::string("Schneehöhe ") +
+                (*report.snowDepthCm == 0 ? std::string("unter 0,5") : std::to_string(*report.snowDepthCm)) + " cm";
+    }
     return text;
 }
 
@@ -210,9 +255,13 @@ std::string ReadableReport(const SynopReport& report) {
     add("Bewölkung", CloudLine(report));
     add("Wolken", CloudTypeLine(report));
     add("Temperatur", TemperatureLine(report));
+    if (report.relativeHumidityPercent) {
+        add("Relative Feuchte", std::to_string(*report.relativeHumidityPercent) + " %");
+    }
     add("Luftdruck", PressureLine(report));
     add("Niederschlag", PrecipitationLine(report));
     add("See", SeaLine(report));
+    add("Schiff", ShipLine(report));
     add("Außerdem", OtherLine(report));
     add("Nicht lesbar", SkippedLine(report));
     return text;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "config/Cp1252.h"
 #include "config/Utf8.h"
@@ -30,6 +31,12 @@ constexpr std::string_view kBadDate = "Tag, Stunde und Windeinheit unlesbar";
 
 constexpr int kSlash = -1;
 constexpr double kHighestKnots = 250.0;
+// Beyond the records of the earth's air (-89.2 °C, 56.7 °C) with room for an odd station.
+constexpr double kLowestCelsius = -90.0;
+constexpr double kHighestCelsius = 60.0;
+// A 3-hour change beyond this is a garbled group: the deepest storms' eyes bring falls of
+// some 30 hPa in three hours.
+constexpr double kHighestTendencyHpa = 40.0;
 
 // The figures of a five-figure group, kSlash for "/" (not observed).
 class Figures {
@@ -74,12 +81,14 @@ std::optional<int> Optional(int figure) { return figure == kSlash ? std::nullopt
 // The outcome of decoding one group's value.
 enum class Value { Taken, Impossible };
 
-// snTTT with sn 0 (positive) or 1 (negative): nothing for "////"; kImpossible otherwise.
-Value SignedTenths(const Figures& figures, std::optional<double>& target, double limit) {
+// snTTT, an air temperature with sn 0 (positive) or 1 (negative): nothing for "////".
+Value Temperature(const Figures& figures, std::optional<double>& target) {
     if (figures.AllSlashes(1)) return Value::Taken;
     const std::optional<int> tenths = figures.Number(2, 3);
-    if (!tenths || (figures[1] != 0 && figures[1] != 1) || *tenths / 10.0 > limit) return Value::Impossible;
-    target = (figures[1] == 1 ? -*tenths : *tenths) / 10.0;
+    if (!tenths || (figures[1] != 0 && figures[1] != 1)) return Value::Impossible;
+    const double celsius = (figures[1] == 1 ? -*tenths : *tenths) / 10.0;
+    if (celsius < kLowestCelsius || celsius > kHighestCelsius) return Value::Impossible;
+    target = celsius;
     return Value::Taken;
 }
 
@@ -109,7 +118,10 @@ public:
         if (const std::string_view group = Take(); !group.empty()) Indicators(group);
         if (const std::string_view group = Take(); !group.empty()) Wind(group);
         Sections();
-        if (!report_.precipitationMm && precipitationIndicator_ == 3) report_.precipitationMm = 0.0;
+        if (!report_.precipitationMm && precipitationIndicator_ == 3) {
+            report_.precipitationMm = 0.0;
+            report_.precipitationIsNil = true;
+        }
         return std::move(report_);
     }
 
@@ -283,10 +295,10 @@ private:
     // Nothing for an indicator the section does not have.
     std::optional<Value> SectionOneGroup(const Figures& figures) {
         switch (figures[0]) {
-            case 1: return SignedTenths(figures, report_.temperatureC, 80.0);
+            case 1: return Temperature(figures, report_.temperatureC);
             case 2:
                 if (figures[1] == 9) return Humidity(figures);
-                return SignedTenths(figures, report_.dewPointC, 80.0);
+                return Temperature(figures, report_.dewPointC);
             case 3: return Pressure(figures, report_.stationPressureHpa);
             case 4:
                 if (figures[1] == 0 || figures[1] == 9 || figures[1] == kSlash) {
@@ -295,7 +307,7 @@ private:
                 return Geopotential(figures);
             case 5: return Tendency(figures);
             case 6: {
-                const Value value = Precipitation(figures);
+                const Value value = Precipitation(figures, report_.precipitationMm, report_.precipitationHours);
                 precipitationInSectionOne_ = report_.precipitationMm.has_value();
                 return value;
             }
@@ -311,7 +323,9 @@ private:
             case 0: {
                 if (figures.AllSlashes(2)) return Value::Taken;
                 const std::optional<int> tenths = figures.Number(2, 3);
-                if (!tenths || figures[1] == kSlash || figures[1] > 7 || *tenths > 400) {
+                // Sea water freezes near -1.9 °C.
+                if (!tenths || figures[1] == kSlash || figures[1] > 7 || *tenths > 400 ||
+                    (figures[1] % 2 == 1 && *tenths > 30)) {
                     return Value::Impossible;
                 }
                 report_.waterTemperatureC = (figures[1] % 2 == 1 ? -*tenths : *tenths) / 10.0;
@@ -349,12 +363,10 @@ private:
     }
 
     std::optional<Value> SectionThreeGroup(const Figures& figures) {
-        const bool radiation = radiationFollows_ && figures[0] < 5;
-        radiationFollows_ = radiationFollows_ && figures[0] < 5;
-        if (radiation) return Value::Taken;  // the radiation groups after 55SSS
+        if (IsRadiation(figures)) return Value::Taken;
         switch (figures[0]) {
-            case 1: return SignedTenths(figures, report_.maxTemperatureC, 80.0);
-            case 2: return SignedTenths(figures, report_.minTemperatureC, 80.0);
+            case 1: return Temperature(figures, report_.maxTemperatureC);
+            case 2: return Temperature(figures, report_.minTemperatureC);
             case 4: {
                 const std::optional<int> depth = figures.Number(2, 3);
                 if (depth && *depth >= 1 && *depth <= 996) report_.snowDepthCm = *depth;
@@ -363,8 +375,10 @@ private:
             }
             case 5: return FiveGroup(figures);
             case 6:
-                if (precipitationInSectionOne_) return Value::Taken;
-                return Precipitation(figures);
+                if (precipitationInSectionOne_) {
+                    return Precipitation(figures, report_.furtherPrecipitationMm, report_.furtherPrecipitationHours);
+                }
+                return Precipitation(figures, report_.precipitationMm, report_.precipitationHours);
             case 7: {
                 const std::optional<int> tenths = figures.Number(1, 4);
                 if (tenths) report_.precipitation24hMm = *tenths == 9999 ? 0.0 : *tenths / 10.0;
@@ -392,16 +406,18 @@ private:
         return Value::Taken;
     }
 
-    // 4a3hhh: the height of a standard level, given where the station cannot reduce to sea level.
+    // 4a3hhh: the height of a standard level (code table 0264), given where the station cannot
+    // reduce to sea level, in metres without the thousands digit: each level's heights span less
+    // than 1000 m, so the figures tell which thousand they belong to.
     Value Geopotential(const Figures& figures) {
         const std::optional<int> hhh = figures.Number(2, 3);
         if (!hhh) return Value::Taken;
         switch (figures[1]) {
-            case 1: report_.geopotentialMetres = *hhh >= 500 ? 500 - *hhh : *hhh; break;
-            case 2: report_.geopotentialMetres = *hhh; break;
-            case 8: report_.geopotentialMetres = 1000 + *hhh; break;
-            case 7: report_.geopotentialMetres = (*hhh < 500 ? 3000 : 2000) + *hhh; break;
-            case 5: report_.geopotentialMetres = *hhh * 10; break;
+            case 1: report_.geopotentialMetres = *hhh >= 500 ? 500 - *hhh : *hhh; break;  // below sea level: 500 added
+            case 2: report_.geopotentialMetres = (*hhh < 300 ? 1000 : 0) + *hhh; break;    // about 300..1300 m
+            case 8: report_.geopotentialMetres = 1000 + *hhh; break;                       // about 1000..2000 m
+            case 7: report_.geopotentialMetres = (*hhh < 500 ? 3000 : 2000) + *hhh; break; // about 2500..3500 m
+            case 5: report_.geopotentialMetres = 5000 + *hhh; break;                       // about 5000..6000 m
             default: return Value::Impossible;
         }
         constexpr std::array<int, 9> kLevels = {0, 1000, 925, 0, 0, 500, 0, 700, 850};
@@ -413,19 +429,43 @@ private:
     Value Tendency(const Figures& figures) {
         const int a = figures[1];
         const std::optional<int> tenths = figures.Number(2, 3);
-        if (!SlashOr(a, 0, 8)) return Value::Impossible;
+        if (!SlashOr(a, 0, 8) || (tenths && *tenths / 10.0 > kHighestTendencyHpa)) return Value::Impossible;
+        if (a == 4 && tenths.value_or(0) != 0) return Value::Impossible;  // "steady" changes by nothing
         report_.pressureTendencyCode = Optional(a);
         if (tenths && a != kSlash) report_.pressureChangeHpa = (a >= 5 ? -*tenths : *tenths) / 10.0;
         return Value::Taken;
     }
 
     // 6RRRtR.
-    Value Precipitation(const Figures& figures) {
+    static Value Precipitation(const Figures& figures, std::optional<double>& mm, std::optional<int>& hours) {
         const std::optional<int> rrr = figures.Number(1, 3);
         if (!rrr) return Value::Taken;
-        report_.precipitationMm = PrecipitationFromCode(*rrr);
-        report_.precipitationHours = figures[4] == kSlash ? std::nullopt : PrecipitationHoursFromCode(figures[4]);
+        mm = PrecipitationFromCode(*rrr);
+        hours = figures[4] == kSlash ? std::nullopt : PrecipitationHoursFromCode(figures[4]);
         return Value::Taken;
+    }
+
+    // iR (code table 1819) 0 or 2 puts a precipitation group into section 3; 1 keeps it in
+    // section 1, 3 and 4 leave it out.
+    bool PrecipitationInSectionThree() const {
+        return precipitationIndicator_ == 0 || precipitationIndicator_ == 2 || precipitationIndicator_ == kSlash;
+    }
+
+    bool NextGroupStartsWith(char indicator) const {
+        return at_ + 1 < in_.size() && in_[at_ + 1].size() == 5 && in_[at_ + 1][0] == indicator;
+    }
+
+    // 55SSS and 553SS may be followed by radiation groups j5FFFF, j5 0..6 in ascending order.
+    // Where those figures could start another group, a 5-group of 55..59 is the next 5j group,
+    // and a 6-group is radiation unless iR puts precipitation into section 3 and no second
+    // 6-group follows.
+    bool IsRadiation(const Figures& figures) {
+        const int j5 = figures[0];
+        bool radiation = lastRadiationIndicator_ && j5 > *lastRadiationIndicator_ && j5 <= 6;
+        if (radiation && j5 == 5) radiation = figures[1] == kSlash || figures[1] < 5;
+        if (radiation && j5 == 6) radiation = !PrecipitationInSectionThree() || NextGroupStartsWith('6');
+        lastRadiationIndicator_ = radiation ? std::optional<int>(j5) : std::nullopt;
+        return radiation;
     }
 
     // 7wwW1W2.
@@ -474,9 +514,12 @@ private:
     // 5-groups of section 3: only 55SSS (the sunshine of the day before) is read.
     Value FiveGroup(const Figures& figures) {
         if (figures[1] != 5) return Value::Taken;
-        radiationFollows_ = true;
+        lastRadiationIndicator_ = kSlash;
         const std::optional<int> tenths = figures.Number(2, 3);
-        if (figures[2] == 3 || !tenths) return Value::Taken;  // 553SS: the last hour's sunshine
+        if (figures[2] == 3) {  // 553SS: the last hour's sunshine in tenths of an hour
+            return figures.Number(3, 2) > 10 ? Value::Impossible : Value::Taken;
+        }
+        if (!tenths) return Value::Taken;
         if (*tenths > 240) return Value::Impossible;
         report_.sunshineHours = *tenths / 10.0;
         return Value::Taken;
@@ -491,9 +534,26 @@ private:
         return Value::Taken;
     }
 
-    // 910ff (the last ten minutes) and 911ff (the period of W1W2): the higher gust is kept.
+    // The period W1W2 cover: 6 hours at the main hours, 3 at the intermediate ones; at other
+    // hours it depends on how often the station reports.
+    std::optional<int> PastWeatherMinutes() const {
+        if (!report_.hour) return std::nullopt;
+        if (*report_.hour % 6 == 0) return 360;
+        if (*report_.hour % 3 == 0) return 180;
+        return std::nullopt;
+    }
+
+    // 910ff (the highest gust of the last 10 minutes) and 911ff (of the period of W1W2, or of
+    // the period a 907tt just before it gives: tt 01..60 in tenths of an hour, code table 4077).
     Value Gust(const Figures& figures) {
-        if (figures[1] != 1 || (figures[2] != 0 && figures[2] != 1)) return Value::Taken;
+        const std::optional<int> kind = figures.Number(1, 2);
+        const std::optional<int> period = std::exchange(nextPeriodMinutes_, std::nullopt);
+        if (kind == 7) {
+            const std::optional<int> tt = figures.Number(3, 2);
+            if (tt && *tt >= 1 && *tt <= 60) nextPeriodMinutes_ = *tt * 6;
+            return Value::Taken;
+        }
+        if (kind != 10 && kind != 11) return Value::Taken;
         std::optional<int> speed = figures.Number(3, 2);
         if (speed == 99) {
             std::size_t next = at_ + 1;
@@ -502,11 +562,20 @@ private:
         }
         const std::optional<double> knots = Knots(speed);
         if (knots > kHighestKnots) return Value::Impossible;
-        if (knots && (!report_.gustKnots || *knots > *report_.gustKnots)) report_.gustKnots = knots;
+        if (!knots) return Value::Taken;
+        if (kind == 10) {
+            report_.gustTenMinutesKnots = knots;
+        } else {
+            report_.gustPeriodKnots = knots;
+            report_.gustPeriodMinutes = period ? period : PastWeatherMinutes();
+        }
+        if (!report_.gustKnots || *knots > *report_.gustKnots) report_.gustKnots = knots;
         return Value::Taken;
     }
 
+    // 222Dsvs; a coastal land station sends 222// and has no course.
     void ShipMovement(std::string_view group) {
+        if (!groups_.isShip) return;
         const Figures figures(group.size() == 5 && !FormFault(group) ? group : "/////");
         report_.shipCourseCode = Optional(figures[3]);
         report_.shipSpeedCode = Optional(figures[4]);
@@ -519,7 +588,8 @@ private:
     std::optional<WindUnit> unit_;
     int precipitationIndicator_ = kSlash;
     bool precipitationInSectionOne_ = false;
-    bool radiationFollows_ = false;
+    std::optional<int> lastRadiationIndicator_;  // in the radiation groups after 55SSS or 553SS (kSlash: none yet)
+    std::optional<int> nextPeriodMinutes_;        // from 907tt, for the group after it
     WaveSource waveSource_ = WaveSource::None;
 };
 

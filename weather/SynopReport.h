@@ -45,7 +45,10 @@ struct SynopReport {
     std::optional<int> windDirectionDeg;   // 10..360 in tens
     std::optional<double> windKnots;       // converted when iw says m/s
     std::optional<int> windBeaufort;       // 0..12 from the speed
-    std::optional<double> gustKnots;       // 910ff / 911ff
+    std::optional<double> gustKnots;       // the higher of 910ff and 911ff
+    std::optional<double> gustTenMinutesKnots;  // 910ff: the highest gust of the last 10 minutes
+    std::optional<double> gustPeriodKnots;      // 911ff: the highest gust of a longer period ...
+    std::optional<int> gustPeriodMinutes;       // ... that of W1W2 or of a 907tt before it; absent where unknown
 
     std::optional<int> visibilityMetres;   // lower bound of the VV class (0 for "under 100 m")
     std::optional<int> visibilityCode;     // VV 00..99 as sent, for its wording
@@ -78,8 +81,11 @@ struct SynopReport {
     std::optional<double> seaLevelPressureHpa;   // 4PPPP
     std::optional<int> pressureTendencyCode;     // a 0..8
     std::optional<double> pressureChangeHpa;     // ppp, signed by a
-    std::optional<double> precipitationMm;       // 6RRRtR (0.0 for a trace is kept as 0.0)
+    std::optional<double> precipitationMm;       // 6RRRtR of section 1, else of section 3 (a trace is 0.0)
     std::optional<int> precipitationHours;       // from tR
+    bool precipitationIsNil = false;             // iR 3: none fell (precipitationMm is then 0.0)
+    std::optional<double> furtherPrecipitationMm;  // 333 6RRRtR beside section 1's (iR 0): another period
+    std::optional<int> furtherPrecipitationHours;
     std::optional<double> precipitation24hMm;    // 333 7R24R24R24R24
     std::optional<double> waterTemperatureC;     // 222 0snTwTwTw
     std::optional<double> waveHeightM;           // 222 2PwPwHwHw / 1PwaPwaHwaHwa

@@ -265,15 +265,16 @@ constexpr std::array<std::string_view, 10> kCloudGenera = {
     "Cirrus", "Cirrocumulus", "Cirrostratus", "Altocumulus", "Altostratus",
     "Nimbostratus", "Stratocumulus", "Stratus", "Cumulus", "Cumulonimbus"};
 
-// N in eighths, with the words of the German weather service.
+// N in eighths, with the words the German weather service uses by day and by night alike
+// ("sonnig" and "heiter" are its daytime words, "klar" its night word).
 constexpr std::array<std::string_view, 9> kCloudAmountWords = {
-    "wolkenlos", "sonnig", "heiter", "leicht bewölkt", "wolkig", "bewölkt", "stark bewölkt", "fast bedeckt",
-    "bedeckt"};
+    "wolkenlos", "leicht bewölkt", "leicht bewölkt", "leicht bewölkt", "wolkig", "wolkig", "wolkig",
+    "stark bewölkt", "bedeckt"};
 
 // h, code table 1600.
 constexpr std::array<std::string_view, 10> kCloudBase = {
     "0 bis 50 m", "50 bis 100 m", "100 bis 200 m", "200 bis 300 m", "300 bis 600 m", "600 bis 1000 m",
-    "1000 bis 1500 m", "1500 bis 2000 m", "2000 bis 2500 m", "2500 m oder höher, oder keine Wolken"};
+    "1000 bis 1500 m", "1500 bis 2000 m", "2000 bis 2500 m", "2500 m oder höher"};
 
 // a, code table 0200.
 constexpr std::array<std::string_view, 9> kTendency = {
@@ -302,7 +303,7 @@ constexpr std::array<std::string_view, 16> kCompassPoints = {
 
 // Ds, code table 0700.
 constexpr std::array<std::string_view, 10> kShipCourses = {
-    "liegt still", "nach NO", "nach O", "nach SO", "nach S", "nach SW", "nach W", "nach NW", "nach N",
+    "beigedreht", "Kurs NO", "Kurs O", "Kurs SO", "Kurs S", "Kurs SW", "Kurs W", "Kurs NW", "Kurs N",
     "Kurs unbekannt"};
 
 // vs, code table 4451.
@@ -326,8 +327,12 @@ std::string_view BeaufortName(int force) { return Lookup(kBeaufortNames, force);
 std::string_view ShipCourseText(int ds) { return Lookup(kShipCourses, ds); }
 std::string_view ShipSpeedText(int vs) { return Lookup(kShipSpeeds, vs); }
 
-std::string CloudAmountText(int octas) {
+std::string CloudAmountText(int octas, std::optional<int> lowOrMiddleOctas) {
     if (octas == 9) return "Himmel nicht erkennbar";
+    // The weather service words the low and middle clouds: high clouds alone, however many,
+    // still let the sun through and leave the sky "leicht bewölkt".
+    const bool highCloudsOnly = lowOrMiddleOctas == 0 && octas >= 1;
+    if (highCloudsOnly && octas <= 8) return std::to_string(octas) + "/8 (leicht bewölkt: nur hohe Wolken)";
     const std::string_view word = Lookup(kCloudAmountWords, octas);
     return word.empty() ? "" : std::to_string(octas) + "/8 (" + std::string(word) + ")";
 }
@@ -342,8 +347,10 @@ std::string VisibilityText(int vv) {
     return std::string(Lookup(kShipVisibility, vv - 90));
 }
 
-std::string PrecipitationPeriodText(int hours) {
-    return hours == 1 ? "in der letzten Stunde" : "in den letzten " + std::to_string(hours) + " Stunden";
+std::string PeriodText(int minutes) {
+    if (minutes == 60) return "in der letzten Stunde";
+    if (minutes % 60 == 0) return "in den letzten " + std::to_string(minutes / 60) + " Stunden";
+    return "in den letzten " + std::to_string(minutes) + " Minuten";
 }
 
 std::string_view SeaStateText(double waveHeightM) {

@@ -49,11 +49,16 @@ std::string Summary(const SynopReport& report) {
     return out.str();
 }
 
+// Section 3 and the values beside those of the summary.
 std::string Section3(const SynopReport& report) {
     std::ostringstream out;
     out << std::fixed << std::setprecision(1);
     out << "Tx " << report.maxTemperatureC.value_or(-99) << " Tn " << report.minTemperatureC.value_or(-99)
-        << " sun " << report.sunshineHours.value_or(-1) << " R24 " << report.precipitation24hMm.value_or(-1);
+        << " sun " << report.sunshineHours.value_or(-1) << " R24 " << report.precipitation24hMm.value_or(-1)
+        << " R3 " << report.furtherPrecipitationMm.value_or(-1) << "/" << report.furtherPrecipitationHours.value_or(-1)
+        << " g10 " << report.gustTenMinutesKnots.value_or(-1) << " g " << report.gustPeriodKnots.value_or(-1) << "/"
+        << report.gustPeriodMinutes.value_or(-1) << " z " << report.geopotentialLevelHpa.value_or(-1) << "/"
+        << report.geopotentialMetres.value_or(-1);
     for (const CloudLayer& layer : report.cloudLayers) {
         out << " layer " << layer.octas.value_or(-1) << "/" << layer.genus.value_or(-1) << "/"
             << layer.baseMetres.value_or(-1);
@@ -120,7 +125,8 @@ TEST(SynopDecoderTest, ReadsEveryReportOfABulletinAsTheListenerNeedsIt) {
     EXPECT_EQ(reports[0].bulletin, "SMDL01 EDZW 070600");
     EXPECT_EQ(reports[6].bulletin, "SMVX01 EDZW 070600");
     EXPECT_EQ(reports[4].original, "10091 46458 72213 10068 20044 30048 40058 58015 76162 86/59");
-    EXPECT_EQ(Section3(reports[2]), "Tx 8.5 Tn -1.2 sun 4.1 R24 1.2 layer 3/3/2400");
+    EXPECT_EQ(Section3(reports[2]),
+              "Tx 8.5 Tn -1.2 sun 4.1 R24 1.2 R3 -1.0/-1 g10 35.0 g -1.0/-1 z -1/-1 layer 3/3/2400");
     const SynopReport& ship = reports[6];
     EXPECT_EQ(ship.shipCourseCode, 5);
     EXPECT_EQ(ship.shipSpeedCode, 4);
@@ -166,10 +172,23 @@ TEST(SynopDecoderTest, TakesUnitsAndSpecialValuesFromTheGroups) {
         {"AAXX 07063 10015 41580 73699 00105 10250 29085 49980",
          "10015 'Helgoland' lat 54.2 lon 7.9 day 7 hour 6 dir 360 kn 105.0 Bft 12 gust - vis 30000 ww - N 7 "
          "T 25.0 Td - P 998.0 Po - dP - R -/- Tw - H -"},
-        // Amounts of precipitation: 991..999 are tenths, tR 5 is the last hour; a 1-hour amount in
-        // section 3 only where section 1 has none.
-        {"AAXX 07061 10015 01580 73114 69955 333 60015", "R 0.5/1"},
+        // Amounts of precipitation: 991..999 are tenths, tR 5 is the last hour; with iR 0 section 3
+        // holds another period's amount, with iR 2 the only one.
+        {"AAXX 07061 10015 01580 73114 69955 333 60012",
+         "R 0.5/1 Tw - H - | Tx -99.0 Tn -99.0 sun -1.0 R24 -1.0 R3 1.0/12"},
         {"AAXX 07061 10015 21580 73114 333 60011", "R 1.0/6"},
+        // After 55SSS the radiation groups j5FFFF: with iR 1 a 6-group there is radiation; with iR 2
+        // it is precipitation, unless a second 6-group follows; 5FFFF is radiation, 553SS is not.
+        {"AAXX 01004 89022 12782 61506 30111 333 55055 01234 60329", "R -/- Tw - H - | Tx -99.0 Tn -99.0 sun 5.5"},
+        {"AAXX 01004 89022 22782 61506 30111 333 55055 01234 60329", "R 32.0/15"},
+        {"AAXX 01004 89022 22782 61506 30111 333 55055 20123 52345 55301 40012 60329 60102 70123",
+         "R 10.0/12 Tw - H - | Tx -99.0 Tn -99.0 sun 5.5 R24 12.3"},
+        // Gusts in knots: 910ff of the last 10 minutes, 911ff of the 6 hours of W1W2 or of 907tt's
+        // 10 tenths of an hour.
+        {"AAXX 07064 10015 41580 73114 333 91035 91148", "gust 48.0 vis 30000 ww - N 7 T - Td - P - Po - dP - "
+                                                         "R -/- Tw - H - | Tx -99.0 Tn -99.0 sun -1.0 R24 -1.0 "
+                                                         "R3 -1.0/-1 g10 35.0 g 48.0/360"},
+        {"AAXX 07094 10015 41580 73114 333 90710 91130", "g10 -1.0 g 30.0/60"},
         // A geopotential group stands where 4PPPP would; the duplicate 1-group is refused.
         {"AAXX 07061 10015 41580 73114 10078 10079 3//// 48512",
          "T 7.8 Td - P - Po - dP - R -/- Tw - H - [10079: Kennziffer doppelt]"},
@@ -178,6 +197,15 @@ TEST(SynopDecoderTest, TakesUnitsAndSpecialValuesFromTheGroups) {
                                                      "dP - R -/- Tw - H - [41551: unmöglicher Wert] [73714: "
                                                      "unmöglicher Wert] [12012: unmöglicher Wert] [59010: "
                                                      "unmöglicher Wert]"},
+        // Beyond what the earth has seen: a dew point of -95 °C, a change of 87.4 hPa in 3 hours,
+        // sea water of -5 °C; -89 °C and 40 hPa still are possible.
+        {"AAXX 07061 89606 41580 73114 11890 21950 50874", "T -89.0 Td - P - Po - dP - R -/- Tw - H - "
+                                                           "[21950: unmöglicher Wert] [50874: unmöglicher Wert]"},
+        {"BBXX DBBH 07064 99545 10072 41/96 82720 58400 22200 01050", "dP -40.0 R -/- Tw - H - [01050: unmöglicher "
+                                                                      "Wert]"},
+        // a 4 is "steady": a change with it contradicts itself; 553SS has no more than an hour of sun.
+        {"AAXX 07061 10015 41580 73114 54012 333 55311", "dP - R -/- Tw - H - [54012: unmöglicher Wert] "
+                                                          "[55311: unmöglicher Wert]"},
         // Without its date group the report still decodes, without day, hour or wind speed.
         {"AAXX 0706 10015 41580 73114 10078", "day - hour - dir 310 kn - Bft - gust - vis 30000 ww - N 7 T 7.8 "
                                              "Td - P - Po - dP - R -/- Tw - H - [0706: Tag, Stunde und Windeinheit "
@@ -186,13 +214,19 @@ TEST(SynopDecoderTest, TakesUnitsAndSpecialValuesFromTheGroups) {
     for (const auto& sample : cases) {
         const std::vector<SynopReport> reports = ReadSynopReports(sample.text);
         ASSERT_EQ(reports.size(), 1u) << sample.text;
-        EXPECT_NE(Summary(reports[0]).find(sample.expected), std::string::npos)
-            << sample.text << "\n" << Summary(reports[0]);
+        const std::string decoded = Summary(reports[0]) + " | " + Section3(reports[0]);
+        EXPECT_NE(decoded.find(sample.expected), std::string::npos) << sample.text << "\n" << decoded;
     }
-    EXPECT_EQ(ReadSynopReports("AAXX 07061 10015 41580 73114 4/185")[0].geopotentialMetres, std::nullopt);
-    const SynopReport geopotential = ReadSynopReports("AAXX 07061 10015 41580 73114 48512")[0];
-    EXPECT_EQ(geopotential.geopotentialLevelHpa, 850);
-    EXPECT_EQ(geopotential.geopotentialMetres, 1512);
+    // 4a3hhh: each standard level's height without its thousands digit.
+    const std::pair<const char*, const char*> geopotential[] = {
+        {"41120", "z 1000/120"}, {"41520", "z 1000/-20"}, {"42010", "z 925/1010"}, {"42760", "z 925/760"},
+        {"48512", "z 850/1512"}, {"47980", "z 700/2980"}, {"47010", "z 700/3010"}, {"45880", "z 500/5880"},
+        {"4/185", "z -1/-1"}};
+    for (const auto& [group, expected] : geopotential) {
+        const std::string decoded =
+            Section3(ReadSynopReports(std::string("AAXX 20104 89646 46/// /2299 00113 29079 37708 ") + group)[0]);
+        EXPECT_NE(decoded.find(expected), std::string::npos) << group << "\n" << decoded;
+    }
 }
 
 }  // namespace

@@ -65,8 +65,13 @@ TEST(WeatherWordingTest, HasAGermanTextForEveryFigureOfEachTable) {
     EXPECT_EQ(AutomaticPresentWeatherText(99), "Tornado");
     EXPECT_EQ(AutomaticPresentWeatherText(7), "") << "reserved";
     EXPECT_EQ(BeaufortName(8), "stürmischer Wind");
-    EXPECT_EQ(CloudAmountText(6), "6/8 (stark bewölkt)");
-    EXPECT_EQ(CloudAmountText(9), "Himmel nicht erkennbar");
+    // The weather service's words for day and night alike: 1..3/8 "leicht bewölkt", 4..6/8 "wolkig".
+    const std::pair<int, const char*> cloudAmount[] = {{0, "0/8 (wolkenlos)"}, {1, "1/8 (leicht bewölkt)"},
+                                                       {6, "6/8 (wolkig)"}, {7, "7/8 (stark bewölkt)"},
+                                                       {9, "Himmel nicht erkennbar"}};
+    for (const auto& [octas, text] : cloudAmount) EXPECT_EQ(CloudAmountText(octas), text) << octas;
+    EXPECT_EQ(CloudAmountText(8, 0), "8/8 (leicht bewölkt: nur hohe Wolken)");
+    EXPECT_EQ(CloudAmountText(8, 3), "8/8 (bedeckt)");
     EXPECT_EQ(PressureTendencyText(8), "gleich oder steigend, dann fallend");
     const std::pair<int, const char*> visibility[] = {{0, "unter 100 m"}, {5, "500 m"},  {15, "1,5 km"},
                                                       {50, "5 km"},        {56, "6 km"},   {89, "mehr als 70 km"},
@@ -79,7 +84,9 @@ TEST(WeatherWordingTest, HasAGermanTextForEveryFigureOfEachTable) {
     EXPECT_EQ(CompassPointText(360), "N");
     EXPECT_EQ(CompassPointText(220), "SW");
     EXPECT_EQ(CompassPointText(20), "NNO");
-    EXPECT_EQ(PrecipitationPeriodText(1), "in der letzten Stunde");
+    EXPECT_EQ(PeriodText(60), "in der letzten Stunde");
+    EXPECT_EQ(PeriodText(180), "in den letzten 3 Stunden");
+    EXPECT_EQ(PeriodText(10), "in den letzten 10 Minuten");
 }
 
 TEST(WeatherWordingTest, KnowsTheCoastalStationsAndOnlyThem) {
@@ -137,16 +144,46 @@ TEST(WeatherWordingTest, WordsAReportForTheListener) {
     ASSERT_EQ(reports.size(), 2u);
     EXPECT_EQ(ReadableReport(reports[0]),
               "10015 Helgoland (54,17° N, 7,88° O) am 7. um 06 UTC\n"
-              "  Wind: aus 310° (NW), 27 kn, 7 Bft (steifer Wind), gemessen; Böen 49 kn\n"
+              "  Wind: aus 310° (NW), 27 kn, 7 Bft (steifer Wind), gemessen; Böen 49 kn in den letzten 10 Minuten\n"
               "  Sicht: 30 km\n"
               "  Wetter: durchgehender leichter Regen; vorher Regen, mehr als halb bedeckt\n"
-              "  Bewölkung: 7/8 (fast bedeckt), tiefe oder mittelhohe Wolken 1/8, Untergrenze 600 bis 1000 m\n"
+              "  Bewölkung: 7/8 (stark bewölkt), tiefe oder mittelhohe Wolken 1/8, Untergrenze 600 bis 1000 m\n"
               "  Wolken: mittel: Altocumulus in Bändern, aufziehend; hoch: Cirrus und Cirrostratus, aufziehend, "
               "über 45 Grad\n"
               "  Luftdruck: 1004,2 hPa; gleich oder steigend, dann fallend, -1,2 hPa in 3 Stunden\n"
               "  Niederschlag: 0,0 mm in den letzten 12 Stunden\n"
               "  Nicht lesbar: »1OO78« (Buchstaben oder Zeichen statt Ziffern)\n");
     EXPECT_EQ(ReadableReport(reports[1]), "10113 Norderney (53,72° N, 7,15° O) am 7. um 06 UTC: keine Meldung (NIL)\n");
+    // Lines whose wording depends on other figures of the report.
+    const std::pair<const char*, const char*> lines[] = {
+        // No cloud: no cloud base; humidity without a temperature; a calm sea; the ship's own way.
+        {"BBXX DBBH 07064 99545 10072 41996 02720 29079 22251 00098 20000 40000=",
+         "  Bewölkung: 0/8 (wolkenlos)\n  Relative Feuchte: 79 %\n  See"},
+        {"BBXX DBBH 07064 99545 10072 41996 02720 29079 22251 00098 20000 40000=",
+         "  See: Wasser 9,8 °C, ruhige See, keine Dünung\n  Schiff: Kurs SW, 1 bis 5 kn in den letzten 3 Stunden\n"},
+        {"BBXX DBBH 07004 99545 10072 41996 12720 22200 20304 31000 40408=",
+         "  Bewölkung: 1/8 (leicht bewölkt), Untergrenze 2500 m oder höher\n"},
+        {"BBXX DBBH 07004 99545 10072 41996 12720 22200 20304 31000 40408=",
+         "  See: Wellen 2,0 m alle 3 s (mäßig bewegte See), Dünung aus 100° (O) 4,0 m alle 4 s\n"
+         "  Schiff: beigedreht\n"},
+        {"AAXX 07061 10015 41996 /2720=", "  Bewölkung: Untergrenze 2500 m oder höher oder keine Wolken\n"},
+        // iR 3: none fell, which is not the trace 0,0 mm stands for.
+        {"AAXX 07061 10015 31580 73114 333 70010=", "  Niederschlag: kein Niederschlag, 1,0 mm in 24 Stunden\n"},
+        // iR 0: the amounts of both sections; 910ff and 911ff each with its period.
+        {"AAXX 07064 10015 01580 73114 69955 333 60012 91035 91148=",
+         "gemessen; Böen 35 kn in den letzten 10 Minuten, 48 kn in den letzten 6 Stunden\n"},
+        {"AAXX 07064 10015 01580 73114 69955 333 60012 91035 91148=",
+         "  Niederschlag: 0,5 mm in der letzten Stunde, 1,0 mm in den letzten 12 Stunden\n"},
+        {"AAXX 20104 89646 46/// /2299 00113 29079 37708 42010=",
+         "an der Station 770,8 hPa, 925 hPa in 1010 m Höhe\n"},
+        // A coastal station has no ship's way even in a garbled 222Dsvs; sss 997 is under half a centimetre.
+        {"AAXX 07061 10015 41580 73114 22200 00095 333 41997=",
+         "  See: Wasser 9,5 °C\n  Außerdem: Schneehöhe unter 0,5 cm\n"},
+    };
+    for (const auto& [report, line] : lines) {
+        const std::string text = ReadableReport(ReadSynopReports(report).at(0));
+        EXPECT_NE(text.find(line), std::string::npos) << report << "\n" << text;
+    }
 }
 
 }  // namespace
