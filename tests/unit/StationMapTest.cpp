@@ -118,6 +118,11 @@ TEST(Coastline, LandAndSeaLieWhereTheyBelong) {
              {"Doggerbank", 55.0, 2.5, false},      {"Deutsche Bucht", 54.3, 7.5, false},
              {"Kattegat", 56.8, 11.6, false},       {"östlich Öland", 56.5, 18.0, false},
              {"Bottensee", 62.0, 19.5, false},      {"Finnischer Meerbusen", 59.9, 25.5, false},
+             // The islands where coastal stations stand, and the water between them and the coast.
+             {"Helgoland", 54.188, 7.892, true},    {"Norderney", 53.71, 7.2, true},
+             {"Sylt, Westerland", 54.91, 8.31, true}, {"Fehmarn", 54.47, 11.15, true},
+             {"Bornholm", 55.12, 14.9, true},       {"Fehmarnbelt", 54.6, 11.2, false},
+             {"Norderneyer Watt", 53.66, 7.2, false},
          })
         EXPECT_EQ(place.land, OnLand(place.latitude, place.longitude)) << place.name;
 }
