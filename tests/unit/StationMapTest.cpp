@@ -190,15 +190,22 @@ TEST(WindBarb, PointsWhereTheWindComesFromWithFeathersOnTheClockwiseSide) {
 std::string CloudCircleShown(const Drawing& cloud) {
     std::string shown = cloud.circles.at(0).filled ? "disc" : "ring";
     for (const Sector& sector : cloud.sectors) shown += " sector " + std::to_string(std::lround(sector.sweepDeg));
-    for (const Polyline& line : cloud.lines) shown += line.ink == Ink::Paper ? " gap" : " line";
+    for (const Polyline& line : cloud.lines) {
+        const MapPoint along = Minus(line.points.back(), line.points.front());
+        shown += line.ink == Ink::Paper ? " gap"
+                 : along.x == 0         ? " |"
+                 : along.y == 0         ? " -"
+                 : along.x * along.y < 0 ? " /"
+                                         : " \\";
+    }
     return shown;
 }
 
 TEST(StationCircle, ShowsTheEighthsOfCloudAsOnAWeatherChart) {
     const std::vector<std::pair<std::optional<int>, std::string>> cases{
-        {std::nullopt, "ring"},         {0, "ring"},           {1, "ring line"},  {2, "ring sector 90"},
-        {3, "ring sector 90 line"},     {4, "ring sector 180"}, {5, "ring sector 180 line"},
-        {6, "ring sector 270"},         {7, "disc gap"},       {8, "disc"},       {9, "ring line line"}};
+        {std::nullopt, "ring /"},    {0, "ring"},            {1, "ring |"}, {2, "ring sector 90"},
+        {3, "ring sector 90 |"},     {4, "ring sector 180"}, {5, "ring sector 180 -"},
+        {6, "ring sector 270"},      {7, "disc gap"},        {8, "disc"},   {9, "ring \\ /"}};
     for (const auto& [octas, expected] : cases)
         EXPECT_EQ(expected, CloudCircleShown(DrawCloudCover({0, 0}, octas, 5))) << octas.value_or(-1) << " eighths";
 }

@@ -96,13 +96,18 @@ Drawing DrawWindBarb(MapPoint centre, double fromOnScreenDeg, double knots, doub
 Drawing DrawCloudCover(MapPoint centre, std::optional<int> octas, double unit) {
     Drawing drawing;
     drawing.circles.push_back({centre, unit, false});
-    if (!octas) return drawing;
     const auto line = [&](MapPoint from, MapPoint to, Ink ink = Ink::Dark) {
         drawing.lines.push_back({{{centre.x + from.x * unit, centre.y + from.y * unit},
                                   {centre.x + to.x * unit, centre.y + to.y * unit}},
                                  ink});
     };
     const auto sector = [&](double sweepDeg) { drawing.sectors.push_back({centre, unit, 0, sweepDeg}); };
+    // Not observed ("/", or the group lost): the circle struck through once,
+    // never the empty circle of a clear sky.
+    if (!octas) {
+        line({-0.7, 0.7}, {0.7, -0.7});
+        return drawing;
+    }
     switch (*octas) {
     case 0: break;
     case 1: line({0, -1}, {0, 1}); break;

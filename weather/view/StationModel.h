@@ -34,7 +34,8 @@ std::string TendencyFigure(double hPa);
 // its clockwise side as in the northern hemisphere, pennants outermost.
 Drawing DrawWindBarb(MapPoint centre, double fromOnScreenDeg, double knots, double unit);
 
-// The station circle for N eighths of cloud (9: sky obscured; none: not reported).
+// The station circle for N eighths of cloud; 9, sky obscured, crossed out;
+// none (not observed or not reported) struck through once.
 Drawing DrawCloudCover(MapPoint centre, std::optional<int> octas, double unit);
 
 // The whole model around `centre`; `northOnScreenDeg` turns true wind
