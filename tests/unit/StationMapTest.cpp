@@ -316,6 +316,9 @@ std::string PlacementFaults(const std::vector<ModelToPlace>& models, const std::
     for (std::size_t i = 0; i < models.size(); ++i) {
         if (!places[i].fitted) continue;
         if (!bounds.Holds(boxOf(i))) faults += std::to_string(i) + " outside " + Shown(boxOf(i)) + "; ";
+        if (places[i].centre.x != models[i].place.x || places[i].centre.y != models[i].place.y) {
+            if (boxOf(i).Contains(models[i].place)) faults += std::to_string(i) + " moved but covers its station; ";
+        }
         for (std::size_t j = 0; j < models.size(); ++j) {
             if (j == i) continue;
             if (boxOf(i).Contains(models[j].place)) faults += std::to_string(i) + " covers station " + std::to_string(j) + "; ";
@@ -415,6 +418,10 @@ TEST(StationMap, GermanCoastalStationsAtTheWindowsFirstSizeStandApartWithLeaders
         ASSERT_EQ(2u, scene.notes.size()) << size;
         EXPECT_EQ("SMDL01 EDZW vom 7., 06:00 UTC", scene.notes[0].utf8Text);
         EXPECT_EQ("Ohne Position, nicht auf der Karte: 10039", scene.notes[1].utf8Text);
+        for (const Label& degree : scene.graticuleLabels)
+            for (const Label& note : scene.notes)
+                EXPECT_FALSE(BoundsOf(note, text).Overlaps(BoundsOf(degree, text))) << size << ": " << degree.utf8Text
+                                                                                      << " under " << note.utf8Text;
     }
 }
 

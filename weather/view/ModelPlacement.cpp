@@ -30,9 +30,10 @@ public:
         if (!bounds_.Holds(box)) return false;
         for (const Placed& placed : placed_)
             if (box.Overlaps(placed.box)) return false;
-        for (std::size_t other = 0; other < models_.size(); ++other)
-            if (other != index && box.Contains(models_[other].place)) return false;
+        // A moved model clears its own station too, so that its mark and leader stand free of the figures.
         const bool moved = dx != 0 || dy != 0;
+        for (std::size_t other = 0; other < models_.size(); ++other)
+            if ((other != index || moved) && box.Contains(models_[other].place)) return false;
         for (const Placed& placed : placed_) {
             if (placed.moved && box.Crosses(placed.place, placed.centre)) return false;
             if (moved && placed.box.Crosses(model.place, centre)) return false;

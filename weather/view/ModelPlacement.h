@@ -20,9 +20,9 @@ struct ModelPlace {
     bool fitted = true;  // false: no room anywhere near, not drawn
 };
 
-// No two placed boxes overlap, none covers another station or crosses a
-// leader, every box stays inside `bounds`, and no leader runs through
-// another model. Those alone on their place keep it; the others, in the
+// No two placed boxes overlap, none covers another station (nor, when
+// moved, its own) or crosses a leader, every box stays inside `bounds`, and
+// no leader runs through another model. Those alone on their place keep it; the others, in the
 // given order, take the nearest free place on rings `step` apart.
 std::vector<ModelPlace> PlaceModels(const std::vector<ModelToPlace>& models, const MapBox& bounds, double step);
 

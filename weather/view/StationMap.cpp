@@ -26,8 +26,8 @@ constexpr MapArea kLandReach{46.0, 70.0, -16.0, 42.0};
 // the place by, and never so close that a bulletin of two stations fills the
 // window with one headland. A degree of longitude is about half a degree of
 // latitude up here.
-constexpr double kRoomAroundDeg = 1.5;
-constexpr double kLeastLatitudeSpanDeg = 6.0;
+constexpr double kRoomAroundDeg = 1.0;
+constexpr double kLeastLatitudeSpanDeg = 4.0;
 constexpr double kLongitudePerLatitude = 2.0;
 
 // [low, high] grown to `least` about its middle, then moved inside [floor, ceiling].
@@ -256,6 +256,12 @@ MapScene BuildStationMap(const std::vector<SynopReport>& reports, double width, 
     for (std::size_t line = 0; line < notes.size(); ++line)
         scene.notes.push_back({{margin, height - margin - static_cast<double>(notes.size() - line - 1) * text.lineHeight},
                                notes[line], LabelRole::Note, HorizontalAlign::Left, VerticalAlign::Bottom});
+    // A degree's name half hidden under a note would read as something else.
+    std::erase_if(scene.graticuleLabels, [&](const Label& label) {
+        return std::any_of(scene.notes.begin(), scene.notes.end(), [&](const Label& note) {
+            return BoundsOf(note, text).Overlaps(BoundsOf(label, text));
+        });
+    });
     return scene;
 }
 
