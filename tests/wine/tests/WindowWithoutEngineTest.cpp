@@ -622,6 +622,23 @@ TEST_F(WindowWithoutEngine, WeatherWindowReadsASynopFileAsTableAndMapAndExportsB
   EXPECT_FALSE(IsWindowVisible(table));
   bench::PollUntil([&] { return bench::NothingLeftToPaint(weather); }, kBound);
   EXPECT_EQ("", bench::SaveScreenPng(shown, bench::Config().screenshotDir + L"\\weather-window.png"));
+  // The mouse on a station shows its report: a tooltip area for each of the 13 stations with a position.
+  struct Tips {
+    DWORD processId;
+    std::vector<LRESULT> toolCounts;
+  } tips{Zorbel().processId(), {}};
+  EnumWindows([](HWND window, LPARAM state) -> BOOL {
+    auto& found = *reinterpret_cast<Tips*>(state);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (owner == found.processId && std::wstring_view(name) == TOOLTIPS_CLASSW)
+      found.toolCounts.push_back(SendMessageW(window, TTM_GETTOOLCOUNT, 0, 0));
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&tips));
+  EXPECT_EQ(1, std::count(tips.toolCounts.begin(), tips.toolCounts.end(), 13)) << "tooltips with their tool counts: "
+      << ::testing::PrintToString(tips.toolCounts);
 
   // A selection of the Rx window is read instead of a file.
   const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
