@@ -34,6 +34,9 @@ public:
         const bool moved = dx != 0 || dy != 0;
         for (std::size_t other = 0; other < models_.size(); ++other)
             if ((other != index || moved) && box.Contains(models_[other].place)) return false;
+        if (moved)
+            for (const MapBox& part : model.keepClear)
+                if (part.Moved(dx, dy).Crosses(model.place, centre)) return false;
         for (const Placed& placed : placed_) {
             if (placed.moved && box.Crosses(placed.place, placed.centre)) return false;
             if (moved && placed.box.Crosses(model.place, centre)) return false;

@@ -11,8 +11,9 @@
 namespace weather {
 
 struct ModelToPlace {
-    MapPoint place;  // the station on the map
-    MapBox box;      // the whole model as drawn with its circle on `place`
+    MapPoint place;               // the station on the map
+    MapBox box;                   // the whole model as drawn with its circle on `place`
+    std::vector<MapBox> keepClear;  // parts of it, drawn the same way, that its own leader must not cross
 };
 
 struct ModelPlace {
@@ -22,7 +23,7 @@ struct ModelPlace {
 
 // No two placed boxes overlap, none covers another station (nor, when
 // moved, its own) or crosses a leader, every box stays inside `bounds`, and
-// no leader runs through another model. Those alone on their place keep it; the others, in the
+// no leader runs through another model or what its own must keep clear of. Those alone on their place keep it; the others, in the
 // given order, take the nearest free place on rings `step` apart.
 std::vector<ModelPlace> PlaceModels(const std::vector<ModelToPlace>& models, const MapBox& bounds, double step);
 

@@ -168,7 +168,11 @@ PlacedModels PlaceStations(const std::vector<SynopReport>& reports, const std::v
         station.model = DrawStationModel(*report, station.place, frame.NorthOnScreenDeg(geo), unit);
         const MapBox drawn = BoundsOf(station.model, text);
         station.box = {drawn.left - padding, drawn.top - padding, drawn.right + padding, drawn.bottom + padding};
-        models.push_back({station.place, station.box});
+        // A leader running along the barb would read as part of the wind.
+        const StationModelParts parts = DrawStationModelParts(*report, station.place, frame.NorthOnScreenDeg(geo), unit);
+        std::vector<MapBox> keepClear;
+        if (!parts.barb.lines.empty()) keepClear.push_back(BoundsOf(parts.barb, text));
+        models.push_back({station.place, station.box, std::move(keepClear)});
         result.stations.push_back(std::move(station));
     }
     const std::vector<ModelPlace> places = PlaceModels(models, bounds, kPlacementStepUnits * unit);

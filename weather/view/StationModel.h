@@ -38,8 +38,18 @@ Drawing DrawWindBarb(MapPoint centre, double fromOnScreenDeg, double knots, doub
 // none (not observed or not reported) struck through once.
 Drawing DrawCloudCover(MapPoint centre, std::optional<int> octas, double unit);
 
-// The whole model around `centre`; `northOnScreenDeg` turns true wind
-// directions into the map's.
+// What stands around the station circle, each apart: the wind barb, every
+// figure, the weather sign; `northOnScreenDeg` turns true wind directions
+// into the map's.
+struct StationModelParts {
+    Drawing barb;     // empty in a calm, a variable wind or without a direction
+    Drawing figures;  // labels only
+    Drawing sign;
+};
+StationModelParts DrawStationModelParts(const SynopReport& report, MapPoint centre, double northOnScreenDeg,
+                                        double unit);
+
+// The whole model around `centre`: the circle (and the calm ring) with its parts.
 Drawing DrawStationModel(const SynopReport& report, MapPoint centre, double northOnScreenDeg, double unit);
 
 }  // namespace weather
