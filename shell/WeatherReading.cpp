@@ -2,9 +2,12 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <variant>
 
+#include "config/Cp1252.h"
 #include "weather/ReadSynop.h"
+#include "weather/ReportSelection.h"
 #include "win32/DocumentFiles.h"
 #include "win32/FileDialogs.h"
 
@@ -22,7 +25,7 @@ std::wstring FileNameOf(const std::wstring& path) {
 }  // namespace
 
 void WeatherReading::Open(HWND owner, const std::wstring& wideSynopFolder) {
-    if (rx_.HasSelection()) return Show(owner, rx_.SelectedText(), L"Auswahl im Rx-Fenster", wideSynopFolder);
+    if (rx_.HasSelection()) return Show(owner, SelectionWithItsSection(), L"Auswahl im Rx-Fenster", wideSynopFolder);
 
     const win32::FileDialogRequest request{
         L"Wetter lesen", L"Wetterberichte (Synop*.txt)|Synop*.txt|Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*|",
@@ -42,6 +45,16 @@ void WeatherReading::Open(HWND owner, const std::wstring& wideSynopFolder) {
         return dialogs_.ShowMessage(platform::MessageIcon::Exclamation,
                                     "Die Datei ist zu groß für einen Wetterbericht.", kTitle);
     Show(owner, std::get<std::string>(content), FileNameOf(chosen->widePath), wideSynopFolder);
+}
+
+// The text up to the selection's end is enough to find the section above it.
+std::string WeatherReading::SelectionWithItsSection() const {
+    const CHARRANGE range = rx_.Selection();
+    const std::wstring wideText = rx_.TextAs(GT_DEFAULT, range.cpMax);
+    const std::size_t begin = std::min(wideText.size(), static_cast<std::size_t>(range.cpMin));
+    const std::string cp1252Before = WideToCp1252(std::wstring_view(wideText).substr(0, begin));
+    const std::string cp1252Text = cp1252Before + WideToCp1252(std::wstring_view(wideText).substr(begin));
+    return weather::SelectionWithItsSection(cp1252Text, cp1252Before.size(), cp1252Text.size());
 }
 
 void WeatherReading::Show(HWND owner, std::string_view cp1252Text, const std::wstring& wideSource,

@@ -1,6 +1,7 @@
 #pragma once
-// "Wetter &lesen…": the Rx window's selection when there is one, else a saved
-// Synop file chosen in the folder where automatic saving puts them, decoded
+// "Wetter &lesen…": the Rx window's selection when there is one (with the
+// AAXX or BBXX line above it that it may lack), else a saved Synop file
+// chosen in the folder where automatic saving puts them, decoded
 // and shown in a weather window of its own; or the message that no report
 // is in it.
 
@@ -22,6 +23,8 @@ public:
     void Open(HWND owner, const std::wstring& wideSynopFolder);
 
 private:
+    // The Rx window's selection, with the AAXX or BBXX line above it when it holds only report lines.
+    std::string SelectionWithItsSection() const;
     void Show(HWND owner, std::string_view cp1252Text, const std::wstring& wideSource,
               const std::wstring& wideSynopFolder);
 

@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     for (int round = 0; round < rounds; ++round) {
         const auto start = Clock::now();
         const weather::MapScene scene =
-            weather::BuildStationMap(reports, size.cx, size.cy, zorbel::win32::StationUnitAt(96));
+            weather::BuildStationMap(reports, size.cx, size.cy, zorbel::win32::StationUnitAt(96),
+                                     zorbel::win32::MeasureMapText(memory.get(), 96));
         const double sceneMs = MillisecondsSince(start);
         const auto paintStart = Clock::now();
         zorbel::win32::PaintStationMap(memory.get(), size, scene, 96);

@@ -175,6 +175,11 @@ private:
 
 }  // namespace
 
+bool IsBulletinHeading(std::string_view line) {
+    const std::vector<Line> lines = LinesOfGroups(line);
+    return lines.size() == 1 && IsHeading(lines.front());
+}
+
 bool IsSectionMarker(std::string_view group) {
     return group == "333" || group == "444" || group == "555" || (group.size() == 5 && group.starts_with("222"));
 }

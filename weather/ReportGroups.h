@@ -20,6 +20,9 @@ struct ReportGroups {
 // "222Dsvs", "333", "444", "555": where a report's section 2, 3, 4 or 5 begins.
 bool IsSectionMarker(std::string_view group);
 
+// "SMDL01 EDZW 070600" (perhaps with a correction mark "CCA"): a bulletin's heading line.
+bool IsBulletinHeading(std::string_view line);
+
 // Text as ZORBEL saves it: code page 1252, lines ended by CR LF, LF or CR. Text outside an
 // AAXX or BBXX section (headings, plain-language bulletins, "NNNN") holds no report.
 std::vector<ReportGroups> SplitReports(std::string_view cp1252Text);

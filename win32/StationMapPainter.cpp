@@ -15,6 +15,7 @@ constexpr COLORREF kCoast = RGB(150, 135, 105);
 constexpr COLORREF kGraticule = RGB(170, 190, 210);
 constexpr COLORREF kInk = RGB(20, 20, 20);
 constexpr COLORREF kPaper = RGB(255, 255, 255);
+constexpr COLORREF kLeader = RGB(70, 70, 70);
 
 COLORREF LabelColour(weather::LabelRole role) {
     switch (role) {
@@ -23,6 +24,8 @@ COLORREF LabelColour(weather::LabelRole role) {
     case weather::LabelRole::Pressure:
     case weather::LabelRole::Tendency: return RGB(0, 0, 150);
     case weather::LabelRole::Graticule: return RGB(90, 110, 130);
+    case weather::LabelRole::Title:
+    case weather::LabelRole::Note: return kInk;
     }
     return kInk;
 }
@@ -118,7 +121,56 @@ private:
     BrushHandle darkBrush_, paperBrush_;
 };
 
+FontHandle MapFont(int dpi, int points, int weight) {
+    return FontHandle(CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                  L"Arial"));
+}
+
+constexpr int kFigurePoints = 8;
+constexpr int kTitlePoints = 10;
+
+// A moved model's leader and the mark on its station; a station without room
+// for its model keeps the mark alone.
+void DrawStationMarks(HDC dc, const weather::MapScene& scene, double unit) {
+    const PenHandle thin(CreatePen(PS_SOLID, 1, kLeader));
+    const BrushHandle dot(CreateSolidBrush(kInk));
+    const SelectedObject pen(dc, thin.get()), brush(dc, dot.get());
+    const int radius = std::max(2, static_cast<int>(std::lround(unit * 0.4)));
+    for (const weather::StationOnMap& station : scene.stations) {
+        if (station.fitted && station.leader.empty()) continue;
+        if (!station.leader.empty()) {
+            const std::vector<POINT> points = Pixels(station.leader);
+            Polyline(dc, points.data(), static_cast<int>(points.size()));
+        }
+        const POINT at = Pixel(station.place);
+        Ellipse(dc, at.x - radius, at.y - radius, at.x + radius + 1, at.y + radius + 1);
+    }
+}
+
+// The title and notes on paper, so that land and graticule do not run through them.
+void DrawNotes(HDC dc, const weather::MapScene& scene, int dpi) {
+    const FontHandle title = MapFont(dpi, kTitlePoints, FW_BOLD), note = MapFont(dpi, kFigurePoints, FW_NORMAL);
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, kPaper);
+    for (const weather::Label& label : scene.notes) {
+        const SelectedObject font(dc, label.role == weather::LabelRole::Title ? title.get() : note.get());
+        DrawLabel(dc, label, 0);
+    }
+    SetBkMode(dc, TRANSPARENT);
+}
+
 }  // namespace
+
+weather::TextSize MeasureMapText(HDC dc, int dpi) {
+    const FontHandle font = MapFont(dpi, kFigurePoints, FW_NORMAL);
+    const SelectedObject selected(dc, font.get());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SIZE figures{};
+    GetTextExtentPoint32W(dc, L"0123456789", 10, &figures);
+    return {figures.cx / 10.0, static_cast<double>(metrics.tmHeight)};
+}
 
 double StationUnitAt(int dpi) { return 4.5 * dpi / 96.0; }
 
@@ -138,9 +190,7 @@ void PaintStationMap(HDC dc, SIZE size, const weather::MapScene& scene, int dpi)
         }
     }
 
-    const FontHandle font(CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                      DEFAULT_PITCH | FF_SWISS, L"Arial"));
+    const FontHandle font = MapFont(dpi, kFigurePoints, FW_NORMAL);
     const SelectedObject selectedFont(dc, font.get());
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
@@ -149,7 +199,9 @@ void PaintStationMap(HDC dc, SIZE size, const weather::MapScene& scene, int dpi)
     for (const weather::Label& label : scene.graticuleLabels) DrawLabel(dc, label, middleShift);
 
     const StationInk ink(dc, penWidth);
-    for (const weather::Drawing& station : scene.stations) ink.Draw(station, middleShift);
+    DrawStationMarks(dc, scene, StationUnitAt(dpi));
+    for (const weather::StationOnMap& station : scene.stations) ink.Draw(station.model, middleShift);
+    DrawNotes(dc, scene, dpi);
 }
 
 }  // namespace zorbel::win32

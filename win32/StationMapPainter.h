@@ -9,6 +9,9 @@
 
 namespace zorbel::win32 {
 
+// How large the map's figures come out at `dpi`, for placing the models.
+weather::TextSize MeasureMapText(HDC dc, int dpi);
+
 // The station circle's radius in pixels at `dpi`.
 double StationUnitAt(int dpi);
 

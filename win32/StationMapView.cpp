@@ -1,5 +1,9 @@
 #include "win32/StationMapView.h"
 
+#include <cmath>
+
+#include "weather/ReportText.h"
+#include "win32/Encoding.h"
 #include "win32/Handles.h"
 #include "win32/PngFile.h"
 #include "win32/StationMapPainter.h"
@@ -8,6 +12,7 @@ namespace zorbel::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"ZorbelStationMap";
+constexpr int kTipWidth = 420;  // pixels at 96 per inch
 
 }  // namespace
 
@@ -26,6 +31,8 @@ bool StationMapView::Create(HWND parent, int id, const std::vector<weather::Syno
     const HDC screen = GetDC(hwnd_);
     dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(hwnd_, screen);
+    reportTips_.Create(hwnd_);
+    reportTips_.AllowLines(MulDiv(kTipWidth, dpi_, 96));
     return true;
 }
 
@@ -37,10 +44,28 @@ SIZE StationMapView::ClientSize() const {
 
 const weather::MapScene& StationMapView::SceneFor(SIZE size) {
     if (size.cx != sceneSize_.cx || size.cy != sceneSize_.cy) {
-        scene_ = weather::BuildStationMap(*reports_, size.cx, size.cy, StationUnitAt(dpi_));
+        const HDC screen = GetDC(hwnd_);
+        const weather::TextSize text = MeasureMapText(screen, dpi_);
+        ReleaseDC(hwnd_, screen);
+        scene_ = weather::BuildStationMap(*reports_, size.cx, size.cy, StationUnitAt(dpi_), text);
         sceneSize_ = size;
+        ShowReportsOnHover();
     }
     return scene_;
+}
+
+// One tooltip area per station, numbered from 1, replaced with each new scene.
+void StationMapView::ShowReportsOnHover() {
+    for (std::size_t area = 1; area <= tipAreas_; ++area) reportTips_.RemoveArea(hwnd_, area);
+    tipAreas_ = scene_.stations.size();
+    for (std::size_t index = 0; index < scene_.stations.size(); ++index) {
+        const weather::StationOnMap& station = scene_.stations[index];
+        const std::wstring text = Utf8ToWide(weather::ReadableReport((*reports_)[station.report]));
+        reportTips_.AddArea(hwnd_, index + 1, text.c_str());
+        const weather::MapBox box = station.HoverArea(StationUnitAt(dpi_));
+        reportTips_.MoveArea(hwnd_, index + 1,
+                             {std::lround(box.left), std::lround(box.top), std::lround(box.right), std::lround(box.bottom)});
+    }
 }
 
 HBITMAP StationMapView::Render(HDC reference, SIZE size) {

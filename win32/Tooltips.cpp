@@ -42,4 +42,11 @@ void Tooltips::MoveArea(HWND window, UINT_PTR areaId, const RECT& area) {
     SendMessageW(hwnd_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void Tooltips::RemoveArea(HWND window, UINT_PTR areaId) {
+    TOOLINFOW tool = Tool(0, window, areaId);
+    SendMessageW(hwnd_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Tooltips::AllowLines(int widthPx) { SendMessageW(hwnd_, TTM_SETMAXTIPWIDTH, 0, widthPx); }
+
 }  // namespace zorbel::win32

@@ -15,6 +15,9 @@ public:
     // status panel, say); the area starts empty until MoveArea places it.
     void AddArea(HWND window, UINT_PTR areaId, const wchar_t* text);
     void MoveArea(HWND window, UINT_PTR areaId, const RECT& area);
+    void RemoveArea(HWND window, UINT_PTR areaId);
+    // Texts of several lines ("\n") break there and at this width.
+    void AllowLines(int widthPx);
 
 private:
     HWND hwnd_ = nullptr;

@@ -1,6 +1,7 @@
 // The station map's rules: the projection and its fit into a window, where
 // the prepared coasts lie, the wind barb, the cloud circle, the figures and
-// their places around the station, and the present-weather signs.
+// their places around the station, models moved apart on a crowded coast,
+// the title and notes, and the present-weather signs.
 #include <cmath>
 #include <numbers>
 #include <sstream>
@@ -9,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include "weather/ReadSynop.h"
 #include "weather/view/CoastlineData.h"
 #include "weather/view/MapProjection.h"
+#include "weather/view/ModelPlacement.h"
 #include "weather/view/StationMap.h"
 #include "weather/view/StationModel.h"
 #include "weather/view/WeatherSigns.h"
@@ -118,6 +121,11 @@ TEST(Coastline, LandAndSeaLieWhereTheyBelong) {
              {"Doggerbank", 55.0, 2.5, false},      {"Deutsche Bucht", 54.3, 7.5, false},
              {"Kattegat", 56.8, 11.6, false},       {"östlich Öland", 56.5, 18.0, false},
              {"Bottensee", 62.0, 19.5, false},      {"Finnischer Meerbusen", 59.9, 25.5, false},
+             // The islands where coastal stations stand, and the water between them and the coast.
+             {"Helgoland", 54.188, 7.892, true},    {"Norderney", 53.71, 7.2, true},
+             {"Sylt, Westerland", 54.91, 8.31, true}, {"Fehmarn", 54.47, 11.15, true},
+             {"Bornholm", 55.12, 14.9, true},       {"Fehmarnbelt", 54.6, 11.2, false},
+             {"Norderneyer Watt", 53.66, 7.2, false},
          })
         EXPECT_EQ(place.land, OnLand(place.latitude, place.longitude)) << place.name;
 }
@@ -185,15 +193,22 @@ TEST(WindBarb, PointsWhereTheWindComesFromWithFeathersOnTheClockwiseSide) {
 std::string CloudCircleShown(const Drawing& cloud) {
     std::string shown = cloud.circles.at(0).filled ? "disc" : "ring";
     for (const Sector& sector : cloud.sectors) shown += " sector " + std::to_string(std::lround(sector.sweepDeg));
-    for (const Polyline& line : cloud.lines) shown += line.ink == Ink::Paper ? " gap" : " line";
+    for (const Polyline& line : cloud.lines) {
+        const MapPoint along = Minus(line.points.back(), line.points.front());
+        shown += line.ink == Ink::Paper ? " gap"
+                 : along.x == 0         ? " |"
+                 : along.y == 0         ? " -"
+                 : along.x * along.y < 0 ? " /"
+                                         : " \\";
+    }
     return shown;
 }
 
 TEST(StationCircle, ShowsTheEighthsOfCloudAsOnAWeatherChart) {
     const std::vector<std::pair<std::optional<int>, std::string>> cases{
-        {std::nullopt, "ring"},         {0, "ring"},           {1, "ring line"},  {2, "ring sector 90"},
-        {3, "ring sector 90 line"},     {4, "ring sector 180"}, {5, "ring sector 180 line"},
-        {6, "ring sector 270"},         {7, "disc gap"},       {8, "disc"},       {9, "ring line line"}};
+        {std::nullopt, "ring /"},    {0, "ring"},            {1, "ring |"}, {2, "ring sector 90"},
+        {3, "ring sector 90 |"},     {4, "ring sector 180"}, {5, "ring sector 180 -"},
+        {6, "ring sector 270"},      {7, "disc gap"},        {8, "disc"},   {9, "ring \\ /"}};
     for (const auto& [octas, expected] : cases)
         EXPECT_EQ(expected, CloudCircleShown(DrawCloudCover({0, 0}, octas, 5))) << octas.value_or(-1) << " eighths";
 }
@@ -261,8 +276,8 @@ TEST(StationMap, OneModelPerPlacedStationWithItsLastReportAndBarbsTurnedToTheMer
     later.seaLevelPressureHpa = 1021.4;
     const MapScene scene = BuildStationMap({west, east, unplaced, later}, 1000, 800, 4);
     ASSERT_EQ(2u, scene.stations.size());
-    EXPECT_EQ("214", scene.stations[1].labels[2].utf8Text) << "the later report of the same station";
-    const Polyline& shaft = scene.stations[1].lines[0];
+    EXPECT_EQ("214", scene.stations[1].model.labels[2].utf8Text) << "the later report of the same station";
+    const Polyline& shaft = scene.stations[1].model.lines[0];
     const double lean = ScreenBearing(Minus(shaft.points[1], shaft.points[0]));
     EXPECT_LT(lean, -3) << "north wind at Riga leans toward the pole, left of straight up";
     EXPECT_FALSE(scene.land.empty());
@@ -276,7 +291,7 @@ TEST(StationMap, ShowsTheStationsPartOfTheSeaWideEnoughToReadAndTheWholeSeaWitho
     sylt.station = "10020", sylt.latitudeDeg = 55.02, sylt.longitudeDeg = 8.42;
     const MapScene bight = BuildStationMap({helgoland, sylt}, 1000, 800, 4);
     ASSERT_EQ(2u, bight.stations.size());
-    EXPECT_GT(Length(Minus(bight.stations[0].circles[0].centre, bight.stations[1].circles[0].centre)), 80);
+    EXPECT_GT(Length(Minus(bight.stations[0].centre, bight.stations[1].centre)), 80);
     const auto labels = [](const MapScene& scene) {
         std::string text;
         for (const Label& label : scene.graticuleLabels) text += label.utf8Text + ' ';
@@ -284,6 +299,154 @@ TEST(StationMap, ShowsTheStationsPartOfTheSeaWideEnoughToReadAndTheWholeSeaWitho
     };
     EXPECT_EQ(std::string::npos, labels(bight).find("65° N")) << labels(bight);
     EXPECT_NE(std::string::npos, labels(BuildStationMap({}, 1000, 800, 4)).find("65° N"));
+}
+
+std::string Shown(const MapBox& box) {
+    return "[" + Shown(MapPoint{box.left, box.top}) + " to " + Shown(MapPoint{box.right, box.bottom}) + "]";
+}
+
+// Every rule the placement promises, for any set of models: the failures
+// name the two models and their boxes.
+std::string PlacementFaults(const std::vector<ModelToPlace>& models, const std::vector<ModelPlace>& places,
+                            const MapBox& bounds) {
+    std::string faults;
+    const auto boxOf = [&](std::size_t i) {
+        return models[i].box.Moved(places[i].centre.x - models[i].place.x, places[i].centre.y - models[i].place.y);
+    };
+    for (std::size_t i = 0; i < models.size(); ++i) {
+        if (!places[i].fitted) continue;
+        if (!bounds.Holds(boxOf(i))) faults += std::to_string(i) + " outside " + Shown(boxOf(i)) + "; ";
+        if (places[i].centre.x != models[i].place.x || places[i].centre.y != models[i].place.y) {
+            if (boxOf(i).Contains(models[i].place)) faults += std::to_string(i) + " moved but covers its station; ";
+            for (const MapBox& part : models[i].keepClear)
+                if (part.Moved(places[i].centre.x - models[i].place.x, places[i].centre.y - models[i].place.y)
+                        .Crosses(models[i].place, places[i].centre))
+                    faults += "leader of " + std::to_string(i) + " crosses its own " + Shown(part) + "; ";
+        }
+        for (std::size_t j = 0; j < models.size(); ++j) {
+            if (j == i) continue;
+            if (boxOf(i).Contains(models[j].place)) faults += std::to_string(i) + " covers station " + std::to_string(j) + "; ";
+            if (!places[j].fitted) continue;
+            if (j > i && boxOf(i).Overlaps(boxOf(j)))
+                faults += std::to_string(i) + Shown(boxOf(i)) + " overlaps " + std::to_string(j) + Shown(boxOf(j)) + "; ";
+            if (boxOf(i).Crosses(models[j].place, places[j].centre) && Length(Minus(places[j].centre, models[j].place)) > 0)
+                faults += "leader of " + std::to_string(j) + " crosses " + std::to_string(i) + "; ";
+        }
+    }
+    return faults;
+}
+
+// A model alone keeps its place; crowded ones move apart, no further than
+// they must; with no room near, a model is left out.
+TEST(ModelPlacement, NoModelOverprintsAnotherAndOnlyCrowdedOnesMove) {
+    // A barb from the west, which its own leader must not run along.
+    const auto model = [](double x, double y) {
+        return ModelToPlace{{x, y}, {x - 30, y - 15, x + 30, y + 15}, {{x - 30, y - 4, x - 5, y + 6}}};
+    };
+    struct Case {
+        const char* name;
+        std::vector<ModelToPlace> models;
+        MapBox bounds;
+        std::string moved;  // "s" stays, "m" moves, "-" left out
+    };
+    const MapBox wide{0, 0, 800, 600};
+    for (const Case& c : std::vector<Case>{
+             {"apart", {model(100, 100), model(300, 100), model(100, 300)}, wide, "sss"},
+             {"two on one place", {model(400, 300), model(400, 300)}, wide, "mm"},
+             {"a crowded one beside a lone one", {model(400, 300), model(420, 310), model(100, 100)}, wide, "mms"},
+             {"a cluster", {model(400, 300), model(410, 290), model(420, 305), model(395, 315), model(430, 300),
+                            model(405, 280), model(415, 320)}, wide, "mmmmm-m"},  // the sixth hemmed in
+             {"no room", {model(50, 20), model(55, 22)}, MapBox{0, 0, 100, 40}, "--"}}) {
+        const std::vector<ModelPlace> places = PlaceModels(c.models, c.bounds, 8);
+        std::string moved;
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const double distance = Length(Minus(places[i].centre, c.models[i].place));
+            moved += !places[i].fitted ? '-' : distance == 0 ? 's' : 'm';
+            EXPECT_LT(distance, 200) << c.name << ": model " << i << " went far to " << Shown(places[i].centre);
+        }
+        EXPECT_EQ(c.moved, moved) << c.name;
+        EXPECT_EQ("", PlacementFaults(c.models, places, c.bounds)) << c.name;
+    }
+}
+
+// The German coast at the weather window's first size: every model on the
+// map, none over another, each moved one tied to its station by a leader
+// from the station to its circle; the station without a position named.
+constexpr char kGermanCoast[] =
+    "SMDL01 EDZW 070600\r\nAAXX 07061\r\n"
+    "10113 41580 72117 10081 20049 30041 40046 58012 81/56=\r\n"
+    "10200 16458 62612 10074 20047 30022 40027 56008 60001 82/56=\r\n"
+    "10015 41580 73114 10078 20052 30037 40042 58012 69902 81/56=\r\n"
+    "10131 41566 /2314 10076 20051 30040 40045 58011=\r\n"
+    "10129 41506 90000 10052 20050 30042 40044 52004 74545=\r\n"
+    "10020 41570 72616 10082 20060 30050 40050 57010 82/51=\r\n"
+    "10046 41675 62412 10070 20045 30049 40052 58014=\r\n"
+    "10044 41580 72520 10074 20050 30051 40054 58013=\r\n"
+    "10055 41575 82418 10068 20046 30052 40056 58013 76162 87/58=\r\n"
+    "10170 46560 72410 10065 20038 30049 40060 58016 71022 87/58=\r\n"
+    "10091 46458 72213 10068 20044 30048 40058 58015 76162 86/59=\r\n"
+    "10184 32565 61914 10061 20041 30057 40069 57012 81/50=\r\n"
+    "10147 31765 82016 10071 20048 30034 40039 57011 69902 83/52=\r\n"
+    "10039 26/62 62008 10058 20042 30031 40079 58009 76162 87/51=\r\n";
+
+TEST(StationMap, GermanCoastalStationsAtTheWindowsFirstSizeStandApartWithLeaders) {
+    constexpr double kUnit = 4.5;
+    const TextSize text{6, 14};
+    const std::vector<SynopReport> reports = ReadSynopReports(kGermanCoast);
+    for (const auto& [width, height] : std::vector<std::pair<double, double>>{{812, 505}, {600, 400}}) {
+        const MapScene scene = BuildStationMap(reports, width, height, kUnit, text);
+        const std::string size = std::to_string(int(width)) + " x " + std::to_string(int(height));
+        ASSERT_EQ(13u, scene.stations.size()) << size;
+        std::vector<ModelToPlace> models;
+        std::vector<ModelPlace> places;
+        std::string moved;
+        for (const StationOnMap& station : scene.stations) {
+            EXPECT_TRUE(station.fitted) << size << ": " << station.name << " left out";
+            const MapBox drawn = BoundsOf(station.model, text);
+            EXPECT_TRUE(station.box.Holds(drawn)) << size << ": " << station.name << " drawn " << Shown(drawn)
+                                                  << " beyond its box " << Shown(station.box);
+            const bool isMoved = Length(Minus(station.centre, station.place)) > 0;
+            if (isMoved) moved += station.name + ' ';
+            ASSERT_EQ(isMoved ? 2u : 0u, station.leader.size()) << size << ": " << station.name;
+            if (isMoved) {
+                EXPECT_EQ(Shown(station.place), Shown(station.leader.front())) << size << ": " << station.name;
+                EXPECT_NEAR(kUnit, Length(Minus(station.leader.back(), station.centre)), 0.01) << station.name;
+                EXPECT_NEAR(0, AngleBetween(ScreenBearing(Minus(station.leader.back(), station.leader.front())),
+                                            ScreenBearing(Minus(station.centre, station.place))), 0.01)
+                    << size << ": " << station.name << "'s leader points away from its circle";
+            }
+            const double backX = station.place.x - station.centre.x, backY = station.place.y - station.centre.y;
+            models.push_back({station.place, station.box.Moved(backX, backY), {}});
+            places.push_back({station.centre, station.fitted});
+        }
+        const MapBox map{0, scene.notes.front().anchor.y + text.lineHeight, width, scene.notes.back().anchor.y - text.lineHeight};
+        EXPECT_EQ("", PlacementFaults(models, places, map)) << size << ", moved: " << moved;
+        EXPECT_NE(std::string::npos, moved.find("Emden")) << size << ": Norderney and Emden share a place";
+        ASSERT_EQ(2u, scene.notes.size()) << size;
+        EXPECT_EQ("SMDL01 EDZW vom 7., 06:00 UTC", scene.notes[0].utf8Text);
+        EXPECT_EQ("Ohne Position, nicht auf der Karte: 10039", scene.notes[1].utf8Text);
+        for (const Label& degree : scene.graticuleLabels)
+            for (const Label& note : scene.notes)
+                EXPECT_FALSE(BoundsOf(note, text).Overlaps(BoundsOf(degree, text))) << size << ": " << degree.utf8Text
+                                                                                      << " under " << note.utf8Text;
+    }
+}
+
+TEST(StationMap, TitleNamesTheBulletinsAndTheObservationTimes) {
+    const auto report = [](std::string bulletin, std::optional<int> day, std::optional<int> hour) {
+        SynopReport r;
+        r.bulletin = std::move(bulletin), r.day = day, r.hour = hour;
+        return r;
+    };
+    const std::vector<std::pair<std::vector<SynopReport>, std::string>> cases{
+        {{report("SMDL01 EDZW 070600", 7, 6), report("SMDL01 EDZW 070600", 7, 6)}, "SMDL01 EDZW vom 7., 06:00 UTC"},
+        {{report("SMDL01 EDZW 071200 CCA", 7, 12)}, "SMDL01 EDZW vom 7., 12:00 UTC"},
+        {{report("SMDL01 EDZW 072100", 7, 21), report("SNDL02 EDZW 080000", 8, 0)},
+         "SMDL01 EDZW, SNDL02 EDZW vom 7., 21:00 bis 8., 00:00 UTC"},
+        {{report("", 7, 6)}, "Wettermeldungen vom 7., 06:00 UTC"},
+        {{report("", std::nullopt, std::nullopt)}, "Wettermeldungen"},
+    };
+    for (const auto& [reports, expected] : cases) EXPECT_EQ(expected, MapTitle(reports));
 }
 
 TEST(WeatherSign, CommonPresentWeatherGroupsGetTheirSigns) {

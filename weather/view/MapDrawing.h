@@ -38,7 +38,9 @@ struct Sector {
     double sweepDeg = 0;
 };
 
-enum class LabelRole { Temperature, DewPoint, Pressure, Tendency, Graticule };
+// Title and Note stand on paper above the map: which reports it shows, and
+// which it could not show.
+enum class LabelRole { Temperature, DewPoint, Pressure, Tendency, Graticule, Title, Note };
 enum class HorizontalAlign { Left, Centre, Right };  // where the anchor lies on the text
 enum class VerticalAlign { Top, Middle, Bottom };
 
@@ -60,5 +62,27 @@ struct Drawing {
 
     void Append(const Drawing& other);
 };
+
+// How large the map's text comes out: the window code measures its font.
+// Labels are figures and signs, so one width per character is close enough.
+struct TextSize {
+    double charWidth = 7;
+    double lineHeight = 13;
+};
+
+struct MapBox {
+    double left = 0, top = 0, right = 0, bottom = 0;
+
+    bool Overlaps(const MapBox& other) const;
+    bool Contains(MapPoint point) const;
+    bool Holds(const MapBox& inner) const;
+    MapBox Moved(double dx, double dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    // Whether the straight line from `from` to `to` passes through the box.
+    bool Crosses(MapPoint from, MapPoint to) const;
+};
+
+// The box around everything drawn, text included.
+MapBox BoundsOf(const Drawing& drawing, const TextSize& text);
+MapBox BoundsOf(const Label& label, const TextSize& text);
 
 }  // namespace weather

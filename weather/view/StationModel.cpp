@@ -96,13 +96,18 @@ Drawing DrawWindBarb(MapPoint centre, double fromOnScreenDeg, double knots, doub
 Drawing DrawCloudCover(MapPoint centre, std::optional<int> octas, double unit) {
     Drawing drawing;
     drawing.circles.push_back({centre, unit, false});
-    if (!octas) return drawing;
     const auto line = [&](MapPoint from, MapPoint to, Ink ink = Ink::Dark) {
         drawing.lines.push_back({{{centre.x + from.x * unit, centre.y + from.y * unit},
                                   {centre.x + to.x * unit, centre.y + to.y * unit}},
                                  ink});
     };
     const auto sector = [&](double sweepDeg) { drawing.sectors.push_back({centre, unit, 0, sweepDeg}); };
+    // Not observed ("/", or the group lost): the circle struck through once,
+    // never the empty circle of a clear sky.
+    if (!octas) {
+        line({-0.7, 0.7}, {0.7, -0.7});
+        return drawing;
+    }
     switch (*octas) {
     case 0: break;
     case 1: line({0, -1}, {0, 1}); break;
@@ -124,21 +129,17 @@ Drawing DrawCloudCover(MapPoint centre, std::optional<int> octas, double unit) {
     return drawing;
 }
 
-Drawing DrawStationModel(const SynopReport& report, MapPoint centre, double northOnScreenDeg, double unit) {
-    Drawing drawing;
-    if (report.windIsCalm) {
-        drawing.circles.push_back({centre, kCalmRadius * unit, false});
-    } else if (report.windDirectionDeg && !report.windIsVariable) {
-        drawing.Append(DrawWindBarb(centre, northOnScreenDeg + *report.windDirectionDeg, report.windKnots.value_or(0),
-                                    unit));
-    }
-    drawing.Append(DrawCloudCover(centre, report.cloudOctas, unit));
-
+StationModelParts DrawStationModelParts(const SynopReport& report, MapPoint centre, double northOnScreenDeg,
+                                        double unit) {
+    StationModelParts parts;
+    if (!report.windIsCalm && report.windDirectionDeg && !report.windIsVariable)
+        parts.barb = DrawWindBarb(centre, northOnScreenDeg + *report.windDirectionDeg, report.windKnots.value_or(0),
+                                  unit);
     const double left = centre.x - unit - kLabelGap * unit, right = centre.x + unit + kLabelGap * unit;
     const double upper = centre.y - kLabelRise * unit, lower = centre.y + kLabelRise * unit;
     const auto label = [&](double x, double y, std::string text, LabelRole role, HorizontalAlign horizontal,
                            VerticalAlign vertical) {
-        drawing.labels.push_back({{x, y}, std::move(text), role, horizontal, vertical});
+        parts.figures.labels.push_back({{x, y}, std::move(text), role, horizontal, vertical});
     };
     if (report.temperatureC)
         label(left, upper, TemperatureFigure(*report.temperatureC), LabelRole::Temperature, HorizontalAlign::Right,
@@ -153,8 +154,17 @@ Drawing DrawStationModel(const SynopReport& report, MapPoint centre, double nort
         label(right, lower, TendencyFigure(*report.pressureChangeHpa), LabelRole::Tendency, HorizontalAlign::Left,
               VerticalAlign::Top);
     if (report.presentWeather)
-        drawing.Append(DrawWeatherSign(WeatherSignFor(*report.presentWeather),
-                                       {left - kSignSize * unit / 2, centre.y}, kSignSize * unit));
+        parts.sign = DrawWeatherSign(WeatherSignFor(*report.presentWeather), {left - kSignSize * unit / 2, centre.y},
+                                     kSignSize * unit);
+    return parts;
+}
+
+Drawing DrawStationModel(const SynopReport& report, MapPoint centre, double northOnScreenDeg, double unit) {
+    Drawing drawing;
+    if (report.windIsCalm) drawing.circles.push_back({centre, kCalmRadius * unit, false});
+    drawing.Append(DrawCloudCover(centre, report.cloudOctas, unit));
+    const StationModelParts parts = DrawStationModelParts(report, centre, northOnScreenDeg, unit);
+    for (const Drawing* part : {&parts.barb, &parts.figures, &parts.sign}) drawing.Append(*part);
     return drawing;
 }
 

@@ -34,11 +34,22 @@ std::string TendencyFigure(double hPa);
 // its clockwise side as in the northern hemisphere, pennants outermost.
 Drawing DrawWindBarb(MapPoint centre, double fromOnScreenDeg, double knots, double unit);
 
-// The station circle for N eighths of cloud (9: sky obscured; none: not reported).
+// The station circle for N eighths of cloud; 9, sky obscured, crossed out;
+// none (not observed or not reported) struck through once.
 Drawing DrawCloudCover(MapPoint centre, std::optional<int> octas, double unit);
 
-// The whole model around `centre`; `northOnScreenDeg` turns true wind
-// directions into the map's.
+// What stands around the station circle, each apart: the wind barb, every
+// figure, the weather sign; `northOnScreenDeg` turns true wind directions
+// into the map's.
+struct StationModelParts {
+    Drawing barb;     // empty in a calm, a variable wind or without a direction
+    Drawing figures;  // labels only
+    Drawing sign;
+};
+StationModelParts DrawStationModelParts(const SynopReport& report, MapPoint centre, double northOnScreenDeg,
+                                        double unit);
+
+// The whole model around `centre`: the circle (and the calm ring) with its parts.
 Drawing DrawStationModel(const SynopReport& report, MapPoint centre, double northOnScreenDeg, double unit);
 
 }  // namespace weather

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <filesystem>
 #include <fstream>
@@ -527,14 +528,26 @@ TEST_F(WindowWithoutEngine, AboutBoxShowsItsTextsCentredAndSystemInformationFall
   bench::AnswerMessageBox(bench::ReadMessageBox(about->window), L"OK");
 }
 
-// A bulletin as automatic saving leaves it; Arkona's temperature group
-// came through with a letter.
+// A bulletin of the German coast as automatic saving leaves it: stations
+// close enough to crowd the map at the window's first size; Arkona's
+// temperature group came through with a letter, Cuxhaven's cloud cover was
+// not observed, and 10039 is not in the station table.
 constexpr char kBulletin[] =
     "SMDL01 EDZW 070600\r\nAAXX 07061\r\n"
+    "10113 41580 72117 10081 20049 30041 40046 58012 81/56=\r\n"
+    "10200 16458 62612 10074 20047 30022 40027 56008 60001 82/56=\r\n"
     "10015 41580 73114 10078 20052 30037 40042 58012 69902 81/56=\r\n"
+    "10131 41566 /2314 10076 20051 30040 40045 58011=\r\n"
+    "10129 41506 90000 10052 20050 30042 40044 52004 74545=\r\n"
     "10020 41570 72616 10082 20060 30050 40050 57010 82/51=\r\n"
+    "10046 41675 62412 10070 20045 30049 40052 58014=\r\n"
+    "10044 41580 72520 10074 20050 30051 40054 58013=\r\n"
+    "10055 41575 82418 10068 20046 30052 40056 58013 76162 87/58=\r\n"
+    "10170 46560 72410 10065 20038 30049 40060 58016 71022 87/58=\r\n"
     "10091 46458 72213 1O068 20044 30048 40058 58015 76162 86/59=\r\n"
-    "10147 31765 82016 10071 20048 30034 40039 57011 69902 83/52=\r\n";
+    "10184 32565 61914 10061 20041 30057 40069 57012 81/50=\r\n"
+    "10147 31765 82016 10071 20048 30034 40039 57011 69902 83/52=\r\n"
+    "10039 26/62 62008 10058 20042 30031 40079 58009 76162 87/51=\r\n";
 
 std::string FileStart(const std::wstring& path, std::size_t bytes) {
   try {
@@ -561,14 +574,14 @@ TEST_F(WindowWithoutEngine, WeatherWindowReadsASynopFileAsTableAndMapAndExportsB
   EXPECT_EQ("Wetter lesen []", ChooseInFileDialog(L"Synop07Dez2026-0600.txt")) << "starts in the Synop folder";
   const HWND weather = bench::WaitForTopWindow(Zorbel().processId(), ZORBEL_WEATHER_WINDOW_CLASS, kBound);
   ASSERT_TRUE(weather) << NoBoxes();
-  EXPECT_EQ("Wetter lesen – Synop07Dez2026-0600.txt (4 Meldungen)", WideToUtf8(bench::WindowText(weather)));
+  EXPECT_EQ("Wetter lesen – Synop07Dez2026-0600.txt (14 Meldungen)", WideToUtf8(bench::WindowText(weather)));
   const HWND table = bench::Control(weather, IDC_WEATHER_TABLE);
-  EXPECT_EQ(4, bench::SendBounded(table, LVM_GETITEMCOUNT));
+  EXPECT_EQ(14, bench::SendBounded(table, LVM_GETITEMCOUNT));
   const auto cell = [&](int row, int column) {
     return WideToUtf8(bench::ListViewCellText(Zorbel().process(), table, row, column));
   };
-  EXPECT_EQ("Hamburg-Fuhlsbüttel", cell(3, 1));
-  EXPECT_EQ("Arkona 1O068 (Buchstaben oder Zeichen statt Ziffern)", cell(2, 1) + ' ' + cell(2, 20))
+  EXPECT_EQ("Hamburg-Fuhlsbüttel", cell(12, 1));
+  EXPECT_EQ("Arkona 1O068 (Buchstaben oder Zeichen statt Ziffern)", cell(10, 1) + ' ' + cell(10, 20))
       << "the garbled group in the last column";
   // A click on the heading "Name" sorts by the stations' names.
   const HWND header = reinterpret_cast<HWND>(bench::SendBounded(table, LVM_GETHEADER));
@@ -579,8 +592,7 @@ TEST_F(WindowWithoutEngine, WeatherWindowReadsASynopFileAsTableAndMapAndExportsB
   PostMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageW(header, WM_LBUTTONUP, 0, at);
   WaitUntilHandled();
-  EXPECT_EQ("Arkona Hamburg-Fuhlsbüttel Helgoland List auf Sylt ",
-            cell(0, 1) + ' ' + cell(1, 1) + ' ' + cell(2, 1) + ' ' + cell(3, 1) + ' ');
+  EXPECT_EQ("Arkona Bremerhaven Cuxhaven Emden ", cell(0, 1) + ' ' + cell(1, 1) + ' ' + cell(2, 1) + ' ' + cell(3, 1) + ' ');
 
   const std::wstring csv = InWorkingFolder(L"Wetter.csv");
   bench::ChooseMenuItem(weather, IDM_WEATHER_EXPORT_CSV);
@@ -610,6 +622,23 @@ TEST_F(WindowWithoutEngine, WeatherWindowReadsASynopFileAsTableAndMapAndExportsB
   EXPECT_FALSE(IsWindowVisible(table));
   bench::PollUntil([&] { return bench::NothingLeftToPaint(weather); }, kBound);
   EXPECT_EQ("", bench::SaveScreenPng(shown, bench::Config().screenshotDir + L"\\weather-window.png"));
+  // The mouse on a station shows its report: a tooltip area for each of the 13 stations with a position.
+  struct Tips {
+    DWORD processId;
+    std::vector<LRESULT> toolCounts;
+  } tips{Zorbel().processId(), {}};
+  EnumWindows([](HWND window, LPARAM state) -> BOOL {
+    auto& found = *reinterpret_cast<Tips*>(state);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (owner == found.processId && std::wstring_view(name) == TOOLTIPS_CLASSW)
+      found.toolCounts.push_back(SendMessageW(window, TTM_GETTOOLCOUNT, 0, 0));
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&tips));
+  EXPECT_EQ(1, std::count(tips.toolCounts.begin(), tips.toolCounts.end(), 13)) << "tooltips with their tool counts: "
+      << ::testing::PrintToString(tips.toolCounts);
 
   // A selection of the Rx window is read instead of a file.
   const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
@@ -622,6 +651,28 @@ TEST_F(WindowWithoutEngine, WeatherWindowReadsASynopFileAsTableAndMapAndExportsB
   ASSERT_EQ(2u, windows.size()) << NoBoxes();
   EXPECT_EQ("Wetter lesen – Auswahl im Rx-Fenster (1 Meldung)", WideToUtf8(bench::WindowText(windows.front())));
   bench::ChooseMenuItem(windows.front(), IDM_WEATHER_CLOSE);
+  WaitUntilHandled();
+
+  // Report lines selected without their AAXX line read under the nearest one above.
+  const std::wstring twoReports = L"ZCZC 124\r\nSMDL01 EDZW 071200\r\nAAXX 07121\r\n"
+                                  L"10147 31765 82016 10071 20048 30034 40039=\r\n"
+                                  L"10015 41580 73114 10078 20052 30037 40042=\r\nNNNN";
+  bench::SendBounded(rx, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(twoReports.c_str()));
+  const std::size_t helgoland = twoReports.find(L"10015");
+  // The control counts CR LF as one character.
+  const auto helgolandLine = static_cast<LPARAM>(helgoland - std::count(twoReports.begin(), twoReports.begin() + helgoland, L'\n'));
+  bench::SendBounded(rx, EM_SETSEL, helgolandLine, helgolandLine + 41);
+  bench::ChooseMenuItem(MainWindow(), IDM_WETTERLESEN);
+  WaitUntilHandled();
+  const auto underAbove = bench::VisibleWindowsOf(Zorbel().processId(), ZORBEL_WEATHER_WINDOW_CLASS);
+  ASSERT_EQ(2u, underAbove.size()) << NoBoxes();
+  const HWND selected = underAbove.front() == weather ? underAbove.back() : underAbove.front();
+  const HWND selectedTable = bench::Control(selected, IDC_WEATHER_TABLE);
+  EXPECT_EQ("Helgoland, Tag 7, 12 Uhr",
+            WideToUtf8(bench::ListViewCellText(Zorbel().process(), selectedTable, 0, 1)) + ", Tag " +
+                WideToUtf8(bench::ListViewCellText(Zorbel().process(), selectedTable, 0, 4)) + ", " +
+                WideToUtf8(bench::ListViewCellText(Zorbel().process(), selectedTable, 0, 5)) + " Uhr");
+  bench::ChooseMenuItem(selected, IDM_WEATHER_CLOSE);
   bench::ChooseMenuItem(weather, IDM_WEATHER_CLOSE);
   WaitUntilHandled();
   EXPECT_EQ(0u, bench::VisibleWindowsOf(Zorbel().processId(), ZORBEL_WEATHER_WINDOW_CLASS).size());
