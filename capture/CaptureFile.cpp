@@ -1,6 +1,6 @@
 #include "capture/CaptureFile.h"
 
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 #include "config/ProgramValues.h"
 
 namespace zorbel {

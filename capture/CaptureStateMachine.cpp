@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "capture/TrimBlanks.h"
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 #include "config/ProgramValues.h"
-#include "config/Utf8.h"
+#include "codepage/Utf8.h"
 
 namespace zorbel {
 

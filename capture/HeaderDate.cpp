@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "capture/TrimBlanks.h"
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 #include "config/ProgramValues.h"
 
 namespace zorbel {

@@ -1,7 +1,7 @@
 #include "capture/RxDocument.h"
 
-#include "config/Cp1252.h"
-#include "config/Utf8.h"
+#include "codepage/Cp1252.h"
+#include "codepage/Utf8.h"
 
 namespace zorbel {
 namespace {

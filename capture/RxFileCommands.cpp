@@ -3,7 +3,7 @@
 #include <variant>
 
 #include "config/ProgramValues.h"
-#include "config/Utf8.h"
+#include "codepage/Utf8.h"
 
 namespace zorbel {
 namespace {

@@ -1,6 +1,6 @@
 #include "config/ProgramSettings.h"
 
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 #include "config/FolderPath.h"
 #include "config/ListText.h"
 #include "config/ProgramValues.h"

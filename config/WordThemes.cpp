@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 #include "config/SettingsText.h"
 
 namespace zorbel {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <variant>
 
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 #include "weather/ReadSynop.h"
 #include "weather/ReportSelection.h"
 #include "win32/DocumentFiles.h"

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <utility>
 
-#include "config/Cp1252.h"
-#include "config/Utf8.h"
+#include "codepage/Cp1252.h"
+#include "codepage/Utf8.h"
 #include "weather/WeatherUnits.h"
 
 namespace weather {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 
 namespace zorbel::win32 {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 #include "win32/Encoding.h"
 
 namespace zorbel::win32 {

@@ -6,7 +6,7 @@
 #include <climits>
 #include <cstring>
 
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 #include "win32/CallbackBoundary.h"
 #include "win32/ChildWindow.h"
 #include "win32/Encoding.h"

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 #include "win32/ChildWindow.h"
 #include "win32/Encoding.h"
 

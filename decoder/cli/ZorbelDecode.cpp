@@ -19,8 +19,8 @@
 #include "decoder/ToneSearch.h"
 #include "decoder/WavFile.h"
 #include "decoder/cli/ModeOptions.h"
-#include "decoder/cli/StandardOutput.h"
-#include "decoder/cli/Utf8Arguments.h"
+#include "console/StandardOutput.h"
+#include "console/Utf8Arguments.h"
 
 namespace {
 
@@ -32,6 +32,7 @@ constexpr double kBlockSeconds = 0.1;
 
 int main(int argc, char** argv) {
     using namespace zorbel::decoder;
+    using namespace zorbel::console;
     try {
         std::vector<std::string> switches = kModeSwitches;
         switches.insert(switches.end(), {"normal", "unshift-on-space"});

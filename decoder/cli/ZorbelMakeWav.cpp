@@ -20,12 +20,13 @@
 #include "decoder/SignalGenerator.h"
 #include "decoder/WavFile.h"
 #include "decoder/cli/ModeOptions.h"
-#include "decoder/cli/StandardOutput.h"
-#include "decoder/cli/Utf8Arguments.h"
+#include "console/StandardOutput.h"
+#include "console/Utf8Arguments.h"
 
 namespace {
 
 using namespace zorbel::decoder;
+using namespace zorbel::console;
 
 FadingPaths FadingOption(const std::string& name) {
     if (name == "good") return kGoodPaths;

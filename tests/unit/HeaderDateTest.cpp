@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "capture/HeaderDate.h"
-#include "config/Utf8.h"
+#include "codepage/Utf8.h"
 #include "fakes/FakeSystem.h"
 
 namespace zorbel {

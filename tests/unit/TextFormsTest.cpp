@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 #include "config/FolderPath.h"
 #include "config/SettingsText.h"
 

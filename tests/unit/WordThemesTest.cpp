@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 #include "config/ListText.h"
 #include "config/WordThemes.h"
 #include "fakes/FakeViews.h"

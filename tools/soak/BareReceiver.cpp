@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "../common/UniqueWin32.h"
+#include "tests/wine/common/UniqueWin32.h"
 #include "BenchConfig.h"
 #include "CountingProgram.h"
 #include "engine/EngineCodes.h"

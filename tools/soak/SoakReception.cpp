@@ -19,7 +19,7 @@
 #include "BenchConfig.h"
 #include "Poll.h"
 #include "RemoteText.h"
-#include "resource.h"
+#include "shell/resource.h"
 #include "StandInEngine.h"
 #include "WindowQueries.h"
 #include "ZorbelProcess.h"

@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "decoder/cli/StandardOutput.h"
-#include "decoder/cli/Utf8Arguments.h"
+#include "console/StandardOutput.h"
+#include "console/Utf8Arguments.h"
 #include "weather/ReadSynop.h"
 #include "weather/ReportCsv.h"
 #include "weather/ReportText.h"
 
 namespace {
 
-using zorbel::decoder::PathFromUtf8;
+using zorbel::console::PathFromUtf8;
 
 constexpr int kFileFault = 2;
 
@@ -46,7 +46,7 @@ void WriteReadable(const std::vector<weather::SynopReport>& reports) {
 int main(int argc, char** argv) {
     bool csv = false;
     std::vector<std::string> files;
-    for (const std::string& argument : zorbel::decoder::Utf8Arguments(argc, argv)) {
+    for (const std::string& argument : zorbel::console::Utf8Arguments(argc, argv)) {
         if (argument == "--csv") {
             csv = true;
         } else if (argument.starts_with("--")) {
@@ -61,10 +61,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Aufruf: zorbel-synop [--csv] DATEI...\n");
         return kFileFault;
     }
-    zorbel::decoder::ShowUtf8OnConsole();
+    zorbel::console::ShowUtf8OnConsole();
     if (csv) {
         // Line ends exactly CR LF, not as the console would translate them.
-        zorbel::decoder::MakeStandardOutputBinary();
+        zorbel::console::MakeStandardOutputBinary();
         Write(weather::CsvFileStart());
     }
     int status = 0;

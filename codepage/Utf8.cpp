@@ -1,4 +1,4 @@
-#include "config/Utf8.h"
+#include "codepage/Utf8.h"
 
 namespace zorbel {
 namespace {

@@ -1,4 +1,4 @@
-#include "decoder/cli/StandardOutput.h"
+#include "console/StandardOutput.h"
 
 #include <cstdio>
 #ifdef _WIN32
@@ -7,7 +7,7 @@
 #include <windows.h>
 #endif
 
-namespace zorbel::decoder {
+namespace zorbel::console {
 
 void MakeStandardOutputBinary() {
 #ifdef _WIN32
@@ -21,9 +21,9 @@ void MakeStandardInputBinary() {
 #endif
 }
 
-}  // namespace zorbel::decoder
+}  // namespace zorbel::console
 
-namespace zorbel::decoder {
+namespace zorbel::console {
 
 void ShowUtf8OnConsole() {
 #ifdef _WIN32
@@ -31,4 +31,4 @@ void ShowUtf8OnConsole() {
 #endif
 }
 
-}  // namespace zorbel::decoder
+}  // namespace zorbel::console

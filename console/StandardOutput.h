@@ -2,7 +2,7 @@
 // Standard input and output that pass bytes on unchanged.
 
 
-namespace zorbel::decoder {
+namespace zorbel::console {
 
 // Puts standard output into binary mode where the C runtime would otherwise
 // turn LF into CR LF (Windows), so decoded CR LF stays CR LF.
@@ -12,4 +12,4 @@ void MakeStandardInputBinary();
 // Has a console window show UTF-8 output as such rather than in its OEM code page (Windows).
 void ShowUtf8OnConsole();
 
-}  // namespace zorbel::decoder
+}  // namespace zorbel::console

@@ -1,4 +1,4 @@
-#include "config/Cp1252.h"
+#include "codepage/Cp1252.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "decoder/cli/Utf8Arguments.h"
+#include "console/Utf8Arguments.h"
 
 #include <memory>
 
@@ -7,7 +7,7 @@
 #include <shellapi.h>
 #endif
 
-namespace zorbel::decoder {
+namespace zorbel::console {
 
 #ifdef _WIN32
 namespace {
@@ -41,4 +41,4 @@ std::filesystem::path PathFromUtf8(const std::string& utf8Text) {
     return std::filesystem::path(std::u8string(utf8Text.begin(), utf8Text.end()));
 }
 
-}  // namespace zorbel::decoder
+}  // namespace zorbel::console

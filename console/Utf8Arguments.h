@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace zorbel::decoder {
+namespace zorbel::console {
 
 // The arguments after the program name. On Windows they are taken from the
 // wide command line, because main's argv holds them in the ANSI code page,
@@ -15,4 +15,4 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv);
 
 std::filesystem::path PathFromUtf8(const std::string& utf8Text);
 
-}  // namespace zorbel::decoder
+}  // namespace zorbel::console
