@@ -16,8 +16,8 @@ namespace {
 constexpr wchar_t kDescription[] =
     L"Das ZORBEL - Programmpaket dient dem Mitschreiben von Amateurfunk - Fernschreibaussendungen sowie "
     L"von (See-) Wetterberichten des DWD (spez. für Sportboote). "
-    L"Benötig wird dazu als Schnittstelle zwischen der Soundkarte und diesem Programm der MMTTY-Engine "
-    L"ab V1.59. Näheres dazu in der Hilfe.";
+    L"Benötigt wird dazu als Schnittstelle zwischen der Soundkarte und diesem Programm eine Engine: die "
+    L"mitgelieferte ZORBEL-Engine oder MMTTY ab V1.59. Näheres dazu in der Hilfe.";
 
 constexpr wchar_t kDisclaimer[] =
     L"Dieses Programm wird ohne jede Gewährleistung weitergegeben. Sie benutzen es auf eigene Gefahr; für "

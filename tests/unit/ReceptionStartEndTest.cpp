@@ -63,7 +63,7 @@ TEST_F(ReceptionStartEndTest, EngineGoneOrACodeOutsideEightBitsEndsReceptionThen
     };
     const Row rows[] = {
         {"engine gone", [&] { engine.gone = true; machine.CheckEngine(); machine.CheckEngine(); },
-         "Keine Verbindung zum MMTTY-Engine", "Verbindung zum MMTTY-Engine verloren"},
+         "Keine Verbindung zur Engine", "Verbindung zur Engine verloren"},
         {"256", [&] { machine.TakeEngineCharacter(256); }, "Bereit", " Fehler:  5"},
         {"-1", [&] { machine.TakeEngineCharacter(-1); }, "Bereit", " Fehler:  5"},
     };

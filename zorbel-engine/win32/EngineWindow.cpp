@@ -14,6 +14,7 @@
 #include "win32/Encoding.h"
 #include "zorbel-engine/EngineLayout.h"
 #include "zorbel-engine/ModeText.h"
+#include "zorbel-engine/PlaybackTexts.h"
 #include "zorbel-engine/win32/EngineResources.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
 #include "zorbel-engine/win32/WindowDpi.h"
@@ -314,10 +315,12 @@ void EngineWindow::Play(const std::wstring& path) {
         auto audio = decoder::ReadWavFile(std::filesystem::path(path));
         lengthNote_ = LengthNote(audio.length);
         player_ = std::make_unique<WavPlayer>(std::move(audio), fast_, repeat_);
-    } catch (const std::exception& error) {
-        const std::string reason = error.what();
-        ShowMessage(L"Die Datei „" + FileName(path) + L"“ lässt sich nicht abspielen: keine lesbare WAV-Aufnahme (" +
-                    win32::Utf8ToWide(reason) + L").");
+    } catch (const decoder::WavError& error) {
+        ShowMessage(WavRefusalText(FileName(path), error));
+        return;
+    } catch (const std::exception&) {
+        // Out of memory for a huge file, or a name the system refuses: the message line stays German.
+        ShowMessage(WavRefusalText(FileName(path), decoder::WavError(decoder::WavProblem::CannotRead, "")));
         return;
     }
     playing_ = path;

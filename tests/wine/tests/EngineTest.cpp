@@ -297,12 +297,12 @@ TEST_F(Engine, EngineGoneDuringReceptionEndsItAndTheNextStartStartsItAgain) {
   GetWindowThreadProcessId(FindWindowA(nullptr, "MMTTY Engine"), &engineId);
   const bench::UniqueHandle engine(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, engineId));
   ASSERT_TRUE(engine && TerminateProcess(engine.get(), 1));
-  EXPECT_EQ("Verbindung zum MMTTY-Engine verloren|Der MMTTY-Engine ist nicht mehr da: sein Fenster wurde "
+  EXPECT_EQ("Verbindung zur Engine verloren|Die Engine ist nicht mehr da: ihr Fenster wurde "
             "geschlossen, oder das Programm ist abgestürzt. Der Empfang ist beendet.\r\nEin Klick auf „mitschreiben“ "
-            "startet den Engine neu und schaltet den Empfang wieder ein.|exclamation|OK",
+            "startet die Engine neu und schaltet den Empfang wieder ein.|exclamation|OK",
             AnswerNext(L"OK", true));
   EXPECT_EQ(std::vector<std::string>{"Ende: <Zeit>"}, TimesMarked({RxLines().back()}, killed));
-  EXPECT_EQ("&mitschreiben|Status: Keine Verbindung zum MMTTY-Engine", ControlText(IDC_COMMAND2) + '|' + PanelText(0));
+  EXPECT_EQ("&mitschreiben|Status: Keine Verbindung zur Engine", ControlText(IDC_COMMAND2) + '|' + PanelText(0));
 
   std::filesystem::remove(InWorkingFolder(bench::kStandInLogName));
   EXPECT_TRUE(ClickRecordButtonUntil("&Stop"));
@@ -382,7 +382,7 @@ TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   ChooseInFileDialog(InWorkingFolder(L"saved8.txt"));
   WaitUntilHandled();
   EXPECT_EQ(utf8, bench::ReadFileBytes(InWorkingFolder(L"saved8.txt")));
-  EXPECT_EQ("Status: als UTF-8 gespeichert (Zeichen außerhalb von Windows-1252)", PanelText(0));
+  EXPECT_EQ("Status: als UTF-8 gespeichert", PanelText(0));
 
   // A file cut short (its group never closed) and a file above the size limit leave the text.
   bench::WriteFileBytes(InWorkingFolder(L"cut.rtf"), "{\\rtf1\\ansi Neuer Text");

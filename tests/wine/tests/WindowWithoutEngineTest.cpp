@@ -32,7 +32,7 @@ namespace {
 using bench::WideToUtf8;
 using Words = std::vector<std::wstring>;
 
-constexpr char kNoEngine[] = "Es konnte keine Verbindung zum MMTTY-Engine hergestellt werden!";
+constexpr char kNoEngine[] = "Es konnte keine Verbindung zur Engine hergestellt werden!";
 constexpr char kTitleWeather[] = "ZORBEL  V1.1.4  Wetterbericht";
 
 // Each toolbar's buttons, in order.
