@@ -84,6 +84,7 @@ private:
     void CreateControls();
     void CreateToolbars();
     void CreateWordLists();
+    void FitWordRow();
     // Whether the menu command may act now; commands without a rule always may.
     bool IsAvailable(UINT id) const;
     void RunThemeEntry(int id);

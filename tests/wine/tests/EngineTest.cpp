@@ -404,6 +404,42 @@ TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   EXPECT_EQ((std::vector<std::string>{"A\u2400B", "C"}), RxLines()) << "a NUL shows as its symbol, nothing is cut";
 }
 
+// The question before reception with the main window low on the screen and the engine's window in front
+// (the user last worked in it): the box stands wholly on the work area and in front of the engine's window.
+TEST_F(Engine, TheQuestionAtReceptionStartStandsOnTheScreenInFrontOfTheEngine) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const std::size_t from = Log().Lines().size();
+  SetWindowPos(MainWindow(), nullptr, 40, work.bottom - 150, 900, 200, SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  ASSERT_TRUE(Log().WaitForLine(Command(5, (work.bottom + 50) * 65536 + 40), kBound, from)) << Log().Text();
+  const HWND engine = FindWindowA(nullptr, "MMTTY Engine");
+  ASSERT_TRUE(engine && SetForegroundWindow(engine));
+  WaitUntilHandled();
+
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  const auto box = NextBox();
+  ASSERT_TRUE(box) << "no question";
+  EXPECT_EQ("Text löschen ?", WideToUtf8(box->title));
+  RECT place{};
+  GetWindowRect(box->window, &place);
+  EXPECT_TRUE(place.left >= work.left && place.top >= work.top && place.right <= work.right &&
+              place.bottom <= work.bottom)
+      << "box " << place.left << "," << place.top << "-" << place.right << "," << place.bottom << " on the work area "
+      << work.right << "x" << work.bottom;
+  int order = 0, boxOrder = -1, engineOrder = -1;
+  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT), ++order) {
+    if (window == box->window) boxOrder = order;
+    if (window == engine) engineOrder = order;
+  }
+  EXPECT_TRUE(boxOrder >= 0 && boxOrder < engineOrder) << "box " << boxOrder << ", engine " << engineOrder << " from the top";
+
+  bench::AnswerMessageBox(*box, L"Nein");
+  EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
+  SetWindowPos(MainWindow(), nullptr, 40, 30, 900, 600, SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  WaitUntilHandled();
+}
+
 TEST_F(Engine, AFailedSaveShowsWhyAndKeepsTheTextUnsaved) {
   // Typing makes the opened text the user's own work.
   PostMessageW(ControlOfMain(IDC_RICHTEXTBOX1), WM_CHAR, 'x', 0);

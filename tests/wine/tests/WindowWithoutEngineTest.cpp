@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <cmath>
 #include <cwchar>
 #include <filesystem>
 #include <fstream>
@@ -24,6 +25,7 @@
 #include "ZorbelSuite.h"
 #include "resource.h"
 #include "weather/ReadSynop.h"
+#include "win32/Handles.h"
 #include "weather/ReportCsv.h"
 #include "win32/WeatherWindowIds.h"
 
@@ -111,6 +113,39 @@ TEST_F(WindowWithoutEngine, ControlsHaveTheirKindsCaptionsButtonsAndTips) {
   }
   // The receive line label holds the line buffer and need not show.
   EXPECT_EQ("", ControlText(IDC_LABEL1));
+
+  // The word row shows its words whole in the fonts zorbel gives them: Arial 8.25 in the labels, the
+  // system's message font in the word boxes' edit parts (margins left out).
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  const zorbel::win32::FontHandle messageFont(CreateFontIndirectW(&metrics.lfMessageFont));
+  const zorbel::win32::FontHandle labelFont(CreateFontW(-static_cast<int>(std::lround(8.25 * dpi / 72.0)), 0, 0, 0,
+                                                     FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                                                     CLEARTYPE_QUALITY, 0, L"Arial"));
+  const auto textWidth = [&](HGDIOBJ font, const std::wstring& text) {
+    const HGDIOBJ previous = SelectObject(screen, font);
+    SIZE size{};
+    GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(screen, previous);
+    return static_cast<int>(size.cx);
+  };
+  std::string cut;
+  for (const int id : {IDC_LABEL2, IDC_LABEL3, IDC_COMBO1, IDC_COMBO2}) {
+    const bool combo = id == IDC_COMBO1 || id == IDC_COMBO2;
+    const HWND shown = combo ? FindWindowExW(ControlOfMain(id), nullptr, L"Edit", nullptr) : ControlOfMain(id);
+    RECT client{};
+    GetClientRect(shown, &client);
+    const auto margins = combo ? static_cast<DWORD>(bench::SendBounded(shown, EM_GETMARGINS)) : 0;
+    const std::wstring text = bench::WindowText(shown);
+    const int needed = textWidth(combo ? messageFont.get() : labelFont.get(), text) + LOWORD(margins) + HIWORD(margins);
+    if (needed > client.right) cut += WideToUtf8(text) + ": " + std::to_string(needed) + " > " +
+                                      std::to_string(client.right) + "; ";
+  }
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ("", cut) << "cut off in the word row";
 
   for (const auto& [toolbar, buttons] : kToolbarButtons) {
     EXPECT_EQ(static_cast<LRESULT>(buttons.size()), bench::SendBounded(ControlOfMain(toolbar), TB_BUTTONCOUNT));
