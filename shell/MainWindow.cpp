@@ -175,6 +175,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::OnCreate() {
     dialogs_.SetOwner(hwnd_);
     folderChooser_.SetOwner(hwnd_);
+    folderShell_.SetOwner(hwnd_);
     fileDialogs_.SetOwner(hwnd_);
     printer_.SetOwner(hwnd_);
     menuChecks_.Attach(hwnd_);
@@ -445,6 +446,15 @@ void MainWindow::OnCommand(int id, int code) {
     case IDM_WETTERLESEN:
         // Automatic saving puts the Synop files into the other files' folder.
         weatherReading_.Open(hwnd_, folders_.Path(StorageFolder::OtherFiles));
+        break;
+    case IDM_ABLAGEWETTER:
+        folders_.Show(StorageFolder::Weather, folderShell_);
+        break;
+    case IDM_ABLAGEAFU:
+        folders_.Show(StorageFolder::AmateurRadio, folderShell_);
+        break;
+    case IDM_ABLAGESONSTIGE:
+        folders_.Show(StorageFolder::OtherFiles, folderShell_);
         break;
     case IDM_EXIT:
         PostMessageW(hwnd_, WM_CLOSE, 0, 0);

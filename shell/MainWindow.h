@@ -31,6 +31,7 @@
 #include "win32/DocumentFiles.h"
 #include "win32/EngineLink.h"
 #include "win32/EngineWindowHook.h"
+#include "win32/ExplorerFolderShell.h"
 #include "win32/FileDialogs.h"
 #include "win32/Files.h"
 #include "win32/FolderChooserWindow.h"
@@ -132,6 +133,7 @@ private:
     win32::WindowsDialogs dialogs_;
     win32::WindowsFiles files_;
     win32::FolderChooserWindow folderChooser_;
+    win32::ExplorerFolderShell folderShell_;
     win32::WindowsFileDialogs fileDialogs_;
     win32::WindowsDocumentFiles documentFiles_;
     win32::WindowsRxPrinter printer_{rx_};

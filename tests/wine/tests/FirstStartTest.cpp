@@ -77,7 +77,10 @@ TEST_F(FirstStart, SplashThenTheChooserBeforeTheMainWindow) {
             "|Fernschreibempfang mit|ZORBEL|für Windows 9x/NT/XP|Version 1.1.4| Warnung:|"
             "Ein Empfangsprogramm für Funkfernschreiben: es liest nur mit und sendet nicht.|");
   EXPECT_EQ(TextOf(chooser), "  Ordner zum Abspeichern festlegen");
-  EXPECT_EQ(ChildTexts(chooser, L"Static") + ChildTexts(chooser, L"Button"), "Ordnerbezeichnung:|&Abbrechen|&OK|");
+  // It starts at the root of the program folder's drive and names the folder that OK would make there.
+  const std::string drive = WideToUtf8(Zorbel().workingFolder().substr(0, 1));
+  EXPECT_EQ(ChildTexts(chooser, L"Static") + ChildTexts(chooser, L"Button"),
+            "Ordnerbezeichnung:|Speicherort: " + drive + ":\\WETTERBERICHTE|&Abbrechen|&OK|");
 
   ClickButton(chooser, "&Abbrechen");
   ASSERT_NO_THROW(Zorbel().WaitForMainWindow());

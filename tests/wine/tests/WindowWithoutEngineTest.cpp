@@ -579,6 +579,41 @@ std::string FileStart(const std::wstring& path, std::size_t bytes) {
   }
 }
 
+// "Datei › Ablageordner öffnen" holds the three storage folders after "Wetter &lesen…"; an entry opens its
+// folder in the system's file manager (Wine's explorer stands in for Windows Explorer) and asks nothing.
+TEST_F(WindowWithoutEngine, EachStorageFolderOpensInTheFileManager) {
+  const std::wstring menu = ReadMenu();
+  const auto at = menu.find(L"&Ablageordner öffnen");
+  ASSERT_NE(std::wstring::npos, at) << WideToUtf8(menu);
+  EXPECT_LT(menu.find(L"Wetter &lesen…"), at);
+  const std::wstring entries = menu.substr(at, menu.find(L"&Beenden") - at);
+  for (const wchar_t* entry : {L"&Wetterberichte", L"&Amateurfunk", L"&sonstige Dateien"})
+    EXPECT_NE(std::wstring::npos, entries.find(entry)) << WideToUtf8(entries);
+
+  // The folders are the default ones: the program folder's "Wetterberichte".
+  DWORD fileManager = 0;
+  const auto fileManagerWindow = [&] {
+    HWND found = nullptr;
+    for (HWND window = GetTopWindow(nullptr); window && !found; window = GetWindow(window, GW_HWNDNEXT)) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(window, &process);
+      if (process != Zorbel().processId() && IsWindowVisible(window) &&
+          bench::WindowText(window).find(L"Wetterberichte") != std::wstring::npos) {
+        found = window;
+        fileManager = process;
+      }
+    }
+    return found != nullptr;
+  };
+  bench::ChooseMenuItem(MainWindow(), IDM_ABLAGEWETTER);
+  EXPECT_TRUE(bench::PollUntil(fileManagerWindow, bench::milliseconds{30000})) << "no file manager window";
+  EXPECT_EQ("", NoBoxes());
+  if (fileManager) {
+    const bench::UniqueHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, fileManager));
+    if (process) TerminateProcess(process.get(), 0);
+  }
+}
+
 // "Wetter &lesen…" stands in "&Datei" before "&Beenden" (its access key is
 // not the W of "&weitersuchen", which Alt+D, W must still reach), opens a saved file
 // from the other files' folder, shows it as table and map, exports both; the
