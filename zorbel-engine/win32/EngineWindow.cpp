@@ -323,6 +323,7 @@ void EngineWindow::Play(const std::wstring& path) {
         ShowMessage(WavRefusalText(FileName(path), decoder::WavError(decoder::WavProblem::CannotRead, "")));
         return;
     }
+    AppendToPane(paneLines_.StartAfresh());
     playing_ = path;
     settings_.lastFile = path;
     SaveEngineSettings(store_, settings_);
@@ -338,6 +339,7 @@ void EngineWindow::Listen(int device) {
     if (!failure.empty()) {
         ShowMessage(failure + L" Bitte im Menü „Eingang“ ein anderes Gerät wählen.");
     } else {
+        AppendToPane(paneLines_.StartAfresh());
         // Kept only once it works, so that the next start does not try a missing device again.
         settings_.device = device;
         SaveEngineSettings(store_, settings_);
@@ -407,6 +409,8 @@ void EngineWindow::OnPlayTick() {
     if (player_->Finished() && sender_.Send()) {
         KillTimer(hwnd_, kPlayTimer);
         player_.reset();
+        // What comes next, another recording or the sound card, is another transmission.
+        AppendToPane(paneLines_.StartAfresh());
         ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet." + lengthNote_);
     }
 }
@@ -495,14 +499,10 @@ void EngineWindow::ShowMessage(const std::wstring& text) {
     SetWindowTextW(messageLine_, shown.c_str());
 }
 
-void EngineWindow::AppendText(std::string_view ansiText) {
-    // The edit control breaks lines only at CR LF; the decoder gives CR and LF as received.
-    std::wstring shown;
-    for (const char c : ansiText) {
-        if (c == '\r') continue;
-        if (c == '\n') shown += L"\r\n";
-        else shown.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
-    }
+void EngineWindow::AppendText(std::string_view ansiText) { AppendToPane(paneLines_.Add(ansiText)); }
+
+void EngineWindow::AppendToPane(const std::wstring& shown) {
+    if (shown.empty()) return;
     const int length = GetWindowTextLengthW(text_);
     if (length > kMostText) {
         SendMessageW(text_, EM_SETSEL, 0, length - kMostText / 2);
