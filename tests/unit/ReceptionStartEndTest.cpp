@@ -8,24 +8,31 @@
 namespace zorbel {
 namespace {
 
-using ReceptionStartEndTest = CaptureTestRig;
+class ReceptionStartEndTest : public CaptureTestRig {
+protected:
+    // What the user has after each click: the Rx text, the panels, and whether characters arrive.
+    std::string Seen() const {
+        return rx.text + "|" + panels.Text(platform::Panel::Lines) + "|" + Status() + "|" +
+               panels.Text(platform::Panel::Memory) + "|" + (hook.hooked ? "hooked" : "unhooked");
+    }
+};
 
 const std::string kBegin = "rx:Beginn: 05.12.2026 13:03:10\r\n";
 const std::string kEnd = "rx:Ende: 05.12.2026 13:03:10\r\n";
 const std::string kMemory = "panel3:Speicherauslastung: 42 %";
 
-TEST_F(ReceptionStartEndTest, StartAndEndShowTheirStepsInOrderAndCharactersCountOnlyBetween) {
+TEST_F(ReceptionStartEndTest, StartAndEndShowTheirLinesStatusAndMemoryAndCharactersCountOnlyBetween) {
     Receive("FQEN\n");
     machine.ToggleReception();
     // Panel 2 shows the count at the append, raised just after it.
-    EXPECT_EQ(log.calls, (Calls{"hook", kBegin, "panel2:Zeilen:1", "chrome", "panel1:Status: mitschreiben", kMemory}))
-        << "an empty Rx window asks nothing";
+    EXPECT_EQ(Seen(), kBegin.substr(3) + "|Zeilen:1|Status: mitschreiben|" + kMemory.substr(7) + "|hooked");
+    EXPECT_TRUE(dialogs.shown.empty()) << "an empty Rx window asks nothing";
     EXPECT_EQ(view.shown, kChromeReceiving);
 
-    log.calls.clear();
+    memoryStatus.figures.loadPercent = 57;
     machine.ToggleReception();
     Receive("FQEN\n");
-    EXPECT_EQ(log.calls, (Calls{"chrome", "unhook", kEnd, "panel2:Zeilen:2", "panel1:Status: Bereit", kMemory}));
+    EXPECT_EQ(Seen(), kBegin.substr(3) + kEnd.substr(3) + "|Zeilen:2|Status: Bereit|Speicherauslastung: 57 %|unhooked");
     EXPECT_EQ(view.shown, kChromeEnded);
     EXPECT_EQ(pipeline.RxLineCount(), 3);
 }
@@ -95,18 +102,24 @@ TEST_F(ReceptionStartEndTest, EngineGoneIsStartedAgainFirstAndReceptionStaysOffW
     EXPECT_EQ(Calls(log.calls.begin() + 1, log.calls.begin() + 4), (Calls{"engine started", "hook", kBegin}));
 }
 
+// Cleared, the window counts its lines from 1 again (20 lines before, the "Beginn" line read "Zeilen:21");
+// kept, it counts on.
 TEST_F(ReceptionStartEndTest, TextInTheRxWindowIsQuestionedAndBothAnswersResetTheFormat) {
     for (const bool yes : {true, false}) {
         SCOPED_TRACE(yes ? "Yes" : "No");
-        rx.text = "alter Text";
+        rx.text = "alter Text\n";
+        rx.format = "Arial/8";
+        pipeline.ResetRxLineCount();
+        for (int line = 0; line < 20; ++line) pipeline.CountRxLine();
         machine.SetRxTextUnsaved(false);
         dialogs.answerYes = yes;
-        log.calls.clear();
+        dialogs.shown.clear();
         machine.ToggleReception();
-        Calls expected{"ask:Text löschen ?", "clear", "format:Courier New/10", "hook", kBegin};
-        if (!yes) expected.erase(expected.begin() + 1);
-        log.calls.resize(expected.size());
-        EXPECT_EQ(log.calls, expected);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].title, "Text löschen ?");
+        EXPECT_EQ(Seen(), (yes ? "" : "alter Text\n") + kBegin.substr(3) + (yes ? "|Zeilen:1" : "|Zeilen:21") +
+                                   "|Status: mitschreiben|" + kMemory.substr(7) + "|hooked");
+        EXPECT_EQ(rx.format, "Courier New/10");
         machine.ToggleReception();
     }
     // After reception has run, the window counts as unsaved: no question until saved or cleared.
