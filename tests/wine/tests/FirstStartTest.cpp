@@ -5,6 +5,7 @@
 #include <map>
 
 #include "BenchConfig.h"
+#include "ScreenPicture.h"
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "WindowQueries.h"
@@ -81,6 +82,14 @@ TEST_F(FirstStart, SplashThenTheChooserBeforeTheMainWindow) {
   const std::string drive = WideToUtf8(Zorbel().workingFolder().substr(0, 1));
   EXPECT_EQ(ChildTexts(chooser, L"Static") + ChildTexts(chooser, L"Button"),
             "Ordnerbezeichnung:|Speicherort: " + drive + ":\\WETTERBERICHTE|&Abbrechen|&OK|");
+
+  if (!bench::Config().screenshotDir.empty()) {
+    bench::PollUntil([&] { return bench::NothingLeftToPaint(chooser); }, kBound);
+    RECT place{};
+    GetWindowRect(chooser, &place);
+    std::filesystem::create_directories(bench::Config().screenshotDir);
+    EXPECT_EQ("", bench::SaveScreenPng(place, bench::Config().screenshotDir + L"\\folder-chooser.png"));
+  }
 
   ClickButton(chooser, "&Abbrechen");
   ASSERT_NO_THROW(Zorbel().WaitForMainWindow());
