@@ -305,6 +305,30 @@ TEST_F(Engine, EngineGoneDuringReceptionEndsItAndTheNextStartStartsItAgain) {
             AnswerNext(L"OK", true));
   EXPECT_EQ(std::vector<std::string>{"Ende: <Zeit>"}, TimesMarked({RxLines().back()}, killed));
   EXPECT_EQ("&mitschreiben|Status: Keine Verbindung zur Engine", ControlText(IDC_COMMAND2) + '|' + PanelText(0));
+  // Whole in its panel at the window's design width (600 pixels at 96 DPI), in the bar's font (the message font).
+  RECT before{};
+  GetWindowRect(MainWindow(), &before);
+  const HDC screen = GetDC(nullptr);
+  const int designWidth = MulDiv(9000, GetDeviceCaps(screen, LOGPIXELSX), 1440);
+  SetWindowPos(MainWindow(), nullptr, 0, 0, designWidth, before.bottom - before.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  bench::PollUntil([&] { return bench::OuterSize(MainWindow()).cx == designWidth; }, kBound);
+  WaitUntilHandled();
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const zorbel::win32::FontHandle font(CreateFontIndirectW(&metrics.lfMessageFont));
+  const HGDIOBJ previous = SelectObject(screen, font.get());
+  const std::wstring status = bench::Utf8ToWide(PanelText(0));
+  SIZE text{};
+  GetTextExtentPoint32W(screen, status.c_str(), static_cast<int>(status.size()), &text);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  const RECT panel = bench::StatusPanelRect(Zorbel().process(), ControlOfMain(IDC_STATUSBAR1), 0);
+  EXPECT_LE(text.cx, panel.right - panel.left) << "the status panel cuts its text";
+  SetWindowPos(MainWindow(), nullptr, 0, 0, before.right - before.left, before.bottom - before.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  WaitUntilHandled();
 
   std::filesystem::remove(InWorkingFolder(bench::kStandInLogName));
   EXPECT_TRUE(ClickRecordButtonUntil("&Stop"));
