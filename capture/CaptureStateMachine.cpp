@@ -46,7 +46,11 @@ void CaptureStateMachine::StartReception() {
     // Nothing could arrive from an engine that has gone; if it cannot be started, the status says why.
     if (parts_.engineProgram.EngineGone() && !parts_.engineProgram.StartEngineAgain()) return;
     if (!parts_.rx.IsEmpty() && !rxTextUnsaved_) {
-        if (parts_.dialogs.AskYesNo(values::kClearRxPrompt, values::kClearRxTitle)) parts_.rx.Clear();
+        // Cleared, the window counts its lines from the start again, as "Rx-Fenster löschen" has it.
+        if (parts_.dialogs.AskYesNo(values::kClearRxPrompt, values::kClearRxTitle)) {
+            parts_.rx.Clear();
+            parts_.pipeline.ResetRxLineCount();
+        }
         parts_.rx.ResetFormat(values::kRxFontName, values::kRxFontSize);
     }
     if (!parts_.hook.HookEngineWindow()) return ShowSetUpFailure(values::kEngineHookFailedPrompt);

@@ -16,7 +16,7 @@ constexpr std::string_view kErrorTitle = "Fehler";
 constexpr std::string_view kNotRtfReason = "Die Datei enthält keinen lesbaren RTF-Text.";
 constexpr std::wstring_view kPrintFailed = L"Der Text konnte nicht gedruckt werden.";
 constexpr std::wstring_view kDialogFailed = L"Der Dateidialog konnte nicht geöffnet werden.";
-constexpr std::string_view kSavedAsUtf8 = "Status: als UTF-8 gespeichert (Zeichen außerhalb von Windows-1252)";
+constexpr std::string_view kSavedAsUtf8 = "Status: als UTF-8 gespeichert";
 
 // The size of a refused file as the box says it: whole megabytes, rounded up
 // so that a file just over the limit does not read as the limit itself.

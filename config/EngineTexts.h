@@ -10,23 +10,23 @@ namespace zorbel {
 // Status panel 1 after opening the link
 inline constexpr std::string_view kStatusReady = "Status: Bereit";
 inline constexpr std::string_view kStatusEngineMissing = "Status: MMTTY nicht gefunden!";
-inline constexpr std::string_view kStatusNoEngineConnection = "Status: Keine Verbindung zum MMTTY-Engine";
+inline constexpr std::string_view kStatusNoEngineConnection = "Status: Keine Verbindung zur Engine";
 
 // The engine linked before went away during reception
-inline constexpr std::string_view kEngineGoneTitle = "Verbindung zum MMTTY-Engine verloren";
+inline constexpr std::string_view kEngineGoneTitle = "Verbindung zur Engine verloren";
 inline constexpr std::string_view kEngineGonePrompt =
-    "Der MMTTY-Engine ist nicht mehr da: sein Fenster wurde geschlossen, oder das Programm ist abgestürzt. "
-    "Der Empfang ist beendet.\r\nEin Klick auf „mitschreiben“ startet den Engine neu und schaltet den Empfang "
+    "Die Engine ist nicht mehr da: ihr Fenster wurde geschlossen, oder das Programm ist abgestürzt. "
+    "Der Empfang ist beendet.\r\nEin Klick auf „mitschreiben“ startet die Engine neu und schaltet den Empfang "
     "wieder ein.";
 
 // The shared block could not be prepared
 inline constexpr std::string_view kFatalErrorTitle = "Katastrophaler Fehler";
-inline constexpr std::string_view kMappingFailedPrompt = "CreateFileMapping API falied";
-inline constexpr std::string_view kViewFailedPrompt = "MapViewOfFile API failed";
+inline constexpr std::string_view kMappingFailedPrompt = "Der gemeinsame Speicher für die Engine lässt sich nicht anlegen (CreateFileMapping).";
+inline constexpr std::string_view kViewFailedPrompt = "Der gemeinsame Speicher für die Engine lässt sich nicht einblenden (MapViewOfFile).";
 
 // A command found no engine, or the engine did not answer
 inline constexpr std::string_view kNoEngineConnectionPrompt =
-    "Es konnte keine Verbindung zum MMTTY-Engine hergestellt werden!";
+    "Es konnte keine Verbindung zur Engine hergestellt werden!";
 inline constexpr std::string_view kNoEngineConnectionTitle = "Fehler";
 
 // The notch filter's question; the last two prompt lines are followed by Str(notch) & " Hz"

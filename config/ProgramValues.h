@@ -49,7 +49,7 @@ inline constexpr std::string_view kRxWindowMissingPrompt =
     "Das Rx-Fenster konnte nicht angelegt werden (die RichEdit-Bibliothek Msftedit.dll fehlt).\r\n"
     "Ohne Rx-Fenster bleibt der Empfang ausgeschaltet.";
 inline constexpr std::string_view kEngineHookFailedPrompt =
-    "Die Fensterprozedur für die Zeichen des MMTTY-Engines konnte nicht eingerichtet werden.\r\n"
+    "Die Fensterprozedur für die Zeichen der Engine konnte nicht eingerichtet werden.\r\n"
     "Der Empfang bleibt ausgeschaltet.";
 
 // The capture folder is missing and cannot be made; the folder's path goes between the two parts

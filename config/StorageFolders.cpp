@@ -2,6 +2,7 @@
 
 #include "config/FolderChooserRules.h"
 #include "config/FolderPath.h"
+#include "config/Utf8.h"
 
 namespace zorbel {
 namespace {
@@ -25,6 +26,9 @@ constexpr std::string_view kDeviceNamePrompt =
 constexpr std::string_view kSetUpErrorTitle = " Fehler ";
 constexpr std::string_view kFileInTheWayPrompt = "Eine Datei mit diesem Namen ist schon vorhanden!";
 constexpr std::string_view kCreateFailedPrompt = "Fehler beim Zugriff auf Pfad/Datei";
+constexpr std::string_view kShowTitle = "Ablageordner öffnen";
+constexpr std::string_view kShowMissingEnd = "“ ist nicht vorhanden und lässt sich nicht anlegen.";
+constexpr std::string_view kShowRefusedEnd = "“ lässt sich nicht im Explorer öffnen.";
 
 // A folder whose name already stands on its own path, such as
 // C:\WETTERBERICHTE_ALT\WETTERBERICHTE: a plain substring test, in upper case.
@@ -60,6 +64,15 @@ const std::wstring& StorageFolders::PathToStore(StorageFolder folder) const {
 void StorageFolders::Assign(StorageFolder folder, std::wstring widePath) {
     if (folder == StorageFolder::Weather) missingWeatherFolder_.reset();
     paths_[Index(folder)] = std::move(widePath);
+}
+
+void StorageFolders::Show(StorageFolder folder, platform::FolderShell& shell) {
+    const std::wstring& path = Path(folder);
+    const bool there = files_.FolderExists(path) || files_.CreateDirectories(path);
+    if (there && shell.ShowFolder(path)) return;
+    dialogs_.ShowMessage(MessageIcon::Exclamation,
+                         "Der Ordner „" + EncodeUtf8(path) + std::string(there ? kShowRefusedEnd : kShowMissingEnd),
+                         kShowTitle);
 }
 
 void StorageFolders::SetUp(StorageFolder folder) {

@@ -10,6 +10,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
+#include "platform/FolderShell.h"
 #include "platform/FolderChooser.h"
 
 namespace zorbel {
@@ -28,6 +29,9 @@ public:
 
     // The chooser for one folder, with its proposed name; the folder changes only when the user confirms.
     void SetUp(StorageFolder folder);
+    // The folder in the file manager; made first when it is missing (saving would make it anyway), and a box
+    // saying why when it cannot be made or shown.
+    void Show(StorageFolder folder, platform::FolderShell& shell);
 
     const std::wstring& Path(StorageFolder folder) const { return paths_[Index(folder)]; }
     // What goes back into the store: a weather folder missing at start-up (an

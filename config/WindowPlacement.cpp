@@ -43,4 +43,42 @@ WindowPlace PlaceWindow(WindowPlace proposed, TwipsSize minimum, std::span<const
     return placed;
 }
 
+std::vector<RowSpan> FitRow(std::span<const RowSpan> design, std::span<const int> needed) {
+    std::vector<RowSpan> fitted;
+    int shift = 0;
+    for (std::size_t index = 0; index < design.size(); ++index) {
+        const int width = std::max(design[index].width, index < needed.size() ? needed[index] : 0);
+        fitted.push_back({design[index].left + shift, width});
+        shift += width - design[index].width;
+    }
+    return fitted;
+}
+
+std::vector<int> FitPanels(int barWidth, std::span<const int> designWidths, std::span<const int> needed,
+                           std::span<const std::size_t> givingOrder) {
+    std::vector<int> widths(designWidths.size());
+    int others = 0;
+    for (std::size_t part = 1; part < widths.size(); ++part) {
+        widths[part] = std::max(designWidths[part], needed[part]);
+        others += widths[part];
+    }
+    widths[0] = barWidth - others;
+    for (const std::size_t part : givingOrder) {
+        const int missing = needed[0] - widths[0];
+        if (missing <= 0) break;
+        const int given = std::clamp(widths[part] - needed[part], 0, missing);
+        widths[part] -= given;
+        widths[0] += given;
+    }
+    return widths;
+}
+
+WindowPlace PlaceBoxOver(TwipsSize box, ScreenArea owner, ScreenArea workArea) {
+    // Both centres rounded down, so that the box's centre is the owner's to the pixel.
+    const int left = owner.left + (owner.right - owner.left) / 2 - box.width / 2;
+    const int top = owner.top + (owner.bottom - owner.top) / 2 - box.height / 2;
+    return {FittedStart(left, box.width, workArea.left, workArea.right),
+            FittedStart(top, box.height, workArea.top, workArea.bottom), box.width, box.height};
+}
+
 }  // namespace zorbel

@@ -34,29 +34,31 @@ struct Format {
 };
 
 Format ReadFormat(std::string_view chunk) {
-    if (chunk.size() < 16) throw WavError("the WAV format chunk is too short");
+    if (chunk.size() < 16) throw WavError(WavProblem::FormatChunkTooShort, "the WAV format chunk is too short");
     Format format{static_cast<std::uint16_t>(Little(chunk, 0, 2)), static_cast<std::uint16_t>(Little(chunk, 2, 2)),
                   Little(chunk, 4, 4), static_cast<std::uint16_t>(Little(chunk, 14, 2))};
     // The extensible form names the real format in the first two bytes of
     // its sub-format identifier.
     if (format.code == kFormatExtensible) {
-        if (chunk.size() < 26) throw WavError("the WAV format chunk is too short");
+        if (chunk.size() < 26) throw WavError(WavProblem::FormatChunkTooShort, "the WAV format chunk is too short");
         format.code = static_cast<std::uint16_t>(Little(chunk, 24, 2));
     }
     const bool pcm = format.code == kFormatPcm &&
                      (format.bitsPerSample == 8 || format.bitsPerSample == 16 || format.bitsPerSample == 24);
     const bool floats = format.code == kFormatFloat && format.bitsPerSample == 32;
     if (!pcm && !floats) {
-        throw WavError("unsupported WAV sample format (code " + std::to_string(format.code) + ", " +
-                       std::to_string(format.bitsPerSample) + " bits); use PCM of 8, 16 or 24 bits or 32-bit float");
+        throw WavError(WavProblem::UnsupportedSampleFormat,
+                       "unsupported WAV sample format (code " + std::to_string(format.code) + ", " +
+                           std::to_string(format.bitsPerSample) + " bits); use PCM of 8, 16 or 24 bits or 32-bit float",
+                       format.code, format.bitsPerSample);
     }
-    if (format.channels == 0) throw WavError("the WAV file names no channels");
+    if (format.channels == 0) throw WavError(WavProblem::NoChannels, "the WAV file names no channels");
     // Checked here, before the rate sizes any buffer downstream.
     if (!kSampleRateRange.Holds(format.sampleRate)) {
         std::ostringstream message;
         message << "the WAV file's rate of " << format.sampleRate << " Hz is outside the " << kSampleRateRange.lowest
                 << " to " << kSampleRateRange.highest << " Hz the decoder takes";
-        throw WavError(message.str());
+        throw WavError(WavProblem::RateOutsideRange, message.str(), format.sampleRate);
     }
     return format;
 }
@@ -82,7 +84,7 @@ float ReadSample(std::string_view data, std::size_t at, std::uint16_t bitsPerSam
 
 WavAudio ParseWav(std::string_view bytes) {
     if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") {
-        throw WavError("not a WAV file (no RIFF/WAVE header)");
+        throw WavError(WavProblem::NotWav, "not a WAV file (no RIFF/WAVE header)");
     }
     std::optional<Format> format;
     std::size_t at = 12;
@@ -93,7 +95,7 @@ WavAudio ParseWav(std::string_view bytes) {
         if (id == "fmt ") {
             format = ReadFormat(body);
         } else if (id == "data") {
-            if (!format) throw WavError("the WAV file has no format chunk before its data");
+            if (!format) throw WavError(WavProblem::NoFormatBeforeData, "the WAV file has no format chunk before its data");
             // Streaming writers leave the sizes they could not know yet; an
             // interrupted one those it meant to reach. Either way the file
             // holds the audio up to its end.
@@ -108,7 +110,7 @@ WavAudio ParseWav(std::string_view bytes) {
             }
             const std::size_t frameBytes = format->bitsPerSample / 8u * format->channels;
             const std::size_t frames = data.size() / frameBytes;
-            if (frames == 0) throw WavError("the WAV file holds no audio");
+            if (frames == 0) throw WavError(WavProblem::NoAudio, "the WAV file holds no audio");
             audio.samples.reserve(frames);
             for (std::size_t frame = 0; frame < frames; ++frame) {
                 audio.samples.push_back(
@@ -120,7 +122,8 @@ WavAudio ParseWav(std::string_view bytes) {
         // size near 4 GiB wraps the step to 0 and the walk never ends.
         at += 8 + std::size_t{size} + (size & 1u);
     }
-    throw WavError(format ? "the WAV file is truncated: it has no data" : "the WAV file is truncated: it has no format");
+    if (format) throw WavError(WavProblem::NoDataChunk, "the WAV file is truncated: it has no data");
+    throw WavError(WavProblem::NoFormatChunk, "the WAV file is truncated: it has no format");
 }
 
 std::string WavLengthNote(const WavAudio& audio) {
@@ -148,9 +151,9 @@ std::string Utf8Name(const std::filesystem::path& path) {
 
 WavAudio ReadWavFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) throw WavError("cannot open " + Utf8Name(path));
+    if (!file) throw WavError(WavProblem::CannotOpen, "cannot open " + Utf8Name(path));
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) throw WavError("cannot read " + Utf8Name(path));
+    if (file.bad()) throw WavError(WavProblem::CannotRead, "cannot read " + Utf8Name(path));
     return ParseWav(bytes);
 }
 
@@ -179,7 +182,7 @@ void WriteWavFile(const std::filesystem::path& path, const WavAudio& audio) {
     }
     std::ofstream file(path, std::ios::binary);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file) throw WavError("cannot write " + Utf8Name(path));
+    if (!file) throw WavError(WavProblem::CannotWrite, "cannot write " + Utf8Name(path));
 }
 
 }  // namespace zorbel::decoder

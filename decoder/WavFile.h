@@ -6,6 +6,7 @@
 // sizes its writer put in the header at the start (0, a placeholder, or what
 // was meant to come): the reader takes what the file holds and tells so.
 
+#include <cstdint>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -31,9 +32,34 @@ struct WavAudio {
     WavLength length = WavLength::AsHeaderSays;
 };
 
+// What is wrong with a file, for a program that words it in its own language;
+// what() words it in English for the command-line tools.
+enum class WavProblem {
+    NotWav,
+    FormatChunkTooShort,
+    UnsupportedSampleFormat,  // figures: format code, bits per sample
+    NoChannels,
+    RateOutsideRange,         // figures: the rate in Hz
+    NoFormatBeforeData,
+    NoAudio,
+    NoDataChunk,
+    NoFormatChunk,
+    CannotOpen,
+    CannotRead,
+    CannotWrite,
+};
+
 class WavError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    WavError(WavProblem problem, const std::string& englishText, std::uint32_t firstFigure = 0,
+             std::uint32_t secondFigure = 0)
+        : std::runtime_error(englishText), problem_(problem), figures_{firstFigure, secondFigure} {}
+    WavProblem Problem() const { return problem_; }
+    std::uint32_t Figure(int index) const { return figures_[index]; }
+
+private:
+    WavProblem problem_;
+    std::uint32_t figures_[2];
 };
 
 // The recording in the file's bytes; throws WavError naming what is wrong.

@@ -8,6 +8,7 @@
 
 #include "config/Version.h"
 #include "shell/resource.h"
+#include "win32/BoxInFront.h"
 #include "win32/CallbackBoundary.h"
 
 namespace zorbel::shell {
@@ -16,8 +17,8 @@ namespace {
 constexpr wchar_t kDescription[] =
     L"Das ZORBEL - Programmpaket dient dem Mitschreiben von Amateurfunk - Fernschreibaussendungen sowie "
     L"von (See-) Wetterberichten des DWD (spez. für Sportboote). "
-    L"Benötig wird dazu als Schnittstelle zwischen der Soundkarte und diesem Programm der MMTTY-Engine "
-    L"ab V1.59. Näheres dazu in der Hilfe.";
+    L"Benötigt wird dazu als Schnittstelle zwischen der Soundkarte und diesem Programm eine Engine: die "
+    L"mitgelieferte ZORBEL-Engine oder MMTTY ab V1.59. Näheres dazu in der Hilfe.";
 
 constexpr wchar_t kDisclaimer[] =
     L"Dieses Programm wird ohne jede Gewährleistung weitergegeben. Sie benutzen es auf eigene Gefahr; für "
@@ -72,15 +73,6 @@ void StartSystemInformation(const AboutState& state, HWND about) {
                               ZORBEL_PRODUCT_NAME);
 }
 
-void CentreOver(HWND window, HWND mainWindow) {
-    RECT main{}, own{};
-    GetWindowRect(mainWindow, &main);
-    GetWindowRect(window, &own);
-    const int top = main.top + (main.bottom - main.top) / 2 - (own.bottom - own.top) / 2;
-    const int left = main.left + (main.right - main.left) / 2 - (own.right - own.left) / 2;
-    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void FillTexts(HWND about) {
     const std::wstring version = L"Version " + std::to_wstring(ZORBEL_VERSION_MAJOR) + L"." +
                                  std::to_wstring(ZORBEL_VERSION_MINOR) + L"." +
@@ -94,7 +86,7 @@ void FillTexts(HWND about) {
 INT_PTR HandleAboutMessage(HWND about, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(about, DWLP_USER, lParam);
-        CentreOver(about, reinterpret_cast<const AboutState*>(lParam)->mainWindow);
+        win32::BringBoxToFront(about, reinterpret_cast<const AboutState*>(lParam)->mainWindow);
         FillTexts(about);
         return TRUE;
     }

@@ -17,6 +17,7 @@
 #include "shell/SearchCommands.h"
 #include "win32/ChildWindow.h"
 #include "win32/Encoding.h"
+#include "win32/Fonts.h"
 #include "win32/LetterImages.h"
 #include "win32/ScreenAreas.h"
 
@@ -174,6 +175,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::OnCreate() {
     dialogs_.SetOwner(hwnd_);
     folderChooser_.SetOwner(hwnd_);
+    folderShell_.SetOwner(hwnd_);
     fileDialogs_.SetOwner(hwnd_);
     printer_.SetOwner(hwnd_);
     menuChecks_.Attach(hwnd_);
@@ -275,6 +277,38 @@ void MainWindow::CreateControls() {
     stopLabel_.Create(At(IDC_LABEL3, design::kStopLabel, labelFont_.get()), L"Stop:", SS_LEFT);
     startLabel_.Create(At(IDC_LABEL2, design::kStartLabel, labelFont_.get()), L"Start:", SS_LEFT);
     lineLabel_.Create(At(IDC_LABEL1, design::kLineLabel, lineLabelFont_.get()), L"", SS_LEFTNOWORDWRAP | SS_CENTERIMAGE);
+    FitWordRow();
+}
+
+// The design's widths hold "Start:" and "Startwort" only in the fonts of old: with larger fonts, or at
+// another DPI, the labels and the prompts in the word boxes widen to their text and move the row along.
+void MainWindow::FitWordRow() {
+    using platform::WordList;
+    const auto labelWidth = [](const win32::Label& label, std::string_view text) {
+        return win32::TextWidthInFontOf(label.Hwnd(), win32::Utf8ToWide(text)) + 1;
+    };
+    const std::array<HWND, 5> row{startLabel_.Hwnd(), combos_.Combo(WordList::Start).Hwnd(), stopLabel_.Hwnd(),
+                                  combos_.Combo(WordList::Stop).Hwnd(), themeLabel_.Hwnd()};
+    const std::array<int, 5> needed{
+        labelWidth(startLabel_, "Start:"),
+        combos_.Combo(WordList::Start).WidthShowing(win32::Utf8ToWide(values::kStartWordPrompt)),
+        labelWidth(stopLabel_, "Stop:"),
+        combos_.Combo(WordList::Stop).WidthShowing(win32::Utf8ToWide(values::kStopWordPrompt)), 0};
+    std::array<RECT, 5> places{};
+    std::array<RowSpan, 5> design{};
+    for (std::size_t index = 0; index < row.size(); ++index) {
+        GetWindowRect(row[index], &places[index]);
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&places[index]), 2);
+        design[index] = {places[index].left, places[index].right - places[index].left};
+    }
+    const std::vector<RowSpan> fitted = FitRow(design, needed);
+    // A combo box's height is that of its dropped list, as at its creation.
+    const int comboHeight = twips_.ToPxY(design::kStartWords.height) + twips_.ToPxY(design::kComboDropHeight);
+    for (std::size_t index = 0; index < row.size(); ++index) {
+        const bool combo = index == 1 || index == 3;
+        MoveWindow(row[index], fitted[index].left, places[index].top, fitted[index].width,
+                   combo ? comboHeight : places[index].bottom - places[index].top, TRUE);
+    }
 }
 
 void MainWindow::CreateToolbars() {
@@ -412,6 +446,15 @@ void MainWindow::OnCommand(int id, int code) {
     case IDM_WETTERLESEN:
         // Automatic saving puts the Synop files into the other files' folder.
         weatherReading_.Open(hwnd_, folders_.Path(StorageFolder::OtherFiles));
+        break;
+    case IDM_ABLAGEWETTER:
+        folders_.Show(StorageFolder::Weather, folderShell_);
+        break;
+    case IDM_ABLAGEAFU:
+        folders_.Show(StorageFolder::AmateurRadio, folderShell_);
+        break;
+    case IDM_ABLAGESONSTIGE:
+        folders_.Show(StorageFolder::OtherFiles, folderShell_);
         break;
     case IDM_EXIT:
         PostMessageW(hwnd_, WM_CLOSE, 0, 0);

@@ -31,6 +31,7 @@
 #include "win32/DocumentFiles.h"
 #include "win32/EngineLink.h"
 #include "win32/EngineWindowHook.h"
+#include "win32/ExplorerFolderShell.h"
 #include "win32/FileDialogs.h"
 #include "win32/Files.h"
 #include "win32/FolderChooserWindow.h"
@@ -84,6 +85,7 @@ private:
     void CreateControls();
     void CreateToolbars();
     void CreateWordLists();
+    void FitWordRow();
     // Whether the menu command may act now; commands without a rule always may.
     bool IsAvailable(UINT id) const;
     void RunThemeEntry(int id);
@@ -131,6 +133,7 @@ private:
     win32::WindowsDialogs dialogs_;
     win32::WindowsFiles files_;
     win32::FolderChooserWindow folderChooser_;
+    win32::ExplorerFolderShell folderShell_;
     win32::WindowsFileDialogs fileDialogs_;
     win32::WindowsDocumentFiles documentFiles_;
     win32::WindowsRxPrinter printer_{rx_};

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "win32/BoxInFront.h"
+
 namespace zorbel::shell {
 namespace {
 
@@ -19,7 +21,7 @@ SingleInstance::SingleInstance() : mutex_(CreateMutexW(nullptr, FALSE, kMutexNam
 }
 
 void SingleInstance::ShowAlreadyRunning() {
-    MessageBoxW(nullptr, kAlreadyRunningPrompt, kAlreadyRunningTitle, MB_OK | MB_ICONEXCLAMATION);
+    win32::ShowBoxInFront(nullptr, kAlreadyRunningPrompt, kAlreadyRunningTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace zorbel::shell

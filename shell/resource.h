@@ -47,6 +47,9 @@
 #define IDM_PRINT             2005
 #define IDM_EXIT              2006
 #define IDM_WETTERLESEN       2007
+#define IDM_ABLAGEWETTER      2008
+#define IDM_ABLAGEAFU         2009
+#define IDM_ABLAGESONSTIGE    2015
 #define IDM_FONT              2010
 #define IDM_WOERTERSTANDARD   2011
 #define IDM_LISTING           2012

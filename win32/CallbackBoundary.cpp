@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "win32/BoxInFront.h"
+
 namespace zorbel::win32 {
 
 void ReportAbandonedAction() noexcept {
@@ -17,7 +19,7 @@ void ReportAbandonedAction() noexcept {
     } catch (...) {
     }
     showing = true;
-    MessageBoxW(GetActiveWindow(), text, L"Fehler", MB_OK | MB_ICONEXCLAMATION);
+    ShowBoxInFront(GetActiveWindow(), text, L"Fehler", MB_OK | MB_ICONEXCLAMATION);
     showing = false;
 }
 

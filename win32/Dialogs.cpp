@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "win32/BoxInFront.h"
 #include "win32/CallbackBoundary.h"
 #include "win32/Encoding.h"
 
@@ -106,8 +107,10 @@ platform::ErrorAnswer WindowsDialogs::AskAbortRetryIgnore(std::string_view utf8P
 std::optional<std::string> WindowsDialogs::AskText(std::string_view utf8Prompt, std::string_view utf8Title,
                                                    std::string_view utf8Default) {
     InputBoxState state{inputBox_, Utf8ToWide(utf8Prompt), Utf8ToWide(utf8Title), Utf8ToWide(utf8Default)};
-    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(inputBox_.dialogId),
-                                           WindowTakingInput(owner_), &InputBoxProc, reinterpret_cast<LPARAM>(&state));
+    const HWND owner = WindowTakingInput(owner_);
+    const BoxPlacementHook placement(owner);
+    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(inputBox_.dialogId), owner,
+                                           &InputBoxProc, reinterpret_cast<LPARAM>(&state));
     if (result != IDOK) return std::nullopt;
     return WideToUtf8(state.text);
 }
@@ -115,8 +118,8 @@ std::optional<std::string> WindowsDialogs::AskText(std::string_view utf8Prompt, 
 void WindowsDialogs::Beep() { MessageBeep(MB_OK); }
 
 int WindowsDialogs::ShowBox(std::string_view utf8Prompt, std::string_view utf8Title, UINT buttonsAndIcon) {
-    return MessageBoxW(WindowTakingInput(owner_), Utf8ToWide(utf8Prompt).c_str(), Utf8ToWide(utf8Title).c_str(),
-                       buttonsAndIcon);
+    return ShowBoxInFront(WindowTakingInput(owner_), Utf8ToWide(utf8Prompt).c_str(), Utf8ToWide(utf8Title).c_str(),
+                          buttonsAndIcon);
 }
 
 }  // namespace zorbel::win32

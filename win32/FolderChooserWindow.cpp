@@ -4,6 +4,7 @@
 
 #include "config/FolderChooserRules.h"
 #include "config/FolderPath.h"
+#include "win32/BoxInFront.h"
 #include "win32/ChildWindow.h"
 #include "win32/DiskListing.h"
 #include "win32/Fonts.h"
@@ -14,19 +15,21 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"ZorbelFolderChooser";
 constexpr wchar_t kCaption[] = L"  Ordner zum Abspeichern festlegen";
-enum ControlId { kNameEdit = 101, kDriveList, kFolderList, kCancelButton, kOkButton, kNameLabel };
+enum ControlId { kNameEdit = 101, kDriveList, kFolderList, kCancelButton, kOkButton, kNameLabel, kPathLine };
 
 struct TwipsBox {
     int left, top, width, height;
 };
 constexpr int kClientWidth = 4440;
-constexpr int kClientHeight = 3720;
+constexpr int kClientHeight = 4020;
 constexpr TwipsBox kLabelBox{120, 120, 1800, 255};
 constexpr TwipsBox kNameBox{120, 400, 4200, 315};
 constexpr TwipsBox kDriveBox{120, 840, 4200, 2400};  // height includes the drop-down part
 constexpr TwipsBox kFolderBox{120, 1260, 4200, 1800};
-constexpr TwipsBox kCancelBox{120, 3210, 1300, 375};
-constexpr TwipsBox kOkBox{3020, 3210, 1300, 375};
+constexpr TwipsBox kPathBox{120, 3150, 4200, 255};
+constexpr TwipsBox kCancelBox{120, 3510, 1300, 375};
+constexpr TwipsBox kOkBox{3020, 3510, 1300, 375};
+constexpr wchar_t kPathPrefix[] = L"Speicherort: ";
 constexpr int kIndentPerLevel = 2;  // blanks before a folder per level below the drive
 
 std::wstring SystemErrorText(DWORD error) {
@@ -58,19 +61,15 @@ std::optional<platform::FolderChoice> FolderChooserWindow::Choose(std::wstring_v
     constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     RECT outer{0, 0, twips.ToPxX(kClientWidth), twips.ToPxY(kClientHeight)};
     AdjustWindowRectEx(&outer, kStyle, FALSE, WS_EX_DLGMODALFRAME);
-    RECT ownerPlace{};
-    GetWindowRect(owner_ ? owner_ : GetDesktopWindow(), &ownerPlace);
-    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
     if (!CreateWindowOf({.className = kClassName,
                          .title = kCaption,
                          .style = kStyle,
                          .extendedStyle = WS_EX_DLGMODALFRAME,
-                         .x = ownerPlace.left + (ownerPlace.right - ownerPlace.left - width) / 2,
-                         .y = ownerPlace.top + (ownerPlace.bottom - ownerPlace.top - height) / 2,
-                         .width = width,
-                         .height = height,
+                         .width = outer.right - outer.left,
+                         .height = outer.bottom - outer.top,
                          .parent = owner_}))
         return std::nullopt;
+    BringBoxToFront(hwnd_, owner_);
     CreateControls(proposedName);
     const std::wstring start(wideStartFolder);
     SelectDriveOf(start);
@@ -115,6 +114,8 @@ void FolderChooserWindow::CreateControls(std::wstring_view proposedName) {
         CreateChildControl(at(kDriveList, kDriveBox), L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
     folderList_ = CreateChildControl(at(kFolderList, kFolderBox), L"LISTBOX", L"",
                                      WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE);
+    // Where the files will go, as OK would set it: upper case, joined to the folder shown.
+    pathLine_ = CreateChildControl(at(kPathLine, kPathBox), L"STATIC", L"", SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS);
     HWND cancel =
         CreateChildControl(at(kCancelButton, kCancelBox), L"BUTTON", L"&Abbrechen", WS_TABSTOP | BS_PUSHBUTTON);
     HWND ok = CreateChildControl(at(kOkButton, kOkBox), L"BUTTON", L"&OK", WS_TABSTOP | BS_DEFPUSHBUTTON);
@@ -158,6 +159,12 @@ void FolderChooserWindow::ShowFolder(const std::wstring& widePath) {
     }
     SendMessageW(folderList_, LB_SETCURSEL, listedFolders_.size() - 1, 0);
     for (const std::wstring& name : ListSubfolders(folder_)) add(JoinFolder(folder_, name), name, level + 1);
+    ShowChosenPath();
+}
+
+void FolderChooserWindow::ShowChosenPath() {
+    const auto path = ChosenPath({folder_, WindowText(nameEdit_)});
+    SetWindowTextW(pathLine_, path ? (kPathPrefix + *path).c_str() : L"");
 }
 
 void FolderChooserWindow::OnDriveChange() {
@@ -172,7 +179,7 @@ void FolderChooserWindow::OnDriveChange() {
             break;
         }
         const std::wstring description = SystemErrorText(GetLastError());
-        if (MessageBoxW(hwnd_, description.c_str(), L" Fehler", MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK) {
+        if (ShowBoxInFront(hwnd_, description.c_str(), L" Fehler", MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK) {
             SelectDriveOf(folder_);
             break;
         }
@@ -189,6 +196,9 @@ void FolderChooserWindow::OnCommand(int id, int code) {
     switch (id) {
     case kDriveList:
         if (code == CBN_SELCHANGE) OnDriveChange();
+        break;
+    case kNameEdit:
+        if (code == EN_CHANGE) ShowChosenPath();
         break;
     case kFolderList:
         if (code == LBN_DBLCLK) {

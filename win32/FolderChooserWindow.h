@@ -1,7 +1,7 @@
 #pragma once
 // frmOrdnerwahl: the modal folder chooser with its name field, drive list,
-// directory list and the buttons "&Abbrechen" and "&OK". The close box counts
-// as cancel.
+// directory list, the line naming the folder that OK would set, and the
+// buttons "&Abbrechen" and "&OK". The close box counts as cancel.
 
 #include <windows.h>
 
@@ -29,12 +29,14 @@ private:
     // Shows the path with its parent folders above and its subfolders below.
     void ShowFolder(const std::wstring& widePath);
     void SelectDriveOf(const std::wstring& widePath);
+    void ShowChosenPath();
     void Close(bool confirmed);
 
     HWND owner_ = nullptr;
     HWND nameEdit_ = nullptr;
     HWND driveList_ = nullptr;
     HWND folderList_ = nullptr;
+    HWND pathLine_ = nullptr;
     FontHandle font_;
     Tooltips tooltips_;
     std::vector<std::wstring> driveRoots_;     // in the order of the drive list

@@ -23,4 +23,15 @@ FontHandle MakeMessageFont() {
     return FontHandle(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
+int TextWidthInFontOf(HWND control, std::wstring_view text) {
+    HDC dc = GetDC(control);
+    if (!dc) return 0;
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return size.cx;
+}
+
 }  // namespace zorbel::win32

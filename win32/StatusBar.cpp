@@ -5,7 +5,9 @@
 #include <array>
 
 #include "win32/ChildWindow.h"
+#include "config/WindowPlacement.h"
 #include "win32/Encoding.h"
+#include "win32/Fonts.h"
 
 namespace zorbel::win32 {
 namespace {
@@ -20,6 +22,10 @@ struct PanelDesign {
     const wchar_t* tooltip;
     int widthTwips;  // 0: takes the rest of the bar
 };
+
+// When the status text needs more room than the rest of the bar, the memory panel spares what its text does
+// not need first, then the date, the line count and the time.
+constexpr std::array<std::size_t, 4> kGivingOrder{2, 4, 1, 3};
 
 constexpr std::array<PanelDesign, 5> kPanels{{
     {L"Status:", L"Statusanzeige", 0},
@@ -52,6 +58,7 @@ void StatusBar::Create(HWND parent, int id, const Twips& twips, HFONT font, Tool
     for (int part = 0; part < static_cast<int>(kPanels.size()); ++part) SetPartText(part, kPanels[part].text);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     RefreshClock();
+    Resize();  // fitted in the bar's own font
     subclass_.Attach(hwnd_, [this](UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
         if (message != WM_TIMER || wParam != kClockTimerId) return std::nullopt;
         RefreshClock();
@@ -70,13 +77,17 @@ void StatusBar::Resize() {
     SendMessageW(hwnd_, WM_SIZE, 0, 0);
     RECT client{};
     GetClientRect(hwnd_, &client);
-    std::array<int, kPanels.size()> rightEdges{};
-    int right = client.right;
-    for (int part = static_cast<int>(kPanels.size()) - 1; part > 0; --part) {
-        rightEdges[part] = right;
-        right -= twips_.ToPxX(kPanels[part].widthTwips);
+    std::array<int, kPanels.size()> design{}, needed{};
+    for (std::size_t part = 0; part < kPanels.size(); ++part) {
+        design[part] = twips_.ToPxX(kPanels[part].widthTwips);
+        needed[part] = PanelWidthFor(shownTexts_[part]);
     }
-    rightEdges[0] = right;
+    // The last panel also holds the size grip.
+    needed.back() += GetSystemMetrics(SM_CXVSCROLL);
+    const std::vector<int> widths = FitPanels(client.right, design, needed, kGivingOrder);
+    std::array<int, kPanels.size()> rightEdges{};
+    int right = 0;
+    for (std::size_t part = 0; part < kPanels.size(); ++part) rightEdges[part] = right += widths[part];
     rightEdges.back() = -1;
     SendMessageW(hwnd_, SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data()));
     for (int part = 0; part < static_cast<int>(kPanels.size()); ++part) {
@@ -91,7 +102,22 @@ void StatusBar::SetPanelText(platform::Panel panel, std::string_view utf8Text) {
 }
 
 void StatusBar::SetPartText(int part, const std::wstring& text) {
+    shownTexts_[part] = text;
     SendMessageW(hwnd_, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
+    // Fitted again for every status, which may need more room than the last or free it, and for a text
+    // grown past its panel; the fonts are set once the panels exist.
+    if (!SendMessageW(hwnd_, WM_GETFONT, 0, 0)) return;
+    RECT area{};
+    SendMessageW(hwnd_, SB_GETRECT, part, reinterpret_cast<LPARAM>(&area));
+    if (part == 0 || PanelWidthFor(text) > area.right - area.left) Resize();
+}
+
+int StatusBar::PanelWidthFor(const std::wstring& text) const {
+    if (text.empty()) return 0;
+    // The text has a border and a small gap at each side.
+    int borders[3] = {};
+    SendMessageW(hwnd_, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    return TextWidthInFontOf(hwnd_, text) + 2 * borders[0] + 2 * GetSystemMetrics(SM_CXEDGE) + 4;
 }
 
 void StatusBar::RefreshClock() {

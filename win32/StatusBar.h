@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "platform/StatusPanels.h"
@@ -23,17 +24,21 @@ public:
 
     void SetPanelText(platform::Panel panel, std::string_view utf8Text) override;
 
-    // Follows the parent's new size: the panels keep their widths, panel 1
-    // takes what is left; the panels' tooltip areas follow them.
+    // Follows the parent's new size: the panels keep their widths (wider
+    // where their texts need it), panel 1 takes what is left, and what the
+    // others can spare when its text needs more; the tooltip areas follow.
     void Resize();
 private:
     void SetPartText(int part, const std::wstring& text);
+    // The width a panel needs to show the text whole, in the bar's font.
+    int PanelWidthFor(const std::wstring& text) const;
     // Rewrites time and date when they changed.
     void RefreshClock();
 
     HWND hwnd_ = nullptr;
     Twips twips_{96, 96};
     Tooltips* tooltips_ = nullptr;
+    std::array<std::wstring, 5> shownTexts_;  // what each panel shows, for fitting the panels to it
     std::wstring shownTime_;
     std::wstring shownDate_;
     WindowSubclass subclass_;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "win32/BoxInFront.h"
 #include "win32/ChildWindow.h"
 #include "win32/DocumentFiles.h"
 #include "win32/Encoding.h"
@@ -223,7 +224,7 @@ void WeatherWindow::SaveMap() {
 }
 
 void WeatherWindow::ShowFailure(const std::string& utf8Text) {
-    MessageBoxW(hwnd_, Utf8ToWide(utf8Text).c_str(), kTitle, MB_OK | MB_ICONEXCLAMATION);
+    ShowBoxInFront(hwnd_, Utf8ToWide(utf8Text).c_str(), kTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace zorbel::win32

@@ -5,6 +5,7 @@
 #include "codepage/Cp1252.h"
 #include "win32/ChildWindow.h"
 #include "win32/Encoding.h"
+#include "win32/Fonts.h"
 
 namespace zorbel::win32 {
 namespace {
@@ -73,5 +74,17 @@ std::optional<std::size_t> WordCombo::SelectedIndex() const {
 }
 
 void WordCombo::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+
+int WordCombo::WidthShowing(std::wstring_view text) const {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    RECT outer{};
+    if (!GetComboBoxInfo(hwnd_, &info) || !GetWindowRect(hwnd_, &outer)) return 0;
+    // Everything but the edit part (frame, button) stays; the edit part needs its margins and the caret besides.
+    const auto margins = static_cast<DWORD>(SendMessageW(editHwnd_, EM_GETMARGINS, 0, 0));
+    constexpr int kCaret = 2;
+    return outer.right - outer.left - (info.rcItem.right - info.rcItem.left) + TextWidthInFontOf(editHwnd_, text) +
+           LOWORD(margins) + HIWORD(margins) + kCaret;
+}
 
 }  // namespace zorbel::win32

@@ -30,6 +30,9 @@ public:
     std::string EditText() const;
     std::optional<std::size_t> SelectedIndex() const;
     void SetEnabled(bool enabled);
+    HWND Hwnd() const { return hwnd_; }
+    // The closed box's width in which the edit part shows the text whole, in the control's font.
+    int WidthShowing(std::wstring_view text) const;
 
 private:
     std::optional<LRESULT> OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -53,8 +53,9 @@ int main(int argc, char** argv) {
             mode.markHz = *markHz;
         }
         if (audio.sampleRate < 2.2 * (mode.markHz + mode.shiftHz)) {
-            throw WavError("the recording's rate of " + std::to_string(static_cast<long>(audio.sampleRate)) +
-                           " Hz is too low for these tones");
+            throw std::runtime_error("the recording's rate of " +
+                                     std::to_string(static_cast<long>(audio.sampleRate)) +
+                                     " Hz is too low for these tones");
         }
         RttyDecoder decoder(mode, audio.sampleRate,
                             {.unshiftOnSpace = line.options.contains("unshift-on-space"), .findPolarity = !told});

@@ -26,7 +26,7 @@ using engine::EngineValues;
 using Shown = fakes::FakeDialogs::Shown;
 using Posts = std::vector<std::pair<EngineCommand, std::int32_t>>;
 
-const Shown kNoConnection{"exclamation", "Es konnte keine Verbindung zum MMTTY-Engine hergestellt werden!", "Fehler",
+const Shown kNoConnection{"exclamation", "Es konnte keine Verbindung zur Engine hergestellt werden!", "Fehler",
                           ""};
 
 // Answers each value query with the answers queued for it; what it does not

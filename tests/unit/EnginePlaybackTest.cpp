@@ -15,6 +15,7 @@
 #include "zorbel-engine/EngineLayout.h"
 #include "zorbel-engine/Receiver.h"
 #include "zorbel-engine/SoundCardWatch.h"
+#include "zorbel-engine/TextPaneLines.h"
 #include "zorbel-engine/WavPlayer.h"
 
 namespace zorbel::engine_side {
@@ -38,6 +39,25 @@ TEST(CharacterSenderTest, PostsInOrderAndLosesNothingWhileTheQueueRefusesEveryTh
     while (!sender.Send(5)) ASSERT_LT(++ticks, 1000) << sender.Waiting() << " characters never leave";
     EXPECT_EQ(added, received);
     EXPECT_EQ(0u, sender.Waiting());
+}
+
+// The text pane: "RYRY" cut off by a recording's end and "WELCOME" of the next one stand on lines of their own.
+TEST(TextPaneLinesTest, ANewRecordingOrTransmissionStartsOnALineOfItsOwn) {
+    const struct {
+        std::vector<const char*> steps;  // decoded text, or "|" where a recording or transmission starts
+        const wchar_t* pane;
+    } cases[] = {
+        {{"RYRY", "|", "WELCOME\n"}, L"RYRY\r\nWELCOME\r\n"},
+        {{"|", "NNNN\r\n", "|", "|", "ZCZC"}, L"NNNN\r\nZCZC"},  // after a finished line, nothing is added
+        {{"AB\rCD", "\r", "|", "E"}, L"ABCD\r\nE"},                // CR alone breaks no line
+        {{"A\n\nB"}, L"A\r\n\r\nB"},
+    };
+    for (const auto& c : cases) {
+        TextPaneLines lines;
+        std::wstring pane;
+        for (const char* step : c.steps) pane += std::string_view(step) == "|" ? lines.StartAfresh() : lines.Add(step);
+        EXPECT_EQ(pane, c.pane) << testing::PrintToString(c.steps);
+    }
 }
 
 TEST(WavPlayerTest, RealRateFromTheFirstCallFastInBlocksRepeatedFromTheStart) {

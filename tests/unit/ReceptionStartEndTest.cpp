@@ -1,6 +1,7 @@
 // Reception start and end by the record button, by a bad engine code and by
 // the engine gone: what the user sees, in order, and the chrome each leaves.
 
+#include <algorithm>
 #include <functional>
 
 #include "CaptureTestRig.h"
@@ -8,24 +9,31 @@
 namespace zorbel {
 namespace {
 
-using ReceptionStartEndTest = CaptureTestRig;
+class ReceptionStartEndTest : public CaptureTestRig {
+protected:
+    // What the user has after each click: the Rx text, the panels, and whether characters arrive.
+    std::string Seen() const {
+        return rx.text + "|" + panels.Text(platform::Panel::Lines) + "|" + Status() + "|" +
+               panels.Text(platform::Panel::Memory) + "|" + (hook.hooked ? "hooked" : "unhooked");
+    }
+};
 
 const std::string kBegin = "rx:Beginn: 05.12.2026 13:03:10\r\n";
 const std::string kEnd = "rx:Ende: 05.12.2026 13:03:10\r\n";
 const std::string kMemory = "panel3:Speicherauslastung: 42 %";
 
-TEST_F(ReceptionStartEndTest, StartAndEndShowTheirStepsInOrderAndCharactersCountOnlyBetween) {
+TEST_F(ReceptionStartEndTest, StartAndEndShowTheirLinesStatusAndMemoryAndCharactersCountOnlyBetween) {
     Receive("FQEN\n");
     machine.ToggleReception();
     // Panel 2 shows the count at the append, raised just after it.
-    EXPECT_EQ(log.calls, (Calls{"hook", kBegin, "panel2:Zeilen:1", "chrome", "panel1:Status: mitschreiben", kMemory}))
-        << "an empty Rx window asks nothing";
+    EXPECT_EQ(Seen(), kBegin.substr(3) + "|Zeilen:1|Status: mitschreiben|" + kMemory.substr(7) + "|hooked");
+    EXPECT_TRUE(dialogs.shown.empty()) << "an empty Rx window asks nothing";
     EXPECT_EQ(view.shown, kChromeReceiving);
 
-    log.calls.clear();
+    memoryStatus.figures.loadPercent = 57;
     machine.ToggleReception();
     Receive("FQEN\n");
-    EXPECT_EQ(log.calls, (Calls{"chrome", "unhook", kEnd, "panel2:Zeilen:2", "panel1:Status: Bereit", kMemory}));
+    EXPECT_EQ(Seen(), kBegin.substr(3) + kEnd.substr(3) + "|Zeilen:2|Status: Bereit|Speicherauslastung: 57 %|unhooked");
     EXPECT_EQ(view.shown, kChromeEnded);
     EXPECT_EQ(pipeline.RxLineCount(), 3);
 }
@@ -63,21 +71,25 @@ TEST_F(ReceptionStartEndTest, EngineGoneOrACodeOutsideEightBitsEndsReceptionThen
     };
     const Row rows[] = {
         {"engine gone", [&] { engine.gone = true; machine.CheckEngine(); machine.CheckEngine(); },
-         "Keine Verbindung zum MMTTY-Engine", "Verbindung zum MMTTY-Engine verloren"},
+         "Keine Verbindung zur Engine", "Verbindung zur Engine verloren"},
         {"256", [&] { machine.TakeEngineCharacter(256); }, "Bereit", " Fehler:  5"},
         {"-1", [&] { machine.TakeEngineCharacter(-1); }, "Bereit", " Fehler:  5"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         pipeline.ResetRxLineCount();
+        rx.text.clear();
         machine.ToggleReception();
         Receive("RIG IS HO");
         machine.CheckEngine();  // an engine still there changes nothing
         log.calls.clear();
         row.cause();
-        // The line cut off is kept; the box comes after the end.
-        EXPECT_EQ(log.calls, (Calls{"rx:RIG IS HO\n", "panel2:Zeilen:2", "chrome", "unhook", kEnd, "panel2:Zeilen:3",
-                                    "panel1:Status: " + row.status, kMemory, "box:" + row.box}));
+        // The line cut off is kept; the box comes once, after the end is shown.
+        EXPECT_EQ(Seen(), kBegin.substr(3) + "RIG IS HO\n" + kEnd.substr(3) + "|Zeilen:3|Status: " + row.status + "|" +
+                              kMemory.substr(7) + "|unhooked");
+        EXPECT_EQ(view.shown, kChromeEnded);
+        EXPECT_EQ(std::count(log.calls.begin(), log.calls.end(), "box:" + row.box), 1);
+        EXPECT_EQ(log.calls.back(), "box:" + row.box);
         engine.gone = false;
     }
     machine.ToggleReception();
@@ -90,23 +102,31 @@ TEST_F(ReceptionStartEndTest, EngineGoneIsStartedAgainFirstAndReceptionStaysOffW
     engine.startable = false;
     machine.ToggleReception();
     EXPECT_EQ(log.calls, Calls{"engine not started"}) << "the status says why";
+    EXPECT_FALSE(machine.ReceptionOn());
     engine.startable = true;
     machine.ToggleReception();
-    EXPECT_EQ(Calls(log.calls.begin() + 1, log.calls.begin() + 4), (Calls{"engine started", "hook", kBegin}));
+    EXPECT_FALSE(engine.gone);
+    EXPECT_EQ(Seen(), kBegin.substr(3) + "|Zeilen:1|Status: mitschreiben|" + kMemory.substr(7) + "|hooked");
 }
 
+// Cleared, the window counts its lines from 1 again (20 lines before, the "Beginn" line read "Zeilen:21");
+// kept, it counts on.
 TEST_F(ReceptionStartEndTest, TextInTheRxWindowIsQuestionedAndBothAnswersResetTheFormat) {
     for (const bool yes : {true, false}) {
         SCOPED_TRACE(yes ? "Yes" : "No");
-        rx.text = "alter Text";
+        rx.text = "alter Text\n";
+        rx.format = "Arial/8";
+        pipeline.ResetRxLineCount();
+        for (int line = 0; line < 20; ++line) pipeline.CountRxLine();
         machine.SetRxTextUnsaved(false);
         dialogs.answerYes = yes;
-        log.calls.clear();
+        dialogs.shown.clear();
         machine.ToggleReception();
-        Calls expected{"ask:Text löschen ?", "clear", "format:Courier New/10", "hook", kBegin};
-        if (!yes) expected.erase(expected.begin() + 1);
-        log.calls.resize(expected.size());
-        EXPECT_EQ(log.calls, expected);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].title, "Text löschen ?");
+        EXPECT_EQ(Seen(), (yes ? "" : "alter Text\n") + kBegin.substr(3) + (yes ? "|Zeilen:1" : "|Zeilen:21") +
+                                   "|Status: mitschreiben|" + kMemory.substr(7) + "|hooked");
+        EXPECT_EQ(rx.format, "Courier New/10");
         machine.ToggleReception();
     }
     // After reception has run, the window counts as unsaved: no question until saved or cleared.

@@ -174,7 +174,7 @@ TEST(RxFileCommands, SaveWritesTheChosenFormatAndClearsTheMark) {
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\c", kTextFilterIndex};
     rig.commands.Save();
     EXPECT_EQ("\xEF\xBB\xBF\xC5\x81", rig.rx.files[L"C:\\W\\c"]) << "outside code page 1252: UTF-8";
-    EXPECT_EQ("Status: als UTF-8 gespeichert (Zeichen außerhalb von Windows-1252)",
+    EXPECT_EQ("Status: als UTF-8 gespeichert",
               rig.panels.Text(platform::Panel::Status));
 }
 

@@ -118,5 +118,35 @@ TEST_F(StorageFoldersTest, MissingWeatherFolderAtStartUpKeepsItsStoredPathUnless
     EXPECT_EQ(chooser.opened[2].wideFolder, L"C:\\DATEN\\NEU") << "opens at the weather folder on its drive";
 }
 
+// "Ablageordner öffnen": each folder its own, a missing one made first, a box only when nothing opens.
+TEST_F(StorageFoldersTest, ShowOpensTheChosenFolderInTheFileManager) {
+    files.folders = {L"C:\WETTER", L"C:\AFU"};
+    folders.Restore(L"C:\WETTER", L"C:\AFU", L"C:\NEU", L"C:\PROGS\Wetterberichte");
+    const struct {
+        StorageFolder folder;
+        bool canCreate, canShow;
+        const wchar_t* shown;  // "" when the shell was not asked
+        const char* box;
+    } cases[] = {
+        {StorageFolder::AmateurRadio, true, true, L"C:\AFU", ""},
+        {StorageFolder::Weather, true, true, L"C:\WETTER", ""},
+        {StorageFolder::OtherFiles, false, true, L"", "Der Ordner „C:\NEU“ ist nicht vorhanden und lässt sich nicht anlegen."},
+        {StorageFolder::OtherFiles, true, false, L"C:\NEU", "Der Ordner „C:\NEU“ lässt sich nicht im Explorer öffnen."},
+    };
+    for (const auto& c : cases) {
+        fakes::FakeFolderShell shell;
+        shell.canShow = c.canShow;
+        files.canCreateFolders = c.canCreate;
+        dialogs.shown.clear();
+        folders.Show(c.folder, shell);
+        EXPECT_EQ(shell.shown.empty() ? L"" : shell.shown.front(), std::wstring(c.shown)) << State();
+        EXPECT_EQ(shell.shown.size(), *c.shown ? 1u : 0u) << State();
+        EXPECT_EQ(dialogs.shown.empty() ? "" : dialogs.shown.front().prompt + "|" + dialogs.shown.front().title,
+                  *c.box ? std::string(c.box) + "|Ablageordner öffnen" : "")
+            << State();
+    }
+    EXPECT_TRUE(files.folders.count(L"C:\NEU")) << "made before it was shown";
+}
+
 }  // namespace
 }  // namespace zorbel

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "decoder/WavFile.h"
+#include "zorbel-engine/PlaybackTexts.h"
 
 namespace zorbel::decoder {
 namespace {
@@ -81,19 +82,27 @@ TEST(WavFileTest, TakesWhatAStreamedOrInterruptedRecordingHoldsUpToItsLastWholeF
     EXPECT_EQ(WavLengthNote({8000.0, std::vector<float>(4000), WavLength::AsHeaderSays}), "");
 }
 
+// In English for the command-line tools, in German on the engine's message line.
 TEST(WavFileTest, RefusesWhatIsNoRecordingTheDecoderCanTakeWithAMessage) {
     const struct {
         std::string file;
         const char* message;
+        const wchar_t* german;
     } cases[] = {
-        {"hello, world", "not a WAV file (no RIFF/WAVE header)"},
-        {Wav(1, 1, 16, ""), "the WAV file holds no audio"},
-        {Wav(1, 1, 16, "\x01", 0xFFFFFFFF), "the WAV file holds no audio"},
+        {"hello, world", "not a WAV file (no RIFF/WAVE header)", L"sie ist keine WAV-Datei (der RIFF/WAVE-Kopf fehlt)"},
+        {Wav(1, 1, 16, ""), "the WAV file holds no audio", L"sie enthält keine Audiodaten"},
+        {Wav(1, 1, 16, "\x01", 0xFFFFFFFF), "the WAV file holds no audio", L"sie enthält keine Audiodaten"},
         // 46 bytes whose rate alone once asked for gigabytes of buffers.
         {"RIFF" + Little(38, 4) + "WAVE" + Fmt(1, 1, 16, 4294967295u) + "data" + Little(2, 4) + Little(1, 2),
-         "the WAV file's rate of 4294967295 Hz is outside the 1000 to 384000 Hz the decoder takes"},
-        {Wav(1, 1, 16, "").substr(0, 40), "the WAV file is truncated: it has no data"},
-        {Wav(2, 1, 4, "xx"), "unsupported WAV sample format (code 2, 4 bits); use PCM of 8, 16 or 24 bits or 32-bit float"},
+         "the WAV file's rate of 4294967295 Hz is outside the 1000 to 384000 Hz the decoder takes",
+         L"ihre Abtastrate von 4294967295 Hz liegt nicht zwischen 1000 und 384000 Hz"},
+        {Wav(1, 1, 16, "").substr(0, 40), "the WAV file is truncated: it has no data",
+         L"sie ist abgeschnitten, die Audiodaten fehlen"},
+        {"RIFF" + Little(4, 4) + "WAVE", "the WAV file is truncated: it has no format",
+         L"sie ist abgeschnitten, der Formatabschnitt fehlt"},
+        {Wav(2, 1, 4, "xx"), "unsupported WAV sample format (code 2, 4 bits); use PCM of 8, 16 or 24 bits or 32-bit float",
+         L"ihr Sampleformat wird nicht unterstützt (Code 2, 4 Bit); lesbar sind PCM mit 8, 16 oder 24 Bit und "
+         L"32-Bit-Gleitkomma"},
     };
     for (const auto& sample : cases) {
         try {
@@ -101,7 +110,16 @@ TEST(WavFileTest, RefusesWhatIsNoRecordingTheDecoderCanTakeWithAMessage) {
             ADD_FAILURE() << "accepted: " << sample.message;
         } catch (const WavError& error) {
             EXPECT_STREQ(error.what(), sample.message);
+            EXPECT_EQ(engine_side::WavRefusalText(L"a.wav", error),
+                      L"Die Datei „a.wav“ lässt sich nicht abspielen: " + std::wstring(sample.german) + L".")
+                << sample.message;
         }
+    }
+    try {
+        ReadWavFile(std::filesystem::temp_directory_path() / "zorbel-no-such-recording.wav");
+        ADD_FAILURE() << "a missing file was read";
+    } catch (const WavError& error) {
+        EXPECT_EQ(engine_side::WavRefusalReason(error), L"sie lässt sich nicht öffnen") << error.what();
     }
 }
 

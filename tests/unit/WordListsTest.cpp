@@ -35,11 +35,16 @@ TEST(WordListsTest, FillingReplacesThenEnterAppendsAndDeleteRemovesOnlyASelected
     view.Stop().editText = "";
     lists.OnKeyDown(platform::WordList::Stop, 13);
     lists.OnKeyDown(platform::WordList::Start, 46);  // nothing selected
-    view.Start().selected = 0;
+    // Not the first entry, so that removing the first one instead would show.
+    view.Start().selected = 1;
     lists.OnKeyDown(platform::WordList::Start, 46);
+    view.Stop().selected = 2;
+    lists.OnKeyDown(platform::WordList::Stop, 46);
+    view.Stop().selected = 9;  // beyond the list
+    lists.OnKeyDown(platform::WordList::Stop, 46);
 
-    EXPECT_EQ(lists.StartWords(), Entries{"WODL"});
-    EXPECT_EQ(lists.StopWords(), (Entries{"NNNN", "ZCZC", "ZCZC", ""}));
+    EXPECT_EQ(lists.StartWords(), Entries{"FQEN"});
+    EXPECT_EQ(lists.StopWords(), (Entries{"NNNN", "ZCZC", ""}));
     EXPECT_EQ(view.Start().entries, lists.StartWords());
     EXPECT_EQ(view.Stop().entries, lists.StopWords());
 }

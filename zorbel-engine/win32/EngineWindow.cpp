@@ -14,6 +14,7 @@
 #include "win32/Encoding.h"
 #include "zorbel-engine/EngineLayout.h"
 #include "zorbel-engine/ModeText.h"
+#include "zorbel-engine/PlaybackTexts.h"
 #include "zorbel-engine/win32/EngineResources.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
 #include "zorbel-engine/win32/WindowDpi.h"
@@ -314,12 +315,15 @@ void EngineWindow::Play(const std::wstring& path) {
         auto audio = decoder::ReadWavFile(std::filesystem::path(path));
         lengthNote_ = LengthNote(audio.length);
         player_ = std::make_unique<WavPlayer>(std::move(audio), fast_, repeat_);
-    } catch (const std::exception& error) {
-        const std::string reason = error.what();
-        ShowMessage(L"Die Datei „" + FileName(path) + L"“ lässt sich nicht abspielen: keine lesbare WAV-Aufnahme (" +
-                    win32::Utf8ToWide(reason) + L").");
+    } catch (const decoder::WavError& error) {
+        ShowMessage(WavRefusalText(FileName(path), error));
+        return;
+    } catch (const std::exception&) {
+        // Out of memory for a huge file, or a name the system refuses: the message line stays German.
+        ShowMessage(WavRefusalText(FileName(path), decoder::WavError(decoder::WavProblem::CannotRead, "")));
         return;
     }
+    AppendToPane(paneLines_.StartAfresh());
     playing_ = path;
     settings_.lastFile = path;
     SaveEngineSettings(store_, settings_);
@@ -335,6 +339,7 @@ void EngineWindow::Listen(int device) {
     if (!failure.empty()) {
         ShowMessage(failure + L" Bitte im Menü „Eingang“ ein anderes Gerät wählen.");
     } else {
+        AppendToPane(paneLines_.StartAfresh());
         // Kept only once it works, so that the next start does not try a missing device again.
         settings_.device = device;
         SaveEngineSettings(store_, settings_);
@@ -404,6 +409,8 @@ void EngineWindow::OnPlayTick() {
     if (player_->Finished() && sender_.Send()) {
         KillTimer(hwnd_, kPlayTimer);
         player_.reset();
+        // What comes next, another recording or the sound card, is another transmission.
+        AppendToPane(paneLines_.StartAfresh());
         ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet." + lengthNote_);
     }
 }
@@ -492,14 +499,10 @@ void EngineWindow::ShowMessage(const std::wstring& text) {
     SetWindowTextW(messageLine_, shown.c_str());
 }
 
-void EngineWindow::AppendText(std::string_view ansiText) {
-    // The edit control breaks lines only at CR LF; the decoder gives CR and LF as received.
-    std::wstring shown;
-    for (const char c : ansiText) {
-        if (c == '\r') continue;
-        if (c == '\n') shown += L"\r\n";
-        else shown.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
-    }
+void EngineWindow::AppendText(std::string_view ansiText) { AppendToPane(paneLines_.Add(ansiText)); }
+
+void EngineWindow::AppendToPane(const std::wstring& shown) {
+    if (shown.empty()) return;
     const int length = GetWindowTextLengthW(text_);
     if (length > kMostText) {
         SendMessageW(text_, EM_SETSEL, 0, length - kMostText / 2);

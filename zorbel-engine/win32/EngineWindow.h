@@ -20,6 +20,7 @@
 #include "zorbel-engine/EngineSettings.h"
 #include "zorbel-engine/Receiver.h"
 #include "zorbel-engine/SoundCardWatch.h"
+#include "zorbel-engine/TextPaneLines.h"
 #include "zorbel-engine/WavPlayer.h"
 #include "zorbel-engine/win32/EngineMenu.h"
 #include "zorbel-engine/win32/SignalView.h"
@@ -65,6 +66,7 @@ private:
     void ShowMode();
     void ShowMessage(const std::wstring& text);
     void AppendText(std::string_view ansiText);
+    void AppendToPane(const std::wstring& shown);
 
     EngineSideLink link_;
     platform::SettingsStore& store_;
@@ -87,6 +89,7 @@ private:
 
     HWND modeLine_ = nullptr;
     std::wstring modeShown_;
+    TextPaneLines paneLines_;
     HWND messageLine_ = nullptr;
     HWND text_ = nullptr;
     EngineMenu menu_;

@@ -16,6 +16,7 @@
 #include "platform/EngineProgram.h"
 #include "platform/Files.h"
 #include "platform/FolderChooser.h"
+#include "platform/FolderShell.h"
 #include "platform/Locale.h"
 #include "platform/MemoryStatus.h"
 #include "platform/SettingsStore.h"
@@ -138,11 +139,16 @@ public:
     explicit FakeEngineHook(CallLog& log) : log_(log) {}
     bool HookEngineWindow() override {
         log_.Add(installs ? "hook" : "hook failed");
+        hooked = hooked || installs;
         return installs;
     }
-    void UnhookEngineWindow() override { log_.Add("unhook"); }
+    void UnhookEngineWindow() override {
+        log_.Add("unhook");
+        hooked = false;
+    }
 
     bool installs = true;
+    bool hooked = false;  // the engine's characters reach the program
 
 private:
     CallLog& log_;
@@ -164,6 +170,18 @@ public:
 
 private:
     CallLog& log_;
+};
+
+// Remembers the folders it showed; can be made to refuse.
+class FakeFolderShell : public platform::FolderShell {
+public:
+    bool ShowFolder(std::wstring_view widePath) override {
+        shown.emplace_back(widePath);
+        return canShow;
+    }
+
+    std::vector<std::wstring> shown;
+    bool canShow = true;
 };
 
 }  // namespace zorbel::fakes

@@ -36,10 +36,12 @@ public:
         if (log) log->Add("clear");
     }
     void ResetFormat(std::string_view utf8FontName, int pointSize) override {
-        if (log) log->Add("format:" + std::string(utf8FontName) + "/" + std::to_string(pointSize));
+        format = std::string(utf8FontName) + "/" + std::to_string(pointSize);
+        if (log) log->Add("format:" + format);
     }
 
     std::string text;
+    std::string format;  // the whole window's font as last reset
     std::vector<std::string> appends;
     std::string selection;
     bool exists = true;

@@ -90,4 +90,12 @@ std::wstring StatusPanelText(HANDLE process, HWND statusBar, int panel) {
   return text.ReadText(length);
 }
 
+RECT StatusPanelRect(HANDLE process, HWND statusBar, int panel) {
+  RECT area{};
+  const RemoteBuffer remote(process, sizeof area);
+  SendBounded(statusBar, SB_GETRECT, panel, remote.address());
+  remote.Read(&area, sizeof area);
+  return area;
+}
+
 }  // namespace bench

@@ -21,5 +21,6 @@ std::wstring ListViewCellText(HANDLE process, HWND listView, int row, int column
 
 // Panel numbers count from 0, as the control does.
 std::wstring StatusPanelText(HANDLE process, HWND statusBar, int panel);
+RECT StatusPanelRect(HANDLE process, HWND statusBar, int panel);
 
 }  // namespace bench

@@ -170,8 +170,7 @@ TEST_F(EngineProgram, StartsLinkedAndReportsABadRecordingABadSettingAndAMissingS
   EXPECT_TRUE(bench::PollUntil([] { return EngineText(ids::IDC_ENGINE_MESSAGE).find("Ölfeld") != std::string::npos; },
                                kBound));
   EXPECT_EQ("Gespeicherte Einstellung nicht übernommen, es gilt die Vorgabe: „Shift“ = „inf“ (erlaubt 20 bis 1500). "
-            "Die Datei „Wetter-Ölfeld.wav“ lässt sich nicht abspielen: keine lesbare WAV-Aufnahme (cannot open "
-            "Wetter-Ölfeld.wav).",
+            "Die Datei „Wetter-Ölfeld.wav“ lässt sich nicht abspielen: sie lässt sich nicht öffnen.",
             EngineText(ids::IDC_ENGINE_MESSAGE));
   badRecording_.reset();
   EXPECT_EQ("50 Bd · Shift 450 Hz · Mark 1000 Hz · revers · 1,5 Stopbits · Notch 0 / 0 Hz",

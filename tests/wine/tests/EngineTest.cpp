@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <sstream>
 #include <filesystem>
@@ -16,6 +17,7 @@
 #include <stdexcept>
 
 #include "../common/UniqueWin32.h"
+#include "BenchConfig.h"
 #include "RemoteText.h"
 #include "ScreenPicture.h"
 #include "TextConversion.h"
@@ -297,12 +299,36 @@ TEST_F(Engine, EngineGoneDuringReceptionEndsItAndTheNextStartStartsItAgain) {
   GetWindowThreadProcessId(FindWindowA(nullptr, "MMTTY Engine"), &engineId);
   const bench::UniqueHandle engine(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, engineId));
   ASSERT_TRUE(engine && TerminateProcess(engine.get(), 1));
-  EXPECT_EQ("Verbindung zum MMTTY-Engine verloren|Der MMTTY-Engine ist nicht mehr da: sein Fenster wurde "
+  EXPECT_EQ("Verbindung zur Engine verloren|Die Engine ist nicht mehr da: ihr Fenster wurde "
             "geschlossen, oder das Programm ist abgestürzt. Der Empfang ist beendet.\r\nEin Klick auf „mitschreiben“ "
-            "startet den Engine neu und schaltet den Empfang wieder ein.|exclamation|OK",
+            "startet die Engine neu und schaltet den Empfang wieder ein.|exclamation|OK",
             AnswerNext(L"OK", true));
   EXPECT_EQ(std::vector<std::string>{"Ende: <Zeit>"}, TimesMarked({RxLines().back()}, killed));
-  EXPECT_EQ("&mitschreiben|Status: Keine Verbindung zum MMTTY-Engine", ControlText(IDC_COMMAND2) + '|' + PanelText(0));
+  EXPECT_EQ("&mitschreiben|Status: Keine Verbindung zur Engine", ControlText(IDC_COMMAND2) + '|' + PanelText(0));
+  // Whole in its panel at the window's design width (600 pixels at 96 DPI), in the bar's font (the message font).
+  RECT before{};
+  GetWindowRect(MainWindow(), &before);
+  const HDC screen = GetDC(nullptr);
+  const int designWidth = MulDiv(9000, GetDeviceCaps(screen, LOGPIXELSX), 1440);
+  SetWindowPos(MainWindow(), nullptr, 0, 0, designWidth, before.bottom - before.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  bench::PollUntil([&] { return bench::OuterSize(MainWindow()).cx == designWidth; }, kBound);
+  WaitUntilHandled();
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const zorbel::win32::FontHandle font(CreateFontIndirectW(&metrics.lfMessageFont));
+  const HGDIOBJ previous = SelectObject(screen, font.get());
+  const std::wstring status = bench::Utf8ToWide(PanelText(0));
+  SIZE text{};
+  GetTextExtentPoint32W(screen, status.c_str(), static_cast<int>(status.size()), &text);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  const RECT panel = bench::StatusPanelRect(Zorbel().process(), ControlOfMain(IDC_STATUSBAR1), 0);
+  EXPECT_LE(text.cx, panel.right - panel.left) << "the status panel cuts its text";
+  SetWindowPos(MainWindow(), nullptr, 0, 0, before.right - before.left, before.bottom - before.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  WaitUntilHandled();
 
   std::filesystem::remove(InWorkingFolder(bench::kStandInLogName));
   EXPECT_TRUE(ClickRecordButtonUntil("&Stop"));
@@ -382,7 +408,7 @@ TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   ChooseInFileDialog(InWorkingFolder(L"saved8.txt"));
   WaitUntilHandled();
   EXPECT_EQ(utf8, bench::ReadFileBytes(InWorkingFolder(L"saved8.txt")));
-  EXPECT_EQ("Status: als UTF-8 gespeichert (Zeichen außerhalb von Windows-1252)", PanelText(0));
+  EXPECT_EQ("Status: als UTF-8 gespeichert", PanelText(0));
 
   // A file cut short (its group never closed) and a file above the size limit leave the text.
   bench::WriteFileBytes(InWorkingFolder(L"cut.rtf"), "{\\rtf1\\ansi Neuer Text");
@@ -402,6 +428,50 @@ TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   bench::ChooseMenuItem(MainWindow(), IDM_OPEN);
   ChooseInFileDialog(InWorkingFolder(L"binary.txt"));
   EXPECT_EQ((std::vector<std::string>{"A\u2400B", "C"}), RxLines()) << "a NUL shows as its symbol, nothing is cut";
+}
+
+// The question before reception with the main window low on the screen and the engine's window in front
+// (the user last worked in it): the box stands over the main window as far as the work area allows, and in
+// front of the engine's window. (Wine itself centres every box on the screen, over the docked engine window.)
+TEST_F(Engine, TheQuestionAtReceptionStartStandsOnTheScreenInFrontOfTheEngine) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const std::size_t from = Log().Lines().size();
+  SetWindowPos(MainWindow(), nullptr, 40, work.bottom - 150, 900, 200, SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  ASSERT_TRUE(Log().WaitForLine(Command(5, (work.bottom + 50) * 65536 + 40), kBound, from)) << Log().Text();
+  const HWND engine = FindWindowA(nullptr, "MMTTY Engine");
+  ASSERT_TRUE(engine && SetForegroundWindow(engine));
+  WaitUntilHandled();
+
+  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  const auto box = NextBox();
+  ASSERT_TRUE(box) << "no question";
+  EXPECT_EQ("Text löschen ?", WideToUtf8(box->title));
+  RECT place{};
+  GetWindowRect(box->window, &place);
+  RECT main{};
+  GetWindowRect(MainWindow(), &main);
+  EXPECT_TRUE(place.left >= work.left && place.top >= work.top && place.right <= work.right &&
+              place.bottom == work.bottom && std::abs((place.left + place.right) - (main.left + main.right)) <= 2)
+      << "box " << place.left << "," << place.top << "-" << place.right << "," << place.bottom << " over the main window "
+      << main.left << "-" << main.right << " on the work area " << work.right << "x" << work.bottom;
+  int order = 0, boxOrder = -1, engineOrder = -1;
+  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT), ++order) {
+    if (window == box->window) boxOrder = order;
+    if (window == engine) engineOrder = order;
+  }
+  EXPECT_TRUE(boxOrder >= 0 && boxOrder < engineOrder) << "box " << boxOrder << ", engine " << engineOrder << " from the top";
+  if (!bench::Config().screenshotDir.empty()) {
+    bench::PollUntil([&] { return bench::NothingLeftToPaint(box->window); }, kBound);
+    std::filesystem::create_directories(bench::Config().screenshotDir);
+    EXPECT_EQ("", bench::SaveScreenPng(work, bench::Config().screenshotDir + L"\\question-low-on-the-screen.png"));
+  }
+
+  bench::AnswerMessageBox(*box, L"Nein");
+  EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
+  SetWindowPos(MainWindow(), nullptr, 40, 30, 900, 600, SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+  WaitUntilHandled();
 }
 
 TEST_F(Engine, AFailedSaveShowsWhyAndKeepsTheTextUnsaved) {

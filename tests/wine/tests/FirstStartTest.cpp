@@ -5,6 +5,7 @@
 #include <map>
 
 #include "BenchConfig.h"
+#include "ScreenPicture.h"
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "WindowQueries.h"
@@ -77,7 +78,18 @@ TEST_F(FirstStart, SplashThenTheChooserBeforeTheMainWindow) {
             "|Fernschreibempfang mit|ZORBEL|für Windows 9x/NT/XP|Version 1.1.4| Warnung:|"
             "Ein Empfangsprogramm für Funkfernschreiben: es liest nur mit und sendet nicht.|");
   EXPECT_EQ(TextOf(chooser), "  Ordner zum Abspeichern festlegen");
-  EXPECT_EQ(ChildTexts(chooser, L"Static") + ChildTexts(chooser, L"Button"), "Ordnerbezeichnung:|&Abbrechen|&OK|");
+  // It starts at the root of the program folder's drive and names the folder that OK would make there.
+  const std::string drive = WideToUtf8(Zorbel().workingFolder().substr(0, 1));
+  EXPECT_EQ(ChildTexts(chooser, L"Static") + ChildTexts(chooser, L"Button"),
+            "Ordnerbezeichnung:|Speicherort: " + drive + ":\\WETTERBERICHTE|&Abbrechen|&OK|");
+
+  if (!bench::Config().screenshotDir.empty()) {
+    bench::PollUntil([&] { return bench::NothingLeftToPaint(chooser); }, kBound);
+    RECT place{};
+    GetWindowRect(chooser, &place);
+    std::filesystem::create_directories(bench::Config().screenshotDir);
+    EXPECT_EQ("", bench::SaveScreenPng(place, bench::Config().screenshotDir + L"\\folder-chooser.png"));
+  }
 
   ClickButton(chooser, "&Abbrechen");
   ASSERT_NO_THROW(Zorbel().WaitForMainWindow());

@@ -8,6 +8,7 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cwchar>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,7 @@
 #include "ZorbelSuite.h"
 #include "resource.h"
 #include "weather/ReadSynop.h"
+#include "win32/Handles.h"
 #include "weather/ReportCsv.h"
 #include "win32/WeatherWindowIds.h"
 
@@ -33,7 +35,7 @@ namespace {
 using bench::WideToUtf8;
 using Words = std::vector<std::wstring>;
 
-constexpr char kNoEngine[] = "Es konnte keine Verbindung zum MMTTY-Engine hergestellt werden!";
+constexpr char kNoEngine[] = "Es konnte keine Verbindung zur Engine hergestellt werden!";
 constexpr char kTitleWeather[] = "ZORBEL  V1.1.4  Wetterbericht";
 
 // Each toolbar's buttons, in order.
@@ -112,6 +114,39 @@ TEST_F(WindowWithoutEngine, ControlsHaveTheirKindsCaptionsButtonsAndTips) {
   }
   // The receive line label holds the line buffer and need not show.
   EXPECT_EQ("", ControlText(IDC_LABEL1));
+
+  // The word row shows its words whole in the fonts zorbel gives them: Arial 8.25 in the labels, the
+  // system's message font in the word boxes' edit parts (margins left out).
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  const zorbel::win32::FontHandle messageFont(CreateFontIndirectW(&metrics.lfMessageFont));
+  const zorbel::win32::FontHandle labelFont(CreateFontW(-static_cast<int>(std::lround(8.25 * dpi / 72.0)), 0, 0, 0,
+                                                     FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                                                     CLEARTYPE_QUALITY, 0, L"Arial"));
+  const auto textWidth = [&](HGDIOBJ font, const std::wstring& text) {
+    const HGDIOBJ previous = SelectObject(screen, font);
+    SIZE size{};
+    GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(screen, previous);
+    return static_cast<int>(size.cx);
+  };
+  std::string cut;
+  for (const int id : {IDC_LABEL2, IDC_LABEL3, IDC_COMBO1, IDC_COMBO2}) {
+    const bool combo = id == IDC_COMBO1 || id == IDC_COMBO2;
+    const HWND shown = combo ? FindWindowExW(ControlOfMain(id), nullptr, L"Edit", nullptr) : ControlOfMain(id);
+    RECT client{};
+    GetClientRect(shown, &client);
+    const auto margins = combo ? static_cast<DWORD>(bench::SendBounded(shown, EM_GETMARGINS)) : 0;
+    const std::wstring text = bench::WindowText(shown);
+    const int needed = textWidth(combo ? messageFont.get() : labelFont.get(), text) + LOWORD(margins) + HIWORD(margins);
+    if (needed > client.right) cut += WideToUtf8(text) + ": " + std::to_string(needed) + " > " +
+                                      std::to_string(client.right) + "; ";
+  }
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ("", cut) << "cut off in the word row";
 
   for (const auto& [toolbar, buttons] : kToolbarButtons) {
     EXPECT_EQ(static_cast<LRESULT>(buttons.size()), bench::SendBounded(ControlOfMain(toolbar), TB_BUTTONCOUNT));
@@ -554,6 +589,41 @@ std::string FileStart(const std::wstring& path, std::size_t bytes) {
     return bench::ReadFileBytes(path).substr(0, bytes);
   } catch (const std::exception& error) {
     return error.what();
+  }
+}
+
+// "Datei › Ablageordner öffnen" holds the three storage folders after "Wetter &lesen…"; an entry opens its
+// folder in the system's file manager (Wine's explorer stands in for Windows Explorer) and asks nothing.
+TEST_F(WindowWithoutEngine, EachStorageFolderOpensInTheFileManager) {
+  const std::wstring menu = ReadMenu();
+  const auto at = menu.find(L"&Ablageordner öffnen");
+  ASSERT_NE(std::wstring::npos, at) << WideToUtf8(menu);
+  EXPECT_LT(menu.find(L"Wetter &lesen…"), at);
+  const std::wstring entries = menu.substr(at, menu.find(L"&Beenden") - at);
+  for (const wchar_t* entry : {L"&Wetterberichte", L"&Amateurfunk", L"&sonstige Dateien"})
+    EXPECT_NE(std::wstring::npos, entries.find(entry)) << WideToUtf8(entries);
+
+  // The folders are the default ones: the program folder's "Wetterberichte".
+  DWORD fileManager = 0;
+  const auto fileManagerWindow = [&] {
+    HWND found = nullptr;
+    for (HWND window = GetTopWindow(nullptr); window && !found; window = GetWindow(window, GW_HWNDNEXT)) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(window, &process);
+      if (process != Zorbel().processId() && IsWindowVisible(window) &&
+          bench::WindowText(window).find(L"Wetterberichte") != std::wstring::npos) {
+        found = window;
+        fileManager = process;
+      }
+    }
+    return found != nullptr;
+  };
+  bench::ChooseMenuItem(MainWindow(), IDM_ABLAGEWETTER);
+  EXPECT_TRUE(bench::PollUntil(fileManagerWindow, bench::milliseconds{30000})) << "no file manager window";
+  EXPECT_EQ("", NoBoxes());
+  if (fileManager) {
+    const bench::UniqueHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, fileManager));
+    if (process) TerminateProcess(process.get(), 0);
   }
 }
 
