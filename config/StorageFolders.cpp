@@ -2,7 +2,7 @@
 
 #include "config/FolderChooserRules.h"
 #include "config/FolderPath.h"
-#include "config/Utf8.h"
+#include "codepage/Utf8.h"
 
 namespace zorbel {
 namespace {
