@@ -374,6 +374,31 @@ TEST(RttyDecoderTest, ThePolarityIsFoundFromTheSignalAndAToldOneHolds) {
     }
 }
 
+TEST(RttyDecoderTest, ARecordingCutInItsFirstCharacterIsReadInThePolarityThatGoesOnFraming) {
+    // Started 30 ms into the letters shift, the wrong polarity too frames the
+    // first few characters right: the polarity is decided only once it has
+    // failed while the other went on framing (whose timing may take a few
+    // characters to settle after the cut).
+    const std::string_view text = "CQ CQ DE DL1ABC\r\n";
+    for (const RttyMode mode : {kAmateur, kWeatherService}) {
+        for (const bool swapped : {false, true}) {
+            RttyMode sent = mode;
+            sent.reversed = mode.reversed != swapped;
+            SignalShape shape;
+            shape.leadSeconds = 0.0;
+            std::vector<float> samples = GenerateRtty(text, sent, shape);
+            AddNoise(samples, 6.0, shape, 5);
+            samples.erase(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(0.03 * shape.sampleRate));
+            RttyDecoder decoder(mode, shape.sampleRate, {.findPolarity = true});
+            std::string decoded = decoder.Decode(samples);
+            decoded += decoder.Finish();
+            EXPECT_EQ(decoder.Mode().reversed, sent.reversed) << mode.baud << " Bd, swapped " << swapped;
+            EXPECT_TRUE(decoded.ends_with("DL1ABC\r\n")) << mode.baud << " Bd, swapped " << swapped << ": "
+                                                            << testing::PrintToString(decoded);
+        }
+    }
+}
+
 TEST(RttyDecoderTest, Ita2ShiftsBetweenLettersAndFiguresAndOptionallyUnshiftsOnSpace) {
     const std::vector<std::uint8_t> figuresSpaceLetter = {kIta2Figures, 0x17, 0x04, 0x17, kIta2Letters, 0x17};
     for (const bool unshiftOnSpace : {false, true}) {
