@@ -36,6 +36,9 @@ constexpr double kMostRateOff = 0.04;
 // How far from where the timing puts it a change between two bits is looked
 // for, in bits.
 constexpr double kBitEdgeReach = 0.4;
+// A sender's pause sends the mark tone at the level of the characters' tones,
+// give or take a fade within the character: at least this share of it.
+constexpr double kPausedMarkShare = 0.5;
 // How far a character's tones must stand out above the noise (the mean of
 // the stronger tone at its bits against the noise's) to start a run, and to
 // go on with one; noise alone reaches about 1.5. To start one, each bit must
@@ -412,10 +415,14 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<SoftCode>& co
             fadedInARow_ = 0;
             // No edge and a mark where the start bit belongs, by the levels
             // of the bits just read too (with the space tone faded the tones
-            // compared may read mark): the sender paused. A stop bit lost
-            // twice running: the timing slipped. Either way, search afresh.
+            // compared may read mark), its mark tone as strong as the
+            // character's tones (a start bit whose space tone faded has no
+            // mark tone either): the sender paused. A stop bit lost twice
+            // running: the timing slipped. Either way, search afresh.
+            const ToneMagnitudes startBit = Tones(BitEnd(crossing, 0));
             const bool paused = !found && !frame.startIsSpace &&
-                                levels_.SoftAmong(Tones(BitEnd(crossing, 0)), levels_.Recent()) > 0.0f;
+                                levels_.SoftAmong(startBit, levels_.Recent()) > 0.0f &&
+                                startBit.mark >= kPausedMarkShare * Level(crossing);
             const bool slipped = !frame.stopIsMark && ++stopBitsLost_ == 2;
             if (paused || slipped) {
                 Unlock(crossing);
