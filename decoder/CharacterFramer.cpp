@@ -36,6 +36,9 @@ constexpr double kMostRateOff = 0.04;
 // How far from where the timing puts it a change between two bits is looked
 // for, in bits.
 constexpr double kBitEdgeReach = 0.4;
+// A sender's pause sends the mark tone at the level of the characters' tones,
+// give or take a fade within the character: at least this share of it.
+constexpr double kPausedMarkShare = 0.5;
 // How far a character's tones must stand out above the noise (the mean of
 // the stronger tone at its bits against the noise's) to start a run, and to
 // go on with one; noise alone reaches about 1.5. To start one, each bit must
@@ -83,7 +86,8 @@ CharacterFramer::CharacterFramer(const RttyMode& mode, double sampleRate, int wi
       resumeSamples_(kResumeSeconds * sampleRate),
       searchFrom_(std::max<std::int64_t>(1, from)),
       windowFilled_(from + windowLength),
-      noiseKnownAfter_(kNoiseKnownAfterWindows * windowLength) {}
+      noiseKnownAfter_(kNoiseKnownAfterWindows * windowLength),
+      startAfterSilence_(CrossingAfterSilence(from)) {}
 
 std::size_t CharacterFramer::HistoryNeeded(const RttyMode& mode, double sampleRate) {
     return static_cast<std::size_t>(sampleRate / mode.baud * (kStopBitIndex + 6 + kNextBits)) + 4;
@@ -249,6 +253,27 @@ SoftCode CharacterFramer::ReadFaded(double crossing) const {
     return code;
 }
 
+bool CharacterFramer::Silent(ToneMagnitudes tones) const {
+    return std::max(tones.mark, tones.space) < kDigitalSilence * 2.0 * halfWindow_;
+}
+
+double CharacterFramer::CrossingAfterSilence(std::int64_t first) const {
+    // The soft bit of a fall from mark at sample s crosses zero between the
+    // windows that hold half a window of space, the one ending at
+    // s + halfWindow - 1 and the next.
+    return static_cast<double>(first) + halfWindow_ - 1.0;
+}
+
+double CharacterFramer::StartRun(double crossing) {
+    crossing = ClearestStartFrom(crossing);
+    stopBitsLost_ = 0;
+    farOffSeen_ = 0;
+    slot_ = 0;
+    rate_.EndRun();
+    rate_.Add(slot_, crossing);
+    return crossing;
+}
+
 void CharacterFramer::FollowNoise(ToneMagnitudes tones) {
     // Where nothing is framed the weaker tone is noise, unless a signal
     // stands out there (the leakage of its tones and its changes between
@@ -256,7 +281,7 @@ void CharacterFramer::FollowNoise(ToneMagnitudes tones) {
     const double stronger = std::max(tones.mark, tones.space);
     // Digital silence (a card opened before the receiver is on, a muted
     // line) holds no noise to learn: the noise is learnt from what follows.
-    if (stronger < kDigitalSilence * 2.0 * halfWindow_) return;
+    if (Silent(tones)) return;
     const bool known = noiseLearnt_ >= noiseKnownAfter_;
     double weaker = std::min(tones.mark, tones.space);
     // Where both tones stand out, no one signal does: the noise has risen
@@ -390,10 +415,14 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<SoftCode>& co
             fadedInARow_ = 0;
             // No edge and a mark where the start bit belongs, by the levels
             // of the bits just read too (with the space tone faded the tones
-            // compared may read mark): the sender paused. A stop bit lost
-            // twice running: the timing slipped. Either way, search afresh.
+            // compared may read mark), its mark tone as strong as the
+            // character's tones (a start bit whose space tone faded has no
+            // mark tone either): the sender paused. A stop bit lost twice
+            // running: the timing slipped. Either way, search afresh.
+            const ToneMagnitudes startBit = Tones(BitEnd(crossing, 0));
             const bool paused = !found && !frame.startIsSpace &&
-                                levels_.SoftAmong(Tones(BitEnd(crossing, 0)), levels_.Recent()) > 0.0f;
+                                levels_.SoftAmong(startBit, levels_.Recent()) > 0.0f &&
+                                startBit.mark >= kPausedMarkShare * Level(crossing);
             const bool slipped = !frame.stopIsMark && ++stopBitsLost_ == 2;
             if (paused || slipped) {
                 Unlock(crossing);
@@ -403,10 +432,26 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<SoftCode>& co
             codes.insert(codes.end(), faded_.begin(), faded_.end());
             faded_.clear();
             correction = FollowTiming(found, crossing, halves);
+        } else if (startAfterSilence_ && noiseLearnt_ >= noiseKnownAfter_) {
+            // A start bit right after silence, once the noise is known to
+            // tell whether it stands out.
+            const double start = *startAfterSilence_;
+            if (LastNeeded(start + kClearestStartBits * bitLength_) + 1 >= received) return;
+            startAfterSilence_.reset();
+            if (BitEnd(start, 0) < history.Oldest() || !StartsRun(start)) continue;
+            crossing = StartRun(start);
         } else {
             if (searchFrom_ >= received) return;
             // The first window of samples only fills the demodulator.
             const bool filling = searchFrom_ < windowFilled_;
+            if (!filling) {
+                // A start bit that follows silence has no fall from mark:
+                // where the tones rise out of digital silence, the start
+                // edge lies where a fall from mark would have crossed.
+                const bool silent = Silent(Tones(searchFrom_));
+                if (!silent && silentBefore_) startAfterSilence_ = CrossingAfterSilence(searchFrom_);
+                silentBefore_ = silent;
+            }
             if (filling || !FallsAt(searchFrom_)) {
                 if (!filling) FollowNoise(Tones(searchFrom_));
                 ++searchFrom_;
@@ -420,12 +465,7 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<SoftCode>& co
                 ++searchFrom_;  // noise or a misread edge: look on right after it
                 continue;
             }
-            crossing = ClearestStartFrom(crossing);
-            stopBitsLost_ = 0;
-            farOffSeen_ = 0;
-            slot_ = 0;
-            rate_.EndRun();
-            rate_.Add(slot_, crossing);
+            crossing = StartRun(crossing);
         }
         const Frame frame = ReadFrame(crossing);
         const bool framed = frame.startIsSpace && frame.stopIsMark;

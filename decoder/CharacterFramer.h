@@ -3,7 +3,9 @@
 // from the tone magnitudes. The first character of a run is found by its
 // start edge; the following ones are expected at the sender's character
 // rate, which is estimated along the way, so that a sender off its set rate
-// is followed rather than lagged behind. Each character's bits are read
+// is followed rather than lagged behind. A transmission that starts on its
+// start bit, at the start of the input or right after digital silence, has
+// no fall from mark: its first character is looked for where the tones rise. Each character's bits are read
 // through tone levels learnt from the bits around them, so a fading tone
 // still counts; a character is read once the next one's first bits are in.
 // A character counts only when its tones stand out above the noise: noise
@@ -108,6 +110,14 @@ private:
     // A faded character's code, its tones weighed at the level they reach;
     // it teaches the levels nothing.
     SoftCode ReadFaded(double crossing) const;
+    // Digital silence: a card opened before the receiver is on, a muted line.
+    bool Silent(ToneMagnitudes tones) const;
+    // Where the start edge of a start bit sent from sample first on, after
+    // silence or from the start of the input, crosses zero.
+    double CrossingAfterSilence(std::int64_t first) const;
+    // Starts a run with the character whose start edge crosses zero near
+    // crossing; returns where it reads most clearly.
+    double StartRun(double crossing);
     void FollowNoise(ToneMagnitudes tones);
     void Unlock(double crossing);
 
@@ -135,6 +145,12 @@ private:
     // Before this sample the demodulator is filling.
     std::int64_t windowFilled_;
     unsigned noiseKnownAfter_;
+    // A transmission may start with its start bit at once, from the first
+    // sample listened to or right after digital silence, with no fall from
+    // mark to find: where that start edge would cross zero, until the noise
+    // is known to judge the character by.
+    std::optional<double> startAfterSilence_;
+    bool silentBefore_ = false;
     // Locked: where the next start edge should cross zero.
     std::optional<double> expected_;
     int stopBitsLost_ = 0;

@@ -5,7 +5,8 @@
 // two-path fading, a sender off its rate, one tone fading, a mark off the
 // set one, drift, a carrier beside the signal, impulses, other sample rates. Every row is also
 // decoded in both polarities without telling the decoder which. Then the
-// start of transmissions after noise, and the decoding speed of both as a
+// start of transmissions after noise, the first characters of transmissions
+// that start on their first start bit, and the decoding speed of both as a
 // multiple of real time on one core.
 //   bench_decoder [--characters 2000] [--seeds 3] [--first-seed 1] [--rows TEXT] [--no-minimodem]
 // --rows keeps the rows whose name holds TEXT; --first-seed picks other
@@ -451,6 +452,37 @@ void StartTable(const Options& options, const RttyMode (&modes)[2], const fs::pa
     }
 }
 
+// Transmissions that start on their first start bit, with no carrier or
+// noise before it (a recording started with the signal): the first 20
+// characters read, told and not told the polarity, beside the ones sent.
+void AtOnceTable(const RttyMode (&modes)[2]) {
+    constexpr unsigned kSeed = 100;
+    const std::string text = RandomText(60, kSeed);
+    const auto shown = [](std::string characters) {
+        characters.resize(std::min<std::size_t>(characters.size(), 20));
+        std::replace(characters.begin(), characters.end(), '\r', '<');
+        std::replace(characters.begin(), characters.end(), '\n', '|');
+        return characters;
+    };
+    std::printf("\nfirst 20 characters of a transmission that starts on its first start bit (no carrier, no noise "
+                "before it), told / not told; sent: \"%s\"\n", shown(text).c_str());
+    SignalShape shape{8000.0, kAmplitude};
+    shape.leadSeconds = 0.0;
+    for (const RttyMode& mode : modes) {
+        std::printf("%s", ModeName(mode).c_str());
+        for (const double snr : {10.0, 0.0, -4.0}) {
+            std::vector<float> samples = GenerateRtty(text, mode, shape);
+            AddNoise(samples, snr, shape, kSeed);
+            const WavAudio audio{shape.sampleRate, std::move(samples)};
+            RttyMode untold = mode;
+            untold.reversed = false;
+            std::printf("  %+3.0f dB \"%s\" / \"%s\"", snr, shown(DecodeAll(audio, mode, false)).c_str(),
+                        shown(DecodeAll(audio, untold, true)).c_str());
+        }
+        std::printf("\n");
+    }
+}
+
 void SpeedTable(const Options& options, const RttyMode& mode, const fs::path& folder) {
     const std::string text = RandomText(options.characters, 1);
     for (const double sampleRate : {8000.0, 48000.0}) {
@@ -491,6 +523,7 @@ int main(int argc, char** argv) {
     fs::create_directories(folder);
     ErrorRateTable(options, modes, folder);
     StartTable(options, modes, folder);
+    if (options.rows.empty() || options.rows == "start") AtOnceTable(modes);
     if (options.rows.empty()) SpeedTable(options, modes[0], folder);
     fs::remove_all(folder);
     return 0;

@@ -89,14 +89,32 @@ TEST(DecoderInputTest, NoiseAfterDigitalSilenceOrAQuietLineReadsAsNothing) {
 }
 
 // Straight into the decoder, without the conditioner: wherever the two
-// samples fall around the second character's start, the call ends.
+// samples fall around the second character's start, while the first one is
+// locked, the call ends (the search once walked on endlessly) and reads no
+// more characters than there is room for after the lead-in (the sums the
+// samples swamp leave what follows misread).
 TEST(DecoderInputTest, TwoHugeSamplesAfterALockedCharacterNoLongerSendTheStartSearchOnAnEndlessWalk) {
     const SignalShape shape;
     const std::vector<float> clean = GenerateRtty("RY", kAmateur, shape);
-    for (std::size_t at = 6470; at < 6650; ++at) {
+    // After the letters shift sent first and the R.
+    const double characterSamples = shape.sampleRate / kAmateur.baud * (6 + kAmateur.stopBits);
+    const auto second = static_cast<std::size_t>(shape.sampleRate * shape.leadSeconds + 2 * characterSamples);
+    const auto reach = static_cast<std::size_t>(characterSamples / 8);
+    // The first character is locked by then: its samples alone read as it.
+    RttyDecoder locked(kAmateur, shape.sampleRate);
+    std::string lockedRead = locked.Decode(std::span(clean).first(second));
+    ASSERT_EQ(lockedRead += locked.Finish(), "R");
+    const auto room = static_cast<std::size_t>(
+        (static_cast<double>(clean.size()) - shape.sampleRate * shape.leadSeconds) / characterSamples);
+    for (std::size_t at = second - reach; at < second + reach / 4; ++at) {
         std::vector<float> samples = clean;
         samples[at] = samples[at + 1] = 3e38f;
-        RttyDecoder(kAmateur, shape.sampleRate).Decode(samples);
+        RttyDecoder decoder(kAmateur, shape.sampleRate);
+        std::string decoded = decoder.Decode(samples);
+        decoded += decoder.Finish();
+        EXPECT_LE(decoded.size(), room) << "at " << static_cast<double>(at) - static_cast<double>(second)
+                                      << " samples from the second character's start: "
+                                      << testing::PrintToString(decoded);
     }
 }
 

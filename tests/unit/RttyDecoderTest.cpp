@@ -1,8 +1,8 @@
 // The decoder on generated signals: every mode the program offers, both
 // polarities and all stop-bit lengths, in blocks of any size; the letters and
-// figures shifts, a shift read through a weak bit; a weak signal; noise around a transmission, the notches,
-// the frequency follower, selective and two-path fading, a sender off its
-// rate; the polarity found from the signal; finding the mark of a recording.
+// figures shifts, a shift read through a weak bit; a weak signal; noise around a transmission, a recording
+// that starts on its first start bit, the notches, the frequency follower, selective and two-path fading, a
+// sender off its rate; the polarity found from the signal; finding the mark of a recording.
 
 #include <gtest/gtest.h>
 
@@ -124,6 +124,35 @@ TEST(RttyDecoderTest, ATransmissionInNoiseReadsFromItsFirstCharacterAndTheNoiseA
             AddNoise(samples, 0.0, shape, 17);
             EXPECT_EQ(RttyDecoder(mode, shape.sampleRate).Decode(samples), kText)
                 << mode.baud << " Bd, " << leadSeconds << " s of carrier";
+        }
+    }
+}
+
+TEST(RttyDecoderTest, ARecordingThatStartsOnItsFirstStartBitReadsFromItsFirstCharacter) {
+    // No carrier and no noise before the first start bit, so no fall from
+    // mark to find it by and no noise learnt to judge it by: at the start of
+    // the input, or right after a card's digital silence; told the polarity
+    // or finding it. The weather service begins with its RYRYRY.
+    struct Case {
+        RttyMode mode;
+        std::string_view text;
+    };
+    for (const auto& [mode, text] : {Case{kAmateur, "WELCOME TO THE CONTEST 599 001\r\n"},
+                                     Case{kWeatherService, "RYRYRY ZCZC EDZW 0600\r\n"}}) {
+        SignalShape shape;
+        shape.leadSeconds = 0.0;
+        std::vector<float> signal = GenerateRtty(text, mode, shape);
+        AddNoise(signal, 10.0, shape, 29);
+        for (const double silenceSeconds : {0.0, 2.0}) {
+            std::vector<float> samples(static_cast<std::size_t>(silenceSeconds * shape.sampleRate), 0.0f);
+            samples.insert(samples.end(), signal.begin(), signal.end());
+            for (const bool findPolarity : {false, true}) {
+                RttyDecoder decoder(mode, shape.sampleRate, {.findPolarity = findPolarity});
+                std::string decoded = decoder.Decode(samples);
+                EXPECT_EQ(decoded += decoder.Finish(), text)
+                    << mode.baud << " Bd after " << silenceSeconds << " s of silence, "
+                    << (findPolarity ? "finding the polarity" : "told it");
+            }
         }
     }
 }
@@ -341,6 +370,31 @@ TEST(RttyDecoderTest, ThePolarityIsFoundFromTheSignalAndAToldOneHolds) {
                 std::string decoded = shortOnly.Decode(all.subspan(longEnds));
                 EXPECT_EQ(decoded += shortOnly.Finish(), "CQ DE") << what;
             }
+        }
+    }
+}
+
+TEST(RttyDecoderTest, ARecordingCutInItsFirstCharacterIsReadInThePolarityThatGoesOnFraming) {
+    // Started 30 ms into the letters shift, the wrong polarity too frames the
+    // first few characters right: the polarity is decided only once it has
+    // failed while the other went on framing (whose timing may take a few
+    // characters to settle after the cut).
+    const std::string_view text = "CQ CQ DE DL1ABC\r\n";
+    for (const RttyMode mode : {kAmateur, kWeatherService}) {
+        for (const bool swapped : {false, true}) {
+            RttyMode sent = mode;
+            sent.reversed = mode.reversed != swapped;
+            SignalShape shape;
+            shape.leadSeconds = 0.0;
+            std::vector<float> samples = GenerateRtty(text, sent, shape);
+            AddNoise(samples, 6.0, shape, 5);
+            samples.erase(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(0.03 * shape.sampleRate));
+            RttyDecoder decoder(mode, shape.sampleRate, {.findPolarity = true});
+            std::string decoded = decoder.Decode(samples);
+            decoded += decoder.Finish();
+            EXPECT_EQ(decoder.Mode().reversed, sent.reversed) << mode.baud << " Bd, swapped " << swapped;
+            EXPECT_TRUE(decoded.ends_with("DL1ABC\r\n")) << mode.baud << " Bd, swapped " << swapped << ": "
+                                                            << testing::PrintToString(decoded);
         }
     }
 }
