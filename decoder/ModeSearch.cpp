@@ -26,6 +26,9 @@ constexpr double kLeadSeconds = 6.0;
 // either), or when their own moved this far (another station).
 constexpr double kClearlyStronger = 1.5;
 constexpr double kMovedHz = 30.0;
+// Shifts this close to the one that stands out most stand out almost as
+// much: a keyed tone is as wide as the rate. The candidates listen at each.
+constexpr double kAlikeShifts = 0.2;
 // Characters in a row framed right that settle a rate, while no other rate
 // frames half as many in a row at the same time: a rate 10 % off, or half or
 // twice the sender's, frames most characters now and then, but seldom more
@@ -47,13 +50,15 @@ public:
         : mode_(mode), demodulator_(mode, sampleRate), history_(CharacterFramer::HistoryNeeded(mode, sampleRate)) {
         for (const bool swapped : {false, true}) {
             if (swapped && !bothPolarities) break;
-            framers_.push_back({CharacterFramer(mode, sampleRate, demodulator_.WindowLength(), swapped, 0), 0});
+            framers_.push_back({CharacterFramer(mode, sampleRate, demodulator_.WindowLength(), swapped, 0)});
         }
     }
 
     void Add(std::span<const float> samples) {
         for (const float sample : samples) {
-            history_.Add(demodulator_.Next(sample));
+            const ToneMagnitudes tones = demodulator_.Next(sample);
+            heard_ += std::max(tones.mark, tones.space);
+            history_.Add(tones);
             for (Polarity& polarity : framers_) {
                 codes_.clear();
                 polarity.framer.Read(history_, codes_);
@@ -82,6 +87,12 @@ public:
         const Polarity& best = framers_[Best()];
         return best.read > 0 ? static_cast<double>(best.framer.Framed()) / best.read : 0.0;
     }
+    // How loud the tones sounded: the stronger one summed over the samples
+    // heard. A shift a little off the sender's (170 Hz for 200 Hz, 425 for
+    // 450) frames as well, but its tones lie beside the sender's and hear
+    // them weaker; candidates of one rate hear alike otherwise, through
+    // fades and noise.
+    double Loudness() const { return heard_; }
     // Samples since the last character read, or none read.
     std::optional<std::int64_t> SinceLastRead() const {
         std::int64_t last = -1;
@@ -93,7 +104,7 @@ public:
 private:
     struct Polarity {
         CharacterFramer framer;
-        int read;
+        int read = 0;
     };
 
     RttyMode mode_;
@@ -101,6 +112,7 @@ private:
     ToneHistory history_;
     std::vector<Polarity> framers_;
     std::vector<SoftCode> codes_;
+    double heard_ = 0.0;
 };
 
 ModeSearch::ModeSearch(const RttyMode& mode, double sampleRate, SearchedParts parts)
@@ -132,9 +144,7 @@ void ModeSearch::LookAtSpectrum() {
     } else {
         shifts.push_back(told_.shiftHz);
     }
-    std::optional<TonePair> best;
-    double bestShift = 0.0;
-    double ours = 0.0;
+    std::vector<Tones> pairs;
     for (const double shift : shifts) {
         double lowest = kLowestMarkHz;
         double highest = std::min(kHighestToneHz, sampleRate_ / 2.0 - 100.0) - shift;
@@ -143,23 +153,32 @@ void ModeSearch::LookAtSpectrum() {
             highest = std::min(highest, told_.markHz + kToldMarkHz);
         }
         if (highest <= lowest) continue;
-        const std::optional<TonePair> pair = FindTonePair(spectrum_.Power(), spectrum_.BinHz(), shift, lowest, highest);
-        if (!pair) continue;
-        if (shift == shiftHz_) ours = pair->strength;
-        if (!best || pair->strength > best->strength) {
-            best = pair;
-            bestShift = shift;
+        if (const auto pair = FindTonePair(spectrum_.Power(), spectrum_.BinHz(), shift, lowest, highest)) {
+            pairs.push_back({shift, pair->lowerHz, pair->strength});
         }
     }
-    if (!best) return;
-    const bool moved = bestShift == shiftHz_ ? std::abs(best->lowerHz - markHz_) > kMovedHz
-                                             : best->strength > kClearlyStronger * ours;
-    if (candidates_.empty() || moved) StartCandidates(bestShift, best->lowerHz);
+    if (pairs.empty()) return;
+    const Tones best = *std::max_element(pairs.begin(), pairs.end(),
+                                         [](const Tones& a, const Tones& b) { return a.strength < b.strength; });
+    // How strongly the tones listened to stand out now, and whether they moved.
+    double ours = 0.0;
+    bool moved = false;
+    for (const Tones& pair : pairs) {
+        for (const Tones& listened : listened_) {
+            if (pair.shiftHz != listened.shiftHz) continue;
+            ours = std::max(ours, pair.strength);
+            moved |= pair.shiftHz == best.shiftHz && std::abs(pair.markHz - listened.markHz) > kMovedHz;
+        }
+    }
+    if (!listened_.empty() && !moved && !(best.strength > kClearlyStronger * ours)) return;
+    listened_.clear();
+    for (const Tones& pair : pairs) {
+        if (std::abs(pair.shiftHz - best.shiftHz) <= kAlikeShifts * best.shiftHz) listened_.push_back(pair);
+    }
+    StartCandidates();
 }
 
-void ModeSearch::StartCandidates(double shiftHz, double markHz) {
-    shiftHz_ = shiftHz;
-    markHz_ = markHz;
+void ModeSearch::StartCandidates() {
     candidates_.clear();
     std::vector<double> bauds;
     if (parts_.baud) {
@@ -168,26 +187,34 @@ void ModeSearch::StartCandidates(double shiftHz, double markHz) {
         bauds.push_back(told_.baud);
     }
     // Heard since the lead began: read from there.
-    for (const double baud : bauds) {
-        RttyMode mode = told_;
-        mode.baud = baud;
-        mode.shiftHz = shiftHz;
-        mode.markHz = markHz;
-        if (parts_.polarity) mode.reversed = false;
-        candidates_.push_back(std::make_unique<Candidate>(mode, sampleRate_, parts_.polarity));
-        candidates_.back()->Add(heard_);
+    for (const Tones& tones : listened_) {
+        for (const double baud : bauds) {
+            RttyMode mode = told_;
+            mode.baud = baud;
+            mode.shiftHz = tones.shiftHz;
+            mode.markHz = tones.markHz;
+            if (parts_.polarity) mode.reversed = false;
+            candidates_.push_back(std::make_unique<Candidate>(mode, sampleRate_, parts_.polarity));
+            candidates_.back()->Add(heard_);
+        }
     }
 }
 
 void ModeSearch::Decide() {
     for (const auto& candidate : candidates_) {
         if (candidate->InARow() < kSureCharacters) continue;
+        const double baud = candidate->Mode().baud;
         const bool othersPoorer = std::all_of(candidates_.begin(), candidates_.end(), [&](const auto& other) {
-            return other == candidate || 2 * other->InARow() < candidate->InARow();
+            return other->Mode().baud == baud || 2 * other->InARow() < candidate->InARow();
         });
         if (!othersPoorer) continue;
-        RttyMode found = candidate->Mode();
-        if (parts_.polarity) found.reversed = candidate->Swapped();
+        // Of alike shifts at this rate, the one that hears the tones loudest.
+        const Candidate* clearest = candidate.get();
+        for (const auto& other : candidates_) {
+            if (other->Mode().baud == baud && other->Loudness() > clearest->Loudness()) clearest = other.get();
+        }
+        RttyMode found = clearest->Mode();
+        if (parts_.polarity) found.reversed = clearest->Swapped();
         found_ = found;
         return;
     }

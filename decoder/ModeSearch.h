@@ -57,9 +57,15 @@ public:
 
 private:
     class Candidate;
+    // A shift's pair of tones in the spectrum.
+    struct Tones {
+        double shiftHz;
+        double markHz;
+        double strength;
+    };
 
     void LookAtSpectrum();
-    void StartCandidates(double shiftHz, double markHz);
+    void StartCandidates();
     void Decide();
 
     RttyMode told_;
@@ -67,10 +73,9 @@ private:
     SearchedParts parts_;
     AveragedSpectrum spectrum_;
     std::vector<float> heard_;
-    // Where the candidates listen: shift, mark, and how strongly that pair
-    // stood out when they started.
-    double shiftHz_ = 0.0;
-    double markHz_ = 0.0;
+    // Where the candidates listen: the shift that stood out most and the
+    // ones alike it.
+    std::vector<Tones> listened_;
     std::vector<std::unique_ptr<Candidate>> candidates_;
     std::optional<RttyMode> found_;
 };
