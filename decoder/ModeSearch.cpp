@@ -29,6 +29,8 @@ constexpr double kMovedHz = 30.0;
 // Shifts this close to the one that stands out most stand out almost as
 // much: a keyed tone is as wide as the rate. The candidates listen at each.
 constexpr double kAlikeShifts = 0.2;
+// Pairs of alike shifts share a tone, give or take this much.
+constexpr double kSharedToneHz = 20.0;
 // Characters in a row framed right that settle a rate, while no other rate
 // frames half as many in a row at the same time: a rate 10 % off, or half or
 // twice the sender's, frames most characters now and then, but seldom more
@@ -173,7 +175,12 @@ void ModeSearch::LookAtSpectrum() {
     if (!listened_.empty() && !moved && !(best.strength > kClearlyStronger * ours)) return;
     listened_.clear();
     for (const Tones& pair : pairs) {
-        if (std::abs(pair.shiftHz - best.shiftHz) <= kAlikeShifts * best.shiftHz) listened_.push_back(pair);
+        // Alike where the pairs share a tone.
+        const double shiftsApart = std::abs(pair.shiftHz - best.shiftHz);
+        if (shiftsApart <= kAlikeShifts * best.shiftHz &&
+            std::abs(pair.markHz - best.markHz) <= shiftsApart + kSharedToneHz) {
+            listened_.push_back(pair);
+        }
     }
     StartCandidates();
 }
@@ -209,12 +216,12 @@ void ModeSearch::Decide() {
         });
         if (!othersPoorer) continue;
         // Of alike shifts at this rate, the one that hears the tones loudest.
-        const Candidate* clearest = candidate.get();
+        const Candidate* loudest = candidate.get();
         for (const auto& other : candidates_) {
-            if (other->Mode().baud == baud && other->Loudness() > clearest->Loudness()) clearest = other.get();
+            if (other->Mode().baud == baud && other->Loudness() > loudest->Loudness()) loudest = other.get();
         }
-        RttyMode found = clearest->Mode();
-        if (parts_.polarity) found.reversed = clearest->Swapped();
+        RttyMode found = loudest->Mode();
+        if (parts_.polarity) found.reversed = loudest->Swapped();
         found_ = found;
         return;
     }
