@@ -10,10 +10,11 @@
 namespace zorbel::decoder {
 namespace {
 
-// The spectrum is averaged over this long, and looked at once it holds a
-// few transforms: a keyed signal's two tones then stand out of the noise.
+// The spectrum is averaged over this long, and looked at once it holds about
+// a second and a half: a keyed signal's two tones then stand out of the
+// noise where they are, and the candidates listen at the right places.
 constexpr double kAveragingSeconds = 2.0;
-constexpr unsigned kSpectraBeforeLooking = 4;
+constexpr unsigned kSpectraBeforeLooking = 12;
 constexpr double kLowestMarkHz = 300.0;
 constexpr double kHighestToneHz = 3000.0;
 // A mark told is looked for this close, as the decoder follows it.
