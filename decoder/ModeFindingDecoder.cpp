@@ -1,13 +1,6 @@
 #include "decoder/ModeFindingDecoder.h"
 
 namespace zorbel::decoder {
-namespace {
-
-// Silence after which a new transmission may come in another mode, as the
-// decoder counts it for the polarity.
-constexpr double kLongSilenceSeconds = 10.0;
-
-}  // namespace
 
 ModeFindingDecoder::ModeFindingDecoder(const RttyMode& mode, double sampleRate, DecoderOptions options,
                                        SearchedParts parts)
@@ -32,7 +25,6 @@ std::string ModeFindingDecoder::Read(const RttyMode& mode) {
     reading_->SetNotches(notchHz_[0], notchHz_[1]);
     const std::string text = reading_->Decode(search_->Heard());
     search_.reset();
-    quietSamples_ = 0.0;
     return text;
 }
 
@@ -53,13 +45,10 @@ std::string ModeFindingDecoder::Decode(std::span<const float> samples) {
         }
         return text;
     }
-    const std::string read = reading_->Decode(samples);
-    quietSamples_ = read.empty() ? quietSamples_ + static_cast<double>(samples.size()) : 0.0;
-    text += read;
-    if (quietSamples_ > kLongSilenceSeconds * sampleRate_) {
-        text += reading_->Finish();
-        Search();
-    }
+    text += reading_->Decode(samples);
+    // A long silence: the decoder gave what it held and listens afresh, and
+    // the next transmission may come in another mode.
+    if (!reading_->Heard()) Search();
     return text;
 }
 

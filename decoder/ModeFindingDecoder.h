@@ -47,8 +47,6 @@ private:
     double notchHz_[2] = {0.0, 0.0};
     std::unique_ptr<ModeSearch> search_;
     std::unique_ptr<RttyDecoder> reading_;
-    // Samples since the decoder in the mode found last gave a character.
-    double quietSamples_ = 0.0;
 };
 
 }  // namespace zorbel::decoder
