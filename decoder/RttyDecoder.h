@@ -62,6 +62,9 @@ public:
     RttyMode Mode() const;
     // Whether the polarity is known: told, or found; false while deciding.
     bool PolarityKnown() const { return listeners_.size() == 1; }
+    // Whether characters were read since it listened afresh: false at the
+    // start, and again after a long silence or the end of the input.
+    bool Heard() const { return heardSinceListening_; }
 
 private:
     // A framer in one polarity with its own letters and figures state, and

@@ -56,6 +56,10 @@ EngineSettings LoadEngineSettings(const platform::SettingsStore& store, std::wst
     EngineSettings settings;
     auto& mode = settings.mode;
     double device = settings.device;
+    // Settings from before baud and shift were found hold a chosen mode:
+    // only a new user starts finding them.
+    settings.findMode = !store.GetText(L"Baud") && !store.GetText(L"Shift");
+    stored.Read(L"ModusFinden", settings.findMode);
     stored.Read(L"Baud", mode.baud, decoder::kBaudRange);
     stored.Read(L"Shift", mode.shiftHz, decoder::kShiftRange);
     stored.Read(L"Mark", mode.markHz, decoder::kMarkRange);
@@ -81,6 +85,7 @@ void SaveEngineSettings(platform::SettingsStore& store, const EngineSettings& se
     WriteNumber(store, L"Mark", mode.markHz);
     WriteNumber(store, L"Stopbits", mode.stopBits);
     WriteNumber(store, L"Revers", mode.reversed ? 1 : 0);
+    WriteNumber(store, L"ModusFinden", settings.findMode ? 1 : 0);
     WriteNumber(store, L"PolaritaetFinden", settings.findPolarity ? 1 : 0);
     WriteNumber(store, L"BuchstabenNachLeerzeichen", settings.unshiftOnSpace ? 1 : 0);
     WriteNumber(store, L"Eingang", settings.device);

@@ -1,8 +1,8 @@
 #pragma once
 // The engine's own settings, kept per user under
-// HKEY_CURRENT_USER\Software\ZORBEL\Engine: the mode, whether the polarity
-// is found from the signal, unshift on space, the input device and the last
-// recording played.
+// HKEY_CURRENT_USER\Software\ZORBEL\Engine: the mode, whether baud and
+// shift and whether the polarity are found from the signal, unshift on
+// space, the input device and the last recording played.
 
 #include <string>
 
@@ -19,8 +19,10 @@ inline constexpr int kNoDevice = -1;
 inline constexpr int kMostDevices = 63;
 
 struct EngineSettings {
-    // Its polarity is the one chosen, or where finding it starts.
+    // Its baud and shift are the ones chosen, or the last found; its
+    // polarity the one chosen, or where finding it starts.
     decoder::RttyMode mode;
+    bool findMode = true;
     bool findPolarity = true;
     bool unshiftOnSpace = false;
     int device = kNoDevice;

@@ -1,6 +1,7 @@
 #include "zorbel-engine/ModeText.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cwchar>
 
 namespace zorbel::engine_side {
@@ -13,14 +14,20 @@ std::wstring GermanNumber(double value) {
     return shown;
 }
 
-std::wstring ModeText(const decoder::RttyMode& mode, PolarityState polarity, bool unshiftOnSpace, double firstNotchHz,
-                      double secondNotchHz) {
+std::wstring ModeText(const decoder::RttyMode& mode, ModeState baudAndShift, PolarityState polarity,
+                      bool unshiftOnSpace, double firstNotchHz, double secondNotchHz) {
     const std::wstring read = mode.reversed ? L"revers" : L"normal";
     const std::wstring shown = polarity == PolarityState::Chosen  ? read
                                : polarity == PolarityState::Found ? read + L" (erkannt)"
                                                                   : L"Polarität automatisch";
-    return GermanNumber(mode.baud) + L" Bd · Shift " + GermanNumber(mode.shiftHz) + L" Hz · Mark " +
-           GermanNumber(mode.markHz) + L" Hz · " + shown + L" · " +
+    // The mark is found with baud and shift, and shown rounded as chosen marks are.
+    const std::wstring tones =
+        baudAndShift == ModeState::Deciding
+            ? L"Baud und Shift automatisch"
+            : GermanNumber(mode.baud) + L" Bd · Shift " + GermanNumber(mode.shiftHz) + L" Hz" +
+                  (baudAndShift == ModeState::Found ? L" (erkannt)" : L"") + L" · Mark " +
+                  GermanNumber(baudAndShift == ModeState::Found ? std::round(mode.markHz) : mode.markHz) + L" Hz";
+    return tones + L" · " + shown + L" · " +
            GermanNumber(mode.stopBits) + L" Stopbits · " + (unshiftOnSpace ? L"UOS · " : L"") + L"Notch " +
            GermanNumber(firstNotchHz) + L" / " +
            GermanNumber(secondNotchHz) + L" Hz";

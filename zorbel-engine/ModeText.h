@@ -3,7 +3,9 @@
 // "50 Bd · Shift 450 Hz · Mark 1000 Hz · revers · 1,5 Stopbits · Notch 0 / 0 Hz",
 // with "UOS" before the notches while a space returns to letters. A polarity
 // found from the signal reads "revers (erkannt)", one still being decided
-// "Polarität automatisch".
+// "Polarität automatisch". Baud and shift found read "50 Bd · Shift 450 Hz
+// (erkannt)"; while they are searched, "Baud und Shift automatisch" stands
+// in place of them and the mark.
 
 #include <string>
 
@@ -13,8 +15,8 @@
 namespace zorbel::engine_side {
 
 std::wstring GermanNumber(double value);
-// mode.reversed: the polarity read (chosen or found).
-std::wstring ModeText(const decoder::RttyMode& mode, PolarityState polarity, bool unshiftOnSpace, double firstNotchHz,
-                      double secondNotchHz);
+// mode: as read (chosen or found).
+std::wstring ModeText(const decoder::RttyMode& mode, ModeState baudAndShift, PolarityState polarity,
+                      bool unshiftOnSpace, double firstNotchHz, double secondNotchHz);
 
 }  // namespace zorbel::engine_side

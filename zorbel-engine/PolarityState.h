@@ -6,5 +6,7 @@
 namespace zorbel::engine_side {
 
 enum class PolarityState { Chosen, Found, Deciding };
+// Likewise for baud and shift.
+using ModeState = PolarityState;
 
 }  // namespace zorbel::engine_side

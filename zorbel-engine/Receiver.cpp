@@ -20,8 +20,13 @@ int SpectrumSizeFor(double sampleRate) {
 
 }  // namespace
 
-Receiver::Receiver(const decoder::RttyMode& mode, decoder::DecoderOptions options, double sampleRate)
-    : mode_(mode), options_(options), sampleRate_(sampleRate), conditioner_(sampleRate), search_(sampleRate) {
+Receiver::Receiver(const decoder::RttyMode& mode, decoder::DecoderOptions options, double sampleRate, bool findMode)
+    : mode_(mode),
+      options_(options),
+      findMode_(findMode),
+      sampleRate_(sampleRate),
+      conditioner_(sampleRate),
+      search_(sampleRate) {
     Restart(sampleRate);
 }
 
@@ -40,6 +45,7 @@ std::string Receiver::Decode(std::span<const float> input, double sampleRate) {
     recent_.insert(recent_.end(), tail.begin(), tail.end());
     if (recent_.size() > keep) recent_.erase(recent_.begin(), recent_.end() - static_cast<std::ptrdiff_t>(keep));
     std::string text = decoder_->Decode(samples);
+    if (findMode_) return text;
     if (const auto markHz = search_.Hear(samples, !text.empty(), mode_.markHz, mode_.shiftHz)) {
         // A new signal elsewhere: read from its start at its tones.
         mode_.markHz = *markHz;
@@ -64,10 +70,21 @@ void Receiver::SetFindPolarity(bool findPolarity) {
     Restart(sampleRate_);
 }
 
+void Receiver::SetFindMode(bool findMode) {
+    findMode_ = findMode;
+    Restart(sampleRate_);
+}
+
 decoder::RttyMode Receiver::ReadMode() const {
+    if (decoder_->ModeKnown() && findMode_) return decoder_->Mode();
     auto read = mode_;
     read.reversed = decoder_->Mode().reversed;
     return read;
+}
+
+ModeState Receiver::ModeSource() const {
+    if (!findMode_) return ModeState::Chosen;
+    return decoder_->ModeKnown() ? ModeState::Found : ModeState::Deciding;
 }
 
 PolarityState Receiver::Polarity() const {
@@ -85,7 +102,7 @@ SignalFrame Receiver::Frame() {
     // The tones swap with the polarity read.
     const auto tones = decoder_->Mode();
     // Half a bit, so that most stretches lie inside one bit and show one tone.
-    const auto count = std::min(recent_.size(), static_cast<std::size_t>(sampleRate_ / mode_.baud / 2));
+    const auto count = std::min(recent_.size(), static_cast<std::size_t>(sampleRate_ / tones.baud / 2));
     const std::span<const float> lastHalfBit(recent_.data() + recent_.size() - count, count);
     // Each line from the samples up to its end; lines older than the kept samples stay dark.
     const auto bins = static_cast<std::size_t>(spectrum_->Size() / 2);
@@ -107,7 +124,8 @@ SignalFrame Receiver::Frame() {
 }
 
 void Receiver::RestartDecoder() {
-    decoder_ = std::make_unique<decoder::RttyDecoder>(mode_, sampleRate_, options_);
+    decoder_ = std::make_unique<decoder::ModeFindingDecoder>(
+        mode_, sampleRate_, options_, decoder::SearchedParts{.baud = findMode_, .shift = findMode_});
     decoder_->SetNotches(notchHz_[0], notchHz_[1]);
     search_.Restart();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The signal path behind the engine window: the input made safe to listen
-// to, the decoder in the chosen mode with its notches (finding the polarity
-// from the signal unless one is chosen), moved to a new signal that starts
-// elsewhere while it reads nothing, restarted when the
+// to, the decoder in the chosen mode with its notches (finding baud and
+// shift, and the polarity, from the signal unless chosen), moved to a new
+// signal that starts elsewhere while it reads nothing (the search for the
+// mode looks over the whole band itself), restarted when the
 // sample rate changes, and the latest samples for the picture of the signal. The waterfall gets a line per
 // stretch of audio rather than per picture, so that a recording played fast
 // leaves its tones in the waterfall as one played in real time does.
@@ -13,7 +14,7 @@
 #include <vector>
 
 #include "decoder/InputConditioner.h"
-#include "decoder/RttyDecoder.h"
+#include "decoder/ModeFindingDecoder.h"
 #include "decoder/Spectrum.h"
 #include "zorbel-engine/NewSignalSearch.h"
 #include "zorbel-engine/PolarityState.h"
@@ -24,23 +25,28 @@ namespace zorbel::engine_side {
 class Receiver {
 public:
     // options.findPolarity: mode.reversed is only where finding it starts.
-    Receiver(const decoder::RttyMode& mode, decoder::DecoderOptions options, double sampleRate);
+    // findMode: baud, shift and tones are found from the signal.
+    Receiver(const decoder::RttyMode& mode, decoder::DecoderOptions options, double sampleRate, bool findMode = false);
 
     // The characters completed by these samples, 8-bit as MMTTY posts them.
     std::string Decode(std::span<const float> samples, double sampleRate);
     // The input ended (a recording played through): the characters its last
     // samples complete, read without waiting for what would follow. The
-    // decoder then listens afresh, its polarity undecided again.
+    // decoder then listens afresh, its mode and polarity undecided again.
     std::string Finish() { return decoder_->Finish(); }
 
     void SetMode(const decoder::RttyMode& mode);
     void SetUnshiftOnSpace(bool unshiftOnSpace);
     void SetFindPolarity(bool findPolarity);
+    void SetFindMode(bool findMode);
     void SetNotches(double firstHz, double secondHz);
-    // The mode as set (its mark moved to a new signal found), and as read: with the polarity found, or chosen.
+    // The mode as set (its mark moved to a new signal found), and as read: with baud, shift, tones and polarity
+    // found, or chosen.
     const decoder::RttyMode& Mode() const { return mode_; }
     decoder::RttyMode ReadMode() const;
     PolarityState Polarity() const;
+    ModeState ModeSource() const;
+    bool FindsMode() const { return findMode_; }
     bool UnshiftOnSpace() const { return options_.unshiftOnSpace; }
     bool FindsPolarity() const { return options_.findPolarity; }
     double FirstNotchHz() const { return notchHz_[0]; }
@@ -48,7 +54,7 @@ public:
 
     // As MMTTY counts them: mark the lower tone (following the signal), space one shift above.
     double MarkHz() const { return decoder_->MarkHz(); }
-    double SpaceHz() const { return decoder_->MarkHz() + mode_.shiftHz; }
+    double SpaceHz() const { return decoder_->MarkHz() + decoder_->Mode().shiftHz; }
     // The tones that carry mark and space in the polarity read.
     double MarkToneHz() const { return decoder_->Mode().MarkToneHz(); }
     double SpaceToneHz() const { return decoder_->Mode().SpaceToneHz(); }
@@ -63,11 +69,12 @@ private:
 
     decoder::RttyMode mode_;
     decoder::DecoderOptions options_;
+    bool findMode_;
     double notchHz_[2] = {0.0, 0.0};
     double sampleRate_;
     decoder::InputConditioner conditioner_;
     std::vector<float> conditioned_;
-    std::unique_ptr<decoder::RttyDecoder> decoder_;
+    std::unique_ptr<decoder::ModeFindingDecoder> decoder_;
     NewSignalSearch search_;
     std::unique_ptr<decoder::Spectrum> spectrum_;
     std::vector<float> recent_;        // enough for the spectrum of every line still to show

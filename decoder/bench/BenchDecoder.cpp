@@ -4,7 +4,8 @@
 // signals minimodem transmitted itself, through the flaws of an HF path:
 // two-path fading, a sender off its rate, one tone fading, a mark off the
 // set one, drift, a carrier beside the signal, impulses, other sample rates. Every row is also
-// decoded in both polarities without telling the decoder which. Then the
+// decoded in both polarities without telling the decoder which, and without
+// telling it the mode at all (baud, shift, tones and polarity). Then the
 // start of transmissions after noise, the first characters of transmissions
 // that start on their first start bit, and the decoding speed of both as a
 // multiple of real time on one core.
@@ -28,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "decoder/ModeFindingDecoder.h"
 #include "decoder/RttyDecoder.h"
 #include "decoder/SignalGenerator.h"
 #include "decoder/WavFile.h"
@@ -270,10 +272,38 @@ std::string DecodeAll(const WavAudio& audio, const RttyMode& mode, bool findPola
     return text += decoder.Finish();
 }
 
-// Ours told the polarity, ours without telling, both in both polarities of
-// the signal, and minimodem in the row's.
+// The modes found reading a recording untold, in order.
+struct ModesFound {
+    std::vector<RttyMode> modes;
+    // Whether each was the mode sent (its baud and, within 30 Hz, its shift).
+    bool AllRight(const RttyMode& sent) const {
+        return std::all_of(modes.begin(), modes.end(), [&](const RttyMode& found) {
+            return found.baud == sent.baud && std::abs(found.shiftHz - sent.shiftHz) <= 30.0;
+        });
+    }
+};
+
+// The same without telling it anything of the mode, in blocks of a tenth of
+// a second as zorbel-decode reads, noting each mode found.
+std::string DecodeUntold(const WavAudio& audio, ModesFound& found) {
+    ModeFindingDecoder decoder(RttyMode{}, audio.sampleRate, {.unshiftOnSpace = true, .findPolarity = true}, {});
+    const std::span<const float> samples(audio.samples);
+    const auto block = static_cast<std::size_t>(audio.sampleRate / 10.0);
+    std::string text;
+    bool known = false;
+    for (std::size_t at = 0; at < samples.size(); at += block) {
+        text += decoder.Decode(samples.subspan(at, std::min(block, samples.size() - at)));
+        if (decoder.ModeKnown() && !known) found.modes.push_back(decoder.Mode());
+        known = decoder.ModeKnown();
+    }
+    return text += decoder.Finish();
+}
+
+// Ours told the polarity, ours without telling, ours told nothing of the
+// mode, each in both polarities of the signal, and minimodem in the row's.
 struct Readings {
-    Alignment told[2], found[2];
+    Alignment told[2], found[2], untold[2];
+    ModesFound modes[2];
     std::optional<Alignment> minimodem;
 };
 
@@ -291,6 +321,7 @@ Readings ReadAll(const std::string& text, const RttyMode& mode, const Channel& c
         RttyMode untold = sent;
         untold.reversed = false;
         readings.found[flip] = Align(text, DecodeAll(written, untold, true));
+        readings.untold[flip] = Align(text, DecodeUntold(written, readings.modes[flip]));
         if (minimodem && flip == 0) readings.minimodem = Align(text, MinimodemDecode(wav, sent, folder, nullptr));
     }
     return readings;
@@ -336,13 +367,14 @@ std::string ModeName(const RttyMode& mode) {
 
 void ErrorRateTable(const Options& options, const RttyMode (&modes)[2], const fs::path& folder) {
     std::printf("character error rate by edit distance; seeds %u to %u of %zu characters per cell; 16-bit WAV files\n"
-                "each cell: ours told the polarity / ours not told, less told after the first %zu characters "
-                "(worse of both polarities) / minimodem\n",
+                "each cell: ours told the mode / ours not told the polarity, less told after the first %zu characters "
+                "(worse of both polarities) / ours told nothing of the mode, likewise / minimodem\n",
                 options.firstSeed, options.firstSeed + options.seeds - 1, options.characters, kFindingCharacters);
     std::printf("%-58s", "SNR in 3 kHz (dB)");
-    for (const double snr : kSnrColumns) std::printf("%21.0f", snr);
+    for (const double snr : kSnrColumns) std::printf("%28.0f", snr);
     std::printf("\n");
-    std::size_t firstLinesLost = 0, firstLinesTold = 0;
+    std::size_t firstLinesLost = 0, firstLinesLostUntold = 0, firstLinesTold = 0;
+    std::size_t readingsUntold = 0, modeChanges = 0, wrongModes = 0, noMode = 0;
     for (const Row& row : Rows()) {
         if (row.name.find(options.rows) == std::string::npos) continue;
         if (row.minimodemSends && !options.minimodem) continue;
@@ -351,11 +383,11 @@ void ErrorRateTable(const Options& options, const RttyMode (&modes)[2], const fs
             std::fflush(stdout);
             for (const double snr : kSnrColumns) {
                 if (std::find(row.snrs.begin(), row.snrs.end(), snr) == row.snrs.end()) {
-                    std::printf("%21s", "");
+                    std::printf("%28s", "");
                     continue;
                 }
                 std::size_t sent = 0, told = 0, minimodem = 0;
-                std::size_t toldLater[2] = {0, 0}, foundLater[2] = {0, 0};
+                std::size_t toldLater[2] = {0, 0}, foundLater[2] = {0, 0}, untoldLater[2] = {0, 0};
                 for (unsigned seed = options.firstSeed; seed < options.firstSeed + options.seeds; ++seed) {
                     const std::string text = RandomText(options.characters, seed);
                     const Readings readings = ReadAll(text, mode, row.channel, Shape(row.channel), row.minimodemSends,
@@ -366,30 +398,45 @@ void ErrorRateTable(const Options& options, const RttyMode (&modes)[2], const fs
                     for (const int flip : {0, 1}) {
                         toldLater[flip] += readings.told[flip].editsLater;
                         foundLater[flip] += readings.found[flip].editsLater;
+                        untoldLater[flip] += readings.untold[flip].editsLater;
                         firstLinesTold += readings.told[flip].firstLineRight;
                         firstLinesLost += readings.told[flip].firstLineRight && !readings.found[flip].firstLineRight;
+                        firstLinesLostUntold +=
+                            readings.told[flip].firstLineRight && !readings.untold[flip].firstLineRight;
+                        ++readingsUntold;
+                        const ModesFound& found = readings.modes[flip];
+                        modeChanges += found.modes.size() > 1;
+                        wrongModes += !found.AllRight(mode);
+                        noMode += found.modes.empty();
                     }
                 }
                 const double later = static_cast<double>(sent - options.seeds * kFindingCharacters);
-                double worse = -1.0;
+                double worse = -1.0, worseUntold = -1.0;
                 for (const int flip : {0, 1}) {
                     worse = std::max(worse, (static_cast<double>(foundLater[flip]) - toldLater[flip]) / later);
+                    worseUntold =
+                        std::max(worseUntold, (static_cast<double>(untoldLater[flip]) - toldLater[flip]) / later);
                 }
-                char cell[32];
+                char cell[40];
                 if (options.minimodem) {
-                    std::snprintf(cell, sizeof cell, "%5.3f %+6.3f %5.3f", static_cast<double>(told) / sent, worse,
-                                  static_cast<double>(minimodem) / sent);
+                    std::snprintf(cell, sizeof cell, "%5.3f %+6.3f %+6.3f %5.3f", static_cast<double>(told) / sent,
+                                  worse, worseUntold, static_cast<double>(minimodem) / sent);
                 } else {
-                    std::snprintf(cell, sizeof cell, "%5.3f %+6.3f", static_cast<double>(told) / sent, worse);
+                    std::snprintf(cell, sizeof cell, "%5.3f %+6.3f %+6.3f", static_cast<double>(told) / sent, worse,
+                                  worseUntold);
                 }
-                std::printf("%21s", cell);
+                std::printf("%28s", cell);
                 std::fflush(stdout);
             }
             std::printf("\n");
         }
     }
-    std::printf("first lines read right when told the polarity and not right without telling: %zu of %zu\n",
-                firstLinesLost, firstLinesTold);
+    std::printf("first lines read right when told and not right without telling the polarity: %zu of %zu; "
+                "without telling the mode: %zu\n",
+                firstLinesLost, firstLinesTold, firstLinesLostUntold);
+    std::printf("told nothing of the mode, of %zu readings: a mode found again in the middle of the transmission "
+                "%zu, a wrong mode found %zu, none found %zu\n",
+                readingsUntold, modeChanges, wrongModes, noMode);
 }
 
 // Transmissions of two lines that start and end in 10 s of noise, at 0 dB.
@@ -398,9 +445,10 @@ void StartTable(const Options& options, const RttyMode (&modes)[2], const fs::pa
     constexpr unsigned kTransmissions = 10;
     const unsigned firstSeed = 100 + (options.firstSeed - 1) * kTransmissions + 1;
     std::printf("\nstart of a transmission after %.0f s of noise, 0 dB, %u transmissions of 2 lines each (seeds %u to "
-                "%u); ours told / ours not told (both polarities) / minimodem\n",
+                "%u); ours told / ours not told the polarity / ours told nothing of the mode (both polarities) / "
+                "minimodem\n",
                 kNoiseSeconds, kTransmissions, firstSeed, firstSeed + kTransmissions - 1);
-    std::printf("%-58s%30s%30s%30s\n", "", "first 20 right: mean (least)", "noise chars per 10 s before",
+    std::printf("%-58s%36s%30s%30s\n", "", "first 20 right: mean (least)", "noise chars per 10 s before",
                 "and after");
     struct Start {
         const char* name;
@@ -415,8 +463,8 @@ void StartTable(const Options& options, const RttyMode (&modes)[2], const fs::pa
             SignalShape shape{8000.0, kAmplitude};
             shape.leadSeconds = shape.tailSeconds = start.leadSeconds;
             shape.silenceBeforeSeconds = shape.silenceAfterSeconds = kNoiseSeconds;
-            double right[3] = {0, 0, 0}, least[3] = {20, 20, 20}, before[3] = {0, 0, 0}, after[3] = {0, 0, 0};
-            unsigned counted[3] = {0, 0, 0};
+            double right[4] = {0, 0, 0, 0}, least[4] = {20, 20, 20, 20}, before[4] = {0, 0, 0, 0}, after[4] = {0, 0, 0, 0};
+            unsigned counted[4] = {0, 0, 0, 0};
             for (unsigned seed = firstSeed; seed < firstSeed + kTransmissions; ++seed) {
                 const std::string text = RandomText(140, seed);
                 const Readings readings = ReadAll(text, mode, Channel{}, shape, start.byMinimodem, 0.0, seed,
@@ -431,12 +479,13 @@ void StartTable(const Options& options, const RttyMode (&modes)[2], const fs::pa
                 for (const int flip : {0, 1}) {
                     add(0, readings.told[flip]);
                     add(1, readings.found[flip]);
+                    add(2, readings.untold[flip]);
                 }
-                if (readings.minimodem) add(2, *readings.minimodem);
+                if (readings.minimodem) add(3, *readings.minimodem);
             }
             std::printf("%s, %-35s", ModeName(mode).c_str(), start.name);
             std::string rights, befores, afters;
-            for (int column = 0; column < (options.minimodem ? 3 : 2); ++column) {
+            for (int column = 0; column < (options.minimodem ? 4 : 3); ++column) {
                 char text[64];
                 std::snprintf(text, sizeof text, "%s%.1f (%.0f)", column ? " / " : "", right[column] / counted[column],
                               least[column]);
@@ -446,7 +495,7 @@ void StartTable(const Options& options, const RttyMode (&modes)[2], const fs::pa
                 std::snprintf(text, sizeof text, "%s%.1f", column ? " / " : "", after[column] / counted[column]);
                 afters += text;
             }
-            std::printf("%30s%30s%30s\n", rights.c_str(), befores.c_str(), afters.c_str());
+            std::printf("%36s%30s%30s\n", rights.c_str(), befores.c_str(), afters.c_str());
             std::fflush(stdout);
         }
     }
@@ -497,7 +546,18 @@ void SpeedTable(const Options& options, const RttyMode& mode, const fs::path& fo
                 RttyDecoder(mode, sampleRate, {.findPolarity = findPolarity}).Decode(audio.samples);
             const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
             std::printf(" %.0f times real time%s", audioSeconds / took.count(),
-                        findPolarity ? " not told the polarity" : " told,");
+                        findPolarity ? " not told the polarity," : " told,");
+        }
+        // Told nothing: the search runs until the mode is found, and on
+        // noise alone all the time.
+        std::vector<float> noise(audio.samples.size());
+        AddNoise(noise, 0.0, shape, 8);
+        for (const std::vector<float>* samples : {&audio.samples, &noise}) {
+            const auto start = std::chrono::steady_clock::now();
+            ModeFindingDecoder(RttyMode{}, sampleRate, {.findPolarity = true}, {}).Decode(*samples);
+            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+            std::printf(" %.0f times%s", audioSeconds / took.count(),
+                        samples == &noise ? " on noise alone" : " told nothing of the mode,");
         }
         if (options.minimodem) {
             const fs::path wav = folder / "speed.wav";

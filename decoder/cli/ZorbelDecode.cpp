@@ -1,10 +1,11 @@
 // zorbel-decode: decodes the RTTY in a WAV recording and prints the text.
 //   zorbel-decode FILE.wav [--baud 45.45] [--shift 170] [--mark 2125] [--reverse | --normal]
 //                 [--stopbits 1.5] [--unshift-on-space]
-// Without --mark it looks for the signal in the recording; without --reverse
-// or --normal it finds the polarity from the signal and says on standard
-// error which one it found. A recording streamed or cut short is read to its
-// end, with a note on standard error.
+// Without --baud and --shift it finds them from the signal, and without
+// --mark the signal's tones, wherever they lie; without --reverse or
+// --normal it finds the polarity from the signal. It says on standard error
+// what it found. A recording streamed or cut short is read to its end, with a
+// note on standard error.
 
 #include <algorithm>
 #include <cstdio>
@@ -15,7 +16,7 @@
 #include <vector>
 
 #include "decoder/InputConditioner.h"
-#include "decoder/RttyDecoder.h"
+#include "decoder/ModeFindingDecoder.h"
 #include "decoder/ToneSearch.h"
 #include "decoder/WavFile.h"
 #include "decoder/cli/ModeOptions.h"
@@ -24,9 +25,16 @@
 
 namespace {
 
-// The polarity is told afresh as soon as it is found, about every tenth of
-// a second of the recording.
+// What is found is told as soon as it is, about every tenth of a second of
+// the recording.
 constexpr double kBlockSeconds = 0.1;
+
+std::string Found(const zorbel::decoder::ModeFindingDecoder& decoder) {
+    const zorbel::decoder::RttyMode mode = decoder.Mode();
+    char text[80];
+    std::snprintf(text, sizeof text, "%g Bd, %g Hz shift (mark %.0f Hz)", mode.baud, mode.shiftHz, mode.MarkToneHz());
+    return text;
+}
 
 }  // namespace
 
@@ -47,31 +55,42 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "zorbel-decode: note: %s\n", note.c_str());
         }
         InputConditioner(audio.sampleRate).Condition(audio.samples);
-        if (!line.options.contains("mark")) {
+        const SearchedParts searched{.baud = !line.options.contains("baud"),
+                                     .shift = !line.options.contains("shift"),
+                                     .mark = !line.options.contains("mark")};
+        if (!searched.shift && !line.options.contains("mark")) {
             const std::optional<double> markHz = FindMark(audio.samples, audio.sampleRate, mode);
             if (!markHz) throw std::runtime_error("no RTTY signal with this shift found; give its --mark");
             mode.markHz = *markHz;
         }
-        if (audio.sampleRate < 2.2 * (mode.markHz + mode.shiftHz)) {
+        if (!searched.shift && audio.sampleRate < 2.2 * (mode.markHz + mode.shiftHz)) {
             throw std::runtime_error("the recording's rate of " +
                                      std::to_string(static_cast<long>(audio.sampleRate)) +
                                      " Hz is too low for these tones");
         }
-        RttyDecoder decoder(mode, audio.sampleRate,
-                            {.unshiftOnSpace = line.options.contains("unshift-on-space"), .findPolarity = !told});
+        ModeFindingDecoder decoder(
+            mode, audio.sampleRate,
+            {.unshiftOnSpace = line.options.contains("unshift-on-space"), .findPolarity = !told}, searched);
         MakeStandardOutputBinary();
         const std::span<const float> samples(audio.samples);
         const auto block = std::max<std::size_t>(1, static_cast<std::size_t>(kBlockSeconds * audio.sampleRate));
+        bool modeTold = !decoder.SearchesMode();
         bool polarityTold = told;
         for (std::size_t at = 0; at < samples.size(); at += block) {
             const std::string text = decoder.Decode(samples.subspan(at, std::min(block, samples.size() - at)));
             std::fwrite(text.data(), 1, text.size(), stdout);
+            const double seconds = static_cast<double>(at + block) / audio.sampleRate;
+            if (!modeTold && decoder.ModeKnown()) {
+                std::fflush(stdout);
+                std::fprintf(stderr, "zorbel-decode: %s found at %.1f s\n", Found(decoder).c_str(), seconds);
+            }
             if (!polarityTold && decoder.PolarityKnown()) {
                 std::fflush(stdout);
                 std::fprintf(stderr, "zorbel-decode: %s polarity found at %.1f s (mark %.0f Hz)\n",
-                             decoder.Mode().reversed ? "reversed" : "normal",
-                             static_cast<double>(at + block) / audio.sampleRate, decoder.Mode().MarkToneHz());
+                             decoder.Mode().reversed ? "reversed" : "normal", seconds, decoder.Mode().MarkToneHz());
             }
+            // Told again after a long silence, when found afresh.
+            modeTold = !decoder.SearchesMode() || decoder.ModeKnown();
             polarityTold = told || decoder.PolarityKnown();
         }
         const std::string rest = decoder.Finish();

@@ -126,4 +126,29 @@ TEST(EngineOptions, PolarityIsFoundUnlessChosenNowOrReversedByHandBefore) {
     }
 }
 
+// Settings from before baud and shift were found hold a chosen mode: only a
+// new user (nothing of the mode stored) starts finding them.
+TEST(EngineOptions, BaudAndShiftAreFoundForANewUserAndHeldWhereAnEarlierVersionStoredThem) {
+    using namespace zorbel::engine_side;
+    const struct {
+        const wchar_t *baud, *shift, *find;
+        bool foundAfter;
+    } cases[] = {{nullptr, nullptr, nullptr, true}, {L"50", nullptr, nullptr, false}, {nullptr, L"450", nullptr, false},
+                 {L"50", L"450", L"1", true},      {nullptr, nullptr, L"0", false}};
+    for (const auto& c : cases) {
+        zorbel::fakes::FakeSettingsStore store;
+        if (c.baud) store.values[L"Baud"] = c.baud;
+        if (c.shift) store.values[L"Shift"] = c.shift;
+        if (c.find) store.values[L"ModusFinden"] = c.find;
+        std::wstring refused;
+        for (const char* when : {"loaded", "stored and loaded again"}) {
+            const EngineSettings loaded = LoadEngineSettings(store, refused);
+            EXPECT_EQ(c.foundAfter, loaded.findMode)
+                << when << ", Baud " << (c.baud ? "set" : "missing") << ", Shift " << (c.shift ? "set" : "missing")
+                << ", finding " << (c.find ? "set" : "missing");
+            SaveEngineSettings(store, loaded);
+        }
+    }
+}
+
 }  // namespace

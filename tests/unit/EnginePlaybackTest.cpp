@@ -13,6 +13,7 @@
 #include "decoder/SignalGenerator.h"
 #include "engine/CharacterSender.h"
 #include "zorbel-engine/EngineLayout.h"
+#include "zorbel-engine/ModeText.h"
 #include "zorbel-engine/Receiver.h"
 #include "zorbel-engine/SoundCardWatch.h"
 #include "zorbel-engine/TextPaneLines.h"
@@ -150,6 +151,37 @@ TEST(ReceiverTest, AFoundPolarityIsDecidedAfreshAfterALongSilence) {
     }
     EXPECT_EQ("reversed deciding normal ", seen);
     EXPECT_EQ("ZCZC FQEN71 EDZW\r\nCQ DE DL1ABC\r\n", text);
+}
+
+// Finding baud and shift too, the receiver reads the weather service and
+// then, after a long silence, an amateur elsewhere in the band, each from its
+// first character, and names each mode as found, as the mode line shows it.
+TEST(ReceiverTest, AModeFoundHoldsWhileTheSignalLastsAndIsFoundAfreshAfterALongSilence) {
+    const decoder::RttyMode weather{50.0, 450.0, 1000.0, true, 1.5};
+    const decoder::RttyMode amateur{45.45, 170.0, 2125.0, false, 1.5};
+    const std::string call = "RYRYRYRY CQ CQ DE DL1ABC DL1ABC PSE K\r\n";
+    Receiver receiver(amateur, {.findPolarity = true}, 8000.0, true);
+    std::string text;
+    std::wstring seen;
+    for (const auto& samples : {decoder::GenerateRtty(call, weather, {}), std::vector<float>(11 * 8000),
+                                decoder::GenerateRtty(call, amateur, {})}) {
+        text += DecodeInBlocks(receiver, samples, 8000.0);
+        decoder::RttyMode read = receiver.ReadMode();
+        // Followed, so within a few hertz of the sent tones; shown as sent here.
+        const double sentMarkHz = read.baud == 50.0 ? weather.markHz : amateur.markHz;
+        EXPECT_NEAR(sentMarkHz, read.markHz, 3.0);
+        read.markHz = sentMarkHz;
+        seen += receiver.ModeSource() == ModeState::Deciding
+                    ? std::wstring(L"searching | ")
+                    : ModeText(read, receiver.ModeSource(), receiver.Polarity(), false, 0.0, 0.0) + L" | ";
+    }
+    EXPECT_EQ(L"50 Bd · Shift 450 Hz (erkannt) · Mark 1000 Hz · revers (erkannt) · 1,5 Stopbits · Notch 0 / 0 Hz | "
+              L"searching | "
+              L"45,45 Bd · Shift 170 Hz (erkannt) · Mark 2125 Hz · normal (erkannt) · 1,5 Stopbits · Notch 0 / 0 Hz | ",
+              seen);
+    EXPECT_EQ(call + call, text);
+    EXPECT_EQ(L"Baud und Shift automatisch · Polarität automatisch · 1,5 Stopbits · Notch 0 / 0 Hz",
+              ModeText(amateur, ModeState::Deciding, PolarityState::Deciding, false, 0.0, 0.0));
 }
 
 // A station that starts away from the tones listened to, in the other

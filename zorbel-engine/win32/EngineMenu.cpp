@@ -1,6 +1,7 @@
 #include "zorbel-engine/win32/EngineMenu.h"
 
 #include <array>
+#include <iterator>
 #include <cmath>
 
 #include "zorbel-engine/ModeText.h"
@@ -14,6 +15,19 @@ constexpr std::array kBaudChoices{45.45, 50.0, 75.0, 100.0};
 constexpr std::array kShiftChoices{85.0, 170.0, 200.0, 425.0, 450.0, 850.0};
 constexpr std::array kMarkChoices{1000.0, 1275.0, 1445.0, 1700.0, 2125.0};
 constexpr std::array kStopBitChoices{1.0, 1.5, 2.0};
+
+// The modes most listened to, set in one step.
+struct Preset {
+    const wchar_t* caption;
+    double baud, shiftHz, stopBits;
+};
+constexpr Preset kPresets[] = {
+    {L"&DWD Seewetter 50 Bd / 450 Hz", 50.0, 450.0, 1.5},
+    {L"Amateur&funk 45,45 Bd / 170 Hz", 45.45, 170.0, 1.5},
+};
+constexpr int kPresetCount = static_cast<int>(std::size(kPresets));
+
+bool Near(double a, double b) { return std::abs(a - b) < 0.01; }
 
 template <std::size_t N>
 void AddChoices(HMENU parent, const wchar_t* caption, int firstId, const std::array<double, N>& choices,
@@ -29,7 +43,7 @@ template <std::size_t N>
 void CheckChoice(HMENU menu, int firstId, const std::array<double, N>& choices, double value) {
     for (std::size_t at = 0; at < N; ++at)
         CheckMenuItem(menu, static_cast<UINT>(firstId + static_cast<int>(at)),
-                      std::abs(choices[at] - value) < 0.01 ? MF_CHECKED : MF_UNCHECKED);
+                      Near(choices[at], value) ? MF_CHECKED : MF_UNCHECKED);
 }
 
 template <std::size_t N>
@@ -53,6 +67,10 @@ void EngineMenu::Attach(HWND window, const std::vector<std::wstring>& devices) {
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&Datei");
 
     const HMENU mode = CreatePopupMenu();
+    AppendMenuW(mode, MF_STRING, IDM_ENGINE_MODE_FOUND, L"&Automatisch");
+    for (int at = 0; at < kPresetCount; ++at)
+        AppendMenuW(mode, MF_STRING, static_cast<UINT_PTR>(IDM_ENGINE_PRESET_FIRST + at), kPresets[at].caption);
+    AppendMenuW(mode, MF_SEPARATOR, 0, nullptr);
     AddChoices(mode, L"&Baud", IDM_ENGINE_BAUD_FIRST, kBaudChoices, L" Bd");
     AddChoices(mode, L"&Shift", IDM_ENGINE_SHIFT_FIRST, kShiftChoices, L" Hz");
     AddChoices(mode, L"&Mark (oder Klick ins Spektrum)", IDM_ENGINE_MARK_FIRST, kMarkChoices, L" Hz");
@@ -80,11 +98,20 @@ void EngineMenu::Attach(HWND window, const std::vector<std::wstring>& devices) {
 void EngineMenu::Check(const MenuState& state) const {
     const HMENU bar = GetMenu(window_);
     if (!bar) return;
-    CheckChoice(bar, IDM_ENGINE_BAUD_FIRST, kBaudChoices, state.mode.baud);
-    CheckChoice(bar, IDM_ENGINE_SHIFT_FIRST, kShiftChoices, state.mode.shiftHz);
+    // Baud and shift found: none of them is chosen.
+    const double unchecked = -1.0;
+    CheckChoice(bar, IDM_ENGINE_BAUD_FIRST, kBaudChoices, state.findMode ? unchecked : state.mode.baud);
+    CheckChoice(bar, IDM_ENGINE_SHIFT_FIRST, kShiftChoices, state.findMode ? unchecked : state.mode.shiftHz);
     CheckChoice(bar, IDM_ENGINE_MARK_FIRST, kMarkChoices, state.mode.markHz);
     CheckChoice(bar, IDM_ENGINE_STOP_FIRST, kStopBitChoices, state.mode.stopBits);
     const auto check = [&](int id, bool on) { CheckMenuItem(bar, static_cast<UINT>(id), on ? MF_CHECKED : MF_UNCHECKED); };
+    check(IDM_ENGINE_MODE_FOUND, state.findMode);
+    for (int at = 0; at < kPresetCount; ++at) {
+        const Preset& preset = kPresets[at];
+        check(IDM_ENGINE_PRESET_FIRST + at, !state.findMode && Near(preset.baud, state.mode.baud) &&
+                                                Near(preset.shiftHz, state.mode.shiftHz) &&
+                                                Near(preset.stopBits, state.mode.stopBits));
+    }
     check(IDM_ENGINE_POLARITY_FOUND, state.findPolarity);
     check(IDM_ENGINE_POLARITY_NORMAL, !state.findPolarity && !state.mode.reversed);
     check(IDM_ENGINE_POLARITY_REVERSED, !state.findPolarity && state.mode.reversed);
@@ -98,10 +125,23 @@ void EngineMenu::Check(const MenuState& state) const {
 }
 
 bool EngineMenu::PickModeChoice(int id, decoder::RttyMode& mode) {
+    if (id >= IDM_ENGINE_PRESET_FIRST && id < IDM_ENGINE_PRESET_FIRST + kPresetCount) {
+        const Preset& preset = kPresets[id - IDM_ENGINE_PRESET_FIRST];
+        mode.baud = preset.baud;
+        mode.shiftHz = preset.shiftHz;
+        mode.stopBits = preset.stopBits;
+        return true;
+    }
     return PickChoice(id, IDM_ENGINE_BAUD_FIRST, kBaudChoices, mode.baud) ||
            PickChoice(id, IDM_ENGINE_SHIFT_FIRST, kShiftChoices, mode.shiftHz) ||
            PickChoice(id, IDM_ENGINE_MARK_FIRST, kMarkChoices, mode.markHz) ||
            PickChoice(id, IDM_ENGINE_STOP_FIRST, kStopBitChoices, mode.stopBits);
+}
+
+bool EngineMenu::ChoosesBaudOrShift(int id) {
+    return (id >= IDM_ENGINE_PRESET_FIRST && id < IDM_ENGINE_PRESET_FIRST + kPresetCount) ||
+           (id >= IDM_ENGINE_BAUD_FIRST && id < IDM_ENGINE_BAUD_FIRST + static_cast<int>(kBaudChoices.size())) ||
+           (id >= IDM_ENGINE_SHIFT_FIRST && id < IDM_ENGINE_SHIFT_FIRST + static_cast<int>(kShiftChoices.size()));
 }
 
 }  // namespace zorbel::engine_side

@@ -14,6 +14,7 @@ namespace zorbel::engine_side {
 
 struct MenuState {
     decoder::RttyMode mode;
+    bool findMode = true;
     bool findPolarity = true;
     bool unshiftOnSpace = false;
     bool fast = false;
@@ -29,6 +30,8 @@ public:
 
     // A mode entry's choice applied to mode; false when id is no mode choice.
     static bool PickModeChoice(int id, decoder::RttyMode& mode);
+    // Whether the entry chooses baud or shift, which are then no longer found.
+    static bool ChoosesBaudOrShift(int id);
 
 private:
     HWND window_ = nullptr;

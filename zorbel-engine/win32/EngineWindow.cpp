@@ -55,7 +55,9 @@ EngineWindow::EngineWindow(const EngineOptions& options, platform::SettingsStore
       receiver_(options.AppliedTo(settings_.mode),
                 {.unshiftOnSpace = options.unshiftOnSpace || settings_.unshiftOnSpace,
                  .findPolarity = !options.reversed && settings_.findPolarity},
-                WaveInput::kSampleRate),
+                WaveInput::kSampleRate,
+                // A baud or shift on the command line holds for this run.
+                settings_.findMode && !options.baud && !options.shiftHz),
       fast_(options.fast || settings_.fast),
       repeat_(options.repeat),
       startFile_(options.wavPath),
@@ -229,8 +231,8 @@ void EngineWindow::FitOnScreen() {
 
 void EngineWindow::CheckMenu() {
     // A card that has gone stays the chosen input while it is waited for.
-    menu_.Check({receiver_.Mode(), receiver_.FindsPolarity(), receiver_.UnshiftOnSpace(), fast_, !playing_.empty(),
-                 soundCard_.Watching() ? settings_.device : kNoDevice});
+    menu_.Check({receiver_.Mode(), receiver_.FindsMode(), receiver_.FindsPolarity(), receiver_.UnshiftOnSpace(), fast_,
+                 !playing_.empty(), soundCard_.Watching() ? settings_.device : kNoDevice});
 }
 
 void EngineWindow::OnLinkCommand(WPARAM code, LPARAM value) {
@@ -288,7 +290,16 @@ void EngineWindow::OnMenu(int id) {
         ChoosePolarity(false, id == IDM_ENGINE_POLARITY_REVERSED);
     } else if (id == IDM_ENGINE_UNSHIFT_ON_SPACE) {
         ToggleUnshiftOnSpace();
+    } else if (id == IDM_ENGINE_MODE_FOUND) {
+        ChooseFindMode(true);
     } else if (EngineMenu::PickModeChoice(id, mode)) {
+        if (EngineMenu::ChoosesBaudOrShift(id) && receiver_.FindsMode()) {
+            // From the mode found on: a baud chosen keeps the shift and the tones found.
+            mode = receiver_.ReadMode();
+            EngineMenu::PickModeChoice(id, mode);
+            settings_.findMode = false;
+            receiver_.SetFindMode(false);
+        }
         ChangeMode(mode);
     }
 }
@@ -464,6 +475,14 @@ void EngineWindow::ChangeMode(const decoder::RttyMode& mode) {
     CheckMenu();
 }
 
+void EngineWindow::ChooseFindMode(bool findMode) {
+    settings_.findMode = findMode;
+    receiver_.SetFindMode(findMode);
+    SaveEngineSettings(store_, settings_);
+    ShowMode();
+    CheckMenu();
+}
+
 void EngineWindow::ChoosePolarity(bool findPolarity, bool reversed) {
     settings_.findPolarity = findPolarity;
     receiver_.SetFindPolarity(findPolarity);
@@ -483,9 +502,10 @@ void EngineWindow::ToggleUnshiftOnSpace() {
 void EngineWindow::ShowMode() {
     if (!modeLine_) return;
     signal_.ShowTones(receiver_.MarkToneHz(), receiver_.SpaceToneHz());
-    const std::wstring text = ModeText(receiver_.ReadMode(), receiver_.Polarity(), receiver_.UnshiftOnSpace(),
-                                       receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
-    // Asked every picture, for a polarity found or given up: set only when it changed (a round trip under Wine).
+    const std::wstring text = ModeText(receiver_.ReadMode(), receiver_.ModeSource(), receiver_.Polarity(),
+                                       receiver_.UnshiftOnSpace(), receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
+    // Asked every picture, for a mode or polarity found or given up: set only when it changed (a round trip under
+    // Wine).
     if (text == modeShown_) return;
     modeShown_ = text;
     SetWindowTextW(modeLine_, text.c_str());

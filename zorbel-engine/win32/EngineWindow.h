@@ -61,6 +61,7 @@ private:
     void Take(const std::string& text);
 
     void ChangeMode(const decoder::RttyMode& mode);
+    void ChooseFindMode(bool findMode);
     void ChoosePolarity(bool findPolarity, bool reversed);
     void ToggleUnshiftOnSpace();
     void ShowMode();

@@ -19,6 +19,8 @@ enum EngineWindowId : int {
     IDM_ENGINE_UNSHIFT_ON_SPACE = 211,
     IDM_ENGINE_POLARITY_FOUND = 212,   // found from the signal
     IDM_ENGINE_POLARITY_NORMAL = 213,
+    IDM_ENGINE_MODE_FOUND = 214,      // baud and shift found from the signal
+    IDM_ENGINE_PRESET_FIRST = 215,    // one entry per kPresets: the modes of the weather service and of amateurs
     IDM_ENGINE_BAUD_FIRST = 220,     // one entry per kBaudChoices
     IDM_ENGINE_SHIFT_FIRST = 240,    // one entry per kShiftChoices
     IDM_ENGINE_MARK_FIRST = 260,     // one entry per kMarkChoices

@@ -2,7 +2,8 @@
 // started through mmtty.bat: a recording that is no WAV file is reported in
 // the engine window while the link stands, and so are a stored setting out of
 // range and a sound card that is not there; unshift on space and finding the
-// polarity are switched on and stored; the notch round trip carries the engine's tones and notches; the engine window hides, shows and docks; a
+// polarity are switched on and stored, the presets set their modes and
+// finding baud and shift is switched on, stored, and shows the mode found; the notch round trip carries the engine's tones and notches; the engine window hides, shows and docks; a
 // generated recording with weather bulletins, cut short, opened in the engine and played
 // as fast as the link takes it, reaches the Rx window and the capture file to its end;
 // a broadcast played into the session's sound card reaches the capture file,
@@ -200,6 +201,24 @@ TEST_F(EngineProgram, StartsLinkedAndReportsABadRecordingABadSettingAndAMissingS
       << EngineText(ids::IDC_ENGINE_MODE);
   EXPECT_EQ(L"1", StoredEngineSetting(L"PolaritaetFinden"));
 
+  // The presets set baud, shift and stop bits in one step; then baud and shift are found from the signal.
+  const auto modeLineBecomes = [](const std::string& wanted) {
+    return bench::PollUntil([&] { return EngineText(ids::IDC_ENGINE_MODE) == wanted; }, kBound);
+  };
+  PostMessageW(EngineWindow(), WM_COMMAND, ids::IDM_ENGINE_PRESET_FIRST + 1, 0);
+  EXPECT_TRUE(modeLineBecomes(
+      "45,45 Bd · Shift 170 Hz · Mark 1000 Hz · Polarität automatisch · 1,5 Stopbits · UOS · Notch 0 / 0 Hz"))
+      << EngineText(ids::IDC_ENGINE_MODE);
+  EXPECT_EQ(L"45.45 0", StoredEngineSetting(L"Baud") + L" " + StoredEngineSetting(L"ModusFinden"));
+  PostMessageW(EngineWindow(), WM_COMMAND, ids::IDM_ENGINE_PRESET_FIRST, 0);
+  EXPECT_TRUE(modeLineBecomes(
+      "50 Bd · Shift 450 Hz · Mark 1000 Hz · Polarität automatisch · 1,5 Stopbits · UOS · Notch 0 / 0 Hz"))
+      << EngineText(ids::IDC_ENGINE_MODE);
+  PostMessageW(EngineWindow(), WM_COMMAND, ids::IDM_ENGINE_MODE_FOUND, 0);
+  EXPECT_TRUE(modeLineBecomes("Baud und Shift automatisch · Polarität automatisch · 1,5 Stopbits · UOS · Notch 0 / 0 Hz"))
+      << EngineText(ids::IDC_ENGINE_MODE);
+  EXPECT_EQ(L"1", StoredEngineSetting(L"ModusFinden"));
+
   // A sound card that is not there: choosing it says so.
   PostMessageW(EngineWindow(), WM_COMMAND, ids::IDM_ENGINE_DEVICE_LAST, 0);
   EXPECT_TRUE(EngineSays("Die Soundkarte lässt sich nicht öffnen: ")) << EngineText(ids::IDC_ENGINE_MESSAGE);
@@ -259,8 +278,10 @@ TEST_F(EngineProgram, RecordingOpenedInTheEngineReachesTheRxWindowAndTheCaptureF
   EXPECT_TRUE(EngineSays("Wiedergabe von")) << EngineText(ids::IDC_ENGINE_MESSAGE);
   EXPECT_EQ("Wiedergabe von „edzw.wav“ beendet. Die Datei endet vor dem angegebenen Ende; gespielt wird, was da ist.",
             EngineText(ids::IDC_ENGINE_MESSAGE));
-  EXPECT_NE(std::string::npos, EngineText(ids::IDC_ENGINE_MODE).find(" · revers (erkannt) · "))
-      << EngineText(ids::IDC_ENGINE_MODE);
+  const std::string modeLine = EngineText(ids::IDC_ENGINE_MODE);
+  EXPECT_TRUE(modeLine.starts_with("50 Bd · Shift 450 Hz (erkannt) · Mark ") &&
+              modeLine.find(" · revers (erkannt) · ") != std::string::npos)
+      << modeLine;
   const std::string decoded = EngineText(ids::IDC_ENGINE_TEXT);
   EXPECT_TRUE(decoded.ends_with("SEEWETTERBERICHT FUER DIE OSTSEE\r\nNNNN\r\n")) << decoded;
   EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
