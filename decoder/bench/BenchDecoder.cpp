@@ -514,7 +514,8 @@ void AtOnceTable(const RttyMode (&modes)[2]) {
         return characters;
     };
     std::printf("\nfirst 20 characters of a transmission that starts on its first start bit (no carrier, no noise "
-                "before it), told / not told; sent: \"%s\"\n", shown(text).c_str());
+                "before it), told / not told the polarity / told nothing of the mode; sent: \"%s\"\n",
+                shown(text).c_str());
     SignalShape shape{8000.0, kAmplitude};
     shape.leadSeconds = 0.0;
     for (const RttyMode& mode : modes) {
@@ -525,8 +526,9 @@ void AtOnceTable(const RttyMode (&modes)[2]) {
             const WavAudio audio{shape.sampleRate, std::move(samples)};
             RttyMode untold = mode;
             untold.reversed = false;
-            std::printf("  %+3.0f dB \"%s\" / \"%s\"", snr, shown(DecodeAll(audio, mode, false)).c_str(),
-                        shown(DecodeAll(audio, untold, true)).c_str());
+            ModesFound found;
+            std::printf("  %+3.0f dB \"%s\" / \"%s\" / \"%s\"", snr, shown(DecodeAll(audio, mode, false)).c_str(),
+                        shown(DecodeAll(audio, untold, true)).c_str(), shown(DecodeUntold(audio, found)).c_str());
         }
         std::printf("\n");
     }
