@@ -157,7 +157,7 @@ void CaptureStateMachine::HandOnLine(std::string_view line) {
 void CaptureStateMachine::CheckStartWords(std::string_view line) {
     const auto& words = parts_.words.StartWords();
     // An empty first word switches start words off, and automatic saving with them.
-    if ((!words.empty() && words.front().empty()) || parts_.settings.noStartWort) return;
+    if ((!words.empty() && words.front().empty()) || parts_.settings.noStartWord) return;
     for (const auto& word : words) {
         if (Occurs(line, word)) {
             SwitchToWriting(line, word);
@@ -173,7 +173,7 @@ void CaptureStateMachine::CheckStartWords(std::string_view line) {
 
 void CaptureStateMachine::CheckStopWords(std::string_view line) {
     const auto& words = parts_.words.StopWords();
-    if ((!words.empty() && words.front().empty()) || parts_.settings.noStopWort) return;
+    if ((!words.empty() && words.front().empty()) || parts_.settings.noStopWord) return;
     for (const auto& word : words) {
         if (!Occurs(line, word)) continue;
         if (parts_.flags.Writing()) {

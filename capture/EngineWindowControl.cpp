@@ -29,7 +29,7 @@ void EngineWindowControl::DockUnder(std::int32_t left, std::int32_t bottom, std:
 
 void EngineWindowControl::SetHidden(bool hidden) {
     hidden_ = hidden;
-    checks_.SetChecked(platform::MenuEntry::EngineAus, hidden);
+    checks_.SetChecked(platform::MenuEntry::EngineHidden, hidden);
 }
 
 }  // namespace zorbel

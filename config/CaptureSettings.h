@@ -8,9 +8,9 @@
 namespace zorbel {
 
 struct CaptureSettings {
-    bool noStartWort = false;  // captures begin without waiting for a start word
-    bool noStopWort = false;   // captures never end on a stop word
-    bool autoSave = true;      // check mark of mnuAutomSpeichern
+    bool noStartWord = false;  // captures begin without waiting for a start word
+    bool noStopWord = false;   // captures never end on a stop word
+    bool autoSave = true;      // check mark of "&automatisch  speichern"
     std::string category;      // CaptureCategory: "Wetter", "AFu" or "alles"
     std::wstring wideCaptureFolder;  // the other-files folder, target of automatic saving
 };

@@ -1,5 +1,5 @@
 #pragma once
-// The rules of the folder chooser frmOrdnerwahl that are not window work: the
+// The rules of the folder chooser that are not window work: the
 // drive list's entries, where the directory list starts, and the path a
 // confirmed choice gives.
 

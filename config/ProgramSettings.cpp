@@ -52,8 +52,8 @@ void ProgramSettings::Save(TwipsSize normalSize) {
     storedSize_ = normalSize;
     store_.SetText(kKeyHeight, TwipsText(normalSize.height));
     store_.SetText(kKeyWidth, TwipsText(normalSize.width));
-    store_.SetText(Wide(values::kKeyNoStartWort), BooleanText(capture_.noStartWort));
-    store_.SetText(Wide(values::kKeyNoStopWort), BooleanText(capture_.noStopWort));
+    store_.SetText(Wide(values::kKeyNoStartWord), BooleanText(capture_.noStartWord));
+    store_.SetText(Wide(values::kKeyNoStopWord), BooleanText(capture_.noStopWord));
     store_.SetText(kKeyAutoSave, BooleanText(capture_.autoSave));
     // Only the current theme's lists: those of other themes keep what an earlier run stored.
     const std::wstring theme = Wide(themes_.Theme());

@@ -26,7 +26,7 @@ inline constexpr int kKeyDelete = 46;
 // Line break of message lines and file lines
 inline constexpr std::string_view kNewLine = "\r\n";
 
-// Record button Command2
+// The record button's captions
 inline constexpr std::string_view kRecordCaptionAtStart = "&Text mitlesen";
 inline constexpr std::string_view kRecordCaptionRunning = "&Stop";
 inline constexpr std::string_view kRecordCaptionEnded = "&mitschreiben";
@@ -117,8 +117,8 @@ inline constexpr std::string_view kTitleSuffixMailbox = "  RTTY-Mailbox";
 inline constexpr std::string_view kTitleSuffixGeneral = "  allgemeiner Fernschreibempfang";
 
 // Settings keys of the word lists and flags; a list key is followed by the theme name
-inline constexpr std::string_view kKeyNoStartWort = "NoStartWort";
-inline constexpr std::string_view kKeyNoStopWort = "NoStopWort";
+inline constexpr std::string_view kKeyNoStartWord = "NoStartWort";
+inline constexpr std::string_view kKeyNoStopWord = "NoStopWort";
 inline constexpr std::string_view kKeyStartWordList = "StartWort";
 inline constexpr std::string_view kKeyStopWordList = "StopWort";
 inline constexpr std::string_view kKeyTheme = "StartWortTema";

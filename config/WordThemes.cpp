@@ -61,8 +61,8 @@ void WordThemes::FillFromStore(std::string_view startDefault, std::string_view s
 
 void WordThemes::ChooseListTheme(std::string_view theme, std::string_view category, std::string_view startDefault,
                                  std::string_view stopDefault) {
-    settings_.noStartWort = false;
-    settings_.noStopWort = false;
+    settings_.noStartWord = false;
+    settings_.noStopWord = false;
     lists_.SetEnabled(true);
     SetTheme(theme);
     settings_.category = category;
@@ -70,10 +70,10 @@ void WordThemes::ChooseListTheme(std::string_view theme, std::string_view catego
 }
 
 void WordThemes::LoadAtStartUp() {
-    settings_.noStartWort = ReadBoolean(store_.GetText(Cp1252ToWide(values::kKeyNoStartWort)), false);
-    settings_.noStopWort = ReadBoolean(store_.GetText(Cp1252ToWide(values::kKeyNoStopWort)), false);
-    SetChecked(MenuEntry::Alles, settings_.noStartWort);
-    lists_.SetEnabled(!settings_.noStartWort);
+    settings_.noStartWord = ReadBoolean(store_.GetText(Cp1252ToWide(values::kKeyNoStartWord)), false);
+    settings_.noStopWord = ReadBoolean(store_.GetText(Cp1252ToWide(values::kKeyNoStopWord)), false);
+    SetChecked(MenuEntry::Alles, settings_.noStartWord);
+    lists_.SetEnabled(!settings_.noStartWord);
 
     theme_ = StoredOr(values::kKeyTheme, values::kDefaultTheme);
     // A name outside the tables is restored like general reception but keeps its own list keys.
@@ -97,8 +97,8 @@ void WordThemes::ChooseEverything() {
     }
     SetTitleSuffix(values::kTitleSuffixGeneral);
     SetChecked(MenuEntry::Alles, true);
-    settings_.noStartWort = true;
-    settings_.noStopWort = true;
+    settings_.noStartWord = true;
+    settings_.noStopWord = true;
     lists_.SetEnabled(false);
     SetTheme(values::kThemeAlles);
     settings_.category = values::kCategoryAlles;

@@ -1,5 +1,5 @@
 #pragma once
-// The modal folder chooser frmOrdnerwahl: a drive list, a directory list and
+// The modal folder chooser: a drive list, a directory list and
 // the folder name to confirm.
 
 #include <optional>

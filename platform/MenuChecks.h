@@ -5,15 +5,15 @@ namespace zorbel::platform {
 
 // The seven theme entries come first, in the order of the theme presets.
 enum class MenuEntry {
-    WetterOstsee,      // mnuWetterOstsee
-    WetterNordsee,     // mnuWetterNordsee
-    WetterAtlantik,    // mnuWetterAtlantik
-    WetterMittelmeer,  // mnuWetterMittelmeer
-    WetterAlle,        // mnuWetterAlle
-    AFu,               // mnuAFu
-    Alles,             // mnuAlles
-    EngineAus,         // "Engine &unsichtbar"
-    AutoSpeichern,     // "&automatisch  speichern"
+    WetterOstsee,
+    WetterNordsee,
+    WetterAtlantik,
+    WetterMittelmeer,
+    WetterAlle,
+    AFu,
+    Alles,
+    EngineHidden,  // "Engine &unsichtbar"
+    AutoSave,      // "&automatisch  speichern"
 };
 
 class MenuChecks {

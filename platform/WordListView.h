@@ -1,5 +1,5 @@
 #pragma once
-// The two word-list combo boxes: start words (Combo1) and stop words (Combo2).
+// The two word-list combo boxes: start words and stop words.
 // Entries and edit texts are 8-bit ANSI, as they are matched against received text.
 
 #include <cstddef>

@@ -1,5 +1,5 @@
 #pragma once
-// frmAbout: title, version with copyright, description and notice, centred
+// The About box: title, version with copyright, description and notice, centred
 // over the main window; "Systeminfo" starts the system's information tool.
 
 #include <windows.h>

@@ -33,7 +33,7 @@ constexpr std::array<win32::ToolbarButton, 3> kFileButtons{{
 constexpr std::array<win32::ToolbarButton, 4> kFormatButtons{{
     {IDT_FONT, 0, L"Format: Schrift"},
     {IDT_BOLD, 1, L"Format: Fett"},
-    {IDT_KURSIV, 2, L"Format: Kursiv"},
+    {IDT_ITALIC, 2, L"Format: Kursiv"},
     {IDT_UNDERLINE, 3, L"Format: Unterstreichen"},
 }};
 
@@ -195,7 +195,7 @@ void MainWindow::OnCreate() {
 
 void MainWindow::LoadSettings() {
     programSettings_.Load(CurrentFolder());
-    menuChecks_.SetChecked(platform::MenuEntry::AutoSpeichern, settings_.autoSave);
+    menuChecks_.SetChecked(platform::MenuEntry::AutoSave, settings_.autoSave);
     const TwipsSize stored = programSettings_.StoredSize();
     const WindowPlace place = zorbel::PlaceWindow({0, 0, stored.width, stored.height}, kMainWindowMinimum,
                                                   win32::WorkAreasInTwips(twips_));
@@ -270,13 +270,15 @@ void MainWindow::CreateControls() {
     tooltips_.Create(hwnd_);
     CreateToolbars();
     CreateWordLists();
-    recordButton_.Create(At(IDC_COMMAND2, design::kRecordButton, messageFont_.get()), tooltips_);
-    rx_.Create(hwnd_, IDC_RICHTEXTBOX1);
-    statusBar_.Create(hwnd_, IDC_STATUSBAR1, twips_, messageFont_.get(), tooltips_);
-    themeLabel_.Create(At(IDC_LABELTEMA, design::kThemeLabel, themeLabelFont_.get()), L"", SS_CENTER | SS_CENTERIMAGE);
-    stopLabel_.Create(At(IDC_LABEL3, design::kStopLabel, labelFont_.get()), L"Stop:", SS_LEFT);
-    startLabel_.Create(At(IDC_LABEL2, design::kStartLabel, labelFont_.get()), L"Start:", SS_LEFT);
-    lineLabel_.Create(At(IDC_LABEL1, design::kLineLabel, lineLabelFont_.get()), L"", SS_LEFTNOWORDWRAP | SS_CENTERIMAGE);
+    recordButton_.Create(At(IDC_RECORD_BUTTON, design::kRecordButton, messageFont_.get()), tooltips_);
+    rx_.Create(hwnd_, IDC_RX_WINDOW);
+    statusBar_.Create(hwnd_, IDC_STATUS_BAR, twips_, messageFont_.get(), tooltips_);
+    themeLabel_.Create(At(IDC_THEME_LABEL, design::kThemeLabel, themeLabelFont_.get()), L"",
+                       SS_CENTER | SS_CENTERIMAGE);
+    stopLabel_.Create(At(IDC_STOP_LABEL, design::kStopLabel, labelFont_.get()), L"Stop:", SS_LEFT);
+    startLabel_.Create(At(IDC_START_LABEL, design::kStartLabel, labelFont_.get()), L"Start:", SS_LEFT);
+    lineLabel_.Create(At(IDC_LINE_LABEL, design::kLineLabel, lineLabelFont_.get()), L"",
+                      SS_LEFTNOWORDWRAP | SS_CENTERIMAGE);
     FitWordRow();
 }
 
@@ -315,10 +317,11 @@ void MainWindow::CreateToolbars() {
     // Toolbar images are 16 pixels at 96 pixels per inch and grow with the screen.
     const int imageSize = MulDiv(16, twips_.DpiY(), 96);
     constexpr int kLargeStandardImage = 20;
-    fileToolbar_.CreateWithStandardImages(At(IDC_TOOLBAR1, design::kFileToolbar), imageSize >= kLargeStandardImage,
+    fileToolbar_.CreateWithStandardImages(At(IDC_FILE_TOOLBAR, design::kFileToolbar), imageSize >= kLargeStandardImage,
                                           kFileButtons);
     formatImages_ = win32::MakeLetterImages(kFormatLetters, imageSize);
-    formatToolbar_.CreateWithImages(At(IDC_TOOLBAR2, design::kFormatToolbar), formatImages_.get(), kFormatButtons);
+    formatToolbar_.CreateWithImages(At(IDC_FORMAT_TOOLBAR, design::kFormatToolbar), formatImages_.get(),
+                                    kFormatButtons);
 }
 
 void MainWindow::CreateWordLists() {
@@ -329,9 +332,11 @@ void MainWindow::CreateWordLists() {
         return at;
     };
     // The stop words first, as the tab order has it.
-    combos_.Combo(WordList::Stop).Create(withList(IDC_COMBO2, design::kStopWords), tooltips_, L"Liste der Stopwörter",
+    combos_.Combo(WordList::Stop).Create(withList(IDC_STOP_WORDS, design::kStopWords), tooltips_,
+                                         L"Liste der Stopwörter",
                                          [this](int keyCode) { words_.OnKeyDown(WordList::Stop, keyCode); });
-    combos_.Combo(WordList::Start).Create(withList(IDC_COMBO1, design::kStartWords), tooltips_, L"Liste der Startwörter",
+    combos_.Combo(WordList::Start).Create(withList(IDC_START_WORDS, design::kStartWords), tooltips_,
+                                          L"Liste der Startwörter",
                                           [this](int keyCode) { words_.OnKeyDown(WordList::Start, keyCode); });
 }
 
@@ -418,14 +423,14 @@ bool MainWindow::IsAvailable(UINT id) const {
 }
 
 void MainWindow::OnCommand(int id, int code) {
-    if (id == IDC_RICHTEXTBOX1) {
+    if (id == IDC_RX_WINDOW) {
         if (code == EN_CHANGE) pipeline_.OnRxWindowChanged();
         return;
     }
     // A shortcut key acts only when its menu entry could be chosen.
     if (!IsAvailable(id)) return;
     switch (id) {
-    case IDC_COMMAND2:
+    case IDC_RECORD_BUTTON:
         if (code == BN_CLICKED) capture_.ToggleReception();
         break;
     case IDM_OPEN:
@@ -477,7 +482,7 @@ void MainWindow::OnCommand(int id, int code) {
         break;
     case IDM_AUTOMSPEICHERN:
         settings_.autoSave = !settings_.autoSave;
-        menuChecks_.SetChecked(platform::MenuEntry::AutoSpeichern, settings_.autoSave);
+        menuChecks_.SetChecked(platform::MenuEntry::AutoSave, settings_.autoSave);
         break;
     case IDM_ORDNERWETTER:
         SetUpFolder(StorageFolder::Weather);
@@ -516,7 +521,7 @@ void MainWindow::OnCommand(int id, int code) {
     case IDT_BOLD:
         rxFiles_.Format([this] { SwitchOnInSelection(rx_, CFE_BOLD); });
         break;
-    case IDT_KURSIV:
+    case IDT_ITALIC:
         rxFiles_.Format([this] { SwitchOnInSelection(rx_, CFE_ITALIC); });
         break;
     case IDT_UNDERLINE:
@@ -545,7 +550,7 @@ void MainWindow::RunThemeEntry(int id) {
 }
 
 LRESULT MainWindow::OnNotify(const NMHDR& header) {
-    if (header.idFrom == IDC_RICHTEXTBOX1 && header.code == EN_MSGFILTER) {
+    if (header.idFrom == IDC_RX_WINDOW && header.code == EN_MSGFILTER) {
         const auto& filter = reinterpret_cast<const MSGFILTER&>(header);
         if (filter.msg == WM_KEYDOWN) pipeline_.OnRxKeyDown(static_cast<int>(filter.wParam));
         MarkUserEdit(filter);

@@ -1,5 +1,5 @@
 #pragma once
-// frmVQ, the main window: the Rx window with its toolbars, word lists,
+// The main window: the Rx window with its toolbars, word lists,
 // record button, receive line and status bar, and the menus.
 
 #include <windows.h>

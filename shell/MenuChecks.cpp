@@ -19,8 +19,8 @@ constexpr std::array<std::pair<MenuEntry, UINT>, 9> kCommandIds{{
     {MenuEntry::WetterAlle, IDM_WETTERALLE},
     {MenuEntry::AFu, IDM_AFU},
     {MenuEntry::Alles, IDM_ALLES},
-    {MenuEntry::EngineAus, IDM_ENGINEAUS},
-    {MenuEntry::AutoSpeichern, IDM_AUTOMSPEICHERN},
+    {MenuEntry::EngineHidden, IDM_ENGINEAUS},
+    {MenuEntry::AutoSave, IDM_AUTOMSPEICHERN},
 }};
 
 }  // namespace

@@ -9,7 +9,7 @@
 #define IDC_INPUTBOX_PROMPT   201
 #define IDC_INPUTBOX_EDIT     202
 
-// frmAbout: lblTitle, lblVersion, lblBeschreibung, lblDisclaimer, cmdSysInfo (cmdOK is IDOK)
+// The About box: title, version, description, disclaimer and the system information button (OK is IDOK)
 #define IDD_ABOUT             300
 #define IDC_ABOUT_TITLE       301
 #define IDC_ABOUT_VERSION     302
@@ -17,18 +17,18 @@
 #define IDC_ABOUT_DISCLAIMER  304
 #define IDC_ABOUT_SYSINFO     305
 
-// Controls of frmVQ
-#define IDC_TOOLBAR1          1001
-#define IDC_TOOLBAR2          1002
-#define IDC_COMBO2            1003
-#define IDC_COMBO1            1004
-#define IDC_COMMAND2          1005
-#define IDC_RICHTEXTBOX1      1006
-#define IDC_STATUSBAR1        1007
-#define IDC_LABELTEMA         1008
-#define IDC_LABEL3            1009
-#define IDC_LABEL2            1010
-#define IDC_LABEL1            1012
+// Controls of the main window
+#define IDC_FILE_TOOLBAR      1001
+#define IDC_FORMAT_TOOLBAR    1002
+#define IDC_STOP_WORDS        1003
+#define IDC_START_WORDS       1004
+#define IDC_RECORD_BUTTON     1005
+#define IDC_RX_WINDOW         1006
+#define IDC_STATUS_BAR        1007
+#define IDC_THEME_LABEL       1008
+#define IDC_STOP_LABEL        1009
+#define IDC_START_LABEL       1010
+#define IDC_LINE_LABEL        1012
 
 // Toolbar buttons
 #define IDT_OPEN              1101
@@ -36,7 +36,7 @@
 #define IDT_PRINT             1103
 #define IDT_FONT              1104
 #define IDT_BOLD              1105
-#define IDT_KURSIV            1106
+#define IDT_ITALIC            1106
 #define IDT_UNDERLINE         1107
 
 // Menu entries

@@ -1,5 +1,5 @@
 #pragma once
-// frmOrdnerwahl: the modal folder chooser with its name field, drive list,
+// The modal folder chooser with its name field, drive list,
 // directory list, the line naming the folder that OK would set, and the
 // buttons "&Abbrechen" and "&OK". The close box counts as cancel.
 

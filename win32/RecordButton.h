@@ -1,5 +1,5 @@
 #pragma once
-// Command2, the record button: switches reception on and off. It keeps its
+// The record button: switches reception on and off. It keeps its
 // designed size and follows the window's right edge.
 
 #include <windows.h>

@@ -1,5 +1,5 @@
 #pragma once
-// StatusBar1: five panels, the last two showing the computer's time and
+// The status bar: five panels, the last two showing the computer's time and
 // date, which its own timer keeps current.
 
 #include <windows.h>

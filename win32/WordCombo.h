@@ -1,5 +1,5 @@
 #pragma once
-// One word-list combo box (Combo1 or Combo2). Its edit part reports the keys
+// One word-list combo box (start or stop words). Its edit part reports the keys
 // that edit the list; entries and edit text are 8-bit ANSI.
 
 #include <windows.h>

@@ -1,5 +1,5 @@
 #pragma once
-// The two word-list combo boxes, Combo1 (start words) and Combo2 (stop words).
+// The two word-list combo boxes, start words and stop words.
 
 #include "platform/WordListView.h"
 #include "win32/WordCombo.h"

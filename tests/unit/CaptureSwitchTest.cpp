@@ -52,7 +52,7 @@ struct WaitingLine {
     const char* startList;
     const char* category;
     bool autoSave;
-    bool noStartWort;
+    bool noStartWord;
     std::string line;
     const char* state;
     const char* startEdit;  // nullptr: the prompt stays
@@ -85,7 +85,7 @@ TEST_P(WaitingLineTest, SwitchesAsTheWordsAndSettingsSay) {
     words.Fill(row.startList, "NNNN,");
     settings.category = row.category;
     settings.autoSave = row.autoSave;
-    settings.noStartWort = row.noStartWort;
+    settings.noStartWord = row.noStartWord;
     EnterWaiting();
 
     Receive(row.line);
@@ -105,7 +105,7 @@ TEST_F(CaptureSwitchTest, EmptyFirstStopWordOrNoStopWortKeepsWriting) {
     EXPECT_EQ(State(), "writing");
 
     words.Fill("FQEN,", "NNNN,");
-    settings.noStopWort = true;
+    settings.noStopWord = true;
     Receive("NNNN\n");
     EXPECT_EQ(State(), "writing");
 }

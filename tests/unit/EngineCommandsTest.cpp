@@ -171,7 +171,7 @@ TEST(EngineWindowControlTest, MenuEntryTogglesAndReportsAFailedPostResizeHidesSi
     fakes::FakeDialogs dialogs;
     fakes::FakeMenuChecks checks;
     EngineWindowControl control{engine, dialogs, checks};
-    const auto checked = [&checks] { return checks.checks[platform::MenuEntry::EngineAus]; };
+    const auto checked = [&checks] { return checks.checks[platform::MenuEntry::EngineHidden]; };
 
     control.ToggleEngineWindow();
     EXPECT_TRUE(checked());

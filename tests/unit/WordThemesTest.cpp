@@ -33,8 +33,8 @@ struct Rig {
                    (combo.enabled ? "" : " off");
         };
         return themes.Theme() + (controls.themeLabel == themes.Theme() ? "" : " [" + controls.themeLabel + "]") +
-               " " + settings.category + " marks{" + marks + "} no " + (settings.noStartWort ? "start" : "-") + "/" +
-               (settings.noStopWort ? "stop" : "-") + " title{" + controls.title + "} start{" +
+               " " + settings.category + " marks{" + marks + "} no " + (settings.noStartWord ? "start" : "-") + "/" +
+               (settings.noStopWord ? "stop" : "-") + " title{" + controls.title + "} start{" +
                list(platform::WordList::Start, lists.StartWords()) + "} stop{" +
                list(platform::WordList::Stop, lists.StopWords()) + "}";
     }

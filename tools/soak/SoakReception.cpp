@@ -88,9 +88,9 @@ int Run(int argc, char** argv) {
   const bench::StandInLog log(zorbel.workingFolder() + L"\\" + bench::kStandInLogName);
   if (!log.WaitForPrefix("command 0 ", kStartBound)) return Fail("the stand-in engine got no handshake");
 
-  const HWND rx = bench::Control(zorbel.mainWindow(), IDC_RICHTEXTBOX1);
-  const HWND record = bench::Control(zorbel.mainWindow(), IDC_COMMAND2);
-  PostMessageW(zorbel.mainWindow(), WM_COMMAND, MAKEWPARAM(IDC_COMMAND2, BN_CLICKED),
+  const HWND rx = bench::Control(zorbel.mainWindow(), IDC_RX_WINDOW);
+  const HWND record = bench::Control(zorbel.mainWindow(), IDC_RECORD_BUTTON);
+  PostMessageW(zorbel.mainWindow(), WM_COMMAND, MAKEWPARAM(IDC_RECORD_BUTTON, BN_CLICKED),
                reinterpret_cast<LPARAM>(record));
   if (!bench::PollUntil([&] { return bench::WindowText(record) == L"&Stop"; }, kStartBound))
     return Fail("reception did not start");

@@ -233,8 +233,8 @@ TEST_F(Engine, ReceptionWritesSavesAndEndsOnACodeAbove255) {
   // Once the queue is through: the line the end cut off came while waiting, so the end dropped it
   // from the receive line rather than leave it to be continued by the next reception.
   EXPECT_EQ("&mitschreiben|Status: Bereit|FQEN|NNNN|Zeilen:15|",
-            ControlText(IDC_COMMAND2) + '|' + PanelText(0) + '|' + ControlText(IDC_COMBO1) + '|' +
-                ControlText(IDC_COMBO2) + '|' + PanelText(1) + '|' + ControlText(IDC_LABEL1));
+            ControlText(IDC_RECORD_BUTTON) + '|' + PanelText(0) + '|' + ControlText(IDC_START_WORDS) + '|' +
+                ControlText(IDC_STOP_WORDS) + '|' + PanelText(1) + '|' + ControlText(IDC_LINE_LABEL));
 
   // The engine sending on after the end changes nothing and asks nothing.
   const UINT engineMessage = RegisterWindowMessageA("MMTTY");
@@ -281,8 +281,8 @@ TEST_F(Engine, FilledRxWindowShowsBothScrollBars) {
   bench::PostAsEngine(MainWindow(), fill + '\n');
   WaitUntilHandled();
   const auto bars = [] {
-    return ScrollBars(ControlOfMain(IDC_RICHTEXTBOX1),
-                      ProbeOfZorbel().Ask(probe::ProbeRequest::DescribeScrollBars, IDC_RICHTEXTBOX1));
+    return ScrollBars(ControlOfMain(IDC_RX_WINDOW),
+                      ProbeOfZorbel().Ask(probe::ProbeRequest::DescribeScrollBars, IDC_RX_WINDOW));
   };
   constexpr char kExpected[] = "vertical: shown, beyond a page, drawn\nhorizontal: shown, beyond a page, drawn\n";
   bench::PollUntil([&] { return bars() == kExpected; }, kBound);
@@ -304,7 +304,7 @@ TEST_F(Engine, EngineGoneDuringReceptionEndsItAndTheNextStartStartsItAgain) {
             "startet die Engine neu und schaltet den Empfang wieder ein.|exclamation|OK",
             AnswerNext(L"OK", true));
   EXPECT_EQ(std::vector<std::string>{"Ende: <Zeit>"}, TimesMarked({RxLines().back()}, killed));
-  EXPECT_EQ("&mitschreiben|Status: Keine Verbindung zur Engine", ControlText(IDC_COMMAND2) + '|' + PanelText(0));
+  EXPECT_EQ("&mitschreiben|Status: Keine Verbindung zur Engine", ControlText(IDC_RECORD_BUTTON) + '|' + PanelText(0));
   // Whole in its panel at the window's design width (600 pixels at 96 DPI), in the bar's font (the message font).
   RECT before{};
   GetWindowRect(MainWindow(), &before);
@@ -324,7 +324,7 @@ TEST_F(Engine, EngineGoneDuringReceptionEndsItAndTheNextStartStartsItAgain) {
   GetTextExtentPoint32W(screen, status.c_str(), static_cast<int>(status.size()), &text);
   SelectObject(screen, previous);
   ReleaseDC(nullptr, screen);
-  const RECT panel = bench::StatusPanelRect(Zorbel().process(), ControlOfMain(IDC_STATUSBAR1), 0);
+  const RECT panel = bench::StatusPanelRect(Zorbel().process(), ControlOfMain(IDC_STATUS_BAR), 0);
   EXPECT_LE(text.cx, panel.right - panel.left) << "the status panel cuts its text";
   SetWindowPos(MainWindow(), nullptr, 0, 0, before.right - before.left, before.bottom - before.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
@@ -349,7 +349,7 @@ TEST_F(Engine, OtherFilesEntryCreatesTheConfirmedFolder) {
 
 TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   const auto lines = RxLines();
-  const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
+  const HWND rx = ControlOfMain(IDC_RX_WINDOW);
   bench::SendBounded(rx, EM_SETSEL, 0, 5);
   bench::ChooseMenuItem(MainWindow(), IDT_BOLD);
   const SYSTEMTIME now = LocalNow();
@@ -392,7 +392,7 @@ TEST_F(Engine, SavesOpensAndClearsTheRxWindow) {
   EXPECT_EQ("Öffnen []", ChooseInFileDialog(rtf));
   WaitUntilHandled();
   EXPECT_EQ(lines, RxLines());
-  const HWND opened = ControlOfMain(IDC_RICHTEXTBOX1);
+  const HWND opened = ControlOfMain(IDC_RX_WINDOW);
   bench::SendBounded(opened, EM_SETSEL, 0, 5);
   const CHARFORMAT2W format = bench::RichEditSelectionFormat(Zorbel().process(), opened);
   EXPECT_TRUE((format.dwMask & CFM_BOLD) && (format.dwEffects & CFE_BOLD));
@@ -443,7 +443,7 @@ TEST_F(Engine, TheQuestionAtReceptionStartStandsOnTheScreenInFrontOfTheEngine) {
   ASSERT_TRUE(engine && SetForegroundWindow(engine));
   WaitUntilHandled();
 
-  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
+  bench::ClickButton(ControlOfMain(IDC_RECORD_BUTTON));
   const auto box = NextBox();
   ASSERT_TRUE(box) << "no question";
   EXPECT_EQ("Text löschen ?", WideToUtf8(box->title));
@@ -468,7 +468,7 @@ TEST_F(Engine, TheQuestionAtReceptionStartStandsOnTheScreenInFrontOfTheEngine) {
   }
 
   bench::AnswerMessageBox(*box, L"Nein");
-  EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_COMMAND2) == "&Stop"; }, kBound));
+  EXPECT_TRUE(bench::PollUntil([] { return ControlText(IDC_RECORD_BUTTON) == "&Stop"; }, kBound));
   EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
   SetWindowPos(MainWindow(), nullptr, 40, 30, 900, 600, SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
   WaitUntilHandled();
@@ -476,7 +476,7 @@ TEST_F(Engine, TheQuestionAtReceptionStartStandsOnTheScreenInFrontOfTheEngine) {
 
 TEST_F(Engine, AFailedSaveShowsWhyAndKeepsTheTextUnsaved) {
   // Typing makes the opened text the user's own work.
-  PostMessageW(ControlOfMain(IDC_RICHTEXTBOX1), WM_CHAR, 'x', 0);
+  PostMessageW(ControlOfMain(IDC_RX_WINDOW), WM_CHAR, 'x', 0);
   const std::wstring locked = InWorkingFolder(L"locked.rtf");
   bench::WriteFileBytes(locked, "{\\rtf1 earlier}");
   SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);

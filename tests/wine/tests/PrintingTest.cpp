@@ -127,7 +127,7 @@ std::wstring RxText() {
 
 TEST_F(Printing, WholeTextFromTheToolbarAfterAnEmptyLineAndNothingWhenCancelled) {
   ASSERT_FALSE(Folder().empty()) << "run by print/run-print-test.sh, which sets ZORBEL_PRINT_FOLDER";
-  bench::SendBounded(ControlOfMain(IDC_RICHTEXTBOX1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(RxText().c_str()));
+  bench::SendBounded(ControlOfMain(IDC_RX_WINDOW), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(RxText().c_str()));
   bench::ChooseMenuItem(MainWindow(), IDT_PRINT);
   EXPECT_EQ("all* -selection -pages ", AnswerPrintDialog(L"ZorbelWhole"));
   const auto printout = ReadPdf("ZorbelWhole");
@@ -148,7 +148,7 @@ TEST_F(Printing, TheSelectionAfterAnEmptyLineOnTheQueueChosenInTheDialog) {
   // Lines 3 and 4; RichEdit counts a line end as one character.
   const std::wstring text = RxText();
   const auto third = text.find(L"Zeile 3 "), fifth = text.find(L"Zeile 5 ");
-  bench::SendBounded(ControlOfMain(IDC_RICHTEXTBOX1), EM_SETSEL, third - 2, fifth - 4 - 1);
+  bench::SendBounded(ControlOfMain(IDC_RX_WINDOW), EM_SETSEL, third - 2, fifth - 4 - 1);
   bench::ChooseMenuItem(MainWindow(), IDM_PRINT);
   EXPECT_EQ("all selection* -pages ", AnswerPrintDialog(L"ZorbelSelection"));
   const auto printout = ReadPdf("ZorbelSelection");

@@ -39,8 +39,8 @@ constexpr char kNoEngine[] = "Es konnte keine Verbindung zur Engine hergestellt 
 constexpr char kTitleWeather[] = "ZORBEL  V1.1.4  Wetterbericht";
 
 // Each toolbar's buttons, in order.
-const std::pair<int, std::vector<int>> kToolbarButtons[] = {{IDC_TOOLBAR1, {IDT_OPEN, IDT_SAVE, IDT_PRINT}},
-                                                            {IDC_TOOLBAR2, {IDT_FONT, IDT_BOLD, IDT_KURSIV, IDT_UNDERLINE}}};
+const std::pair<int, std::vector<int>> kToolbarButtons[] = {{IDC_FILE_TOOLBAR, {IDT_OPEN, IDT_SAVE, IDT_PRINT}},
+                                                            {IDC_FORMAT_TOOLBAR, {IDT_FONT, IDT_BOLD, IDT_ITALIC, IDT_UNDERLINE}}};
 
 class WindowWithoutEngine : public ZorbelSuite {
  protected:
@@ -61,8 +61,8 @@ std::string LocaleNow(bool date) {
 TEST_F(WindowWithoutEngine, StartsWithDesignCaptionOstseeAndFivePanels) {
   // A first run restores "Ostsee", which keeps the caption of the load.
   EXPECT_EQ("ZORBEL   V1.1.4", WideToUtf8(bench::WindowText(MainWindow())));
-  EXPECT_EQ("Ostsee", ControlText(IDC_LABELTEMA));
-  ASSERT_EQ(5, bench::SendBounded(ControlOfMain(IDC_STATUSBAR1), SB_GETPARTS));
+  EXPECT_EQ("Ostsee", ControlText(IDC_THEME_LABEL));
+  ASSERT_EQ(5, bench::SendBounded(ControlOfMain(IDC_STATUS_BAR), SB_GETPARTS));
   EXPECT_EQ("Status: MMTTY nicht gefunden!", PanelText(0));
   EXPECT_EQ("Zeilen:", PanelText(1));
   EXPECT_EQ("Speicherauslastung:", PanelText(2));
@@ -93,16 +93,16 @@ TEST_F(WindowWithoutEngine, ControlsHaveTheirKindsCaptionsButtonsAndTips) {
   // Class names compare without case, as Windows does; Wine spells
   // Msftedit's class "RichEdit50W".
   for (const Expected& control : std::initializer_list<Expected>{
-           {IDC_TOOLBAR1, L"ToolbarWindow32", std::nullopt},
-           {IDC_TOOLBAR2, L"ToolbarWindow32", std::nullopt},
-           {IDC_COMBO1, L"ComboBox", L"Startwort"},
-           {IDC_COMBO2, L"ComboBox", L"Stopwort"},
-           {IDC_COMMAND2, L"Button", L"&Text mitlesen"},
-           {IDC_RICHTEXTBOX1, L"RICHEDIT50W", std::nullopt},
-           {IDC_STATUSBAR1, L"msctls_statusbar32", std::nullopt},
-           {IDC_LABELTEMA, L"Static", std::nullopt},
-           {IDC_LABEL2, L"Static", L"Start:"},
-           {IDC_LABEL3, L"Static", L"Stop:"},
+           {IDC_FILE_TOOLBAR, L"ToolbarWindow32", std::nullopt},
+           {IDC_FORMAT_TOOLBAR, L"ToolbarWindow32", std::nullopt},
+           {IDC_START_WORDS, L"ComboBox", L"Startwort"},
+           {IDC_STOP_WORDS, L"ComboBox", L"Stopwort"},
+           {IDC_RECORD_BUTTON, L"Button", L"&Text mitlesen"},
+           {IDC_RX_WINDOW, L"RICHEDIT50W", std::nullopt},
+           {IDC_STATUS_BAR, L"msctls_statusbar32", std::nullopt},
+           {IDC_THEME_LABEL, L"Static", std::nullopt},
+           {IDC_START_LABEL, L"Static", L"Start:"},
+           {IDC_STOP_LABEL, L"Static", L"Stop:"},
        }) {
     SCOPED_TRACE("control ID " + std::to_string(control.id));
     const HWND window = ControlOfMain(control.id);
@@ -113,7 +113,7 @@ TEST_F(WindowWithoutEngine, ControlsHaveTheirKindsCaptionsButtonsAndTips) {
     }
   }
   // The receive line label holds the line buffer and need not show.
-  EXPECT_EQ("", ControlText(IDC_LABEL1));
+  EXPECT_EQ("", ControlText(IDC_LINE_LABEL));
 
   // The word row shows its words whole in the fonts zorbel gives them: Arial 8.25 in the labels, the
   // system's message font in the word boxes' edit parts (margins left out).
@@ -134,8 +134,8 @@ TEST_F(WindowWithoutEngine, ControlsHaveTheirKindsCaptionsButtonsAndTips) {
     return static_cast<int>(size.cx);
   };
   std::string cut;
-  for (const int id : {IDC_LABEL2, IDC_LABEL3, IDC_COMBO1, IDC_COMBO2}) {
-    const bool combo = id == IDC_COMBO1 || id == IDC_COMBO2;
+  for (const int id : {IDC_START_LABEL, IDC_STOP_LABEL, IDC_START_WORDS, IDC_STOP_WORDS}) {
+    const bool combo = id == IDC_START_WORDS || id == IDC_STOP_WORDS;
     const HWND shown = combo ? FindWindowExW(ControlOfMain(id), nullptr, L"Edit", nullptr) : ControlOfMain(id);
     RECT client{};
     GetClientRect(shown, &client);
@@ -196,9 +196,9 @@ TEST_F(WindowWithoutEngine, KeepsItsMinimumSizeAndControlsFollowTheClientArea) {
   // record button's left edge, laid out for the client area.
   const auto layout = [](bool expected) {
     const SIZE client = bench::ClientSize(MainWindow());
-    const RECT status = bench::RectInParent(ControlOfMain(IDC_STATUSBAR1));
-    const RECT line = bench::RectInParent(ControlOfMain(IDC_LABEL1));
-    const RECT rx = bench::RectInParent(ControlOfMain(IDC_RICHTEXTBOX1));
+    const RECT status = bench::RectInParent(ControlOfMain(IDC_STATUS_BAR));
+    const RECT line = bench::RectInParent(ControlOfMain(IDC_LINE_LABEL));
+    const RECT rx = bench::RectInParent(ControlOfMain(IDC_RX_WINDOW));
     const int margin = ToPx(60), lineTop = client.cy - (status.bottom - status.top) - (line.bottom - line.top);
     const auto edges = [](int left, int top, int right, int bottom) {
       return std::to_string(left) + ' ' + std::to_string(top) + ' ' + std::to_string(right) + ' ' +
@@ -208,7 +208,7 @@ TEST_F(WindowWithoutEngine, KeepsItsMinimumSizeAndControlsFollowTheClientArea) {
       return edges(margin, ToPx(540), client.cx - margin, lineTop) + edges(margin, lineTop, client.cx - margin, 0) +
              edges(client.cx - ToPx(1215) - ToPx(5), 0, 0, client.cy);
     return edges(rx.left, rx.top, rx.right, rx.bottom) + edges(line.left, line.top, line.right, 0) +
-           edges(bench::RectInParent(ControlOfMain(IDC_COMMAND2)).left, 0, 0, status.bottom);
+           edges(bench::RectInParent(ControlOfMain(IDC_RECORD_BUTTON)).left, 0, 0, status.bottom);
   };
   resize(820, 560);
   bench::PollUntil([&] { return outerIs({820, 560}) && layout(true) == layout(false); }, kBound);
@@ -217,7 +217,7 @@ TEST_F(WindowWithoutEngine, KeepsItsMinimumSizeAndControlsFollowTheClientArea) {
 }
 
 TEST_F(WindowWithoutEngine, RxWindowCountsLinesUnderEnterAndDelete) {
-  const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
+  const HWND rx = ControlOfMain(IDC_RX_WINDOW);
   const auto panelBecomes = [](const char* expected) {
     bench::PollUntil([&] { return PanelText(1) == expected; }, kBound);
     return PanelText(1);
@@ -231,8 +231,8 @@ TEST_F(WindowWithoutEngine, RxWindowCountsLinesUnderEnterAndDelete) {
 }
 
 TEST_F(WindowWithoutEngine, WordListsTakeEnterAndDeleteInTheirEditFields) {
-  for (const int id : {IDC_COMBO1, IDC_COMBO2}) {
-    SCOPED_TRACE(id == IDC_COMBO1 ? "start words" : "stop words");
+  for (const int id : {IDC_START_WORDS, IDC_STOP_WORDS}) {
+    SCOPED_TRACE(id == IDC_START_WORDS ? "start words" : "stop words");
     const HWND combo = ControlOfMain(id);
     const HWND edit = bench::ComboEdit(combo);
     Words expected = bench::ComboItems(combo);
@@ -252,10 +252,10 @@ TEST_F(WindowWithoutEngine, WordListsTakeEnterAndDeleteInTheirEditFields) {
 // Real key presses: Tab and Shift+Tab move as in a dialog, through the word
 // lists, the record button and the Rx window.
 TEST_F(WindowWithoutEngine, TabAndShiftTabMoveThroughTheControls) {
-  const std::vector<std::pair<HWND, std::string>> names{{bench::ComboEdit(ControlOfMain(IDC_COMBO2)), "stop words"},
-                                                        {bench::ComboEdit(ControlOfMain(IDC_COMBO1)), "start words"},
-                                                        {ControlOfMain(IDC_COMMAND2), "button"},
-                                                        {ControlOfMain(IDC_RICHTEXTBOX1), "Rx window"}};
+  const std::vector<std::pair<HWND, std::string>> names{{bench::ComboEdit(ControlOfMain(IDC_STOP_WORDS)), "stop words"},
+                                                        {bench::ComboEdit(ControlOfMain(IDC_START_WORDS)), "start words"},
+                                                        {ControlOfMain(IDC_RECORD_BUTTON), "button"},
+                                                        {ControlOfMain(IDC_RX_WINDOW), "Rx window"}};
   const auto focus = [&] {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -286,8 +286,8 @@ std::string WindowWithoutEngine::ThemeView() {
   for (std::wstring line; std::getline(menu, line);)
     if (line.ends_with(L" [checked]")) checked += WideToUtf8(line.substr(line.find_first_not_of(L' '))) + ' ';
   std::string view = "checked: " + checked + "\ntitle: " + WideToUtf8(bench::WindowText(MainWindow())) +
-                     "\nlabel: " + ControlText(IDC_LABELTEMA) + "\n";
-  for (const int id : {IDC_COMBO1, IDC_COMBO2}) {
+                     "\nlabel: " + ControlText(IDC_THEME_LABEL) + "\n";
+  for (const int id : {IDC_START_WORDS, IDC_STOP_WORDS}) {
     view += IsWindowEnabled(ControlOfMain(id)) ? "enabled:" : "disabled:";
     for (const auto& word : bench::ComboItems(ControlOfMain(id))) view += ' ' + WideToUtf8(word);
     view += '\n';
@@ -360,8 +360,8 @@ std::string WindowWithoutEngine::ReceptionChrome() {
     toolbars += IsWindowEnabled(ControlOfMain(toolbar)) ? " on:" : " off:";
     for (int id : buttons) toolbars += bench::SendBounded(ControlOfMain(toolbar), TB_ISBUTTONENABLED, id) ? '+' : '-';
   }
-  const bool readOnly = GetWindowLongW(ControlOfMain(IDC_RICHTEXTBOX1), GWL_STYLE) & ES_READONLY;
-  return "button: " + ControlText(IDC_COMMAND2) + "\npanel 1: " + PanelText(0) + "\ntoolbars:" + toolbars +
+  const bool readOnly = GetWindowLongW(ControlOfMain(IDC_RX_WINDOW), GWL_STYLE) & ES_READONLY;
+  return "button: " + ControlText(IDC_RECORD_BUTTON) + "\npanel 1: " + PanelText(0) + "\ntoolbars:" + toolbars +
          "\nmenus Datei, ?: " + enabled(L"&Datei") + ", " + enabled(L"?") +
          "\nÖffnen to Rx-Fenster löschen: " + entries + "\nRx window: " + (readOnly ? "read-only" : "editable") + '\n';
 }
@@ -378,18 +378,18 @@ constexpr char kEnded[] =
 // put in by a program) reception asks to clear. The button answers the
 // access key of its caption (real key presses).
 TEST_F(WindowWithoutEngine, RecordButtonAsksToClearTypedTextThenLocksAndReleases) {
-  bench::SendBounded(ControlOfMain(IDC_RICHTEXTBOX1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ZCZC 123\r\n"));
+  bench::SendBounded(ControlOfMain(IDC_RX_WINDOW), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ZCZC 123\r\n"));
   bench::ChooseMenuItem(MainWindow(), IDM_RXKILL);
   EXPECT_EQ("Text speichern ?", AnswerNext(L"Nein"));
   EXPECT_EQ("Text löschen ?", AnswerNext(L"Ja"));
   EXPECT_EQ(std::vector<std::string>{}, RxLines());
   const std::string empty = ReceptionChrome();
   EXPECT_NE(std::string::npos, empty.find("\nÖffnen to Rx-Fenster löschen: +----+-\n")) << empty;
-  bench::SendBounded(ControlOfMain(IDC_RICHTEXTBOX1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ZCZC 123\r\n"));
+  bench::SendBounded(ControlOfMain(IDC_RX_WINDOW), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ZCZC 123\r\n"));
   const auto press = [](WORD accessKey) {
-    const std::string before = ControlText(IDC_COMMAND2);
+    const std::string before = ControlText(IDC_RECORD_BUTTON);
     bench::TypeChord(MainWindow(), {VK_MENU, accessKey});
-    bench::PollUntil([&] { return ControlText(IDC_COMMAND2) != before || !NoBoxes().empty(); }, kBound);
+    bench::PollUntil([&] { return ControlText(IDC_RECORD_BUTTON) != before || !NoBoxes().empty(); }, kBound);
   };
   const SYSTEMTIME started = LocalNow();
   press('T');
@@ -415,7 +415,7 @@ TEST_F(WindowWithoutEngine, RecordButtonAsksToClearTypedTextThenLocksAndReleases
 // The selection's start and end, and whether the Rx window has the focus.
 std::string WindowWithoutEngine::RxSelection() {
   WaitUntilHandled();
-  const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
+  const HWND rx = ControlOfMain(IDC_RX_WINDOW);
   const auto range = static_cast<DWORD>(bench::SendBounded(rx, EM_GETSEL));
   GUITHREADINFO gui{};
   gui.cbSize = sizeof gui;
@@ -437,7 +437,7 @@ void WindowWithoutEngine::SearchFor(const std::string& expectedDefault, std::opt
 }
 
 TEST_F(WindowWithoutEngine, SearchSelectsTheNextHitIgnoringCaseWithoutWrapping) {
-  const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
+  const HWND rx = ControlOfMain(IDC_RX_WINDOW);
   // Positions as the control counts them: the line end is one character.
   const wchar_t text[] = L"ABC abc\r\nÄrger abc";
   bench::SendBounded(rx, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
@@ -462,7 +462,7 @@ TEST_F(WindowWithoutEngine, SearchSelectsTheNextHitIgnoringCaseWithoutWrapping) 
 // Face, size in twips and the effects of the Rx window's selection.
 std::string WindowWithoutEngine::SelectionFormat(long start, long end) {
   WaitUntilHandled();
-  const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
+  const HWND rx = ControlOfMain(IDC_RX_WINDOW);
   bench::SendBounded(rx, EM_SETSEL, start, end);
   const CHARFORMAT2W format = bench::RichEditSelectionFormat(Zorbel().process(), rx);
   std::string effects;
@@ -478,7 +478,7 @@ TEST_F(WindowWithoutEngine, FormatSwitchesEffectsOnAndTemplatesSetTheWholeWindow
   EXPECT_EQ("Arial 160", SelectionFormat(0, -1));
 
   SelectionFormat(0, 3);
-  for (const int button : {IDT_BOLD, IDT_KURSIV, IDT_UNDERLINE, IDT_BOLD}) bench::ChooseMenuItem(MainWindow(), button);
+  for (const int button : {IDT_BOLD, IDT_ITALIC, IDT_UNDERLINE, IDT_BOLD}) bench::ChooseMenuItem(MainWindow(), button);
   EXPECT_EQ("Arial 160 bold italic underline", SelectionFormat(0, 3)) << "a second click leaves bold on";
   EXPECT_EQ("Arial 160", SelectionFormat(4, 7));
 
@@ -639,7 +639,7 @@ TEST_F(WindowWithoutEngine, WeatherWindowReadsASynopFileAsTableAndMapAndExportsB
 
   const std::wstring file = InWorkingFolder(L"Wetterberichte\\Synop07Dez2026-0600.txt");
   bench::WriteFileBytes(file, kBulletin);
-  bench::SendBounded(ControlOfMain(IDC_RICHTEXTBOX1), EM_SETSEL, 0, 0);
+  bench::SendBounded(ControlOfMain(IDC_RX_WINDOW), EM_SETSEL, 0, 0);
   bench::ChooseMenuItem(MainWindow(), IDM_WETTERLESEN);
   EXPECT_EQ("Wetter lesen []", ChooseInFileDialog(L"Synop07Dez2026-0600.txt")) << "starts in the Synop folder";
   const HWND weather = bench::WaitForTopWindow(Zorbel().processId(), ZORBEL_WEATHER_WINDOW_CLASS, kBound);
@@ -711,7 +711,7 @@ TEST_F(WindowWithoutEngine, WeatherWindowReadsASynopFileAsTableAndMapAndExportsB
       << ::testing::PrintToString(tips.toolCounts);
 
   // A selection of the Rx window is read instead of a file.
-  const HWND rx = ControlOfMain(IDC_RICHTEXTBOX1);
+  const HWND rx = ControlOfMain(IDC_RX_WINDOW);
   const std::wstring received = L"ZCZC 123\r\nAAXX 07061\r\n10147 31765 82016 10071 20048 30034 40039=\r\nNNNN";
   bench::SendBounded(rx, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(received.c_str()));
   bench::SendBounded(rx, EM_SETSEL, 9, 58);

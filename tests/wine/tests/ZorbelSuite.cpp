@@ -62,13 +62,13 @@ std::string ZorbelSuite::ControlText(int controlId) {
 
 std::string ZorbelSuite::PanelText(int panel) {
   WaitUntilHandled();
-  return WideToUtf8(bench::StatusPanelText(zorbel_->process(), ControlOfMain(IDC_STATUSBAR1), panel));
+  return WideToUtf8(bench::StatusPanelText(zorbel_->process(), ControlOfMain(IDC_STATUS_BAR), panel));
 }
 
 std::vector<std::string> ZorbelSuite::RxLines() {
   // Clearing and opening also put a new control in the old one's place.
   WaitUntilHandled();
-  std::istringstream text(WideToUtf8(bench::RichEditText(zorbel_->process(), ControlOfMain(IDC_RICHTEXTBOX1))));
+  std::istringstream text(WideToUtf8(bench::RichEditText(zorbel_->process(), ControlOfMain(IDC_RX_WINDOW))));
   std::vector<std::string> lines;
   for (std::string line; std::getline(text, line, '\r');) lines.push_back(line);
   return lines;
@@ -108,8 +108,8 @@ bool ZorbelSuite::MenuChecked(const std::wstring& caption) {
 void ZorbelSuite::WaitUntilHandled() { ProbeOfZorbel().Ask(probe::ProbeRequest::Ping); }
 
 bool ZorbelSuite::ClickRecordButtonUntil(const std::string& caption) {
-  bench::ClickButton(ControlOfMain(IDC_COMMAND2));
-  return bench::PollUntil([&] { return ControlText(IDC_COMMAND2) == caption; }, kBound);
+  bench::ClickButton(ControlOfMain(IDC_RECORD_BUTTON));
+  return bench::PollUntil([&] { return ControlText(IDC_RECORD_BUTTON) == caption; }, kBound);
 }
 
 std::optional<bench::MessageBoxContent> ZorbelSuite::NextBox(bench::milliseconds bound) {
