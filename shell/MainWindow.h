@@ -30,7 +30,7 @@
 #include "win32/Dialogs.h"
 #include "win32/DocumentFiles.h"
 #include "win32/EngineLink.h"
-#include "win32/EngineWindowHook.h"
+#include "win32/EngineMessageHook.h"
 #include "win32/ExplorerFolderShell.h"
 #include "win32/FileDialogs.h"
 #include "win32/Files.h"
@@ -145,7 +145,7 @@ private:
     WeatherReading weatherReading_{rx_, dialogs_};
 
     win32::EngineLink engineLink_;
-    win32::EngineWindowHook engineHook_;
+    win32::EngineMessageHook engineHook_;
     NotchCommand notch_;
     EngineWindowControl engineWindow_;
 

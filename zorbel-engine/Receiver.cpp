@@ -98,7 +98,7 @@ void Receiver::SetNotches(double firstHz, double secondHz) {
     decoder_->SetNotches(firstHz, secondHz);
 }
 
-SignalFrame Receiver::Frame() {
+SignalFrame Receiver::TakeFrame() {
     // The tones swap with the polarity read.
     const auto tones = decoder_->Mode();
     // Half a bit, so that most stretches lie inside one bit and show one tone.

@@ -61,7 +61,7 @@ public:
 
     // The picture of the latest samples with the waterfall lines due since
     // the last call (the newest few when many are); valid until the next call.
-    SignalFrame Frame();
+    SignalFrame TakeFrame();
 
 private:
     void Restart(double sampleRate);

@@ -124,9 +124,9 @@ TEST(ReceiverTest, DecodesInEitherPolarityChosenOrFoundAtAnyRateNamesTheTonesAsM
                 EXPECT_NEAR(2125.0, receiver.MarkHz(), 3.0) << where << ": mark is the lower tone";
                 EXPECT_NEAR(2295.0, receiver.SpaceHz(), 3.0) << where;
 
-                receiver.Frame();
+                receiver.TakeFrame();
                 receiver.Decode(std::span(samples).first(static_cast<std::size_t>(rate)), rate);
-                const SignalFrame frame = receiver.Frame();
+                const SignalFrame frame = receiver.TakeFrame();
                 EXPECT_EQ(15u * frame.powerDb.size(), frame.waterfallDb.size()) << where << ": one line per 66 ms";
                 EXPECT_NEAR(reversed ? 2295.0 : 2125.0, frame.markToneHz, 3.0) << where << ": the tone that carries mark";
             }

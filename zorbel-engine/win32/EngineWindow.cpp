@@ -411,7 +411,7 @@ void EngineWindow::OnPlayTick() {
         if (player_->Finished()) {
             // The picture stands still from here on: on the recording's end, not on the last display tick before it;
             // the mode as read, before the decoder's end of input starts it afresh.
-            signal_.Show(receiver_.Frame());
+            signal_.Show(receiver_.TakeFrame());
             ShowMode();
             Take(receiver_.Finish());
         }
@@ -449,7 +449,7 @@ void EngineWindow::OnDisplayTick() {
     FollowSoundCard(soundCard_.Tick(GetTickCount64()));
     // Without input the picture stands still.
     if ((player_ && !player_->Finished()) || input_.IsOpen()) {
-        signal_.Show(receiver_.Frame());
+        signal_.Show(receiver_.TakeFrame());
         ShowMode();
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The engine window procedure: while reception is on it sits on the main
-// window and hands each engine character code on, whatever its value; and
-// once a second it has the core look whether the engine is still there, as
-// an engine closed or crashed sends no word.
+// The engine's messages taken on the main window: while reception is on it
+// subclasses the main window and hands each engine character code on,
+// whatever its value; and once a second it has the core look whether the
+// engine is still there, as an engine closed or crashed sends no word.
 
 #include <windows.h>
 
@@ -14,16 +14,16 @@
 
 namespace zorbel::win32 {
 
-class EngineWindowHook : public platform::EngineHook {
+class EngineMessageHook : public platform::EngineHook {
 public:
     using CharacterTaker = std::function<void(std::int32_t code)>;
     using EngineCheck = std::function<void()>;
 
-    EngineWindowHook(const EngineLink& link, CharacterTaker takeCharacter, EngineCheck checkEngine)
+    EngineMessageHook(const EngineLink& link, CharacterTaker takeCharacter, EngineCheck checkEngine)
         : link_(link), takeCharacter_(std::move(takeCharacter)), checkEngine_(std::move(checkEngine)) {}
-    EngineWindowHook(const EngineWindowHook&) = delete;
-    EngineWindowHook& operator=(const EngineWindowHook&) = delete;
-    ~EngineWindowHook() override;
+    EngineMessageHook(const EngineMessageHook&) = delete;
+    EngineMessageHook& operator=(const EngineMessageHook&) = delete;
+    ~EngineMessageHook() override;
 
     // Installs the procedure on the link's main window; false if it refuses.
     bool HookEngineWindow() override;

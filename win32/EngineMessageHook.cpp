@@ -1,4 +1,4 @@
-#include "win32/EngineWindowHook.h"
+#include "win32/EngineMessageHook.h"
 
 #include <commctrl.h>
 
@@ -11,11 +11,11 @@ constexpr UINT_PTR kEngineCheckTimerId = 0x4D4D;
 constexpr UINT kEngineCheckPeriodMs = 1000;
 }  // namespace
 
-EngineWindowHook::~EngineWindowHook() { UnhookEngineWindow(); }
+EngineMessageHook::~EngineMessageHook() { UnhookEngineWindow(); }
 
-bool EngineWindowHook::HookEngineWindow() {
+bool EngineMessageHook::HookEngineWindow() {
     const HWND window = link_.MainWindow();
-    if (!SetWindowSubclass(window, &EngineWindowHook::EngineWindowProc, kEngineSubclassId,
+    if (!SetWindowSubclass(window, &EngineMessageHook::EngineWindowProc, kEngineSubclassId,
                            reinterpret_cast<DWORD_PTR>(this)))
         return false;
     hookedWindow_ = window;
@@ -23,16 +23,16 @@ bool EngineWindowHook::HookEngineWindow() {
     return true;
 }
 
-void EngineWindowHook::UnhookEngineWindow() {
+void EngineMessageHook::UnhookEngineWindow() {
     if (!hookedWindow_) return;
     KillTimer(hookedWindow_, kEngineCheckTimerId);
-    RemoveWindowSubclass(hookedWindow_, &EngineWindowHook::EngineWindowProc, kEngineSubclassId);
+    RemoveWindowSubclass(hookedWindow_, &EngineMessageHook::EngineWindowProc, kEngineSubclassId);
     hookedWindow_ = nullptr;
 }
 
-LRESULT CALLBACK EngineWindowHook::EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+LRESULT CALLBACK EngineMessageHook::EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                                     UINT_PTR, DWORD_PTR self) {
-    auto* hook = reinterpret_cast<EngineWindowHook*>(self);
+    auto* hook = reinterpret_cast<EngineMessageHook*>(self);
     // Both may end reception and so remove this procedure; the subclass
     // machinery allows that from inside it.
     if (message == WM_TIMER && wParam == kEngineCheckTimerId) {
