@@ -380,102 +380,111 @@ void CharacterFramer::Read(const ToneHistory& history, std::vector<SoftCode>& co
     levels_.SetNoise(noise_);
     const std::int64_t received = history.Received();
     for (;;) {
-        double crossing;
-        double correction = 0.0;
-        const std::optional<double> expected = expected_;
-        if (expected) {
-            // Locked: characters follow one another at the sender's rate, so
-            // the next start edge is looked for where it must come, and the
-            // edges measured along the way steady the timing.
-            double later = kLockedSearchBits * bitLength_;
-            // At the end of the input the next start edge is looked for in
-            // what came.
-            if (ending_) later = std::min(later, static_cast<double>(received - 2 - BitEnd(*expected, kStopBitIndex)));
-            if (later < 0.0 || LastNeeded(*expected + later) >= received) return;
-            const std::optional<double> found = NearestCrossing(*expected, EarlierReach(), later);
-            int halves = 0;
-            crossing = LockedCrossing(*expected, found, halves);
-            const Frame frame = ReadFrame(crossing);
-            ++slot_;
-            // A character that hardly stands out and has lost its stop bit
-            // is as doubtful as one that does not stand out at all.
-            const double contrast = Contrast(crossing);
-            if (!(contrast >= kGoesOn) || (!frame.stopIsMark && !(contrast >= kStartsRun))) {
-                // Faded, or ended: the timing runs on as it was, and the
-                // character waits for the next one that stands out. After a
-                // few such characters the run has ended, and they were noise.
-                if (++fadedInARow_ == kFadedCharacters) {
-                    Unlock(*expected);
-                } else {
-                    faded_.push_back(ReadFaded(crossing));
-                    expected_ = *expected + period_;
-                }
-                continue;
-            }
-            fadedInARow_ = 0;
-            // No edge and a mark where the start bit belongs, by the levels
-            // of the bits just read too (with the space tone faded the tones
-            // compared may read mark), its mark tone as strong as the
-            // character's tones (a start bit whose space tone faded has no
-            // mark tone either): the sender paused. A stop bit lost twice
-            // running: the timing slipped. Either way, search afresh.
-            const ToneMagnitudes startBit = Tones(BitEnd(crossing, 0));
-            const bool paused = !found && !frame.startIsSpace &&
-                                levels_.SoftAmong(startBit, levels_.Recent()) > 0.0f &&
-                                startBit.mark >= kPausedMarkShare * Level(crossing);
-            const bool slipped = !frame.stopIsMark && ++stopBitsLost_ == 2;
-            if (paused || slipped) {
-                Unlock(crossing);
-                continue;
-            }
-            if (frame.stopIsMark) stopBitsLost_ = 0;
-            codes.insert(codes.end(), faded_.begin(), faded_.end());
-            faded_.clear();
-            correction = FollowTiming(found, crossing, halves);
-        } else if (startAfterSilence_ && noiseLearnt_ >= noiseKnownAfter_) {
-            // A start bit right after silence, once the noise is known to
-            // tell whether it stands out.
-            const double start = *startAfterSilence_;
-            if (LastNeeded(start + kClearestStartBits * bitLength_) + 1 >= received) return;
-            startAfterSilence_.reset();
-            if (BitEnd(start, 0) < history.Oldest() || !StartsRun(start)) continue;
-            crossing = StartRun(start);
-        } else {
-            if (searchFrom_ >= received) return;
-            // The first window of samples only fills the demodulator.
-            const bool filling = searchFrom_ < windowFilled_;
-            if (!filling) {
-                // A start bit that follows silence has no fall from mark:
-                // where the tones rise out of digital silence, the start
-                // edge lies where a fall from mark would have crossed.
-                const bool silent = Silent(Tones(searchFrom_));
-                if (!silent && silentBefore_) startAfterSilence_ = CrossingAfterSilence(searchFrom_);
-                silentBefore_ = silent;
-            }
-            if (filling || !FallsAt(searchFrom_)) {
-                if (!filling) FollowNoise(Tones(searchFrom_));
-                ++searchFrom_;
-                continue;
-            }
-            crossing = CrossingBefore(searchFrom_);
-            // Wait until the start edges just after this one could be read
-            // too, with the next character's first bits.
-            if (LastNeeded(crossing + kClearestStartBits * bitLength_) + 1 >= received) return;
-            if (!StartsRun(crossing)) {
-                ++searchFrom_;  // noise or a misread edge: look on right after it
-                continue;
-            }
-            crossing = StartRun(crossing);
-        }
-        const Frame frame = ReadFrame(crossing);
-        const bool framed = frame.startIsSpace && frame.stopIsMark;
-        framedInARow_ = framed ? framedInARow_ + 1 : 0;
-        framed_ += framed;
-        lastReadAt_ = BitEnd(crossing, kStopBitIndex);
-        if (Contrast(crossing) >= kStartsRun) lastClearAt_ = lastReadAt_;
-        codes.push_back(ReadAndLearn(crossing));
-        expected_ = crossing + correction + period_;
+        const bool afterSilence = startAfterSilence_ && noiseLearnt_ >= noiseKnownAfter_;
+        const Step step = expected_      ? NextLocked(*expected_, received, codes)
+                          : afterSilence ? NextAfterSilence(received)
+                                         : NextSearched(received);
+        if (step.kind == Step::Kind::NeedsInput) return;
+        if (step.kind == Step::Kind::Character) ReadCharacter(step, codes);
     }
+}
+
+CharacterFramer::Step CharacterFramer::NextLocked(double expected, std::int64_t received,
+                                                  std::vector<SoftCode>& codes) {
+    // Characters follow one another at the sender's rate, so the next start
+    // edge is looked for where it must come, and the edges measured along
+    // the way steady the timing.
+    double later = kLockedSearchBits * bitLength_;
+    // At the end of the input the next start edge is looked for in what came.
+    if (ending_) later = std::min(later, static_cast<double>(received - 2 - BitEnd(expected, kStopBitIndex)));
+    if (later < 0.0 || LastNeeded(expected + later) >= received) return {Step::Kind::NeedsInput};
+    const std::optional<double> found = NearestCrossing(expected, EarlierReach(), later);
+    int halves = 0;
+    const double crossing = LockedCrossing(expected, found, halves);
+    const Frame frame = ReadFrame(crossing);
+    ++slot_;
+    // A character that hardly stands out and has lost its stop bit is as
+    // doubtful as one that does not stand out at all.
+    const double contrast = Contrast(crossing);
+    if (!(contrast >= kGoesOn) || (!frame.stopIsMark && !(contrast >= kStartsRun))) {
+        // Faded, or ended: the timing runs on as it was, and the character
+        // waits for the next one that stands out. After a few such
+        // characters the run has ended, and they were noise.
+        if (++fadedInARow_ == kFadedCharacters) {
+            Unlock(expected);
+        } else {
+            faded_.push_back(ReadFaded(crossing));
+            expected_ = expected + period_;
+        }
+        return {Step::Kind::LookOn};
+    }
+    fadedInARow_ = 0;
+    // No edge and a mark where the start bit belongs, by the levels of the
+    // bits just read too (with the space tone faded the tones compared may
+    // read mark), its mark tone as strong as the character's tones (a start
+    // bit whose space tone faded has no mark tone either): the sender
+    // paused. A stop bit lost twice running: the timing slipped. Either way,
+    // search afresh.
+    const ToneMagnitudes startBit = Tones(BitEnd(crossing, 0));
+    const bool paused = !found && !frame.startIsSpace && levels_.SoftAmong(startBit, levels_.Recent()) > 0.0f &&
+                        startBit.mark >= kPausedMarkShare * Level(crossing);
+    const bool slipped = !frame.stopIsMark && ++stopBitsLost_ == 2;
+    if (paused || slipped) {
+        Unlock(crossing);
+        return {Step::Kind::LookOn};
+    }
+    if (frame.stopIsMark) stopBitsLost_ = 0;
+    codes.insert(codes.end(), faded_.begin(), faded_.end());
+    faded_.clear();
+    const double correction = FollowTiming(found, crossing, halves);
+    return {Step::Kind::Character, crossing, correction};
+}
+
+CharacterFramer::Step CharacterFramer::NextAfterSilence(std::int64_t received) {
+    const double start = *startAfterSilence_;
+    if (LastNeeded(start + kClearestStartBits * bitLength_) + 1 >= received) return {Step::Kind::NeedsInput};
+    startAfterSilence_.reset();
+    if (BitEnd(start, 0) < history_->Oldest() || !StartsRun(start)) return {Step::Kind::LookOn};
+    return {Step::Kind::Character, StartRun(start)};
+}
+
+CharacterFramer::Step CharacterFramer::NextSearched(std::int64_t received) {
+    if (searchFrom_ >= received) return {Step::Kind::NeedsInput};
+    // The first window of samples only fills the demodulator.
+    const bool filling = searchFrom_ < windowFilled_;
+    if (!filling) {
+        // A start bit that follows silence has no fall from mark: where the
+        // tones rise out of digital silence, the start edge lies where a
+        // fall from mark would have crossed.
+        const bool silent = Silent(Tones(searchFrom_));
+        if (!silent && silentBefore_) startAfterSilence_ = CrossingAfterSilence(searchFrom_);
+        silentBefore_ = silent;
+    }
+    if (filling || !FallsAt(searchFrom_)) {
+        if (!filling) FollowNoise(Tones(searchFrom_));
+        ++searchFrom_;
+        return {Step::Kind::LookOn};
+    }
+    const double crossing = CrossingBefore(searchFrom_);
+    // Wait until the start edges just after this one could be read too,
+    // with the next character's first bits.
+    if (LastNeeded(crossing + kClearestStartBits * bitLength_) + 1 >= received) return {Step::Kind::NeedsInput};
+    if (!StartsRun(crossing)) {
+        ++searchFrom_;  // noise or a misread edge: look on right after it
+        return {Step::Kind::LookOn};
+    }
+    return {Step::Kind::Character, StartRun(crossing)};
+}
+
+void CharacterFramer::ReadCharacter(const Step& step, std::vector<SoftCode>& codes) {
+    const Frame frame = ReadFrame(step.crossing);
+    const bool framed = frame.startIsSpace && frame.stopIsMark;
+    framedInARow_ = framed ? framedInARow_ + 1 : 0;
+    framed_ += framed;
+    lastReadAt_ = BitEnd(step.crossing, kStopBitIndex);
+    if (Contrast(step.crossing) >= kStartsRun) lastClearAt_ = lastReadAt_;
+    codes.push_back(ReadAndLearn(step.crossing));
+    expected_ = step.crossing + step.correction + period_;
 }
 
 }  // namespace zorbel::decoder

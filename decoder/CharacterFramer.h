@@ -121,6 +121,23 @@ private:
     void FollowNoise(ToneMagnitudes tones);
     void Unlock(double crossing);
 
+    // What one step of reading came to: more input is needed, nothing to
+    // read here (look on), or a character to read where its start edge
+    // crosses zero, the timing corrected by so much after it.
+    struct Step {
+        enum class Kind { NeedsInput, LookOn, Character } kind;
+        double crossing = 0.0;
+        double correction = 0.0;
+    };
+    // Locked: the next character where the timing expects it; faded ones
+    // wait in faded_ and are given (into codes) with the next that stands out.
+    Step NextLocked(double expected, std::int64_t received, std::vector<SoftCode>& codes);
+    // A start bit right after silence, once the noise is known.
+    Step NextAfterSilence(std::int64_t received);
+    // Searching: the next start edge that may start a run.
+    Step NextSearched(std::int64_t received);
+    void ReadCharacter(const Step& step, std::vector<SoftCode>& codes);
+
     const ToneHistory* history_ = nullptr;
     bool swapped_;
     double bitLength_;
