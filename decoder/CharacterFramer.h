@@ -25,6 +25,10 @@
 
 namespace zorbel::decoder {
 
+// Silence after which a transmission has ended: the next may come in another
+// mode or polarity, and starts in letters.
+inline constexpr double kLongSilenceSeconds = 10.0;
+
 class CharacterFramer {
 public:
     // windowLength: the demodulator's, in samples. swapped: reads the tones

@@ -39,8 +39,6 @@ constexpr double kSharedToneHz = 20.0;
 constexpr int kSureCharacters = 16;
 // Where nothing was sure, the likeliest rate must have framed this many.
 constexpr int kLeastFramed = 2;
-// Silence after which a transmission has ended, as the decoder counts it.
-constexpr double kLongSilenceSeconds = 10.0;
 // Undecided after this long, the search gives what it has.
 constexpr double kLongestSearchSeconds = 60.0;
 

@@ -13,9 +13,6 @@ constexpr int kOtherAtMost = 2;
 // As many where the polarity sees one tone faded: the other polarity may
 // then be unable to start a run at all, its start bits on the faded tone.
 constexpr int kSureCharactersFaded = 16;
-// Silence after which a new transmission may come in the other polarity,
-// and starts in letters.
-constexpr double kLongSilenceSeconds = 10.0;
 
 }  // namespace
 
