@@ -165,7 +165,7 @@ void CaptureStateMachine::CheckStartWords(std::string_view line) {
         }
     }
     const auto& settings = parts_.settings;
-    if (settings.category == values::kCategoryWetter && parts_.flags.saveIdle && settings.autoSave) {
+    if (settings.category == CaptureCategory::Weather && parts_.flags.saveIdle && settings.autoSave) {
         const std::string_view head = line.substr(0, values::kBulletinHeadLength);
         if (head.find(values::kWeatherOriginator) != std::string_view::npos) SwitchToSaving(line);
     }

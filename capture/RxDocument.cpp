@@ -35,10 +35,13 @@ std::wstring TwoDigits(int value) { return (value < 10 ? L"0" : L"") + std::to_w
 
 }  // namespace
 
-DialogStart DialogStartFor(std::string_view category, const CategoryFolders& folders) {
-    if (category.find("Wetter") != std::string_view::npos) return {folders.weather, kRtfFilterIndex};
-    if (category.find("AFu") != std::string_view::npos) return {folders.amateurRadio, kRtfFilterIndex};
-    if (category.find("alles") != std::string_view::npos) return {folders.otherFiles, kTextFilterIndex};
+DialogStart DialogStartFor(CaptureCategory category, const CategoryFolders& folders) {
+    switch (category) {
+        case CaptureCategory::Weather: return {folders.weather, kRtfFilterIndex};
+        case CaptureCategory::AmateurRadio: return {folders.amateurRadio, kRtfFilterIndex};
+        case CaptureCategory::Everything: return {folders.otherFiles, kTextFilterIndex};
+        case CaptureCategory::None: break;
+    }
     return {L"C:\\", kRtfFilterIndex};
 }
 

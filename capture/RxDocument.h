@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/CaptureSettings.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 
@@ -38,9 +39,8 @@ struct DialogStart {
     bool operator==(const DialogStart&) const = default;
 };
 
-// Case-sensitive substring tests in the order "Wetter", "AFu", "alles";
-// any other category starts in "C:\" with rich text.
-DialogStart DialogStartFor(std::string_view category, const CategoryFolders& folders);
+// Before any theme the dialogs start in "C:\" with rich text.
+DialogStart DialogStartFor(CaptureCategory category, const CategoryFolders& folders);
 
 // A name ending in .txt or .rtf (any case) decides; otherwise the chosen filter does.
 RxFileFormat FormatForFile(std::wstring_view wideFileName, int filterIndex);

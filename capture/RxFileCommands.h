@@ -33,7 +33,7 @@ struct RxFileParts {
 
 // What the main window holds and does around the document.
 struct RxFileHooks {
-    std::function<std::string()> category;
+    std::function<CaptureCategory()> category;
     std::function<CategoryFolders()> folders;
     std::function<bool()> isUnsaved;
     std::function<void(bool)> setUnsaved;

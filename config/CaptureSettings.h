@@ -7,11 +7,15 @@
 
 namespace zorbel {
 
+// What the active theme receives: weather reports are saved automatically,
+// and the file dialogs start in the category's folder. None: no theme yet.
+enum class CaptureCategory { None, Weather, AmateurRadio, Everything };
+
 struct CaptureSettings {
     bool noStartWord = false;  // captures begin without waiting for a start word
     bool noStopWord = false;   // captures never end on a stop word
     bool autoSave = true;      // check mark of "&automatisch  speichern"
-    std::string category;      // CaptureCategory: "Wetter", "AFu" or "alles"
+    CaptureCategory category = CaptureCategory::None;
     std::wstring wideCaptureFolder;  // the other-files folder, target of automatic saving
 };
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "config/CaptureSettings.h"
 #include "config/EngineTexts.h"
 #include "config/Version.h"
 #include "platform/MenuChecks.h"
@@ -86,9 +87,6 @@ inline constexpr std::string_view kCaptureFileExtension = ".txt";
 inline constexpr std::string_view kDefaultFolderName = "Wetterberichte";
 
 // Capture categories
-inline constexpr std::string_view kCategoryWetter = "Wetter";
-inline constexpr std::string_view kCategoryAFu = "AFu";
-inline constexpr std::string_view kCategoryAlles = "alles";
 
 // Word lists: list text format and the prompts in the empty edit fields
 inline constexpr char kListEntryEnd = ',';
@@ -131,7 +129,7 @@ inline constexpr std::string_view kStartUpDefaultStartList = "FQEN,WODL,FEBQ,NOX
 struct ThemePreset {
     std::string_view theme;
     platform::MenuEntry menu;
-    std::string_view category;
+    CaptureCategory category;
     std::string_view titleSuffix;
     std::string_view menuStartList;  // "alles" leaves the lists as they are
     std::string_view startUpStartList;
@@ -143,23 +141,23 @@ inline constexpr std::string_view kAllgemeinStartList =
     "FQEN,FQMM,WODL,SXMM,FQNT,FQEW,FEMM,SXEN,NOXX,FEBQ,FEEN,WWXX,NODL,WOEN,WOBQ,";
 
 inline constexpr std::array<ThemePreset, 7> kThemePresets{{
-    {kThemeOstsee, platform::MenuEntry::WetterOstsee, kCategoryWetter, kTitleSuffixWeather,
+    {kThemeOstsee, platform::MenuEntry::WetterOstsee, CaptureCategory::Weather, kTitleSuffixWeather,
      "FQEN,WODL,SXEN,NOXX,FEBQ,WWXX,NODL,WOEN,WOBQ,", "FQEN,WODL,SXEN,NOXX,FEBQ,WWXX,NODL,WOEN,WOBQ,",
      "FQEN,WODL,SXEN,NODL,NOXX,FEBQ,WWXX,WOEN,WOBQ,", kWeatherStopList},
-    {kThemeNordsee, platform::MenuEntry::WetterNordsee, kCategoryWetter, kTitleSuffixWeather,
+    {kThemeNordsee, platform::MenuEntry::WetterNordsee, CaptureCategory::Weather, kTitleSuffixWeather,
      "FQEN,WODL,FQEW,SXEN,NOXX,FEEN,WWXX,WOEN,NODL,", "FQEN,WODL,FQEW,SXEN,NOXX,FEEN,WOEN,NODL,WWXX,",
      "FQEN,WODL,FQEW,SXEN,NOXX,FEEN,WWXX,WOEN,NODL,", kWeatherStopList},
-    {kThemeAtlantik, platform::MenuEntry::WetterAtlantik, kCategoryWetter, kTitleSuffixWeather,
+    {kThemeAtlantik, platform::MenuEntry::WetterAtlantik, CaptureCategory::Weather, kTitleSuffixWeather,
      "FQNT,FQEW,SSVX,NODL,NOXX,WWXX,", "FQNT,FQEW,NOXX,WWXX,NODL,", "FQNT,FQEW,NOXX,WWXX,NODL,",
      kWeatherStopList},
-    {kThemeMittelmeer, platform::MenuEntry::WetterMittelmeer, kCategoryWetter, kTitleSuffixWeather,
+    {kThemeMittelmeer, platform::MenuEntry::WetterMittelmeer, CaptureCategory::Weather, kTitleSuffixWeather,
      "FEMM,FQMM,SXMM,NODL,NOXX,WWXX,", "FQMM,SXMM,FEMM,NODL,NOXX,WWXX,NODL,", "FQMM,SXMM,FEMM,NOXX,WWXX,NODL,",
      kWeatherStopList},
-    {kThemeAllgemein, platform::MenuEntry::WetterAlle, kCategoryWetter, kTitleSuffixWeather, kAllgemeinStartList,
+    {kThemeAllgemein, platform::MenuEntry::WetterAlle, CaptureCategory::Weather, kTitleSuffixWeather, kAllgemeinStartList,
      kAllgemeinStartList, kAllgemeinStartList, kWeatherStopList},
-    {kThemeAFu, platform::MenuEntry::AFu, kCategoryAFu, kTitleSuffixMailbox, "CQ,Call..,", "CQ,Call..,",
+    {kThemeAFu, platform::MenuEntry::AFu, CaptureCategory::AmateurRadio, kTitleSuffixMailbox, "CQ,Call..,", "CQ,Call..,",
      "CQ,Call..,", "73,"},
-    {kThemeAlles, platform::MenuEntry::Alles, kCategoryAlles, kTitleSuffixGeneral, "", kStartUpDefaultStartList, "",
+    {kThemeAlles, platform::MenuEntry::Alles, CaptureCategory::Everything, kTitleSuffixGeneral, "", kStartUpDefaultStartList, "",
      kWeatherStopList},
 }};
 

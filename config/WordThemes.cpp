@@ -59,7 +59,7 @@ void WordThemes::FillFromStore(std::string_view startDefault, std::string_view s
                 StoredOr(std::string(values::kKeyStopWordList) + theme_, stopDefault));
 }
 
-void WordThemes::ChooseListTheme(std::string_view theme, std::string_view category, std::string_view startDefault,
+void WordThemes::ChooseListTheme(std::string_view theme, CaptureCategory category, std::string_view startDefault,
                                  std::string_view stopDefault) {
     settings_.noStartWord = false;
     settings_.noStopWord = false;
@@ -81,7 +81,7 @@ void WordThemes::LoadAtStartUp() {
     SetChecked(preset.menu, true);
     settings_.category = preset.category;
     // The weather title stays as the main window's load set it.
-    if (preset.category != values::kCategoryWetter) SetTitleSuffix(preset.titleSuffix);
+    if (preset.category != CaptureCategory::Weather) SetTitleSuffix(preset.titleSuffix);
     FillFromStore(preset.startUpStartList, preset.stopList);
     controls_.SetThemeLabel(theme_);
 }
@@ -92,7 +92,7 @@ void WordThemes::ChooseEverything() {
         // General reception off: the amateur-radio lists, but the category stays "alles".
         SetTitleSuffix(afu.titleSuffix);
         SetChecked(MenuEntry::Alles, false);
-        ChooseListTheme(afu.theme, values::kCategoryAlles, afu.menuStartList, afu.stopList);
+        ChooseListTheme(afu.theme, CaptureCategory::Everything, afu.menuStartList, afu.stopList);
         return;
     }
     SetTitleSuffix(values::kTitleSuffixGeneral);
@@ -101,7 +101,7 @@ void WordThemes::ChooseEverything() {
     settings_.noStopWord = true;
     lists_.SetEnabled(false);
     SetTheme(values::kThemeAlles);
-    settings_.category = values::kCategoryAlles;
+    settings_.category = CaptureCategory::Everything;
     const auto marked = std::find_if(kUncheckOrder.begin(), kUncheckOrder.end(),
                                      [this](MenuEntry entry) { return IsChecked(entry); });
     if (marked != kUncheckOrder.end()) SetChecked(*marked, false);
@@ -131,7 +131,7 @@ void WordThemes::ChooseSeaArea(MenuEntry entry, std::string_view theme, std::str
     SetChecked(MenuEntry::Alles, false);
     SetChecked(entry, true);
     SetTitleSuffix(values::kTitleSuffixWeather);
-    ChooseListTheme(theme, values::kCategoryWetter, menuStartList, values::kWeatherStopList);
+    ChooseListTheme(theme, CaptureCategory::Weather, menuStartList, values::kWeatherStopList);
 }
 
 void WordThemes::ShowWeatherTitle() {

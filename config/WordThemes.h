@@ -41,7 +41,7 @@ private:
     void SetChecked(platform::MenuEntry entry, bool checked);
     void SetTitleSuffix(std::string_view suffix);
     void SetTheme(std::string_view theme);
-    void ChooseListTheme(std::string_view theme, std::string_view category, std::string_view startDefault,
+    void ChooseListTheme(std::string_view theme, CaptureCategory category, std::string_view startDefault,
                          std::string_view stopDefault);
     void FillFromStore(std::string_view startDefault, std::string_view stopDefault);
     std::string StoredOr(std::string_view key, std::string_view fallback) const;

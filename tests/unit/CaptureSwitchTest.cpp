@@ -50,7 +50,7 @@ TEST_F(CaptureSwitchTest, BroadcastIsWrittenCutAndSavedAsItsWordsSay) {
 struct WaitingLine {
     const char* name;
     const char* startList;
-    const char* category;
+    CaptureCategory category;
     bool autoSave;
     bool noStartWord;
     std::string line;
@@ -59,22 +59,22 @@ struct WaitingLine {
 };
 
 const WaitingLine kWaitingLines[] = {
-    {"CaseSensitive", "cq, ,", "Wetter", true, false, "CQCQ\n", "waiting", nullptr},
-    {"BlankWordMatchesABlank", "cq, ,", "Wetter", true, false, "CQ CQ de\n", "writing", " "},
-    {"EmptyFirstWordSwitchesDetectionAndSavingOff", ",FQEN,", "Wetter", true, false, "FQEN50 EDZW 050600\n",
+    {"CaseSensitive", "cq, ,", CaptureCategory::Weather, true, false, "CQCQ\n", "waiting", nullptr},
+    {"BlankWordMatchesABlank", "cq, ,", CaptureCategory::Weather, true, false, "CQ CQ de\n", "writing", " "},
+    {"EmptyFirstWordSwitchesDetectionAndSavingOff", ",FQEN,", CaptureCategory::Weather, true, false, "FQEN50 EDZW 050600\n",
      "waiting", nullptr},
     // A line feed as 81st character leaves an empty line.
-    {"LaterEmptyWordSkipsTheEmptyLine", "FQEN,,", "Wetter", true, false, std::string(80, 'x') + "\n", "waiting",
+    {"LaterEmptyWordSkipsTheEmptyLine", "FQEN,,", CaptureCategory::Weather, true, false, std::string(80, 'x') + "\n", "waiting",
      nullptr},
-    {"LaterEmptyWordMatchesAnyOtherLine", "FQEN,,", "Wetter", true, false, "x\n", "writing", ""},
-    {"NoStartWortNeverLeavesWaiting", "FQEN,", "Wetter", true, true, "FQEN50 EDZW 050600\n", "waiting", nullptr},
-    {"StartWordWinsOverSaving", "FQEN,", "Wetter", true, false, "FQEN50 EDZW 050600\n", "writing", "FQEN"},
-    {"OriginatorInCharacters10To13IsIgnored", "FQEN,", "Wetter", true, false, "SMDL01XXXEDZW 051200\n", "waiting",
+    {"LaterEmptyWordMatchesAnyOtherLine", "FQEN,,", CaptureCategory::Weather, true, false, "x\n", "writing", ""},
+    {"NoStartWortNeverLeavesWaiting", "FQEN,", CaptureCategory::Weather, true, true, "FQEN50 EDZW 050600\n", "waiting", nullptr},
+    {"StartWordWinsOverSaving", "FQEN,", CaptureCategory::Weather, true, false, "FQEN50 EDZW 050600\n", "writing", "FQEN"},
+    {"OriginatorInCharacters10To13IsIgnored", "FQEN,", CaptureCategory::Weather, true, false, "SMDL01XXXEDZW 051200\n", "waiting",
      nullptr},
-    {"OriginatorInCharacters9To12Saves", "FQEN,", "Wetter", true, false, "SMDL01XXEDZW 051200\n", "saving", "SMDL"},
-    {"AFuDoesNotSave", "FQEN,", "AFu", true, false, "SMDL01 EDZW 051200\n", "waiting", nullptr},
-    {"AllesDoesNotSave", "FQEN,", "alles", true, false, "SMDL01 EDZW 051200\n", "waiting", nullptr},
-    {"WetterWithoutAutoSaveDoesNotSave", "FQEN,", "Wetter", false, false, "SMDL01 EDZW 051200\n", "waiting",
+    {"OriginatorInCharacters9To12Saves", "FQEN,", CaptureCategory::Weather, true, false, "SMDL01XXEDZW 051200\n", "saving", "SMDL"},
+    {"AFuDoesNotSave", "FQEN,", CaptureCategory::AmateurRadio, true, false, "SMDL01 EDZW 051200\n", "waiting", nullptr},
+    {"AllesDoesNotSave", "FQEN,", CaptureCategory::Everything, true, false, "SMDL01 EDZW 051200\n", "waiting", nullptr},
+    {"WetterWithoutAutoSaveDoesNotSave", "FQEN,", CaptureCategory::Weather, false, false, "SMDL01 EDZW 051200\n", "waiting",
      nullptr},
 };
 

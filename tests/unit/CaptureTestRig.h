@@ -34,7 +34,7 @@ class CaptureTestRig : public ::testing::Test {
 protected:
     CaptureTestRig() {
         rx.log = panels.log = view.log = dialogs.log = &log;
-        settings.category = "Wetter";
+        settings.category = CaptureCategory::Weather;
         settings.wideCaptureFolder = kCaptureFolder;
         files.folders.emplace(kCaptureFolder);
         memoryStatus.figures.loadPercent = 42;

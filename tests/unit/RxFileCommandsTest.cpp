@@ -20,13 +20,14 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(RxDocumentRules, DialogStartByCategoryInOrderAndCaseSensitive) {
+TEST(RxDocumentRules, DialogStartByCategory) {
     const CategoryFolders folders{L"W", L"A", L"O"};
-    const std::map<std::string, DialogStart> expected{
-        {"Wetter", {L"W", 1}}, {"AFu alles", {L"A", 1}},  {"alles", {L"O", 2}},
-        {"wetter", {L"C:\\", 1}}, {"AFU", {L"C:\\", 1}}, {"", {L"C:\\", 1}}};
+    const std::map<CaptureCategory, DialogStart> expected{{CaptureCategory::Weather, {L"W", 1}},
+                                                          {CaptureCategory::AmateurRadio, {L"A", 1}},
+                                                          {CaptureCategory::Everything, {L"O", 2}},
+                                                          {CaptureCategory::None, {L"C:\\", 1}}};
     for (const auto& [category, start] : expected)
-        EXPECT_EQ(start, DialogStartFor(category, folders)) << category;
+        EXPECT_EQ(start, DialogStartFor(category, folders)) << static_cast<int>(category);
 }
 
 TEST(RxDocumentRules, NameEndingDecidesTheFormatBeforeTheFilter) {
@@ -144,7 +145,7 @@ struct FileRig {
     fakes::FakeGermanLocale locale;
     bool unsaved = false;
     RxFileCommands commands{RxFileParts{rx, rx, rx, rx, dialogs, panels, clock, locale},
-                            RxFileHooks{[] { return std::string("Wetter"); },
+                            RxFileHooks{[] { return CaptureCategory::Weather; },
                                         [] { return CategoryFolders{L"C:\\W", L"C:\\A", L"C:\\O"}; },
                                         [this] { return unsaved; }, [this](bool mark) { unsaved = mark; },
                                         [this] { log.Add("hide engine"); },

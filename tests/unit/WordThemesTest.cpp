@@ -20,6 +20,16 @@ constexpr char kWeatherStop[] = "NNNN,RYRYRY,ZCZC,";
 constexpr char kGeneralTitle[] = "ZORBEL  V1.1.4  allgemeiner Fernschreibempfang";
 constexpr char kMailboxTitle[] = "ZORBEL  V1.1.4  RTTY-Mailbox";
 
+std::string CategoryName(CaptureCategory category) {
+    switch (category) {
+        case CaptureCategory::Weather: return "Wetter";
+        case CaptureCategory::AmateurRadio: return "AFu";
+        case CaptureCategory::Everything: return "alles";
+        case CaptureCategory::None: break;
+    }
+    return "-";
+}
+
 struct Rig {
     // Theme [label if it differs] category, marked entries, the two "no word"
     // flags, whether the lists can be edited, the title, then both lists.
@@ -33,7 +43,7 @@ struct Rig {
                    (combo.enabled ? "" : " off");
         };
         return themes.Theme() + (controls.themeLabel == themes.Theme() ? "" : " [" + controls.themeLabel + "]") +
-               " " + settings.category + " marks{" + marks + "} no " + (settings.noStartWord ? "start" : "-") + "/" +
+               " " + CategoryName(settings.category) + " marks{" + marks + "} no " + (settings.noStartWord ? "start" : "-") + "/" +
                (settings.noStopWord ? "stop" : "-") + " title{" + controls.title + "} start{" +
                list(platform::WordList::Start, lists.StartWords()) + "} stop{" +
                list(platform::WordList::Stop, lists.StopWords()) + "}";
