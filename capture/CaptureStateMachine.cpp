@@ -32,7 +32,7 @@ CaptureStateMachine::CaptureStateMachine(const CaptureParts& parts)
     : parts_(parts), chrome_{.utf8RecordCaption = values::kRecordCaptionAtStart} {}
 
 void CaptureStateMachine::ToggleReception() {
-    if (!receptionOn_ && parts_.flags.captureIdle) {
+    if (!receptionOn_ && state_ != CaptureState::Writing) {
         StartReception();
     } else {
         EndReception();
@@ -55,8 +55,8 @@ void CaptureStateMachine::StartReception() {
     }
     if (!parts_.hook.HookEngineWindow()) return ShowSetUpFailure(values::kEngineHookFailedPrompt);
     AppendMessageLine(values::kMessageBegin);
-    // SaveIdle is left alone: reception always begins in the writing state.
-    parts_.flags.captureIdle = false;
+    // Reception always begins in the writing state, whatever it ended in.
+    state_ = CaptureState::Writing;
     receptionOn_ = true;
     ShowChrome(kChromeReceiving);
     SetStatus(values::kStatusWriting);
@@ -70,7 +70,8 @@ void CaptureStateMachine::ShowSetUpFailure(std::string_view utf8Prompt) {
 
 void CaptureStateMachine::EndReception(std::string_view status) {
     FinishHalfLine();
-    parts_.flags.captureIdle = true;
+    // A capture file being saved stays the state until reception starts again.
+    if (state_ == CaptureState::Writing) state_ = CaptureState::Waiting;
     receptionOn_ = false;
     ShowChrome(kChromeEnded);
     parts_.hook.UnhookEngineWindow();
@@ -93,9 +94,9 @@ void CaptureStateMachine::CheckEngine() {
 void CaptureStateMachine::FinishHalfLine() {
     const auto rest = parts_.pipeline.TakeHalfLine();
     if (!rest) return;
-    if (parts_.flags.Writing()) {
+    if (state_ == CaptureState::Writing) {
         ShowRxLine(*rest);
-    } else if (parts_.flags.Saving()) {
+    } else if (state_ == CaptureState::Saving) {
         SaveText(*rest, LineEnd::Add);
     }
     savedChunks_.clear();
@@ -123,10 +124,10 @@ void CaptureStateMachine::TakeEngineCharacter(std::int32_t code) {
 // already shows it at the append), saved while saving, dropped while waiting
 // (words in it are never seen there).
 void CaptureStateMachine::PlaceOverflow(std::string_view chunk) {
-    if (parts_.flags.Writing()) {
+    if (state_ == CaptureState::Writing) {
         parts_.pipeline.CountRxLine();
         parts_.pipeline.AppendToRxWindow(chunk);
-    } else if (parts_.flags.Saving()) {
+    } else if (state_ == CaptureState::Saving) {
         SaveText(chunk, LineEnd::None);
         savedChunks_ += chunk;
     }
@@ -142,11 +143,10 @@ void CaptureStateMachine::ReportMissingFolder() {
 }
 
 void CaptureStateMachine::HandOnLine(std::string_view line) {
-    const auto& flags = parts_.flags;
-    if (flags.Writing()) {
+    if (state_ == CaptureState::Writing) {
         ShowRxLine(line);
         CheckStopWords(line);
-    } else if (flags.Saving()) {
+    } else if (state_ == CaptureState::Saving) {
         SaveText(line, LineEnd::Add);
         CheckStopWords(savedChunks_ + std::string(line));
     } else {
@@ -165,7 +165,7 @@ void CaptureStateMachine::CheckStartWords(std::string_view line) {
         }
     }
     const auto& settings = parts_.settings;
-    if (settings.category == CaptureCategory::Weather && parts_.flags.saveIdle && settings.autoSave) {
+    if (settings.category == CaptureCategory::Weather && settings.autoSave) {
         const std::string_view head = line.substr(0, values::kBulletinHeadLength);
         if (head.find(values::kWeatherOriginator) != std::string_view::npos) SwitchToSaving(line);
     }
@@ -176,10 +176,10 @@ void CaptureStateMachine::CheckStopWords(std::string_view line) {
     if ((!words.empty() && words.front().empty()) || parts_.settings.noStopWord) return;
     for (const auto& word : words) {
         if (!Occurs(line, word)) continue;
-        if (parts_.flags.Writing()) {
+        if (state_ == CaptureState::Writing) {
             // Later words find the waiting state and change nothing more.
             SwitchWritingToWaiting(word);
-        } else if (!parts_.flags.saveIdle) {
+        } else if (state_ == CaptureState::Saving) {
             SwitchSavingToWaiting(word);
             return;
         }
@@ -187,8 +187,7 @@ void CaptureStateMachine::CheckStopWords(std::string_view line) {
 }
 
 void CaptureStateMachine::SwitchToWriting(std::string_view line, std::string_view startWord) {
-    parts_.flags.captureIdle = false;
-    parts_.flags.saveIdle = true;
+    state_ = CaptureState::Writing;
     // Only a weather bulletin's header carries a date; any other line would show the zero date.
     const bool hasHeader = line.find(values::kWeatherOriginator) != std::string_view::npos;
     // The Rx window holds 8-bit text: a month name outside code page 1252 shows as '?' there.
@@ -204,8 +203,7 @@ void CaptureStateMachine::SwitchToWriting(std::string_view line, std::string_vie
 }
 
 void CaptureStateMachine::SwitchToSaving(std::string_view line) {
-    parts_.flags.saveIdle = false;
-    parts_.flags.captureIdle = true;
+    state_ = CaptureState::Saving;
     const auto start = parts_.captureFile.Start(line);
     AppendMessageLine(values::kMessageStartSaving, WideToCp1252(start.fileDate));
     SetStatus(values::kStatusSaving);
@@ -219,8 +217,7 @@ void CaptureStateMachine::SwitchToSaving(std::string_view line) {
 }
 
 void CaptureStateMachine::SwitchWritingToWaiting(std::string_view stopWord) {
-    parts_.flags.captureIdle = true;
-    parts_.flags.saveIdle = true;
+    state_ = CaptureState::Waiting;
     AppendMessageLine(values::kMessageStop);
     SetStatus(values::kStatusWaiting);
     parts_.wordListView.SetEditText(platform::WordList::Stop, stopWord);
@@ -233,8 +230,7 @@ void CaptureStateMachine::SwitchWritingToWaiting(std::string_view stopWord) {
 }
 
 void CaptureStateMachine::SwitchSavingToWaiting(std::string_view stopWord) {
-    parts_.flags.saveIdle = true;
-    parts_.flags.captureIdle = true;
+    state_ = CaptureState::Waiting;
     AppendMessageLine(values::kMessageStopSaving);
     SetStatus(values::kStatusWaiting);
     parts_.wordListView.SetEditText(platform::WordList::Stop, stopWord);

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "capture/CaptureFile.h"
-#include "capture/CaptureFlags.h"
+#include "capture/CaptureState.h"
 #include "capture/HeaderDate.h"
 #include "capture/ReceivePipeline.h"
 #include "config/CaptureSettings.h"
@@ -30,7 +30,6 @@ namespace zorbel {
 // Everything the state machine reads or drives.
 struct CaptureParts {
     ReceivePipeline& pipeline;
-    CaptureFlags& flags;
     const WordLists& words;
     const CaptureSettings& settings;
     CaptureFile& captureFile;
@@ -65,6 +64,7 @@ public:
     void CheckEngine();
 
     bool ReceptionOn() const { return receptionOn_; }
+    CaptureState State() const { return state_; }
     // The Rx window holds text the user has not saved; saving and clearing reset it.
     bool RxTextUnsaved() const { return rxTextUnsaved_; }
     void SetRxTextUnsaved(bool unsaved) { rxTextUnsaved_ = unsaved; }
@@ -93,6 +93,7 @@ private:
 
     CaptureParts parts_;
     bool receptionOn_ = false;
+    CaptureState state_ = CaptureState::Waiting;
     bool rxTextUnsaved_ = false;
     platform::ReceptionChrome chrome_;
     // What the long-line guard flushed of the current line while saving: it

@@ -94,7 +94,7 @@ MainWindow::MainWindow()
       headerDate_(clock_, locale_),
       captureFile_(files_, headerDate_, settings_),
       memory_(memoryStatus_, locale_, statusBar_, dialogs_),
-      capture_(CaptureParts{pipeline_, flags_, words_, settings_, captureFile_, headerDate_, memory_,
+      capture_(CaptureParts{pipeline_, words_, settings_, captureFile_, headerDate_, memory_,
                             receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, *this, clock_,
                             locale_}),
       rxFiles_(RxFileParts{rx_, fileDialogs_, documentFiles_, printer_, dialogs_, statusBar_, clock_, locale_},

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include "capture/CaptureFile.h"
-#include "capture/CaptureFlags.h"
 #include "capture/CaptureStateMachine.h"
 #include "capture/EngineWindowControl.h"
 #include "capture/ExitSequence.h"
@@ -149,7 +148,6 @@ private:
     NotchCommand notch_;
     EngineWindowControl engineWindow_;
 
-    CaptureFlags flags_;
     CaptureSettings settings_;
     ReceivePipeline pipeline_;
     WordLists words_;

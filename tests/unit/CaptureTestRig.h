@@ -53,13 +53,19 @@ protected:
     }
 
     std::string Status() const { return panels.Text(platform::Panel::Status); }
-    std::string State() const { return !flags.captureIdle ? "writing" : !flags.saveIdle ? "saving" : "waiting"; }
+    std::string State() const {
+        switch (machine.State()) {
+            case CaptureState::Writing: return "writing";
+            case CaptureState::Saving: return "saving";
+            case CaptureState::Waiting: break;
+        }
+        return "waiting";
+    }
 
     fakes::CallLog log;
     fakes::FakeRxView rx;
     fakes::FakeStatusPanels panels;
     fakes::FakeLineLabel label;
-    CaptureFlags flags;
     ReceivePipeline pipeline{rx, panels, label};
     fakes::FakeWordListView wordView;
     WordLists words{wordView};
@@ -75,7 +81,7 @@ protected:
     fakes::FakeReceptionView view;
     fakes::FakeEngineHook hook{log};
     fakes::FakeEngineProgram engine{log};
-    CaptureStateMachine machine{{pipeline, flags, words, settings, captureFile, headerDate, memory, view, wordView,
+    CaptureStateMachine machine{{pipeline, words, settings, captureFile, headerDate, memory, view, wordView,
                                  panels, rx, dialogs, hook, engine, clock, locale}};
 };
 
