@@ -45,15 +45,15 @@ void CaptureStateMachine::StartReception() {
     if (!parts_.rx.Exists()) return ShowSetUpFailure(values::kRxWindowMissingPrompt);
     // Nothing could arrive from an engine that has gone; if it cannot be started, the status says why.
     if (parts_.engineProgram.EngineGone() && !parts_.engineProgram.StartEngineAgain()) return;
-    if (!parts_.rx.IsEmpty() && !rxTextUnsaved_) {
+    if (!parts_.rx.IsEmpty() && !parts_.rxText.Unsaved()) {
         // Cleared, the window counts its lines from the start again, as "Rx-Fenster löschen" has it.
         if (parts_.dialogs.AskYesNo(values::kClearRxPrompt, values::kClearRxTitle)) {
             parts_.rx.Clear();
-            parts_.pipeline.ResetRxLineCount();
+            parts_.rxText.RestartLineCount();
         }
         parts_.rx.ResetFormat(values::kRxFontName, values::kRxFontSize);
     }
-    if (!parts_.hook.HookEngineWindow()) return ShowSetUpFailure(values::kEngineHookFailedPrompt);
+    if (!parts_.hook.HookEngineWindow(*this)) return ShowSetUpFailure(values::kEngineHookFailedPrompt);
     AppendMessageLine(values::kMessageBegin);
     // Reception always begins in the writing state, whatever it ended in.
     state_ = CaptureState::Writing;
@@ -61,7 +61,7 @@ void CaptureStateMachine::StartReception() {
     ShowChrome(kChromeReceiving);
     SetStatus(values::kStatusWriting);
     parts_.memory.Show(true);
-    rxTextUnsaved_ = true;
+    parts_.rxText.SetUnsaved(true);
 }
 
 void CaptureStateMachine::ShowSetUpFailure(std::string_view utf8Prompt) {
@@ -78,7 +78,7 @@ void CaptureStateMachine::EndReception(std::string_view status) {
     AppendMessageLine(values::kMessageEnd);
     SetStatus(status);
     parts_.memory.Show(true);
-    rxTextUnsaved_ = true;
+    parts_.rxText.SetUnsaved(true);
 }
 
 void CaptureStateMachine::CheckEngine() {
@@ -92,10 +92,10 @@ void CaptureStateMachine::CheckEngine() {
 // line of its own: the next reception, maybe minutes later, must not continue
 // it (and so fake a start or stop word). While waiting, lines are not kept.
 void CaptureStateMachine::FinishHalfLine() {
-    const auto rest = parts_.pipeline.TakeHalfLine();
+    const auto rest = parts_.receiveLine.TakeHalfLine();
     if (!rest) return;
     if (state_ == CaptureState::Writing) {
-        ShowRxLine(*rest);
+        parts_.rxText.AppendLine(*rest);
     } else if (state_ == CaptureState::Saving) {
         SaveText(*rest, LineEnd::Add);
     }
@@ -112,7 +112,7 @@ void CaptureStateMachine::TakeEngineCharacter(std::int32_t code) {
     }
     // Without the engine window procedure the engine's characters are dropped.
     if (!receptionOn_) return;
-    const ReceivedText received = parts_.pipeline.TakeCharacter(static_cast<char>(code));
+    const ReceivedText received = parts_.receiveLine.TakeCharacter(static_cast<char>(code));
     if (!received.overflow.empty()) PlaceOverflow(received.overflow);
     if (!received.line) return;
     HandOnLine(*received.line);
@@ -120,13 +120,11 @@ void CaptureStateMachine::TakeEngineCharacter(std::int32_t code) {
     ReportMissingFolder();
 }
 
-// A chunk of a long line: shown while writing (counted first, so the panel
-// already shows it at the append), saved while saving, dropped while waiting
-// (words in it are never seen there).
+// A chunk of a long line: shown while writing, saved while saving, dropped
+// while waiting (words in it are never seen there).
 void CaptureStateMachine::PlaceOverflow(std::string_view chunk) {
     if (state_ == CaptureState::Writing) {
-        parts_.pipeline.CountRxLine();
-        parts_.pipeline.AppendToRxWindow(chunk);
+        parts_.rxText.AppendLongLineChunk(chunk);
     } else if (state_ == CaptureState::Saving) {
         SaveText(chunk, LineEnd::None);
         savedChunks_ += chunk;
@@ -144,7 +142,7 @@ void CaptureStateMachine::ReportMissingFolder() {
 
 void CaptureStateMachine::HandOnLine(std::string_view line) {
     if (state_ == CaptureState::Writing) {
-        ShowRxLine(line);
+        parts_.rxText.AppendLine(line);
         CheckStopWords(line);
     } else if (state_ == CaptureState::Saving) {
         SaveText(line, LineEnd::Add);
@@ -226,7 +224,7 @@ void CaptureStateMachine::SwitchWritingToWaiting(std::string_view stopWord) {
     chrome.formatToolbarEnabled = true;
     ShowChrome(chrome);
     parts_.memory.Show(true);
-    rxTextUnsaved_ = true;
+    parts_.rxText.SetUnsaved(true);
 }
 
 void CaptureStateMachine::SwitchSavingToWaiting(std::string_view stopWord) {
@@ -242,8 +240,8 @@ void CaptureStateMachine::SaveText(std::string_view text, LineEnd lineEnd) {
 
 // A line the capture file refused is shown instead of being lost.
 void CaptureStateMachine::ShowUnsavedLine(std::string_view line) {
-    ShowRxLine(line);
-    rxTextUnsaved_ = true;
+    parts_.rxText.AppendLine(line);
+    parts_.rxText.SetUnsaved(true);
     SetStatus(values::kStatusSaveFailed);
 }
 
@@ -256,13 +254,7 @@ void CaptureStateMachine::AppendMessageLine(std::string_view label, std::string_
         text += values::kMessageDateClose;
     }
     text += values::kNewLine;
-    ShowRxLine(text);
-}
-
-// Panel 2 shows the count at the append, raised just after it.
-void CaptureStateMachine::ShowRxLine(std::string_view text) {
-    parts_.pipeline.AppendToRxWindow(text);
-    parts_.pipeline.CountRxLine();
+    parts_.rxText.AppendLine(text);
 }
 
 void CaptureStateMachine::SetStatus(std::string_view text) {

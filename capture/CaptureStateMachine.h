@@ -10,7 +10,8 @@
 #include "capture/CaptureFile.h"
 #include "capture/CaptureState.h"
 #include "capture/HeaderDate.h"
-#include "capture/ReceivePipeline.h"
+#include "capture/ReceiveLine.h"
+#include "capture/RxText.h"
 #include "config/CaptureSettings.h"
 #include "config/MemoryDisplay.h"
 #include "config/ProgramValues.h"
@@ -29,7 +30,8 @@ namespace zorbel {
 
 // Everything the state machine reads or drives.
 struct CaptureParts {
-    ReceivePipeline& pipeline;
+    ReceiveLine& receiveLine;
+    RxText& rxText;
     const WordLists& words;
     const CaptureSettings& settings;
     CaptureFile& captureFile;
@@ -46,7 +48,9 @@ struct CaptureParts {
     const platform::Locale& locale;
 };
 
-class CaptureStateMachine {
+// The owner of reception: the engine hook hands it every character, and it
+// decides where each line goes.
+class CaptureStateMachine : public platform::EngineCharacterSink {
 public:
     explicit CaptureStateMachine(const CaptureParts& parts);
 
@@ -54,20 +58,17 @@ public:
     void ToggleReception();
 
     // One code from the engine window procedure, while reception is on: what
-    // the line buffer completes goes where the capture state puts it, and a
+    // the receive line completes goes where the capture state puts it, and a
     // finished line is tested for start or stop words. A code that is no
     // 8-bit character ends reception and is reported in a box.
-    void TakeEngineCharacter(std::int32_t code);
+    void TakeEngineCharacter(std::int32_t code) override;
 
     // Asked while reception is on, from time to time: an engine gone ends
     // reception and says so; the next start starts the engine again first.
-    void CheckEngine();
+    void CheckEngine() override;
 
     bool ReceptionOn() const { return receptionOn_; }
     CaptureState State() const { return state_; }
-    // The Rx window holds text the user has not saved; saving and clearing reset it.
-    bool RxTextUnsaved() const { return rxTextUnsaved_; }
-    void SetRxTextUnsaved(bool unsaved) { rxTextUnsaved_ = unsaved; }
 
 private:
     void StartReception();
@@ -87,14 +88,12 @@ private:
     void ShowUnsavedLine(std::string_view line);
     void ReportMissingFolder();
     void AppendMessageLine(std::string_view label, std::string_view dateFrom = {});
-    void ShowRxLine(std::string_view text);
     void SetStatus(std::string_view text);
     void ShowChrome(const platform::ReceptionChrome& chrome);
 
     CaptureParts parts_;
     bool receptionOn_ = false;
     CaptureState state_ = CaptureState::Waiting;
-    bool rxTextUnsaved_ = false;
     platform::ReceptionChrome chrome_;
     // What the long-line guard flushed of the current line while saving: it
     // is in the capture file already, but the stop-word test sees it too.

@@ -17,6 +17,10 @@ void EngineWindowControl::ToggleEngineWindow() {
     }
 }
 
+void EngineWindowControl::HideFirst() {
+    if (!hidden_) ToggleEngineWindow();
+}
+
 void EngineWindowControl::HideForResize() {
     SetHidden(true);
     channel_.PostEngineCommand(engine::EngineCommand::Visibility, kHide);

@@ -21,6 +21,10 @@ public:
     // failed post is reported and the check mark keeps its new state.
     void ToggleEngineWindow();
 
+    // Before a window the engine window would cover (help, the chooser, a box
+    // about the Rx text): hidden as by the menu entry, unless it is already.
+    void HideFirst();
+
     // Main window minimised or maximised: hide the engine window; failures are not reported.
     void HideForResize();
 

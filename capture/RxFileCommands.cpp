@@ -28,7 +28,7 @@ std::string Megabytes(std::uint64_t bytes) {
 
 void RxFileCommands::Open() {
     if (!OfferToSave()) return;
-    const DialogStart start = DialogStartFor(hooks_.category(), hooks_.folders());
+    const DialogStart start = DialogStartHere();
     const auto answer = parts_.fileDialogs.AskOpenPath(start.folder, start.filterIndex);
     const auto* chosen = TakeChoice(answer);
     if (!chosen) return;
@@ -51,12 +51,11 @@ void RxFileCommands::Open() {
         ShowFailure(chosen->widePath, std::string(kNotRtfReason));
         return;
     }
-    hooks_.setUnsaved(false);
-    parts_.panels.SetPanelText(platform::Panel::Lines, values::kLinesPanelPrefix);
+    parts_.rxText.Replaced();
 }
 
 SaveOutcome RxFileCommands::Save() {
-    const DialogStart start = DialogStartFor(hooks_.category(), hooks_.folders());
+    const DialogStart start = DialogStartHere();
     const auto answer = parts_.fileDialogs.AskSavePath(start.folder, start.filterIndex,
                                                        ProposedFileName(parts_.clock.LocalNow(), parts_.locale));
     const auto* chosen = TakeChoice(answer);
@@ -73,7 +72,7 @@ SaveOutcome RxFileCommands::Save() {
         ShowFailure(chosen->widePath, failure->utf8Reason);
         return SaveOutcome::Failed;
     }
-    hooks_.setUnsaved(false);
+    parts_.rxText.SetUnsaved(false);
     // Said, because other programs may expect the file in code page 1252 as earlier versions wrote it.
     if (file.encoding == TextFileEncoding::Utf8WithMark)
         parts_.panels.SetPanelText(platform::Panel::Status, kSavedAsUtf8);
@@ -86,7 +85,7 @@ void RxFileCommands::Print() {
 }
 
 bool RxFileCommands::OfferToSave() {
-    if (parts_.rx.IsEmpty() || !hooks_.isUnsaved()) return true;
+    if (parts_.rx.IsEmpty() || !parts_.rxText.Unsaved()) return true;
     if (!parts_.dialogs.AskYesNo(kSavePrompt, kSaveTitle)) return true;
     // Cancel in the save dialog means "not now": the text stays, and so does the caller.
     return Save() == SaveOutcome::Saved;
@@ -95,19 +94,24 @@ bool RxFileCommands::OfferToSave() {
 void RxFileCommands::Format(const std::function<void()>& change) {
     const std::string before = parts_.rx.RtfBytes();
     change();
-    if (parts_.rx.RtfBytes() != before) hooks_.setUnsaved(true);
+    if (parts_.rx.RtfBytes() != before) parts_.rxText.SetUnsaved(true);
 }
 
 void RxFileCommands::Clear() {
     if (!parts_.rx.IsEmpty()) {
-        hooks_.hideEngineWindow();
+        parts_.engineWindow.HideFirst();
         if (!OfferToSave()) return;
     }
     if (!parts_.dialogs.AskYesNo(kClearPrompt, kClearTitle)) return;
     parts_.rx.Clear();
-    hooks_.restartLineCount();
-    hooks_.setUnsaved(false);
-    parts_.panels.SetPanelText(platform::Panel::Lines, values::kLinesPanelPrefix);
+    parts_.rxText.Cleared();
+}
+
+DialogStart RxFileCommands::DialogStartHere() const {
+    const StorageFolders& folders = parts_.folders;
+    return DialogStartFor(parts_.settings.category,
+                          {folders.Path(StorageFolder::Weather), folders.Path(StorageFolder::AmateurRadio),
+                           folders.Path(StorageFolder::OtherFiles)});
 }
 
 const platform::ChosenFile* RxFileCommands::TakeChoice(const platform::FileChoice& answer) {

@@ -6,7 +6,11 @@
 #include <functional>
 #include <string>
 
+#include "capture/EngineWindowControl.h"
 #include "capture/RxDocument.h"
+#include "capture/RxText.h"
+#include "config/CaptureSettings.h"
+#include "config/StorageFolders.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/DocumentFiles.h"
@@ -22,6 +26,10 @@ enum class SaveOutcome { Saved, Cancelled, Failed };
 
 struct RxFileParts {
     platform::RxDocumentView& rx;
+    RxText& rxText;
+    const CaptureSettings& settings;
+    const StorageFolders& folders;
+    EngineWindowControl& engineWindow;
     platform::FileDialogs& fileDialogs;
     platform::DocumentFiles& files;
     platform::RxPrinter& printer;
@@ -31,20 +39,9 @@ struct RxFileParts {
     const platform::Locale& locale;
 };
 
-// What the main window holds and does around the document.
-struct RxFileHooks {
-    std::function<CaptureCategory()> category;
-    std::function<CategoryFolders()> folders;
-    std::function<bool()> isUnsaved;
-    std::function<void(bool)> setUnsaved;
-    std::function<void()> hideEngineWindow;
-    // The line count back at its start (the receive line is empty while reception is off).
-    std::function<void()> restartLineCount;
-};
-
 class RxFileCommands {
 public:
-    RxFileCommands(RxFileParts parts, RxFileHooks hooks) : parts_(parts), hooks_(std::move(hooks)) {}
+    explicit RxFileCommands(const RxFileParts& parts) : parts_(parts) {}
 
     void Open();
     // A failed dialog or write shows its box and counts as Failed; Cancel in
@@ -65,11 +62,11 @@ private:
     // The chosen file; nothing when the user cancelled or the dialog failed
     // (then a box says why).
     const platform::ChosenFile* TakeChoice(const platform::FileChoice& answer);
+    DialogStart DialogStartHere() const;
     // The box of a failed action: what failed (a path, UTF-16), then the reason.
     void ShowFailure(const std::wstring& wideWhat, const std::string& utf8Reason);
 
     RxFileParts parts_;
-    RxFileHooks hooks_;
 };
 
 }  // namespace zorbel

@@ -17,7 +17,7 @@ public:
     // Replaces both lists from list texts and shows the prompts in the edit fields.
     void Fill(std::string_view startListText, std::string_view stopListText);
 
-    // Combo1_KeyDown / Combo2_KeyDown: Enter appends the edit text, Delete removes the selected entry.
+    // A key in a word box: Enter appends the edit text, Delete removes the selected entry.
     void OnKeyDown(platform::WordList list, int keyCode);
 
     void SetEnabled(bool enabled);

@@ -11,7 +11,7 @@ public:
     virtual ~ThemeControls() = default;
     // The main window's caption; UTF-8.
     virtual void SetWindowTitle(std::string_view utf8Title) = 0;
-    // The caption of LabelTema: the theme as stored; 8-bit ANSI.
+    // The theme label's text: the theme as stored; 8-bit ANSI.
     virtual void SetThemeLabel(std::string_view ansiTheme) = 0;
 };
 

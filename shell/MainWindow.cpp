@@ -82,11 +82,11 @@ MainWindow::MainWindow()
       dialogs_({IDD_INPUTBOX, IDC_INPUTBOX_PROMPT, IDC_INPUTBOX_EDIT}),
       controls_(themeLabel_),
       receptionView_(recordButton_, fileToolbar_, formatToolbar_, rx_),
-      engineHook_(engineLink_, [this](std::int32_t code) { capture_.TakeEngineCharacter(code); },
-                  [this] { capture_.CheckEngine(); }),
+      engineHook_(engineLink_),
       notch_(engineLink_, dialogs_),
       engineWindow_(engineLink_, dialogs_, menuChecks_),
-      pipeline_(rx_, statusBar_, lineLabel_),
+      receiveLine_(lineLabel_),
+      rxText_(rx_, statusBar_),
       words_(combos_),
       themes_(controls_, menuChecks_, words_, settingsStore_, settings_),
       folders_(files_, folderChooser_, dialogs_),
@@ -94,15 +94,11 @@ MainWindow::MainWindow()
       headerDate_(clock_, locale_),
       captureFile_(files_, headerDate_, settings_),
       memory_(memoryStatus_, locale_, statusBar_, dialogs_),
-      capture_(CaptureParts{pipeline_, words_, settings_, captureFile_, headerDate_, memory_,
+      capture_(CaptureParts{receiveLine_, rxText_, words_, settings_, captureFile_, headerDate_, memory_,
                             receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, *this, clock_,
                             locale_}),
-      rxFiles_(RxFileParts{rx_, fileDialogs_, documentFiles_, printer_, dialogs_, statusBar_, clock_, locale_},
-               RxFileHooks{[this] { return settings_.category; }, [this] { return StorageFolderPaths(); },
-                           [this] { return capture_.RxTextUnsaved(); },
-                           [this](bool unsaved) { capture_.SetRxTextUnsaved(unsaved); },
-                           [this] { HideEngineWindowFirst(); },
-                           [this] { pipeline_.ResetRxLineCount(); }}),
+      rxFiles_(RxFileParts{rx_, rxText_, settings_, folders_, engineWindow_, fileDialogs_, documentFiles_, printer_,
+                           dialogs_, statusBar_, clock_, locale_}),
       exit_(*this, dialogs_) {}
 
 bool MainWindow::Create(HINSTANCE instance) {
@@ -142,10 +138,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        if (!controlNotifications_.TakeCommand(wParam, lParam)) OnCommand(LOWORD(wParam));
         return 0;
     case WM_NOTIFY:
-        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        return controlNotifications_.TakeNotify(*reinterpret_cast<const NMHDR*>(lParam)).value_or(0);
     case WM_INITMENUPOPUP:
         OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
         return 0;
@@ -229,9 +225,9 @@ bool MainWindow::StartEngineAgain() {
 // The exit sequence has already released the engine.
 void MainWindow::OnDestroy() { PostQuitMessage(0); }
 
-void MainWindow::HideEngineWindow() { HideEngineWindowFirst(); }
+void MainWindow::HideEngineWindow() { engineWindow_.HideFirst(); }
 
-bool MainWindow::HasUnsavedText() const { return capture_.RxTextUnsaved() && !rx_.IsEmpty(); }
+bool MainWindow::HasUnsavedText() const { return rxText_.HoldsUnsavedText(); }
 
 bool MainWindow::OfferToSave() { return rxFiles_.OfferToSave(); }
 
@@ -257,11 +253,6 @@ void MainWindow::BlockSessionEnd(bool blocked) {
         ShutdownBlockReasonDestroy(hwnd_);
 }
 
-CategoryFolders MainWindow::StorageFolderPaths() const {
-    return {folders_.Path(StorageFolder::Weather), folders_.Path(StorageFolder::AmateurRadio),
-            folders_.Path(StorageFolder::OtherFiles)};
-}
-
 win32::ChildPlace MainWindow::At(int id, const TwipsRect& designPlace, HFONT font) const {
     return {hwnd_, id, ToPixels(twips_, designPlace), font};
 }
@@ -270,8 +261,11 @@ void MainWindow::CreateControls() {
     tooltips_.Create(hwnd_);
     CreateToolbars();
     CreateWordLists();
-    recordButton_.Create(At(IDC_RECORD_BUTTON, design::kRecordButton, messageFont_.get()), tooltips_);
-    rx_.Create(hwnd_, IDC_RX_WINDOW);
+    recordButton_.Create(At(IDC_RECORD_BUTTON, design::kRecordButton, messageFont_.get()), tooltips_,
+                         [this] { capture_.ToggleReception(); });
+    rx_.Create(hwnd_, IDC_RX_WINDOW, &rxText_);
+    controlNotifications_.Add(recordButton_);
+    controlNotifications_.Add(rx_);
     statusBar_.Create(hwnd_, IDC_STATUS_BAR, twips_, messageFont_.get(), tooltips_);
     themeLabel_.Create(At(IDC_THEME_LABEL, design::kThemeLabel, themeLabelFont_.get()), L"",
                        SS_CENTER | SS_CENTERIMAGE);
@@ -377,12 +371,8 @@ void MainWindow::DockEngineWindow() {
     engineWindow_.DockUnder(outer.left, outer.bottom, outer.right - outer.left);
 }
 
-void MainWindow::HideEngineWindowFirst() {
-    if (!engineWindow_.Hidden()) engineWindow_.ToggleEngineWindow();
-}
-
 void MainWindow::SetUpFolder(StorageFolder folder) {
-    HideEngineWindowFirst();
+    engineWindow_.HideFirst();
     folders_.SetUp(folder);
     settings_.wideCaptureFolder = folders_.Path(StorageFolder::OtherFiles);
 }
@@ -422,17 +412,11 @@ bool MainWindow::IsAvailable(UINT id) const {
     return true;
 }
 
-void MainWindow::OnCommand(int id, int code) {
-    if (id == IDC_RX_WINDOW) {
-        if (code == EN_CHANGE) pipeline_.OnRxWindowChanged();
-        return;
-    }
+// Menu entries, toolbar buttons and shortcut keys; the controls handle their own notifications.
+void MainWindow::OnCommand(int id) {
     // A shortcut key acts only when its menu entry could be chosen.
     if (!IsAvailable(id)) return;
     switch (id) {
-    case IDC_RECORD_BUTTON:
-        if (code == BN_CLICKED) capture_.ToggleReception();
-        break;
     case IDM_OPEN:
     case IDT_OPEN:
         rxFiles_.Open();
@@ -494,7 +478,7 @@ void MainWindow::OnCommand(int id, int code) {
         SetUpFolder(StorageFolder::OtherFiles);
         break;
     case IDM_RAMTEST:
-        HideEngineWindowFirst();
+        engineWindow_.HideFirst();
         memory_.Show(false);
         break;
     case IDM_NOTCH1:
@@ -528,11 +512,11 @@ void MainWindow::OnCommand(int id, int code) {
         rxFiles_.Format([this] { SwitchOnInSelection(rx_, CFE_UNDERLINE); });
         break;
     case IDM_HILFE:
-        HideEngineWindowFirst();
+        engineWindow_.HideFirst();
         ShowHelpContents(hwnd_, dialogs_);
         break;
     case IDM_INFO:
-        ShowAboutBox(hwnd_, dialogs_, [this] { HideEngineWindowFirst(); });
+        ShowAboutBox(hwnd_, dialogs_, [this] { engineWindow_.HideFirst(); });
         break;
     default:
         break;
@@ -547,24 +531,6 @@ void MainWindow::RunThemeEntry(int id) {
             return;
         }
     }
-}
-
-LRESULT MainWindow::OnNotify(const NMHDR& header) {
-    if (header.idFrom == IDC_RX_WINDOW && header.code == EN_MSGFILTER) {
-        const auto& filter = reinterpret_cast<const MSGFILTER&>(header);
-        if (filter.msg == WM_KEYDOWN) pipeline_.OnRxKeyDown(static_cast<int>(filter.wParam));
-        MarkUserEdit(filter);
-        return 0;
-    }
-    return 0;
-}
-
-// Typing and deleting in the Rx window make its text the user's work to keep.
-void MainWindow::MarkUserEdit(const MSGFILTER& filter) {
-    const bool readOnly = (GetWindowLongW(rx_.Hwnd(), GWL_STYLE) & ES_READONLY) != 0;
-    const bool typed = filter.msg == WM_CHAR && filter.wParam != 3 /* Ctrl+C */ && filter.wParam != 1 /* Ctrl+A */;
-    const bool deleted = filter.msg == WM_KEYDOWN && filter.wParam == VK_DELETE;
-    if (!readOnly && (typed || deleted)) capture_.SetRxTextUnsaved(true);
 }
 
 void MainWindow::OnInitMenuPopup(HMENU popup) {

@@ -10,8 +10,9 @@
 #include "capture/ExitSequence.h"
 #include "capture/HeaderDate.h"
 #include "capture/NotchCommand.h"
-#include "capture/ReceivePipeline.h"
+#include "capture/ReceiveLine.h"
 #include "capture/RxFileCommands.h"
+#include "capture/RxText.h"
 #include "config/CaptureSettings.h"
 #include "config/MemoryDisplay.h"
 #include "config/ProgramSettings.h"
@@ -26,6 +27,7 @@
 #include "shell/WindowControls.h"
 #include "win32/CaseFolding.h"
 #include "win32/Clock.h"
+#include "win32/ControlNotifications.h"
 #include "win32/Dialogs.h"
 #include "win32/DocumentFiles.h"
 #include "win32/EngineLink.h"
@@ -68,15 +70,13 @@ private:
     void OnCreate();
     void OnSize(UINT state, int width, int height);
     void OnGetMinMaxInfo(MINMAXINFO& info) const;
-    void OnCommand(int id, int code);
-    LRESULT OnNotify(const NMHDR& header);
+    void OnCommand(int id);
     void OnInitMenuPopup(HMENU popup);
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
     void OnPaint();
     void OnDestroy();
     LinkOutcome OpenEngineLink();
     void DockEngineWindow();
-    void HideEngineWindowFirst();
     void SetUpFolder(StorageFolder folder);
 
     // A control's creation at its design place.
@@ -88,8 +88,6 @@ private:
     // Whether the menu command may act now; commands without a rule always may.
     bool IsAvailable(UINT id) const;
     void RunThemeEntry(int id);
-    void MarkUserEdit(const MSGFILTER& filter);
-    CategoryFolders StorageFolderPaths() const;
 
     // The exit sequence's steps.
     void HideEngineWindow() override;
@@ -125,6 +123,7 @@ private:
     win32::Label stopLabel_;
     win32::Label themeLabel_;
     win32::Tooltips tooltips_;
+    win32::ControlNotifications controlNotifications_;
 
     win32::SystemClock clock_;
     win32::UserLocale locale_;
@@ -149,7 +148,8 @@ private:
     EngineWindowControl engineWindow_;
 
     CaptureSettings settings_;
-    ReceivePipeline pipeline_;
+    ReceiveLine receiveLine_;
+    RxText rxText_;
     WordLists words_;
     WordThemes themes_;
     StorageFolders folders_;

@@ -43,6 +43,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 
     HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    // Not the only loop that delivers the engine's characters: every message
+    // box, common dialog, the folder chooser and the wait for the engine's
+    // answers run one of their own, so reception may go on inside any call
+    // that shows a window. The capture state machine settles its state before
+    // it shows a box, and the boxes it raises while receiving come once.
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (TranslateAcceleratorW(window.Hwnd(), accelerators, &msg)) continue;

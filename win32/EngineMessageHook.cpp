@@ -13,12 +13,13 @@ constexpr UINT kEngineCheckPeriodMs = 1000;
 
 EngineMessageHook::~EngineMessageHook() { UnhookEngineWindow(); }
 
-bool EngineMessageHook::HookEngineWindow() {
+bool EngineMessageHook::HookEngineWindow(platform::EngineCharacterSink& sink) {
     const HWND window = link_.MainWindow();
     if (!SetWindowSubclass(window, &EngineMessageHook::EngineWindowProc, kEngineSubclassId,
                            reinterpret_cast<DWORD_PTR>(this)))
         return false;
     hookedWindow_ = window;
+    sink_ = &sink;
     SetTimer(window, kEngineCheckTimerId, kEngineCheckPeriodMs, nullptr);
     return true;
 }
@@ -28,6 +29,7 @@ void EngineMessageHook::UnhookEngineWindow() {
     KillTimer(hookedWindow_, kEngineCheckTimerId);
     RemoveWindowSubclass(hookedWindow_, &EngineMessageHook::EngineWindowProc, kEngineSubclassId);
     hookedWindow_ = nullptr;
+    sink_ = nullptr;
 }
 
 LRESULT CALLBACK EngineMessageHook::EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -37,7 +39,7 @@ LRESULT CALLBACK EngineMessageHook::EngineWindowProc(HWND window, UINT message, 
     // machinery allows that from inside it.
     if (message == WM_TIMER && wParam == kEngineCheckTimerId) {
         return CatchAtCallbackBoundary<LRESULT>(0, [&] {
-            hook->checkEngine_();
+            hook->sink_->CheckEngine();
             return LRESULT{0};
         });
     }
@@ -45,7 +47,7 @@ LRESULT CALLBACK EngineMessageHook::EngineWindowProc(HWND window, UINT message, 
     // that happens to have the same wParam goes its usual way.
     if (!hook->link_.IsEngineCharacter(message, wParam)) return DefSubclassProc(window, message, wParam, lParam);
     return CatchAtCallbackBoundary<LRESULT>(0, [&] {
-        hook->takeCharacter_(static_cast<std::int32_t>(lParam));
+        hook->sink_->TakeEngineCharacter(static_cast<std::int32_t>(lParam));
         return LRESULT{0};
     });
 }

@@ -1,13 +1,10 @@
 #pragma once
 // The engine's messages taken on the main window: while reception is on it
-// subclasses the main window and hands each engine character code on,
-// whatever its value; and once a second it has the core look whether the
-// engine is still there, as an engine closed or crashed sends no word.
+// subclasses the main window and hands each engine character code to the
+// core's sink, whatever its value; and once a second it has the sink look
+// whether the engine is still there, as an engine closed or crashed sends no word.
 
 #include <windows.h>
-
-#include <cstdint>
-#include <functional>
 
 #include "platform/EngineHook.h"
 #include "win32/EngineLink.h"
@@ -16,17 +13,13 @@ namespace zorbel::win32 {
 
 class EngineMessageHook : public platform::EngineHook {
 public:
-    using CharacterTaker = std::function<void(std::int32_t code)>;
-    using EngineCheck = std::function<void()>;
-
-    EngineMessageHook(const EngineLink& link, CharacterTaker takeCharacter, EngineCheck checkEngine)
-        : link_(link), takeCharacter_(std::move(takeCharacter)), checkEngine_(std::move(checkEngine)) {}
+    explicit EngineMessageHook(const EngineLink& link) : link_(link) {}
     EngineMessageHook(const EngineMessageHook&) = delete;
     EngineMessageHook& operator=(const EngineMessageHook&) = delete;
     ~EngineMessageHook() override;
 
     // Installs the procedure on the link's main window; false if it refuses.
-    bool HookEngineWindow() override;
+    bool HookEngineWindow(platform::EngineCharacterSink& sink) override;
     void UnhookEngineWindow() override;
 
 private:
@@ -34,8 +27,7 @@ private:
                                              UINT_PTR subclassId, DWORD_PTR self);
 
     const EngineLink& link_;
-    CharacterTaker takeCharacter_;
-    EngineCheck checkEngine_;
+    platform::EngineCharacterSink* sink_ = nullptr;  // while hooked
     HWND hookedWindow_ = nullptr;
 };
 

@@ -4,17 +4,20 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string_view>
 
 #include "win32/ChildWindow.h"
+#include "win32/ControlNotifications.h"
 #include "win32/Tooltips.h"
 
 namespace zorbel::win32 {
 
-class RecordButton {
+class RecordButton : public NotifyingControl {
 public:
-    void Create(const ChildPlace& at, Tooltips& tooltips);
-    HWND Hwnd() const { return hwnd_; }
+    void Create(const ChildPlace& at, Tooltips& tooltips, std::function<void()> onClick);
+    HWND Hwnd() const override { return hwnd_; }
+    void OnOwnCommand(int notificationCode) override;
 
     void SetCaption(std::string_view utf8Caption);
     void MoveLeftEdgeTo(int left);
@@ -22,6 +25,7 @@ public:
 private:
     HWND hwnd_ = nullptr;
     RECT place_{};
+    std::function<void()> onClick_;
 };
 
 }  // namespace zorbel::win32

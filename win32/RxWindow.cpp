@@ -31,7 +31,8 @@ LRESULT DialogKeys(const MSG* message) {
 
 }  // namespace
 
-void RxWindow::Create(HWND parent, int id) {
+void RxWindow::Create(HWND parent, int id, platform::RxEditListener* listener) {
+    listener_ = listener;
     if (!LoadLibraryW(L"Msftedit.dll")) return;
     hwnd_ = CreateChildControl({parent, id}, MSFTEDIT_CLASS, L"",
                                WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
@@ -40,6 +41,21 @@ void RxWindow::Create(HWND parent, int id) {
     if (!hwnd_) return;
     Prepare(ENM_CHANGE | ENM_KEYEVENTS);
     ApplyDefaultFormat();
+}
+
+void RxWindow::OnOwnCommand(int notificationCode) {
+    if (listener_ && notificationCode == EN_CHANGE) listener_->RxTextChanged();
+}
+
+std::optional<LRESULT> RxWindow::OnOwnNotify(const NMHDR& header) {
+    if (!listener_ || header.code != EN_MSGFILTER) return std::nullopt;
+    const auto& filter = reinterpret_cast<const MSGFILTER&>(header);
+    if (filter.msg == WM_KEYDOWN) listener_->RxKeyDown(static_cast<int>(filter.wParam));
+    const bool readOnly = (GetWindowLongW(hwnd_, GWL_STYLE) & ES_READONLY) != 0;
+    const bool typed = filter.msg == WM_CHAR && filter.wParam != 3 /* Ctrl+C */ && filter.wParam != 1 /* Ctrl+A */;
+    const bool deleted = filter.msg == WM_KEYDOWN && filter.wParam == VK_DELETE;
+    if (!readOnly && (typed || deleted)) listener_->RxEditedByUser();
+    return 0;  // the control handles the key as usual
 }
 
 void RxWindow::Prepare(LPARAM eventMask) {

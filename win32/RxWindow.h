@@ -9,17 +9,25 @@
 #include <string_view>
 
 #include "platform/RxDocumentView.h"
+#include "platform/RxEditListener.h"
 #include "platform/RxView.h"
+#include "win32/ControlNotifications.h"
 #include "win32/Handles.h"
 #include "win32/WindowSubclass.h"
 
 namespace zorbel::win32 {
 
-class RxWindow : public platform::RxView, public platform::RxDocumentView {
+class RxWindow : public platform::RxView, public platform::RxDocumentView, public NotifyingControl {
 public:
     // Leaves the window missing (Exists() false) when RichEdit cannot be loaded.
-    void Create(HWND parent, int id);
-    HWND Hwnd() const { return hwnd_; }
+    // The listener hears of changes and keys when the parent hands the
+    // window's notifications back to it; none where nobody listens.
+    void Create(HWND parent, int id, platform::RxEditListener* listener = nullptr);
+    HWND Hwnd() const override { return hwnd_; }
+
+    // Changes and keys reach the listener; typing marks the text as the user's.
+    void OnOwnCommand(int notificationCode) override;
+    std::optional<LRESULT> OnOwnNotify(const NMHDR& header) override;
 
     void AppendAtEnd(std::string_view cp1252Text) override;
     bool IsEmpty() const override;
@@ -72,6 +80,7 @@ private:
     bool ReplaceQuietly(Load load);
 
     HWND hwnd_ = nullptr;
+    platform::RxEditListener* listener_ = nullptr;
     bool redrawSuspended_ = false;
     WindowSubclass subclass_;
 };

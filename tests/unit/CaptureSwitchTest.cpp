@@ -117,7 +117,7 @@ TEST_F(CaptureSwitchTest, LongLineChunksFollowTheState) {
     Receive(std::string(80, 'x') + "\n");
     EXPECT_EQ(log.calls, (Calls{"rx:" + std::string(80, 'x') + "\n", "panel2:Zeilen:3", "rx:", "panel2:Zeilen:3"}))
         << "the chunk is counted before its append, the empty rest after";
-    EXPECT_EQ(pipeline.RxLineCount(), 4);
+    EXPECT_EQ(rxText.LineCount(), 4);
 
     Receive("NNNN\nFQEN" + std::string(77, 'x') + "rest\n");
     EXPECT_EQ(rx.appends.back(), kStopLine) << "dropped while waiting, its start word unseen";
@@ -137,14 +137,14 @@ TEST_F(CaptureSwitchTest, LongLineChunksFollowTheState) {
 TEST_F(CaptureSwitchTest, LinesTheFileRefusesGoToTheRxWindowAndAMissingFolderIsReportedOnce) {
     files.canWrite = false;
     EnterWaiting();
-    machine.SetRxTextUnsaved(false);
-    const auto countBefore = pipeline.RxLineCount();
+    rxText.SetUnsaved(false);
+    const auto countBefore = rxText.LineCount();
     Receive("SMDL01 EDZW 051200\nKiel 1015\nNNNN\n");
     EXPECT_EQ(Calls(rx.appends.end() - 5, rx.appends.end()),
               (Calls{kStartSavingLine, "SMDL01 EDZW 051200\n", "Kiel 1015\n", "NNNN\n", kStopSavingLine}))
         << "saving goes on";
-    EXPECT_EQ(pipeline.RxLineCount(), countBefore + 5) << "two message lines and three shown lines";
-    EXPECT_TRUE(machine.RxTextUnsaved());
+    EXPECT_EQ(rxText.LineCount(), countBefore + 5) << "two message lines and three shown lines";
+    EXPECT_TRUE(rxText.Unsaved());
     EXPECT_TRUE(dialogs.shown.empty()) << "the folder is there";
 
     settings.wideCaptureFolder = L"E:\\Łódź";
@@ -157,6 +157,28 @@ TEST_F(CaptureSwitchTest, LinesTheFileRefusesGoToTheRxWindowAndAMissingFolderIsR
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].prompt.starts_with("Der Ordner zum automatischen Abspeichern\r\n\r\nE:\\Łódź\r\n"))
         << dialogs.shown[0].prompt;
+}
+
+// Boxes run message loops of their own, in which the engine's characters
+// arrive: reception goes on inside them, in order, with no second box, and
+// ends for good when the box is about its end.
+TEST_F(CaptureSwitchTest, CharactersArrivingWhileABoxStandsAreReceivedInOrderOrNotAtAllAfterTheEnd) {
+    settings.wideCaptureFolder = L"E:\\weg";
+    files.canCreateFolders = false;
+    EnterWaiting();
+    dialogs.whileNextBoxStands = [this] { hook.Deliver("Kiel 1015\nNNNN\nSMDL01 EDZW 051200\nNNNN\n"); };
+    hook.Deliver("SMDL01 EDZW 051200\n");
+    EXPECT_EQ(Calls(rx.appends.end() - 9, rx.appends.end()),
+              (Calls{kStartSavingLine, "SMDL01 EDZW 051200\n", "Kiel 1015\n", "NNNN\n", kStopSavingLine,
+                     kStartSavingLine, "SMDL01 EDZW 051200\n", "NNNN\n", kStopSavingLine}));
+    EXPECT_EQ(dialogs.shown.size(), 1u) << "one box for the folder, though it was missed twice";
+    hook.Deliver("FQEN nach dem Kasten\n");
+    EXPECT_EQ(State(), "writing") << "the start word after the box";
+
+    dialogs.whileNextBoxStands = [this] { hook.Deliver("SPAET\n"); };
+    machine.TakeEngineCharacter(300);
+    EXPECT_FALSE(machine.ReceptionOn());
+    EXPECT_EQ(rx.text.find("SPAET"), std::string::npos) << rx.text;
 }
 
 }  // namespace

@@ -66,7 +66,8 @@ protected:
     fakes::FakeRxView rx;
     fakes::FakeStatusPanels panels;
     fakes::FakeLineLabel label;
-    ReceivePipeline pipeline{rx, panels, label};
+    ReceiveLine receiveLine{label};
+    RxText rxText{rx, panels};
     fakes::FakeWordListView wordView;
     WordLists words{wordView};
     CaptureSettings settings;
@@ -81,7 +82,7 @@ protected:
     fakes::FakeReceptionView view;
     fakes::FakeEngineHook hook{log};
     fakes::FakeEngineProgram engine{log};
-    CaptureStateMachine machine{{pipeline, words, settings, captureFile, headerDate, memory, view, wordView,
+    CaptureStateMachine machine{{receiveLine, rxText, words, settings, captureFile, headerDate, memory, view, wordView,
                                  panels, rx, dialogs, hook, engine, clock, locale}};
 };
 

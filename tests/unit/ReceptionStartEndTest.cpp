@@ -35,7 +35,7 @@ TEST_F(ReceptionStartEndTest, StartAndEndShowTheirLinesStatusAndMemoryAndCharact
     Receive("FQEN\n");
     EXPECT_EQ(Seen(), kBegin.substr(3) + kEnd.substr(3) + "|Zeilen:2|Status: Bereit|Speicherauslastung: 57 %|unhooked");
     EXPECT_EQ(view.shown, kChromeEnded);
-    EXPECT_EQ(pipeline.RxLineCount(), 3);
+    EXPECT_EQ(rxText.LineCount(), 3);
 }
 
 TEST_F(ReceptionStartEndTest, HalfLineAtTheEndIsALineOfItsOwnNeverJoinedToTheNextReception) {
@@ -77,7 +77,7 @@ TEST_F(ReceptionStartEndTest, EngineGoneOrACodeOutsideEightBitsEndsReceptionThen
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        pipeline.ResetRxLineCount();
+        rxText.RestartLineCount();
         rx.text.clear();
         machine.ToggleReception();
         Receive("RIG IS HO");
@@ -116,9 +116,9 @@ TEST_F(ReceptionStartEndTest, TextInTheRxWindowIsQuestionedAndBothAnswersResetTh
         SCOPED_TRACE(yes ? "Yes" : "No");
         rx.text = "alter Text\n";
         rx.format = "Arial/8";
-        pipeline.ResetRxLineCount();
-        for (int line = 0; line < 20; ++line) pipeline.CountRxLine();
-        machine.SetRxTextUnsaved(false);
+        rxText.RestartLineCount();
+        for (int line = 0; line < 20; ++line) rxText.RxKeyDown(13);
+        rxText.SetUnsaved(false);
         dialogs.answerYes = yes;
         dialogs.shown.clear();
         machine.ToggleReception();

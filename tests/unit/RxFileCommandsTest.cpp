@@ -135,6 +135,17 @@ public:
     std::optional<platform::PrintFailure> printFailure;
 };
 
+// The engine window hidden before a question about the text.
+struct HidingLog : platform::EngineChannel {
+    explicit HidingLog(fakes::CallLog& to) : log(to) {}
+    bool PostEngineCommand(engine::EngineCommand code, std::int32_t value) override {
+        if (code == engine::EngineCommand::Visibility && value == 0) log.Add("hide engine");
+        return true;
+    }
+    engine::EngineAnswers WaitForEngineValues() override { return {}; }
+    fakes::CallLog& log;
+};
+
 // The commands wired to fakes.
 struct FileRig {
     FakeRxFiles rx;
@@ -143,15 +154,24 @@ struct FileRig {
     fakes::FakeStatusPanels panels;
     fakes::FakeClock clock;
     fakes::FakeGermanLocale locale;
-    bool unsaved = false;
-    RxFileCommands commands{RxFileParts{rx, rx, rx, rx, dialogs, panels, clock, locale},
-                            RxFileHooks{[] { return CaptureCategory::Weather; },
-                                        [] { return CategoryFolders{L"C:\\W", L"C:\\A", L"C:\\O"}; },
-                                        [this] { return unsaved; }, [this](bool mark) { unsaved = mark; },
-                                        [this] { log.Add("hide engine"); },
-                                        [this] { log.Add("restart line count"); }}};
+    fakes::FakeRxView countedView;
+    RxText rxText{countedView, panels};
+    CaptureSettings settings;
+    fakes::FakeFiles folderFiles;
+    fakes::FakeFolderChooser chooser;
+    StorageFolders folders{folderFiles, chooser, dialogs};
+    HidingLog engine{log};
+    fakes::FakeMenuChecks checks;
+    EngineWindowControl engineWindow{engine, dialogs, checks};
+    RxFileCommands commands{RxFileParts{rx, rxText, settings, folders, engineWindow, rx, rx, rx, dialogs, panels,
+                                        clock, locale}};
 
-    FileRig() { dialogs.log = &log; }
+    FileRig() {
+        dialogs.log = &log;
+        settings.category = CaptureCategory::Weather;
+        folderFiles.folders = {L"C:\\W", L"C:\\A", L"C:\\O"};
+        folders.Restore(L"C:\\W", L"C:\\A", L"C:\\O", L"C:\\W");
+    }
 };
 
 using Steps = std::vector<std::string>;
@@ -159,12 +179,12 @@ using Steps = std::vector<std::string>;
 TEST(RxFileCommands, SaveWritesTheChosenFormatAndClearsTheMark) {
     FileRig rig;
     rig.rx.text = L"Kühl €\r\n";
-    rig.unsaved = true;
+    rig.rxText.SetUnsaved(true);
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.txt", 1};
     EXPECT_EQ(SaveOutcome::Saved, rig.commands.Save());
     EXPECT_EQ(Steps{"save dialog C:\\W 1 Wetter 5Dez26-13 03"}, rig.log.calls);
     EXPECT_EQ("K\xFChl \x80\r\n", rig.rx.files[L"C:\\W\\a.txt"]) << "plain text in code page 1252";
-    EXPECT_FALSE(rig.unsaved);
+    EXPECT_FALSE(rig.rxText.Unsaved());
 
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\b", 1};
     rig.commands.Save();
@@ -182,14 +202,14 @@ TEST(RxFileCommands, SaveWritesTheChosenFormatAndClearsTheMark) {
 TEST(RxFileCommands, FailedOrCancelledSaveKeepsTheMarkAndOnlyAFailureSaysWhy) {
     FileRig rig;
     rig.rx.text = L"x";
-    rig.unsaved = true;
+    rig.rxText.SetUnsaved(true);
     EXPECT_EQ(SaveOutcome::Cancelled, rig.commands.Save());
     rig.rx.chosen = platform::DialogFailure{"Fehler 0x3002: Der Dateiname ist ungültig."};
     EXPECT_EQ(SaveOutcome::Failed, rig.commands.Save()) << "a dialog that cannot open is no Cancel";
     rig.rx.readOnly = true;
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.rtf", 1};
     EXPECT_EQ(SaveOutcome::Failed, rig.commands.Save());
-    EXPECT_TRUE(rig.unsaved);
+    EXPECT_TRUE(rig.rxText.Unsaved());
     EXPECT_EQ((std::vector<fakes::FakeDialogs::Shown>{
                   {"exclamation",
                    "Der Dateidialog konnte nicht geöffnet werden.\r\n\r\nFehler 0x3002: Der Dateiname ist ungültig.",
@@ -213,14 +233,14 @@ TEST(RxFileCommands, PrintOffersTheSelectionOnlyWhenThereIsOneAndBoxesAFailure) 
 TEST(RxFileCommands, OpenAsksToSaveFirstThenLoadsUnmarked) {
     FileRig rig;
     rig.rx.text = L"received";
-    rig.unsaved = true;
+    rig.rxText.SetUnsaved(true);
     rig.dialogs.yesNoAnswers = {false};
     rig.rx.files[L"C:\\W\\a.txt"] = "\xEF\xBB\xBF\xC3\xA4";
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.txt", 1};
     rig.commands.Open();
     EXPECT_EQ((Steps{"ask:Text speichern ?", "open dialog C:\\W 1"}), rig.log.calls);
     EXPECT_EQ(L"ä", rig.rx.text);
-    EXPECT_FALSE(rig.unsaved);
+    EXPECT_FALSE(rig.rxText.Unsaved());
     EXPECT_EQ("Zeilen:", rig.panels.Text(platform::Panel::Lines));
 }
 
@@ -251,7 +271,7 @@ TEST(RxFileCommands, OpenStopsOnAFailedOrCancelledSaveAndLeavesTheWindowOnUnread
     for (const Case& c : cases) {
         FileRig rig;
         rig.rx.text = L"received";
-        rig.unsaved = c.unsaved;
+        rig.rxText.SetUnsaved(c.unsaved);
         rig.rx.readOnly = c.readOnly;
         rig.rx.files[L"C:\\W\\plain.rtf"] = "plain";
         rig.rx.files[L"C:\\W\\huge.txt"] = std::string(kLargestDocumentBytes + 1, 'x');
@@ -259,7 +279,7 @@ TEST(RxFileCommands, OpenStopsOnAFailedOrCancelledSaveAndLeavesTheWindowOnUnread
         rig.commands.Open();
         EXPECT_EQ(c.seen, rig.log.calls) << c.name;
         EXPECT_EQ(L"received", rig.rx.text) << c.name;
-        EXPECT_EQ(c.unsaved, rig.unsaved) << c.name;
+        EXPECT_EQ(c.unsaved, rig.rxText.Unsaved()) << c.name;
         std::string box;
         for (const auto& shown : rig.dialogs.shown)
             if (shown.kind == "exclamation") box = shown.prompt;
@@ -277,9 +297,9 @@ TEST(RxFileCommands, ClearAsksInOrder) {
     };
     const Case cases[] = {
         {"empty window: only the clear question", L"", true, {true},
-         {"ask:Text löschen ?", "clear", "restart line count"}},
+         {"ask:Text löschen ?", "clear"}},
         {"unsaved, no save, clear", L"x", true, {false, true},
-         {"hide engine", "ask:Text speichern ?", "ask:Text löschen ?", "clear", "restart line count"}},
+         {"hide engine", "ask:Text speichern ?", "ask:Text löschen ?", "clear"}},
         {"saved, keep", L"x", false, {false}, {"hide engine", "ask:Text löschen ?"}},
         {"unsaved, save cancelled in its dialog: nothing cleared", L"x", true, {true},
          {"hide engine", "ask:Text speichern ?", "save dialog C:\\W 1 Wetter 5Dez26-13 03"}},
@@ -287,12 +307,15 @@ TEST(RxFileCommands, ClearAsksInOrder) {
     for (const Case& c : cases) {
         FileRig rig;
         rig.rx.text = c.text;
-        rig.unsaved = c.unsaved;
+        rig.rxText.SetUnsaved(c.unsaved);
         rig.dialogs.yesNoAnswers = c.answers;
+        rig.rxText.RxKeyDown(13);
         rig.commands.Clear();
         EXPECT_EQ(c.seen, rig.log.calls) << c.name;
         const bool cleared = std::find(c.seen.begin(), c.seen.end(), "clear") != c.seen.end();
-        EXPECT_EQ(cleared, !rig.unsaved && rig.rx.text.empty()) << c.name;
+        EXPECT_EQ(cleared, !rig.rxText.Unsaved() && rig.rx.text.empty()) << c.name;
+        EXPECT_EQ(cleared ? "Zeilen:" : "Zeilen:2", rig.panels.Text(platform::Panel::Lines)) << c.name;
+        EXPECT_EQ(cleared ? 1 : 2, rig.rxText.LineCount()) << c.name << ": cleared, the count starts again";
     }
 }
 
@@ -302,7 +325,7 @@ TEST(RxFileCommands, OnlyAFormatCommandThatChangesTheRichTextMarksItUnsaved) {
         FileRig rig;
         rig.rx.text = L"x";
         rig.commands.Format([&] { rig.rx.text = formatted; });
-        EXPECT_EQ(formatted != L"x", rig.unsaved) << "formatted to " << testing::PrintToString(formatted);
+        EXPECT_EQ(formatted != L"x", rig.rxText.Unsaved()) << "formatted to " << testing::PrintToString(formatted);
     }
 }
 

@@ -120,18 +120,18 @@ TEST_F(StorageFoldersTest, MissingWeatherFolderAtStartUpKeepsItsStoredPathUnless
 
 // "Ablageordner öffnen": each folder its own, a missing one made first, a box only when nothing opens.
 TEST_F(StorageFoldersTest, ShowOpensTheChosenFolderInTheFileManager) {
-    files.folders = {L"C:\WETTER", L"C:\AFU"};
-    folders.Restore(L"C:\WETTER", L"C:\AFU", L"C:\NEU", L"C:\PROGS\Wetterberichte");
+    files.folders = {L"C:\\WETTER", L"C:\\AFU"};
+    folders.Restore(L"C:\\WETTER", L"C:\\AFU", L"C:\\NEU", L"C:\\PROGS\\Wetterberichte");
     const struct {
         StorageFolder folder;
         bool canCreate, canShow;
         const wchar_t* shown;  // "" when the shell was not asked
         const char* box;
     } cases[] = {
-        {StorageFolder::AmateurRadio, true, true, L"C:\AFU", ""},
-        {StorageFolder::Weather, true, true, L"C:\WETTER", ""},
-        {StorageFolder::OtherFiles, false, true, L"", "Der Ordner „C:\NEU“ ist nicht vorhanden und lässt sich nicht anlegen."},
-        {StorageFolder::OtherFiles, true, false, L"C:\NEU", "Der Ordner „C:\NEU“ lässt sich nicht im Explorer öffnen."},
+        {StorageFolder::AmateurRadio, true, true, L"C:\\AFU", ""},
+        {StorageFolder::Weather, true, true, L"C:\\WETTER", ""},
+        {StorageFolder::OtherFiles, false, true, L"", "Der Ordner „C:\\NEU“ ist nicht vorhanden und lässt sich nicht anlegen."},
+        {StorageFolder::OtherFiles, true, false, L"C:\\NEU", "Der Ordner „C:\\NEU“ lässt sich nicht im Explorer öffnen."},
     };
     for (const auto& c : cases) {
         fakes::FakeFolderShell shell;
@@ -145,7 +145,7 @@ TEST_F(StorageFoldersTest, ShowOpensTheChosenFolderInTheFileManager) {
                   *c.box ? std::string(c.box) + "|Ablageordner öffnen" : "")
             << State();
     }
-    EXPECT_TRUE(files.folders.count(L"C:\NEU")) << "made before it was shown";
+    EXPECT_TRUE(files.folders.count(L"C:\\NEU")) << "made before it was shown";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Clock.h"
@@ -137,18 +138,25 @@ public:
 class FakeEngineHook : public platform::EngineHook {
 public:
     explicit FakeEngineHook(CallLog& log) : log_(log) {}
-    bool HookEngineWindow() override {
+    bool HookEngineWindow(platform::EngineCharacterSink& to) override {
         log_.Add(installs ? "hook" : "hook failed");
         hooked = hooked || installs;
+        if (installs) sink = &to;
         return installs;
     }
     void UnhookEngineWindow() override {
         log_.Add("unhook");
         hooked = false;
     }
+    // The engine's characters, as the installed procedure passes them on.
+    void Deliver(std::string_view text) {
+        for (const char c : text)
+            if (hooked) sink->TakeEngineCharacter(static_cast<unsigned char>(c));
+    }
 
     bool installs = true;
     bool hooked = false;  // the engine's characters reach the program
+    platform::EngineCharacterSink* sink = nullptr;
 
 private:
     CallLog& log_;

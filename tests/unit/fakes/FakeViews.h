@@ -3,10 +3,12 @@
 // lists, title, theme label and menu checks, and the boxes, which answer as
 // told. Given a call log, the views and boxes also join it.
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakes/FakeSystem.h"
@@ -162,6 +164,8 @@ public:
             : icon == platform::MessageIcon::Information ? "information"
                                                          : "plain",
             utf8Prompt, utf8Title);
+        // A box runs a message loop of its own: what the test posted arrives while it stands.
+        if (const auto arriving = std::exchange(whileNextBoxStands, {})) arriving();
     }
     std::optional<std::string> AskText(std::string_view utf8Prompt, std::string_view utf8Title,
                                        std::string_view utf8Default) override {
@@ -180,6 +184,7 @@ public:
     std::vector<bool> yesNoAnswers;  // in the order asked; answerYes when none is left
     std::optional<std::string> textAnswer;  // nothing: Cancel
     CallLog* log = nullptr;
+    std::function<void()> whileNextBoxStands;
 
 private:
     void Log(std::string kind, std::string_view prompt = {}, std::string_view title = {},

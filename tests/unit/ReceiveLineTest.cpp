@@ -1,37 +1,33 @@
-// The line buffer's long-line guard and line ends, and the line count in panel 2.
+// The receive line's long-line guard and line ends.
 
 #include <numeric>
 #include <optional>
 
 #include <gtest/gtest.h>
 
-#include "capture/ReceivePipeline.h"
+#include "capture/ReceiveLine.h"
 #include "fakes/FakeViews.h"
 
 namespace zorbel {
 namespace {
 
-using platform::Panel;
-
-struct PipelineRig {
+struct LineRig {
     // What the characters completed, in order: "overflow:…" and "line:…".
     std::vector<std::string> Take(std::string_view text) {
         std::vector<std::string> pieces;
         for (const char c : text) {
-            auto received = pipeline.TakeCharacter(c);
+            auto received = line.TakeCharacter(c);
             if (!received.overflow.empty()) pieces.push_back("overflow:" + received.overflow);
             if (received.line) pieces.push_back("line:" + *received.line);
         }
         return pieces;
     }
 
-    fakes::FakeRxView rx;
-    fakes::FakeStatusPanels panels;
     fakes::FakeLineLabel label;
-    ReceivePipeline pipeline{rx, panels, label};
+    ReceiveLine line{label};
 };
 
-TEST(ReceivePipelineTest, OverEightyCharactersAreHandedBackAsOverflowAndALineFeedEndsTheLine) {
+TEST(ReceiveLineTest, OverEightyCharactersAreHandedBackAsOverflowAndALineFeedEndsTheLine) {
     std::string codes(256, '\0');
     std::iota(codes.begin(), codes.end(), '\0');
     std::erase_if(codes, [](char c) { return c == '\r' || c == '\n'; });
@@ -56,33 +52,13 @@ TEST(ReceivePipelineTest, OverEightyCharactersAreHandedBackAsOverflowAndALineFee
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        PipelineRig rig;
+        LineRig rig;
         EXPECT_EQ(rig.Take(row.input), row.pieces);
         EXPECT_EQ(rig.label.shown, row.label);
-        EXPECT_EQ(rig.pipeline.TakeHalfLine(), row.halfLine);
-        EXPECT_EQ(rig.pipeline.TakeHalfLine(), std::nullopt) << "taken once";
+        EXPECT_EQ(rig.line.TakeHalfLine(), row.halfLine);
+        EXPECT_EQ(rig.line.TakeHalfLine(), std::nullopt) << "taken once";
         EXPECT_EQ(rig.label.shown, "");
-        EXPECT_TRUE(rig.rx.appends.empty()) << "the pipeline places no received text itself";
     }
-}
-
-TEST(ReceivePipelineTest, EnterAndDeleteKeepTheCountInStep) {
-    PipelineRig rig;
-    rig.pipeline.OnRxKeyDown(13);
-    EXPECT_EQ(rig.panels.Text(Panel::Lines), "Zeilen:2");
-
-    rig.rx.selection = "one\rtwo\rthree\r";
-    rig.pipeline.OnRxKeyDown(46);
-    EXPECT_EQ(rig.panels.Text(Panel::Lines), "Zeilen:-1");
-
-    // Line feeds in a selection are not paragraph ends and do not count.
-    rig.rx.selection = "a\r\nb\n";
-    rig.pipeline.OnRxKeyDown(46);
-    rig.pipeline.OnRxKeyDown(65);
-    EXPECT_EQ(rig.pipeline.RxLineCount(), -2);
-
-    rig.pipeline.ResetRxLineCount();
-    EXPECT_EQ(rig.pipeline.RxLineCount(), 1);
 }
 
 }  // namespace
