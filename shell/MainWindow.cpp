@@ -85,6 +85,7 @@ MainWindow::MainWindow()
       engineHook_(engineLink_),
       notch_(engineLink_, dialogs_),
       engineWindow_(engineLink_, dialogs_, menuChecks_),
+      engineConnection_({engineLink_, statusBar_, dialogs_, controls_, memory_, engineWindow_, *this}),
       receiveLine_(lineLabel_),
       rxText_(rx_, statusBar_),
       words_(combos_),
@@ -95,7 +96,7 @@ MainWindow::MainWindow()
       captureFile_(files_, headerDate_, settings_),
       memory_(memoryStatus_, locale_, statusBar_, dialogs_),
       capture_(CaptureParts{receiveLine_, rxText_, words_, settings_, captureFile_, headerDate_, memory_,
-                            receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, *this, clock_,
+                            receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, engineConnection_, clock_,
                             locale_}),
       rxFiles_(RxFileParts{rx_, rxText_, settings_, folders_, engineWindow_, fileDialogs_, documentFiles_, printer_,
                            dialogs_, statusBar_, clock_, locale_}),
@@ -186,7 +187,8 @@ void MainWindow::OnCreate() {
     CreateControls();
     controls_.Attach(hwnd_);
     receptionView_.Attach(hwnd_);
-    OpenEngineLink();
+    engineLink_.Attach(hwnd_);
+    engineConnection_.Open();
 }
 
 void MainWindow::LoadSettings() {
@@ -197,29 +199,6 @@ void MainWindow::LoadSettings() {
                                                   win32::WorkAreasInTwips(twips_));
     SetWindowPos(hwnd_, nullptr, twips_.ToPxX(place.left), twips_.ToPxY(place.top), twips_.ToPxX(place.width),
                  twips_.ToPxY(place.height), SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// At start-up, and when reception starts again after the engine went away.
-LinkOutcome MainWindow::OpenEngineLink() {
-    const LinkOutcome outcome = engineLink_.OpenEngineLink(hwnd_);
-    // Without an engine program the window keeps its design caption and the
-    // memory display waits for the first capture switch.
-    if (!ShowLinkOutcome(outcome, statusBar_, dialogs_)) return outcome;
-    SetWindowTextW(hwnd_, win32::Utf8ToWide(values::kCaptionLinked).c_str());
-    memory_.Show(true);
-    return outcome;
-}
-
-bool MainWindow::EngineGone() { return engineLink_.EngineGone(); }
-
-bool MainWindow::StartEngineAgain() {
-    if (OpenEngineLink() != LinkOutcome::Linked) return false;
-    // The new engine window takes the old one's place: hidden as the menu says, or docked.
-    if (engineWindow_.Hidden())
-        engineWindow_.HideForResize();
-    else
-        DockEngineWindow();
-    return true;
 }
 
 // The exit sequence has already released the engine.

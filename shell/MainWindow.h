@@ -6,6 +6,7 @@
 
 #include "capture/CaptureFile.h"
 #include "capture/CaptureStateMachine.h"
+#include "capture/EngineConnection.h"
 #include "capture/EngineWindowControl.h"
 #include "capture/ExitSequence.h"
 #include "capture/HeaderDate.h"
@@ -19,7 +20,7 @@
 #include "config/StorageFolders.h"
 #include "config/WordLists.h"
 #include "config/WordThemes.h"
-#include "platform/EngineProgram.h"
+#include "platform/EngineLinkOpener.h"
 #include "shell/MainLayout.h"
 #include "shell/MenuChecks.h"
 #include "shell/ReceptionChromeView.h"
@@ -54,7 +55,7 @@
 
 namespace zorbel::shell {
 
-class MainWindow : public win32::Window, private ExitSteps, private platform::EngineProgram {
+class MainWindow : public win32::Window, private ExitSteps, private platform::EngineWindowPlace {
 public:
     static constexpr wchar_t kClassName[] = L"ZorbelMainWindow";
 
@@ -75,7 +76,6 @@ private:
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
     void OnPaint();
     void OnDestroy();
-    LinkOutcome OpenEngineLink();
     void DockEngineWindow();
     void SetUpFolder(StorageFolder folder);
 
@@ -98,9 +98,8 @@ private:
     void SaveSettings() override;
     void BlockSessionEnd(bool blocked) override;
 
-    // The engine program for reception.
-    bool EngineGone() override;
-    bool StartEngineAgain() override;
+    // The engine window beside the main window after the engine came back.
+    void PlaceEngineWindow() override { DockEngineWindow(); }
 
     HMENU wetterMenu_ = nullptr;
     win32::Twips twips_;
@@ -146,6 +145,7 @@ private:
     win32::EngineMessageHook engineHook_;
     NotchCommand notch_;
     EngineWindowControl engineWindow_;
+    EngineConnection engineConnection_;
 
     CaptureSettings settings_;
     ReceiveLine receiveLine_;

@@ -72,9 +72,8 @@ void RunPendingEvents() {
 
 }  // namespace
 
-LinkOutcome EngineLink::OpenEngineLink(HWND mainWindow) {
+LinkOutcome EngineLink::OpenEngineLink() {
     engineMessage_ = RegisterWindowMessageA(std::string(engine::kEngineLinkName).c_str());
-    mainWindow_ = mainWindow;
     if (const auto failed = PrepareSharedBlock()) return *failed;
     if (!StartEngine()) return LinkOutcome::EngineMissing;
     engineWindow_ = AwaitEngineWindow();

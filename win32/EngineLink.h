@@ -8,22 +8,27 @@
 #include <cstdint>
 #include <optional>
 
-#include "capture/LinkOutcome.h"
 #include "platform/EngineChannel.h"
+#include "platform/EngineLinkOpener.h"
 #include "win32/Handles.h"
 
 namespace zorbel::win32 {
 
-class EngineLink : public platform::EngineChannel {
+using platform::LinkOutcome;
+
+class EngineLink : public platform::EngineChannel, public platform::EngineLinkOpener {
 public:
     EngineLink() = default;
     EngineLink(const EngineLink&) = delete;
     EngineLink& operator=(const EngineLink&) = delete;
 
+    // The window that takes the engine's messages, before the link is opened.
+    void Attach(HWND mainWindow) { mainWindow_ = mainWindow; }
+
     // Registers the message, prepares the shared block, starts the engine,
     // waits (bounded) for its window and posts the handshake; stops at the
     // first step that fails. Shows nothing itself.
-    LinkOutcome OpenEngineLink(HWND mainWindow);
+    LinkOutcome OpenEngineLink() override;
 
     // The engine announced its window (0x8000) after the start: it becomes
     // the engine window and gets the handshake unless it had it. True when
@@ -36,9 +41,7 @@ public:
     // The program's end: release and end commands, pending events run after each.
     void CloseEngineLink();
 
-    // The engine that had the handshake has no window any more and no other
-    // engine window has come: it was closed, or its program ended.
-    bool EngineGone();
+    bool EngineGone() override;
 
     UINT EngineMessage() const { return engineMessage_; }
     HWND MainWindow() const { return mainWindow_; }

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include <algorithm>
 #include <variant>
 
 #include "win32/BoxInFront.h"
@@ -21,8 +20,6 @@ namespace {
 constexpr wchar_t kTitle[] = L"Wetter lesen";
 constexpr int kOuterWidth = 12600;  // twips
 constexpr int kOuterHeight = 9000;
-constexpr int kMaxColumnWidth = 360;  // pixels at 96 per inch
-constexpr std::size_t kRowsMeasured = 300;
 
 HMENU MakeMenu() {
     HMENU file = CreatePopupMenu();
@@ -80,9 +77,9 @@ LRESULT WeatherWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnSize();
         return 0;
     case WM_NOTIFY:
-        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        return controlNotifications_.TakeNotify(*reinterpret_cast<const NMHDR*>(lParam)).value_or(0);
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam));
+        if (!controlNotifications_.TakeCommand(wParam, lParam)) OnCommand(LOWORD(wParam));
         return 0;
     default:
         return DefaultHandling(message, wParam, lParam);
@@ -91,102 +88,20 @@ LRESULT WeatherWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void WeatherWindow::CreateControls() {
     font_ = MakeMessageFont();
-    const ChildPlace none{hwnd_, IDC_WEATHER_TABS, {}, font_.get()};
-    tabs_ = CreateChildControl(none, WC_TABCONTROLW, L"", WS_CLIPSIBLINGS | WS_TABSTOP);
-    for (const auto& [index, caption] : {std::pair{0, L"Tabelle"}, std::pair{1, L"Karte"}}) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<wchar_t*>(caption);
-        SendMessageW(tabs_, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
-    }
-    // Owner data: the list asks for the cells it shows, so a day of reports opens at once.
-    list_ = CreateChildControl({hwnd_, IDC_WEATHER_TABLE, {}, font_.get()}, WC_LISTVIEWW, L"",
-                               WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SINGLESEL,
-                               WS_EX_CLIENTEDGE);
-    SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    FillTableColumns();
-    SendMessageW(list_, LVM_SETITEMCOUNT, table_.RowCount(), 0);
+    tabs_.Create({hwnd_, IDC_WEATHER_TABS, {}, font_.get()});
+    list_.Create({hwnd_, IDC_WEATHER_TABLE, {}, font_.get()}, table_);
     map_.Create(hwnd_, IDC_WEATHER_MAP, reports_);
-    ShowView(0);
-}
-
-void WeatherWindow::FillTableColumns() {
-    const int maxWidth = MulDiv(kMaxColumnWidth, Twips::ForScreen().DpiY(), 96);
-    const auto widthOf = [&](const std::string& utf8Text) {
-        const std::wstring text = Utf8ToWide(utf8Text);
-        return static_cast<int>(SendMessageW(list_, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
-    };
-    const int padding = MulDiv(16, Twips::ForScreen().DpiY(), 96);
-    for (std::size_t column = 0; column < table_.Headings().size(); ++column) {
-        int width = widthOf(table_.Headings()[column]);
-        for (std::size_t row = 0; row < std::min(table_.RowCount(), kRowsMeasured); ++row)
-            width = std::max(width, widthOf(table_.Cell(row, column)));
-        std::wstring heading = Utf8ToWide(table_.Headings()[column]);
-        LVCOLUMNW entry{};
-        entry.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        entry.fmt = table_.HoldsNumbers(column) ? LVCFMT_RIGHT : LVCFMT_LEFT;  // the first column stays left anyway
-        entry.pszText = heading.data();
-        entry.cx = std::min(width + padding, maxWidth);
-        entry.iSubItem = static_cast<int>(column);
-        SendMessageW(list_, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&entry));
-    }
+    tabs_.AddPage(L"Tabelle", list_.Hwnd());
+    tabs_.AddPage(L"Karte", map_.Hwnd());
+    tabs_.Show(0);
+    controlNotifications_.Add(tabs_);
+    controlNotifications_.Add(list_);
 }
 
 void WeatherWindow::OnSize() {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    PlaceWindow(tabs_, client);
-    RECT inside = client;
-    SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&inside));
-    PlaceWindow(list_, inside);
-    PlaceWindow(map_.Hwnd(), inside);
-    InvalidateRect(map_.Hwnd(), nullptr, FALSE);
-}
-
-void WeatherWindow::ShowView(int tab) {
-    const HWND shown = tab == 0 ? list_ : map_.Hwnd();
-    const HWND hidden = tab == 0 ? map_.Hwnd() : list_;
-    ShowWindow(hidden, SW_HIDE);
-    // Above the tab control, which would otherwise paint over it.
-    SetWindowPos(shown, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    SendMessageW(tabs_, TCM_SETCURSEL, tab, 0);
-}
-
-LRESULT WeatherWindow::OnNotify(const NMHDR& header) {
-    if (header.hwndFrom == tabs_ && header.code == TCN_SELCHANGE) {
-        ShowView(static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)));
-        return 0;
-    }
-    if (header.hwndFrom != list_) return 0;
-    if (header.code == LVN_GETDISPINFOW) {
-        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
-        if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0 && static_cast<std::size_t>(item.iItem) < table_.RowCount()) {
-            shownCell_ = Utf8ToWide(table_.Cell(static_cast<std::size_t>(item.iItem), static_cast<std::size_t>(item.iSubItem)));
-            const std::size_t length = std::min(shownCell_.size(), static_cast<std::size_t>(item.cchTextMax - 1));
-            std::copy_n(shownCell_.c_str(), length, item.pszText);
-            item.pszText[length] = L'\0';
-        }
-        return 0;
-    }
-    if (header.code == LVN_COLUMNCLICK) {
-        table_.SortBy(static_cast<std::size_t>(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem));
-        ShowSortMark();
-        InvalidateRect(list_, nullptr, FALSE);
-    }
-    return 0;
-}
-
-// The header's arrow on the sorted column, up for ascending.
-void WeatherWindow::ShowSortMark() {
-    const HWND headerControl = reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETHEADER, 0, 0));
-    for (std::size_t column = 0; column < table_.Headings().size(); ++column) {
-        HDITEMW item{};
-        item.mask = HDI_FORMAT;
-        SendMessageW(headerControl, HDM_GETITEMW, column, reinterpret_cast<LPARAM>(&item));
-        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
-        if (column == table_.SortColumn()) item.fmt |= table_.SortedAscending() ? HDF_SORTUP : HDF_SORTDOWN;
-        SendMessageW(headerControl, HDM_SETITEMW, column, reinterpret_cast<LPARAM>(&item));
-    }
+    tabs_.Place(client);
 }
 
 void WeatherWindow::OnCommand(int id) {

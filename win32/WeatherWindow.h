@@ -10,8 +10,11 @@
 
 #include "weather/SynopReport.h"
 #include "weather/view/ReportTable.h"
+#include "win32/ControlNotifications.h"
 #include "win32/Handles.h"
+#include "win32/ReportList.h"
 #include "win32/StationMapView.h"
+#include "win32/TabStrip.h"
 #include "win32/Window.h"
 
 namespace zorbel::win32 {
@@ -28,12 +31,8 @@ public:
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateControls();
-    void FillTableColumns();
     void OnSize();
-    LRESULT OnNotify(const NMHDR& header);
     void OnCommand(int id);
-    void ShowView(int tab);
-    void ShowSortMark();
     void ExportCsv();
     void SaveMap();
     std::wstring AskSavePath(const wchar_t* title, std::wstring_view barFilter, const wchar_t* extension);
@@ -44,10 +43,10 @@ private:
     std::wstring source_;
     std::wstring saveFolder_;
     FontHandle font_;
-    HWND tabs_ = nullptr;
-    HWND list_ = nullptr;
+    TabStrip tabs_;
+    ReportList list_;
     StationMapView map_;
-    std::wstring shownCell_;  // the text handed to the list for one cell, kept until the next
+    ControlNotifications controlNotifications_;
 };
 
 }  // namespace zorbel::win32

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/EngineAnswerCollector.h"
+#include "capture/EngineConnection.h"
 #include "capture/EngineWindowControl.h"
 #include "capture/NotchCommand.h"
 #include "fakes/FakeViews.h"
@@ -197,6 +198,60 @@ TEST(EngineWindowControlTest, MenuEntryTogglesAndReportsAFailedPostResizeHidesSi
                                     {EngineCommand::DockWidth, 800},
                                     {EngineCommand::DockPosition, 640 * 65536 + 12}}));
     EXPECT_TRUE(control.Hidden()) << "docking does not show the engine window";
+}
+
+// Each way opening the link ends, at start-up and when reception starts the
+// engine again: what the user sees, and where the new engine window goes.
+TEST(EngineConnectionTest, EachOutcomeShowsItselfAndAnEngineBackTakesTheOldWindowsPlace) {
+    struct Opener : platform::EngineLinkOpener, platform::EngineWindowPlace {
+        LinkOutcome OpenEngineLink() override { return outcome; }
+        bool EngineGone() override { return false; }
+        void PlaceEngineWindow() override { ++docked; }
+        LinkOutcome outcome = LinkOutcome::Linked;
+        int docked = 0;
+    };
+    struct Row {
+        LinkOutcome outcome;
+        const char* seen;  // box or status, caption, memory panel
+        bool startedAgain;
+    };
+    const Row rows[] = {
+        {LinkOutcome::NoBlock, "box Katastrophaler Fehler||", false},
+        {LinkOutcome::NoView, "box Katastrophaler Fehler||", false},
+        {LinkOutcome::EngineMissing, "Status: MMTTY nicht gefunden!||", false},
+        {LinkOutcome::NoHandshake, "Status: Keine Verbindung zur Engine|linked|Speicherauslastung: 42 %", false},
+        {LinkOutcome::Linked, "Status: Bereit|linked|Speicherauslastung: 42 %", true},
+    };
+    for (const Row& row : rows) {
+        for (const bool hidden : {false, true}) {
+            Opener opener;
+            opener.outcome = row.outcome;
+            fakes::FakeStatusPanels panels;
+            fakes::FakeDialogs dialogs;
+            fakes::FakeThemeControls window;
+            fakes::FakeMemoryStatus memoryStatus;
+            memoryStatus.figures.loadPercent = 42;
+            fakes::FakeGermanLocale locale;
+            MemoryDisplay memory{memoryStatus, locale, panels, dialogs};
+            FakeEngineChannel engine;
+            fakes::FakeMenuChecks checks;
+            EngineWindowControl engineWindow{engine, dialogs, checks};
+            if (hidden) engineWindow.ToggleEngineWindow();
+            engine.posted.clear();
+            EngineConnection connection{{opener, panels, dialogs, window, memory, engineWindow, opener}};
+
+            EXPECT_EQ(connection.StartEngineAgain(), row.startedAgain);
+            const std::string seen =
+                (dialogs.shown.empty() ? panels.Text(platform::Panel::Status) : "box " + dialogs.shown[0].title) +
+                "|" + (window.title.empty() ? "" : "linked") + "|" + panels.Text(platform::Panel::Memory);
+            const std::string state = seen + (hidden ? ", engine window hidden" : ", shown");
+            EXPECT_EQ(seen, row.seen) << state;
+            EXPECT_TRUE(window.title.empty() || window.title.starts_with("ZORBEL   V")) << window.title;
+            EXPECT_EQ(opener.docked, row.startedAgain && !hidden ? 1 : 0) << state;
+            const Posts hiddenAgain = row.startedAgain && hidden ? Posts{{EngineCommand::Visibility, 0}} : Posts{};
+            EXPECT_EQ(engine.posted, hiddenAgain) << state << ": hidden as the menu says";
+        }
+    }
 }
 
 }  // namespace
