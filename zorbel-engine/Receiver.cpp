@@ -99,10 +99,8 @@ void Receiver::SetNotches(double firstHz, double secondHz) {
 }
 
 SignalFrame Receiver::TakeFrame() {
-    // The tones swap with the polarity read.
-    const auto tones = decoder_->Mode();
     // Half a bit, so that most stretches lie inside one bit and show one tone.
-    const auto count = std::min(recent_.size(), static_cast<std::size_t>(sampleRate_ / tones.baud / 2));
+    const auto count = std::min(recent_.size(), static_cast<std::size_t>(sampleRate_ / decoder_->Mode().baud / 2));
     const std::span<const float> lastHalfBit(recent_.data() + recent_.size() - count, count);
     // Each line from the samples up to its end; lines older than the kept samples stay dark.
     const auto bins = static_cast<std::size_t>(spectrum_->Size() / 2);
@@ -114,13 +112,11 @@ SignalFrame Receiver::TakeFrame() {
         std::copy(power.begin(), power.end(), waterfallDb_.begin() + static_cast<std::ptrdiff_t>(line * bins));
     }
     linesDue_ = 0;
-    return {spectrum_->PowerDb(recent_),
-            spectrum_->BinHz(),
-            waterfallDb_,
-            tones.MarkToneHz(),
-            tones.SpaceToneHz(),
-            decoder::ToneLevelDb(lastHalfBit, tones.MarkToneHz(), sampleRate_),
-            decoder::ToneLevelDb(lastHalfBit, tones.SpaceToneHz(), sampleRate_)};
+    SignalFrame frame{spectrum_->PowerDb(recent_), spectrum_->BinHz(), waterfallDb_, MarkToneHz(), SpaceToneHz()};
+    if (!TonesKnown()) return frame;
+    frame.markLevelDb = decoder::ToneLevelDb(lastHalfBit, frame.markToneHz, sampleRate_);
+    frame.spaceLevelDb = decoder::ToneLevelDb(lastHalfBit, frame.spaceToneHz, sampleRate_);
+    return frame;
 }
 
 void Receiver::RestartDecoder() {

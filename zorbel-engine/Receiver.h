@@ -55,15 +55,17 @@ public:
     // As MMTTY counts them: mark the lower tone (following the signal), space one shift above.
     double MarkHz() const { return decoder_->MarkHz(); }
     double SpaceHz() const { return decoder_->MarkHz() + decoder_->Mode().shiftHz; }
-    // The tones that carry mark and space in the polarity read.
-    double MarkToneHz() const { return decoder_->Mode().MarkToneHz(); }
-    double SpaceToneHz() const { return decoder_->Mode().SpaceToneHz(); }
+    // The tones that carry mark and space in the polarity read; none (0) while
+    // baud and shift are still being found, as the tones set are no guide then.
+    double MarkToneHz() const { return TonesKnown() ? decoder_->Mode().MarkToneHz() : 0.0; }
+    double SpaceToneHz() const { return TonesKnown() ? decoder_->Mode().SpaceToneHz() : 0.0; }
 
     // The picture of the latest samples with the waterfall lines due since
     // the last call (the newest few when many are); valid until the next call.
     SignalFrame TakeFrame();
 
 private:
+    bool TonesKnown() const { return ModeSource() != ModeState::Deciding; }
     void Restart(double sampleRate);
     void RestartDecoder();
 

@@ -15,6 +15,7 @@ struct SignalFrame {
     double binHz = 1.0;
     // New waterfall lines, oldest first, each as many bins as powerDb.
     std::span<const float> waterfallDb;
+    // None (0) while the mode is being found.
     double markToneHz = 0.0;
     double spaceToneHz = 0.0;
     // The two tones' levels over the last half bit, for the tuning indicator.

@@ -171,8 +171,10 @@ TEST(ReceiverTest, AModeFoundHoldsWhileTheSignalLastsAndIsFoundAfreshAfterALongS
         const double sentMarkHz = read.baud == 50.0 ? weather.markHz : amateur.markHz;
         EXPECT_NEAR(sentMarkHz, read.markHz, 3.0);
         read.markHz = sentMarkHz;
+        const SignalFrame frame = receiver.TakeFrame();
         seen += receiver.ModeSource() == ModeState::Deciding
-                    ? std::wstring(L"searching | ")
+                    ? std::wstring(frame.markToneHz == 0.0 && frame.spaceToneHz == 0.0 ? L"searching | "
+                                                                                       : L"searching with tones | ")
                     : ModeText(read, receiver.ModeSource(), receiver.Polarity(), false, 0.0, 0.0) + L" | ";
     }
     EXPECT_EQ(L"50 Bd · Shift 450 Hz (erkannt) · Mark 1000 Hz · revers (erkannt) · 1,5 Stopbits · Notch 0 / 0 Hz | "

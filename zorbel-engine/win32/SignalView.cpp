@@ -188,6 +188,7 @@ void SignalView::PaintSpectrum(HDC dc, const RECT& area) const {
     }
     for (const auto& [hz, colour, name] : {std::tuple{markToneHz_, kMarkColour, L"M"},
                                            std::tuple{spaceToneHz_, kSpaceColour, L"S"}}) {
+        if (hz <= 0.0) continue;
         const int x = XOf(hz, area);
         Line(dc, x, area.top + Scaled(28), x, area.bottom, colour, PS_DASH);
         // On its own ground above the line, so that a peak running through the letter leaves it readable.
@@ -216,6 +217,7 @@ void SignalView::PaintWaterfall(HDC dc, const RECT& area) {
     SetDIBitsToDevice(dc, area.left, area.top, static_cast<DWORD>(width), static_cast<DWORD>(rows), 0, 0, 0,
                       static_cast<UINT>(rows), waterfall_.data(), &info, DIB_RGB_COLORS);
     for (const auto& [hz, colour] : {std::pair{markToneHz_, kMarkColour}, std::pair{spaceToneHz_, kSpaceColour}}) {
+        if (hz <= 0.0) continue;
         const int x = XOf(hz, area);
         Line(dc, x, area.top, x, area.top + Scaled(6), colour);
     }
