@@ -10,7 +10,7 @@
 # Random text as bench_decoder sends it (letters, figures, spaces, a line end every 69 characters; the seed
 # picks text, fading and noise) goes through zorbel-makewav into /tmp, is played once in real time into a
 # private PulseAudio null sink whose monitor fldigi (under its own Xvfb and configuration folder) records,
-# and is read from fldigi's receive window over XML-RPC; zorbel-decode reads the same file told the mode
+# and fldigi's reading is fetched over XML-RPC; zorbel-decode reads the same file told the mode
 # and untold. The character error rate is the edit distance over the characters sent, line ends left out of
 # both texts (fldigi shows CR and LF its own way), the whole recording read by both.
 # fldigi keeps its receive defaults (AFC on, squelch on at 5, its standard filter); set are only the mode
@@ -114,14 +114,14 @@ def setup(port, carrier, reverse, status):
         "on" if server.main.get_reverse() else "off", "on" if server.main.get_afc() else "off",
         "on" if server.main.get_squelch() else "off", server.main.get_squelch_level()))
 
+# The characters as decoded, from the stream fldigi keeps for other programs: its receive window's text has
+# its word wrapping in it, a space at the wrap turned into a line end.
 def clear(port):
     fldigi(port).text.clear_rx()
+    fldigi(port).rx.get_data()
 
 def received(port):
-    server = fldigi(port)
-    length = server.text.get_rx_length()
-    data = server.text.get_rx(0, length) if length else b""
-    sys.stdout.buffer.write(data.data if hasattr(data, "data") else bytes(data))
+    sys.stdout.buffer.write(fldigi(port).rx.get_data().data)
 
 def distance(a, b):
     row = list(range(len(b) + 1))
