@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Benchmark (not a test): our decoder beside fldigi on the very same WAV files, fldigi listening in real time.
 #   tools/fldigi-side-by-side.sh [--cell NAME]... [--seeds 1-6] [--characters 1500] [--build build/native]
+#                                [--squelch-off] [--afc-off]
 # Cells (default: moderate450+10):
 #   clean450       50 Bd / 450 Hz, mark above space (fldigi's normal), +30 dB
 #   clean170       45.45 Bd / 170 Hz, mark below space (MMTTY's normal, fldigi's reverse), +30 dB
@@ -12,11 +13,12 @@
 # private PulseAudio null sink whose monitor fldigi (under its own Xvfb and configuration folder) records,
 # and fldigi's reading is fetched over XML-RPC; zorbel-decode reads the same file told the mode
 # and untold. The character error rate is the edit distance over the characters sent, line ends left out of
-# both texts (fldigi shows CR and LF its own way), the whole recording read by both.
-# fldigi keeps its receive defaults (AFC on, squelch on at 5, its standard filter); set are only the mode
-# (RTTY, the cell's baud, shift and 1.5 stop bits), the carrier (centre of mark and space) and Rv where mark
-# lies below space. Needs fldigi, pulseaudio, paplay, Xvfb and python3 (tools/setup-debian.sh does not install
-# fldigi: apt-get install fldigi).
+# both texts (fldigi drops a repeated CR or LF), the whole recording read by both.
+# fldigi keeps its receive defaults (AFC on, squelch on at 5, its standard filter) unless --squelch-off or
+# --afc-off; set are only the mode (RTTY, the cell's baud, shift and 1.5 stop bits), the carrier (centre of
+# mark and space) and Rv where mark lies below space. Everything runs privately, so several runs may go on
+# at once. Needs fldigi, pulseaudio, paplay, Xvfb and python3 (tools/setup-debian.sh does not install fldigi:
+# apt-get install fldigi).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,13 +26,17 @@ build="$root/build/native"
 cells=()
 seeds="1-6"
 characters=1500
+squelch=1
+afc=1
 while [ $# -gt 0 ]; do
     case "$1" in
         --cell) cells+=("$2"); shift 2 ;;
         --seeds) seeds="$2"; shift 2 ;;
         --characters) characters="$2"; shift 2 ;;
         --build) build="$2"; shift 2 ;;
-        *) sed -n '2,8p' "$0" >&2; exit 2 ;;
+        --squelch-off) squelch=0; shift ;;
+        --afc-off) afc=0; shift ;;
+        *) sed -n '2,10p' "$0" >&2; exit 2 ;;
     esac
 done
 [ ${#cells[@]} -gt 0 ] || cells=("moderate450+10")
@@ -91,7 +97,7 @@ def free_port():
         s.bind(("127.0.0.1", 0))
         print(s.getsockname()[1])
 
-def setup(port, carrier, reverse, status):
+def setup(port, carrier, reverse, squelch, afc, status):
     # fldigi answers once its start-up has finished, some seconds after its window shows.
     for _ in range(60):
         try:
@@ -104,6 +110,8 @@ def setup(port, carrier, reverse, status):
     time.sleep(1)
     server.modem.set_carrier(int(carrier))
     server.main.set_reverse(reverse == "1")
+    server.main.set_squelch(squelch == "1")
+    server.main.set_afc(afc == "1")
     server.text.clear_rx()
     time.sleep(0.5)
     shown = server.main.get_status1().replace(" ", "")
@@ -221,7 +229,7 @@ for cell in "${cells[@]}"; do
     if [ "$mark_above" = 1 ]; then sent_polarity=--reverse; told_polarity=--reverse; rv=0
     else sent_polarity=; told_polarity=--normal; rv=1; fi
     start_fldigi "$baud" "$shift_hz"
-    python3 "$helper" setup "$port" "$carrier" "$rv" "$baud/$shift_hz" || exit 1
+    python3 "$helper" setup "$port" "$carrier" "$rv" "$squelch" "$afc" "$baud/$shift_hz" || exit 1
     for seed in $(seq "$first_seed" "$last_seed"); do
         base="$work/$cell-seed$seed"
         python3 "$helper" text "$characters" "$seed" >"$base.sent"
