@@ -3,10 +3,12 @@
 //                  [--stopbits 1.5] [--rate 8000] [--snr DB] [--seed 1]
 //                  [--drift HZ_PER_SECOND] [--fade DB] [--fading good|moderate|poor]
 //                  [--rate-off PERCENT] [--lead SECONDS] [--silence-before SECONDS]
-//                  [--silence-after SECONDS]
+//                  [--silence-after SECONDS] [--amplitude 0.5]
 // --fading passes the signal through two fading paths as on HF (the ITU-R's
 // profiles); --rate-off makes a sender off its rate; the silences hold only
-// the noise, for a transmission that starts and ends in it.
+// the noise, for a transmission that starts and ends in it. --amplitude is the
+// signal's peak before fading and noise: lower it for weak or fading signals,
+// whose noise and fading peaks would otherwise clip in the 16-bit file.
 
 #include <cstdint>
 #include <cstdio>
@@ -41,11 +43,12 @@ int main(int argc, char** argv) {
     try {
         std::vector<std::string> valueOptions = kModeValueOptions;
         valueOptions.insert(valueOptions.end(), {"rate", "snr", "seed", "drift", "fade", "fading", "rate-off", "lead",
-                                                      "silence-before", "silence-after"});
+                                                      "silence-before", "silence-after", "amplitude"});
         const CommandLine line = ParseCommandLine(Utf8Arguments(argc, argv), valueOptions, kModeSwitches);
         const RttyMode mode = ModeFromCommandLine(line);
         SignalShape shape;
         shape.sampleRate = NumberOption(line, "rate", 8000.0, 6000.0, 192000.0);
+        shape.amplitude = NumberOption(line, "amplitude", shape.amplitude, 0.001, 1.0);
         shape.driftHzPerSecond = NumberOption(line, "drift", 0.0, -100.0, 100.0);
         shape.markFadeDb = NumberOption(line, "fade", 0.0, 0.0, 60.0);
         shape.rateOff = NumberOption(line, "rate-off", 0.0, -10.0, 10.0) / 100.0;
@@ -70,7 +73,7 @@ int main(int argc, char** argv) {
                      "usage: zorbel-makewav OUT.wav [--baud 45.45] [--shift 170] [--mark 2125] [--reverse] "
                      "[--stopbits 1.5] [--rate 8000] [--snr DB] [--seed 1] [--drift HZ_PER_SECOND] [--fade DB] "
                      "[--fading good|moderate|poor] [--rate-off PERCENT] [--lead SECONDS] "
-                     "[--silence-before SECONDS] [--silence-after SECONDS] < TEXT\n");
+                     "[--silence-before SECONDS] [--silence-after SECONDS] [--amplitude 0.5] < TEXT\n");
         return 2;
     }
 }
