@@ -303,6 +303,8 @@ std::string DecodeUntold(const WavAudio& audio, ModesFound& found) {
 // mode, each in both polarities of the signal, and minimodem in the row's.
 struct Readings {
     Alignment told[2], found[2], untold[2];
+    // Kept to show a first line lost told nothing of the mode.
+    std::string toldText[2], untoldText[2];
     ModesFound modes[2];
     std::optional<Alignment> minimodem;
 };
@@ -317,11 +319,13 @@ Readings ReadAll(const std::string& text, const RttyMode& mode, const Channel& c
         WavAudio audio{shape.sampleRate, SentSignal(text, sent, channel, shape, byMinimodem, seed, folder)};
         AddNoise(audio.samples, snr, shape, seed * 1000u + static_cast<unsigned>(snr + 100.0));
         const WavAudio written = ThroughFile(audio, wav);
-        readings.told[flip] = Align(text, DecodeAll(written, sent, false));
+        readings.toldText[flip] = DecodeAll(written, sent, false);
+        readings.told[flip] = Align(text, readings.toldText[flip]);
         RttyMode untold = sent;
         untold.reversed = false;
         readings.found[flip] = Align(text, DecodeAll(written, untold, true));
-        readings.untold[flip] = Align(text, DecodeUntold(written, readings.modes[flip]));
+        readings.untoldText[flip] = DecodeUntold(written, readings.modes[flip]);
+        readings.untold[flip] = Align(text, readings.untoldText[flip]);
         if (minimodem && flip == 0) readings.minimodem = Align(text, MinimodemDecode(wav, sent, folder, nullptr));
     }
     return readings;
@@ -358,6 +362,14 @@ Options ParseOptions(int argc, char** argv) {
     return options;
 }
 
+// The first characters of a text on one line: line ends shown as < and |.
+std::string Shown(std::string characters, std::size_t count) {
+    characters.resize(std::min(characters.size(), count));
+    std::replace(characters.begin(), characters.end(), '\r', '<');
+    std::replace(characters.begin(), characters.end(), '\n', '|');
+    return characters;
+}
+
 std::string ModeName(const RttyMode& mode) {
     char name[40];
     std::snprintf(name, sizeof name, "%5.2f Bd / %3.0f Hz %s", mode.baud, mode.shiftHz,
@@ -373,8 +385,12 @@ void ErrorRateTable(const Options& options, const RttyMode (&modes)[2], const fs
     std::printf("%-58s", "SNR in 3 kHz (dB)");
     for (const double snr : kSnrColumns) std::printf("%28.0f", snr);
     std::printf("\n");
-    std::size_t firstLinesLost = 0, firstLinesLostUntold = 0, firstLinesTold = 0;
+    std::size_t firstLinesLost = 0, firstLinesTold = 0;
     std::size_t readingsUntold = 0, modeChanges = 0, wrongModes = 0, noMode = 0;
+    // Each first line lost told nothing of the mode, named to be traced.
+    std::vector<std::string> lostUntold;
+    // And the other way round: where these are as many, noise decides.
+    std::size_t firstLinesGainedUntold = 0;
     for (const Row& row : Rows()) {
         if (row.name.find(options.rows) == std::string::npos) continue;
         if (row.minimodemSends && !options.minimodem) continue;
@@ -401,8 +417,16 @@ void ErrorRateTable(const Options& options, const RttyMode (&modes)[2], const fs
                         untoldLater[flip] += readings.untold[flip].editsLater;
                         firstLinesTold += readings.told[flip].firstLineRight;
                         firstLinesLost += readings.told[flip].firstLineRight && !readings.found[flip].firstLineRight;
-                        firstLinesLostUntold +=
-                            readings.told[flip].firstLineRight && !readings.untold[flip].firstLineRight;
+                        firstLinesGainedUntold +=
+                            !readings.told[flip].firstLineRight && readings.untold[flip].firstLineRight;
+                        if (readings.told[flip].firstLineRight && !readings.untold[flip].firstLineRight) {
+                            char where[160];
+                            std::snprintf(where, sizeof where, "  %s, %s, %+.0f dB, seed %u, signal %s:\n",
+                                          ModeName(mode).c_str(), row.name.c_str(), snr, seed,
+                                          flip ? "reversed" : "as the row's");
+                            lostUntold.push_back(where + ("    told   \"" + Shown(readings.toldText[flip], 70)) +
+                                                 "\"\n    untold \"" + Shown(readings.untoldText[flip], 70) + "\"\n");
+                        }
                         ++readingsUntold;
                         const ModesFound& found = readings.modes[flip];
                         modeChanges += found.modes.size() > 1;
@@ -432,8 +456,9 @@ void ErrorRateTable(const Options& options, const RttyMode (&modes)[2], const fs
         }
     }
     std::printf("first lines read right when told and not right without telling the polarity: %zu of %zu; "
-                "without telling the mode: %zu\n",
-                firstLinesLost, firstLinesTold, firstLinesLostUntold);
+                "without telling the mode: %zu (right only without telling it: %zu)\n",
+                firstLinesLost, firstLinesTold, lostUntold.size(), firstLinesGainedUntold);
+    for (const std::string& lost : lostUntold) std::printf("%s", lost.c_str());
     std::printf("told nothing of the mode, of %zu readings: a mode found again in the middle of the transmission "
                 "%zu, a wrong mode found %zu, none found %zu\n",
                 readingsUntold, modeChanges, wrongModes, noMode);
@@ -507,12 +532,7 @@ void StartTable(const Options& options, const RttyMode (&modes)[2], const fs::pa
 void AtOnceTable(const RttyMode (&modes)[2]) {
     constexpr unsigned kSeed = 100;
     const std::string text = RandomText(60, kSeed);
-    const auto shown = [](std::string characters) {
-        characters.resize(std::min<std::size_t>(characters.size(), 20));
-        std::replace(characters.begin(), characters.end(), '\r', '<');
-        std::replace(characters.begin(), characters.end(), '\n', '|');
-        return characters;
-    };
+    const auto shown = [](const std::string& characters) { return Shown(characters, 20); };
     std::printf("\nfirst 20 characters of a transmission that starts on its first start bit (no carrier, no noise "
                 "before it), told / not told the polarity / told nothing of the mode; sent: \"%s\"\n",
                 shown(text).c_str());
