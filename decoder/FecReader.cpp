@@ -5,6 +5,7 @@
 
 #include "decoder/Ccir476.h"
 #include "decoder/FecTransmission.h"
+#include "decoder/Ita2.h"
 
 namespace zorbel::decoder {
 namespace {
@@ -35,7 +36,7 @@ constexpr std::int64_t kGapCharacters = 20;
 // the character after the last one read.
 constexpr std::int64_t kSlipBits = 3;
 // So many characters in a row that neither copy yields end a lock.
-constexpr int kLostCharacters = 8;
+constexpr std::size_t kLostCharacters = 8;
 // The end of emission, three α in DX and their RX copies, lasts no longer
 // than so many bits after the first α read.
 constexpr std::int64_t kEndBits = 6 * kPairBits;
@@ -62,6 +63,8 @@ std::size_t IndexOf(std::uint8_t code) {
 const std::size_t kAlphaIndex = IndexOf(kCcirAlpha);
 const std::size_t kRepetitionIndex = IndexOf(kCcirRepetition);
 const std::size_t kBetaIndex = IndexOf(kCcirBeta);
+const std::size_t kLettersIndex = IndexOf(Ccir476FromIta2(kIta2Letters));
+const std::size_t kFiguresIndex = IndexOf(Ccir476FromIta2(kIta2Figures));
 
 // The log-likelihood of the copies agreeing, by the code in DX: the same
 // code in RX, or α where DX carries the phasing's repetition signal.
@@ -178,7 +181,7 @@ void FecReader::Lock(int way) {
     if (lastRead_ >= 0) from = std::max(from, alignedFrom(lastRead_ + kPairBits - kSlipBits));
     nextDx_ = from;
     decidedInLock_ = resumes;
-    heldErasures_ = 0;
+    heldErasures_.clear();
     locked_ = way;
 }
 
@@ -194,32 +197,34 @@ void FecReader::ReadCharacter(std::int64_t dxStart, std::string& text) {
     const bool inverted = Inverted();
     const CodeScores dx = ScoresAt(dxStart, inverted);
     const CodeScores rx = ScoresAt(dxStart + kRxDelayBits, inverted);
-    std::size_t best = 0;
-    float bestScore = -HUGE_VALF, secondScore = -HUGE_VALF;
-    for (std::size_t index = 0; index < dx.codes.size(); ++index) {
-        const float score = Agreeing(dx.codes, rx.codes, index);
-        if (score > bestScore) {
-            secondScore = bestScore;
-            bestScore = score;
-            best = index;
-        } else if (score > secondScore) {
-            secondScore = score;
-        }
+    std::array<float, 35> both{};
+    for (std::size_t index = 0; index < both.size(); ++index) both[index] = Agreeing(dx.codes, rx.codes, index);
+    const auto best = static_cast<std::size_t>(std::max_element(both.begin(), both.end()) - both.begin());
+    float second = -HUGE_VALF;
+    for (std::size_t index = 0; index < both.size(); ++index) {
+        if (index != best) second = std::max(second, both[index]);
     }
     lastRead_ = dxStart;
     lastReadWay_ = locked_;
-    if (bestScore - secondScore < kDecides) {
+    if (both[best] - second < kDecides) {
         // Erasures are held until a character follows: a run of them is the
         // end of the signal, not characters lost in it.
-        if (decidedInLock_ && ++heldErasures_ == kLostCharacters) {
-            heldErasures_ = 0;
-            locked_ = -1;
+        if (!decidedInLock_) return;
+        const float all = LogSum(both);
+        heldErasures_.push_back({std::exp(both[kLettersIndex] - all), std::exp(both[kFiguresIndex] - all)});
+        if (heldErasures_.size() == kLostCharacters) {
+            heldErasures_.clear();
+            Unlock(text);
         }
         return;
     }
     decidedInLock_ = true;
-    text.append(heldErasures_, '*');
-    heldErasures_ = 0;
+    // Erasures next to the phasing signals were phasing too, faded.
+    const bool traffic = best != kAlphaIndex && best != kRepetitionIndex && best != kBetaIndex;
+    if (traffic) {
+        for (const auto& [letters, figures] : heldErasures_) reading_.AddLost(letters, figures, text);
+    }
+    heldErasures_.clear();
     if (best == kAlphaIndex) {
         // Only α sent in DX ends it: α in RX alone is also the phasing's,
         // and the first RX copies of a transmission are α.
@@ -227,24 +232,30 @@ void FecReader::ReadCharacter(std::int64_t dxStart, std::string& text) {
         for (std::size_t index = 0; index < dx.codes.size(); ++index) {
             if (index != kAlphaIndex) otherInDx = std::max(otherInDx, dx.codes[index]);
         }
-        if (dx.codes[kAlphaIndex] - otherInDx >= kDecides) EndOfEmission();
+        if (dx.codes[kAlphaIndex] - otherInDx >= kDecides) EndOfEmission(text);
         return;
     }
-    if (best == kRepetitionIndex || best == kBetaIndex) return;
-    if (const std::optional<std::uint8_t> ita2 = Ita2FromCcir476(ValidCcir476Codes()[best])) {
-        if (const std::optional<char> character = reader_.Read(*ita2)) text += *character;
-    }
+    if (!traffic) return;
+    if (const std::optional<std::uint8_t> ita2 = Ita2FromCcir476(ValidCcir476Codes()[best])) reading_.Add(*ita2, text);
 }
 
-void FecReader::EndOfEmission() {
+void FecReader::Unlock(std::string& text) {
+    locked_ = -1;
+    reading_.Flush(text);
+}
+
+void FecReader::EndOfEmission(std::string& text) {
     // What follows is the rest of the end and then whatever the receiver
     // hears: nothing to lock on again until a new transmission builds up.
-    locked_ = -1;
+    Unlock(text);
     lastReadWay_ = -1;
     quietUntil_ = Received() + kEndBits;
     for (Way& way : ways_) way = Way{0.0, quietUntil_};
 }
 
-void FecReader::Finish(std::string& text) { ReadCharacters(text, true); }
+void FecReader::Finish(std::string& text) {
+    ReadCharacters(text, true);
+    reading_.Flush(text);
+}
 
 }  // namespace zorbel::decoder

@@ -14,14 +14,16 @@
 // ends the lock. A character is decided from both copies together, each
 // code weighed by the likelihoods of its bits in both, so that a copy that
 // a fade has half taken still counts; one that neither copy makes likely
-// enough is given as '*'.
+// enough is given as '*' (see ShiftReading for a lost shift).
 
 #include <array>
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "decoder/Ita2.h"
+#include "decoder/ShiftReading.h"
 
 namespace zorbel::decoder {
 
@@ -71,7 +73,8 @@ private:
     void ReadCharacters(std::string& text, bool ending);
     void ReadCharacter(std::int64_t dxStart, std::string& text);
     // α in both copies: the transmission ended.
-    void EndOfEmission();
+    void EndOfEmission(std::string& text);
+    void Unlock(std::string& text);
     std::int64_t Received() const { return firstBit_ + static_cast<std::int64_t>(bits_.size()); }
 
     std::deque<float> bits_;
@@ -87,10 +90,12 @@ private:
     // Whether a character was decided in this lock: erasures before the
     // first are the noise before the transmission, not lost characters.
     bool decidedInLock_ = false;
-    int heldErasures_ = 0;
+    // The characters lost since the last one read, each with how likely it
+    // was a letters or a figures shift.
+    std::vector<std::pair<double, double>> heldErasures_;
     // Slots before this bit are not weighed: the end of a transmission.
     std::int64_t quietUntil_ = 0;
-    Ita2Reader reader_;
+    ShiftReading reading_;
 };
 
 }  // namespace zorbel::decoder

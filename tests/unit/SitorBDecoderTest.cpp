@@ -1,6 +1,7 @@
 // SITOR-B as NAVTEX sends it: the CCIR 476 code, the two interleaved copies
 // of each character read back when either is lost, a reader that joins in
-// the middle of a transmission, and the signal made and read as audio.
+// the middle of a transmission, a lost letters shift, and the signal made and
+// read as audio.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include "decoder/FecReader.h"
 #include "decoder/FecTransmission.h"
 #include "decoder/Ita2.h"
+#include "decoder/ShiftReading.h"
 #include "decoder/SignalGenerator.h"
 #include "decoder/SitorBDecoder.h"
 #include "EditDistance.h"
@@ -154,6 +156,32 @@ TEST(SitorBDecoderTest, NoiseReadsAsNothing) {
     std::vector<float> bits(30000);
     for (float& bit : bits) bit = noise(random);
     EXPECT_EQ(Read(bits), "");
+}
+
+TEST(SitorBDecoderTest, ALostLettersShiftDoesNotLeaveTheWordsAfterItInFigures) {
+    // The codes of the text, the one at lost lost with nothing known of
+    // it, as a deep fade leaves it.
+    struct Case {
+        std::size_t lost;
+        std::string_view expected;
+    };
+    constexpr std::string_view kText = "WIND 8, LATER SOUTHWEST";
+    const std::vector<std::uint8_t> codes = EncodeIta2(kText);
+    // 10 is the letters shift before LATER, 12 its A.
+    ASSERT_EQ(codes[10], kIta2Letters);
+    for (const Case& test : {Case{10, kText}, Case{12, "WIND 8, L*TER SOUTHWEST"}, Case{99, kText}}) {
+        ShiftReading reading;
+        std::string text;
+        for (std::size_t index = 0; index < codes.size(); ++index) {
+            if (index == test.lost) {
+                reading.AddLost(1.0 / 35.0, 1.0 / 35.0, text);
+            } else {
+                reading.Add(codes[index], text);
+            }
+        }
+        reading.Flush(text);
+        EXPECT_EQ(text, test.expected) << "code " << test.lost << " lost";
+    }
 }
 
 std::string DecodeAudio(const std::vector<float>& samples, const RttyMode& mode, double sampleRate) {
