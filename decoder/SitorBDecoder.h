@@ -42,8 +42,6 @@ public:
     bool Locked() const { return reader_.Locked(); }
     // The mark tone listened to now (it follows the signal).
     double MarkHz() const { return mode_.markHz; }
-    // The bit rate followed now, in baud.
-    double Baud() const { return sampleRate_ / bitLength_; }
 
 private:
     void ReadBit(std::string& text);
