@@ -7,6 +7,8 @@
 #include <numbers>
 #include <random>
 
+#include "decoder/Ccir476.h"
+#include "decoder/FecTransmission.h"
 #include "decoder/Ita2.h"
 
 namespace zorbel::decoder {
@@ -121,16 +123,16 @@ std::vector<std::complex<double>> PathGains(std::size_t count, double sampleRate
     return gains;
 }
 
-}  // namespace
-
-std::vector<float> GenerateRtty(std::string_view text, const RttyMode& mode, const SignalShape& shape) {
+// The line's bits as tones: continuous-phase FSK at the sender's rate, with
+// the shape's silences, drift and selective fading.
+std::vector<float> Modulate(const std::vector<LineBit>& line, const RttyMode& mode, const SignalShape& shape) {
     std::vector<float> samples(static_cast<std::size_t>(shape.silenceBeforeSeconds * shape.sampleRate), 0.0f);
     const double samplesPerBit = shape.sampleRate / (mode.baud * (1.0 + shape.rateOff));
     const double twoPiOverRate = 2.0 * std::numbers::pi / shape.sampleRate;
     const double start = static_cast<double>(samples.size());
     double phase = 0.0;
     double bitsSoFar = 0.0;
-    for (const LineBit& bit : LineBits(text, mode, shape)) {
+    for (const LineBit& bit : line) {
         bitsSoFar += bit.bits;
         const auto end = static_cast<std::size_t>(std::llround(start + bitsSoFar * samplesPerBit));
         const double toneHz = bit.mark ? mode.MarkToneHz() : mode.SpaceToneHz();
@@ -150,6 +152,22 @@ std::vector<float> GenerateRtty(std::string_view text, const RttyMode& mode, con
     }
     samples.resize(samples.size() + static_cast<std::size_t>(shape.silenceAfterSeconds * shape.sampleRate), 0.0f);
     return samples;
+}
+
+}  // namespace
+
+std::vector<float> GenerateRtty(std::string_view text, const RttyMode& mode, const SignalShape& shape) {
+    return Modulate(LineBits(text, mode, shape), mode, shape);
+}
+
+std::vector<float> GenerateSitorB(std::string_view text, const RttyMode& mode, const SignalShape& shape) {
+    // As many pairs of phasing signals as fill the lead, one at least.
+    const int phasingPairs = std::max(1, static_cast<int>(shape.leadSeconds * mode.baud / (2 * kCcirBits)));
+    std::vector<LineBit> line;
+    for (const std::uint8_t code : FecSlots(text, phasingPairs)) {
+        for (int bit = 0; bit < kCcirBits; ++bit) line.push_back({((code >> bit) & 1u) != 0, 1.0});
+    }
+    return Modulate(line, mode, shape);
 }
 
 void AddNoise(std::vector<float>& samples, double snrDb, const SignalShape& shape, std::uint64_t seed) {

@@ -1,9 +1,9 @@
 #pragma once
-// Makes RTTY test signals: text sent as ITA2 in continuous-phase FSK, with
-// the flaws of a sender and a radio path on demand (a sender off its rate,
-// silence before and after the transmission, a slow frequency drift,
-// selective fading of the mark tone, two-path fading as on HF), and white
-// noise added for a given signal-to-noise ratio.
+// Makes RTTY and SITOR-B test signals: text sent as ITA2 or CCIR 476 in
+// continuous-phase FSK, with the flaws of a sender and a radio path on
+// demand (a sender off its rate, silence before and after the transmission,
+// a slow frequency drift, selective fading of the mark tone, two-path fading
+// as on HF), and white noise added for a given signal-to-noise ratio.
 
 #include <cstdint>
 #include <string_view>
@@ -36,6 +36,13 @@ struct SignalShape {
 };
 
 std::vector<float> GenerateRtty(std::string_view text, const RttyMode& mode, const SignalShape& shape);
+
+// SITOR-B as NAVTEX sends it (see FecTransmission): phasing through the
+// lead, then the text's characters each twice, then the end of emission;
+// no carrier before or after, so the tail is RTTY's only. The mode's baud
+// and tones apply (its stop bits do not); 1, the B state, on the mode's
+// mark tone.
+std::vector<float> GenerateSitorB(std::string_view text, const RttyMode& mode, const SignalShape& shape);
 
 // Adds Gaussian white noise so that the ratio of the signal's power (a sine
 // of the given amplitude) to the noise power in 3 kHz is snrDb. The same seed

@@ -58,8 +58,8 @@ double NumberOption(const CommandLine& line, const std::string& name, double fal
     return value;
 }
 
-RttyMode ModeFromCommandLine(const CommandLine& line) {
-    RttyMode mode;
+RttyMode ModeFromCommandLine(const CommandLine& line, const RttyMode& fallback) {
+    RttyMode mode = fallback;
     const auto option = [&](const char* name, double fallback, ValueRange range) {
         return NumberOption(line, name, fallback, range.lowest, range.highest);
     };
@@ -67,7 +67,7 @@ RttyMode ModeFromCommandLine(const CommandLine& line) {
     mode.shiftHz = option("shift", mode.shiftHz, kShiftRange);
     mode.markHz = option("mark", mode.markHz, kMarkRange);
     mode.stopBits = option("stopbits", mode.stopBits, kStopBitsRange);
-    mode.reversed = line.options.contains("reverse");
+    mode.reversed = fallback.reversed != line.options.contains("reverse");
     return mode;
 }
 

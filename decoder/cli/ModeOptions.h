@@ -25,8 +25,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const st
 // number or lies outside [lowest, highest].
 double NumberOption(const CommandLine& line, const std::string& name, double fallback, double lowest, double highest);
 
-// --baud, --shift, --mark, --reverse and --stopbits.
-RttyMode ModeFromCommandLine(const CommandLine& line);
+// --baud, --shift, --mark, --reverse and --stopbits, each where not given
+// as in fallback; --reverse swaps fallback's tones.
+RttyMode ModeFromCommandLine(const CommandLine& line, const RttyMode& fallback = {});
 
 inline const std::vector<std::string> kModeValueOptions = {"baud", "shift", "mark", "stopbits"};
 inline const std::vector<std::string> kModeSwitches = {"reverse"};

@@ -1,6 +1,10 @@
 // zorbel-decode: decodes the RTTY in a WAV recording and prints the text.
 //   zorbel-decode FILE.wav [--baud 45.45] [--shift 170] [--mark 2125] [--reverse | --normal]
 //                 [--stopbits 1.5] [--unshift-on-space]
+//   zorbel-decode FILE.wav --navtex [--mark HZ]
+// --navtex reads NAVTEX (SITOR-B, 100 Bd, 170 Hz), its tones found in the
+// recording (or set by --mark, the lower one) and its polarity from the
+// signal.
 // Without --baud and --shift it finds them from the signal, and without
 // --mark the signal's tones, wherever they lie; without --reverse or
 // --normal it finds the polarity from the signal. It says on standard error
@@ -17,6 +21,7 @@
 
 #include "decoder/InputConditioner.h"
 #include "decoder/ModeFindingDecoder.h"
+#include "decoder/SitorBDecoder.h"
 #include "decoder/ToneSearch.h"
 #include "decoder/WavFile.h"
 #include "decoder/cli/ModeOptions.h"
@@ -36,6 +41,34 @@ std::string Found(const zorbel::decoder::ModeFindingDecoder& decoder) {
     return text;
 }
 
+// Reads the recording as NAVTEX and prints what it reads, saying on
+// standard error where the tones lie and when a transmission locks.
+void DecodeNavtex(const zorbel::decoder::CommandLine& line, const zorbel::decoder::WavAudio& audio) {
+    using namespace zorbel::decoder;
+    RttyMode mode = ModeFromCommandLine(line, NavtexMode());
+    if (!line.options.contains("mark")) {
+        // Wherever the listener tuned; the decoder then follows the tones.
+        if (const std::optional<double> markHz = FindMark(audio.samples, audio.sampleRate, mode)) mode.markHz = *markHz;
+    }
+    std::fprintf(stderr, "zorbel-decode: NAVTEX tones at %.0f and %.0f Hz\n", mode.markHz, mode.markHz + mode.shiftHz);
+    SitorBDecoder decoder(mode, audio.sampleRate);
+    const std::span<const float> samples(audio.samples);
+    const auto block = std::max<std::size_t>(1, static_cast<std::size_t>(kBlockSeconds * audio.sampleRate));
+    bool locked = false;
+    for (std::size_t at = 0; at < samples.size(); at += block) {
+        const std::string text = decoder.Decode(samples.subspan(at, std::min(block, samples.size() - at)));
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        if (decoder.Locked() != locked) {
+            locked = decoder.Locked();
+            std::fflush(stdout);
+            std::fprintf(stderr, "zorbel-decode: %s at %.1f s\n", locked ? "locked" : "lock lost",
+                         static_cast<double>(at + block) / audio.sampleRate);
+        }
+    }
+    const std::string rest = decoder.Finish();
+    std::fwrite(rest.data(), 1, rest.size(), stdout);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,7 +76,7 @@ int main(int argc, char** argv) {
     using namespace zorbel::console;
     try {
         std::vector<std::string> switches = kModeSwitches;
-        switches.insert(switches.end(), {"normal", "unshift-on-space"});
+        switches.insert(switches.end(), {"normal", "unshift-on-space", "navtex"});
         const CommandLine line = ParseCommandLine(Utf8Arguments(argc, argv), kModeValueOptions, switches);
         RttyMode mode = ModeFromCommandLine(line);
         const bool told = mode.reversed || line.options.contains("normal");
@@ -55,6 +88,11 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "zorbel-decode: note: %s\n", note.c_str());
         }
         InputConditioner(audio.sampleRate).Condition(audio.samples);
+        MakeStandardOutputBinary();
+        if (line.options.contains("navtex")) {
+            DecodeNavtex(line, audio);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
         const SearchedParts searched{.baud = !line.options.contains("baud"),
                                      .shift = !line.options.contains("shift"),
                                      .mark = !line.options.contains("mark")};
@@ -71,7 +109,6 @@ int main(int argc, char** argv) {
         ModeFindingDecoder decoder(
             mode, audio.sampleRate,
             {.unshiftOnSpace = line.options.contains("unshift-on-space"), .findPolarity = !told}, searched);
-        MakeStandardOutputBinary();
         const std::span<const float> samples(audio.samples);
         const auto block = std::max<std::size_t>(1, static_cast<std::size_t>(kBlockSeconds * audio.sampleRate));
         bool modeTold = !decoder.SearchesMode();
@@ -100,7 +137,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zorbel-decode: %s\n", error.what());
         std::fprintf(stderr,
                      "usage: zorbel-decode FILE.wav [--baud 45.45] [--shift 170] [--mark 2125] "
-                     "[--reverse | --normal] [--stopbits 1.5] [--unshift-on-space]\n");
+                     "[--reverse | --normal] [--stopbits 1.5] [--unshift-on-space]\n"
+                     "       zorbel-decode FILE.wav --navtex [--mark HZ]\n");
         return 2;
     }
 }

@@ -1,5 +1,6 @@
-// zorbel-makewav: sends text from standard input as RTTY into a WAV file.
-//   zorbel-makewav OUT.wav [--baud 45.45] [--shift 170] [--mark 2125] [--reverse]
+// zorbel-makewav: sends text from standard input as RTTY, or as NAVTEX
+// (SITOR-B), into a WAV file.
+//   zorbel-makewav OUT.wav [--navtex] [--baud 45.45] [--shift 170] [--mark 2125] [--reverse]
 //                  [--stopbits 1.5] [--rate 8000] [--snr DB] [--seed 1]
 //                  [--drift HZ_PER_SECOND] [--fade DB] [--fading good|moderate|poor]
 //                  [--rate-off PERCENT] [--lead SECONDS] [--silence-before SECONDS]
@@ -9,6 +10,9 @@
 // the noise, for a transmission that starts and ends in it. --amplitude is the
 // signal's peak before fading and noise: lower it for weak or fading signals,
 // whose noise and fading peaks would otherwise clip in the 16-bit file.
+// --navtex sends 100 Bd, 170 Hz around 1000 Hz, 1 on the higher tone (as a
+// receiver in upper sideband hears it), the lead (10 s) as phasing;
+// --reverse puts 1 on the lower tone, and --mark sets the lower tone.
 
 #include <cstdint>
 #include <cstdio>
@@ -20,6 +24,7 @@
 #include <vector>
 
 #include "decoder/SignalGenerator.h"
+#include "decoder/SitorBDecoder.h"
 #include "decoder/WavFile.h"
 #include "decoder/cli/ModeOptions.h"
 #include "console/StandardOutput.h"
@@ -44,21 +49,25 @@ int main(int argc, char** argv) {
         std::vector<std::string> valueOptions = kModeValueOptions;
         valueOptions.insert(valueOptions.end(), {"rate", "snr", "seed", "drift", "fade", "fading", "rate-off", "lead",
                                                       "silence-before", "silence-after", "amplitude"});
-        const CommandLine line = ParseCommandLine(Utf8Arguments(argc, argv), valueOptions, kModeSwitches);
-        const RttyMode mode = ModeFromCommandLine(line);
+        std::vector<std::string> switches = kModeSwitches;
+        switches.push_back("navtex");
+        const CommandLine line = ParseCommandLine(Utf8Arguments(argc, argv), valueOptions, switches);
+        const bool navtex = line.options.contains("navtex");
+        const RttyMode mode = ModeFromCommandLine(line, navtex ? NavtexMode() : RttyMode{});
         SignalShape shape;
         shape.sampleRate = NumberOption(line, "rate", 8000.0, 6000.0, 192000.0);
         shape.amplitude = NumberOption(line, "amplitude", shape.amplitude, 0.001, 1.0);
         shape.driftHzPerSecond = NumberOption(line, "drift", 0.0, -100.0, 100.0);
         shape.markFadeDb = NumberOption(line, "fade", 0.0, 0.0, 60.0);
         shape.rateOff = NumberOption(line, "rate-off", 0.0, -10.0, 10.0) / 100.0;
-        shape.leadSeconds = NumberOption(line, "lead", shape.leadSeconds, 0.0, 60.0);
+        // NAVTEX phases at least 10 s before a transmission's first message.
+        shape.leadSeconds = NumberOption(line, "lead", navtex ? 10.0 : shape.leadSeconds, 0.0, 60.0);
         shape.silenceBeforeSeconds = NumberOption(line, "silence-before", 0.0, 0.0, 600.0);
         shape.silenceAfterSeconds = NumberOption(line, "silence-after", 0.0, 0.0, 600.0);
         const auto seed = static_cast<std::uint64_t>(NumberOption(line, "seed", 1.0, 0.0, 1e15));
         MakeStandardInputBinary();
         const std::string text{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-        WavAudio audio{shape.sampleRate, GenerateRtty(text, mode, shape)};
+        WavAudio audio{shape.sampleRate, navtex ? GenerateSitorB(text, mode, shape) : GenerateRtty(text, mode, shape)};
         if (const auto fading = line.options.find("fading"); fading != line.options.end()) {
             ApplyFading(audio.samples, FadingOption(fading->second), shape.sampleRate, seed);
         }
@@ -70,7 +79,8 @@ int main(int argc, char** argv) {
     } catch (const std::exception& error) {
         std::fprintf(stderr, "zorbel-makewav: %s\n", error.what());
         std::fprintf(stderr,
-                     "usage: zorbel-makewav OUT.wav [--baud 45.45] [--shift 170] [--mark 2125] [--reverse] "
+                     "usage: zorbel-makewav OUT.wav [--navtex] [--baud 45.45] [--shift 170] [--mark 2125] "
+                     "[--reverse] "
                      "[--stopbits 1.5] [--rate 8000] [--snr DB] [--seed 1] [--drift HZ_PER_SECOND] [--fade DB] "
                      "[--fading good|moderate|poor] [--rate-off PERCENT] [--lead SECONDS] "
                      "[--silence-before SECONDS] [--silence-after SECONDS] [--amplitude 0.5] < TEXT\n");

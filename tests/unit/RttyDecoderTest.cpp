@@ -17,6 +17,7 @@
 #include "decoder/SignalGenerator.h"
 #include "decoder/Spectrum.h"
 #include "decoder/ToneSearch.h"
+#include "EditDistance.h"
 
 namespace zorbel::decoder {
 namespace {
@@ -26,20 +27,7 @@ constexpr std::string_view kText = "RYRY CQ DE DDH47 0123456789 -?:()'.,/+= THE 
 constexpr RttyMode kAmateur{45.45, 170.0, 2125.0, false, 1.5};
 constexpr RttyMode kWeatherService{50.0, 450.0, 1000.0, true, 1.5};
 
-std::size_t EditDistance(std::string_view from, std::string_view to) {
-    std::vector<std::size_t> row(to.size() + 1);
-    for (std::size_t column = 0; column <= to.size(); ++column) row[column] = column;
-    for (std::size_t line = 1; line <= from.size(); ++line) {
-        std::size_t diagonal = row[0];
-        row[0] = line;
-        for (std::size_t column = 1; column <= to.size(); ++column) {
-            const std::size_t above = row[column];
-            row[column] = std::min({above + 1, row[column - 1] + 1, diagonal + (from[line - 1] != to[column - 1])});
-            diagonal = above;
-        }
-    }
-    return row[to.size()];
-}
+using testing_support::EditDistance;
 
 std::string DecodeInBlocks(const std::vector<float>& samples, const RttyMode& mode, double sampleRate,
                            std::size_t blockSize) {
