@@ -1,10 +1,10 @@
 #pragma once
-// Installs and removes the engine window procedure on the main window. The
-// capture state machine keeps the two calls strictly alternating; while
-// installed, the procedure hands every engine character code to the sink
-// given at installing, and has it look from time to time whether the engine
-// is still there. Installing may fail (the window refuses the procedure);
-// then nothing is installed.
+// Installs and removes the handling of the engine's messages on the main
+// window. The capture state machine keeps the two calls strictly
+// alternating; while installed, the handling gives every engine character
+// code to the sink given at installing, and has it look from time to time
+// whether the engine is still there. Installing may fail; then nothing is
+// installed.
 
 #include <cstdint>
 

@@ -128,6 +128,7 @@ bool MainWindow::Create(HINSTANCE instance) {
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto taken = engineHook_.TakeMessage(message, wParam, lParam)) return *taken;
     switch (message) {
     case WM_CREATE:
         OnCreate();

@@ -1,10 +1,13 @@
 #pragma once
-// The engine's messages taken on the main window: while reception is on it
-// subclasses the main window and hands each engine character code to the
-// core's sink, whatever its value; and once a second it has the sink look
-// whether the engine is still there, as an engine closed or crashed sends no word.
+// The engine's messages taken on the main window: while reception is on, the
+// main window's procedure offers every message here first, and each engine
+// character code goes to the core's sink, whatever its value; once a second
+// the sink looks whether the engine is still there, as an engine closed or
+// crashed sends no word.
 
 #include <windows.h>
+
+#include <optional>
 
 #include "platform/EngineHook.h"
 #include "win32/EngineLink.h"
@@ -18,14 +21,15 @@ public:
     EngineMessageHook& operator=(const EngineMessageHook&) = delete;
     ~EngineMessageHook() override;
 
-    // Installs the procedure on the link's main window; false if it refuses.
+    // Takes the engine's messages from now on; false if the check timer cannot be set.
     bool HookEngineWindow(platform::EngineCharacterSink& sink) override;
     void UnhookEngineWindow() override;
 
-private:
-    static LRESULT CALLBACK EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR subclassId, DWORD_PTR self);
+    // A message to the main window, offered before its own handling: the
+    // answer when it was the engine's (or the check's) and has been taken.
+    std::optional<LRESULT> TakeMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+private:
     const EngineLink& link_;
     platform::EngineCharacterSink* sink_ = nullptr;  // while hooked
     HWND hookedWindow_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "win32/CallbackBoundary.h"
 #include "win32/ChildWindow.h"
 #include "config/WindowPlacement.h"
 #include "win32/Encoding.h"
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int kTimePart = 3;
 constexpr int kDatePart = 4;
-constexpr UINT_PTR kClockTimerId = 0x5A43;  // "ZC"; the status bar sets no timers of its own
 constexpr UINT kClockPeriodMs = 1000;
 
 struct PanelDesign {
@@ -59,12 +59,19 @@ void StatusBar::Create(HWND parent, int id, const Twips& twips, HFONT font, Tool
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     RefreshClock();
     Resize();  // fitted in the bar's own font
-    subclass_.Attach(hwnd_, [this](UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
-        if (message != WM_TIMER || wParam != kClockTimerId) return std::nullopt;
-        RefreshClock();
+    // A timer procedure rather than a subclass: comctl32's subclass looks its
+    // data up with GetProp twice for every message the bar gets, and under
+    // Wine each lookup is a round trip to wineserver; painting a panel sends
+    // the bar a dozen messages. The timer's id is the object, which outlives
+    // the window and so its timer.
+    SetTimer(hwnd_, reinterpret_cast<UINT_PTR>(this), kClockPeriodMs, &StatusBar::ClockTick);
+}
+
+void CALLBACK StatusBar::ClockTick(HWND, UINT, UINT_PTR timerId, DWORD) {
+    CatchAtCallbackBoundary(0, [&] {
+        reinterpret_cast<StatusBar*>(timerId)->RefreshClock();
         return 0;
     });
-    SetTimer(hwnd_, kClockTimerId, kClockPeriodMs, nullptr);
 }
 
 int StatusBar::Height() const {
@@ -102,6 +109,10 @@ void StatusBar::SetPanelText(platform::Panel panel, std::string_view utf8Text) {
 }
 
 void StatusBar::SetPartText(int part, const std::wstring& text) {
+    // Under Wine the bar repaints the panel within SB_SETTEXT; the line count
+    // comes twice for every received line (the append, then the Rx window's
+    // change notice), the second time unchanged.
+    if (text == shownTexts_[part]) return;
     shownTexts_[part] = text;
     SendMessageW(hwnd_, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
     // Fitted again for every status, which may need more room than the last or free it, and for a text

@@ -10,7 +10,6 @@
 #include "platform/StatusPanels.h"
 #include "win32/Tooltips.h"
 #include "win32/Twips.h"
-#include "win32/WindowSubclass.h"
 
 namespace zorbel::win32 {
 
@@ -34,6 +33,7 @@ private:
     int PanelWidthFor(const std::wstring& text) const;
     // Rewrites time and date when they changed.
     void RefreshClock();
+    static void CALLBACK ClockTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 
     HWND hwnd_ = nullptr;
     Twips twips_{96, 96};
@@ -41,7 +41,6 @@ private:
     std::array<std::wstring, 5> shownTexts_;  // what each panel shows, for fitting the panels to it
     std::wstring shownTime_;
     std::wstring shownDate_;
-    WindowSubclass subclass_;
 };
 
 }  // namespace zorbel::win32
