@@ -131,8 +131,6 @@ class EngineProgram : public ZorbelSuite {
   // zorbel's window and the engine's docked under it, as the screen shows them
   // once both have painted what they were sent and no tooltip covers them.
   static std::string SavePictureOfBoth(const std::wstring& fileName) {
-    const auto& folder = bench::Config().screenshotDir;
-    if (folder.empty()) return "";
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     WaitUntilHandled();
     const auto settled = [] {
@@ -140,14 +138,13 @@ class EngineProgram : public ZorbelSuite {
              bench::VisibleWindowsOf(Zorbel().processId(), L"tooltips_class32").empty();
     };
     if (!bench::PollUntil(settled, bench::milliseconds{5000})) return "the windows did not settle for the picture";
-    std::filesystem::create_directories(folder);
     RECT main{}, engine{}, both{};
     GetWindowRect(MainWindow(), &main);
     GetWindowRect(EngineWindow(), &engine);
     UnionRect(&both, &main, &engine);
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     IntersectRect(&both, &both, &screen);
-    return bench::SaveScreenPng(both, folder + L"\\" + fileName);
+    return SaveScreenshot(EngineWindow(), fileName, both);
   }
 
   // Answers zorbel's notch box with `hz`; returns the box's proposal.
