@@ -68,12 +68,14 @@ TEST_F(ReceptionStartEndTest, EngineGoneOrACodeOutsideEightBitsEndsReceptionThen
         std::function<void()> cause;
         std::string status;
         std::string box;
+        std::string prompt;  // its start
     };
+    const std::string badCode = "Ungültiger Prozeduraufruf oder ungültiges Argument";
     const Row rows[] = {
         {"engine gone", [&] { engine.gone = true; machine.CheckEngine(); machine.CheckEngine(); },
-         "Keine Verbindung zur Engine", "Verbindung zur Engine verloren"},
-        {"256", [&] { machine.TakeEngineCharacter(256); }, "Bereit", " Fehler:  5"},
-        {"-1", [&] { machine.TakeEngineCharacter(-1); }, "Bereit", " Fehler:  5"},
+         "Keine Verbindung zur Engine", "Verbindung zur Engine verloren", "Die Engine ist nicht mehr da: "},
+        {"256", [&] { machine.TakeEngineCharacter(256); }, "Bereit", " Fehler:  5", badCode},
+        {"-1", [&] { machine.TakeEngineCharacter(-1); }, "Bereit", " Fehler:  5", badCode},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -90,6 +92,8 @@ TEST_F(ReceptionStartEndTest, EngineGoneOrACodeOutsideEightBitsEndsReceptionThen
         EXPECT_EQ(view.shown, kChromeEnded);
         EXPECT_EQ(std::count(log.calls.begin(), log.calls.end(), "box:" + row.box), 1);
         EXPECT_EQ(log.calls.back(), "box:" + row.box);
+        EXPECT_EQ("exclamation " + row.prompt,
+                  dialogs.shown.back().kind + " " + dialogs.shown.back().prompt.substr(0, row.prompt.size()));
         engine.gone = false;
     }
     machine.ToggleReception();

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/common/GermanCoastBulletin.h"
 #include "weather/ReadSynop.h"
 #include "weather/view/CoastlineData.h"
 #include "weather/view/MapProjection.h"
@@ -372,27 +373,10 @@ TEST(ModelPlacement, NoModelOverprintsAnotherAndOnlyCrowdedOnesMove) {
 // The German coast at the weather window's first size: every model on the
 // map, none over another, each moved one tied to its station by a leader
 // from the station to its circle; the station without a position named.
-constexpr char kGermanCoast[] =
-    "SMDL01 EDZW 070600\r\nAAXX 07061\r\n"
-    "10113 41580 72117 10081 20049 30041 40046 58012 81/56=\r\n"
-    "10200 16458 62612 10074 20047 30022 40027 56008 60001 82/56=\r\n"
-    "10015 41580 73114 10078 20052 30037 40042 58012 69902 81/56=\r\n"
-    "10131 41566 /2314 10076 20051 30040 40045 58011=\r\n"
-    "10129 41506 90000 10052 20050 30042 40044 52004 74545=\r\n"
-    "10020 41570 72616 10082 20060 30050 40050 57010 82/51=\r\n"
-    "10046 41675 62412 10070 20045 30049 40052 58014=\r\n"
-    "10044 41580 72520 10074 20050 30051 40054 58013=\r\n"
-    "10055 41575 82418 10068 20046 30052 40056 58013 76162 87/58=\r\n"
-    "10170 46560 72410 10065 20038 30049 40060 58016 71022 87/58=\r\n"
-    "10091 46458 72213 10068 20044 30048 40058 58015 76162 86/59=\r\n"
-    "10184 32565 61914 10061 20041 30057 40069 57012 81/50=\r\n"
-    "10147 31765 82016 10071 20048 30034 40039 57011 69902 83/52=\r\n"
-    "10039 26/62 62008 10058 20042 30031 40079 58009 76162 87/51=\r\n";
-
 TEST(StationMap, GermanCoastalStationsAtTheWindowsFirstSizeStandApartWithLeaders) {
     constexpr double kUnit = 4.5;
     const TextSize text{6, 14};
-    const std::vector<SynopReport> reports = ReadSynopReports(kGermanCoast);
+    const std::vector<SynopReport> reports = ReadSynopReports(zorbel::testdata::kGermanCoastBulletin);
     for (const auto& [width, height] : std::vector<std::pair<double, double>>{{812, 505}, {600, 400}}) {
         const MapScene scene = BuildStationMap(reports, width, height, kUnit, text);
         const std::string size = std::to_string(int(width)) + " x " + std::to_string(int(height));

@@ -110,4 +110,23 @@ HWND ComboEdit(HWND combo) {
   return edit;
 }
 
+LOGFONTW MessageFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  return metrics.lfMessageFont;
+}
+
+int TextWidth(const LOGFONTW& font, const std::wstring& text) {
+  const HDC screen = GetDC(nullptr);
+  const HFONT handle = CreateFontIndirectW(&font);
+  const HGDIOBJ previous = SelectObject(screen, handle);
+  SIZE size{};
+  GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(screen, previous);
+  DeleteObject(handle);
+  ReleaseDC(nullptr, screen);
+  return static_cast<int>(size.cx);
+}
+
 }  // namespace bench

@@ -36,6 +36,11 @@ HWND WaitForTopWindow(DWORD processId, const std::wstring& className, std::chron
 // Whether the window and its children have painted everything invalidated.
 bool NothingLeftToPaint(HWND top);
 
+// The system's message font, which status bars and combo boxes' edit fields use.
+LOGFONTW MessageFont();
+// The width of `text` on the screen in that font, in pixels.
+int TextWidth(const LOGFONTW& font, const std::wstring& text);
+
 std::vector<std::wstring> ComboItems(HWND combo);
 // The edit field of a drop-down combo box; throws if it has none.
 HWND ComboEdit(HWND combo);

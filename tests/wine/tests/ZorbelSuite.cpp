@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 #include <stdexcept>
 
+#include "BenchConfig.h"
 #include "RemoteText.h"
+#include "ScreenPicture.h"
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "WindowQueries.h"
@@ -167,6 +170,15 @@ std::string ZorbelSuite::ChooseInFileDialog(const std::wstring& path, DWORD proc
 }
 
 std::wstring ZorbelSuite::InWorkingFolder(const std::wstring& name) { return zorbel_->workingFolder() + L"\\" + name; }
+
+std::string ZorbelSuite::SaveScreenshot(HWND window, const std::wstring& name, std::optional<RECT> area) {
+  const std::wstring& folder = bench::Config().screenshotDir;
+  if (folder.empty()) return "";
+  bench::PollUntil([&] { return bench::NothingLeftToPaint(window); }, kBound);
+  if (!area) GetWindowRect(window, &area.emplace());
+  std::filesystem::create_directories(folder);
+  return bench::SaveScreenPng(*area, folder + L"\\" + name);
+}
 
 bench::StandInLog ZorbelSuite::Log() { return bench::StandInLog(InWorkingFolder(bench::kStandInLogName)); }
 

@@ -70,6 +70,10 @@ class ZorbelSuite : public ::testing::Test {
   static std::string ChooseInFileDialog(const std::wstring& path, DWORD processId = 0);
 
   static std::wstring InWorkingFolder(const std::wstring& name);
+  // Once `window` has nothing left to paint, saves `area` (by default the
+  // window) as `name` in the screenshot folder, for a person to judge; returns
+  // an error text, or "" (also when the run keeps no pictures).
+  static std::string SaveScreenshot(HWND window, const std::wstring& name, std::optional<RECT> area = {});
   static bench::StandInLog Log();
   // The stand-in's log line for the handshake: the engine has zorbel's window.
   static std::string HandshakeLine();
