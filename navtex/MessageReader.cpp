@@ -44,6 +44,7 @@ bool IsStationLetter(char c) { return c >= 'A' && c <= 'X'; }
 struct Header {
     std::string id;
     std::size_t damaged = 0;
+    std::size_t length = kWindow;  // received characters it took, the one after it included
 };
 
 // The window ends on the character after a header: a line end or a space.
@@ -75,6 +76,28 @@ bool IsWrong(char c) {
     return c == kUnknown || (c >= 'a' && c <= 'z') || byte >= 0x80 || (byte < 0x20 && !IsLineEnd(c));
 }
 
+// The header the last characters end with: all in place, or one of its
+// characters dropped by the decoder rather than erased, read as if erased.
+// The reading with the fewest damaged characters wins.
+std::optional<Header> FindHeader(std::string_view recent) {
+    std::optional<Header> best;
+    if (recent.size() >= kWindow) best = MatchHeader(recent.substr(recent.size() - kWindow));
+    if (recent.size() < kWindow - 1) return best;
+    const std::string_view shorter = recent.substr(recent.size() - (kWindow - 1));
+    const bool endsLikeAHeader = IsLineEnd(shorter.back()) || shorter.back() == ' ';
+    if (!endsLikeAHeader || (IsDigit(shorter[5]) && IsDigit(shorter[6]))) return best;
+    for (std::size_t lost = 0; lost < kHeaderLength; ++lost) {
+        std::string window(shorter);
+        window.insert(lost, 1, kUnknown);
+        std::optional<Header> header = MatchHeader(window);
+        if (header && (!best || header->damaged < best->damaged)) {
+            best = std::move(header);
+            best->length = kWindow - 1;
+        }
+    }
+    return best;
+}
+
 // NNNN with at most one of its letters erased.
 bool EndsWithEnd(std::string_view recent) {
     if (recent.size() < kEnd.size()) return false;
@@ -101,21 +124,19 @@ void MessageReader::Take(char character, std::vector<NavtexMessage>& ended) {
     recent_ += character;
     if (recent_.size() > kWindow) recent_.erase(0, recent_.size() - kWindow);
     if (open_) open_->text += character;
-    if (recent_.size() == kWindow) {
-        if (std::optional<Header> header = MatchHeader(recent_)) {
-            if (open_) {
-                // The new header's characters ran into the old text.
-                open_->text.resize(open_->text.size() - std::min(open_->text.size(), kWindow));
-                ended.push_back(Close(false));
-            }
-            open_ = NavtexMessage{};
-            open_->id = std::move(header->id);
-            open_->headerRecovered = header->damaged > 0;
-            open_->wrong = header->damaged;
-            open_->text = std::string(1, character);
-            recent_.clear();
-            return;
+    if (std::optional<Header> header = FindHeader(recent_)) {
+        if (open_) {
+            // The new header's characters ran into the old text.
+            open_->text.resize(open_->text.size() - std::min(open_->text.size(), header->length));
+            ended.push_back(Close(false));
         }
+        open_ = NavtexMessage{};
+        open_->id = std::move(header->id);
+        open_->headerRecovered = header->damaged > 0;
+        open_->wrong = header->damaged;
+        open_->text = std::string(1, character);
+        recent_.clear();
+        return;
     }
     if (!open_) return;
     if (EndsWithEnd(recent_)) {

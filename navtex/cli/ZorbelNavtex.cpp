@@ -53,7 +53,7 @@ std::string Heading(const navtex::StoredMessage& stored) {
     std::snprintf(rate, sizeof rate, "  CER %.1f %%", 100.0 * m.ErrorRate());
     std::replace(std::begin(rate), std::end(rate), '.', ',');  // German decimal comma
     heading += rate;
-    if (m.headerRecovered) heading += "  Kopf wiederhergestellt";
+    if (m.headerRecovered) heading += m.IdentityKnown() ? "  Kopf wiederhergestellt" : "  Kopf beschädigt";
     if (!m.complete) heading += "  unvollständig";
     if (stored.timesReceived > 1) heading += "  " + std::to_string(stored.timesReceived) + "× empfangen";
     if (navtex::SubjectIsAlarm(m.Subject())) heading = "!!! " + heading;
