@@ -20,7 +20,10 @@ constexpr bool SortedByKey() {
     }
     return true;
 }
-static_assert(SortedByKey(), "navtex/StationData.cpp: stations out of order or twice");
+static_assert(SortedByKey(), "navtex/StationData.h: stations out of order or twice");
+
+// Floor division, so that times before 1970 fall on their own day too.
+UtcSeconds Midnight(UtcSeconds when) { return when - ((when % kDay) + kDay) % kDay; }
 
 }  // namespace
 
@@ -49,13 +52,23 @@ std::array<int, kBroadcastsPerDay> BroadcastMinutes(const Station& station) {
 }
 
 UtcSeconds NextBroadcast(const Station& station, UtcSeconds now) {
-    // Floor division, so that times before 1970 fall on their own day too.
-    const UtcSeconds midnight = now - ((now % kDay) + kDay) % kDay;
+    const UtcSeconds midnight = Midnight(now);
     const std::array<int, kBroadcastsPerDay> minutes = BroadcastMinutes(station);
     for (const int minute : minutes) {
         if (midnight + minute * 60 >= now) return midnight + minute * 60;
     }
     return midnight + kDay + minutes[0] * 60;
+}
+
+const Station* StationOnAir(int frequencyHz, UtcSeconds when) {
+    const UtcSeconds minute = (when - Midnight(when)) / 60;
+    for (const Station& station : kStations) {
+        if (station.frequencyHz != frequencyHz) continue;
+        for (const int start : BroadcastMinutes(station)) {
+            if (minute >= start && minute < start + kSlotMinutes) return &station;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace navtex

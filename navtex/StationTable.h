@@ -46,4 +46,8 @@ std::array<int, kBroadcastsPerDay> BroadcastMinutes(const Station& station);
 // The start of the station's first broadcast at or after now.
 UtcSeconds NextBroadcast(const Station& station, UtcSeconds now);
 
+// The station whose ten minutes on this frequency hold the time, null in a
+// slot no station of the table owns: the letter of a header that lost it.
+const Station* StationOnAir(int frequencyHz, UtcSeconds when);
+
 }  // namespace navtex

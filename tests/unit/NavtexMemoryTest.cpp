@@ -131,6 +131,21 @@ TEST(NavtexStations, KeyedByFrequencyAndLetterWithTheirNextBroadcast) {
         EXPECT_EQ(c.expected, found) << c.frequencyHz << ' ' << c.letter << ' ' << c.utcMinute;
     }
     EXPECT_EQ((std::array<int, kBroadcastsPerDay>{230, 470, 710, 950, 1190, 1430}), SlotMinutes('X'));
+
+    // The letter a header lost, from the slot the message came in.
+    struct OnAir {
+        int frequencyHz;
+        int utcMinute;
+        char expected;  // '-' for none
+    };
+    for (const OnAir& c : std::vector<OnAir>{{k518kHz, 7 * 60 + 9, 'S'},
+                                             {k518kHz, 7 * 60 + 10, 'T'},
+                                             {k490kHz, 9 * 60 + 55, 'L'},
+                                             {k518kHz, 12 * 60 + 5, '-'},   // A's slot: none in the area
+                                             {k4209kHz, 7 * 60, '-'}}) {
+        const Station* station = StationOnAir(c.frequencyHz, k7Dec2026 + c.utcMinute * 60);
+        EXPECT_EQ(c.expected, station ? station->letter : '-') << c.frequencyHz << ' ' << c.utcMinute;
+    }
 }
 
 }  // namespace
