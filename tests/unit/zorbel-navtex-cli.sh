@@ -5,18 +5,7 @@
 # Usage: zorbel-navtex-cli.sh ZORBEL_NAVTEX
 set -u
 navtex=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail=0
-expect() {  # what, wanted status, status, then a test that must hold
-    what=$1 wanted=$2 status=$3
-    shift 3
-    if [ "$status" -ne "$wanted" ] || ! "$@"; then
-        echo "FAIL: $what (status $status, wanted $wanted)"
-        cat "$work/out" "$work/err"
-        fail=1
-    fi
-}
+. "$(dirname "$0")/cli-expect.sh"
 
 printf 'ZCZC LB01\r\nSTURM\r\nNNNN\r\nZCZC LB01\r\nSTURM\r\nNNNN\r\nZCZC LD00\r\nSEENOT P*SITION\r\n' |
     "$navtex" --frequency 490 >"$work/out" 2>"$work/err"

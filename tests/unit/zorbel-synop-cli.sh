@@ -6,18 +6,7 @@
 set -u
 synop=$1
 sample=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail=0
-expect() {  # what, wanted status, status, then a test that must hold
-    what=$1 wanted=$2 status=$3
-    shift 3
-    if [ "$status" -ne "$wanted" ] || ! "$@"; then
-        echo "FAIL: $what (status $status, wanted $wanted)"
-        cat "$work/out" "$work/err"
-        fail=1
-    fi
-}
+. "$(dirname "$0")/cli-expect.sh"
 
 "$synop" "$work/missing.txt" "$sample" >"$work/out" 2>"$work/err"
 expect "a missing file" 2 $? grep -q "missing.txt: Datei nicht lesbar" "$work/err"
