@@ -33,4 +33,10 @@ std::wstring ModeText(const decoder::RttyMode& mode, ModeState baudAndShift, Pol
            GermanNumber(secondNotchHz) + L" Hz";
 }
 
+std::wstring NavtexModeText(const decoder::RttyMode& mode, bool locked) {
+    return L"NAVTEX · " + GermanNumber(mode.baud) + L" Bd · Shift " + GermanNumber(mode.shiftHz) + L" Hz · Mark " +
+           GermanNumber(locked ? std::round(mode.markHz) : mode.markHz) + L" Hz · " +
+           (locked ? L"eingerastet" : L"sucht");
+}
+
 }  // namespace zorbel::engine_side

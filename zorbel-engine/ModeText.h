@@ -6,6 +6,9 @@
 // "Polarität automatisch". Baud and shift found read "50 Bd · Shift 450 Hz
 // (erkannt)"; while they are searched, "Baud und Shift automatisch" stands
 // in place of them and the mark.
+// NAVTEX reads "NAVTEX · 100 Bd · Shift 170 Hz · Mark 915 Hz · sucht", and
+// "eingerastet" in place of "sucht" once locked, its mark (the lower tone, as
+// MMTTY counts) then followed and shown rounded.
 
 #include <string>
 
@@ -18,5 +21,7 @@ std::wstring GermanNumber(double value);
 // mode: as read (chosen or found).
 std::wstring ModeText(const decoder::RttyMode& mode, ModeState baudAndShift, PolarityState polarity,
                       bool unshiftOnSpace, double firstNotchHz, double secondNotchHz);
+// mode: NAVTEX's as read, its markHz the lower tone.
+std::wstring NavtexModeText(const decoder::RttyMode& mode, bool locked);
 
 }  // namespace zorbel::engine_side

@@ -18,6 +18,12 @@ int SpectrumSizeFor(double sampleRate) {
     return size;
 }
 
+// NAVTEX's lower tone at the mark set, where the user put it as for RTTY.
+std::unique_ptr<decoder::SitorBDecoder> NavtexDecoder(double markHz, double sampleRate) {
+    const auto navtex = decoder::NavtexMode();
+    return std::make_unique<decoder::SitorBDecoder>(decoder::NavtexMode(markHz + navtex.shiftHz / 2), sampleRate);
+}
+
 }  // namespace
 
 Receiver::Receiver(const decoder::RttyMode& mode, decoder::DecoderOptions options, double sampleRate, bool findMode)
@@ -44,6 +50,8 @@ std::string Receiver::Decode(std::span<const float> input, double sampleRate) {
     const auto tail = samples.size() > keep ? samples.subspan(samples.size() - keep) : samples;
     recent_.insert(recent_.end(), tail.begin(), tail.end());
     if (recent_.size() > keep) recent_.erase(recent_.begin(), recent_.end() - static_cast<std::ptrdiff_t>(keep));
+    // NAVTEX's decoder follows its tones itself, and only near the mark set.
+    if (navtex_) return sitorB_->Decode(samples);
     std::string text = decoder_->Decode(samples);
     if (findMode_) return text;
     if (const auto markHz = search_.Hear(samples, !text.empty(), mode_.markHz, mode_.shiftHz)) {
@@ -53,6 +61,19 @@ std::string Receiver::Decode(std::span<const float> input, double sampleRate) {
         text += decoder_->Decode(search_.Heard());
     }
     return text;
+}
+
+std::string Receiver::Finish() {
+    if (!navtex_) return decoder_->Finish();
+    std::string text = sitorB_->Finish();
+    // Listening afresh, as the RTTY decoder does after a recording's end.
+    sitorB_ = NavtexDecoder(mode_.markHz, sampleRate_);
+    return text;
+}
+
+void Receiver::SetNavtex(bool navtex) {
+    navtex_ = navtex;
+    Restart(sampleRate_);
 }
 
 void Receiver::SetMode(const decoder::RttyMode& mode) {
@@ -75,7 +96,15 @@ void Receiver::SetFindMode(bool findMode) {
     Restart(sampleRate_);
 }
 
+decoder::RttyMode Receiver::ListenedMode() const {
+    if (!navtex_) return decoder_->Mode();
+    auto mode = decoder::NavtexMode();
+    mode.markHz = sitorB_->MarkHz();
+    return mode;
+}
+
 decoder::RttyMode Receiver::ReadMode() const {
+    if (navtex_) return ListenedMode();
     if (decoder_->ModeKnown() && findMode_) return decoder_->Mode();
     auto read = mode_;
     read.reversed = decoder_->Mode().reversed;
@@ -83,11 +112,13 @@ decoder::RttyMode Receiver::ReadMode() const {
 }
 
 ModeState Receiver::ModeSource() const {
+    if (navtex_) return ModeState::Chosen;
     if (!findMode_) return ModeState::Chosen;
     return decoder_->ModeKnown() ? ModeState::Found : ModeState::Deciding;
 }
 
 PolarityState Receiver::Polarity() const {
+    if (navtex_) return sitorB_->Locked() ? PolarityState::Found : PolarityState::Deciding;
     if (!options_.findPolarity) return PolarityState::Chosen;
     return decoder_->PolarityKnown() ? PolarityState::Found : PolarityState::Deciding;
 }
@@ -100,7 +131,7 @@ void Receiver::SetNotches(double firstHz, double secondHz) {
 
 SignalFrame Receiver::TakeFrame() {
     // Half a bit, so that most stretches lie inside one bit and show one tone.
-    const auto count = std::min(recent_.size(), static_cast<std::size_t>(sampleRate_ / decoder_->Mode().baud / 2));
+    const auto count = std::min(recent_.size(), static_cast<std::size_t>(sampleRate_ / ListenedMode().baud / 2));
     const std::span<const float> lastHalfBit(recent_.data() + recent_.size() - count, count);
     // Each line from the samples up to its end; lines older than the kept samples stay dark.
     const auto bins = static_cast<std::size_t>(spectrum_->Size() / 2);
@@ -123,6 +154,7 @@ void Receiver::RestartDecoder() {
     decoder_ = std::make_unique<decoder::ModeFindingDecoder>(
         mode_, sampleRate_, options_, decoder::SearchedParts{.baud = findMode_, .shift = findMode_});
     decoder_->SetNotches(notchHz_[0], notchHz_[1]);
+    sitorB_ = navtex_ ? NavtexDecoder(mode_.markHz, sampleRate_) : nullptr;
     search_.Restart();
 }
 

@@ -4,7 +4,9 @@
 // shift, and the polarity, from the signal unless chosen), moved to a new
 // signal that starts elsewhere while it reads nothing (the search for the
 // mode looks over the whole band itself), restarted when the
-// sample rate changes, and the latest samples for the picture of the signal. The waterfall gets a line per
+// sample rate changes, and the latest samples for the picture of the signal.
+// NAVTEX (SITOR-B) is read instead of RTTY when chosen: its lower tone at the
+// mark set, its decoder finding the tones within 100 Hz and the polarity. The waterfall gets a line per
 // stretch of audio rather than per picture, so that a recording played fast
 // leaves its tones in the waterfall as one played in real time does.
 
@@ -15,6 +17,7 @@
 
 #include "decoder/InputConditioner.h"
 #include "decoder/ModeFindingDecoder.h"
+#include "decoder/SitorBDecoder.h"
 #include "decoder/Spectrum.h"
 #include "zorbel-engine/NewSignalSearch.h"
 #include "zorbel-engine/PolarityState.h"
@@ -33,15 +36,19 @@ public:
     // The input ended (a recording played through): the characters its last
     // samples complete, read without waiting for what would follow. The
     // decoder then listens afresh, its mode and polarity undecided again.
-    std::string Finish() { return decoder_->Finish(); }
+    std::string Finish();
 
     void SetMode(const decoder::RttyMode& mode);
     void SetUnshiftOnSpace(bool unshiftOnSpace);
     void SetFindPolarity(bool findPolarity);
     void SetFindMode(bool findMode);
     void SetNotches(double firstHz, double secondHz);
+    // NAVTEX instead of RTTY; the RTTY settings are kept for when it is left.
+    void SetNavtex(bool navtex);
+    bool Navtex() const { return navtex_; }
     // The mode as set (its mark moved to a new signal found), and as read: with baud, shift, tones and polarity
-    // found, or chosen.
+    // found, or chosen. Reading NAVTEX, the mode read is NAVTEX's at the tones followed (mark on the higher tone,
+    // as NavtexMode counts), its polarity found once locked.
     const decoder::RttyMode& Mode() const { return mode_; }
     decoder::RttyMode ReadMode() const;
     PolarityState Polarity() const;
@@ -53,19 +60,22 @@ public:
     double SecondNotchHz() const { return notchHz_[1]; }
 
     // As MMTTY counts them: mark the lower tone (following the signal), space one shift above.
-    double MarkHz() const { return decoder_->MarkHz(); }
-    double SpaceHz() const { return decoder_->MarkHz() + decoder_->Mode().shiftHz; }
+    double MarkHz() const { return navtex_ ? sitorB_->MarkHz() : decoder_->MarkHz(); }
+    double SpaceHz() const { return MarkHz() + ListenedMode().shiftHz; }
     // The tones that carry mark and space in the polarity read; none (0) while
     // baud and shift are still being found, as the tones set are no guide then.
-    double MarkToneHz() const { return TonesKnown() ? decoder_->Mode().MarkToneHz() : 0.0; }
-    double SpaceToneHz() const { return TonesKnown() ? decoder_->Mode().SpaceToneHz() : 0.0; }
+    // Reading NAVTEX, none until it locks.
+    double MarkToneHz() const { return TonesKnown() ? ListenedMode().MarkToneHz() : 0.0; }
+    double SpaceToneHz() const { return TonesKnown() ? ListenedMode().SpaceToneHz() : 0.0; }
 
     // The picture of the latest samples with the waterfall lines due since
     // the last call (the newest few when many are); valid until the next call.
     SignalFrame TakeFrame();
 
 private:
-    bool TonesKnown() const { return ModeSource() != ModeState::Deciding; }
+    bool TonesKnown() const { return navtex_ ? sitorB_->Locked() : ModeSource() != ModeState::Deciding; }
+    // The mode the decoder in use listens in, its tones as followed.
+    decoder::RttyMode ListenedMode() const;
     void Restart(double sampleRate);
     void RestartDecoder();
 
@@ -77,6 +87,8 @@ private:
     decoder::InputConditioner conditioner_;
     std::vector<float> conditioned_;
     std::unique_ptr<decoder::ModeFindingDecoder> decoder_;
+    bool navtex_ = false;
+    std::unique_ptr<decoder::SitorBDecoder> sitorB_;  // none while RTTY is read
     NewSignalSearch search_;
     std::unique_ptr<decoder::Spectrum> spectrum_;
     std::vector<float> recent_;        // enough for the spectrum of every line still to show

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numeric>
 #include <sstream>
 #include <vector>
@@ -208,6 +209,61 @@ TEST(ReceiverTest, TakesUpANewSignalAwayFromItsTonesFromItsFirstCharacter) {
         EXPECT_NEAR(far ? 2125.0 : 1000.0, receiver.Mode().markHz, 3.0) << sentMarkHz;
         EXPECT_TRUE(receiver.ReadMode().reversed) << sentMarkHz;
     }
+}
+
+// NAVTEX chosen: a broadcast near the mark set is read whole to its end, with
+// no tones marked while the receiver searches and NAVTEX's tones once locked;
+// the recording's end gives the rest, and RTTY is read again once left.
+TEST(ReceiverTest, ReadsANavtexBroadcastNearTheMarkSetAndMarksItsTonesOnceLocked) {
+    const std::string message = "ZCZC SA01\r\nGALE WARNING GERMAN BIGHT WEST 8 TO 9.\r\nNNNN\r\n";
+    const struct {
+        double rate, setMarkHz, sentMarkHz;  // the lower tones
+    } cases[] = {{8000.0, 915.0, 915.0}, {48000.0, 1000.0, 1060.0}, {11025.0, 1700.0, 1640.0}};
+    for (const auto& c : cases) {
+        decoder::SignalShape shape{c.rate};
+        shape.leadSeconds = 3.0;
+        shape.silenceBeforeSeconds = 1.0;
+        auto sent = decoder::NavtexMode();
+        sent.markHz = c.sentMarkHz;
+        const auto samples = decoder::GenerateSitorB(message, sent, shape);
+        const decoder::RttyMode set{50.0, 450.0, c.setMarkHz, true, 1.5};
+        Receiver receiver(set, {.findPolarity = true}, c.rate, true);
+        receiver.SetNavtex(true);
+        std::ostringstream state;
+        const auto show = [&] {
+            const SignalFrame frame = receiver.TakeFrame();
+            const bool locked = receiver.Polarity() == PolarityState::Found;
+            state << testing::PrintToString(NavtexModeText(receiver.ReadMode(), locked)) << " tones " << frame.markToneHz << "/" << frame.spaceToneHz << " | ";
+        };
+        const auto silence = static_cast<std::size_t>(c.rate * shape.silenceBeforeSeconds);
+        std::string text = DecodeInBlocks(receiver, std::span(samples).first(silence), c.rate);
+        show();
+        // Locked in the middle of the message; the end of emission ends the lock.
+        const std::size_t middle = samples.size() * 3 / 4;
+        text += DecodeInBlocks(receiver, std::span(samples).subspan(silence, middle - silence), c.rate);
+        // Followed, near the sent tones (how closely is the decoder's own business).
+        const double markHz = receiver.MarkHz();
+        show();
+        text += DecodeInBlocks(receiver, std::span(samples).subspan(middle), c.rate);
+        text += receiver.Finish();
+        receiver.SetNavtex(false);
+        const bool rttyAgain = !receiver.Navtex() && receiver.ModeSource() == ModeState::Deciding &&
+                               receiver.Mode().baud == 50.0;
+        const std::string where = std::to_string(c.rate) + " Hz, sent at " + std::to_string(c.sentMarkHz) + ": ";
+        EXPECT_EQ(message, text) << where << state.str();
+        EXPECT_NEAR(c.sentMarkHz, markHz, 15.0) << where << state.str();
+        std::ostringstream expected;
+        expected << testing::PrintToString(NavtexModeText(decoder::RttyMode{100.0, 170.0, c.setMarkHz}, false))
+                 << " tones 0/0 | "
+                 << testing::PrintToString(NavtexModeText(decoder::RttyMode{100.0, 170.0, std::round(markHz)}, true))
+                 << " tones " << markHz + 170.0 << "/" << markHz << " | ";
+        EXPECT_EQ(expected.str(), state.str()) << where;
+        EXPECT_TRUE(rttyAgain) << where;
+    }
+    EXPECT_EQ(L"NAVTEX · 100 Bd · Shift 170 Hz · Mark 915,5 Hz · sucht",
+              NavtexModeText(decoder::RttyMode{100.0, 170.0, 915.5}, false));
+    EXPECT_EQ(L"NAVTEX · 100 Bd · Shift 170 Hz · Mark 916 Hz · eingerastet",
+              NavtexModeText(decoder::RttyMode{100.0, 170.0, 915.5}, true));
 }
 
 TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDownToItsLeast) {
