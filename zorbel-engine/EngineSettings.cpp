@@ -70,6 +70,7 @@ EngineSettings LoadEngineSettings(const platform::SettingsStore& store, std::wst
     settings.findPolarity = !mode.reversed;
     stored.Read(L"PolaritaetFinden", settings.findPolarity);
     stored.Read(L"BuchstabenNachLeerzeichen", settings.unshiftOnSpace);
+    stored.Read(L"Navtex", settings.navtex);
     stored.Read(L"Eingang", device, kDeviceRange, true);
     stored.Read(L"Schnell", settings.fast);
     settings.device = static_cast<int>(device);
@@ -88,6 +89,7 @@ void SaveEngineSettings(platform::SettingsStore& store, const EngineSettings& se
     WriteNumber(store, L"ModusFinden", settings.findMode ? 1 : 0);
     WriteNumber(store, L"PolaritaetFinden", settings.findPolarity ? 1 : 0);
     WriteNumber(store, L"BuchstabenNachLeerzeichen", settings.unshiftOnSpace ? 1 : 0);
+    WriteNumber(store, L"Navtex", settings.navtex ? 1 : 0);
     WriteNumber(store, L"Eingang", settings.device);
     WriteNumber(store, L"Schnell", settings.fast ? 1 : 0);
     store.SetText(L"LetzteDatei", settings.lastFile);

@@ -2,7 +2,8 @@
 // The engine's own settings, kept per user under
 // HKEY_CURRENT_USER\Software\ZORBEL\Engine: the mode, whether baud and
 // shift and whether the polarity are found from the signal, unshift on
-// space, the input device and the last recording played.
+// space, NAVTEX read instead of RTTY, the input device and the last
+// recording played.
 
 #include <string>
 
@@ -25,6 +26,8 @@ struct EngineSettings {
     bool findMode = true;
     bool findPolarity = true;
     bool unshiftOnSpace = false;
+    // The RTTY mode above is kept meanwhile, and NAVTEX's tones lie from its mark up.
+    bool navtex = false;
     int device = kNoDevice;
     std::wstring lastFile;
     bool fast = false;

@@ -46,6 +46,7 @@ public:
     // NAVTEX instead of RTTY; the RTTY settings are kept for when it is left.
     void SetNavtex(bool navtex);
     bool Navtex() const { return navtex_; }
+    bool NavtexLocked() const { return navtex_ && sitorB_->Locked(); }
     // The mode as set (its mark moved to a new signal found), and as read: with baud, shift, tones and polarity
     // found, or chosen. Reading NAVTEX, the mode read is NAVTEX's at the tones followed (mark on the higher tone,
     // as NavtexMode counts), its polarity found once locked.

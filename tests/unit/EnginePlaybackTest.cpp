@@ -232,8 +232,7 @@ TEST(ReceiverTest, ReadsANavtexBroadcastNearTheMarkSetAndMarksItsTonesOnceLocked
         std::ostringstream state;
         const auto show = [&] {
             const SignalFrame frame = receiver.TakeFrame();
-            const bool locked = receiver.Polarity() == PolarityState::Found;
-            state << testing::PrintToString(NavtexModeText(receiver.ReadMode(), locked)) << " tones " << frame.markToneHz << "/" << frame.spaceToneHz << " | ";
+            state << testing::PrintToString(NavtexModeText(receiver.ReadMode(), receiver.NavtexLocked())) << " tones " << frame.markToneHz << "/" << frame.spaceToneHz << " | ";
         };
         const auto silence = static_cast<std::size_t>(c.rate * shape.silenceBeforeSeconds);
         std::string text = DecodeInBlocks(receiver, std::span(samples).first(silence), c.rate);

@@ -70,6 +70,7 @@ void EngineMenu::Attach(HWND window, const std::vector<std::wstring>& devices) {
     AppendMenuW(mode, MF_STRING, IDM_ENGINE_MODE_FOUND, L"&Automatisch");
     for (int at = 0; at < kPresetCount; ++at)
         AppendMenuW(mode, MF_STRING, static_cast<UINT_PTR>(IDM_ENGINE_PRESET_FIRST + at), kPresets[at].caption);
+    AppendMenuW(mode, MF_STRING, IDM_ENGINE_NAVTEX, L"&NAVTEX (100 Bd / 170 Hz)");
     AppendMenuW(mode, MF_SEPARATOR, 0, nullptr);
     AddChoices(mode, L"&Baud", IDM_ENGINE_BAUD_FIRST, kBaudChoices, L" Bd");
     AddChoices(mode, L"&Shift", IDM_ENGINE_SHIFT_FIRST, kShiftChoices, L" Hz");
@@ -98,17 +99,19 @@ void EngineMenu::Attach(HWND window, const std::vector<std::wstring>& devices) {
 void EngineMenu::Check(const MenuState& state) const {
     const HMENU bar = GetMenu(window_);
     if (!bar) return;
-    // Baud and shift found: none of them is chosen.
+    // Baud and shift found, or NAVTEX read: none of the RTTY choices is chosen.
     const double unchecked = -1.0;
-    CheckChoice(bar, IDM_ENGINE_BAUD_FIRST, kBaudChoices, state.findMode ? unchecked : state.mode.baud);
-    CheckChoice(bar, IDM_ENGINE_SHIFT_FIRST, kShiftChoices, state.findMode ? unchecked : state.mode.shiftHz);
+    const bool rttyChosen = !state.findMode && !state.navtex;
+    CheckChoice(bar, IDM_ENGINE_BAUD_FIRST, kBaudChoices, rttyChosen ? state.mode.baud : unchecked);
+    CheckChoice(bar, IDM_ENGINE_SHIFT_FIRST, kShiftChoices, rttyChosen ? state.mode.shiftHz : unchecked);
     CheckChoice(bar, IDM_ENGINE_MARK_FIRST, kMarkChoices, state.mode.markHz);
-    CheckChoice(bar, IDM_ENGINE_STOP_FIRST, kStopBitChoices, state.mode.stopBits);
+    CheckChoice(bar, IDM_ENGINE_STOP_FIRST, kStopBitChoices, state.navtex ? unchecked : state.mode.stopBits);
     const auto check = [&](int id, bool on) { CheckMenuItem(bar, static_cast<UINT>(id), on ? MF_CHECKED : MF_UNCHECKED); };
-    check(IDM_ENGINE_MODE_FOUND, state.findMode);
+    check(IDM_ENGINE_MODE_FOUND, state.findMode && !state.navtex);
+    check(IDM_ENGINE_NAVTEX, state.navtex);
     for (int at = 0; at < kPresetCount; ++at) {
         const Preset& preset = kPresets[at];
-        check(IDM_ENGINE_PRESET_FIRST + at, !state.findMode && Near(preset.baud, state.mode.baud) &&
+        check(IDM_ENGINE_PRESET_FIRST + at, rttyChosen && Near(preset.baud, state.mode.baud) &&
                                                 Near(preset.shiftHz, state.mode.shiftHz) &&
                                                 Near(preset.stopBits, state.mode.stopBits));
     }
@@ -142,6 +145,11 @@ bool EngineMenu::ChoosesBaudOrShift(int id) {
     return (id >= IDM_ENGINE_PRESET_FIRST && id < IDM_ENGINE_PRESET_FIRST + kPresetCount) ||
            (id >= IDM_ENGINE_BAUD_FIRST && id < IDM_ENGINE_BAUD_FIRST + static_cast<int>(kBaudChoices.size())) ||
            (id >= IDM_ENGINE_SHIFT_FIRST && id < IDM_ENGINE_SHIFT_FIRST + static_cast<int>(kShiftChoices.size()));
+}
+
+bool EngineMenu::ChoosesRtty(int id) {
+    return id == IDM_ENGINE_MODE_FOUND || ChoosesBaudOrShift(id) ||
+           (id >= IDM_ENGINE_STOP_FIRST && id < IDM_ENGINE_STOP_FIRST + static_cast<int>(kStopBitChoices.size()));
 }
 
 }  // namespace zorbel::engine_side

@@ -20,6 +20,7 @@ struct MenuState {
     bool fast = false;
     bool canPlayAgain = false;
     int device = -1;  // the sound card listened to, or none
+    bool navtex = false;
 };
 
 class EngineMenu {
@@ -32,6 +33,10 @@ public:
     static bool PickModeChoice(int id, decoder::RttyMode& mode);
     // Whether the entry chooses baud or shift, which are then no longer found.
     static bool ChoosesBaudOrShift(int id);
+    // Whether the entry chooses an RTTY mode, so NAVTEX is left: a preset,
+    // baud, shift or stop bits, or finding baud and shift. The mark is
+    // NAVTEX's too, and the polarity is kept for RTTY.
+    static bool ChoosesRtty(int id);
 
 private:
     HWND window_ = nullptr;

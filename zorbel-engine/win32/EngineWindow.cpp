@@ -65,10 +65,15 @@ EngineWindow::EngineWindow(const EngineOptions& options, platform::SettingsStore
       signal_([this](double frequencyHz) {
           // The click puts the mark marker there; read reversed, the mode's mark lies one shift below it.
           auto mode = receiver_.Mode();
-          mode.markHz = std::clamp(std::round(receiver_.ReadMode().reversed ? frequencyHz - mode.shiftHz : frequencyHz),
+          // NAVTEX's shift is its own, whatever the RTTY mode kept.
+          const double shiftHz = receiver_.Navtex() ? receiver_.ReadMode().shiftHz : mode.shiftHz;
+          mode.markHz = std::clamp(std::round(receiver_.ReadMode().reversed ? frequencyHz - shiftHz : frequencyHz),
                                    decoder::kMarkRange.lowest, decoder::kMarkRange.highest);
           ChangeMode(mode);
-      }) {}
+      }) {
+    // Like baud and shift, an RTTY mode on the command line holds for this run.
+    receiver_.SetNavtex(settings_.navtex && !options.baud && !options.shiftHz);
+}
 
 bool EngineWindow::Create(HINSTANCE instance, int showCommand) {
     WNDCLASSEXW windowClass{};
@@ -232,7 +237,7 @@ void EngineWindow::FitOnScreen() {
 void EngineWindow::CheckMenu() {
     // A card that has gone stays the chosen input while it is waited for.
     menu_.Check({receiver_.Mode(), receiver_.FindsMode(), receiver_.FindsPolarity(), receiver_.UnshiftOnSpace(), fast_,
-                 !playing_.empty(), soundCard_.Watching() ? settings_.device : kNoDevice});
+                 !playing_.empty(), soundCard_.Watching() ? settings_.device : kNoDevice, receiver_.Navtex()});
 }
 
 void EngineWindow::OnLinkCommand(WPARAM code, LPARAM value) {
@@ -265,6 +270,8 @@ void EngineWindow::OnLinkCommand(WPARAM code, LPARAM value) {
 }
 
 void EngineWindow::OnMenu(int id) {
+    // Left first, so that what follows works on the RTTY mode kept.
+    if (EngineMenu::ChoosesRtty(id) && receiver_.Navtex()) ChooseNavtex(false);
     auto mode = receiver_.Mode();
     if (id == IDM_ENGINE_OPEN) {
         OpenWithDialog();
@@ -292,6 +299,8 @@ void EngineWindow::OnMenu(int id) {
         ToggleUnshiftOnSpace();
     } else if (id == IDM_ENGINE_MODE_FOUND) {
         ChooseFindMode(true);
+    } else if (id == IDM_ENGINE_NAVTEX) {
+        ChooseNavtex(true);
     } else if (EngineMenu::PickModeChoice(id, mode)) {
         if (EngineMenu::ChoosesBaudOrShift(id) && receiver_.FindsMode()) {
             // From the mode found on: a baud chosen keeps the shift and the tones found.
@@ -483,6 +492,14 @@ void EngineWindow::ChooseFindMode(bool findMode) {
     CheckMenu();
 }
 
+void EngineWindow::ChooseNavtex(bool navtex) {
+    settings_.navtex = navtex;
+    receiver_.SetNavtex(navtex);
+    SaveEngineSettings(store_, settings_);
+    ShowMode();
+    CheckMenu();
+}
+
 void EngineWindow::ChoosePolarity(bool findPolarity, bool reversed) {
     settings_.findPolarity = findPolarity;
     receiver_.SetFindPolarity(findPolarity);
@@ -502,8 +519,11 @@ void EngineWindow::ToggleUnshiftOnSpace() {
 void EngineWindow::ShowMode() {
     if (!modeLine_) return;
     signal_.ShowTones(receiver_.MarkToneHz(), receiver_.SpaceToneHz());
-    const std::wstring text = ModeText(receiver_.ReadMode(), receiver_.ModeSource(), receiver_.Polarity(),
-                                       receiver_.UnshiftOnSpace(), receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
+    const std::wstring text =
+        receiver_.Navtex()
+            ? NavtexModeText(receiver_.ReadMode(), receiver_.NavtexLocked())
+            : ModeText(receiver_.ReadMode(), receiver_.ModeSource(), receiver_.Polarity(), receiver_.UnshiftOnSpace(),
+                       receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
     // Asked every picture, for a mode or polarity found or given up: set only when it changed (a round trip under
     // Wine).
     if (text == modeShown_) return;

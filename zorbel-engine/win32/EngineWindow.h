@@ -62,6 +62,7 @@ private:
 
     void ChangeMode(const decoder::RttyMode& mode);
     void ChooseFindMode(bool findMode);
+    void ChooseNavtex(bool navtex);
     void ChoosePolarity(bool findPolarity, bool reversed);
     void ToggleUnshiftOnSpace();
     void ShowMode();

@@ -25,6 +25,7 @@ enum EngineWindowId : int {
     IDM_ENGINE_SHIFT_FIRST = 240,    // one entry per kShiftChoices
     IDM_ENGINE_MARK_FIRST = 260,     // one entry per kMarkChoices
     IDM_ENGINE_STOP_FIRST = 280,     // one entry per kStopBitChoices
+    IDM_ENGINE_NAVTEX = 290,         // NAVTEX (SITOR-B) instead of RTTY
     IDM_ENGINE_INPUT_FILE = 300,
     IDM_ENGINE_DEVICE_FIRST = 301,   // one entry per input device
     IDM_ENGINE_DEVICE_LAST = IDM_ENGINE_DEVICE_FIRST + kMostDevices - 1,
