@@ -176,8 +176,8 @@ TEST_F(EngineProgram, StartsLinkedAndReportsABadRecordingABadSettingAndAMissingS
   EXPECT_TRUE(bench::PollUntil([] { return PanelText(0) == "Status: Bereit"; }, kBound)) << PanelText(0);
 
   // Each menu entry shows in the mode line at once and is stored. Unshift on space and the polarity found
-  // stay on for the recording below; the presets set baud, shift and stop bits in one step; then baud and
-  // shift are found from the signal.
+  // stay on for the recording below; the presets set baud, shift and stop bits in one step; NAVTEX is read
+  // instead until baud and shift are found from the signal.
   struct Entry {
     int command;
     const char* modeLine;
@@ -197,6 +197,7 @@ TEST_F(EngineProgram, StartsLinkedAndReportsABadRecordingABadSettingAndAMissingS
            {ids::IDM_ENGINE_PRESET_FIRST,
             "50 Bd · Shift 450 Hz · Mark 1000 Hz · Polarität automatisch · 1,5 Stopbits · UOS · Notch 0 / 0 Hz",
             L"ModusFinden", L"0"},
+           {ids::IDM_ENGINE_NAVTEX, "NAVTEX · 100 Bd · Shift 170 Hz · Mark 1000 Hz · sucht", L"Navtex", L"1"},
            {ids::IDM_ENGINE_MODE_FOUND,
             "Baud und Shift automatisch · Polarität automatisch · 1,5 Stopbits · UOS · Notch 0 / 0 Hz", L"ModusFinden",
             L"1"}}) {
@@ -206,6 +207,9 @@ TEST_F(EngineProgram, StartsLinkedAndReportsABadRecordingABadSettingAndAMissingS
     EXPECT_EQ(entry.stored, StoredEngineSetting(entry.setting)) << entry.command;
     if (entry.command == ids::IDM_ENGINE_UNSHIFT_ON_SPACE) {
       EXPECT_EQ(L"170", StoredEngineSetting(L"Shift")) << "the refused value stored over with the default";
+    }
+    if (entry.command == ids::IDM_ENGINE_MODE_FOUND) {
+      EXPECT_EQ(L"0", StoredEngineSetting(L"Navtex")) << "NAVTEX left";
     }
   }
 
