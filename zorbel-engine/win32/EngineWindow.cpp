@@ -476,28 +476,29 @@ void EngineWindow::Take(const std::string& text) {
     for (const char c : text) sender_.Add(static_cast<unsigned char>(c));
 }
 
-void EngineWindow::ChangeMode(const decoder::RttyMode& mode) {
-    receiver_.SetMode(mode);
-    settings_.mode = mode;
+// A reading setting changed: stored for the next start, and shown in the mode line and the menu.
+void EngineWindow::KeepModeSettings() {
     SaveEngineSettings(store_, settings_);
     ShowMode();
     CheckMenu();
+}
+
+void EngineWindow::ChangeMode(const decoder::RttyMode& mode) {
+    receiver_.SetMode(mode);
+    settings_.mode = mode;
+    KeepModeSettings();
 }
 
 void EngineWindow::ChooseFindMode(bool findMode) {
     settings_.findMode = findMode;
     receiver_.SetFindMode(findMode);
-    SaveEngineSettings(store_, settings_);
-    ShowMode();
-    CheckMenu();
+    KeepModeSettings();
 }
 
 void EngineWindow::ChooseNavtex(bool navtex) {
     settings_.navtex = navtex;
     receiver_.SetNavtex(navtex);
-    SaveEngineSettings(store_, settings_);
-    ShowMode();
-    CheckMenu();
+    KeepModeSettings();
 }
 
 void EngineWindow::ChoosePolarity(bool findPolarity, bool reversed) {
@@ -511,9 +512,7 @@ void EngineWindow::ChoosePolarity(bool findPolarity, bool reversed) {
 void EngineWindow::ToggleUnshiftOnSpace() {
     settings_.unshiftOnSpace = !receiver_.UnshiftOnSpace();
     receiver_.SetUnshiftOnSpace(settings_.unshiftOnSpace);
-    SaveEngineSettings(store_, settings_);
-    ShowMode();
-    CheckMenu();
+    KeepModeSettings();
 }
 
 void EngineWindow::ShowMode() {

@@ -60,6 +60,7 @@ private:
     void Decode(std::span<const float> samples, double sampleRate);
     void Take(const std::string& text);
 
+    void KeepModeSettings();
     void ChangeMode(const decoder::RttyMode& mode);
     void ChooseFindMode(bool findMode);
     void ChooseNavtex(bool navtex);
