@@ -75,6 +75,7 @@ EngineSettings LoadEngineSettings(const platform::SettingsStore& store, std::wst
     stored.Read(L"Schnell", settings.fast);
     settings.device = static_cast<int>(device);
     settings.lastFile = store.GetText(L"LetzteDatei").value_or(L"");
+    settings.chartFolder = store.GetText(L"Wetterkartenordner").value_or(L"");
     if (!refused.empty()) refused = L"Gespeicherte Einstellung nicht übernommen, es gilt die Vorgabe: " + refused + L".";
     return settings;
 }
@@ -93,6 +94,7 @@ void SaveEngineSettings(platform::SettingsStore& store, const EngineSettings& se
     WriteNumber(store, L"Eingang", settings.device);
     WriteNumber(store, L"Schnell", settings.fast ? 1 : 0);
     store.SetText(L"LetzteDatei", settings.lastFile);
+    store.SetText(L"Wetterkartenordner", settings.chartFolder);
 }
 
 }  // namespace zorbel::engine_side

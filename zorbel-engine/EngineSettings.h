@@ -2,8 +2,8 @@
 // The engine's own settings, kept per user under
 // HKEY_CURRENT_USER\Software\ZORBEL\Engine: the mode, whether baud and
 // shift and whether the polarity are found from the signal, unshift on
-// space, NAVTEX read instead of RTTY, the input device and the last
-// recording played.
+// space, NAVTEX read instead of RTTY, the input device, the last
+// recording played and the folder of the weather charts.
 
 #include <string>
 
@@ -31,6 +31,7 @@ struct EngineSettings {
     int device = kNoDevice;
     std::wstring lastFile;
     bool fast = false;
+    std::wstring chartFolder;  // empty: "Wetterkarten" in the user's documents
 };
 
 // The stored settings. What is missing keeps its default, and so does what

@@ -84,7 +84,7 @@ TEST(EngineOptions, StoredSettingsOutsideTheirRangeKeepTheDefaultAndAreNamedOnce
     store.values = {{L"Baud", L"nan"},    {L"Shift", L"inf"},   {L"Mark", L"1e-300"},
                     {L"Stopbits", L"1.5"}, {L"Revers", L"1"},    {L"BuchstabenNachLeerzeichen", L"1"},
                     {L"Eingang", L"1e300"}, {L"Schnell", L"0.5"}, {L"LetzteDatei", L"Z:\\a.wav"},
-                    {L"Navtex", L"1"}};
+                    {L"Navtex", L"1"},     {L"Wetterkartenordner", L"D:\\Karten"}};
     std::wstring refused;
     const EngineSettings loaded = LoadEngineSettings(store, refused);
     EXPECT_EQ(L"Gespeicherte Einstellung nicht übernommen, es gilt die Vorgabe: „Baud“ = „nan“ (erlaubt 10 bis 300); "
@@ -100,7 +100,7 @@ TEST(EngineOptions, StoredSettingsOutsideTheirRangeKeepTheDefaultAndAreNamedOnce
     const EngineSettings again = LoadEngineSettings(store, refused);
     EXPECT_EQ(L"", refused);
     EXPECT_TRUE(again.mode.reversed && again.unshiftOnSpace && again.mode.baud == defaults.baud && again.navtex);
-    EXPECT_EQ(L"Z:\\a.wav", again.lastFile);
+    EXPECT_EQ(L"Z:\\a.wav|D:\\Karten", again.lastFile + L"|" + again.chartFolder);
 }
 
 // Settings from before the polarity was found named it always: a reversed

@@ -13,6 +13,7 @@
 
 #include "decoder/SignalGenerator.h"
 #include "engine/CharacterSender.h"
+#include "zorbel-engine/ChartZoom.h"
 #include "zorbel-engine/EngineLayout.h"
 #include "zorbel-engine/ModeText.h"
 #include "zorbel-engine/Receiver.h"
@@ -289,6 +290,23 @@ TEST(EngineLayoutTest, DockedUnderTheProgramAt150PercentTheEngineEndsOnA900Pixel
         DockedHeight(ScaledToDpi(kDesignHeight, kDpi), kNonClient + LeastClientHeight(kDpi), top, kWorkAreaBottom);
     EXPECT_LE(top + height, kWorkAreaBottom) << "docked at " << top << ", " << height << " high";
     EXPECT_EQ(0, LayOutEngineWindow(760, height - kNonClient, kDpi).text.height);
+}
+
+// A chart 1809 elements wide opens at its whole width; the steps end at both ends; zoomed about
+// a point, that point stays under the mouse.
+TEST(EngineLayoutTest, AChartZoomsInStepsFromItsWholeWidthAboutThePointUnderTheMouse) {
+    EXPECT_DOUBLE_EQ(1000.0 / 1809, WholeWidthZoom(1809, 1000));
+    EXPECT_EQ((std::vector{0.75, 0.5, 4.0, 0.125}),
+              (std::vector{ZoomIn(WholeWidthZoom(1809, 1000)), ZoomOut(0.75), ZoomIn(4.0), ZoomOut(0.125)}));
+    // The element under the mouse at 300 pixels into the window, scrolled by 100, at zoom 0.5: element 800.
+    EXPECT_EQ(800 - 300, ScrollKeeping(100, 300, 0.5, 1.0));
+    EXPECT_EQ(0, ScrollKeeping(10, 300, 1.0, 0.25)) << "never before the picture's start";
+
+    // A black line one element thick across white, a third of the size: a grey line, nowhere broken.
+    GreyPicture chart{9, 6, std::vector<std::uint8_t>(54, 255)};
+    for (int x = 0; x < 9; ++x) chart.elements[4 * 9 + x] = 0;
+    const GreyPicture small = Shrunk(chart, 1.0 / 3);
+    EXPECT_EQ((std::vector<std::uint8_t>{255, 255, 255, 170, 170, 170}), small.elements);
 }
 
 // Runs "event ms" pairs through a watch; the answer to each, "-" for none.

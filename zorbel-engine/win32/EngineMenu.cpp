@@ -63,6 +63,8 @@ void EngineMenu::Attach(HWND window, const std::vector<std::wstring>& devices) {
     AppendMenuW(file, MF_STRING, IDM_ENGINE_PLAY_AGAIN, L"&Erneut abspielen");
     AppendMenuW(file, MF_STRING, IDM_ENGINE_FAST, L"&Schnell abspielen");
     AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(file, MF_STRING, IDM_ENGINE_CHARTS, L"&Wetterkarten...");
+    AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(file, MF_STRING, IDM_ENGINE_EXIT, L"&Beenden");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&Datei");
 

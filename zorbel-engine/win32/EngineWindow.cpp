@@ -281,6 +281,8 @@ void EngineWindow::OnMenu(int id) {
         fast_ = settings_.fast = !fast_;
         SaveEngineSettings(store_, settings_);
         CheckMenu();
+    } else if (id == IDM_ENGINE_CHARTS) {
+        charts_.Open(hwnd_);
     } else if (id == IDM_ENGINE_EXIT) {
         DestroyWindow(hwnd_);
     } else if (id == IDM_ENGINE_INPUT_FILE) {

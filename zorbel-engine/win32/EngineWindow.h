@@ -22,6 +22,7 @@
 #include "zorbel-engine/SoundCardWatch.h"
 #include "zorbel-engine/TextPaneLines.h"
 #include "zorbel-engine/WavPlayer.h"
+#include "zorbel-engine/win32/ChartListWindow.h"
 #include "zorbel-engine/win32/EngineMenu.h"
 #include "zorbel-engine/win32/SignalView.h"
 #include "zorbel-engine/win32/WaveInput.h"
@@ -96,6 +97,7 @@ private:
     HWND messageLine_ = nullptr;
     HWND text_ = nullptr;
     EngineMenu menu_;
+    ChartListWindow charts_{settings_, store_};
     std::vector<std::wstring> devices_;
     SignalView signal_;
     int dpi_ = 96;

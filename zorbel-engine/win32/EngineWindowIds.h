@@ -15,6 +15,7 @@ enum EngineWindowId : int {
     IDM_ENGINE_PLAY_AGAIN = 201,
     IDM_ENGINE_FAST = 202,
     IDM_ENGINE_EXIT = 203,
+    IDM_ENGINE_CHARTS = 204,         // the list of weather charts received
     IDM_ENGINE_POLARITY_REVERSED = 210,
     IDM_ENGINE_UNSHIFT_ON_SPACE = 211,
     IDM_ENGINE_POLARITY_FOUND = 212,   // found from the signal
@@ -29,6 +30,20 @@ enum EngineWindowId : int {
     IDM_ENGINE_INPUT_FILE = 300,
     IDM_ENGINE_DEVICE_FIRST = 301,   // one entry per input device
     IDM_ENGINE_DEVICE_LAST = IDM_ENGINE_DEVICE_FIRST + kMostDevices - 1,
+
+    // The list of weather charts received, and a chart's own window.
+    IDC_CHARTS_NOTE = 400,  // how many charts, in which folder
+    IDC_CHARTS_LIST = 401,
+    IDM_CHARTS_OPEN = 410,
+    IDM_CHARTS_REFRESH = 411,
+    IDM_CHARTS_SHOW_FOLDER = 412,
+    IDM_CHARTS_CHOOSE_FOLDER = 413,
+    IDM_CHARTS_CLOSE = 414,
+    IDM_CHART_ZOOM_IN = 420,
+    IDM_CHART_ZOOM_OUT = 421,
+    IDM_CHART_WHOLE_WIDTH = 422,
+    IDM_CHART_OWN_SIZE = 423,
+    IDM_CHART_CLOSE = 424,
 };
 
 }  // namespace zorbel::engine_side
