@@ -1,0 +1,43 @@
+#pragma once
+// Rows of texts in a list view in report style, one row selected at a time,
+// that says which row the user chose. The rows stand for things of the
+// owner's (a key each), so the chosen row stays chosen when the rows change.
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "win32/ChildWindow.h"
+#include "win32/ControlNotifications.h"
+
+namespace zorbel::win32 {
+
+struct TableRow {
+    std::size_t key = 0;
+    std::vector<std::wstring> cells;
+};
+
+class MessageTable : public NotifyingControl {
+public:
+    void Create(const ChildPlace& at, const std::vector<std::wstring>& headings,
+                std::function<void(std::size_t key)> chosen);
+    // Colours that set the table apart from others.
+    void SetColours(COLORREF text, COLORREF background);
+    // The columns widen to their texts.
+    void SetRows(std::vector<TableRow> rows);
+    void Choose(std::optional<std::size_t> key);
+    HWND Hwnd() const override { return hwnd_; }
+    std::optional<LRESULT> OnOwnNotify(const NMHDR& header) override;
+
+private:
+    HWND hwnd_ = nullptr;
+    std::size_t columns_ = 0;
+    std::vector<TableRow> rows_;
+    std::function<void(std::size_t)> chosen_;
+    bool setting_ = false;  // our own changes are not the user's
+};
+
+}  // namespace zorbel::win32
