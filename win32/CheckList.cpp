@@ -15,8 +15,6 @@ void CheckList::Create(const ChildPlace& at, std::function<void(std::size_t, boo
                                WS_EX_CLIENTEDGE);
     SendMessageW(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     LVCOLUMNW column{};
-    column.mask = LVCF_WIDTH;
-    column.cx = at.place.right - at.place.left;
     SendMessageW(hwnd_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 }
 
@@ -36,6 +34,13 @@ void CheckList::SetChecked(std::size_t entry, bool checked) {
     item.state = checked ? kChecked : kCleared;
     SendMessageW(hwnd_, LVM_SETITEMSTATE, entry, reinterpret_cast<LPARAM>(&item));
     setting_ = false;
+}
+
+void CheckList::Place(const RECT& place) {
+    PlaceWindow(hwnd_, place);
+    RECT inside{};
+    GetClientRect(hwnd_, &inside);
+    SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, 0, inside.right);
 }
 
 std::optional<LRESULT> CheckList::OnOwnNotify(const NMHDR& header) {

@@ -19,6 +19,8 @@ public:
     void Create(const ChildPlace& at, std::function<void(std::size_t, bool)> changed);
     void AddEntry(const std::wstring& text, bool checked);
     void SetChecked(std::size_t entry, bool checked);
+    // The control at its place, its one column as wide as the room inside.
+    void Place(const RECT& place);
     HWND Hwnd() const override { return hwnd_; }
     std::optional<LRESULT> OnOwnNotify(const NMHDR& header) override;
 

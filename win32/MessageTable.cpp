@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "win32/Twips.h"
+
 namespace zorbel::win32 {
 
 void MessageTable::Create(const ChildPlace& at, const std::vector<std::wstring>& headings,
@@ -10,6 +14,7 @@ void MessageTable::Create(const ChildPlace& at, const std::vector<std::wstring>&
     hwnd_ = CreateChildControl(at, WC_LISTVIEWW, L"", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                                WS_EX_CLIENTEDGE);
     SendMessageW(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    headings_ = headings;
     for (const std::wstring& heading : headings) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_SUBITEM;
@@ -45,12 +50,25 @@ void MessageTable::SetRows(std::vector<TableRow> rows) {
             SendMessageW(hwnd_, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
         }
     }
-    for (std::size_t column = 0; column < columns_; ++column)
-        SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE_USEHEADER);
+    FitColumns();
     setting_ = false;
     Choose(chosen);
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// Each column as wide as its heading and its widest cell (Wine's LVSCW_AUTOSIZE_USEHEADER forgets the heading).
+void MessageTable::FitColumns() {
+    const int padding = MulDiv(16, Twips::ForScreen().DpiY(), 96);
+    const auto widthOf = [this](const std::wstring& text) {
+        return static_cast<int>(SendMessageW(hwnd_, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    };
+    for (std::size_t column = 0; column < columns_; ++column) {
+        int width = widthOf(headings_[column]);
+        for (const TableRow& row : rows_)
+            if (column < row.cells.size()) width = std::max(width, widthOf(row.cells[column]));
+        SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, column, width + padding);
+    }
 }
 
 void MessageTable::Choose(std::optional<std::size_t> key) {

@@ -33,7 +33,10 @@ public:
     std::optional<LRESULT> OnOwnNotify(const NMHDR& header) override;
 
 private:
+    void FitColumns();
+
     HWND hwnd_ = nullptr;
+    std::vector<std::wstring> headings_;
     std::size_t columns_ = 0;
     std::vector<TableRow> rows_;
     std::function<void(std::size_t)> chosen_;

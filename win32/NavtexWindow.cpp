@@ -126,7 +126,7 @@ void NavtexWindow::CreateControls() {
         Refresh();
     });
     AddStatic(IDC_NAVTEX_LABEL, L"&Themen (A, B, D und L immer):");
-    subjects_.Create({hwnd_, IDC_NAVTEX_SUBJECTS, {0, 0, 260, 100}, font_.get()},
+    subjects_.Create({hwnd_, IDC_NAVTEX_SUBJECTS, {}, font_.get()},
                      [this](std::size_t entry, bool checked) {
                          const char subject = kSubjectLetters[entry];
                          list_.ShowSubject(subject, checked);
@@ -230,7 +230,7 @@ void NavtexWindow::OnSize() {
     const int top = margin + row + margin;
     const int subjectsBottom = top + label + std::min(px(340), (height - top) / 2);
     PlaceWindow(labels_[kSubjectLabel], {margin, top, margin + left, top + label});
-    PlaceWindow(subjects_.Hwnd(), {margin, top + label, margin + left, subjectsBottom});
+    subjects_.Place({margin, top + label, margin + left, subjectsBottom});
     PlaceWindow(labels_[kBroadcastLabel],
                 {margin, subjectsBottom + margin, margin + left, subjectsBottom + margin + label});
     PlaceWindow(broadcasts_, {margin, subjectsBottom + margin + label, margin + left, height - margin});

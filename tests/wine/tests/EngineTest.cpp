@@ -24,6 +24,7 @@
 #include "WindowQueries.h"
 #include "ZorbelSuite.h"
 #include "resource.h"
+#include "win32/NavtexWindowIds.h"
 
 namespace {
 
@@ -262,6 +263,58 @@ TEST_F(Engine, FilledRxWindowShowsBothScrollBars) {
   bench::PollUntil([&] { return bars() == kExpected; }, kBound);
   EXPECT_EQ(kExpected, bars());
   EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
+}
+
+// NAVTEX beside the capture: a gale warning twice and a distress relay as the engine posts them are listed in
+// "Datei › NAVTEX-Meldungen…", the repeat folded with its count, the distress relay apart above the others; each
+// message is a file in the NAVTEX folder beside the weather folder.
+TEST_F(Engine, NavtexMessagesAreListedFoldedWithSearchAndRescueApartAndSaved) {
+  const std::wstring menu = ReadMenu();
+  EXPECT_LT(menu.find(L"Wetter &lesen…"), menu.find(L"&NAVTEX-Meldungen…")) << WideToUtf8(menu);
+  EXPECT_LT(menu.find(L"&NAVTEX-Meldungen…"), menu.find(L"&Ablageordner öffnen")) << WideToUtf8(menu);
+
+  ASSERT_TRUE(ClickRecordButtonUntil("&Stop"));
+  const std::string gale = "ZCZC SB12\r\nGALE WARNING GERMAN BIGHT NW 8\r\nNNNN\r\n";
+  bench::PostAsEngine(MainWindow(), gale + gale + "ZCZC SD03\r\nMAYDAY RELAY VESSEL ON FIRE 5410N 00720E\r\nNNNN\r\n");
+  WaitUntilHandled();
+  EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
+
+  bench::ChooseMenuItem(MainWindow(), IDM_NAVTEX);
+  const HWND navtex = bench::WaitForTopWindow(Zorbel().processId(), ZORBEL_NAVTEX_WINDOW_CLASS, kBound);
+  ASSERT_TRUE(navtex);
+  const auto rows = [&](int listId) {
+    const HWND list = bench::Control(navtex, listId);
+    std::string text;
+    for (int row = 0; row < bench::SendBounded(list, LVM_GETITEMCOUNT); ++row) {
+      for (int column = 1; column < 7; ++column)
+        text += WideToUtf8(bench::ListViewCellText(Zorbel().process(), list, row, column)) + '|';
+      text += '\n';
+    }
+    return text;
+  };
+  EXPECT_EQ("S  Pinneberg|D  Seenot/Piraterie|03|0,0 %||1×|\n", rows(IDC_NAVTEX_ALARMS));
+  EXPECT_EQ("S  Pinneberg|B  Wetterwarnung|12|0,0 %||2×|\n", rows(IDC_NAVTEX_MESSAGES));
+  const HWND frequency = bench::Control(navtex, IDC_NAVTEX_FREQUENCY);
+  EXPECT_EQ(L"518 kHz", bench::ComboItems(frequency).at(bench::SendBounded(frequency, CB_GETCURSEL)));
+  EXPECT_EQ("SEENOT / PIRATERIE", WideToUtf8(bench::WindowText(bench::Control(navtex, IDC_NAVTEX_ALARM_LABEL))));
+
+  // The distress relay chosen with the keyboard: its text under the lists.
+  PostMessageW(bench::Control(navtex, IDC_NAVTEX_ALARMS), WM_KEYDOWN, VK_HOME, 0);
+  WaitUntilHandled();
+  EXPECT_EQ("ZCZC SD03\r\nMAYDAY RELAY VESSEL ON FIRE 5410N 00720E\r\nNNNN",
+            WideToUtf8(bench::WindowText(bench::Control(navtex, IDC_NAVTEX_TEXT))));
+  EXPECT_EQ("", SaveScreenshot(navtex, L"navtex-window.png"));
+
+  // One file a message shown, named by date, time and identity, and the memory for the next start.
+  std::vector<std::string> saved;
+  for (const auto& entry : std::filesystem::directory_iterator(InWorkingFolder(L"NAVTEX"))) {
+    const std::string name = WideToUtf8(entry.path().filename().wstring());
+    saved.push_back(name.size() > 16 && name[10] == '_' ? "<Zeit>" + name.substr(15) : name);
+  }
+  std::sort(saved.begin(), saved.end());
+  EXPECT_EQ((std::vector<std::string>{"<Zeit>_SB12.txt", "<Zeit>_SD03.txt", "NAVTEX-Speicher.txt"}), saved);
+  EXPECT_EQ("", NoBoxes());
+  PostMessageW(navtex, WM_CLOSE, 0, 0);
 }
 
 // The engine's program ends without a word during reception (a crash): reception
