@@ -31,11 +31,6 @@ void MessageTable::SetColours(COLORREF text, COLORREF background) {
 }
 
 void MessageTable::SetRows(std::vector<TableRow> rows) {
-    const LRESULT selected = SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
-    const std::optional<std::size_t> chosen =
-        selected >= 0 && static_cast<std::size_t>(selected) < rows_.size()
-            ? std::optional<std::size_t>(rows_[static_cast<std::size_t>(selected)].key)
-            : std::nullopt;
     rows_ = std::move(rows);
     setting_ = true;
     SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
@@ -52,7 +47,6 @@ void MessageTable::SetRows(std::vector<TableRow> rows) {
     }
     FitColumns();
     setting_ = false;
-    Choose(chosen);
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }

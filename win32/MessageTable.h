@@ -1,7 +1,7 @@
 #pragma once
 // Rows of texts in a list view in report style, one row selected at a time,
-// that says which row the user chose. The rows stand for things of the
-// owner's (a key each), so the chosen row stays chosen when the rows change.
+// that says which row the user chose. Each row stands for a thing of the
+// owner's (its key), which the owner may also choose.
 
 #include <windows.h>
 
@@ -26,8 +26,9 @@ public:
                 std::function<void(std::size_t key)> chosen);
     // Colours that set the table apart from others.
     void SetColours(COLORREF text, COLORREF background);
-    // The columns widen to their texts.
+    // The columns widen to their texts; nothing is chosen.
     void SetRows(std::vector<TableRow> rows);
+    // The row of the key chosen, or none.
     void Choose(std::optional<std::size_t> key);
     HWND Hwnd() const override { return hwnd_; }
     std::optional<LRESULT> OnOwnNotify(const NMHDR& header) override;

@@ -188,15 +188,34 @@ void NavtexWindow::Refresh() {
     list_.SetFrequency(reception_.FrequencyHz());
     alarms_.SetRows(TableRows(list_.AlarmRows()));
     messages_.SetRows(TableRows(list_.OtherRows()));
-    // A better copy may have taken the shown message's place.
-    if (shownMessage_ && *shownMessage_ < reception_.Memory().Messages().size()) ShowText(*shownMessage_);
+    // Still chosen where it is listed; a better copy may have taken its place.
+    const std::optional<std::size_t> shown = ShownIndex();
+    alarms_.Choose(shown);
+    messages_.Choose(shown);
+    if (shown) {
+        ShowText(*shown);
+    } else {
+        shown_.reset();
+        SetWindowTextW(text_, L"");
+    }
     ShowBroadcasts();
 }
 
+std::optional<std::size_t> NavtexWindow::ShownIndex() const {
+    const auto& messages = reception_.Memory().Messages();
+    for (std::size_t i = 0; shown_ && i < messages.size(); ++i) {
+        if (messages[i].frequencyHz == shown_->frequencyHz && messages[i].message.id == shown_->id &&
+            messages[i].firstReceived == shown_->firstReceived)
+            return i;
+    }
+    return std::nullopt;
+}
+
 void NavtexWindow::ShowText(std::size_t message) {
-    shownMessage_ = message;
+    const navtex::StoredMessage& stored = reception_.Memory().Messages()[message];
+    shown_ = Shown{stored.frequencyHz, stored.message.id, stored.firstReceived};
     const std::wstring text =
-        Cp1252ToDisplayText(navtex::Cp1252MessageShownText(reception_.Memory().Messages()[message]));
+        Cp1252ToDisplayText(navtex::Cp1252MessageShownText(stored));
     SetWindowTextW(text_, text.c_str());
 }
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "capture/NavtexReception.h"
@@ -37,11 +38,18 @@ private:
     void FillStations();
     void ShowBroadcasts();
     void ShowText(std::size_t message);
+    std::optional<std::size_t> ShownIndex() const;
 
     NavtexReception& reception_;
     navtex::MessageList list_;
     std::vector<char> stationLetters_;  // by the station box's entries; 0 for all
-    std::optional<std::size_t> shownMessage_;
+    // The message whose text shows, by what stays when older messages are forgotten.
+    struct Shown {
+        int frequencyHz;
+        std::string id;
+        navtex::UtcSeconds firstReceived;
+    };
+    std::optional<Shown> shown_;
     FontHandle font_;
     FontHandle textFont_;
     ChoiceBox frequency_;

@@ -305,6 +305,32 @@ TEST_F(Engine, NavtexMessagesAreListedFoldedWithSearchAndRescueApartAndSaved) {
             WideToUtf8(bench::WindowText(bench::Control(navtex, IDC_NAVTEX_TEXT))));
   EXPECT_EQ("", SaveScreenshot(navtex, L"navtex-window.png"));
 
+  // Filters: A cannot be cleared, C can; another station hides the warning but never the distress relay.
+  const HWND subjects = bench::Control(navtex, IDC_NAVTEX_SUBJECTS);
+  for (const WPARAM key : {VK_HOME, VK_SPACE, VK_DOWN, VK_DOWN, VK_SPACE}) PostMessageW(subjects, WM_KEYDOWN, key, 0);
+  WaitUntilHandled();
+  const auto checked = [&](int entry) {
+    return bench::SendBounded(subjects, LVM_GETITEMSTATE, entry, LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
+  };
+  EXPECT_TRUE(checked(0) && checked(1) && !checked(2)) << "A B C: " << checked(0) << checked(1) << checked(2);
+  const auto choose = [&](int comboId, int entry) {
+    const HWND combo = bench::Control(navtex, comboId);
+    bench::SendBounded(combo, CB_SETCURSEL, entry);
+    PostMessageW(navtex, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    WaitUntilHandled();
+    return WideToUtf8(bench::ComboItems(combo).at(entry));
+  };
+  EXPECT_EQ("B  Bodø", choose(IDC_NAVTEX_STATION, 1));
+  EXPECT_EQ("", rows(IDC_NAVTEX_MESSAGES));
+  EXPECT_EQ("S  Pinneberg|D  Seenot/Piraterie|03|0,0 %||1×|\n", rows(IDC_NAVTEX_ALARMS));
+  // Another frequency: its own stations and their broadcasts, none of 518 kHz's messages.
+  EXPECT_EQ("490 kHz", choose(IDC_NAVTEX_FREQUENCY, 0));
+  EXPECT_EQ("", rows(IDC_NAVTEX_ALARMS) + rows(IDC_NAVTEX_MESSAGES));
+  const HWND stations = bench::Control(navtex, IDC_NAVTEX_STATION);
+  EXPECT_EQ(7, bench::SendBounded(stations, CB_GETCOUNT)) << "all, and six stations on 490 kHz";
+  EXPECT_EQ(6, bench::SendBounded(bench::Control(navtex, IDC_NAVTEX_BROADCASTS), LB_GETCOUNT));
+  EXPECT_EQ("518 kHz", choose(IDC_NAVTEX_FREQUENCY, 1));
+
   // One file a message shown, named by date, time and identity, and the memory for the next start.
   std::vector<std::string> saved;
   for (const auto& entry : std::filesystem::directory_iterator(InWorkingFolder(L"NAVTEX"))) {
