@@ -26,16 +26,11 @@ std::string Cp1252FromUtf8(std::string_view utf8Text) {
     return WideToCp1252(DecodeUtf8(utf8Text).value_or(std::wstring()));
 }
 
-std::string FrequencyText(int frequencyHz) {
-    return frequencyHz == navtex::k4209kHz ? "4209,5 kHz" : std::to_string(frequencyHz / 1000) + " kHz";
-}
-
-}  // namespace
-
 bool IsNavtexFrequency(int frequencyHz) {
-    return frequencyHz == navtex::k490kHz || frequencyHz == navtex::k518kHz || frequencyHz == navtex::k4209kHz;
+    return std::ranges::find(navtex::kFrequencies, frequencyHz) != navtex::kFrequencies.end();
 }
 
+// "2026-12-07_0810_SA01.txt": the message's reception and identity; a character the header lost is "-".
 std::wstring NavtexFileName(navtex::UtcSeconds received, std::string_view id) {
     const navtex::UtcCalendar c = navtex::ToCalendar(received);
     char name[64];
@@ -45,23 +40,22 @@ std::wstring NavtexFileName(navtex::UtcSeconds received, std::string_view id) {
     return wide + L".txt";
 }
 
-std::string NavtexFileText(const navtex::StoredMessage& stored) {
+// A heading line with frequency, station, subject, reception and error rate, then the message.
+std::string Cp1252NavtexFileText(const navtex::StoredMessage& stored) {
     const navtex::NavtexMessage& m = stored.message;
     const navtex::Station* station = navtex::FindStation(stored.frequencyHz, m.Station());
     const navtex::UtcCalendar c = navtex::ToCalendar(stored.lastReceived);
     char when[48];
     std::snprintf(when, sizeof when, "%02d.%02d.%04d %02d:%02d UTC", c.day, c.month, c.year, c.hour, c.minute);
-    char rate[32];
-    std::snprintf(rate, sizeof rate, "%.1f %%", 100.0 * m.ErrorRate());
-    std::string errorRate = rate;
-    std::replace(errorRate.begin(), errorRate.end(), '.', ',');
     const std::string utf8Heading =
-        "NAVTEX " + FrequencyText(stored.frequencyHz) + ", Station " + m.Station() + " " +
+        "NAVTEX " + navtex::FrequencyText(stored.frequencyHz) + ", Station " + m.Station() + " " +
         (station ? std::string(station->name) : std::string("unbekannt")) + ", " +
-        std::string(navtex::SubjectName(m.Subject())) + ", empfangen " + when + ", Fehler " + errorRate +
+        std::string(navtex::SubjectName(m.Subject())) + ", empfangen " + when + ", Fehler " + navtex::ErrorRateText(m) +
         (m.complete ? "" : ", unvollständig");
     return Cp1252FromUtf8(utf8Heading) + "\r\n" + navtex::Cp1252MessageShownText(stored) + "\r\n";
 }
+
+}  // namespace
 
 navtex::UtcSeconds NavtexReception::Now() const {
     const platform::DateTime t = parts_.clock.UtcNow();
@@ -132,7 +126,7 @@ void NavtexReception::Arrive(navtex::NavtexMessage message) {
         const navtex::StoredMessage& stored = *std::find_if(
             memory_.Messages().rbegin(), memory_.Messages().rend(),
             [&](const navtex::StoredMessage& s) { return s.frequencyHz == FrequencyHz() && s.message.id == id; });
-        waiting_.push_back({NavtexFileName(now, id), NavtexFileText(stored)});
+        waiting_.push_back({NavtexFileName(now, id), Cp1252NavtexFileText(stored)});
     }
     memoryWaiting_ = true;
     WriteWaiting();

@@ -52,7 +52,6 @@ public:
     int FrequencyHz() const { return parts_.settings.navtexFrequencyHz; }
 
     const navtex::MessageMemory& Memory() const { return memory_; }
-    const std::wstring& Folder() const { return folder_; }
     navtex::UtcSeconds Now() const;
     // Called after each change of the memory (the window refreshes its list).
     void OnChange(std::function<void()> changed) { changed_ = std::move(changed); }
@@ -81,14 +80,5 @@ private:
     bool floodReported_ = false;
     std::function<void()> changed_;
 };
-
-// "2026-12-07_0810_SA01.txt": the message's reception and identity; a
-// character the header lost is "-".
-std::wstring NavtexFileName(navtex::UtcSeconds received, std::string_view id);
-// The file's text: a heading line with frequency, station, subject,
-// reception and error rate, then the message; code page 1252.
-std::string NavtexFileText(const navtex::StoredMessage& stored);
-
-bool IsNavtexFrequency(int frequencyHz);
 
 }  // namespace zorbel

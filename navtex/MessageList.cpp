@@ -33,15 +33,11 @@ ListRow MessageList::Row(std::size_t index) const {
     const StoredMessage& stored = memory_.Messages()[index];
     const NavtexMessage& m = stored.message;
     const Station* station = FindStation(stored.frequencyHz, m.Station());
-    char rate[16];
-    std::snprintf(rate, sizeof rate, "%.1f %%", 100.0 * m.ErrorRate());
-    std::string errorRate = rate;
-    std::replace(errorRate.begin(), errorRate.end(), '.', ',');
     return {index,
             {DayAndTime(stored.firstReceived),
              std::string(1, m.Station()) + "  " + (station ? std::string(station->name) : "unbekannt"),
              std::string(1, m.Subject()) + "  " + std::string(SubjectName(m.Subject())), m.id.substr(2),
-             errorRate, m.complete ? "" : "unvollständig",
+             ErrorRateText(m), m.complete ? "" : "unvollständig",
              stored.timesReceived == 1 ? "1×" : std::to_string(stored.timesReceived) + "×"}};
 }
 
@@ -76,6 +72,18 @@ std::vector<Broadcast> MessageList::NextBroadcasts(UtcSeconds now) const {
     std::stable_sort(next.begin(), next.end(),
                      [](const Broadcast& a, const Broadcast& b) { return a.start < b.start; });
     return next;
+}
+
+std::string FrequencyText(int frequencyHz) {
+    return frequencyHz == k4209kHz ? "4209,5 kHz" : std::to_string(frequencyHz / 1000) + " kHz";
+}
+
+std::string ErrorRateText(const NavtexMessage& message) {
+    char rate[32];
+    std::snprintf(rate, sizeof rate, "%.1f %%", 100.0 * message.ErrorRate());
+    std::string text = rate;
+    std::replace(text.begin(), text.end(), '.', ',');  // German decimal comma
+    return text;
 }
 
 std::string Cp1252MessageShownText(const StoredMessage& stored) {

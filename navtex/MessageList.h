@@ -41,7 +41,6 @@ public:
     bool SubjectShown(char b2) const;
     // A station letter, or 0 for all stations.
     void ShowStation(char letter) { station_ = letter; }
-    char StationShown() const { return station_; }
 
     // Search and rescue, newest first, unfiltered: it cannot be missed.
     std::vector<ListRow> AlarmRows() const;
@@ -60,6 +59,11 @@ private:
     std::array<bool, 26> shown_{};  // by subject letter
     char station_ = 0;
 };
+
+// "518 kHz", "4209,5 kHz".
+std::string FrequencyText(int frequencyHz);
+// "1,5 %": the character error rate with a decimal comma.
+std::string ErrorRateText(const NavtexMessage& message);
 
 // The chosen message as the text box shows it: its header, text and end,
 // with CR LF line ends (Windows' edit control takes no lone LF); code page

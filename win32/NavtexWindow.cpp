@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <array>
-
 #include "navtex/Subjects.h"
 #include "win32/Encoding.h"
 #include "win32/Fonts.h"
@@ -18,13 +16,6 @@ constexpr int kOuterWidth = 14400;  // twips
 constexpr int kOuterHeight = 9600;
 constexpr UINT_PTR kBroadcastTimerId = 1;
 constexpr UINT kBroadcastPeriodMs = 30'000;  // the next broadcasts move on by whole minutes
-
-struct Frequency {
-    int hz;
-    const wchar_t* text;
-};
-constexpr std::array<Frequency, 3> kFrequencies{{
-    {navtex::k490kHz, L"490 kHz"}, {navtex::k518kHz, L"518 kHz"}, {navtex::k4209kHz, L"4209,5 kHz"}}};
 
 constexpr std::string_view kSubjectLetters = "ABCDEFGHIJKLVWXYZ";
 
@@ -117,7 +108,7 @@ void NavtexWindow::CreateControls() {
     // In the order of Label, and each control after its label for the tab order.
     AddStatic(IDC_NAVTEX_LABEL, L"&Frequenz:");
     frequency_.Create({hwnd_, IDC_NAVTEX_FREQUENCY, {}, font_.get()}, [this](std::size_t chosen) {
-        reception_.SetFrequency(kFrequencies[chosen].hz);
+        reception_.SetFrequency(navtex::kFrequencies[chosen]);
         FillStations();
     });
     AddStatic(IDC_NAVTEX_LABEL, L"&Station:");
@@ -162,9 +153,9 @@ void NavtexWindow::CreateControls() {
 
     std::vector<std::wstring> frequencies;
     std::size_t chosen = 0;
-    for (std::size_t i = 0; i < kFrequencies.size(); ++i) {
-        frequencies.push_back(kFrequencies[i].text);
-        if (kFrequencies[i].hz == reception_.FrequencyHz()) chosen = i;
+    for (std::size_t i = 0; i < navtex::kFrequencies.size(); ++i) {
+        frequencies.push_back(Utf8ToWide(navtex::FrequencyText(navtex::kFrequencies[i])));
+        if (navtex::kFrequencies[i] == reception_.FrequencyHz()) chosen = i;
     }
     frequency_.SetChoices(frequencies, chosen);
     FillStations();
