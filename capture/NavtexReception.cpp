@@ -149,13 +149,24 @@ void NavtexReception::WriteWaiting() {
         return;
     }
     // Said once, until writing works again.
-    if (std::exchange(reported_, true)) return;
+    if (!std::exchange(reported_, true))
+        SayWhyNotWritten("Die Meldungen bleiben in der Liste und werden gespeichert, sobald es wieder geht.");
+}
+
+void NavtexReception::WriteAtExit() {
+    if ((waiting_.empty() && !memoryWaiting_) || TryWriting()) return;
+    SayWhyNotWritten(waiting_.empty() ? "Die Liste der letzten 72 Stunden fehlt beim nächsten Start."
+                                      : std::to_string(waiting_.size()) +
+                                            " Meldung(en) gehen mit dem Programmende verloren.");
+}
+
+void NavtexReception::SayWhyNotWritten(const std::string& utf8Consequence) {
     const std::string folder = EncodeUtf8(folder_);
     parts_.dialogs.ShowMessage(
         platform::MessageIcon::Exclamation,
         (parts_.folders.FileExists(folder_) ? "Eine Datei „" + folder + "“ steht dem NAVTEX-Ordner im Weg."
                                             : "In den NAVTEX-Ordner „" + folder + "“ lässt sich nicht schreiben.") +
-            "\r\nDie Meldungen bleiben in der Liste und werden gespeichert, sobald es wieder geht.",
+            "\r\n" + utf8Consequence,
         kTitle);
 }
 

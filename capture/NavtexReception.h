@@ -5,8 +5,9 @@
 // 72-hour memory lives there too and is read at start and written after each
 // message, so the list survives a restart. What cannot be written (a file of
 // the folder's name in its way, a drive gone) waits in memory, is said once
-// in German and is written with the next message or at exit. A stored memory
-// that cannot be read is set aside, never overwritten.
+// in German and is written with the next message or at exit, where what is
+// still lost is said. A stored memory that cannot be read is set aside,
+// never overwritten.
 
 #include <functional>
 #include <string>
@@ -44,8 +45,8 @@ public:
     void TakeCharacter(char cp1252Character);
     // Reception ended: a message still open has lost its end.
     void EndOfSignal();
-    // At exit: what still waits to be written.
-    void WriteWaiting();
+    // At exit: what still waits to be written, and a box when it cannot be.
+    void WriteAtExit();
 
     // 490, 518 or 4209.5 kHz; another value is not taken.
     void SetFrequency(int frequencyHz);
@@ -63,6 +64,8 @@ private:
     };
 
     void Arrive(navtex::NavtexMessage message);
+    void WriteWaiting();
+    void SayWhyNotWritten(const std::string& utf8Consequence);
     void LoadMemory();
     bool TryWriting();
     std::wstring FreePath(const std::wstring& wideName) const;

@@ -221,7 +221,7 @@ void MainWindow::ShutDownEngine() { engineLink_.CloseEngineLink(); }
 
 // Settings are written with the start-up and settings wiring of the main window.
 void MainWindow::SaveSettings() {
-    navtex_.WriteWaiting();
+    navtex_.WriteAtExit();
     // The normal-state size: closing while minimised or maximised must not store the icon or the screen.
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);

@@ -100,8 +100,9 @@ TEST(NavtexReception, BadInputIsSaidInGermanAndLosesNothing) {
         std::string received;
         std::size_t rows;
         std::string box;  // the start of the one box shown, "" for none
-        std::function<void(NavtexRig&)> after;  // then one more message
+        std::function<void(NavtexRig&)> after;  // then one more message, and the exit
         std::size_t filesAtEnd;
+        std::string exitBox = "";  // the end of a box at exit
     };
     const std::wstring folder = kFolder;
     std::string flood;
@@ -111,6 +112,9 @@ TEST(NavtexReception, BadInputIsSaidInGermanAndLosesNothing) {
          "ZCZC SA01\r\nONE\r\nNNNN\r\nZCZC SA02\r\nTWO\r\nNNNN\r\n", 2,
          "Eine Datei „C:\\W\\NAVTEX“ steht dem NAVTEX-Ordner im Weg.",
          [&](NavtexRig& r) { r.files.files.erase(folder); }, 4},
+        {"a file in the folder's way to the end", [&](NavtexRig& r) { r.files.files[folder] = "x"; },
+         "ZCZC SA01\r\nONE\r\nNNNN\r\n", 1, "Eine Datei „C:\\W\\NAVTEX“ steht dem NAVTEX-Ordner im Weg.",
+         [](NavtexRig&) {}, 1, "2 Meldung(en) gehen mit dem Programmende verloren."},
         {"a damaged memory set aside", [&](NavtexRig& r) {
              r.files.folders.insert(folder);
              r.files.files[folder + L"\\NAVTEX-Speicher.txt"] = "ZORBEL NAVTEX 1\nkaputt";
@@ -134,8 +138,11 @@ TEST(NavtexReception, BadInputIsSaidInGermanAndLosesNothing) {
         }
         c.after(rig);
         rig.Receive("ZCZC SB03\r\nLAST\r\nNNNN\r\n");
+        rig.navtex.WriteAtExit();
         EXPECT_EQ(c.filesAtEnd, rig.files.files.size()) << c.name << '\n' << rig.State();
-        EXPECT_EQ(c.box.empty() ? 0u : 1u, rig.dialogs.shown.size()) << c.name << '\n' << rig.State();
+        EXPECT_EQ((c.box.empty() ? 0u : 1u) + (c.exitBox.empty() ? 0u : 1u), rig.dialogs.shown.size())
+            << c.name << '\n' << rig.State();
+        EXPECT_TRUE(rig.dialogs.shown.empty() || rig.dialogs.shown.back().prompt.ends_with(c.exitBox)) << rig.State();
     }
 }
 
