@@ -121,7 +121,10 @@ void NavtexReception::Arrive(navtex::NavtexMessage message) {
     const std::string id = message.id;
     const navtex::UtcSeconds now = Now();
     memory_.Forget(now);
-    if (memory_.Receive(FrequencyHz(), std::move(message), now) != navtex::Arrival::kFolded) {
+    const navtex::Arrival arrival = memory_.Receive(FrequencyHz(), std::move(message), now);
+    // Search and rescue sounds, as on a NAVTEX receiver; once, not at each repeat.
+    if (arrival == navtex::Arrival::kShown && navtex::SubjectIsAlarm(id[1])) parts_.dialogs.Beep();
+    if (arrival != navtex::Arrival::kFolded) {
         // The row shown or replaced: the latest of this frequency and identity.
         const navtex::StoredMessage& stored = *std::find_if(
             memory_.Messages().rbegin(), memory_.Messages().rend(),

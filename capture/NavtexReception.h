@@ -3,11 +3,11 @@
 // Each message shown (new, or a better copy of one shown) is saved as a text
 // file into the NAVTEX folder, named by its UTC date, time and identity; the
 // 72-hour memory lives there too and is read at start and written after each
-// message, so the list survives a restart. What cannot be written (a file of
-// the folder's name in its way, a drive gone) waits in memory, is said once
-// in German and is written with the next message or at exit, where what is
-// still lost is said. A stored memory that cannot be read is set aside,
-// never overwritten.
+// message, so the list survives a restart. A new search and rescue message
+// beeps. What cannot be written (a file of the folder's name in its way, a
+// drive gone) waits in memory, is said once in German and is written with the
+// next message or at exit, where what is still lost is said. A stored memory
+// that cannot be read is set aside, never overwritten.
 
 #include <functional>
 #include <string>

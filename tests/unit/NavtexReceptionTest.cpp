@@ -80,7 +80,8 @@ TEST(NavtexReception, ReadsBesideTheCaptureSavesEachMessageAndKeepsTheListOverAR
               "ZCZC SD07\r\nMAYDAY\r\nNNNN\r\n",
               file) << rig.State();
     EXPECT_EQ(4u, rig.files.files.size()) << "three messages (the repeat folded) and the memory\n" << rig.State();
-    EXPECT_TRUE(rig.dialogs.shown.empty()) << rig.State();
+    EXPECT_EQ(1u, rig.dialogs.shown.size()) << "a beep for search and rescue\n" << rig.State();
+    EXPECT_EQ("beep", rig.dialogs.shown.at(0).kind);
 
     // A restart: the same list from the memory file, what is 72 hours old forgotten.
     NavtexRig restarted;
