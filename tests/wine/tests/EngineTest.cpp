@@ -273,15 +273,14 @@ TEST_F(Engine, NavtexMessagesAreListedFoldedWithSearchAndRescueApartAndSaved) {
   EXPECT_LT(menu.find(L"Wetter &lesen…"), menu.find(L"&NAVTEX-Meldungen…")) << WideToUtf8(menu);
   EXPECT_LT(menu.find(L"&NAVTEX-Meldungen…"), menu.find(L"&Ablageordner öffnen")) << WideToUtf8(menu);
 
+  // Opened before reception (which grays the "Datei" menu), the window follows it.
+  bench::ChooseMenuItem(MainWindow(), IDM_NAVTEX);
+  const HWND navtex = bench::WaitForTopWindow(Zorbel().processId(), ZORBEL_NAVTEX_WINDOW_CLASS, kBound);
+  ASSERT_TRUE(navtex);
   ASSERT_TRUE(ClickRecordButtonUntil("&Stop"));
   const std::string gale = "ZCZC SB12\r\nGALE WARNING GERMAN BIGHT NW 8\r\nNNNN\r\n";
   bench::PostAsEngine(MainWindow(), gale + gale + "ZCZC SD03\r\nMAYDAY RELAY VESSEL ON FIRE 5410N 00720E\r\nNNNN\r\n");
   WaitUntilHandled();
-  EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
-
-  bench::ChooseMenuItem(MainWindow(), IDM_NAVTEX);
-  const HWND navtex = bench::WaitForTopWindow(Zorbel().processId(), ZORBEL_NAVTEX_WINDOW_CLASS, kBound);
-  ASSERT_TRUE(navtex);
   const auto rows = [&](int listId) {
     const HWND list = bench::Control(navtex, listId);
     std::string text;
@@ -341,6 +340,7 @@ TEST_F(Engine, NavtexMessagesAreListedFoldedWithSearchAndRescueApartAndSaved) {
   EXPECT_EQ((std::vector<std::string>{"<Zeit>_SB12.txt", "<Zeit>_SD03.txt", "NAVTEX-Speicher.txt"}), saved);
   EXPECT_EQ("", NoBoxes());
   PostMessageW(navtex, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
 }
 
 // The engine's program ends without a word during reception (a crash): reception
