@@ -100,9 +100,10 @@ void FaxDecoder::MeasureBlock(long long blockStart) {
         const auto like = static_cast<std::size_t>(
             std::count_if(window, likeness_.end(), [](double value) { return value >= kLikeLine; }));
         if (mean < kStartMeanLikeness || like < kLeastLikeInStart) break;
-        // From the line before the first alike one: the one it was like.
-        const auto first = std::find_if(window, likeness_.end(), [](double value) { return value >= kLikeLine; });
-        const long long firstLike = blockStart - static_cast<long long>(likeness_.end() - first - 1) * blockLength;
+        // From the line before the first of the last alike ones in a row: the
+        // one it was like (noise alone may look a little alike now and then).
+        const auto unlike = std::find_if(likeness_.rbegin(), likeness_.rend(), [](double value) { return value < kLikeLine; });
+        const long long firstLike = blockStart - static_cast<long long>(unlike - likeness_.rbegin() - 1) * blockLength;
         Begin(std::max(brightnessStart_, firstLike - blockLength), FaxStart::Picture);
         break;
     }

@@ -11,6 +11,7 @@ namespace {
 // Phasing lines are looked for among the first lines of a reception, the
 // first of them folded onto each other to find roughly where the pulse lies.
 constexpr int kFoldLines = 8;
+constexpr int kLatestFold = 24;
 constexpr int kSearchedLines = 120;
 // The phasing ends after this many lines without a pulse; fewer lines than
 // the least are taken for a picture that happens to look like it.
@@ -24,12 +25,17 @@ constexpr double kClockTolerance = 400e-6;
 // The picture's correlation is taken over this many lines apart, each step
 // narrowing the line's length for the next; it must stand out this much.
 // Over a few lines a chart's slanting curves pull the peak aside; over many
-// only what runs straight down is still alike, so phasing lines, which
-// give the line's length within a millionth, are bettered only from there.
-constexpr int kCorrelationSpans[] = {1, 4, 16, 64, 256, 512};
-constexpr int kFirstSpanAfterPhasing = 3;
-constexpr double kLeastCorrelation = 0.05;
-// Lag around the expected one searched at each step, in samples.
+// only what runs straight down is still alike, and on a fading path the
+// line's start wanders with the paths' mix over some lines: so phasing lines
+// are bettered only by steps from the kFirstStepAfterPhasing'th on.
+constexpr int kCorrelationSpans[] = {1, 4, 16, 64, 128, 256, 512};
+constexpr std::size_t kFirstStepAfterPhasing = 3;
+constexpr double kLeastCorrelation = 0.015;
+constexpr std::size_t kEdgeStep = 4;
+// Lag around the expected one searched at the first step, in samples:
+// enough for the phasing's error over its span on a fading path; at the next
+// steps, enough for the error of the step before over four times its span.
+constexpr int kFirstLagSearch = 8;
 constexpr int kLagSearch = 3;
 // The stillest stretch of columns (a chart's margin) is this share of the
 // line wide; so many lines show it.
@@ -70,14 +76,16 @@ Fit FitPulses(const std::vector<Line>& lines) {
     return {meanCentre - slope * meanIndex, slope};
 }
 
-// Where the pulse lies within a line, roughly: the lines folded, the widest
-// white stretch of the pulse's width; none if no pulse stands out.
-std::optional<double> FoldedPulseCentre(std::span<const float> brightness, double lineSamples, std::size_t width) {
+// Where the pulse lies within a line, roughly: the lines from firstLine on
+// folded, the widest white stretch of the pulse's width; none if no pulse
+// stands out.
+std::optional<double> FoldedPulseCentre(std::span<const float> brightness, double lineSamples, std::size_t width,
+                                        int firstLine) {
     const auto length = static_cast<std::size_t>(lineSamples);
-    const int lines = std::min(kFoldLines, static_cast<int>(brightness.size() / lineSamples) - 1);
+    const int lines = std::min(kFoldLines, static_cast<int>(brightness.size() / lineSamples) - 1 - firstLine);
     if (lines < 1) return std::nullopt;
     std::vector<double> fold(length, 0.0);
-    for (int line = 0; line < lines; ++line) {
+    for (int line = firstLine; line < firstLine + lines; ++line) {
         const auto start = static_cast<std::size_t>(line * lineSamples);
         for (std::size_t index = 0; index < length; ++index) fold[index] += brightness[start + index] / lines;
     }
@@ -120,8 +128,10 @@ std::optional<double> PulseCentre(std::span<const float> brightness, double expe
     const std::size_t blackFrom = bestStart + 2 * width;
     const double black = Mean(brightness, blackFrom, static_cast<std::size_t>(lineEnd) - blackFrom);
     if (best - black < kPulseContrast) return std::nullopt;
+    // Just beyond the pulse's edges, which the demodulator's filter smooths
+    // over a few samples: clicks of noise further out would pull it aside.
     double weight = 0.0, moment = 0.0;
-    for (std::size_t index = bestStart - width / 2; index < bestStart + width + width / 2; ++index) {
+    for (std::size_t index = bestStart - width / 8; index < bestStart + width + width / 8; ++index) {
         const double white = std::max(0.0, brightness[index] - 0.5);
         weight += white;
         moment += white * static_cast<double>(index);
@@ -137,7 +147,11 @@ struct Phasing {
 
 std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lineSamples, double pulseShare) {
     const auto width = static_cast<std::size_t>(pulseShare * lineSamples);
-    const std::optional<double> folded = FoldedPulseCentre(brightness, lineSamples, width);
+    // A reception begun by its picture may begin some lines before the phasing.
+    std::optional<double> folded;
+    for (int firstLine = 0; !folded && firstLine < kLatestFold; firstLine += kFoldLines / 2) {
+        folded = FoldedPulseCentre(brightness, lineSamples, width, firstLine);
+    }
     if (!folded) return std::nullopt;
     std::vector<Line> lines;
     Fit fit{*folded, lineSamples};
@@ -171,24 +185,28 @@ double Correlation(std::span<const float> picture, double mean, std::size_t lag)
 }
 
 // The line's length, narrowed by the picture's correlation over ever more
-// lines, from the given step on; as given where the picture is too short or
+// lines from the given step on; as given where the picture is too short or
 // too weak to tell.
-double LineSamplesFromPicture(std::span<const float> picture, double lineSamples, std::size_t firstSpan) {
-    const double mean = Mean(picture, 0, picture.size());
-    for (const int span : std::span(kCorrelationSpans).subspan(firstSpan)) {
+double LineSamplesFromPicture(std::span<const float> brightness, double lineSamples, std::size_t firstStep) {
+    // Edges only: the picture's large areas, alike over any lag near the
+    // line's, would flatten the peak.
+    std::vector<float> edges(brightness.size() > kEdgeStep ? brightness.size() - kEdgeStep : 0);
+    for (std::size_t index = 0; index < edges.size(); ++index) edges[index] = brightness[index + kEdgeStep] - brightness[index];
+    const std::span<const float> picture(edges);
+    const double mean = 0.0;
+    int search = kFirstLagSearch;
+    for (const int span : std::span(kCorrelationSpans).subspan(firstStep)) {
         const double expected = span * lineSamples;
         if (static_cast<double>(picture.size()) < expected + 4.0 * lineSamples) break;
         const auto centre = static_cast<std::size_t>(std::lround(expected));
-        double values[2 * kLagSearch + 1];
-        int best = 0;
-        for (int offset = -kLagSearch; offset <= kLagSearch; ++offset) {
-            values[offset + kLagSearch] = Correlation(picture, mean, centre + offset);
-            if (values[offset + kLagSearch] > values[best]) best = offset + kLagSearch;
-        }
-        if (best == 0 || best == 2 * kLagSearch || values[best] < kLeastCorrelation) break;
+        std::vector<double> values;
+        for (int offset = -search; offset <= search; ++offset) values.push_back(Correlation(picture, mean, centre + offset));
+        const auto best = static_cast<std::size_t>(std::max_element(values.begin(), values.end()) - values.begin());
+        if (best == 0 || best + 1 == values.size() || values[best] < kLeastCorrelation) break;
         const double before = values[best - 1], peak = values[best], after = values[best + 1];
         const double vertex = 0.5 * (before - after) / (before - 2.0 * peak + after);
-        lineSamples = (static_cast<double>(centre) + best - kLagSearch + vertex) / span;
+        lineSamples = (static_cast<double>(centre) + static_cast<double>(best) - search + vertex) / span;
+        search = kLagSearch;
     }
     return lineSamples;
 }
@@ -233,7 +251,7 @@ FaxLineTiming FindLineTiming(std::span<const float> brightness, const FaxMode& m
         if (pictureStart < static_cast<double>(brightness.size())) {
             const auto from = static_cast<std::size_t>(std::max(0.0, pictureStart));
             timing.lineSamples =
-                LineSamplesFromPicture(brightness.subspan(from), timing.lineSamples, kFirstSpanAfterPhasing);
+                LineSamplesFromPicture(brightness.subspan(from), timing.lineSamples, kFirstStepAfterPhasing);
         }
         // Taken on from the middle of the phasing, where its fit is surest.
         const double middle = phasing->pulses.start + phasing->pulses.slope * phasing->middleLine;

@@ -66,7 +66,36 @@ void Isobar(GreyImage& chart, double centreX, double centreY, double radiusX, do
     Text(chart, std::to_string(pressure), labelX, labelY);
 }
 
+double Correlation(const GreyImage& sent, const GreyImage& received, int offset) {
+    double sumSent = 0, sumReceived = 0, sumProduct = 0, sumSentSquare = 0, sumReceivedSquare = 0, count = 0;
+    for (int row = std::max(0, -offset); row < received.height && row + offset < sent.height; ++row) {
+        for (int column = 0; column < sent.width; ++column) {
+            const double a = sent.At(column, row + offset), b = received.At(column, row);
+            sumSent += a;
+            sumReceived += b;
+            sumProduct += a * b;
+            sumSentSquare += a * a;
+            sumReceivedSquare += b * b;
+            ++count;
+        }
+    }
+    if (count == 0) return 0.0;
+    const double covariance = sumProduct - sumSent * sumReceived / count;
+    const double spread =
+        (sumSentSquare - sumSent * sumSent / count) * (sumReceivedSquare - sumReceived * sumReceived / count);
+    return spread > 0.0 ? covariance / std::sqrt(spread) : 0.0;
+}
+
 }  // namespace
+
+ChartMatch MatchChart(const GreyImage& sent, const GreyImage& received, int largestOffset) {
+    ChartMatch best{-2.0, 0};
+    for (int offset = -largestOffset; offset <= largestOffset; ++offset) {
+        const double correlation = Correlation(sent, received, offset);
+        if (correlation > best.correlation) best = {correlation, offset};
+    }
+    return best;
+}
 
 GreyImage MakeTestChart(int width, int height, std::uint32_t seed) {
     GreyImage chart(width, height);

@@ -85,27 +85,6 @@ Options ParseOptions(int argc, char** argv) {
     return options;
 }
 
-// The correlation coefficient of the received rows with the sent ones,
-// received row r taken for sent row r + offset.
-double Correlation(const GreyImage& sent, const GreyImage& received, int offset) {
-    double sumSent = 0, sumReceived = 0, sumProduct = 0, sumSentSquare = 0, sumReceivedSquare = 0, count = 0;
-    for (int row = std::max(0, -offset); row < received.height && row + offset < sent.height; ++row) {
-        for (int column = 0; column < sent.width; ++column) {
-            const double a = sent.At(column, row + offset), b = received.At(column, row);
-            sumSent += a;
-            sumReceived += b;
-            sumProduct += a * b;
-            sumSentSquare += a * a;
-            sumReceivedSquare += b * b;
-            ++count;
-        }
-    }
-    if (count == 0) return 0.0;
-    const double covariance = sumProduct - sumSent * sumReceived / count;
-    const double spread = (sumSentSquare - sumSent * sumSent / count) * (sumReceivedSquare - sumReceived * sumReceived / count);
-    return spread > 0.0 ? covariance / std::sqrt(spread) : 0.0;
-}
-
 struct Result {
     double correlation = 0.0;
     double slantPer1000 = 0.0;
@@ -141,14 +120,9 @@ Result Receive(const Row& row, double snr, const Options& options, unsigned seed
     const double trueLine = mode.LineSeconds() * longest.brightnessRate / (1.0 + row.clockOff);
     result.slantPer1000 = (timing.lineSamples - trueLine) / trueLine * mode.ElementsPerLine() * 1000.0;
     result.received = true;
-    result.correlation = -2.0;
-    for (int offset = -kLargestOffset; offset <= kLargestOffset; ++offset) {
-        const double correlation = Correlation(sent, received, offset);
-        if (correlation > result.correlation) {
-            result.correlation = correlation;
-            result.startOffset = offset;
-        }
-    }
+    const ChartMatch match = MatchChart(sent, received, kLargestOffset);
+    result.correlation = match.correlation;
+    result.startOffset = match.firstRow;
     result.endOffset = result.startOffset + received.height - sent.height;
     return result;
 }
