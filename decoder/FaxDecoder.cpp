@@ -46,7 +46,8 @@ std::size_t BlocksAfterPicture(const std::deque<double>& likeness) {
 }  // namespace
 
 FaxDecoder::FaxDecoder(const FaxMode& mode, double sampleRate)
-    : mode_(mode), demodulator_(mode, sampleRate),
+    : mode_(mode),
+      demodulator_(mode, sampleRate),
       blockSamples_(static_cast<std::size_t>(std::lround(mode.LineSeconds() * demodulator_.BrightnessRate()))),
       lagSpread_(1 + static_cast<std::size_t>(kClockTolerance * static_cast<double>(blockSamples_))),
       nextBlock_(static_cast<long long>(blockSamples_ + lagSpread_)) {}
@@ -83,9 +84,10 @@ void FaxDecoder::MeasureBlock(long long blockStart) {
     stopToneBlocks_ = stopTone ? stopToneBlocks_ + 1 : 0;
     // A tone's lines are all alike, yet no picture.
     const std::span<const float> all(brightness_);
-    likeness_.push_back(startTone || stopTone ? 0.0
-                                              : LineLikeness(all, static_cast<std::size_t>(blockStart - brightnessStart_),
-                                                             blockSamples_, blockSamples_, lagSpread_));
+    likeness_.push_back(startTone || stopTone
+                            ? 0.0
+                            : LineLikeness(all, static_cast<std::size_t>(blockStart - brightnessStart_), blockSamples_,
+                                           blockSamples_, lagSpread_));
     if (likeness_.size() > 2 * kEndWindow) likeness_.pop_front();
 
     switch (state_) {
@@ -102,7 +104,8 @@ void FaxDecoder::MeasureBlock(long long blockStart) {
         if (mean < kStartMeanLikeness || like < kLeastLikeInStart) break;
         // From the line before the first of the last alike ones in a row: the
         // one it was like (noise alone may look a little alike now and then).
-        const auto unlike = std::find_if(likeness_.rbegin(), likeness_.rend(), [](double value) { return value < kLikeLine; });
+        const auto unlike =
+            std::find_if(likeness_.rbegin(), likeness_.rend(), [](double value) { return value < kLikeLine; });
         const long long firstLike = blockStart - static_cast<long long>(unlike - likeness_.rbegin() - 1) * blockLength;
         Begin(std::max(brightnessStart_, firstLike - blockLength), FaxStart::Picture);
         break;

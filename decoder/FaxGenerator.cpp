@@ -17,7 +17,10 @@ double ToneBrightness(double seconds, double toneHz) {
 class Keying {
 public:
     Keying(const GreyImage& chart, const FaxMode& mode, const FaxTransmission& transmission)
-        : chart_(chart), mode_(mode), transmission_(transmission), line_(mode.LineSeconds()),
+        : chart_(chart),
+          mode_(mode),
+          transmission_(transmission),
+          line_(mode.LineSeconds()),
           phasingEnd_(transmission.startToneSeconds + transmission.phasingLines * line_),
           pictureEnd_(phasingEnd_ + chart.height * line_),
           stopEnd_(pictureEnd_ + transmission.stopToneSeconds),

@@ -172,11 +172,12 @@ std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lin
     return Phasing{fit, lines.back().index, (lines.front().index + lines.back().index) / 2.0};
 }
 
-// The correlation coefficient of the picture with itself `lag` samples on.
-double Correlation(std::span<const float> picture, double mean, std::size_t lag) {
+// The correlation of the edges with themselves `lag` samples on (their mean
+// is nearly 0).
+double Correlation(std::span<const float> edges, std::size_t lag) {
     double product = 0.0, early = 0.0, late = 0.0;
-    for (std::size_t index = 0; index + lag < picture.size(); ++index) {
-        const double first = picture[index] - mean, second = picture[index + lag] - mean;
+    for (std::size_t index = 0; index + lag < edges.size(); ++index) {
+        const double first = edges[index], second = edges[index + lag];
         product += first * second;
         early += first * first;
         late += second * second;
@@ -191,16 +192,18 @@ double LineSamplesFromPicture(std::span<const float> brightness, double lineSamp
     // Edges only: the picture's large areas, alike over any lag near the
     // line's, would flatten the peak.
     std::vector<float> edges(brightness.size() > kEdgeStep ? brightness.size() - kEdgeStep : 0);
-    for (std::size_t index = 0; index < edges.size(); ++index) edges[index] = brightness[index + kEdgeStep] - brightness[index];
-    const std::span<const float> picture(edges);
-    const double mean = 0.0;
+    for (std::size_t index = 0; index < edges.size(); ++index) {
+        edges[index] = brightness[index + kEdgeStep] - brightness[index];
+    }
     int search = kFirstLagSearch;
     for (const int span : std::span(kCorrelationSpans).subspan(firstStep)) {
         const double expected = span * lineSamples;
-        if (static_cast<double>(picture.size()) < expected + 4.0 * lineSamples) break;
+        if (static_cast<double>(edges.size()) < expected + 4.0 * lineSamples) break;
         const auto centre = static_cast<std::size_t>(std::lround(expected));
         std::vector<double> values;
-        for (int offset = -search; offset <= search; ++offset) values.push_back(Correlation(picture, mean, centre + offset));
+        for (int offset = -search; offset <= search; ++offset) {
+            values.push_back(Correlation(edges, centre + offset));
+        }
         const auto best = static_cast<std::size_t>(std::max_element(values.begin(), values.end()) - values.begin());
         if (best == 0 || best + 1 == values.size() || values[best] < kLeastCorrelation) break;
         const double before = values[best - 1], peak = values[best], after = values[best + 1];

@@ -123,8 +123,7 @@ GreyImage MakeTestChart(int width, int height, std::uint32_t seed) {
         const int core = high ? 1030 : 990;
         for (int ring = 1; ring <= 5; ++ring) {
             const double radius = ring * uniform(40.0, 70.0);
-            Isobar(chart, x, y, radius * uniform(1.0, 1.8), radius, uniform(0.0, 0.15),
-                   core + (high ? -5 : 5) * ring);
+            Isobar(chart, x, y, radius * uniform(1.0, 1.8), radius, uniform(0.0, 0.15), core + (high ? -5 : 5) * ring);
         }
         Text(chart, high ? "H" : "T", static_cast<int>(x) - 7, static_cast<int>(y) - 10);
     }

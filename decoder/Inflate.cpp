@@ -53,7 +53,9 @@ public:
         for (int length = 1; length <= kLongestCode; ++length) offsets[length + 1] = offsets[length] + counts_[length];
         symbols_.resize(lengths.size());
         for (std::size_t symbol = 0; symbol < lengths.size(); ++symbol) {
-            if (lengths[symbol] != 0) symbols_[static_cast<std::size_t>(offsets[lengths[symbol]]++)] = static_cast<int>(symbol);
+            if (lengths[symbol] != 0) {
+                symbols_[static_cast<std::size_t>(offsets[lengths[symbol]]++)] = static_cast<int>(symbol);
+            }
         }
     }
     int Decode(BitReader& reader) const {
@@ -78,10 +80,10 @@ constexpr std::array<int, 29> kLengthBase = {3,  4,  5,  6,  7,  8,  9,  10, 11,
                                              31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
 constexpr std::array<int, 29> kLengthExtra = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
                                               2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-constexpr std::array<int, 30> kDistanceBase = {1,   2,   3,   4,   5,   7,    9,    13,   17,   25,
-                                               33,  49,  65,  97,  129, 193,  257,  385,  513,  769,
+constexpr std::array<int, 30> kDistanceBase = {1,    2,    3,    4,    5,    7,    9,    13,    17,    25,
+                                               33,   49,   65,   97,   129,  193,  257,  385,   513,   769,
                                                1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
-constexpr std::array<int, 30> kDistanceExtra = {0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6,
+constexpr std::array<int, 30> kDistanceExtra = {0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
                                                 6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
 
 void InflateBlock(BitReader& reader, const Huffman& literals, const Huffman& distances,
@@ -98,8 +100,8 @@ void InflateBlock(BitReader& reader, const Huffman& literals, const Huffman& dis
             const int length = kLengthBase[lengthIndex] + static_cast<int>(reader.Bits(kLengthExtra[lengthIndex]));
             const auto distanceIndex = static_cast<std::size_t>(distances.Decode(reader));
             if (distanceIndex >= kDistanceBase.size()) throw std::runtime_error("the compressed picture is damaged");
-            const auto distance = static_cast<std::size_t>(kDistanceBase[distanceIndex]) +
-                                  reader.Bits(kDistanceExtra[distanceIndex]);
+            const auto distance =
+                static_cast<std::size_t>(kDistanceBase[distanceIndex]) + reader.Bits(kDistanceExtra[distanceIndex]);
             if (distance > output.size()) throw std::runtime_error("the compressed picture is damaged");
             for (int copied = 0; copied < length; ++copied) output.push_back(output[output.size() - distance]);
         }

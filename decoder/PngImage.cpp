@@ -67,18 +67,25 @@ struct Header {
     int bitDepth = 0, colourType = 0;
     int Channels() const {
         switch (colourType) {
-        case 0: case 3: return 1;
-        case 4: return 2;
-        case 2: return 3;
-        case 6: return 4;
-        default: return 0;
+        case 0:
+        case 3:
+            return 1;
+        case 4:
+            return 2;
+        case 2:
+            return 3;
+        case 6:
+            return 4;
+        default:
+            return 0;
         }
     }
 };
 
 int Paeth(int left, int up, int upLeft) {
     const int estimate = left + up - upLeft;
-    const int toLeft = std::abs(estimate - left), toUp = std::abs(estimate - up), toUpLeft = std::abs(estimate - upLeft);
+    const int toLeft = std::abs(estimate - left), toUp = std::abs(estimate - up),
+              toUpLeft = std::abs(estimate - upLeft);
     if (toLeft <= toUp && toLeft <= toUpLeft) return left;
     return toUp <= toUpLeft ? up : upLeft;
 }
@@ -100,12 +107,22 @@ std::vector<std::uint8_t> Unfilter(const std::vector<std::uint8_t>& data, std::s
             const int upLeft = above && index >= pixelBytes ? above[index - pixelBytes] : 0;
             int predicted = 0;
             switch (filter) {
-            case 0: break;
-            case 1: predicted = left; break;
-            case 2: predicted = up; break;
-            case 3: predicted = (left + up) / 2; break;
-            case 4: predicted = Paeth(left, up, upLeft); break;
-            default: throw std::runtime_error("the PNG file uses an unknown filter");
+            case 0:
+                break;
+            case 1:
+                predicted = left;
+                break;
+            case 2:
+                predicted = up;
+                break;
+            case 3:
+                predicted = (left + up) / 2;
+                break;
+            case 4:
+                predicted = Paeth(left, up, upLeft);
+                break;
+            default:
+                throw std::runtime_error("the PNG file uses an unknown filter");
             }
             line[index] = static_cast<std::uint8_t>(in[index] + predicted);
         }
@@ -161,7 +178,8 @@ GreyImage ImageFromPng(std::string_view bytes) {
             throw std::runtime_error("the PNG file is damaged (checksum)");
         }
         if (type == "IHDR" && length >= 13) {
-            header = {Big(data, 0), Big(data, 4), static_cast<std::uint8_t>(data[8]), static_cast<std::uint8_t>(data[9])};
+            header = {Big(data, 0), Big(data, 4), static_cast<std::uint8_t>(data[8]),
+                      static_cast<std::uint8_t>(data[9])};
             if (data[12] != 0) throw std::runtime_error("interlaced PNG files are not read; save it without");
         } else if (type == "PLTE") {
             for (std::size_t entry = 0; entry + 3 <= length; entry += 3) {
@@ -180,8 +198,8 @@ GreyImage ImageFromPng(std::string_view bytes) {
     const int channels = header.Channels();
     const int depth = header.bitDepth;
     if (channels == 0 || header.width == 0 || header.height == 0 ||
-        !(depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16) ||
-        (depth < 8 && channels != 1) || (header.colourType == 3 && (depth == 16 || palette.empty()))) {
+        !(depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16) || (depth < 8 && channels != 1) ||
+        (header.colourType == 3 && (depth == 16 || palette.empty()))) {
         throw std::runtime_error("the PNG file's picture format is not one this program reads");
     }
     if (static_cast<std::uint64_t>(header.width) * header.height > kMostPixels) {
@@ -191,7 +209,8 @@ GreyImage ImageFromPng(std::string_view bytes) {
     const std::size_t bitsPerPixel = static_cast<std::size_t>(channels * depth);
     const std::size_t rowBytes = (header.width * bitsPerPixel + 7) / 8;
     const std::vector<std::uint8_t> data = Inflate(std::span(compressed).subspan(2), header.height * (rowBytes + 1));
-    const std::vector<std::uint8_t> rows = Unfilter(data, rowBytes, header.height, std::max<std::size_t>(1, bitsPerPixel / 8));
+    const std::vector<std::uint8_t> rows =
+        Unfilter(data, rowBytes, header.height, std::max<std::size_t>(1, bitsPerPixel / 8));
 
     GreyImage image(static_cast<int>(header.width), static_cast<int>(header.height));
     const int most = (1 << std::min(depth, 8)) - 1;

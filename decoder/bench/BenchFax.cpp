@@ -128,10 +128,11 @@ Result Receive(const Row& row, double snr, const Options& options, unsigned seed
 }
 
 void ChartTable(const Options& options) {
-    std::printf("charts of %d lines at 1809 elements, 8000 Hz, seeds %u to %u; SNR in 3 kHz\n"
-                "each cell: mean correlation with the chart sent (least) / worst slant in elements per 1000 lines / "
-                "worst start and end in lines (+ late, - early) / receptions beside the chart\n",
-                options.lines, options.firstSeed, options.firstSeed + options.seeds - 1);
+    std::printf(
+        "charts of %d lines at 1809 elements, 8000 Hz, seeds %u to %u; SNR in 3 kHz\n"
+        "each cell: mean correlation with the chart sent (least) / worst slant in elements per 1000 lines / "
+        "worst start and end in lines (+ late, - early) / receptions beside the chart\n",
+        options.lines, options.firstSeed, options.firstSeed + options.seeds - 1);
     for (const Row& row : Rows()) {
         if (row.name.find(options.rows) == std::string::npos) continue;
         for (const double snr : row.snrs) {
@@ -190,7 +191,8 @@ void FalseStartTable(const Options& options) {
     for (const double hz : {1900.0, 2300.0}) {
         std::vector<float> carrier(count);
         for (std::size_t index = 0; index < count; ++index) {
-            carrier[index] = static_cast<float>(kAmplitude * std::sin(2.0 * 3.141592653589793 * hz * index / kSampleRate));
+            carrier[index] =
+                static_cast<float>(kAmplitude * std::sin(2.0 * 3.141592653589793 * hz * index / kSampleRate));
         }
         cases.push_back({hz == 1900.0 ? "steady carrier 1900 Hz" : "steady carrier 2300 Hz", carrier, 10.0});
     }

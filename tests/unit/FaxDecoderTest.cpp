@@ -111,7 +111,9 @@ TEST(FaxDecoderTest, NoiseRttyAndASteadyCarrierStartNothing) {
     SignalShape shape{kRate, kAmplitude};
     shape.leadSeconds = shape.tailSeconds = 0.0;
     std::string text;
-    for (unsigned index = 0; index * 0.15 < kSeconds; ++index) text += "QUICK BROWN FOX 0123456789 JUMPS"[index * 7 % 32];
+    for (unsigned index = 0; index * 0.15 < kSeconds; ++index) {
+        text += "QUICK BROWN FOX 0123456789 JUMPS"[index * 7 % 32];
+    }
     std::vector<float> carrier(static_cast<std::size_t>(kSeconds * kRate));
     for (std::size_t index = 0; index < carrier.size(); ++index) {
         carrier[index] = static_cast<float>(kAmplitude * std::sin(2.0 * 3.14159265358979 * 1900.0 * index / kRate));

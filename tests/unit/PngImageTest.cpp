@@ -48,7 +48,9 @@ TEST(PngImageTest, FilesOfCommonProgramsReadAsTheirGrey) {
     std::string wrong;
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 12; ++column) {
-            if (rgb.At(column, row) != ((column * 20 + row * 7) & 255)) wrong += std::to_string(column) + "," + std::to_string(row) + " ";
+            if (rgb.At(column, row) != ((column * 20 + row * 7) & 255)) {
+                wrong += std::to_string(column) + "," + std::to_string(row) + " ";
+            }
         }
     }
     EXPECT_EQ(wrong, "");
