@@ -2,23 +2,26 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace zorbel::decoder {
 namespace {
 
-// The mean brightness from `from` to `to` (in samples, each sample standing
-// for the stretch up to the next), parts of samples weighed by their share.
-double MeanBetween(std::span<const float> brightness, double from, double to) {
+// The mean known brightness from `from` to `to` (in samples, each sample
+// standing for the stretch up to the next), parts of samples weighed by their
+// share; none if nothing there is known.
+std::optional<double> MeanBetween(std::span<const float> brightness, double from, double to) {
     const double first = std::max(0.0, from);
     const double last = std::min(static_cast<double>(brightness.size()), to);
-    if (last <= first) return 0.0;
-    double sum = 0.0;
+    double sum = 0.0, known = 0.0;
     for (auto index = static_cast<std::size_t>(first); static_cast<double>(index) < last; ++index) {
-        const double start = std::max(first, static_cast<double>(index));
-        const double end = std::min(last, static_cast<double>(index + 1));
-        sum += brightness[index] * (end - start);
+        if (brightness[index] < 0.0f) continue;
+        const double share = std::min(last, static_cast<double>(index + 1)) - std::max(first, static_cast<double>(index));
+        sum += brightness[index] * share;
+        known += share;
     }
-    return sum / (last - first);
+    if (known <= 0.0) return std::nullopt;
+    return sum / known;
 }
 
 }  // namespace
@@ -30,8 +33,12 @@ GreyImage DrawChart(std::span<const float> brightness, const FaxLineTiming& timi
         const double lineStart = timing.firstLine + row * timing.lineSamples;
         for (int column = 0; column < elements; ++column) {
             const double from = lineStart + column * elementSamples;
-            const double mean = MeanBetween(brightness, from, from + elementSamples);
-            chart.At(column, row) = static_cast<std::uint8_t>(std::lround(std::clamp(mean, 0.0, 1.0) * 255.0));
+            // Where the signal had faded, the line above stands in.
+            if (const std::optional<double> mean = MeanBetween(brightness, from, from + elementSamples)) {
+                chart.At(column, row) = static_cast<std::uint8_t>(std::lround(std::clamp(*mean, 0.0, 1.0) * 255.0));
+            } else {
+                chart.At(column, row) = row > 0 ? chart.At(column, row - 1) : 128;
+            }
         }
     }
     return chart;

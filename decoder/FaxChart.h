@@ -1,6 +1,7 @@
 #pragma once
 // A received chart drawn from its brightness: each line's elements the mean
-// brightness over their share of the line. Drawn afresh for another line
+// known brightness over their share of the line, or where none is known (the
+// signal had faded) the element above. Drawn afresh for another line
 // length or start, it straightens a slanted chart or moves its edge.
 
 #include <span>

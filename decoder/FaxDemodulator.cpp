@@ -13,6 +13,10 @@ namespace {
 constexpr double kBandBeyondDeviationHz = 200.0;
 constexpr double kFilterSeconds = 0.005;
 constexpr double kLowestBrightnessRate = 8000.0;
+// The signal's strength is followed over about this long; below this share
+// of it the signal counts as faded.
+constexpr double kPowerSeconds = 2.0;
+constexpr double kFadedShare = 0.2;
 
 std::vector<double> LowPass(double cutoffHz, double sampleRate) {
     const int half = static_cast<int>(kFilterSeconds * sampleRate / 2.0);
@@ -37,6 +41,7 @@ FaxDemodulator::FaxDemodulator(const FaxMode& mode, double sampleRate)
       taps_(LowPass(mode.deviationHz + kBandBeyondDeviationHz, sampleRate)),
       history_(2 * taps_.size()) {
     brightnessRate_ = sampleRate / decimation_;
+    powerSmoothing_ = 1.0 / (kPowerSeconds * brightnessRate_);
     brightnessPerRadian_ = brightnessRate_ / (2.0 * std::numbers::pi) / (2.0 * mode.deviationHz);
 }
 
@@ -56,7 +61,11 @@ void FaxDemodulator::Demodulate(std::span<const float> audio, std::vector<float>
         for (std::size_t tap = 0; tap < length; ++tap) filtered += taps_[tap] * oldest[tap];
         const double step = std::arg(filtered * std::conj(before_));
         before_ = filtered;
-        brightness.push_back(static_cast<float>(std::clamp(0.5 + step * brightnessPerRadian_, 0.0, 1.0)));
+        const double power = std::norm(filtered);
+        meanPower_ += (power - meanPower_) * powerSmoothing_;
+        brightness.push_back(power < kFadedShare * meanPower_
+                                 ? kUnknownBrightness
+                                 : static_cast<float>(std::clamp(0.5 + step * brightnessPerRadian_, 0.0, 1.0)));
     }
 }
 

@@ -3,7 +3,10 @@
 // down from the centre frequency, low-passed to the band the picture uses,
 // taken at about 8000 samples a second, and the phase step between samples
 // turned into 0 (black) to 1 (white), clipped there so that a click of noise
-// weighs no more than a wrong element.
+// weighs no more than a wrong element. Where the signal has faded far below
+// its recent strength the phase steps are noise: there the brightness is
+// marked unknown, for the chart to fill from the line before (a chart's lines
+// are mostly alike) and the measures to take as grey.
 
 #include <complex>
 #include <span>
@@ -12,6 +15,10 @@
 #include "decoder/FaxMode.h"
 
 namespace zorbel::decoder {
+
+inline constexpr float kUnknownBrightness = -1.0f;
+// An unknown brightness taken as the middle grey.
+inline float GreyIfUnknown(float brightness) { return brightness < 0.0f ? 0.5f : brightness; }
 
 class FaxDemodulator {
 public:
@@ -36,6 +43,8 @@ private:
     std::complex<double> before_{};
     double brightnessPerRadian_;
     long long mixed_ = 0;
+    double meanPower_ = 0.0;
+    double powerSmoothing_;
 };
 
 }  // namespace zorbel::decoder

@@ -5,6 +5,8 @@
 #include <complex>
 #include <numbers>
 
+#include "decoder/FaxDemodulator.h"
+
 namespace zorbel::decoder {
 namespace {
 
@@ -14,7 +16,7 @@ constexpr double kSteadyVariance = 1e-3;
 
 double Mean(std::span<const float> samples) {
     double sum = 0.0;
-    for (const float sample : samples) sum += sample;
+    for (const float sample : samples) sum += GreyIfUnknown(sample);
     return sum / static_cast<double>(samples.size());
 }
 
@@ -26,7 +28,7 @@ double ToneShare(std::span<const float> brightness, double toneHz, double bright
     std::complex<double> turn{1.0, 0.0}, sum{};
     double energy = 0.0;
     for (const float sample : brightness) {
-        const double varying = sample - mean;
+        const double varying = GreyIfUnknown(sample) - mean;
         sum += varying * turn;
         turn *= step;
         energy += varying * varying;
@@ -41,7 +43,7 @@ double LineLikeness(std::span<const float> brightness, std::size_t at, std::size
     const std::span<const float> line = brightness.subspan(at, length);
     const double mean = Mean(line);
     double energy = 0.0;
-    for (const float sample : line) energy += (sample - mean) * (sample - mean);
+    for (const float sample : line) energy += (GreyIfUnknown(sample) - mean) * (GreyIfUnknown(sample) - mean);
     const auto count = static_cast<double>(length);
     if (energy < kSteadyVariance * count) return 0.0;
     double best = 0.0;
@@ -50,8 +52,9 @@ double LineLikeness(std::span<const float> brightness, std::size_t at, std::size
         const double beforeMean = Mean(before);
         double beforeEnergy = 0.0, product = 0.0;
         for (std::size_t index = 0; index < length; ++index) {
-            beforeEnergy += (before[index] - beforeMean) * (before[index] - beforeMean);
-            product += (before[index] - beforeMean) * (line[index] - mean);
+            const double earlier = GreyIfUnknown(before[index]) - beforeMean;
+            beforeEnergy += earlier * earlier;
+            product += earlier * (GreyIfUnknown(line[index]) - mean);
         }
         if (beforeEnergy < kSteadyVariance * count) continue;
         best = std::max(best, product / std::sqrt(energy * beforeEnergy));

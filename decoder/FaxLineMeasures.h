@@ -2,7 +2,8 @@
 // What a line's worth of brightness shows: how much of it is one of the
 // tones (black and white alternating at a fixed rate), and how like the line
 // before it it is, as a chart's lines are and noise, RTTY and a steady
-// carrier are not.
+// carrier are not. An unknown brightness (see FaxDemodulator.h) counts as
+// the middle grey.
 
 #include <span>
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "decoder/FaxDemodulator.h"
+
 namespace zorbel::decoder {
 namespace {
 
@@ -44,7 +46,7 @@ constexpr int kMarginLines = 200;
 
 double Mean(std::span<const float> samples, std::size_t from, std::size_t count) {
     double sum = 0.0;
-    for (std::size_t index = from; index < from + count; ++index) sum += samples[index];
+    for (std::size_t index = from; index < from + count; ++index) sum += GreyIfUnknown(samples[index]);
     return sum / static_cast<double>(count);
 }
 
@@ -87,7 +89,7 @@ std::optional<double> FoldedPulseCentre(std::span<const float> brightness, doubl
     std::vector<double> fold(length, 0.0);
     for (int line = firstLine; line < firstLine + lines; ++line) {
         const auto start = static_cast<std::size_t>(line * lineSamples);
-        for (std::size_t index = 0; index < length; ++index) fold[index] += brightness[start + index] / lines;
+        for (std::size_t index = 0; index < length; ++index) fold[index] += GreyIfUnknown(brightness[start + index]) / lines;
     }
     double window = 0.0, total = 0.0;
     for (std::size_t index = 0; index < width; ++index) window += fold[index];
@@ -132,10 +134,11 @@ std::optional<double> PulseCentre(std::span<const float> brightness, double expe
     // over a few samples: clicks of noise further out would pull it aside.
     double weight = 0.0, moment = 0.0;
     for (std::size_t index = bestStart - width / 8; index < bestStart + width + width / 8; ++index) {
-        const double white = std::max(0.0, brightness[index] - 0.5);
+        const double white = std::max(0.0f, brightness[index] - 0.5f);
         weight += white;
         moment += white * static_cast<double>(index);
     }
+    if (weight <= 0.0) return std::nullopt;
     return moment / weight + 0.5;
 }
 
@@ -193,7 +196,7 @@ double LineSamplesFromPicture(std::span<const float> brightness, double lineSamp
     // line's, would flatten the peak.
     std::vector<float> edges(brightness.size() > kEdgeStep ? brightness.size() - kEdgeStep : 0);
     for (std::size_t index = 0; index < edges.size(); ++index) {
-        edges[index] = brightness[index + kEdgeStep] - brightness[index];
+        edges[index] = GreyIfUnknown(brightness[index + kEdgeStep]) - GreyIfUnknown(brightness[index]);
     }
     int search = kFirstLagSearch;
     for (const int span : std::span(kCorrelationSpans).subspan(firstStep)) {
@@ -207,7 +210,8 @@ double LineSamplesFromPicture(std::span<const float> brightness, double lineSamp
         const auto best = static_cast<std::size_t>(std::max_element(values.begin(), values.end()) - values.begin());
         if (best == 0 || best + 1 == values.size() || values[best] < kLeastCorrelation) break;
         const double before = values[best - 1], peak = values[best], after = values[best + 1];
-        const double vertex = 0.5 * (before - after) / (before - 2.0 * peak + after);
+        const double curvature = before - 2.0 * peak + after;
+        const double vertex = curvature < 0.0 ? 0.5 * (before - after) / curvature : 0.0;
         lineSamples = (static_cast<double>(centre) + static_cast<double>(best) - search + vertex) / span;
         search = kLagSearch;
     }
@@ -224,7 +228,7 @@ double StillestColumn(std::span<const float> picture, double lineSamples) {
         const auto start = static_cast<std::size_t>(std::lround(line * lineSamples));
         const auto before = static_cast<std::size_t>(std::lround((line - 1) * lineSamples));
         for (std::size_t index = 0; index < length; ++index) {
-            change[index] += std::abs(picture[start + index] - picture[before + index]);
+            change[index] += std::abs(GreyIfUnknown(picture[start + index]) - GreyIfUnknown(picture[before + index]));
         }
     }
     const auto width = std::max<std::size_t>(1, static_cast<std::size_t>(kMarginShare * lineSamples));

@@ -6,7 +6,7 @@
 // the line's length so closely that a sound card's clock off by a few hundred
 // millionths still gives a straight picture. Without phasing, the line's
 // start is put in the stillest stretch of the picture's columns, where a
-// chart's margin lies.
+// chart's margin lies. An unknown brightness counts as the middle grey.
 
 #include <span>
 
