@@ -19,6 +19,9 @@ constexpr int kSearchedLines = 120;
 // the least are taken for a picture that happens to look like it.
 constexpr int kMissesAfterPhasing = 3;
 constexpr std::size_t kLeastPhasingLines = 8;
+// A pulse this many times the median distance off the line through all (and
+// a sample more) is left out of the fit.
+constexpr double kFarOffMedians = 3.0;
 // A pulse stands out from the black of its line by this much brightness.
 constexpr double kPulseContrast = 0.4;
 // The sender's or the sound card's clock: beyond this the line's length is
@@ -32,7 +35,7 @@ constexpr double kClockTolerance = 400e-6;
 // are bettered only by steps from the kFirstStepAfterPhasing'th on.
 constexpr int kCorrelationSpans[] = {1, 4, 16, 64, 128, 256, 512};
 constexpr std::size_t kFirstStepAfterPhasing = 3;
-constexpr double kLeastCorrelation = 0.015;
+constexpr double kLeastCorrelation = 0.008;
 constexpr std::size_t kEdgeStep = 4;
 // Lag around the expected one searched at the first step, in samples:
 // enough for the phasing's error over its span on a fading path; at the next
@@ -171,6 +174,19 @@ std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lin
     }
     if (lines.size() < kLeastPhasingLines) return std::nullopt;
     fit = FitPulses(lines);
+    // Without the lines whose pulse lies far off the rest's (noise taken for
+    // it in a fade).
+    std::vector<double> offs;
+    for (const Line& line : lines) offs.push_back(std::abs(line.pulseCentre - fit.start - fit.slope * line.index));
+    std::vector<double> sorted = offs;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+    const double farOff = kFarOffMedians * sorted[sorted.size() / 2] + 1.0;
+    std::vector<Line> kept;
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (offs[index] <= farOff) kept.push_back(lines[index]);
+    }
+    if (kept.size() < kLeastPhasingLines) return std::nullopt;
+    fit = FitPulses(kept);
     if (std::abs(fit.slope / lineSamples - 1.0) > kClockTolerance) return std::nullopt;
     return Phasing{fit, lines.back().index, (lines.front().index + lines.back().index) / 2.0};
 }
@@ -194,9 +210,18 @@ double Correlation(std::span<const float> edges, std::size_t lag) {
 double LineSamplesFromPicture(std::span<const float> brightness, double lineSamples, std::size_t firstStep) {
     // Edges only: the picture's large areas, alike over any lag near the
     // line's, would flatten the peak.
-    std::vector<float> edges(brightness.size() > kEdgeStep ? brightness.size() - kEdgeStep : 0);
+    // Each the step from one stretch of kEdgeStep samples to the next, whose
+    // means hold less noise than single samples.
+    std::vector<float> edges(brightness.size() > 2 * kEdgeStep ? brightness.size() - 2 * kEdgeStep : 0);
+    double before = 0.0, after = 0.0;
+    for (std::size_t index = 0; index < 2 * kEdgeStep && index < brightness.size(); ++index) {
+        (index < kEdgeStep ? before : after) += GreyIfUnknown(brightness[index]);
+    }
     for (std::size_t index = 0; index < edges.size(); ++index) {
-        edges[index] = GreyIfUnknown(brightness[index + kEdgeStep]) - GreyIfUnknown(brightness[index]);
+        edges[index] = static_cast<float>(after - before);
+        const double middle = GreyIfUnknown(brightness[index + kEdgeStep]);
+        before += middle - GreyIfUnknown(brightness[index]);
+        after += GreyIfUnknown(brightness[index + 2 * kEdgeStep]) - middle;
     }
     int search = kFirstLagSearch;
     for (const int span : std::span(kCorrelationSpans).subspan(firstStep)) {
