@@ -37,11 +37,13 @@ constexpr int kCorrelationSpans[] = {1, 4, 16, 64, 128, 256, 512};
 constexpr std::size_t kFirstStepAfterPhasing = 3;
 constexpr double kLeastCorrelation = 0.008;
 constexpr std::size_t kEdgeStep = 4;
-// Lag around the expected one searched at the first step, in samples:
-// enough for the phasing's error over its span on a fading path; at the next
-// steps, enough for the error of the step before over four times its span.
-constexpr int kFirstLagSearch = 8;
+// Lag around the expected one searched at each step, in samples: enough for
+// the error of the step before over four times its span; at the first step
+// after phasing, for so many times the phasing's standard error over the
+// step's span (on a fading path the pulses wander with the paths' mix).
 constexpr int kLagSearch = 3;
+constexpr double kPhasingErrors = 4.0;
+constexpr int kWidestLagSearch = 24;
 // The stillest stretch of columns (a chart's margin) is this share of the
 // line wide; so many lines show it.
 constexpr double kMarginShare = 0.04;
@@ -62,6 +64,8 @@ struct Line {
 struct Fit {
     double start;
     double slope;
+    // The slope's standard error, from the scatter about the line.
+    double slopeError;
 };
 
 Fit FitPulses(const std::vector<Line>& lines) {
@@ -78,7 +82,13 @@ Fit FitPulses(const std::vector<Line>& lines) {
         variance += (line.index - meanIndex) * (line.index - meanIndex);
     }
     const double slope = covariance / variance;
-    return {meanCentre - slope * meanIndex, slope};
+    double scatter = 0.0;
+    for (const Line& line : lines) {
+        const double off = line.pulseCentre - meanCentre - slope * (line.index - meanIndex);
+        scatter += off * off;
+    }
+    const double freedom = std::max(1.0, static_cast<double>(lines.size()) - 2.0);
+    return {meanCentre - slope * meanIndex, slope, std::sqrt(scatter / freedom / variance)};
 }
 
 // Where the pulse lies within a line, roughly: the lines from firstLine on
@@ -160,7 +170,7 @@ std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lin
     }
     if (!folded) return std::nullopt;
     std::vector<Line> lines;
-    Fit fit{*folded, lineSamples};
+    Fit fit{*folded, lineSamples, 0.0};
     int misses = 0;
     for (int index = 0; index < kSearchedLines && misses < kMissesAfterPhasing; ++index) {
         const double expected = fit.start + fit.slope * index;
@@ -205,9 +215,10 @@ double Correlation(std::span<const float> edges, std::size_t lag) {
 }
 
 // The line's length, narrowed by the picture's correlation over ever more
-// lines from the given step on; as given where the picture is too short or
-// too weak to tell.
-double LineSamplesFromPicture(std::span<const float> brightness, double lineSamples, std::size_t firstStep) {
+// lines from the given step on, the first searching so many samples either
+// side; as given where the picture is too short or too weak to tell.
+double LineSamplesFromPicture(std::span<const float> brightness, double lineSamples, std::size_t firstStep,
+                              int firstSearch) {
     // Edges only: the picture's large areas, alike over any lag near the
     // line's, would flatten the peak.
     // Each the step from one stretch of kEdgeStep samples to the next, whose
@@ -223,7 +234,10 @@ double LineSamplesFromPicture(std::span<const float> brightness, double lineSamp
         before += middle - GreyIfUnknown(brightness[index]);
         after += GreyIfUnknown(brightness[index + 2 * kEdgeStep]) - middle;
     }
-    int search = kFirstLagSearch;
+    int search = firstSearch;
+    // A step's length stands once the next step finds its peak within reach;
+    // where that fails, the length before it is taken again.
+    double beforeStep = lineSamples;
     for (const int span : std::span(kCorrelationSpans).subspan(firstStep)) {
         const double expected = span * lineSamples;
         if (static_cast<double>(edges.size()) < expected + 4.0 * lineSamples) break;
@@ -233,10 +247,11 @@ double LineSamplesFromPicture(std::span<const float> brightness, double lineSamp
             values.push_back(Correlation(edges, centre + offset));
         }
         const auto best = static_cast<std::size_t>(std::max_element(values.begin(), values.end()) - values.begin());
-        if (best == 0 || best + 1 == values.size() || values[best] < kLeastCorrelation) break;
+        if (best == 0 || best + 1 == values.size() || values[best] < kLeastCorrelation) return beforeStep;
         const double before = values[best - 1], peak = values[best], after = values[best + 1];
         const double curvature = before - 2.0 * peak + after;
         const double vertex = curvature < 0.0 ? 0.5 * (before - after) / curvature : 0.0;
+        beforeStep = lineSamples;
         lineSamples = (static_cast<double>(centre) + static_cast<double>(best) - search + vertex) / span;
         search = kLagSearch;
     }
@@ -282,8 +297,11 @@ FaxLineTiming FindLineTiming(std::span<const float> brightness, const FaxMode& m
         timing.lineSamples = phasing->pulses.slope;
         if (pictureStart < static_cast<double>(brightness.size())) {
             const auto from = static_cast<std::size_t>(std::max(0.0, pictureStart));
+            const double firstSpan = kCorrelationSpans[kFirstStepAfterPhasing];
+            const int search = std::min(kWidestLagSearch, kLagSearch + static_cast<int>(std::ceil(
+                                                              kPhasingErrors * phasing->pulses.slopeError * firstSpan)));
             timing.lineSamples =
-                LineSamplesFromPicture(brightness.subspan(from), timing.lineSamples, kFirstStepAfterPhasing);
+                LineSamplesFromPicture(brightness.subspan(from), timing.lineSamples, kFirstStepAfterPhasing, search);
         }
         // Taken on from the middle of the phasing, where its fit is surest.
         const double middle = phasing->pulses.start + phasing->pulses.slope * phasing->middleLine;
@@ -293,7 +311,8 @@ FaxLineTiming FindLineTiming(std::span<const float> brightness, const FaxMode& m
         timing.phasingLines = static_cast<int>(phasing->lastLine) + 1;
         return timing;
     }
-    timing.lineSamples = LineSamplesFromPicture(brightness, nominal, 0);
+    // The clock's tolerance is under a sample a line.
+    timing.lineSamples = LineSamplesFromPicture(brightness, nominal, 0, kLagSearch);
     if (static_cast<double>(brightness.size()) > 2.0 * timing.lineSamples) {
         timing.firstLine = StillestColumn(brightness, timing.lineSamples);
     }
