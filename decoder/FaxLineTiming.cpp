@@ -36,6 +36,9 @@ constexpr double kClockTolerance = 400e-6;
 constexpr int kCorrelationSpans[] = {1, 4, 16, 64, 128, 256, 512};
 constexpr std::size_t kFirstStepAfterPhasing = 3;
 constexpr double kLeastCorrelation = 0.008;
+// A span is taken where the picture is this many times as long, so that
+// enough of it overlaps.
+constexpr double kLeastOverlap = 1.5;
 constexpr std::size_t kEdgeStep = 4;
 // Lag around the expected one searched at each step, in samples: enough for
 // the error of the step before over four times its span; at the first step
@@ -240,7 +243,7 @@ double LineSamplesFromPicture(std::span<const float> brightness, double lineSamp
     double beforeStep = lineSamples;
     for (const int span : std::span(kCorrelationSpans).subspan(firstStep)) {
         const double expected = span * lineSamples;
-        if (static_cast<double>(edges.size()) < expected + 4.0 * lineSamples) break;
+        if (static_cast<double>(edges.size()) < kLeastOverlap * expected) break;
         const auto centre = static_cast<std::size_t>(std::lround(expected));
         std::vector<double> values;
         for (int offset = -search; offset <= search; ++offset) {
