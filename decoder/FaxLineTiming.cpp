@@ -39,6 +39,7 @@ constexpr double kLeastCorrelation = 0.008;
 // A span is taken where the picture is this many times as long, so that
 // enough of it overlaps.
 constexpr double kLeastOverlap = 1.5;
+// Edges are taken as the step between stretches of this many samples.
 constexpr std::size_t kEdgeStep = 4;
 // Lag around the expected one searched at each step, in samples: enough for
 // the error of the step before over four times its span; at the first step

@@ -96,12 +96,12 @@ std::string Described(const zorbel::decoder::FaxReception& reception, const zorb
     using namespace zorbel::decoder;
     static const char* const kEnds[] = {"its stop tone", "the picture's end", "the next chart's start tone",
                                         "the recording's end"};
+    char phasing[64] = "no phasing, line start from the margin";
+    if (timing.phased) std::snprintf(phasing, sizeof phasing, "line start from %d phasing lines", timing.phasingLines);
     char text[320];
-    std::snprintf(text, sizeof text, "%d lines from %.1f s, started by %s, ended by %s%s; %s, line %.6f s",
-                  lines, reception.startSeconds,
-                  reception.start == FaxStart::StartTone ? "its start tone" : "its picture",
-                  kEnds[static_cast<int>(reception.end)], reception.Incomplete() ? " (incomplete)" : "",
-                  timing.phased ? "line start from the phasing" : "no phasing, line start from the margin",
+    std::snprintf(text, sizeof text, "%d lines from %.1f s, started by %s, ended by %s%s; %s, line %.6f s", lines,
+                  reception.startSeconds, reception.start == FaxStart::StartTone ? "its start tone" : "its picture",
+                  kEnds[static_cast<int>(reception.end)], reception.Incomplete() ? " (incomplete)" : "", phasing,
                   timing.lineSamples / reception.brightnessRate);
     return text;
 }

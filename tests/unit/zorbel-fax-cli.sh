@@ -15,7 +15,7 @@ perl -e 'print pack("H*", $ARGV[0])' \
     "$decode" --fax "$work/fax.wav" "$work/received.png" >"$work/out" 2>"$work/err"
 expect "a chart sent and received" 0 $? grep -Eq "chart 1 \\(.*received.png\\): (8|9|10|11|12) lines from" "$work/err"
 expect "its tones and phasing found" 0 0 grep -q \
-    "started by its start tone, ended by its stop tone; line start from the phasing" "$work/err"
+    "started by its start tone, ended by its stop tone; line start from 20 phasing lines" "$work/err"
 expect "the chart written as PNG" 0 0 test "$(head -c 4 "$work/received.png" | tail -c 3)" = PNG
 
 printf '' | "$makewav" "$work/carrier.wav" --lead 60 --snr 10 >"$work/out" 2>"$work/err" &&
