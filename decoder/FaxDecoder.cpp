@@ -80,6 +80,7 @@ void FaxDecoder::MeasureBlock(long long blockStart) {
     const double rate = demodulator_.BrightnessRate();
     const bool startTone = ToneShare(block, mode_.StartToneHz(), rate) >= kToneShare;
     const bool stopTone = ToneShare(block, mode_.stopToneHz, rate) >= kToneShare;
+    const bool startToneBefore = startToneBlocks_ > 0;
     startToneBlocks_ = startTone ? startToneBlocks_ + 1 : 0;
     stopToneBlocks_ = stopTone ? stopToneBlocks_ + 1 : 0;
     // A tone's lines are all alike, yet no picture.
@@ -111,7 +112,8 @@ void FaxDecoder::MeasureBlock(long long blockStart) {
         break;
     }
     case State::StartTone:
-        if (!startTone) Begin(blockStart, FaxStart::StartTone);
+        // Ended when two blocks in a row hold none: one may be a fade.
+        if (!startTone && !startToneBefore) Begin(blockStart - blockLength, FaxStart::StartTone);
         break;
     case State::Receiving:
         if (stopToneBlocks_ >= kStopToneBlocks) {

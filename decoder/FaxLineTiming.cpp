@@ -15,24 +15,28 @@ namespace {
 constexpr int kFoldLines = 8;
 constexpr int kLatestFold = 24;
 constexpr int kSearchedLines = 120;
-// The phasing ends after this many lines without a pulse; fewer lines than
-// the least are taken for a picture that happens to look like it.
-constexpr int kMissesAfterPhasing = 3;
+// The phasing ends after this many lines without a pulse (a fade may hide a
+// few); fewer lines than the least are taken for a picture that happens to
+// look like it.
+constexpr int kMissesAfterPhasing = 6;
 constexpr std::size_t kLeastPhasingLines = 8;
 // A pulse this many times the median distance off the line through all (and
 // a sample more) is left out of the fit.
 constexpr double kFarOffMedians = 3.0;
 // A pulse stands out from the black of its line by this much brightness.
 constexpr double kPulseContrast = 0.4;
-// The sender's or the sound card's clock: beyond this the line's length is
-// not believed.
-constexpr double kClockTolerance = 400e-6;
+// The sender's or the sound card's clock: beyond this the phasing's line
+// length is not believed (a fade misled it), only its line start; far beyond
+// it, not even that.
+constexpr double kClockTolerance = 250e-6;
+constexpr double kPhasingTolerance = 1000e-6;
 // The picture's correlation is taken over this many lines apart, each step
 // narrowing the line's length for the next; it must stand out this much.
 // Over a few lines a chart's slanting curves pull the peak aside; over many
 // only what runs straight down is still alike, and on a fading path the
 // line's start wanders with the paths' mix over some lines: so phasing lines
-// are bettered only by steps from the kFirstStepAfterPhasing'th on.
+// are bettered only by steps from the kFirstStepAfterPhasing'th on (unless
+// their own error is too large for it).
 constexpr int kCorrelationSpans[] = {1, 4, 16, 64, 128, 256, 512};
 constexpr std::size_t kFirstStepAfterPhasing = 3;
 constexpr double kLeastCorrelation = 0.008;
@@ -181,7 +185,7 @@ std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lin
         if (const std::optional<double> centre = PulseCentre(brightness, expected, lineSamples, width)) {
             lines.push_back({static_cast<double>(index), *centre});
             misses = 0;
-            if (lines.size() >= 4) fit = FitPulses(lines);
+            if (lines.size() >= kLeastPhasingLines * 2) fit = FitPulses(lines);
         } else if (!lines.empty()) {
             ++misses;
         }
@@ -201,7 +205,7 @@ std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lin
     }
     if (kept.size() < kLeastPhasingLines) return std::nullopt;
     fit = FitPulses(kept);
-    if (std::abs(fit.slope / lineSamples - 1.0) > kClockTolerance) return std::nullopt;
+    if (std::abs(fit.slope / lineSamples - 1.0) > kPhasingTolerance) return std::nullopt;
     return Phasing{fit, lines.back().index, (lines.front().index + lines.back().index) / 2.0};
 }
 
@@ -298,14 +302,20 @@ FaxLineTiming FindLineTiming(std::span<const float> brightness, const FaxMode& m
     if (const std::optional<Phasing> phasing = FindPhasing(brightness, nominal, mode.phasingPulseShare)) {
         const double pulseHalf = mode.phasingPulseShare * phasing->pulses.slope / 2.0;
         const double pictureStart = phasing->pulses.start + phasing->pulses.slope * (phasing->lastLine + 1) - pulseHalf;
-        timing.lineSamples = phasing->pulses.slope;
+        const bool believed = std::abs(phasing->pulses.slope / nominal - 1.0) <= kClockTolerance;
+        timing.lineSamples = believed ? phasing->pulses.slope : nominal;
         if (pictureStart < static_cast<double>(brightness.size())) {
             const auto from = static_cast<std::size_t>(std::max(0.0, pictureStart));
-            const double firstSpan = kCorrelationSpans[kFirstStepAfterPhasing];
-            const int search = std::min(kWidestLagSearch, kLagSearch + static_cast<int>(std::ceil(
-                                                              kPhasingErrors * phasing->pulses.slopeError * firstSpan)));
-            timing.lineSamples =
-                LineSamplesFromPicture(brightness.subspan(from), timing.lineSamples, kFirstStepAfterPhasing, search);
+            // From a shorter span where the phasing's error would reach too far.
+            std::size_t firstStep = believed ? kFirstStepAfterPhasing : 0;
+            const auto reach = [&](std::size_t step) {
+                if (!believed) return kLagSearch;
+                return kLagSearch + static_cast<int>(std::ceil(kPhasingErrors * phasing->pulses.slopeError *
+                                                               kCorrelationSpans[step]));
+            };
+            while (firstStep > 0 && reach(firstStep) > kWidestLagSearch) --firstStep;
+            timing.lineSamples = LineSamplesFromPicture(brightness.subspan(from), timing.lineSamples, firstStep,
+                                                        std::min(kWidestLagSearch, reach(firstStep)));
         }
         // Taken on from the middle of the phasing, where its fit is surest.
         const double middle = phasing->pulses.start + phasing->pulses.slope * phasing->middleLine;
