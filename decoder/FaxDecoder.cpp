@@ -24,8 +24,9 @@ constexpr double kStartMeanLikeness = 0.12;
 constexpr double kLikeLine = 0.06;
 constexpr std::size_t kLeastLikeInStart = 12;
 // It ends where the blocks since are this little alike on average, over so
-// many blocks (at the recording's end, over a few at least).
-constexpr std::size_t kEndWindow = 30;
+// many blocks (at the recording's end, over a few at least): half a minute,
+// longer than a weak signal's fades, which look unlike too.
+constexpr std::size_t kEndWindow = 60;
 constexpr double kEndMeanLikeness = 0.04;
 constexpr std::size_t kEndedBeforeFinish = 4;
 // The sound card's clock against the sender's, for the lag searched.
