@@ -16,6 +16,8 @@ namespace {
 constexpr double kToneShare = 0.3;
 constexpr int kStartToneBlocks = 4;
 constexpr int kStopToneBlocks = 2;
+// Its start is found to a quarter of a line.
+constexpr long long kPartsOfLine = 4;
 // A picture starts when the last blocks are alike enough with the lines
 // before them: on average, and most of them at least a little (noise gives
 // 0.02 on average, a chart at 0 dB 0.15).
@@ -118,7 +120,7 @@ void FaxDecoder::MeasureBlock(long long blockStart) {
         break;
     case State::Receiving:
         if (stopToneBlocks_ >= kStopToneBlocks) {
-            End(blockStart - (kStopToneBlocks - 1) * blockLength, FaxEnd::StopTone);
+            End(StopToneOnset(blockStart - kStopToneBlocks * blockLength), FaxEnd::StopTone);
         } else if (startToneBlocks_ >= kStartToneBlocks) {
             End(blockStart - (kStartToneBlocks - 1) * blockLength, FaxEnd::NextStart);
             state_ = State::StartTone;
@@ -127,6 +129,19 @@ void FaxDecoder::MeasureBlock(long long blockStart) {
         }
         break;
     }
+}
+
+long long FaxDecoder::StopToneOnset(long long from) const {
+    // The first part of a line in the two lines from `from` that holds the
+    // tone; the picture ends with the part, which holds a little of it.
+    const auto part = static_cast<long long>(blockSamples_ / kPartsOfLine);
+    for (long long at = std::max(from, brightnessStart_); at + part <= from + 2 * kPartsOfLine * part; at += part) {
+        if (ToneShare(From(at, static_cast<std::size_t>(part)), mode_.stopToneHz, demodulator_.BrightnessRate()) >=
+            kToneShare) {
+            return at + part;
+        }
+    }
+    return from + static_cast<long long>(blockSamples_);
 }
 
 void FaxDecoder::Begin(long long at, FaxStart start) {

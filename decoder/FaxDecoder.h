@@ -50,6 +50,7 @@ public:
 private:
     enum class State { Waiting, StartTone, Receiving };
     void MeasureBlock(long long blockStart);
+    long long StopToneOnset(long long from) const;
     void Begin(long long at, FaxStart start);
     void End(long long at, FaxEnd end);
     std::span<const float> From(long long at, std::size_t count) const;
