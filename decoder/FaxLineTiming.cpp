@@ -166,7 +166,9 @@ std::optional<double> PulseCentre(std::span<const float> brightness, double expe
 struct Phasing {
     Fit pulses;
     double lastLine;
-    double middleLine;
+    // The kept lines' mean index: there the fit's line passes through their
+    // mean pulse centre, whatever its slope.
+    double meanLine;
 };
 
 std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lineSamples, double pulseShare) {
@@ -206,7 +208,9 @@ std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lin
     if (kept.size() < kLeastPhasingLines) return std::nullopt;
     fit = FitPulses(kept);
     if (std::abs(fit.slope / lineSamples - 1.0) > kPhasingTolerance) return std::nullopt;
-    return Phasing{fit, lines.back().index, (lines.front().index + lines.back().index) / 2.0};
+    double meanLine = 0.0;
+    for (const Line& line : kept) meanLine += line.index / static_cast<double>(kept.size());
+    return Phasing{fit, lines.back().index, meanLine};
 }
 
 // The correlation of the edges with themselves `lag` samples on (their mean
@@ -307,19 +311,19 @@ FaxLineTiming FindLineTiming(std::span<const float> brightness, const FaxMode& m
         if (pictureStart < static_cast<double>(brightness.size())) {
             const auto from = static_cast<std::size_t>(std::max(0.0, pictureStart));
             // From a shorter span where the phasing's error would reach too far.
-            std::size_t firstStep = believed ? kFirstStepAfterPhasing : 0;
+            // Where its length is not believed, the clock's tolerance bounds the error.
+            std::size_t firstStep = kFirstStepAfterPhasing;
+            const double lineError = believed ? kPhasingErrors * phasing->pulses.slopeError : kClockTolerance * nominal;
             const auto reach = [&](std::size_t step) {
-                if (!believed) return kLagSearch;
-                return kLagSearch + static_cast<int>(std::ceil(kPhasingErrors * phasing->pulses.slopeError *
-                                                               kCorrelationSpans[step]));
+                return kLagSearch + static_cast<int>(std::ceil(lineError * kCorrelationSpans[step]));
             };
             while (firstStep > 0 && reach(firstStep) > kWidestLagSearch) --firstStep;
             timing.lineSamples = LineSamplesFromPicture(brightness.subspan(from), timing.lineSamples, firstStep,
                                                         std::min(kWidestLagSearch, reach(firstStep)));
         }
-        // Taken on from the middle of the phasing, where its fit is surest.
-        const double middle = phasing->pulses.start + phasing->pulses.slope * phasing->middleLine;
-        timing.firstLine = middle + timing.lineSamples * (phasing->lastLine + 1 - phasing->middleLine) -
+        // Taken on from the phasing's mean pulse, where its fit is surest.
+        const double middle = phasing->pulses.start + phasing->pulses.slope * phasing->meanLine;
+        timing.firstLine = middle + timing.lineSamples * (phasing->lastLine + 1 - phasing->meanLine) -
                            mode.phasingPulseShare * timing.lineSamples / 2.0;
         timing.phased = true;
         timing.phasingLines = static_cast<int>(phasing->lastLine) + 1;
