@@ -27,6 +27,10 @@ cmake --build build/native -j "$(nproc)" --target bench_decoder
 echo "== Decoder: character error rate and speed, ours against minimodem"
 build/native/decoder/bench/bench_decoder
 
+cmake --build build/native -j "$(nproc)" --target bench_fax
+echo "== Radiofax: correlation with the chart sent, slant, start and end, false starts"
+build/native/decoder/bench/bench_fax
+
 cmake --build build/native -j "$(nproc)" --target bench_synop
 echo "== Weather reports: a day of bulletins (2,000 reports) decoded and worded"
 build/native/weather/bench/bench_synop tools/samples/seewetter.txt 2000
