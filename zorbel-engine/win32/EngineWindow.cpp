@@ -95,7 +95,11 @@ bool EngineWindow::Create(HINSTANCE instance, int showCommand) {
     if (!RegisterWindowClass(windowClass)) return false;
     const std::wstring title = win32::Utf8ToWide(engine::kEngineWindowTitle);
     const int systemDpi = DpiOf(nullptr);
-    if (!CreateWindowOf({.className = kClassName, .title = title.c_str(), .style = WS_OVERLAPPEDWINDOW,
+    // Clipping its children: the chart pane, shown where the hidden text stood, is not painted over by the window's
+    // own background afterwards.
+    if (!CreateWindowOf({.className = kClassName,
+                         .title = title.c_str(),
+                         .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                          .width = ScaledToDpi(kDesignWidth, systemDpi),
                          .height = ScaledToDpi(kDesignHeight, systemDpi)}))
         return false;
@@ -461,6 +465,7 @@ void EngineWindow::OnPlayTick() {
             signal_.Show(receiver_.TakeFrame());
             ShowMode();
             Take(receiver_.Finish());
+            FollowCharts();
         }
     }
     // Ended once the program has every character, the last ones included.
@@ -469,7 +474,11 @@ void EngineWindow::OnPlayTick() {
         player_.reset();
         // What comes next, another recording or the sound card, is another transmission.
         AppendToPane(paneLines_.StartAfresh());
-        ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet." + lengthNote_);
+        // Said after the last chart's saving, or instead of it.
+        const bool noChart = settings_.fax && chartsHeard_ == 0;
+        if (noChart || !settings_.fax)
+            ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet." + lengthNote_ +
+                        (noChart ? L" Eine Wetterkarte war nicht darin." : L""));
     }
 }
 
@@ -555,6 +564,7 @@ void EngineWindow::ListenForCharts() {
     mode.deviationHz = settings_.faxDeviationHz;
     receiver_.SetFax(mode, std::time(nullptr));
     chartPane_.Show({});
+    chartsHeard_ = 0;
 }
 
 void EngineWindow::CorrectChart(double slantPpm, double startShare) {
@@ -576,6 +586,7 @@ void EngineWindow::FollowCharts() {
     std::vector<ReceivedChart> ended = fax->TakeEnded();
     if (!ended.empty()) chartPane_.Show(ended.back().chart);
     // A chart the folder did not take is tried again with the next one.
+    chartsHeard_ += static_cast<int>(ended.size());
     if (!ended.empty()) {
         std::move(ended.begin(), ended.end(), std::back_inserter(unsaved_));
         SaveCharts();

@@ -108,6 +108,7 @@ private:
     ChartPane chartPane_;
     std::vector<ReceivedChart> unsaved_;  // kept until the folder takes them
     unsigned chartTicks_ = 0;
+    int chartsHeard_ = 0;  // since the input started
     ChartListWindow charts_{settings_, store_};
     std::vector<std::wstring> devices_;
     SignalView signal_;
