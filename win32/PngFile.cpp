@@ -61,20 +61,4 @@ std::optional<std::string> SaveBitmapAsPng(HBITMAP bitmap, const std::wstring& w
     return std::nullopt;
 }
 
-std::variant<BitmapHandle, std::string> LoadPicture(const std::wstring& widePath) {
-    const GdiplusSession session;
-    if (!session.Started()) return std::string("GDI+ ist nicht verfügbar.");
-    Gdiplus::GpBitmap* image = nullptr;
-    if (const auto status = Gdiplus::DllExports::GdipCreateBitmapFromFile(widePath.c_str(), &image);
-        status != Gdiplus::Ok)
-        return status == Gdiplus::OutOfMemory ? std::string("Die Datei ist kein lesbares Bild.") : Failure(status);
-    const std::unique_ptr<Gdiplus::GpImage, ImageDisposer> owned(image);
-    HBITMAP bitmap = nullptr;
-    // The bitmap outlives the session: GDI+ hands over a plain GDI object.
-    if (const auto status = Gdiplus::DllExports::GdipCreateHBITMAPFromBitmap(image, &bitmap, 0xFFFFFFFF);
-        status != Gdiplus::Ok)
-        return Failure(status);
-    return BitmapHandle(bitmap);
-}
-
 }  // namespace zorbel::win32

@@ -32,11 +32,9 @@ int ScrollKeeping(int scroll, int anchor, double fromZoom, double toZoom) {
     return std::max(0, static_cast<int>(std::lround(picturePoint * toZoom)) - anchor);
 }
 
-GreyPicture Shrunk(const GreyPicture& picture, double zoom) {
-    GreyPicture shrunk;
-    shrunk.width = std::max(1, static_cast<int>(std::lround(picture.width * zoom)));
-    shrunk.height = std::max(1, static_cast<int>(std::lround(picture.height * zoom)));
-    shrunk.elements.resize(static_cast<std::size_t>(shrunk.width) * static_cast<std::size_t>(shrunk.height));
+decoder::GreyImage Shrunk(const decoder::GreyImage& picture, double zoom) {
+    decoder::GreyImage shrunk(std::max(1, static_cast<int>(std::lround(picture.width * zoom))),
+                              std::max(1, static_cast<int>(std::lround(picture.height * zoom))));
     // The elements each pixel covers: from its left (top) edge up to the next pixel's.
     const auto from = [](int pixel, int pixels, int elements) {
         return static_cast<int>(static_cast<long long>(pixel) * elements / pixels);
@@ -50,11 +48,9 @@ GreyPicture Shrunk(const GreyPicture& picture, double zoom) {
             unsigned sum = 0;
             for (int row = top; row < bottom; ++row)
                 for (int column = left; column < right; ++column)
-                    sum += picture.elements[static_cast<std::size_t>(row) * static_cast<std::size_t>(picture.width) +
-                                            static_cast<std::size_t>(column)];
+                    sum += picture.At(column, row);
             const auto count = static_cast<unsigned>((bottom - top) * (right - left));
-            shrunk.elements[static_cast<std::size_t>(y) * static_cast<std::size_t>(shrunk.width) +
-                            static_cast<std::size_t>(x)] = static_cast<std::uint8_t>((sum + count / 2) / count);
+            shrunk.At(x, y) = static_cast<std::uint8_t>((sum + count / 2) / count);
         }
     }
     return shrunk;

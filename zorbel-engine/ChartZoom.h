@@ -3,8 +3,7 @@
 // first so that its whole width fits the window, and zoomed about a point
 // that stays where it was on the screen.
 
-#include <cstdint>
-#include <vector>
+#include "decoder/GreyImage.h"
 
 namespace zorbel::engine_side {
 
@@ -20,15 +19,9 @@ double WholeWidthZoom(int pictureWidth, int windowWidth);
 // point at `anchor` pixels into the window stays there.
 int ScrollKeeping(int scroll, int anchor, double fromZoom, double toZoom);
 
-// A chart's elements, 0 black to 255 white, row by row.
-struct GreyPicture {
-    int width = 0, height = 0;
-    std::vector<std::uint8_t> elements;
-};
-
 // Smaller by the zoom (below 1), each pixel the mean of the elements it
 // covers: a line one element thick stays, fainter, where picking every n-th
 // element would break it into dashes.
-GreyPicture Shrunk(const GreyPicture& picture, double zoom);
+decoder::GreyImage Shrunk(const decoder::GreyImage& picture, double zoom);
 
 }  // namespace zorbel::engine_side

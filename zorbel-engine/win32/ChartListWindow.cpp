@@ -3,11 +3,12 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <variant>
+#include <filesystem>
+#include <stdexcept>
 
 #include "win32/ChildWindow.h"
 #include "win32/Encoding.h"
-#include "win32/PngFile.h"
+#include "decoder/PngImage.h"
 #include "zorbel-engine/win32/ChartFolder.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
 
@@ -223,15 +224,25 @@ void ChartListWindow::OpenChosenChart() {
     if (row < 0 || row >= static_cast<int>(charts_.size())) return;
     const weatherfax::ListedChart& listed = charts_[static_cast<std::size_t>(row)];
     const std::wstring path = ChartFolder(settings_) + L"\\" + win32::Utf8ToWide(listed.fileName);
-    auto picture = win32::LoadPicture(path);
-    if (const auto* failure = std::get_if<std::string>(&picture))
-        return ShowFailure(L"Die Karte „" + win32::Utf8ToWide(listed.fileName) + L"“ lässt sich nicht öffnen: " +
-                           win32::Utf8ToWide(*failure));
+    decoder::GreyImage chart;
+    try {
+        chart = decoder::ReadPngFile(std::filesystem::path(path));
+    } catch (const std::exception&) {
+        return ShowFailure(L"Die Karte „" + win32::Utf8ToWide(listed.fileName) +
+                           L"“ lässt sich nicht öffnen: sie ist keine lesbare PNG-Datei.");
+    }
+    OpenChart(hwnd_, std::move(chart), ChartCaption(listed.chart));
+}
+
+void ChartListWindow::OpenChart(HWND owner, decoder::GreyImage chart, const std::wstring& caption) {
     // Windows the user has closed give their place to the new one.
     std::erase_if(viewers_, [](const auto& viewer) { return !viewer->IsOpen(); });
-    auto viewer = std::make_unique<ChartViewer>(GreyOf(std::get<win32::BitmapHandle>(picture).get()),
-                                                ChartCaption(listed.chart));
-    if (viewer->Create(hwnd_)) viewers_.push_back(std::move(viewer));
+    auto viewer = std::make_unique<ChartViewer>(std::move(chart), caption);
+    if (viewer->Create(owner)) viewers_.push_back(std::move(viewer));
+}
+
+void ChartListWindow::RefreshIfShown() {
+    if (hwnd_ && IsWindowVisible(hwnd_)) Refresh();
 }
 
 void ChartListWindow::ChooseFolder() {

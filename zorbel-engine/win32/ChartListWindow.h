@@ -47,6 +47,10 @@ public:
     // Shows the window (again), owned by `owner`, with the folder read afresh.
     void Open(HWND owner);
     void OpenChosenChart();
+    // A chart in a window of its own, owned by `owner`.
+    void OpenChart(HWND owner, decoder::GreyImage chart, const std::wstring& caption);
+    // A chart saved shows at once where the list stands.
+    void RefreshIfShown();
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "zorbel-engine/ChartZoom.h"
+#include "zorbel-engine/win32/GreyBitmap.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
 
 namespace zorbel::engine_side {
@@ -27,47 +28,9 @@ HMENU ViewMenu() {
     return bar;
 }
 
-// An 8-bit grey bitmap, top row first.
-win32::BitmapHandle GreyBitmap(const GreyPicture& grey) {
-    struct {
-        BITMAPINFOHEADER header;
-        RGBQUAD colours[256];
-    } info{};
-    info.header = {sizeof info.header, grey.width, -grey.height, 1, 8, BI_RGB, 0, 0, 0, 256, 0};
-    for (int level = 0; level < 256; ++level) {
-        const auto value = static_cast<BYTE>(level);
-        info.colours[level] = {value, value, value, 0};
-    }
-    void* bits = nullptr;
-    win32::BitmapHandle bitmap(
-        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap) return bitmap;
-    const std::size_t width = static_cast<std::size_t>(grey.width), stride = (width + 3) & ~std::size_t{3};
-    for (std::size_t row = 0; row < static_cast<std::size_t>(grey.height); ++row)
-        std::copy_n(grey.elements.data() + row * width, width, static_cast<BYTE*>(bits) + row * stride);
-    GdiFlush();
-    return bitmap;
-}
-
 }  // namespace
 
-GreyPicture GreyOf(HBITMAP bitmap) {
-    BITMAP size{};
-    GetObjectW(bitmap, sizeof size, &size);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, size.bmWidth, -size.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<RGBQUAD> pixels(static_cast<std::size_t>(size.bmWidth) * static_cast<std::size_t>(size.bmHeight));
-    const HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.bmHeight), pixels.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    GreyPicture grey{size.bmWidth, size.bmHeight, std::vector<std::uint8_t>(pixels.size())};
-    std::transform(pixels.begin(), pixels.end(), grey.elements.begin(), [](const RGBQUAD& pixel) {
-        return static_cast<std::uint8_t>((pixel.rgbRed * 299 + pixel.rgbGreen * 587 + pixel.rgbBlue * 114) / 1000);
-    });
-    return grey;
-}
-
-ChartViewer::ChartViewer(GreyPicture chart, std::wstring title)
+ChartViewer::ChartViewer(decoder::GreyImage chart, std::wstring title)
     : chart_(std::move(chart)), picture_(GreyBitmap(chart_)), size_{chart_.width, chart_.height},
       title_(std::move(title)) {}
 

@@ -14,12 +14,9 @@
 
 namespace zorbel::engine_side {
 
-// A bitmap's picture as a chart's grey elements.
-GreyPicture GreyOf(HBITMAP bitmap);
-
 class ChartViewer : public win32::Window {
 public:
-    ChartViewer(GreyPicture chart, std::wstring title);
+    ChartViewer(decoder::GreyImage chart, std::wstring title);
     bool Create(HWND owner);
     bool IsOpen() const { return hwnd_ != nullptr; }
     // The zoom as the title shows it, in per cent of the chart's own size.
@@ -39,7 +36,7 @@ private:
     // The chart at the zoom, once per zoom below 1; at 1 and above the chart itself, stretched.
     HBITMAP PictureAtZoom();
 
-    GreyPicture chart_;
+    decoder::GreyImage chart_;
     win32::BitmapHandle picture_;
     win32::BitmapHandle shrunk_;
     double shrunkZoom_ = 0;

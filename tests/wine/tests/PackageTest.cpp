@@ -3,11 +3,13 @@
 // our engine, which finds the polarity by itself; zorbel finds its help page
 // and says so when the page is gone. Started by hand, the packaged engine is a
 // Windows program of its own (version, icon, least size) whose
-// picture is whole before any audio arrives, and whose list of weather
-// charts shows a folder's charts and opens them.
+// picture is whole before any audio arrives, whose list of weather charts
+// shows a folder's charts and opens them, and which receives a chart by
+// radiofax into that folder.
 #include <windows.h>
 
 #include <filesystem>
+#include <regex>
 #include <set>
 
 #include "BenchConfig.h"
@@ -17,6 +19,10 @@
 #include "UserInput.h"
 #include "WindowQueries.h"
 #include "ZorbelSuite.h"
+#include "decoder/FaxGenerator.h"
+#include "decoder/FaxTestCharts.h"
+#include "decoder/PngImage.h"
+#include "decoder/WavFile.h"
 #include "resource.h"
 #include "win32/PngFile.h"
 #include "zorbel-engine/EngineSettings.h"
@@ -209,6 +215,59 @@ TEST_F(Package, PackagedEngineIsAWindowsProgramOfItsOwn) {
   EXPECT_TRUE(bench::PollUntil([&] { return title().ends_with(" – 150 %"); }, kBound)) << title();
 
   // Back to what a new user has, for the groups after this one.
+  PostMessageW(window, WM_COMMAND, ids::IDM_ENGINE_MODE_FOUND, 0);
+  PostMessageW(window, WM_SYSKEYDOWN, VK_F4, LPARAM{KF_ALTDOWN} << 16 | 1);
+  if (WaitForSingleObject(engine.process.get(), static_cast<DWORD>(kBound.count())) != WAIT_OBJECT_0) {
+    TerminateProcess(engine.process.get(), 1);
+    ADD_FAILURE() << "the engine did not end";
+  }
+}
+
+// "Modus › Wetterfax", stored from before: a recording of a short chart played fast comes out as a PNG file in the
+// chart folder, named by its time and frequency, and heads the list; the chart shows where the text stood.
+TEST_F(Package, EngineReceivesAChartByRadiofaxIntoTheChartFolder) {
+  const std::wstring charts = InWorkingFolder(L"Karten");
+  const std::wstring recording = InWorkingFolder(L"fax.wav");
+  const zorbel::decoder::FaxMode mode;
+  const zorbel::decoder::SignalShape shape;
+  const auto sent = zorbel::decoder::MakeTestChart(mode.ElementsPerLine(), 80, 5);
+  zorbel::decoder::WriteWavFile(std::filesystem::path(recording),
+                                {shape.sampleRate, zorbel::decoder::GenerateFax(sent, mode, {5.0, 20, 5.0, 5.0}, shape)});
+  RegSetKeyValueW(HKEY_CURRENT_USER, ids::kEngineSettingsKey, L"Wetterfax", REG_SZ, L"1", sizeof L"1");
+  const std::set<std::filesystem::path> before(std::filesystem::directory_iterator(charts), {});
+
+  const auto engine = bench::StartProgram((Unpacked() / "zorbel-engine.exe").wstring(), {}, 0,
+                                          L"--fast --wav \"" + recording + L"\"");
+  const HWND window = bench::WaitForTopWindow(engine.id, L"ZorbelEngineWindow", kBound);
+  ASSERT_TRUE(window) << "no engine window";
+  // Taller, so that the chart shows more than its last lines.
+  SetWindowPos(window, HWND_TOP, 0, 0, 760, 560, SWP_NOMOVE | SWP_NOACTIVATE);
+  const auto received = [&] {
+    for (const auto& entry : std::filesystem::directory_iterator(charts))
+      if (!before.contains(entry.path())) return entry.path();
+    return std::filesystem::path();
+  };
+  ASSERT_TRUE(bench::PollUntil([&] { return !received().empty(); }, bench::milliseconds{60000}))
+      << EngineText(window, ids::IDC_ENGINE_MESSAGE);
+  const std::string name = bench::WideToUtf8(received().filename().wstring());
+  EXPECT_TRUE(std::regex_match(name, std::regex("20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9][0-5][0-9] UTC .+ "
+                                                "\\(7880 kHz\\)\\.png")))
+      << name;
+  const auto chart = zorbel::decoder::ReadPngFile(received());
+  EXPECT_EQ(mode.ElementsPerLine(), chart.width);
+  EXPECT_NEAR(80, chart.height, 2) << "lines of the chart sent";
+  EXPECT_TRUE(bench::PollUntil([&] { return EngineText(window, ids::IDC_ENGINE_MESSAGE).starts_with(
+                                                 "Wetterkarte gespeichert: „" + name + "“"); }, kBound))
+      << EngineText(window, ids::IDC_ENGINE_MESSAGE);
+  EXPECT_EQ("Wetterfax · 120 U/min · IOC 576 · Hub ±400 Hz · 7880 kHz · wartet", EngineText(window, ids::IDC_ENGINE_MODE));
+  EXPECT_TRUE(IsWindowVisible(bench::Control(window, ids::IDC_ENGINE_CHART)) &&
+              !IsWindowVisible(bench::Control(window, ids::IDC_ENGINE_TEXT)));
+  // The mouse away, so that no tooltip covers the chart.
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  EXPECT_TRUE(bench::PollUntil([&] { return bench::NothingLeftToPaint(bench::Control(window, ids::IDC_ENGINE_CHART)); },
+                               kBound));
+  EXPECT_EQ("", SaveScreenshot(window, L"engine-fax.png"));
+
   PostMessageW(window, WM_COMMAND, ids::IDM_ENGINE_MODE_FOUND, 0);
   PostMessageW(window, WM_SYSKEYDOWN, VK_F4, LPARAM{KF_ALTDOWN} << 16 | 1);
   if (WaitForSingleObject(engine.process.get(), static_cast<DWORD>(kBound.count())) != WAIT_OBJECT_0) {
