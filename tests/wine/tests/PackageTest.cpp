@@ -24,7 +24,6 @@
 #include "decoder/PngImage.h"
 #include "decoder/WavFile.h"
 #include "resource.h"
-#include "win32/PngFile.h"
 #include "zorbel-engine/EngineSettings.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
 
@@ -38,27 +37,9 @@ std::string EngineText(HWND engine, int controlId) {
   return bench::WideToUtf8(bench::WindowText(bench::Control(engine, controlId)));
 }
 
-// A chart as the engine keeps one: 1809 elements wide, lines and large print on white.
-void WriteChart(const std::wstring& path, const wchar_t* print) {
-  const HDC screen = GetDC(nullptr);
-  const HDC dc = CreateCompatibleDC(screen);
-  const HBITMAP chart = CreateCompatibleBitmap(screen, 1809, 700);
-  ReleaseDC(nullptr, screen);
-  const HFONT font = CreateFontW(-90, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial");
-  const HGDIOBJ oldChart = SelectObject(dc, chart), oldFont = SelectObject(dc, font);
-  const RECT all{0, 0, 1809, 700};
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  for (int y = 200; y < 700; y += 60) {
-    MoveToEx(dc, 0, y, nullptr);
-    LineTo(dc, 1809, y + 120);
-  }
-  TextOutW(dc, 60, 40, print, lstrlenW(print));
-  SelectObject(dc, oldChart);
-  SelectObject(dc, oldFont);
-  DeleteObject(font);
-  DeleteDC(dc);
-  EXPECT_EQ(std::nullopt, zorbel::win32::SaveBitmapAsPng(chart, path));
-  DeleteObject(chart);
+// A chart as the engine keeps one: 1809 elements wide, made from code.
+void WriteChart(const std::wstring& path, std::uint32_t seed) {
+  zorbel::decoder::WritePngFile(std::filesystem::path(path), zorbel::decoder::MakeTestChart(1809, 600, seed));
 }
 
 class Package : public ZorbelSuite {
@@ -127,9 +108,9 @@ TEST_F(Package, PackagedEngineIsAWindowsProgramOfItsOwn) {
   // A folder of charts: two received, one cut off and unreadable, and a picture of the user's own.
   const std::wstring charts = InWorkingFolder(L"Karten");
   std::filesystem::create_directories(charts);
-  WriteChart(charts + L"\\2026-12-07 0512 UTC Bodendruck-Vorhersage +36 h (7880 kHz).png", L"BODENDRUCK +36 h");
-  WriteChart(charts + L"\\2026-12-06 2200 UTC Bodenanalyse (3855 kHz).png", L"BODENANALYSE");
-  WriteChart(charts + L"\\Urlaub.png", L"URLAUB");
+  WriteChart(charts + L"\\2026-12-07 0512 UTC Bodendruck-Vorhersage +36 h (7880 kHz).png", 1);
+  WriteChart(charts + L"\\2026-12-06 2200 UTC Bodenanalyse (3855 kHz).png", 2);
+  WriteChart(charts + L"\\Urlaub.png", 3);
   bench::WriteFileBytes(charts + L"\\2026-12-07 0525 UTC Wetterkarte (7880 kHz) unvollständig.png", "kein Bild");
   RegSetKeyValueW(HKEY_CURRENT_USER, ids::kEngineSettingsKey, L"Wetterkartenordner", REG_SZ, charts.c_str(),
                   static_cast<DWORD>((charts.size() + 1) * sizeof(wchar_t)));
