@@ -278,7 +278,8 @@ rtty_cell() {
         "$decode" "$base.wav" --baud "$baud" --shift "$shift_hz" --mark "$low" $told_polarity --stopbits 1.5 \
             --unshift-on-space >"$base.told" 2>/dev/null
         "$decode" "$base.wav" --unshift-on-space >"$base.untold" 2>/dev/null
-        read -r count told untold theirs <<<"$(python3 "$helper" cer "$base.sent" "$base.told" "$base.untold" "$base.fldigi")"
+        read -r count told untold theirs \
+            <<<"$(python3 "$helper" cer "$base.sent" "$base.told" "$base.untold" "$base.fldigi")"
         printf '%-16s %4s %6s %8s %8s %8s   %s, fldigi %s %% CPU\n' "$cell" "$seed" "$count" \
             "$told" "$untold" "$theirs" "$note" "$fldigi_share" | tee -a "$results"
     done

@@ -115,7 +115,9 @@ struct Options {
     std::optional<fs::path> wavFolder;
 };
 
-bool Kept(const Options& options, const Cell& cell) { return std::string(cell.key).find(options.rows) != std::string::npos; }
+bool Kept(const Options& options, const Cell& cell) {
+    return std::string(cell.key).find(options.rows) != std::string::npos;
+}
 
 void CellTable(const Options& options) {
     std::printf("%-36s %10s %13s %6s %7s %9s\n", "cell", "right", "exact/recov.", "other", "CER", "speed");
@@ -140,7 +142,9 @@ void CellTable(const Options& options) {
         allSeconds += seconds;
         allAudio += audio;
     }
-    std::printf("all cells: %.0f s of signal decoded at %.0fx real time\n", allAudio, allAudio / allSeconds);
+    if (allAudio > 0.0) {
+        std::printf("all cells: %.0f s of signal decoded at %.0fx real time\n", allAudio, allAudio / allSeconds);
+    }
 }
 
 // Noise alone for hours, as a receiver left on between broadcasts hears
