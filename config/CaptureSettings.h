@@ -17,6 +17,7 @@ struct CaptureSettings {
     bool autoSave = true;      // check mark of "&automatisch  speichern"
     CaptureCategory category = CaptureCategory::None;
     std::wstring wideCaptureFolder;  // the other-files folder, target of automatic saving
+    int navtexFrequencyHz = 518'000;  // what the receiver is on, as the NAVTEX window sets it
 };
 
 }  // namespace zorbel

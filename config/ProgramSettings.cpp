@@ -15,6 +15,8 @@ constexpr std::wstring_view kKeyAutoSave = L"AutomSpeichern";
 constexpr std::wstring_view kKeyWeatherFolder = L"SpeicherOrdner";
 constexpr std::wstring_view kKeyAmateurRadioFolder = L"SpeicherOrdnerAFu";
 constexpr std::wstring_view kKeyOtherFilesFolder = L"SpeicherOrdnerSyn";
+constexpr std::wstring_view kKeyNavtexFolder = L"SpeicherOrdnerNavtex";
+constexpr std::wstring_view kKeyNavtexFrequency = L"NavtexFrequenz";  // in Hz
 constexpr TwipsSize kDefaultSize{9000, 6075};
 
 // Keys and lists stay 8-bit text in the program; the store holds them as UTF-16.
@@ -42,10 +44,13 @@ void ProgramSettings::Load(std::wstring_view wideCurrentFolder) {
     const std::wstring defaultFolder = JoinFolder(wideCurrentFolder, Wide(values::kDefaultFolderName));
     folders_.Restore(StoredOrDefault(kKeyWeatherFolder, defaultFolder),
                      StoredOrDefault(kKeyAmateurRadioFolder, defaultFolder),
-                     StoredOrDefault(kKeyOtherFilesFolder, defaultFolder), defaultFolder);
+                     StoredOrDefault(kKeyOtherFilesFolder, defaultFolder), StoredOrDefault(kKeyNavtexFolder, L""),
+                     defaultFolder);
     capture_.wideCaptureFolder = folders_.Path(StorageFolder::OtherFiles);
 
     capture_.autoSave = ReadBoolean(store_.GetText(kKeyAutoSave), true);
+    // The NAVTEX reception takes only a frequency it knows.
+    capture_.navtexFrequencyHz = ReadTwips(store_.GetText(kKeyNavtexFrequency), capture_.navtexFrequencyHz);
 }
 
 void ProgramSettings::Save(TwipsSize normalSize) {
@@ -63,6 +68,8 @@ void ProgramSettings::Save(TwipsSize normalSize) {
     store_.SetText(kKeyWeatherFolder, folders_.PathToStore(StorageFolder::Weather));
     store_.SetText(kKeyAmateurRadioFolder, folders_.PathToStore(StorageFolder::AmateurRadio));
     store_.SetText(kKeyOtherFilesFolder, folders_.PathToStore(StorageFolder::OtherFiles));
+    store_.SetText(kKeyNavtexFolder, folders_.PathToStore(StorageFolder::Navtex));
+    store_.SetText(kKeyNavtexFrequency, std::to_wstring(capture_.navtexFrequencyHz));
 }
 
 }  // namespace zorbel

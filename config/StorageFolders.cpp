@@ -11,7 +11,8 @@ using platform::ErrorAnswer;
 using platform::MessageIcon;
 
 // In the order of StorageFolder.
-constexpr std::array<std::wstring_view, 3> kProposedNames{L"Wetterberichte", L"Amateurfunk", L"Sonstige Dateien"};
+constexpr std::array<std::wstring_view, 4> kProposedNames{L"Wetterberichte", L"Amateurfunk", L"Sonstige Dateien",
+                                                          L"NAVTEX"};
 
 constexpr std::string_view kRefusalTitle = "Fehler";
 constexpr std::string_view kSimilarNamePrompt =
@@ -42,9 +43,18 @@ StorageFolders::StorageFolders(platform::Files& files, platform::FolderChooser& 
     : files_(files), chooser_(chooser), dialogs_(dialogs) {}
 
 void StorageFolders::Restore(std::wstring_view wideWeather, std::wstring_view wideAmateurRadio,
-                             std::wstring_view wideOtherFiles, std::wstring_view wideDefaultFolder) {
-    paths_ = {std::wstring(wideWeather), std::wstring(wideAmateurRadio), std::wstring(wideOtherFiles)};
-    if (files_.FolderExists(wideWeather)) return;
+                             std::wstring_view wideOtherFiles, std::wstring_view wideNavtex,
+                             std::wstring_view wideDefaultFolder) {
+    paths_ = {std::wstring(wideWeather), std::wstring(wideAmateurRadio), std::wstring(wideOtherFiles),
+              std::wstring(wideNavtex)};
+    if (!files_.FolderExists(wideWeather)) RestoreMissingWeather(wideDefaultFolder);
+    if (wideNavtex.empty())
+        paths_[Index(StorageFolder::Navtex)] =
+            JoinFolder(SplitAtLastBackslash(Path(StorageFolder::Weather)).parent, kProposedNames.back());
+}
+
+void StorageFolders::RestoreMissingWeather(std::wstring_view wideDefaultFolder) {
+    const std::wstring wideWeather = Path(StorageFolder::Weather);
     missingWeatherFolder_ = wideWeather;
     paths_[Index(StorageFolder::Weather)] = wideDefaultFolder;
     SetUp(StorageFolder::Weather);

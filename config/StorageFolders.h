@@ -1,5 +1,5 @@
 #pragma once
-// The three storage folders (weather reports, amateur radio, other files) and
+// The storage folders (weather reports, amateur radio, other files, NAVTEX) and
 // how the user sets one up through the folder chooser: a folder of a similar
 // name on the path is refused, an existing one adopted, a new one created.
 
@@ -15,7 +15,7 @@
 
 namespace zorbel {
 
-enum class StorageFolder { Weather, AmateurRadio, OtherFiles };
+enum class StorageFolder { Weather, AmateurRadio, OtherFiles, Navtex };
 
 class StorageFolders {
 public:
@@ -24,8 +24,9 @@ public:
     // At start-up, with the stored paths: a weather folder that is missing
     // gives way to the default folder and the user is asked where to create
     // one; the folder chosen then also takes the place of the default in the others.
+    // The NAVTEX folder never set lies beside the weather folder.
     void Restore(std::wstring_view wideWeather, std::wstring_view wideAmateurRadio, std::wstring_view wideOtherFiles,
-                 std::wstring_view wideDefaultFolder);
+                 std::wstring_view wideNavtex, std::wstring_view wideDefaultFolder);
 
     // The chooser for one folder, with its proposed name; the folder changes only when the user confirms.
     void SetUp(StorageFolder folder);
@@ -41,11 +42,12 @@ public:
 private:
     static std::size_t Index(StorageFolder folder) { return static_cast<std::size_t>(folder); }
     void Assign(StorageFolder folder, std::wstring widePath);
+    void RestoreMissingWeather(std::wstring_view wideDefaultFolder);
 
     platform::Files& files_;
     platform::FolderChooser& chooser_;
     platform::Dialogs& dialogs_;
-    std::array<std::wstring, 3> paths_;
+    std::array<std::wstring, 4> paths_;
     std::optional<std::wstring> missingWeatherFolder_;
 };
 

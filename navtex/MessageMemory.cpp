@@ -110,6 +110,10 @@ Arrival MessageMemory::Receive(int frequencyHz, NavtexMessage message, UtcSecond
     return Arrival::kShown;
 }
 
+void MessageMemory::Forget(UtcSeconds now) {
+    std::erase_if(messages_, [now](const StoredMessage& s) { return now - s.firstReceived >= kRememberedFor; });
+}
+
 std::string MessageMemory::Save() const {
     std::string saved(kFirstLine);
     for (const StoredMessage& stored : messages_) {

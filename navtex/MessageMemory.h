@@ -44,6 +44,10 @@ class MessageMemory {
 public:
     Arrival Receive(int frequencyHz, NavtexMessage message, UtcSeconds now);
 
+    // Drops what was first received 72 hours or more before now: it is no
+    // longer listed, and a repeat would be shown anew anyway.
+    void Forget(UtcSeconds now);
+
     // In the order first received.
     const std::vector<StoredMessage>& Messages() const { return messages_; }
 

@@ -15,6 +15,8 @@ using UtcSeconds = std::int64_t;
 inline constexpr int k490kHz = 490'000;
 inline constexpr int k518kHz = 518'000;
 inline constexpr int k4209kHz = 4'209'500;
+// What a NAVTEX receiver is set to, lowest first.
+inline constexpr std::array<int, 3> kFrequencies{k490kHz, k518kHz, k4209kHz};
 
 inline constexpr int kBroadcastsPerDay = 6;
 

@@ -95,9 +95,12 @@ MainWindow::MainWindow()
       headerDate_(clock_, locale_),
       captureFile_(files_, headerDate_, settings_),
       memory_(memoryStatus_, locale_, statusBar_, dialogs_),
+      navtex_({files_, documentFiles_, clock_, dialogs_, settings_}),
+      navtexListening_(engineHook_, navtex_),
+      navtexWindow_(navtex_),
       capture_(CaptureParts{receiveLine_, rxText_, words_, settings_, captureFile_, headerDate_, memory_,
-                            receptionView_, combos_, statusBar_, rx_, dialogs_, engineHook_, engineConnection_, clock_,
-                            locale_}),
+                            receptionView_, combos_, statusBar_, rx_, dialogs_, navtexListening_, engineConnection_,
+                            clock_, locale_}),
       rxFiles_(RxFileParts{rx_, rxText_, settings_, folders_, engineWindow_, fileDialogs_, documentFiles_, printer_,
                            dialogs_, statusBar_, clock_, locale_}),
       exit_(*this, dialogs_) {}
@@ -194,6 +197,7 @@ void MainWindow::OnCreate() {
 
 void MainWindow::LoadSettings() {
     programSettings_.Load(CurrentFolder());
+    navtex_.Open(folders_.Path(StorageFolder::Navtex));
     menuChecks_.SetChecked(platform::MenuEntry::AutoSave, settings_.autoSave);
     const TwipsSize stored = programSettings_.StoredSize();
     const WindowPlace place = zorbel::PlaceWindow({0, 0, stored.width, stored.height}, kMainWindowMinimum,
@@ -211,12 +215,13 @@ bool MainWindow::HasUnsavedText() const { return rxText_.HoldsUnsavedText(); }
 
 bool MainWindow::OfferToSave() { return rxFiles_.OfferToSave(); }
 
-void MainWindow::Unhook() { engineHook_.UnhookEngineWindow(); }
+void MainWindow::Unhook() { navtexListening_.UnhookEngineWindow(); }
 
 void MainWindow::ShutDownEngine() { engineLink_.CloseEngineLink(); }
 
 // Settings are written with the start-up and settings wiring of the main window.
 void MainWindow::SaveSettings() {
+    navtex_.WriteAtExit();
     // The normal-state size: closing while minimised or maximised must not store the icon or the screen.
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
@@ -415,6 +420,12 @@ void MainWindow::OnCommand(int id) {
     case IDM_WETTERLESEN:
         // Automatic saving puts the Synop files into the other files' folder.
         weatherReading_.Open(hwnd_, folders_.Path(StorageFolder::OtherFiles));
+        break;
+    case IDM_NAVTEX:
+        navtexWindow_.Open(hwnd_);
+        break;
+    case IDM_ABLAGENAVTEX:
+        folders_.Show(StorageFolder::Navtex, folderShell_);
         break;
     case IDM_ABLAGEWETTER:
         folders_.Show(StorageFolder::Weather, folderShell_);

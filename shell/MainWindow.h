@@ -10,6 +10,8 @@
 #include "capture/EngineWindowControl.h"
 #include "capture/ExitSequence.h"
 #include "capture/HeaderDate.h"
+#include "capture/NavtexListening.h"
+#include "capture/NavtexReception.h"
 #include "capture/NotchCommand.h"
 #include "capture/ReceiveLine.h"
 #include "capture/RxFileCommands.h"
@@ -42,6 +44,7 @@
 #include "win32/Label.h"
 #include "win32/Locale.h"
 #include "win32/MemoryStatus.h"
+#include "win32/NavtexWindow.h"
 #include "win32/Printing.h"
 #include "win32/RecordButton.h"
 #include "win32/RxWindow.h"
@@ -157,6 +160,10 @@ private:
     HeaderDate headerDate_;
     CaptureFile captureFile_;
     MemoryDisplay memory_;
+    NavtexReception navtex_;
+    // The capture's engine hook, with the NAVTEX reader listening in.
+    NavtexListening navtexListening_;
+    win32::NavtexWindow navtexWindow_;
     CaptureStateMachine capture_;
     RxFileCommands rxFiles_;
     ExitSequence exit_;

@@ -50,6 +50,8 @@
 #define IDM_ABLAGEWETTER      2008
 #define IDM_ABLAGEAFU         2009
 #define IDM_ABLAGESONSTIGE    2015
+#define IDM_NAVTEX            2016
+#define IDM_ABLAGENAVTEX      2017
 #define IDM_FONT              2010
 #define IDM_WOERTERSTANDARD   2011
 #define IDM_LISTING           2012

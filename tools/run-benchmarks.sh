@@ -31,6 +31,10 @@ cmake --build build/native -j "$(nproc)" --target bench_navtex
 echo "== NAVTEX: whole messages received right through noise, fading and a sender off; an hour of noise alone"
 build/native/navtex/bench/bench_navtex --noise-hours 1
 
+cmake --build build/native -j "$(nproc)" --target bench_fax
+echo "== Radiofax: correlation with the chart sent, slant, start and end, false starts"
+build/native/decoder/bench/bench_fax
+
 cmake --build build/native -j "$(nproc)" --target bench_synop
 echo "== Weather reports: a day of bulletins (2,000 reports) decoded and worded"
 build/native/weather/bench/bench_synop tools/samples/seewetter.txt 2000

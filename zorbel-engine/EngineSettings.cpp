@@ -11,6 +11,8 @@ namespace {
 
 constexpr decoder::ValueRange kSwitchRange{0.0, 1.0};
 constexpr decoder::ValueRange kDeviceRange{kNoDevice, kMostDevices - 1};
+constexpr decoder::ValueRange kFaxFrequencyRange{1'000'000, 30'000'000};
+constexpr decoder::ValueRange kFaxDeviationRange{300.0, 500.0};
 
 class StoredNumbers {
 public:
@@ -73,8 +75,14 @@ EngineSettings LoadEngineSettings(const platform::SettingsStore& store, std::wst
     stored.Read(L"Navtex", settings.navtex);
     stored.Read(L"Eingang", device, kDeviceRange, true);
     stored.Read(L"Schnell", settings.fast);
+    stored.Read(L"Wetterfax", settings.fax);
+    double faxFrequencyHz = settings.faxFrequencyHz;
+    stored.Read(L"WetterfaxFrequenz", faxFrequencyHz, kFaxFrequencyRange, true);
+    settings.faxFrequencyHz = static_cast<int>(faxFrequencyHz);
+    stored.Read(L"WetterfaxHub", settings.faxDeviationHz, kFaxDeviationRange);
     settings.device = static_cast<int>(device);
     settings.lastFile = store.GetText(L"LetzteDatei").value_or(L"");
+    settings.chartFolder = store.GetText(L"Wetterkartenordner").value_or(L"");
     if (!refused.empty()) refused = L"Gespeicherte Einstellung nicht übernommen, es gilt die Vorgabe: " + refused + L".";
     return settings;
 }
@@ -90,9 +98,13 @@ void SaveEngineSettings(platform::SettingsStore& store, const EngineSettings& se
     WriteNumber(store, L"PolaritaetFinden", settings.findPolarity ? 1 : 0);
     WriteNumber(store, L"BuchstabenNachLeerzeichen", settings.unshiftOnSpace ? 1 : 0);
     WriteNumber(store, L"Navtex", settings.navtex ? 1 : 0);
+    WriteNumber(store, L"Wetterfax", settings.fax ? 1 : 0);
+    store.SetText(L"WetterfaxFrequenz", std::to_wstring(settings.faxFrequencyHz));
+    WriteNumber(store, L"WetterfaxHub", settings.faxDeviationHz);
     WriteNumber(store, L"Eingang", settings.device);
     WriteNumber(store, L"Schnell", settings.fast ? 1 : 0);
     store.SetText(L"LetzteDatei", settings.lastFile);
+    store.SetText(L"Wetterkartenordner", settings.chartFolder);
 }
 
 }  // namespace zorbel::engine_side

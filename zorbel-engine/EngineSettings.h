@@ -2,8 +2,9 @@
 // The engine's own settings, kept per user under
 // HKEY_CURRENT_USER\Software\ZORBEL\Engine: the mode, whether baud and
 // shift and whether the polarity are found from the signal, unshift on
-// space, NAVTEX read instead of RTTY, the input device and the last
-// recording played.
+// space, NAVTEX or radiofax read instead of RTTY with the fax's frequency
+// and deviation, the input device, the last recording played and the
+// folder of the weather charts.
 
 #include <string>
 
@@ -28,9 +29,14 @@ struct EngineSettings {
     bool unshiftOnSpace = false;
     // The RTTY mode above is kept meanwhile, and NAVTEX's tones lie from its mark up.
     bool navtex = false;
+    // Weather charts instead, from the weather service's transmitter on this frequency.
+    bool fax = false;
+    int faxFrequencyHz = 7'880'000;
+    double faxDeviationHz = 400.0;
     int device = kNoDevice;
     std::wstring lastFile;
     bool fast = false;
+    std::wstring chartFolder;  // empty: "Wetterkarten" in the user's documents
 };
 
 // The stored settings. What is missing keeps its default, and so does what

@@ -8,7 +8,7 @@ namespace zorbel::engine_side {
 
 std::wstring GermanNumber(double value) {
     wchar_t text[32];
-    std::swprintf(text, 32, L"%g", value);
+    std::swprintf(text, 32, L"%.10g", value);
     std::wstring shown(text);
     std::replace(shown.begin(), shown.end(), L'.', L',');
     return shown;
@@ -37,6 +37,12 @@ std::wstring NavtexModeText(const decoder::RttyMode& mode, bool locked) {
     return L"NAVTEX · " + GermanNumber(mode.baud) + L" Bd · Shift " + GermanNumber(mode.shiftHz) + L" Hz · Mark " +
            GermanNumber(locked ? std::round(mode.markHz) : mode.markHz) + L" Hz · " +
            (locked ? L"eingerastet" : L"sucht");
+}
+
+std::wstring FaxModeText(const decoder::FaxMode& mode, int frequencyHz, std::optional<int> lines) {
+    return L"Wetterfax · " + GermanNumber(mode.linesPerMinute) + L" U/min · IOC " + std::to_wstring(mode.ioc) +
+           L" · Hub ±" + GermanNumber(mode.deviationHz) + L" Hz · " + GermanNumber(frequencyHz / 1000.0) + L" kHz · " +
+           (lines ? L"Zeile " + std::to_wstring(*lines) : std::wstring(L"wartet"));
 }
 
 }  // namespace zorbel::engine_side

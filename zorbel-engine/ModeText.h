@@ -9,9 +9,13 @@
 // NAVTEX reads "NAVTEX · 100 Bd · Shift 170 Hz · Mark 915 Hz · sucht", and
 // "eingerastet" in place of "sucht" once locked, its mark (the lower tone, as
 // MMTTY counts) then followed and shown rounded.
+// Radiofax reads "Wetterfax · 120 U/min · IOC 576 · Hub ±400 Hz · 7880 kHz ·
+// wartet", and "Zeile 312" in place of "wartet" while a chart comes.
 
+#include <optional>
 #include <string>
 
+#include "decoder/FaxMode.h"
 #include "decoder/RttyMode.h"
 #include "zorbel-engine/PolarityState.h"
 
@@ -23,5 +27,7 @@ std::wstring ModeText(const decoder::RttyMode& mode, ModeState baudAndShift, Pol
                       bool unshiftOnSpace, double firstNotchHz, double secondNotchHz);
 // mode: NAVTEX's as read, its markHz the lower tone.
 std::wstring NavtexModeText(const decoder::RttyMode& mode, bool locked);
+// lines: of the chart under way, none while waiting for one.
+std::wstring FaxModeText(const decoder::FaxMode& mode, int frequencyHz, std::optional<int> lines);
 
 }  // namespace zorbel::engine_side

@@ -50,6 +50,10 @@ std::string Receiver::Decode(std::span<const float> input, double sampleRate) {
     const auto tail = samples.size() > keep ? samples.subspan(samples.size() - keep) : samples;
     recent_.insert(recent_.end(), tail.begin(), tail.end());
     if (recent_.size() > keep) recent_.erase(recent_.begin(), recent_.end() - static_cast<std::ptrdiff_t>(keep));
+    if (fax_) {
+        fax_->Listen(samples);
+        return "";
+    }
     // NAVTEX's decoder follows its tones itself, and only near the mark set.
     if (navtex_) return sitorB_->Decode(samples);
     std::string text = decoder_->Decode(samples);
@@ -64,6 +68,10 @@ std::string Receiver::Decode(std::span<const float> input, double sampleRate) {
 }
 
 std::string Receiver::Finish() {
+    if (fax_) {
+        fax_->Finish();
+        return "";
+    }
     if (!navtex_) return decoder_->Finish();
     std::string text = sitorB_->Finish();
     // Listening afresh, as the RTTY decoder does after a recording's end.
@@ -74,6 +82,27 @@ std::string Receiver::Finish() {
 void Receiver::SetNavtex(bool navtex) {
     navtex_ = navtex;
     Restart(sampleRate_);
+}
+
+void Receiver::SetFax(std::optional<decoder::FaxMode> mode, UtcSeconds audioStart) {
+    faxMode_ = mode;
+    faxStart_ = audioStart;
+    Restart(sampleRate_);
+}
+
+double Receiver::MarkToneHz() const {
+    if (faxMode_) return faxMode_->FrequencyHz(0.0);
+    return TonesKnown() ? ListenedMode().MarkToneHz() : 0.0;
+}
+
+double Receiver::SpaceToneHz() const {
+    if (faxMode_) return faxMode_->FrequencyHz(1.0);
+    return TonesKnown() ? ListenedMode().SpaceToneHz() : 0.0;
+}
+
+bool Receiver::TonesKnown() const {
+    if (faxMode_) return true;
+    return navtex_ ? sitorB_->Locked() : ModeSource() != ModeState::Deciding;
 }
 
 void Receiver::SetMode(const decoder::RttyMode& mode) {
@@ -155,6 +184,7 @@ void Receiver::RestartDecoder() {
         mode_, sampleRate_, options_, decoder::SearchedParts{.baud = findMode_, .shift = findMode_});
     decoder_->SetNotches(notchHz_[0], notchHz_[1]);
     sitorB_ = navtex_ ? NavtexDecoder(mode_.markHz, sampleRate_) : nullptr;
+    fax_ = faxMode_ ? std::make_unique<FaxReceiver>(*faxMode_, sampleRate_, faxStart_) : nullptr;
     search_.Restart();
 }
 

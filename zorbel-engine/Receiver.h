@@ -11,6 +11,7 @@
 // leaves its tones in the waterfall as one played in real time does.
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "decoder/ModeFindingDecoder.h"
 #include "decoder/SitorBDecoder.h"
 #include "decoder/Spectrum.h"
+#include "zorbel-engine/FaxReceiver.h"
 #include "zorbel-engine/NewSignalSearch.h"
 #include "zorbel-engine/PolarityState.h"
 #include "zorbel-engine/SignalFrame.h"
@@ -47,6 +49,11 @@ public:
     void SetNavtex(bool navtex);
     bool Navtex() const { return navtex_; }
     bool NavtexLocked() const { return navtex_ && sitorB_->Locked(); }
+    // Weather charts by radiofax instead (none: not), heard from audioStart on; RTTY's and NAVTEX's settings are
+    // kept. The picture goes on, with the black and white frequencies for mark and space; no characters come.
+    void SetFax(std::optional<decoder::FaxMode> mode, UtcSeconds audioStart);
+    FaxReceiver* Fax() { return fax_.get(); }
+    const std::optional<decoder::FaxMode>& FaxMode() const { return faxMode_; }
     // The mode as set (its mark moved to a new signal found), and as read: with baud, shift, tones and polarity
     // found, or chosen. Reading NAVTEX, the mode read is NAVTEX's at the tones followed (mark on the higher tone,
     // as NavtexMode counts), its polarity found once locked.
@@ -66,15 +73,15 @@ public:
     // The tones that carry mark and space in the polarity read; none (0) while
     // baud and shift are still being found, as the tones set are no guide then.
     // Reading NAVTEX, none until it locks.
-    double MarkToneHz() const { return TonesKnown() ? ListenedMode().MarkToneHz() : 0.0; }
-    double SpaceToneHz() const { return TonesKnown() ? ListenedMode().SpaceToneHz() : 0.0; }
+    double MarkToneHz() const;
+    double SpaceToneHz() const;
 
     // The picture of the latest samples with the waterfall lines due since
     // the last call (the newest few when many are); valid until the next call.
     SignalFrame TakeFrame();
 
 private:
-    bool TonesKnown() const { return navtex_ ? sitorB_->Locked() : ModeSource() != ModeState::Deciding; }
+    bool TonesKnown() const;
     // The mode the decoder in use listens in, its tones as followed.
     decoder::RttyMode ListenedMode() const;
     void Restart(double sampleRate);
@@ -90,6 +97,9 @@ private:
     std::unique_ptr<decoder::ModeFindingDecoder> decoder_;
     bool navtex_ = false;
     std::unique_ptr<decoder::SitorBDecoder> sitorB_;  // none while RTTY is read
+    std::optional<decoder::FaxMode> faxMode_;
+    UtcSeconds faxStart_ = 0;
+    std::unique_ptr<FaxReceiver> fax_;  // none unless radiofax is read
     NewSignalSearch search_;
     std::unique_ptr<decoder::Spectrum> spectrum_;
     std::vector<float> recent_;        // enough for the spectrum of every line still to show

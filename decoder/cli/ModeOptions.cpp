@@ -16,13 +16,13 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const std::vector<std::string>& valueOptions,
-                             const std::vector<std::string>& switches) {
+                             const std::vector<std::string>& switches, std::size_t mostFiles) {
     CommandLine line;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
         if (argument.rfind("--", 0) != 0) {
-            if (!line.file.empty()) throw std::invalid_argument("more than one file given: " + argument);
-            line.file = argument;
+            if (line.files.size() == mostFiles) throw std::invalid_argument("one file too many given: " + argument);
+            line.files.push_back(argument);
             continue;
         }
         const std::string name = argument.substr(2);
@@ -35,7 +35,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const st
             throw std::invalid_argument("unknown option " + argument);
         }
     }
-    if (line.file.empty()) throw std::invalid_argument("no file given");
+    if (line.files.empty()) throw std::invalid_argument("no file given");
     return line;
 }
 

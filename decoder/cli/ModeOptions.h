@@ -1,5 +1,5 @@
 #pragma once
-// The command-line options both tools share: the RTTY mode and one file.
+// The command-line options both tools share: the RTTY mode and the files.
 
 #include <map>
 #include <string>
@@ -10,16 +10,16 @@
 namespace zorbel::decoder {
 
 struct CommandLine {
-    std::string file;
+    std::vector<std::string> files;
     // Options with a value, by name without the dashes; switches map to "".
     std::map<std::string, std::string> options;
 };
 
 // Splits the arguments; throws std::invalid_argument for an unknown option,
-// a missing value or a second file name. valueOptions and switches name what
-// is allowed.
+// a missing value, no file or more than mostFiles file names. valueOptions and
+// switches name what is allowed.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const std::vector<std::string>& valueOptions,
-                             const std::vector<std::string>& switches);
+                             const std::vector<std::string>& switches, std::size_t mostFiles = 1);
 
 // A number option or the fallback; throws std::invalid_argument if it is no
 // number or lies outside [lowest, highest].

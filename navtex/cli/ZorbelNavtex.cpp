@@ -3,7 +3,6 @@
 // Each message once, repeats folded, with its station, subject in German, character error rate and
 // whether its header was recovered or its end lost. A file that cannot be read: exit status 2.
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -14,6 +13,7 @@
 
 #include "console/StandardOutput.h"
 #include "console/Utf8Arguments.h"
+#include "navtex/MessageList.h"
 #include "navtex/MessageMemory.h"
 #include "navtex/MessageReader.h"
 #include "navtex/StationTable.h"
@@ -49,10 +49,7 @@ std::string Heading(const navtex::StoredMessage& stored) {
                           (station ? std::string(station->name) + " (" + std::string(station->country) + ")"
                                    : std::string("Station ") + m.Station() + " unbekannt") +
                           "  " + std::string(navtex::SubjectName(m.Subject()));
-    char rate[32];
-    std::snprintf(rate, sizeof rate, "  CER %.1f %%", 100.0 * m.ErrorRate());
-    std::replace(std::begin(rate), std::end(rate), '.', ',');  // German decimal comma
-    heading += rate;
+    heading += "  CER " + navtex::ErrorRateText(m);
     if (m.headerRecovered) heading += m.IdentityKnown() ? "  Kopf wiederhergestellt" : "  Kopf beschädigt";
     if (!m.complete) heading += "  unvollständig";
     if (stored.timesReceived > 1) heading += "  " + std::to_string(stored.timesReceived) + "× empfangen";

@@ -84,12 +84,14 @@ TEST(EngineOptions, StoredSettingsOutsideTheirRangeKeepTheDefaultAndAreNamedOnce
     store.values = {{L"Baud", L"nan"},    {L"Shift", L"inf"},   {L"Mark", L"1e-300"},
                     {L"Stopbits", L"1.5"}, {L"Revers", L"1"},    {L"BuchstabenNachLeerzeichen", L"1"},
                     {L"Eingang", L"1e300"}, {L"Schnell", L"0.5"}, {L"LetzteDatei", L"Z:\\a.wav"},
-                    {L"Navtex", L"1"}};
+                    {L"Navtex", L"1"},     {L"Wetterkartenordner", L"D:\\Karten"}, {L"WetterfaxHub", L"425"},
+                    {L"WetterfaxFrequenz", L"1e9"}};
     std::wstring refused;
     const EngineSettings loaded = LoadEngineSettings(store, refused);
     EXPECT_EQ(L"Gespeicherte Einstellung nicht übernommen, es gilt die Vorgabe: „Baud“ = „nan“ (erlaubt 10 bis 300); "
               L"„Shift“ = „inf“ (erlaubt 20 bis 1500); „Mark“ = „1e-300“ (erlaubt 300 bis 3000); „Eingang“ = „1e300“ "
-              L"(erlaubt -1 bis 62); „Schnell“ = „0.5“ (erlaubt 0 bis 1).",
+              L"(erlaubt -1 bis 62); „Schnell“ = „0.5“ (erlaubt 0 bis 1); „WetterfaxFrequenz“ = „1e9“ (erlaubt 1000000 bis "
+              L"30000000).",
               refused);
     const zorbel::decoder::RttyMode defaults;
     EXPECT_EQ((std::vector{loaded.mode.baud, loaded.mode.shiftHz, loaded.mode.markHz, loaded.mode.stopBits}),
@@ -100,7 +102,8 @@ TEST(EngineOptions, StoredSettingsOutsideTheirRangeKeepTheDefaultAndAreNamedOnce
     const EngineSettings again = LoadEngineSettings(store, refused);
     EXPECT_EQ(L"", refused);
     EXPECT_TRUE(again.mode.reversed && again.unshiftOnSpace && again.mode.baud == defaults.baud && again.navtex);
-    EXPECT_EQ(L"Z:\\a.wav", again.lastFile);
+    EXPECT_EQ(L"Z:\\a.wav|D:\\Karten", again.lastFile + L"|" + again.chartFolder);
+    EXPECT_TRUE(again.faxDeviationHz == 425 && again.faxFrequencyHz == 7'880'000);
 }
 
 // Settings from before the polarity was found named it always: a reversed

@@ -11,8 +11,11 @@
 #include <sstream>
 #include <vector>
 
+#include "decoder/FaxGenerator.h"
+#include "decoder/FaxTestCharts.h"
 #include "decoder/SignalGenerator.h"
 #include "engine/CharacterSender.h"
+#include "zorbel-engine/ChartZoom.h"
 #include "zorbel-engine/EngineLayout.h"
 #include "zorbel-engine/ModeText.h"
 #include "zorbel-engine/Receiver.h"
@@ -265,6 +268,41 @@ TEST(ReceiverTest, ReadsANavtexBroadcastNearTheMarkSetAndMarksItsTonesOnceLocked
               NavtexModeText(decoder::RttyMode{100.0, 170.0, 915.5}, true));
 }
 
+// Radiofax chosen: the chart sent comes out whole and dated from the audio's start; the line start moved by a
+// quarter while it comes moves the whole chart received so far and the chart saved alike.
+TEST(ReceiverTest, ReadsAWeatherChartDatedFromTheAudioAndCorrectsItWhole) {
+    const decoder::FaxMode mode;
+    const decoder::GreyImage sent = decoder::MakeTestChart(mode.ElementsPerLine(), 90, 7);
+    const std::vector<float> audio = decoder::GenerateFax(sent, mode, {5.0, 20, 5.0, 5.0}, decoder::SignalShape{});
+    Receiver receiver(decoder::RttyMode{}, {}, 8000.0);
+    receiver.SetFax(mode, 1'000'000);
+    EXPECT_EQ((std::vector{1500.0, 2300.0}), (std::vector{receiver.MarkToneHz(), receiver.SpaceToneHz()}));
+    const std::size_t half = audio.size() / 2;
+    EXPECT_EQ("", DecodeInBlocks(receiver, std::span(audio).first(half), 8000.0));
+    ASSERT_TRUE(receiver.Fax()->Receiving());
+    ASSERT_GT(receiver.Fax()->LinesSoFar(), 30);
+    const decoder::GreyImage before = receiver.Fax()->ChartSoFar();
+    receiver.Fax()->Correct({0.0, 0.25});
+    const decoder::GreyImage moved = receiver.Fax()->ChartSoFar();
+    // Row 20 corrected begins where the uncorrected one's second quarter does.
+    const auto unlike = [](const decoder::GreyImage& a, const decoder::GreyImage& b, int shift) {
+        int count = 0;
+        for (int x = 0; x + shift < a.width; ++x) count += std::abs(a.At(x, 20) - b.At(x + shift, 20)) > 64;
+        return count;
+    };
+    const int quarter = static_cast<int>(std::lround(mode.ElementsPerLine() * 0.25));
+    EXPECT_LT(unlike(moved, before, quarter), moved.width / 20) << "of " << moved.width - quarter << " elements";
+
+    DecodeInBlocks(receiver, std::span(audio).subspan(half), 8000.0);
+    receiver.Finish();
+    const auto charts = receiver.Fax()->TakeEnded();
+    ASSERT_EQ(1u, charts.size());
+    EXPECT_FALSE(charts[0].incomplete) << "the stop tone came";
+    EXPECT_NEAR(90, charts[0].chart.height, 2);
+    EXPECT_LT(unlike(charts[0].chart, moved, 0), moved.width / 20) << "saved as corrected";
+    EXPECT_NEAR(1'000'000 + 5 + 20 * mode.LineSeconds(), static_cast<double>(charts[0].start), 12) << "tone and phasing";
+}
+
 TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDownToItsLeast) {
     const struct {
         int dpi, clientHeight, signal, text;
@@ -289,6 +327,22 @@ TEST(EngineLayoutTest, DockedUnderTheProgramAt150PercentTheEngineEndsOnA900Pixel
         DockedHeight(ScaledToDpi(kDesignHeight, kDpi), kNonClient + LeastClientHeight(kDpi), top, kWorkAreaBottom);
     EXPECT_LE(top + height, kWorkAreaBottom) << "docked at " << top << ", " << height << " high";
     EXPECT_EQ(0, LayOutEngineWindow(760, height - kNonClient, kDpi).text.height);
+}
+
+// A chart 1809 elements wide opens at its whole width; the steps end at both ends; zoomed about
+// a point, that point stays under the mouse.
+TEST(EngineLayoutTest, AChartZoomsInStepsFromItsWholeWidthAboutThePointUnderTheMouse) {
+    EXPECT_DOUBLE_EQ(1000.0 / 1809, WholeWidthZoom(1809, 1000));
+    EXPECT_EQ((std::vector{0.75, 0.5, 4.0, 0.125}),
+              (std::vector{ZoomIn(WholeWidthZoom(1809, 1000)), ZoomOut(0.75), ZoomIn(4.0), ZoomOut(0.125)}));
+    // The element under the mouse at 300 pixels into the window, scrolled by 100, at zoom 0.5: element 800.
+    EXPECT_EQ(800 - 300, ScrollKeeping(100, 300, 0.5, 1.0));
+    EXPECT_EQ(0, ScrollKeeping(10, 300, 1.0, 0.25)) << "never before the picture's start";
+
+    // A black line one element thick across white, a third of the size: a grey line, nowhere broken.
+    decoder::GreyImage chart(9, 6);
+    for (int x = 0; x < 9; ++x) chart.At(x, 4) = 0;
+    EXPECT_EQ((std::vector<std::uint8_t>{255, 255, 255, 170, 170, 170}), Shrunk(chart, 1.0 / 3).pixels);
 }
 
 // Runs "event ms" pairs through a watch; the answer to each, "-" for none.

@@ -42,7 +42,8 @@ TEST_F(ProgramSettingsTest, FirstRunTakesTheDefaultsAndSavesEveryKeyInOrder) {
                          L"StartWortOstsee=FQEN,WODL,SXEN,NOXX,FEBQ,WWXX,NODL,WOEN,WOBQ,;"
                          L"StopWortOstsee=NNNN,RYRYRY,ZCZC,;StartWortTema=Ostsee;"
                          L"SpeicherOrdner=C:\\PROGS\\Wetterberichte;SpeicherOrdnerAFu=C:\\PROGS\\Wetterberichte;"
-                         L"SpeicherOrdnerSyn=C:\\PROGS\\Wetterberichte;");
+                         L"SpeicherOrdnerSyn=C:\\PROGS\\Wetterberichte;SpeicherOrdnerNavtex=C:\\PROGS\\NAVTEX;"
+                         L"NavtexFrequenz=518000;");
 }
 
 // Folders still on the default, which does not exist, follow the weather folder chosen at a first start.
@@ -53,15 +54,16 @@ TEST_F(ProgramSettingsTest, WeatherFolderChosenAtAFirstStartTakesTheFoldersStill
     EXPECT_EQ(capture.wideCaptureFolder, L"C:\\DATEN\\WETTER") << "automatic saving goes there";
     settings.Save(settings.StoredSize());
     EXPECT_EQ(store.values.at(L"SpeicherOrdner") + L"|" + store.values.at(L"SpeicherOrdnerAFu") + L"|" +
-                  store.values.at(L"SpeicherOrdnerSyn"),
-              L"C:\\DATEN\\WETTER|D:\\FUNK|C:\\DATEN\\WETTER");
+                  store.values.at(L"SpeicherOrdnerSyn") + L"|" + store.values.at(L"SpeicherOrdnerNavtex"),
+              L"C:\\DATEN\\WETTER|D:\\FUNK|C:\\DATEN\\WETTER|C:\\DATEN\\NAVTEX") << "NAVTEX beside the weather";
 }
 
 TEST_F(ProgramSettingsTest, EveryValueWrittenReadsBackUnchanged) {
     const std::wstring stored = L"FHöhe=4000;FBreite=12345;NoStartWort=False;NoStopWort=True;AutomSpeichern=False;"
                                 L"StartWortAFu=CQ,ÄÖÜß€,,;StopWortAFu=73,SK,;StartWortTema=AFu;"
                                 L"SpeicherOrdner=D:\\ПОГОДА;SpeicherOrdnerAFu=C:\\FUNK;"
-                                L"SpeicherOrdnerSyn=\\\\SERVER\\TEILEN\\SONSTIGE;";
+                                L"SpeicherOrdnerSyn=\\\\SERVER\\TEILEN\\SONSTIGE;SpeicherOrdnerNavtex=E:\\NAVTEX;"
+                                L"NavtexFrequenz=490000;";
     for (std::size_t at = 0, end; (end = stored.find(L';', at)) != std::wstring::npos; at = end + 1) {
         const auto equals = stored.find(L'=', at);
         store.values[stored.substr(at, equals - at)] = stored.substr(equals + 1, end - equals - 1);

@@ -170,7 +170,7 @@ struct FileRig {
         dialogs.log = &log;
         settings.category = CaptureCategory::Weather;
         folderFiles.folders = {L"C:\\W", L"C:\\A", L"C:\\O"};
-        folders.Restore(L"C:\\W", L"C:\\A", L"C:\\O", L"C:\\W");
+        folders.Restore(L"C:\\W", L"C:\\A", L"C:\\O", L"", L"C:\\W");
     }
 };
 

@@ -83,7 +83,7 @@ TEST_F(StorageFoldersTest, SetUpRefusesAdoptsOrCreates) {
         dialogs.errorAnswers = {c.errorAnswer};
         chooser = {};
         chooser.answers = c.choices;
-        folders.Restore(L"C:\\DATEN", c.before, L"C:\\", L"C:\\");
+        folders.Restore(L"C:\\DATEN", c.before, L"C:\\", L"", L"C:\\");
         // Q: is a drive that is gone: nothing can be made there.
         files.canCreateFolders = !c.choices[0] || c.choices[0]->wideFolder != L"Q:\\";
 
@@ -102,7 +102,7 @@ TEST_F(StorageFoldersTest, SetUpRefusesAdoptsOrCreates) {
 }
 
 TEST_F(StorageFoldersTest, MissingWeatherFolderAtStartUpKeepsItsStoredPathUnlessReplaced) {
-    folders.Restore(L"E:\\WETTER", L"", L"C:\\GONE", L"C:\\PROGS\\Wetterberichte");
+    folders.Restore(L"E:\\WETTER", L"", L"C:\\GONE", L"", L"C:\\PROGS\\Wetterberichte");
 
     ASSERT_EQ(chooser.opened.size(), 1u) << State();
     EXPECT_EQ(chooser.opened[0].wideFolder, L"C:\\") << "the root of the current directory's drive";
@@ -121,7 +121,7 @@ TEST_F(StorageFoldersTest, MissingWeatherFolderAtStartUpKeepsItsStoredPathUnless
 // "Ablageordner öffnen": each folder its own, a missing one made first, a box only when nothing opens.
 TEST_F(StorageFoldersTest, ShowOpensTheChosenFolderInTheFileManager) {
     files.folders = {L"C:\\WETTER", L"C:\\AFU"};
-    folders.Restore(L"C:\\WETTER", L"C:\\AFU", L"C:\\NEU", L"C:\\PROGS\\Wetterberichte");
+    folders.Restore(L"C:\\WETTER", L"C:\\AFU", L"C:\\NEU", L"", L"C:\\PROGS\\Wetterberichte");
     const struct {
         StorageFolder folder;
         bool canCreate, canShow;

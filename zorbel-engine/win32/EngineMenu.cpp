@@ -4,6 +4,7 @@
 #include <iterator>
 #include <cmath>
 
+#include "weatherfax/ChartSchedule.h"
 #include "zorbel-engine/ModeText.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
 
@@ -63,6 +64,8 @@ void EngineMenu::Attach(HWND window, const std::vector<std::wstring>& devices) {
     AppendMenuW(file, MF_STRING, IDM_ENGINE_PLAY_AGAIN, L"&Erneut abspielen");
     AppendMenuW(file, MF_STRING, IDM_ENGINE_FAST, L"&Schnell abspielen");
     AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(file, MF_STRING, IDM_ENGINE_CHARTS, L"&Wetterkarten...");
+    AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(file, MF_STRING, IDM_ENGINE_EXIT, L"&Beenden");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&Datei");
 
@@ -71,6 +74,7 @@ void EngineMenu::Attach(HWND window, const std::vector<std::wstring>& devices) {
     for (int at = 0; at < kPresetCount; ++at)
         AppendMenuW(mode, MF_STRING, static_cast<UINT_PTR>(IDM_ENGINE_PRESET_FIRST + at), kPresets[at].caption);
     AppendMenuW(mode, MF_STRING, IDM_ENGINE_NAVTEX, L"&NAVTEX (100 Bd / 170 Hz)");
+    AppendMenuW(mode, MF_STRING, IDM_ENGINE_FAX, L"&Wetterfax (120 U/min, IOC 576)");
     AppendMenuW(mode, MF_SEPARATOR, 0, nullptr);
     AddChoices(mode, L"&Baud", IDM_ENGINE_BAUD_FIRST, kBaudChoices, L" Bd");
     AddChoices(mode, L"&Shift", IDM_ENGINE_SHIFT_FIRST, kShiftChoices, L" Hz");
@@ -93,6 +97,23 @@ void EngineMenu::Attach(HWND window, const std::vector<std::wstring>& devices) {
         AppendMenuW(inputs_, MF_STRING, static_cast<UINT_PTR>(IDM_ENGINE_DEVICE_FIRST + static_cast<int>(at)),
                     (L"Soundkarte: " + devices[at]).c_str());
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(inputs_), L"&Eingang");
+
+    const HMENU fax = CreatePopupMenu();
+    for (int at = 0; at < static_cast<int>(std::size(weatherfax::kPinnebergFrequencies)); ++at) {
+        const auto& frequency = weatherfax::kPinnebergFrequencies[at];
+        AppendMenuW(fax, MF_STRING, static_cast<UINT_PTR>(IDM_ENGINE_FAX_FREQUENCY_FIRST + at),
+                    (L"&" + GermanNumber(frequency.frequencyHz / 1000.0) + L" kHz (" +
+                     std::wstring(frequency.callSign.begin(), frequency.callSign.end()) + L")").c_str());
+    }
+    AppendMenuW(fax, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(fax, MF_STRING, IDM_ENGINE_FAX_DEVIATION_400, L"Hub ±&400 Hz");
+    AppendMenuW(fax, MF_STRING, IDM_ENGINE_FAX_DEVIATION_425, L"Hub ±4&25 Hz (DWD)");
+    AppendMenuW(fax, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(fax, MF_STRING, IDM_ENGINE_FAX_LINES_LONGER, L"Schräglage: Zeilen &länger");
+    AppendMenuW(fax, MF_STRING, IDM_ENGINE_FAX_LINES_SHORTER, L"Schräglage: Zeilen &kürzer");
+    AppendMenuW(fax, MF_STRING, IDM_ENGINE_FAX_START_LEFT, L"Zeilenanfang nach l&inks");
+    AppendMenuW(fax, MF_STRING, IDM_ENGINE_FAX_START_RIGHT, L"Zeilenanfang nach &rechts");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(fax), L"&Wetterfax");
     SetMenu(window, bar);
 }
 
@@ -101,14 +122,24 @@ void EngineMenu::Check(const MenuState& state) const {
     if (!bar) return;
     // Baud and shift found, or NAVTEX read: none of the RTTY choices is chosen.
     const double unchecked = -1.0;
-    const bool rttyChosen = !state.findMode && !state.navtex;
+    const bool rttyChosen = !state.findMode && !state.navtex && !state.fax;
     CheckChoice(bar, IDM_ENGINE_BAUD_FIRST, kBaudChoices, rttyChosen ? state.mode.baud : unchecked);
     CheckChoice(bar, IDM_ENGINE_SHIFT_FIRST, kShiftChoices, rttyChosen ? state.mode.shiftHz : unchecked);
     CheckChoice(bar, IDM_ENGINE_MARK_FIRST, kMarkChoices, state.mode.markHz);
-    CheckChoice(bar, IDM_ENGINE_STOP_FIRST, kStopBitChoices, state.navtex ? unchecked : state.mode.stopBits);
+    CheckChoice(bar, IDM_ENGINE_STOP_FIRST, kStopBitChoices,
+                state.navtex || state.fax ? unchecked : state.mode.stopBits);
     const auto check = [&](int id, bool on) { CheckMenuItem(bar, static_cast<UINT>(id), on ? MF_CHECKED : MF_UNCHECKED); };
-    check(IDM_ENGINE_MODE_FOUND, state.findMode && !state.navtex);
+    check(IDM_ENGINE_MODE_FOUND, state.findMode && !state.navtex && !state.fax);
     check(IDM_ENGINE_NAVTEX, state.navtex);
+    check(IDM_ENGINE_FAX, state.fax);
+    int frequencyHz = 0;
+    for (int id = IDM_ENGINE_FAX_FREQUENCY_FIRST; PickFaxFrequency(id, frequencyHz); ++id)
+        check(id, frequencyHz == state.faxFrequencyHz);
+    check(IDM_ENGINE_FAX_DEVIATION_400, Near(state.faxDeviationHz, 400.0));
+    check(IDM_ENGINE_FAX_DEVIATION_425, Near(state.faxDeviationHz, 425.0));
+    for (const int id : {IDM_ENGINE_FAX_LINES_LONGER, IDM_ENGINE_FAX_LINES_SHORTER, IDM_ENGINE_FAX_START_LEFT,
+                         IDM_ENGINE_FAX_START_RIGHT})
+        EnableMenuItem(bar, static_cast<UINT>(id), state.fax ? MF_ENABLED : MF_GRAYED);
     for (int at = 0; at < kPresetCount; ++at) {
         const Preset& preset = kPresets[at];
         check(IDM_ENGINE_PRESET_FIRST + at, rttyChosen && Near(preset.baud, state.mode.baud) &&
@@ -145,6 +176,13 @@ bool EngineMenu::ChoosesBaudOrShift(int id) {
     return (id >= IDM_ENGINE_PRESET_FIRST && id < IDM_ENGINE_PRESET_FIRST + kPresetCount) ||
            (id >= IDM_ENGINE_BAUD_FIRST && id < IDM_ENGINE_BAUD_FIRST + static_cast<int>(kBaudChoices.size())) ||
            (id >= IDM_ENGINE_SHIFT_FIRST && id < IDM_ENGINE_SHIFT_FIRST + static_cast<int>(kShiftChoices.size()));
+}
+
+bool EngineMenu::PickFaxFrequency(int id, int& frequencyHz) {
+    const int at = id - IDM_ENGINE_FAX_FREQUENCY_FIRST;
+    if (at < 0 || at >= static_cast<int>(std::size(weatherfax::kPinnebergFrequencies))) return false;
+    frequencyHz = weatherfax::kPinnebergFrequencies[at].frequencyHz;
+    return true;
 }
 
 bool EngineMenu::ChoosesRtty(int id) {

@@ -1,6 +1,7 @@
 #pragma once
 // The engine window's menu: recordings ("Datei"), the mode's choices
-// ("Modus") and the inputs ("Eingang": recordings or a sound card), with
+// ("Modus"), the inputs ("Eingang": recordings or a sound card) and the
+// radiofax's settings and corrections ("Wetterfax"), with
 // check marks that follow the state.
 
 #include <windows.h>
@@ -21,6 +22,9 @@ struct MenuState {
     bool canPlayAgain = false;
     int device = -1;  // the sound card listened to, or none
     bool navtex = false;
+    bool fax = false;
+    int faxFrequencyHz = 0;
+    double faxDeviationHz = 0.0;
 };
 
 class EngineMenu {
@@ -33,10 +37,12 @@ public:
     static bool PickModeChoice(int id, decoder::RttyMode& mode);
     // Whether the entry chooses baud or shift, which are then no longer found.
     static bool ChoosesBaudOrShift(int id);
-    // Whether the entry chooses an RTTY mode, so NAVTEX is left: a preset,
+    // Whether the entry chooses an RTTY mode, so NAVTEX or radiofax is left: a preset,
     // baud, shift or stop bits, or finding baud and shift. The mark is
     // NAVTEX's too, and the polarity is kept for RTTY.
     static bool ChoosesRtty(int id);
+    // The fax transmitter's frequency an entry chooses; false when id is no such entry.
+    static bool PickFaxFrequency(int id, int& frequencyHz);
 
 private:
     HWND window_ = nullptr;

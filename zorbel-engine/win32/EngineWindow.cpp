@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <filesystem>
+#include <iterator>
 
 #include "decoder/DecoderLimits.h"
 #include "decoder/WavFile.h"
@@ -15,6 +17,8 @@
 #include "zorbel-engine/EngineLayout.h"
 #include "zorbel-engine/ModeText.h"
 #include "zorbel-engine/PlaybackTexts.h"
+#include "zorbel-engine/win32/ChartFolder.h"
+#include "zorbel-engine/win32/ChartSaving.h"
 #include "zorbel-engine/win32/EngineResources.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
 #include "zorbel-engine/win32/WindowDpi.h"
@@ -30,6 +34,12 @@ constexpr UINT_PTR kDisplayTimer = 2;
 constexpr UINT kPlayIntervalMs = 20;
 constexpr std::size_t kMostWaiting = 100000;     // characters kept for a program that does not take them
 constexpr int kMostText = 30000;                 // characters kept in the text box
+// The chart under way drawn afresh about once a second.
+constexpr unsigned kTicksPerChartPicture = 1000 / kPictureIntervalMs;
+// A correction's step: 10 millionths of a line straighten 18 elements in 1000 lines; a hundredth of a line moves
+// the edge by 18 elements.
+constexpr double kSlantStepPpm = 10.0;
+constexpr double kStartStepShare = 0.01;
 
 std::wstring FileName(const std::wstring& path) { return std::filesystem::path(path).filename().wstring(); }
 
@@ -85,7 +95,11 @@ bool EngineWindow::Create(HINSTANCE instance, int showCommand) {
     if (!RegisterWindowClass(windowClass)) return false;
     const std::wstring title = win32::Utf8ToWide(engine::kEngineWindowTitle);
     const int systemDpi = DpiOf(nullptr);
-    if (!CreateWindowOf({.className = kClassName, .title = title.c_str(), .style = WS_OVERLAPPEDWINDOW,
+    // Clipping its children: the chart pane, shown where the hidden text stood, is not painted over by the window's
+    // own background afterwards.
+    if (!CreateWindowOf({.className = kClassName,
+                         .title = title.c_str(),
+                         .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                          .width = ScaledToDpi(kDesignWidth, systemDpi),
                          .height = ScaledToDpi(kDesignHeight, systemDpi)}))
         return false;
@@ -107,6 +121,7 @@ bool EngineWindow::Create(HINSTANCE instance, int showCommand) {
     ShowWindow(hwnd_, showCommand);
     link_.Announce(hwnd_);
     SetTimer(hwnd_, kDisplayTimer, kPictureIntervalMs, nullptr);
+    if (settings_.fax) ListenForCharts();
     // Stored again with the defaults in their place, so that it is said once.
     if (!startNote_.empty()) SaveEngineSettings(store_, settings_);
 
@@ -191,6 +206,7 @@ void EngineWindow::CreateControls() {
     modeLine_ = child(L"STATIC", SS_LEFT | SS_NOPREFIX, IDC_ENGINE_MODE);
     messageLine_ = child(L"STATIC", SS_LEFT | SS_NOPREFIX, IDC_ENGINE_MESSAGE);
     text_ = child(L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, IDC_ENGINE_TEXT);
+    chartPane_.Create(hwnd_, IDC_ENGINE_CHART);
     ShowMode();
 }
 
@@ -219,8 +235,12 @@ void EngineWindow::Layout() {
     const std::pair<HWND, Box> places[] = {{signal_.Hwnd(), layout.signal},
                                            {modeLine_, layout.modeLine},
                                            {messageLine_, layout.messageLine},
-                                           {text_, layout.text}};
+                                           {text_, layout.text},
+                                           {chartPane_.Hwnd(), layout.text}};
     for (const auto& [window, box] : places) MoveWindow(window, box.left, box.top, box.width, box.height, TRUE);
+    // The chart under way stands where the decoded text does: radiofax brings no text.
+    ShowWindow(text_, settings_.fax ? SW_HIDE : SW_SHOW);
+    ShowWindow(chartPane_.Hwnd(), settings_.fax ? SW_SHOW : SW_HIDE);
 }
 
 void EngineWindow::FitOnScreen() {
@@ -237,7 +257,8 @@ void EngineWindow::FitOnScreen() {
 void EngineWindow::CheckMenu() {
     // A card that has gone stays the chosen input while it is waited for.
     menu_.Check({receiver_.Mode(), receiver_.FindsMode(), receiver_.FindsPolarity(), receiver_.UnshiftOnSpace(), fast_,
-                 !playing_.empty(), soundCard_.Watching() ? settings_.device : kNoDevice, receiver_.Navtex()});
+                 !playing_.empty(), soundCard_.Watching() ? settings_.device : kNoDevice, receiver_.Navtex(),
+                 settings_.fax, settings_.faxFrequencyHz, settings_.faxDeviationHz});
 }
 
 void EngineWindow::OnLinkCommand(WPARAM code, LPARAM value) {
@@ -272,7 +293,9 @@ void EngineWindow::OnLinkCommand(WPARAM code, LPARAM value) {
 void EngineWindow::OnMenu(int id) {
     // Left first, so that what follows works on the RTTY mode kept.
     if (EngineMenu::ChoosesRtty(id) && receiver_.Navtex()) ChooseNavtex(false);
+    if (EngineMenu::ChoosesRtty(id) && settings_.fax) ChooseFax(false);
     auto mode = receiver_.Mode();
+    int faxFrequencyHz = 0;
     if (id == IDM_ENGINE_OPEN) {
         OpenWithDialog();
     } else if (id == IDM_ENGINE_PLAY_AGAIN) {
@@ -281,6 +304,8 @@ void EngineWindow::OnMenu(int id) {
         fast_ = settings_.fast = !fast_;
         SaveEngineSettings(store_, settings_);
         CheckMenu();
+    } else if (id == IDM_ENGINE_CHARTS) {
+        charts_.Open(hwnd_);
     } else if (id == IDM_ENGINE_EXIT) {
         DestroyWindow(hwnd_);
     } else if (id == IDM_ENGINE_INPUT_FILE) {
@@ -301,6 +326,21 @@ void EngineWindow::OnMenu(int id) {
         ChooseFindMode(true);
     } else if (id == IDM_ENGINE_NAVTEX) {
         ChooseNavtex(true);
+    } else if (id == IDM_ENGINE_FAX) {
+        ChooseFax(true);
+    } else if (EngineMenu::PickFaxFrequency(id, faxFrequencyHz)) {
+        settings_.faxFrequencyHz = faxFrequencyHz;
+        KeepModeSettings();
+    } else if (id == IDM_ENGINE_FAX_DEVIATION_400 || id == IDM_ENGINE_FAX_DEVIATION_425) {
+        settings_.faxDeviationHz = id == IDM_ENGINE_FAX_DEVIATION_400 ? 400.0 : 425.0;
+        if (settings_.fax) ListenForCharts();
+        KeepModeSettings();
+    } else if (id == IDM_ENGINE_FAX_LINES_LONGER || id == IDM_ENGINE_FAX_LINES_SHORTER) {
+        CorrectChart(id == IDM_ENGINE_FAX_LINES_LONGER ? kSlantStepPpm : -kSlantStepPpm, 0.0);
+    } else if (id == IDM_ENGINE_FAX_START_LEFT || id == IDM_ENGINE_FAX_START_RIGHT) {
+        CorrectChart(0.0, id == IDM_ENGINE_FAX_START_LEFT ? kStartStepShare : -kStartStepShare);
+    } else if (id == IDC_ENGINE_CHART) {
+        if (chartPane_.Chart().height > 0) charts_.OpenChart(hwnd_, chartPane_.Chart(), L"Wetterkarte im Empfang");
     } else if (EngineMenu::PickModeChoice(id, mode)) {
         if (EngineMenu::ChoosesBaudOrShift(id) && receiver_.FindsMode()) {
             // From the mode found on: a baud chosen keeps the shift and the tones found.
@@ -344,6 +384,7 @@ void EngineWindow::Play(const std::wstring& path) {
         return;
     }
     AppendToPane(paneLines_.StartAfresh());
+    if (settings_.fax) ListenForCharts();
     playing_ = path;
     settings_.lastFile = path;
     SaveEngineSettings(store_, settings_);
@@ -360,6 +401,7 @@ void EngineWindow::Listen(int device) {
         ShowMessage(failure + L" Bitte im Menü „Eingang“ ein anderes Gerät wählen.");
     } else {
         AppendToPane(paneLines_.StartAfresh());
+        if (settings_.fax) ListenForCharts();
         // Kept only once it works, so that the next start does not try a missing device again.
         settings_.device = device;
         SaveEngineSettings(store_, settings_);
@@ -423,6 +465,7 @@ void EngineWindow::OnPlayTick() {
             signal_.Show(receiver_.TakeFrame());
             ShowMode();
             Take(receiver_.Finish());
+            FollowCharts();
         }
     }
     // Ended once the program has every character, the last ones included.
@@ -431,7 +474,11 @@ void EngineWindow::OnPlayTick() {
         player_.reset();
         // What comes next, another recording or the sound card, is another transmission.
         AppendToPane(paneLines_.StartAfresh());
-        ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet." + lengthNote_);
+        // Said after the last chart's saving, or instead of it.
+        const bool noChart = settings_.fax && chartsHeard_ == 0;
+        if (noChart || !settings_.fax)
+            ShowMessage(L"Wiedergabe von „" + FileName(playing_) + L"“ beendet." + lengthNote_ +
+                        (noChart ? L" Eine Wetterkarte war nicht darin." : L""));
     }
 }
 
@@ -456,6 +503,7 @@ void EngineWindow::OnRecorded(WPARAM device, LPARAM buffer) {
 
 void EngineWindow::OnDisplayTick() {
     FollowSoundCard(soundCard_.Tick(GetTickCount64()));
+    if (++chartTicks_ % kTicksPerChartPicture == 0) FollowCharts();
     // Without input the picture stands still.
     if ((player_ && !player_->Finished()) || input_.IsOpen()) {
         signal_.Show(receiver_.TakeFrame());
@@ -496,9 +544,71 @@ void EngineWindow::ChooseFindMode(bool findMode) {
 }
 
 void EngineWindow::ChooseNavtex(bool navtex) {
+    if (navtex && settings_.fax) ChooseFax(false);
     settings_.navtex = navtex;
     receiver_.SetNavtex(navtex);
     KeepModeSettings();
+}
+
+void EngineWindow::ChooseFax(bool fax) {
+    if (fax && receiver_.Navtex()) ChooseNavtex(false);
+    settings_.fax = fax;
+    if (fax) ListenForCharts();
+    else receiver_.SetFax(std::nullopt, 0);
+    Layout();
+    KeepModeSettings();
+}
+
+void EngineWindow::ListenForCharts() {
+    decoder::FaxMode mode;
+    mode.deviationHz = settings_.faxDeviationHz;
+    receiver_.SetFax(mode, std::time(nullptr));
+    chartPane_.Show({});
+    chartsHeard_ = 0;
+}
+
+void EngineWindow::CorrectChart(double slantPpm, double startShare) {
+    FaxReceiver* fax = receiver_.Fax();
+    if (!fax || !fax->Receiving()) return ShowMessage(L"Korrigiert wird die Karte im Empfang; gerade kommt keine.");
+    ChartCorrection correction = fax->Correction();
+    correction.slantPpm += slantPpm;
+    // Within half a line either way: more would only move the edge round.
+    correction.startShare = std::remainder(correction.startShare + startShare, 1.0);
+    fax->Correct(correction);
+    chartPane_.Show(fax->ChartSoFar());
+    ShowMessage(L"Karte korrigiert: Zeilen " + GermanNumber(correction.slantPpm) + L" ppm länger, Zeilenanfang um " +
+                GermanNumber(std::round(correction.startShare * 1000) / 10) + L" % verschoben.");
+}
+
+void EngineWindow::FollowCharts() {
+    FaxReceiver* fax = receiver_.Fax();
+    if (!fax) return;
+    std::vector<ReceivedChart> ended = fax->TakeEnded();
+    if (!ended.empty()) chartPane_.Show(ended.back().chart);
+    // A chart the folder did not take is tried again with the next one.
+    chartsHeard_ += static_cast<int>(ended.size());
+    if (!ended.empty()) {
+        std::move(ended.begin(), ended.end(), std::back_inserter(unsaved_));
+        SaveCharts();
+    }
+    if (fax->Receiving()) chartPane_.Show(fax->ChartSoFar());
+}
+
+void EngineWindow::SaveCharts() {
+    const std::wstring folder = ChartFolder(settings_);
+    std::vector<ReceivedChart> failed;
+    std::wstring said;
+    for (ReceivedChart& chart : unsaved_) {
+        const ChartSaved saved = SaveChart(chart, settings_.faxFrequencyHz, folder);
+        said = saved.saved ? L"Wetterkarte gespeichert: „" + saved.text + L"“."
+                           : L"Wetterkarte nicht gespeichert: " + saved.text +
+                                 L" Sie bleibt und wird mit der nächsten Karte wieder versucht; einen anderen Ordner "
+                                 L"wählt „Datei › Wetterkarten...“.";
+        if (!saved.saved) failed.push_back(std::move(chart));
+    }
+    unsaved_ = std::move(failed);
+    ShowMessage(said);
+    charts_.RefreshIfShown();
 }
 
 void EngineWindow::ChoosePolarity(bool findPolarity, bool reversed) {
@@ -518,8 +628,11 @@ void EngineWindow::ToggleUnshiftOnSpace() {
 void EngineWindow::ShowMode() {
     if (!modeLine_) return;
     signal_.ShowTones(receiver_.MarkToneHz(), receiver_.SpaceToneHz());
+    FaxReceiver* fax = receiver_.Fax();
     const std::wstring text =
-        receiver_.Navtex()
+        fax ? FaxModeText(*receiver_.FaxMode(), settings_.faxFrequencyHz,
+                          fax->Receiving() ? std::optional(fax->LinesSoFar()) : std::nullopt)
+        : receiver_.Navtex()
             ? NavtexModeText(receiver_.ReadMode(), receiver_.NavtexLocked())
             : ModeText(receiver_.ReadMode(), receiver_.ModeSource(), receiver_.Polarity(), receiver_.UnshiftOnSpace(),
                        receiver_.FirstNotchHz(), receiver_.SecondNotchHz());

@@ -22,6 +22,8 @@
 #include "zorbel-engine/SoundCardWatch.h"
 #include "zorbel-engine/TextPaneLines.h"
 #include "zorbel-engine/WavPlayer.h"
+#include "zorbel-engine/win32/ChartListWindow.h"
+#include "zorbel-engine/win32/ChartPane.h"
 #include "zorbel-engine/win32/EngineMenu.h"
 #include "zorbel-engine/win32/SignalView.h"
 #include "zorbel-engine/win32/WaveInput.h"
@@ -64,6 +66,13 @@ private:
     void ChangeMode(const decoder::RttyMode& mode);
     void ChooseFindMode(bool findMode);
     void ChooseNavtex(bool navtex);
+    void ChooseFax(bool fax);
+    // Radiofax heard afresh from now on, with the deviation set; the charts are dated from here.
+    void ListenForCharts();
+    void CorrectChart(double slantPpm, double startShare);
+    // Charts ended are saved, the chart under way shown.
+    void FollowCharts();
+    void SaveCharts();
     void ChoosePolarity(bool findPolarity, bool reversed);
     void ToggleUnshiftOnSpace();
     void ShowMode();
@@ -96,6 +105,11 @@ private:
     HWND messageLine_ = nullptr;
     HWND text_ = nullptr;
     EngineMenu menu_;
+    ChartPane chartPane_;
+    std::vector<ReceivedChart> unsaved_;  // kept until the folder takes them
+    unsigned chartTicks_ = 0;
+    int chartsHeard_ = 0;  // since the input started
+    ChartListWindow charts_{settings_, store_};
     std::vector<std::wstring> devices_;
     SignalView signal_;
     int dpi_ = 96;

@@ -10,11 +10,13 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "platform/Clock.h"
 #include "platform/EngineHook.h"
 #include "platform/EngineProgram.h"
+#include "platform/DocumentFiles.h"
 #include "platform/Files.h"
 #include "platform/FolderChooser.h"
 #include "platform/FolderShell.h"
@@ -100,7 +102,7 @@ public:
 class FakeFiles : public platform::Files {
 public:
     bool CreateDirectories(std::wstring_view widePath) override {
-        if (!canCreateFolders) return false;
+        if (!canCreateFolders || files.count(std::wstring(widePath))) return false;
         folders.emplace(widePath);
         return true;
     }
@@ -120,6 +122,27 @@ public:
     std::set<std::wstring> folders;
     bool canWrite = true;
     bool canCreateFolders = true;
+};
+
+// Whole files in the same fake file system; a write needs its folder, as a real one does.
+class FakeDocumentFiles : public platform::DocumentFiles {
+public:
+    explicit FakeDocumentFiles(FakeFiles& files) : files_(files) {}
+    std::variant<std::string, platform::FileFailure, platform::FileTooLarge> ReadAll(const std::wstring& widePath,
+                                                                                     std::uint64_t) override {
+        const auto found = files_.files.find(widePath);
+        if (found == files_.files.end()) return platform::FileFailure{"nicht gefunden"};
+        return found->second;
+    }
+    std::optional<platform::FileFailure> WriteReplacing(const std::wstring& widePath, std::string_view bytes) override {
+        if (!files_.canWrite || !files_.folders.count(widePath.substr(0, widePath.rfind(L'\\'))))
+            return platform::FileFailure{"Zugriff verweigert"};
+        files_.files[widePath] = bytes;
+        return std::nullopt;
+    }
+
+private:
+    FakeFiles& files_;
 };
 
 // Gives its answers in order (cancel when none is left) and remembers where it opened.

@@ -24,6 +24,7 @@
 #include "WindowQueries.h"
 #include "ZorbelSuite.h"
 #include "resource.h"
+#include "win32/NavtexWindowIds.h"
 
 namespace {
 
@@ -261,6 +262,84 @@ TEST_F(Engine, FilledRxWindowShowsBothScrollBars) {
   constexpr char kExpected[] = "vertical: shown, beyond a page, drawn\nhorizontal: shown, beyond a page, drawn\n";
   bench::PollUntil([&] { return bars() == kExpected; }, kBound);
   EXPECT_EQ(kExpected, bars());
+  EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
+}
+
+// NAVTEX beside the capture: a gale warning twice and a distress relay as the engine posts them are listed in
+// "Datei › NAVTEX-Meldungen…", the repeat folded with its count, the distress relay apart above the others; each
+// message is a file in the NAVTEX folder beside the weather folder.
+TEST_F(Engine, NavtexMessagesAreListedFoldedWithSearchAndRescueApartAndSaved) {
+  const std::wstring menu = ReadMenu();
+  EXPECT_LT(menu.find(L"Wetter &lesen…"), menu.find(L"&NAVTEX-Meldungen…")) << WideToUtf8(menu);
+  EXPECT_LT(menu.find(L"&NAVTEX-Meldungen…"), menu.find(L"&Ablageordner öffnen")) << WideToUtf8(menu);
+
+  // Opened before reception (which grays the "Datei" menu), the window follows it.
+  bench::ChooseMenuItem(MainWindow(), IDM_NAVTEX);
+  const HWND navtex = bench::WaitForTopWindow(Zorbel().processId(), ZORBEL_NAVTEX_WINDOW_CLASS, kBound);
+  ASSERT_TRUE(navtex);
+  ASSERT_TRUE(ClickRecordButtonUntil("&Stop"));
+  const std::string gale = "ZCZC SB12\r\nGALE WARNING GERMAN BIGHT NW 8\r\nNNNN\r\n";
+  bench::PostAsEngine(MainWindow(), gale + gale + "ZCZC SD03\r\nMAYDAY RELAY VESSEL ON FIRE 5410N 00720E\r\nNNNN\r\n");
+  WaitUntilHandled();
+  const auto rows = [&](int listId) {
+    const HWND list = bench::Control(navtex, listId);
+    std::string text;
+    for (int row = 0; row < bench::SendBounded(list, LVM_GETITEMCOUNT); ++row) {
+      for (int column = 1; column < 7; ++column)
+        text += WideToUtf8(bench::ListViewCellText(Zorbel().process(), list, row, column)) + '|';
+      text += '\n';
+    }
+    return text;
+  };
+  EXPECT_EQ("S  Pinneberg|D  Seenot/Piraterie|03|0,0 %||1×|\n", rows(IDC_NAVTEX_ALARMS));
+  EXPECT_EQ("S  Pinneberg|B  Wetterwarnung|12|0,0 %||2×|\n", rows(IDC_NAVTEX_MESSAGES));
+  const HWND frequency = bench::Control(navtex, IDC_NAVTEX_FREQUENCY);
+  EXPECT_EQ(L"518 kHz", bench::ComboItems(frequency).at(bench::SendBounded(frequency, CB_GETCURSEL)));
+  EXPECT_EQ("SEENOT / PIRATERIE", WideToUtf8(bench::WindowText(bench::Control(navtex, IDC_NAVTEX_ALARM_LABEL))));
+
+  // The distress relay chosen with the keyboard: its text under the lists.
+  PostMessageW(bench::Control(navtex, IDC_NAVTEX_ALARMS), WM_KEYDOWN, VK_HOME, 0);
+  WaitUntilHandled();
+  EXPECT_EQ("ZCZC SD03\r\nMAYDAY RELAY VESSEL ON FIRE 5410N 00720E\r\nNNNN",
+            WideToUtf8(bench::WindowText(bench::Control(navtex, IDC_NAVTEX_TEXT))));
+  EXPECT_EQ("", SaveScreenshot(navtex, L"navtex-window.png"));
+
+  // Filters: A cannot be cleared, C can; another station hides the warning but never the distress relay.
+  const HWND subjects = bench::Control(navtex, IDC_NAVTEX_SUBJECTS);
+  for (const WPARAM key : {VK_HOME, VK_SPACE, VK_DOWN, VK_DOWN, VK_SPACE}) PostMessageW(subjects, WM_KEYDOWN, key, 0);
+  WaitUntilHandled();
+  const auto checked = [&](int entry) {
+    return bench::SendBounded(subjects, LVM_GETITEMSTATE, entry, LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
+  };
+  EXPECT_TRUE(checked(0) && checked(1) && !checked(2)) << "A B C: " << checked(0) << checked(1) << checked(2);
+  const auto choose = [&](int comboId, int entry) {
+    const HWND combo = bench::Control(navtex, comboId);
+    bench::SendBounded(combo, CB_SETCURSEL, entry);
+    PostMessageW(navtex, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    WaitUntilHandled();
+    return WideToUtf8(bench::ComboItems(combo).at(entry));
+  };
+  EXPECT_EQ("B  Bodø", choose(IDC_NAVTEX_STATION, 1));
+  EXPECT_EQ("", rows(IDC_NAVTEX_MESSAGES));
+  EXPECT_EQ("S  Pinneberg|D  Seenot/Piraterie|03|0,0 %||1×|\n", rows(IDC_NAVTEX_ALARMS));
+  // Another frequency: its own stations and their broadcasts, none of 518 kHz's messages.
+  EXPECT_EQ("490 kHz", choose(IDC_NAVTEX_FREQUENCY, 0));
+  EXPECT_EQ("", rows(IDC_NAVTEX_ALARMS) + rows(IDC_NAVTEX_MESSAGES));
+  const HWND stations = bench::Control(navtex, IDC_NAVTEX_STATION);
+  EXPECT_EQ(7, bench::SendBounded(stations, CB_GETCOUNT)) << "all, and six stations on 490 kHz";
+  EXPECT_EQ(6, bench::SendBounded(bench::Control(navtex, IDC_NAVTEX_BROADCASTS), LB_GETCOUNT));
+  EXPECT_EQ("518 kHz", choose(IDC_NAVTEX_FREQUENCY, 1));
+
+  // One file a message shown, named by date, time and identity, and the memory for the next start.
+  std::vector<std::string> saved;
+  for (const auto& entry : std::filesystem::directory_iterator(InWorkingFolder(L"NAVTEX"))) {
+    const std::string name = WideToUtf8(entry.path().filename().wstring());
+    saved.push_back(name.size() > 16 && name[10] == '_' ? "<Zeit>" + name.substr(15) : name);
+  }
+  std::sort(saved.begin(), saved.end());
+  EXPECT_EQ((std::vector<std::string>{"<Zeit>_SB12.txt", "<Zeit>_SD03.txt", "NAVTEX-Speicher.txt"}), saved);
+  EXPECT_EQ("", NoBoxes());
+  PostMessageW(navtex, WM_CLOSE, 0, 0);
   EXPECT_TRUE(ClickRecordButtonUntil("&mitschreiben"));
 }
 

@@ -111,8 +111,9 @@ TEST_F(FirstStart, ClosingStoresEveryKey) {
   const std::string folder = WideToUtf8(Zorbel().workingFolder()) + "\\Wetterberichte\n";
   std::string written;
   for (const auto& [key, value] : StoredSettings()) written += WideToUtf8(key + L"=" + value) + "\n";
-  EXPECT_EQ("AutomSpeichern=True\nFBreite=9000\nFHöhe=6075\nNoStartWort=False\nNoStopWort=False\nSpeicherOrdner=" +
-                folder + "SpeicherOrdnerAFu=" + folder + "SpeicherOrdnerSyn=" + folder +
+  EXPECT_EQ("AutomSpeichern=True\nFBreite=9000\nFHöhe=6075\nNavtexFrequenz=518000\nNoStartWort=False\n"
+            "NoStopWort=False\nSpeicherOrdner=" + folder + "SpeicherOrdnerAFu=" + folder + "SpeicherOrdnerNavtex=" +
+                WideToUtf8(Zorbel().workingFolder()) + "\\NAVTEX\nSpeicherOrdnerSyn=" + folder +
                 "StartWortOstsee=FQEN,WODL,SXEN,NOXX,FEBQ,WWXX,NODL,WOEN,WOBQ,\nStartWortTema=Ostsee\n"
                 "StopWortOstsee=NNNN,RYRYRY,ZCZC,\n",
             written);

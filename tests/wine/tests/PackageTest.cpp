@@ -3,19 +3,28 @@
 // our engine, which finds the polarity by itself; zorbel finds its help page
 // and says so when the page is gone. Started by hand, the packaged engine is a
 // Windows program of its own (version, icon, least size) whose
-// picture is whole before any audio arrives.
+// picture is whole before any audio arrives, whose list of weather charts
+// shows a folder's charts and opens them, and which receives a chart by
+// radiofax into that folder.
 #include <windows.h>
 
 #include <filesystem>
+#include <regex>
 #include <set>
 
 #include "BenchConfig.h"
+#include "RemoteText.h"
 #include "ScreenPicture.h"
 #include "TextConversion.h"
 #include "UserInput.h"
 #include "WindowQueries.h"
 #include "ZorbelSuite.h"
+#include "decoder/FaxGenerator.h"
+#include "decoder/FaxTestCharts.h"
+#include "decoder/PngImage.h"
+#include "decoder/WavFile.h"
 #include "resource.h"
+#include "win32/PngFile.h"
 #include "zorbel-engine/EngineSettings.h"
 #include "zorbel-engine/win32/EngineWindowIds.h"
 
@@ -27,6 +36,29 @@ std::filesystem::path Unpacked() { return std::filesystem::path(bench::Config().
 
 std::string EngineText(HWND engine, int controlId) {
   return bench::WideToUtf8(bench::WindowText(bench::Control(engine, controlId)));
+}
+
+// A chart as the engine keeps one: 1809 elements wide, lines and large print on white.
+void WriteChart(const std::wstring& path, const wchar_t* print) {
+  const HDC screen = GetDC(nullptr);
+  const HDC dc = CreateCompatibleDC(screen);
+  const HBITMAP chart = CreateCompatibleBitmap(screen, 1809, 700);
+  ReleaseDC(nullptr, screen);
+  const HFONT font = CreateFontW(-90, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial");
+  const HGDIOBJ oldChart = SelectObject(dc, chart), oldFont = SelectObject(dc, font);
+  const RECT all{0, 0, 1809, 700};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  for (int y = 200; y < 700; y += 60) {
+    MoveToEx(dc, 0, y, nullptr);
+    LineTo(dc, 1809, y + 120);
+  }
+  TextOutW(dc, 60, 40, print, lstrlenW(print));
+  SelectObject(dc, oldChart);
+  SelectObject(dc, oldFont);
+  DeleteObject(font);
+  DeleteDC(dc);
+  EXPECT_EQ(std::nullopt, zorbel::win32::SaveBitmapAsPng(chart, path));
+  DeleteObject(chart);
 }
 
 class Package : public ZorbelSuite {
@@ -92,6 +124,16 @@ TEST_F(Package, PackagedEngineIsAWindowsProgramOfItsOwn) {
               std::wstring(fileVersion) == L"1.1.4");
   EXPECT_EQ(1u, ExtractIconExW(exe.c_str(), -1, nullptr, nullptr, 0)) << "one icon";
 
+  // A folder of charts: two received, one cut off and unreadable, and a picture of the user's own.
+  const std::wstring charts = InWorkingFolder(L"Karten");
+  std::filesystem::create_directories(charts);
+  WriteChart(charts + L"\\2026-12-07 0512 UTC Bodendruck-Vorhersage +36 h (7880 kHz).png", L"BODENDRUCK +36 h");
+  WriteChart(charts + L"\\2026-12-06 2200 UTC Bodenanalyse (3855 kHz).png", L"BODENANALYSE");
+  WriteChart(charts + L"\\Urlaub.png", L"URLAUB");
+  bench::WriteFileBytes(charts + L"\\2026-12-07 0525 UTC Wetterkarte (7880 kHz) unvollständig.png", "kein Bild");
+  RegSetKeyValueW(HKEY_CURRENT_USER, ids::kEngineSettingsKey, L"Wetterkartenordner", REG_SZ, charts.c_str(),
+                  static_cast<DWORD>((charts.size() + 1) * sizeof(wchar_t)));
+
   const auto engine = bench::StartProgram(exe);
   const HWND window = bench::WaitForTopWindow(engine.id, L"ZorbelEngineWindow", kBound);
   ASSERT_TRUE(window) << "no engine window";
@@ -134,7 +176,98 @@ TEST_F(Package, PackagedEngineIsAWindowsProgramOfItsOwn) {
   EXPECT_EQ(460, bench::OuterSize(window).cx);
   EXPECT_EQ(96, client.bottom);
   EXPECT_EQ(0, text.bottom - text.top);
+  // "Datei › Wetterkarten...": the charts newest first; the first, unreadable, says so; the next opens at its
+  // whole width and zooms in a step.
+  PostMessageW(window, WM_COMMAND, ids::IDM_ENGINE_CHARTS, 0);
+  const HWND list = bench::WaitForTopWindow(engine.id, L"ZorbelChartList", kBound);
+  ASSERT_TRUE(list) << "no list of charts";
+  const HWND rows = bench::Control(list, ids::IDC_CHARTS_LIST);
+  std::string listed;
+  for (int row = 0; row < 3; ++row)
+    for (int column = 0; column < 4; ++column)
+      listed += bench::WideToUtf8(bench::ListViewCellText(engine.process.get(), rows, row, column)) + (column < 3 ? "|" : "\n");
+  EXPECT_EQ("07.12.2026 05:25|Wetterkarte|7880 kHz|unvollständig\n"
+            "07.12.2026 05:12|Bodendruck-Vorhersage +36 h|7880 kHz|\n06.12.2026 22:00|Bodenanalyse|3855 kHz|\n",
+            listed);
+  EXPECT_EQ("3 Wetterkarten in „" + bench::WideToUtf8(charts) + "“", EngineText(list, ids::IDC_CHARTS_NOTE));
+  EXPECT_EQ("", SaveScreenshot(list, L"chart-list.png"));
+  PostMessageW(list, WM_COMMAND, ids::IDM_CHARTS_OPEN, 0);
+  const auto box = bench::WaitForMessageBox(engine.id, kBound);
+  ASSERT_TRUE(box) << "no word on the unreadable chart";
+  EXPECT_TRUE(bench::WideToUtf8(box->text).starts_with("Die Karte „2026-12-07 0525 UTC Wetterkarte (7880 kHz) "
+                                                        "unvollständig.png“ lässt sich nicht öffnen: "))
+      << bench::WideToUtf8(box->text);
+  bench::AnswerMessageBox(*box, L"OK");
+  bench::PressKey(rows, VK_DOWN);
+  PostMessageW(list, WM_COMMAND, ids::IDM_CHARTS_OPEN, 0);
+  const HWND viewer = bench::WaitForTopWindow(engine.id, L"ZorbelChartViewer", kBound);
+  ASSERT_TRUE(viewer) << "the chart did not open";
+  RECT shown{};
+  GetClientRect(viewer, &shown);
+  const auto title = [&] { return bench::WideToUtf8(bench::WindowText(viewer)); };
+  EXPECT_TRUE(bench::PollUntil([&] { return title().starts_with("Bodendruck-Vorhersage +36 h – 07.12.2026 05:12 UTC, "
+                                                                "7880 kHz – "); }, kBound)) << title();
+  EXPECT_NEAR(shown.right * 100.0 / 1809, std::atoi(title().substr(title().rfind("– ") + 4).c_str()), 1) << title();
+  EXPECT_EQ("", SaveScreenshot(viewer, L"chart-viewer.png"));
+  PostMessageW(viewer, WM_COMMAND, ids::IDM_CHART_OWN_SIZE, 0);
+  EXPECT_TRUE(bench::PollUntil([&] { return title().ends_with(" – 100 %"); }, kBound)) << title();
+  PostMessageW(viewer, WM_COMMAND, ids::IDM_CHART_ZOOM_IN, 0);
+  EXPECT_TRUE(bench::PollUntil([&] { return title().ends_with(" – 150 %"); }, kBound)) << title();
+
   // Back to what a new user has, for the groups after this one.
+  PostMessageW(window, WM_COMMAND, ids::IDM_ENGINE_MODE_FOUND, 0);
+  PostMessageW(window, WM_SYSKEYDOWN, VK_F4, LPARAM{KF_ALTDOWN} << 16 | 1);
+  if (WaitForSingleObject(engine.process.get(), static_cast<DWORD>(kBound.count())) != WAIT_OBJECT_0) {
+    TerminateProcess(engine.process.get(), 1);
+    ADD_FAILURE() << "the engine did not end";
+  }
+}
+
+// "Modus › Wetterfax", stored from before: a recording of a short chart played fast comes out as a PNG file in the
+// chart folder, named by its time and frequency, and heads the list; the chart shows where the text stood.
+TEST_F(Package, EngineReceivesAChartByRadiofaxIntoTheChartFolder) {
+  const std::wstring charts = InWorkingFolder(L"Karten");
+  const std::wstring recording = InWorkingFolder(L"fax.wav");
+  const zorbel::decoder::FaxMode mode;
+  const zorbel::decoder::SignalShape shape;
+  const auto sent = zorbel::decoder::MakeTestChart(mode.ElementsPerLine(), 80, 5);
+  zorbel::decoder::WriteWavFile(std::filesystem::path(recording),
+                                {shape.sampleRate, zorbel::decoder::GenerateFax(sent, mode, {5.0, 20, 5.0, 5.0}, shape)});
+  RegSetKeyValueW(HKEY_CURRENT_USER, ids::kEngineSettingsKey, L"Wetterfax", REG_SZ, L"1", sizeof L"1");
+  const std::set<std::filesystem::path> before(std::filesystem::directory_iterator(charts), {});
+
+  const auto engine = bench::StartProgram((Unpacked() / "zorbel-engine.exe").wstring(), {}, 0,
+                                          L"--fast --wav \"" + recording + L"\"");
+  const HWND window = bench::WaitForTopWindow(engine.id, L"ZorbelEngineWindow", kBound);
+  ASSERT_TRUE(window) << "no engine window";
+  // Taller, so that the chart shows more than its last lines.
+  SetWindowPos(window, HWND_TOP, 0, 0, 760, 560, SWP_NOMOVE | SWP_NOACTIVATE);
+  const auto received = [&] {
+    for (const auto& entry : std::filesystem::directory_iterator(charts))
+      if (!before.contains(entry.path())) return entry.path();
+    return std::filesystem::path();
+  };
+  ASSERT_TRUE(bench::PollUntil([&] { return !received().empty(); }, bench::milliseconds{60000}))
+      << EngineText(window, ids::IDC_ENGINE_MESSAGE);
+  const std::string name = bench::WideToUtf8(received().filename().wstring());
+  EXPECT_TRUE(std::regex_match(name, std::regex("20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9][0-5][0-9] UTC .+ "
+                                                "\\(7880 kHz\\)\\.png")))
+      << name;
+  const auto chart = zorbel::decoder::ReadPngFile(received());
+  EXPECT_EQ(mode.ElementsPerLine(), chart.width);
+  EXPECT_NEAR(80, chart.height, 2) << "lines of the chart sent";
+  EXPECT_TRUE(bench::PollUntil([&] { return EngineText(window, ids::IDC_ENGINE_MESSAGE).starts_with(
+                                                 "Wetterkarte gespeichert: „" + name + "“"); }, kBound))
+      << EngineText(window, ids::IDC_ENGINE_MESSAGE);
+  EXPECT_EQ("Wetterfax · 120 U/min · IOC 576 · Hub ±400 Hz · 7880 kHz · wartet", EngineText(window, ids::IDC_ENGINE_MODE));
+  EXPECT_TRUE(IsWindowVisible(bench::Control(window, ids::IDC_ENGINE_CHART)) &&
+              !IsWindowVisible(bench::Control(window, ids::IDC_ENGINE_TEXT)));
+  // The mouse away, so that no tooltip covers the chart.
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  EXPECT_TRUE(bench::PollUntil([&] { return bench::NothingLeftToPaint(bench::Control(window, ids::IDC_ENGINE_CHART)); },
+                               kBound));
+  EXPECT_EQ("", SaveScreenshot(window, L"engine-fax.png"));
+
   PostMessageW(window, WM_COMMAND, ids::IDM_ENGINE_MODE_FOUND, 0);
   PostMessageW(window, WM_SYSKEYDOWN, VK_F4, LPARAM{KF_ALTDOWN} << 16 | 1);
   if (WaitForSingleObject(engine.process.get(), static_cast<DWORD>(kBound.count())) != WAIT_OBJECT_0) {

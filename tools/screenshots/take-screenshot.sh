@@ -12,7 +12,7 @@ picture=$2
 holder=$3
 shift 3
 here=$(cd "$(dirname "$0")" && pwd)
-scripts=$here/../session
+scripts=$here/../../tests/wine/session
 
 fail() { echo "take-screenshot: $*" >&2; exit 1; }
 

@@ -1,0 +1,185 @@
+#include "decoder/FaxDecoder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <utility>
+
+#include "decoder/FaxLineMeasures.h"
+
+namespace zorbel::decoder {
+namespace {
+
+// A block holds a tone when this share of its variation alternates at the
+// tone's rate (a clean tone gives 0.81); the start tone must hold so many
+// blocks (of a line each), the stop tone so many.
+constexpr double kToneShare = 0.3;
+constexpr int kStartToneBlocks = 4;
+constexpr int kStopToneBlocks = 2;
+// Its start is found to a quarter of a line.
+constexpr long long kPartsOfLine = 4;
+// A picture starts when the last blocks are alike enough with the lines
+// before them: on average, and most of them at least a little (noise gives
+// 0.02 on average, a chart at 0 dB 0.15).
+constexpr std::size_t kStartWindow = 16;
+constexpr double kStartMeanLikeness = 0.12;
+constexpr double kLikeLine = 0.06;
+constexpr std::size_t kLeastLikeInStart = 12;
+// It ends where the blocks since are this little alike on average, over so
+// many blocks (at the recording's end, over a few at least): half a minute,
+// longer than a weak signal's fades, which look unlike too.
+constexpr std::size_t kEndWindow = 60;
+constexpr double kEndMeanLikeness = 0.04;
+constexpr std::size_t kEndedBeforeFinish = 4;
+// The sound card's clock against the sender's, for the lag searched.
+constexpr double kClockTolerance = 300e-6;
+
+// How many of the last blocks came after the picture's end: the most such
+// that their mean likeness lies below kEndMeanLikeness; 0 if none.
+std::size_t BlocksAfterPicture(const std::deque<double>& likeness) {
+    std::size_t after = 0;
+    double sum = 0.0;
+    for (std::size_t count = 1; count <= likeness.size(); ++count) {
+        sum += likeness[likeness.size() - count];
+        if (sum < kEndMeanLikeness * static_cast<double>(count)) after = count;
+    }
+    return after;
+}
+
+}  // namespace
+
+FaxDecoder::FaxDecoder(const FaxMode& mode, double sampleRate)
+    : mode_(mode),
+      demodulator_(mode, sampleRate),
+      blockSamples_(static_cast<std::size_t>(std::lround(mode.LineSeconds() * demodulator_.BrightnessRate()))),
+      lagSpread_(1 + static_cast<std::size_t>(kClockTolerance * static_cast<double>(blockSamples_))),
+      nextBlock_(static_cast<long long>(blockSamples_ + lagSpread_)) {}
+
+std::span<const float> FaxDecoder::From(long long at, std::size_t count) const {
+    return std::span<const float>(brightness_).subspan(static_cast<std::size_t>(at - brightnessStart_), count);
+}
+
+void FaxDecoder::Decode(std::span<const float> audio) {
+    demodulator_.Demodulate(audio, brightness_);
+    const auto blockLength = static_cast<long long>(blockSamples_);
+    while (nextBlock_ + blockLength <= brightnessStart_ + static_cast<long long>(brightness_.size())) {
+        MeasureBlock(nextBlock_);
+        nextBlock_ += blockLength;
+    }
+    if (state_ != State::Receiving) {
+        // Enough to start a picture back at the first of its alike lines.
+        const auto kept = static_cast<long long>((kStartWindow + 2) * blockSamples_ + lagSpread_);
+        const long long drop = nextBlock_ - kept - brightnessStart_;
+        if (drop > kept) {
+            brightness_.erase(brightness_.begin(), brightness_.begin() + drop);
+            brightnessStart_ += drop;
+        }
+    }
+}
+
+void FaxDecoder::MeasureBlock(long long blockStart) {
+    const auto blockLength = static_cast<long long>(blockSamples_);
+    const std::span<const float> block = From(blockStart, blockSamples_);
+    const double rate = demodulator_.BrightnessRate();
+    const bool startTone = ToneShare(block, mode_.StartToneHz(), rate) >= kToneShare;
+    const bool stopTone = ToneShare(block, mode_.stopToneHz, rate) >= kToneShare;
+    const bool startToneBefore = startToneBlocks_ > 0;
+    startToneBlocks_ = startTone ? startToneBlocks_ + 1 : 0;
+    stopToneBlocks_ = stopTone ? stopToneBlocks_ + 1 : 0;
+    // A tone's lines are all alike, yet no picture.
+    const std::span<const float> all(brightness_);
+    likeness_.push_back(startTone || stopTone
+                            ? 0.0
+                            : LineLikeness(all, static_cast<std::size_t>(blockStart - brightnessStart_), blockSamples_,
+                                           blockSamples_, lagSpread_));
+    if (likeness_.size() > 2 * kEndWindow) likeness_.pop_front();
+
+    switch (state_) {
+    case State::Waiting: {
+        if (startToneBlocks_ >= kStartToneBlocks) {
+            state_ = State::StartTone;
+            break;
+        }
+        if (likeness_.size() < kStartWindow) break;
+        const auto window = likeness_.end() - kStartWindow;
+        const double mean = std::accumulate(window, likeness_.end(), 0.0) / kStartWindow;
+        const auto like = static_cast<std::size_t>(
+            std::count_if(window, likeness_.end(), [](double value) { return value >= kLikeLine; }));
+        if (mean < kStartMeanLikeness || like < kLeastLikeInStart) break;
+        // From the line before the first of the last alike ones in a row: the
+        // one it was like (noise alone may look a little alike now and then).
+        const auto unlike =
+            std::find_if(likeness_.rbegin(), likeness_.rend(), [](double value) { return value < kLikeLine; });
+        const long long firstLike = blockStart - static_cast<long long>(unlike - likeness_.rbegin() - 1) * blockLength;
+        Begin(std::max(brightnessStart_, firstLike - blockLength), FaxStart::Picture);
+        break;
+    }
+    case State::StartTone:
+        // Ended when two blocks in a row hold none: one may be a fade.
+        if (!startTone && !startToneBefore) Begin(blockStart - blockLength, FaxStart::StartTone);
+        break;
+    case State::Receiving:
+        if (stopToneBlocks_ >= kStopToneBlocks) {
+            End(StopToneOnset(blockStart - kStopToneBlocks * blockLength), FaxEnd::StopTone);
+        } else if (startToneBlocks_ >= kStartToneBlocks) {
+            End(blockStart - (kStartToneBlocks - 1) * blockLength, FaxEnd::NextStart);
+            state_ = State::StartTone;
+        } else if (const std::size_t after = BlocksAfterPicture(likeness_); after >= kEndWindow) {
+            End(blockStart + blockLength - static_cast<long long>(after) * blockLength, FaxEnd::PictureEnded);
+        }
+        break;
+    }
+}
+
+long long FaxDecoder::StopToneOnset(long long from) const {
+    // The first part of a line in the two lines from `from` that holds the
+    // tone; the picture ends with the part, which holds a little of it.
+    const auto part = static_cast<long long>(blockSamples_ / kPartsOfLine);
+    for (long long at = std::max(from, brightnessStart_); at + part <= from + 2 * kPartsOfLine * part; at += part) {
+        if (ToneShare(From(at, static_cast<std::size_t>(part)), mode_.stopToneHz, demodulator_.BrightnessRate()) >=
+            kToneShare) {
+            return at + part;
+        }
+    }
+    return from + static_cast<long long>(blockSamples_);
+}
+
+void FaxDecoder::Begin(long long at, FaxStart start) {
+    state_ = State::Receiving;
+    receptionStart_ = at;
+    receptionStartedBy_ = start;
+    likeness_.clear();
+}
+
+void FaxDecoder::End(long long at, FaxEnd end) {
+    const long long stop = std::max(at, receptionStart_);
+    FaxReception reception;
+    const std::span<const float> received = From(receptionStart_, static_cast<std::size_t>(stop - receptionStart_));
+    reception.brightness.assign(received.begin(), received.end());
+    reception.brightnessRate = demodulator_.BrightnessRate();
+    reception.startSeconds = static_cast<double>(receptionStart_) / reception.brightnessRate;
+    reception.start = receptionStartedBy_;
+    reception.end = end;
+    ended_.push_back(std::move(reception));
+    state_ = State::Waiting;
+    likeness_.clear();
+}
+
+void FaxDecoder::Finish() {
+    if (state_ != State::Receiving) return;
+    const std::size_t after = BlocksAfterPicture(likeness_);
+    if (after >= kEndedBeforeFinish && after < likeness_.size()) {
+        End(nextBlock_ - static_cast<long long>(after * blockSamples_), FaxEnd::PictureEnded);
+    } else {
+        End(brightnessStart_ + static_cast<long long>(brightness_.size()), FaxEnd::RecordingEnded);
+    }
+}
+
+std::span<const float> FaxDecoder::ReceivedSoFar() const {
+    if (state_ != State::Receiving) return {};
+    return std::span<const float>(brightness_).subspan(static_cast<std::size_t>(receptionStart_ - brightnessStart_));
+}
+
+std::vector<FaxReception> FaxDecoder::TakeEnded() { return std::exchange(ended_, {}); }
+
+}  // namespace zorbel::decoder

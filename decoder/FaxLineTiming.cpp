@@ -1,0 +1,340 @@
+#include "decoder/FaxLineTiming.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "decoder/FaxDemodulator.h"
+
+namespace zorbel::decoder {
+namespace {
+
+// Phasing lines are looked for among the first lines of a reception, the
+// first of them folded onto each other to find roughly where the pulse lies.
+constexpr int kFoldLines = 8;
+constexpr int kLatestFold = 24;
+constexpr int kSearchedLines = 120;
+// The phasing ends after this many lines without a pulse (a fade may hide a
+// few); fewer lines than the least are taken for a picture that happens to
+// look like it.
+constexpr int kMissesAfterPhasing = 6;
+constexpr std::size_t kLeastPhasingLines = 8;
+// A pulse this many times the median distance off the line through all (and
+// a sample more) is left out of the fit.
+constexpr double kFarOffMedians = 3.0;
+// A pulse stands out from the black of its line by this much brightness.
+constexpr double kPulseContrast = 0.4;
+// The sender's or the sound card's clock: beyond this the phasing's line
+// length is not believed (a fade misled it), only its line start; far beyond
+// it, not even that.
+constexpr double kClockTolerance = 250e-6;
+constexpr double kPhasingTolerance = 1000e-6;
+// The picture's correlation is taken over this many lines apart, each step
+// narrowing the line's length for the next; it must stand out this much.
+// Over a few lines a chart's slanting curves pull the peak aside; over many
+// only what runs straight down is still alike, and on a fading path the
+// line's start wanders with the paths' mix over some lines: so phasing lines
+// are bettered only by steps from the kFirstStepAfterPhasing'th on (unless
+// their own error is too large for it).
+constexpr int kCorrelationSpans[] = {1, 4, 16, 64, 128, 256, 512};
+constexpr std::size_t kFirstStepAfterPhasing = 3;
+constexpr double kLeastCorrelation = 0.008;
+// A span is taken where the picture is this many times as long, so that
+// enough of it overlaps.
+constexpr double kLeastOverlap = 1.5;
+// Edges are taken as the step between stretches of this many samples.
+constexpr std::size_t kEdgeStep = 4;
+// Lag around the expected one searched at each step, in samples: enough for
+// the error of the step before over four times its span; at the first step
+// after phasing, for so many times the phasing's standard error over the
+// step's span (on a fading path the pulses wander with the paths' mix).
+constexpr int kLagSearch = 3;
+constexpr double kPhasingErrors = 4.0;
+constexpr int kWidestLagSearch = 24;
+// The stillest stretch of columns (a chart's margin) is this share of the
+// line wide; so many lines show it.
+constexpr double kMarginShare = 0.04;
+constexpr int kMarginLines = 200;
+
+double Mean(std::span<const float> samples, std::size_t from, std::size_t count) {
+    double sum = 0.0;
+    for (std::size_t index = from; index < from + count; ++index) sum += GreyIfUnknown(samples[index]);
+    return sum / static_cast<double>(count);
+}
+
+struct Line {
+    double index;
+    double pulseCentre;
+};
+
+// A straight line through the pulses' centres: centre = start + slope * index.
+struct Fit {
+    double start;
+    double slope;
+    // The slope's standard error, from the scatter about the line.
+    double slopeError;
+};
+
+Fit FitPulses(const std::vector<Line>& lines) {
+    double meanIndex = 0.0, meanCentre = 0.0;
+    for (const Line& line : lines) {
+        meanIndex += line.index;
+        meanCentre += line.pulseCentre;
+    }
+    meanIndex /= static_cast<double>(lines.size());
+    meanCentre /= static_cast<double>(lines.size());
+    double covariance = 0.0, variance = 0.0;
+    for (const Line& line : lines) {
+        covariance += (line.index - meanIndex) * (line.pulseCentre - meanCentre);
+        variance += (line.index - meanIndex) * (line.index - meanIndex);
+    }
+    const double slope = covariance / variance;
+    double scatter = 0.0;
+    for (const Line& line : lines) {
+        const double off = line.pulseCentre - meanCentre - slope * (line.index - meanIndex);
+        scatter += off * off;
+    }
+    const double freedom = std::max(1.0, static_cast<double>(lines.size()) - 2.0);
+    return {meanCentre - slope * meanIndex, slope, std::sqrt(scatter / freedom / variance)};
+}
+
+// Where the pulse lies within a line, roughly: the lines from firstLine on
+// folded, the widest white stretch of the pulse's width; none if no pulse
+// stands out.
+std::optional<double> FoldedPulseCentre(std::span<const float> brightness, double lineSamples, std::size_t width,
+                                        int firstLine) {
+    const auto length = static_cast<std::size_t>(lineSamples);
+    const int lines = std::min(kFoldLines, static_cast<int>(brightness.size() / lineSamples) - 1 - firstLine);
+    if (lines < 1) return std::nullopt;
+    std::vector<double> fold(length, 0.0);
+    for (int line = firstLine; line < firstLine + lines; ++line) {
+        const auto start = static_cast<std::size_t>(line * lineSamples);
+        for (std::size_t index = 0; index < length; ++index) fold[index] += GreyIfUnknown(brightness[start + index]) / lines;
+    }
+    double window = 0.0, total = 0.0;
+    for (std::size_t index = 0; index < width; ++index) window += fold[index];
+    for (const double value : fold) total += value;
+    double best = window;
+    std::size_t bestStart = 0;
+    for (std::size_t start = 1; start < length; ++start) {
+        window += fold[(start + width - 1) % length] - fold[start - 1];
+        if (window > best) {
+            best = window;
+            bestStart = start;
+        }
+    }
+    const double pulse = best / static_cast<double>(width);
+    const double rest = (total - best) / static_cast<double>(length - width);
+    if (pulse - rest < kPulseContrast) return std::nullopt;
+    return static_cast<double>(bestStart) + static_cast<double>(width) / 2.0;
+}
+
+// The centre of a phasing pulse near where it is expected: the brightest
+// stretch of its width, then the weight of its white; none unless the line
+// is black around it.
+std::optional<double> PulseCentre(std::span<const float> brightness, double expected, double lineSamples,
+                                  std::size_t width) {
+    const auto earliest = static_cast<long long>(expected - static_cast<double>(width) * 1.5);
+    const auto latest = static_cast<long long>(expected - static_cast<double>(width) / 2.0) + 1;
+    const auto lineEnd = static_cast<long long>(expected + lineSamples - static_cast<double>(width));
+    if (earliest < 0 || lineEnd >= static_cast<long long>(brightness.size())) return std::nullopt;
+    double best = -1.0;
+    std::size_t bestStart = 0;
+    for (auto start = static_cast<std::size_t>(earliest); start <= static_cast<std::size_t>(latest); ++start) {
+        const double pulse = Mean(brightness, start, width);
+        if (pulse > best) {
+            best = pulse;
+            bestStart = start;
+        }
+    }
+    const std::size_t blackFrom = bestStart + 2 * width;
+    const double black = Mean(brightness, blackFrom, static_cast<std::size_t>(lineEnd) - blackFrom);
+    if (best - black < kPulseContrast) return std::nullopt;
+    // Just beyond the pulse's edges, which the demodulator's filter smooths
+    // over a few samples: clicks of noise further out would pull it aside.
+    double weight = 0.0, moment = 0.0;
+    for (std::size_t index = bestStart - width / 8; index < bestStart + width + width / 8; ++index) {
+        const double white = std::max(0.0f, brightness[index] - 0.5f);
+        weight += white;
+        moment += white * static_cast<double>(index);
+    }
+    if (weight <= 0.0) return std::nullopt;
+    return moment / weight + 0.5;
+}
+
+struct Phasing {
+    Fit pulses;
+    double lastLine;
+    // The kept lines' mean index: there the fit's line passes through their
+    // mean pulse centre, whatever its slope.
+    double meanLine;
+};
+
+std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lineSamples, double pulseShare) {
+    const auto width = static_cast<std::size_t>(pulseShare * lineSamples);
+    // A reception begun by its picture may begin some lines before the phasing.
+    std::optional<double> folded;
+    for (int firstLine = 0; !folded && firstLine < kLatestFold; firstLine += kFoldLines / 2) {
+        folded = FoldedPulseCentre(brightness, lineSamples, width, firstLine);
+    }
+    if (!folded) return std::nullopt;
+    std::vector<Line> lines;
+    Fit fit{*folded, lineSamples, 0.0};
+    int misses = 0;
+    for (int index = 0; index < kSearchedLines && misses < kMissesAfterPhasing; ++index) {
+        const double expected = fit.start + fit.slope * index;
+        if (const std::optional<double> centre = PulseCentre(brightness, expected, lineSamples, width)) {
+            lines.push_back({static_cast<double>(index), *centre});
+            misses = 0;
+            if (lines.size() >= kLeastPhasingLines * 2) fit = FitPulses(lines);
+        } else if (!lines.empty()) {
+            ++misses;
+        }
+    }
+    if (lines.size() < kLeastPhasingLines) return std::nullopt;
+    fit = FitPulses(lines);
+    // Without the lines whose pulse lies far off the rest's (noise taken for
+    // it in a fade).
+    std::vector<double> offs;
+    for (const Line& line : lines) offs.push_back(std::abs(line.pulseCentre - fit.start - fit.slope * line.index));
+    std::vector<double> sorted = offs;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+    const double farOff = kFarOffMedians * sorted[sorted.size() / 2] + 1.0;
+    std::vector<Line> kept;
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (offs[index] <= farOff) kept.push_back(lines[index]);
+    }
+    if (kept.size() < kLeastPhasingLines) return std::nullopt;
+    fit = FitPulses(kept);
+    if (std::abs(fit.slope / lineSamples - 1.0) > kPhasingTolerance) return std::nullopt;
+    double meanLine = 0.0;
+    for (const Line& line : kept) meanLine += line.index / static_cast<double>(kept.size());
+    return Phasing{fit, lines.back().index, meanLine};
+}
+
+// The correlation of the edges with themselves `lag` samples on (their mean
+// is nearly 0).
+double Correlation(std::span<const float> edges, std::size_t lag) {
+    double product = 0.0, early = 0.0, late = 0.0;
+    for (std::size_t index = 0; index + lag < edges.size(); ++index) {
+        const double first = edges[index], second = edges[index + lag];
+        product += first * second;
+        early += first * first;
+        late += second * second;
+    }
+    return early > 0.0 && late > 0.0 ? product / std::sqrt(early * late) : 0.0;
+}
+
+// The line's length, narrowed by the picture's correlation over ever more
+// lines from the given step on, the first searching so many samples either
+// side; as given where the picture is too short or too weak to tell.
+double LineSamplesFromPicture(std::span<const float> brightness, double lineSamples, std::size_t firstStep,
+                              int firstSearch) {
+    // Edges only: the picture's large areas, alike over any lag near the
+    // line's, would flatten the peak.
+    // Each the step from one stretch of kEdgeStep samples to the next, whose
+    // means hold less noise than single samples.
+    std::vector<float> edges(brightness.size() > 2 * kEdgeStep ? brightness.size() - 2 * kEdgeStep : 0);
+    double before = 0.0, after = 0.0;
+    for (std::size_t index = 0; index < 2 * kEdgeStep && index < brightness.size(); ++index) {
+        (index < kEdgeStep ? before : after) += GreyIfUnknown(brightness[index]);
+    }
+    for (std::size_t index = 0; index < edges.size(); ++index) {
+        edges[index] = static_cast<float>(after - before);
+        const double middle = GreyIfUnknown(brightness[index + kEdgeStep]);
+        before += middle - GreyIfUnknown(brightness[index]);
+        after += GreyIfUnknown(brightness[index + 2 * kEdgeStep]) - middle;
+    }
+    int search = firstSearch;
+    // A step's length stands once the next step finds its peak within reach;
+    // where that fails, the length before it is taken again.
+    double beforeStep = lineSamples;
+    for (const int span : std::span(kCorrelationSpans).subspan(firstStep)) {
+        const double expected = span * lineSamples;
+        if (static_cast<double>(edges.size()) < kLeastOverlap * expected) break;
+        const auto centre = static_cast<std::size_t>(std::lround(expected));
+        std::vector<double> values;
+        for (int offset = -search; offset <= search; ++offset) {
+            values.push_back(Correlation(edges, centre + offset));
+        }
+        const auto best = static_cast<std::size_t>(std::max_element(values.begin(), values.end()) - values.begin());
+        if (best == 0 || best + 1 == values.size() || values[best] < kLeastCorrelation) return beforeStep;
+        const double before = values[best - 1], peak = values[best], after = values[best + 1];
+        const double curvature = before - 2.0 * peak + after;
+        const double vertex = curvature < 0.0 ? 0.5 * (before - after) / curvature : 0.0;
+        beforeStep = lineSamples;
+        lineSamples = (static_cast<double>(centre) + static_cast<double>(best) - search + vertex) / span;
+        search = kLagSearch;
+    }
+    return lineSamples;
+}
+
+// Where in the line the picture changes least from one line to the next:
+// the middle of that stretch, taken for the line's start.
+double StillestColumn(std::span<const float> picture, double lineSamples) {
+    const auto length = static_cast<std::size_t>(lineSamples);
+    const int lines = std::min(kMarginLines, static_cast<int>(picture.size() / lineSamples) - 1);
+    std::vector<double> change(length, 0.0);
+    for (int line = 1; line <= lines; ++line) {
+        const auto start = static_cast<std::size_t>(std::lround(line * lineSamples));
+        const auto before = static_cast<std::size_t>(std::lround((line - 1) * lineSamples));
+        for (std::size_t index = 0; index < length; ++index) {
+            change[index] += std::abs(GreyIfUnknown(picture[start + index]) - GreyIfUnknown(picture[before + index]));
+        }
+    }
+    const auto width = std::max<std::size_t>(1, static_cast<std::size_t>(kMarginShare * lineSamples));
+    double window = 0.0;
+    for (std::size_t index = 0; index < width; ++index) window += change[index];
+    double least = window;
+    std::size_t leastStart = 0;
+    for (std::size_t start = 1; start < length; ++start) {
+        window += change[(start + width - 1) % length] - change[start - 1];
+        if (window < least) {
+            least = window;
+            leastStart = start;
+        }
+    }
+    return std::fmod(static_cast<double>(leastStart) + static_cast<double>(width) / 2.0, lineSamples);
+}
+
+}  // namespace
+
+FaxLineTiming FindLineTiming(std::span<const float> brightness, const FaxMode& mode, double brightnessRate) {
+    const double nominal = mode.LineSeconds() * brightnessRate;
+    FaxLineTiming timing;
+    if (const std::optional<Phasing> phasing = FindPhasing(brightness, nominal, mode.phasingPulseShare)) {
+        const double pulseHalf = mode.phasingPulseShare * phasing->pulses.slope / 2.0;
+        const double pictureStart = phasing->pulses.start + phasing->pulses.slope * (phasing->lastLine + 1) - pulseHalf;
+        const bool believed = std::abs(phasing->pulses.slope / nominal - 1.0) <= kClockTolerance;
+        timing.lineSamples = believed ? phasing->pulses.slope : nominal;
+        if (pictureStart < static_cast<double>(brightness.size())) {
+            const auto from = static_cast<std::size_t>(std::max(0.0, pictureStart));
+            // From a shorter span where the phasing's error would reach too far.
+            // Where its length is not believed, the clock's tolerance bounds the error.
+            std::size_t firstStep = kFirstStepAfterPhasing;
+            const double lineError = believed ? kPhasingErrors * phasing->pulses.slopeError : kClockTolerance * nominal;
+            const auto reach = [&](std::size_t step) {
+                return kLagSearch + static_cast<int>(std::ceil(lineError * kCorrelationSpans[step]));
+            };
+            while (firstStep > 0 && reach(firstStep) > kWidestLagSearch) --firstStep;
+            timing.lineSamples = LineSamplesFromPicture(brightness.subspan(from), timing.lineSamples, firstStep,
+                                                        std::min(kWidestLagSearch, reach(firstStep)));
+        }
+        // Taken on from the phasing's mean pulse, where its fit is surest.
+        const double middle = phasing->pulses.start + phasing->pulses.slope * phasing->meanLine;
+        timing.firstLine = middle + timing.lineSamples * (phasing->lastLine + 1 - phasing->meanLine) -
+                           mode.phasingPulseShare * timing.lineSamples / 2.0;
+        timing.phased = true;
+        timing.phasingLines = static_cast<int>(phasing->lastLine) + 1;
+        return timing;
+    }
+    // The clock's tolerance is under a sample a line.
+    timing.lineSamples = LineSamplesFromPicture(brightness, nominal, 0, kLagSearch);
+    if (static_cast<double>(brightness.size()) > 2.0 * timing.lineSamples) {
+        timing.firstLine = StillestColumn(brightness, timing.lineSamples);
+    }
+    return timing;
+}
+
+}  // namespace zorbel::decoder

@@ -1,0 +1,27 @@
+#pragma once
+// Weather charts made from code for the radiofax tests and the benchmark:
+// a frame with a grid of latitude and longitude, isobar-like closed curves
+// labelled with their pressure in figures at a real chart's size, highs and
+// lows marked, and a grey wedge of eleven steps along the foot; and a chart
+// received compared with the one sent.
+
+#include <cstdint>
+
+#include "decoder/GreyImage.h"
+
+namespace zorbel::decoder {
+
+// The same seed gives the same chart.
+GreyImage MakeTestChart(int width, int height, std::uint32_t seed);
+
+// How a received chart of the sent one's width lines up with it: its first
+// row is the sent one's firstRow (below 0: rows received before the
+// picture), chosen within largestOffset rows for the best correlation
+// coefficient of the grey levels where both have rows.
+struct ChartMatch {
+    double correlation = 0.0;
+    int firstRow = 0;
+};
+ChartMatch MatchChart(const GreyImage& sent, const GreyImage& received, int largestOffset);
+
+}  // namespace zorbel::decoder
