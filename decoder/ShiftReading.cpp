@@ -26,6 +26,8 @@ constexpr double kRare = 0.05;
 // How much likelier than any other code a shift out of the state is:
 // groups of figures are short, and numbers come often in NAVTEX's text.
 constexpr double kLikelyShift = 4.0;
+constexpr std::uint8_t kCarriageReturn = 0x08;
+constexpr std::uint8_t kLineFeed = 0x02;
 
 // Whether the code is rare in figures (index = ITA2 code): the signs on
 // S, H, J, D, F, G, B, V, Z (' # bell $ ! & ? = +) and the figures shift
@@ -37,10 +39,19 @@ constexpr std::array<bool, 32> kRareInFigures = [] {
     return rare;
 }();
 
+// Whether the code is a figure or sign (in figures) that follows a space:
+// a number ends at a space, and the word after it begins with a letters
+// shift (5 TO 6 goes as 5, space, letters shift, TO). Text left in figures
+// by a lost letters shift reads so at every word.
+bool FigureAfterSpace(std::uint8_t code, bool figures, bool afterSpace) {
+    return figures && afterSpace && code != kIta2Space && code != kIta2Letters && code != kIta2Figures &&
+           code != kCarriageReturn && code != kLineFeed;
+}
+
 // ln of how often the code comes in the state, up to a common term.
-double LogShare(std::uint8_t code, bool figures) {
+double LogShare(std::uint8_t code, bool figures, bool afterSpace) {
     const bool rare = figures ? kRareInFigures[code] : code == kIta2Letters;
-    return rare ? std::log(kRare) : 0.0;
+    return (rare || FigureAfterSpace(code, figures, afterSpace)) ? std::log(kRare) : 0.0;
 }
 
 }  // namespace
@@ -50,7 +61,8 @@ ShiftReading::ShiftReading() : readings_{Reading{false, 0.0, {}}} {}
 void ShiftReading::Add(std::uint8_t ita2, std::string& text) {
     ita2 &= 0x1F;
     for (Reading& reading : readings_) {
-        reading.weight += LogShare(ita2, reading.figures);
+        reading.weight += LogShare(ita2, reading.figures, reading.afterSpace);
+        reading.afterSpace = ita2 == kIta2Space;
         Ita2Reader reader;
         // The reader starts in letters; a figures shift puts it in figures.
         if (reading.figures) reader.Read(kIta2Figures);

@@ -5,7 +5,8 @@
 // "'975#23'5"). So after such a loss both readings are kept, each weighed by
 // how likely the shift was and by how likely its characters are in its
 // state (in figures, digits and the usual signs; seldom ' # $ ! & or the
-// bell), and the text is held until one reading is clearly likelier or a
+// bell, or a figure right after a space, where a word in letters begins),
+// and the text is held until one reading is clearly likelier or a
 // shift received settles it.
 
 #include <cstdint>
@@ -32,6 +33,8 @@ private:
         // Natural logarithm, against the likeliest reading's.
         double weight;
         std::string held;
+        // The last character read was a space.
+        bool afterSpace = false;
     };
 
     // Keeps the likelier of two readings in one state.

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Benchmark (not a test): our decoder beside fldigi on the very same WAV files, fldigi listening in real time.
 #   tools/fldigi-side-by-side.sh [--cell NAME]... [--seeds 1-6] [--characters 1500] [--build build/native]
-#                                [--squelch-off] [--afc-off]
+#                                [--squelch-off] [--afc-off] [--navtex]
 # Cells (default: moderate450+10):
 #   clean450       50 Bd / 450 Hz, mark above space (fldigi's normal), +30 dB
 #   clean170       45.45 Bd / 170 Hz, mark below space (MMTTY's normal, fldigi's reverse), +30 dB
 #   moderate450+10 50 / 450, two-path fading moderate, +10 dB    moderate450+0  the same at 0 dB
 #   white170-8     45.45 / 170, white noise only, -8 dB           poor170+10     two-path fading poor, +10 dB
 #   fast170-8      45.45 / 170, the sender 1 % fast, -8 dB
+# --navtex: NAVTEX instead, the cells bench_navtex's (default: white+10 moderate0 poor0 fast+10 slow+10), each
+# seed a whole message that bench_navtex --write-wav makes; fldigi in its mode NAVTEX on 1000 Hz, ours as
+# zorbel-decode --navtex, both texts scored by bench_navtex --score (right: header as sent or recovered and at
+# most 4 % of the message's characters wrong; the header; the message's and the transmission's CER).
 # Random text as bench_decoder sends it (letters, figures, spaces, a line end every 69 characters; the seed
 # picks text, fading and noise) goes through zorbel-makewav into /tmp, is played once in real time into a
 # private PulseAudio null sink whose monitor fldigi (under its own Xvfb and configuration folder) records,
@@ -28,6 +32,7 @@ seeds="1-6"
 characters=1500
 squelch=1
 afc=1
+navtex=0
 while [ $# -gt 0 ]; do
     case "$1" in
         --cell) cells+=("$2"); shift 2 ;;
@@ -36,10 +41,13 @@ while [ $# -gt 0 ]; do
         --build) build="$2"; shift 2 ;;
         --squelch-off) squelch=0; shift ;;
         --afc-off) afc=0; shift ;;
-        *) sed -n '2,10p' "$0" >&2; exit 2 ;;
+        --navtex) navtex=1; shift ;;
+        *) sed -n '2,14p' "$0" >&2; exit 2 ;;
     esac
 done
-[ ${#cells[@]} -gt 0 ] || cells=("moderate450+10")
+if [ ${#cells[@]} -eq 0 ]; then
+    if [ "$navtex" = 1 ]; then cells=(white+10 moderate0 poor0 fast+10 slow+10); else cells=("moderate450+10"); fi
+fi
 first_seed=${seeds%-*}
 last_seed=${seeds#*-}
 
@@ -48,9 +56,11 @@ for program in fldigi pulseaudio paplay pactl Xvfb python3; do
 done
 makewav="$build/decoder/cli/zorbel-makewav"
 decode="$build/decoder/cli/zorbel-decode"
-if [ ! -x "$makewav" ] || [ ! -x "$decode" ] || [ -n "$(find "$root/decoder" -newer "$decode" -name '*.cpp' -print -quit)" ]; then
+bench_navtex="$build/navtex/bench/bench_navtex"
+if [ ! -x "$makewav" ] || [ ! -x "$decode" ] || [ ! -x "$bench_navtex" ] ||
+    [ -n "$(find "$root/decoder" "$root/navtex" -newer "$bench_navtex" -name '*.cpp' -print -quit)" ]; then
     [ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" >/dev/null
-    nice -n 10 cmake --build "$build" -j2 --target zorbel-makewav zorbel-decode >/dev/null
+    nice -n 10 cmake --build "$build" -j2 --target zorbel-makewav zorbel-decode bench_navtex >/dev/null
 fi
 
 work=$(mktemp -d /tmp/zorbel-fldigi.XXXXXX)
@@ -97,7 +107,7 @@ def free_port():
         s.bind(("127.0.0.1", 0))
         print(s.getsockname()[1])
 
-def setup(port, carrier, reverse, squelch, afc, status):
+def setup(port, mode, carrier, reverse, squelch, afc, status):
     # fldigi answers once its start-up has finished, some seconds after its window shows.
     for _ in range(60):
         try:
@@ -106,7 +116,7 @@ def setup(port, carrier, reverse, squelch, afc, status):
         except OSError:
             time.sleep(0.5)
     server = fldigi(port)
-    server.modem.set_by_name("RTTY")
+    server.modem.set_by_name(mode)
     time.sleep(1)
     server.modem.set_carrier(int(carrier))
     server.main.set_reverse(reverse == "1")
@@ -115,8 +125,8 @@ def setup(port, carrier, reverse, squelch, afc, status):
     server.text.clear_rx()
     time.sleep(0.5)
     shown = server.main.get_status1().replace(" ", "")
-    if server.modem.get_name() != "RTTY" or shown != status:
-        sys.exit("fldigi runs %s %s, not RTTY %s" % (server.modem.get_name(), shown, status))
+    if server.modem.get_name() != mode or (status != "-" and shown != status):
+        sys.exit("fldigi runs %s %s, not %s %s" % (server.modem.get_name(), shown, mode, status))
     print("fldigi %s: %s, carrier %s Hz, Rv %s, AFC %s, squelch %s at %s" % (
         server.fldigi.version(), server.main.get_status1().replace(" ", ""), server.modem.get_carrier(),
         "on" if server.main.get_reverse() else "off", "on" if server.main.get_afc() else "off",
@@ -218,9 +228,37 @@ EOF
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
+# Plays the WAV file once in real time and fetches what fldigi read of it; sets note and fldigi_share.
+play_to_fldigi() {
+    local wav=$1 out=$2 seconds started played ticks_before ticks
+    seconds=$(python3 -c "import wave; w = wave.open('$wav'); print(w.getnframes() / w.getframerate())")
+    python3 "$helper" clear "$port"
+    sleep 2
+    ticks_before=$(cpu_ticks "$fldigi_pid")
+    started=$(date +%s.%N)
+    paplay --device=bench "$wav"
+    played=$(python3 -c "print(round($(date +%s.%N) - $started, 1))")
+    ticks=$(( $(cpu_ticks "$fldigi_pid") - ticks_before ))
+    # What fldigi still holds in its filters comes out within a character or two.
+    sleep 3
+    python3 "$helper" received "$port" >"$out"
+    note="$(printf '%5.1f s in %5.1f s' "$seconds" "$played")"
+    if python3 -c "import sys; sys.exit(0 if $played > $seconds + 1.0 else 1)"; then
+        note="$note: fldigi may have heard gaps"
+    fi
+    fldigi_share=$(python3 -c "print(round($ticks / $(getconf CLK_TCK) / $played * 100))")
+}
+
+stop_fldigi() {
+    kill "$fldigi_pid" 2>/dev/null || true
+    wait "$fldigi_pid" 2>/dev/null || true
+}
+
 results="$work/results.txt"
 echo "WAV files and texts in $work"
-for cell in "${cells[@]}"; do
+
+rtty_cell() {
+    local cell=$1 baud shift_hz mark_above channel low carrier sent_polarity told_polarity rv base
     read -r baud shift_hz mark_above channel <<<"$(cell_line "$cell")"
     # Mark and space at 2125 Hz and one shift above, as bench_decoder puts them; fldigi's carrier is their
     # centre, and its normal polarity has mark above.
@@ -229,39 +267,53 @@ for cell in "${cells[@]}"; do
     if [ "$mark_above" = 1 ]; then sent_polarity=--reverse; told_polarity=--reverse; rv=0
     else sent_polarity=; told_polarity=--normal; rv=1; fi
     start_fldigi "$baud" "$shift_hz"
-    python3 "$helper" setup "$port" "$carrier" "$rv" "$squelch" "$afc" "$baud/$shift_hz" || exit 1
+    python3 "$helper" setup "$port" RTTY "$carrier" "$rv" "$squelch" "$afc" "$baud/$shift_hz" || exit 1
     for seed in $(seq "$first_seed" "$last_seed"); do
         base="$work/$cell-seed$seed"
         python3 "$helper" text "$characters" "$seed" >"$base.sent"
         # A tenth of full scale, so that fading and noise peaks stay inside the 16-bit file.
         "$makewav" "$base.wav" --baud "$baud" --shift "$shift_hz" --mark "$low" $sent_polarity \
             --stopbits 1.5 --seed "$seed" --amplitude 0.05 $channel <"$base.sent"
-        seconds=$(python3 -c "import wave; w = wave.open('$base.wav'); print(w.getnframes() / w.getframerate())")
-        python3 "$helper" clear "$port"
-        sleep 2
-        ticks_before=$(cpu_ticks "$fldigi_pid")
-        started=$(date +%s.%N)
-        paplay --device=bench "$base.wav"
-        played=$(python3 -c "print(round($(date +%s.%N) - $started, 1))")
-        ticks=$(( $(cpu_ticks "$fldigi_pid") - ticks_before ))
-        # What fldigi still holds in its filters comes out within a character or two.
-        sleep 3
-        python3 "$helper" received "$port" >"$base.fldigi"
+        play_to_fldigi "$base.wav" "$base.fldigi"
         "$decode" "$base.wav" --baud "$baud" --shift "$shift_hz" --mark "$low" $told_polarity --stopbits 1.5 \
             --unshift-on-space >"$base.told" 2>/dev/null
         "$decode" "$base.wav" --unshift-on-space >"$base.untold" 2>/dev/null
-        read -r count told untold theirs <<<"$(python3 "$helper" cer "$base.sent" "$base.told" "$base.untold" "$base.fldigi")"
-        note=""
-        if python3 -c "import sys; sys.exit(0 if $played > $seconds + 1.0 else 1)"; then
-            note="playback took ${played} s for ${seconds%.*} s: fldigi may have heard gaps"
-        fi
-        fldigi_share=$(python3 -c "print(round($ticks / $(getconf CLK_TCK) / $played * 100))")
-        printf '%-16s %4s %6s %8s %8s %8s   %5.1f s in %5.1f s, fldigi %s %% CPU %s\n' "$cell" "$seed" "$count" \
-            "$told" "$untold" "$theirs" "$seconds" "$played" "$fldigi_share" "$note" | tee -a "$results"
+        read -r count told untold theirs \
+            <<<"$(python3 "$helper" cer "$base.sent" "$base.told" "$base.untold" "$base.fldigi")"
+        printf '%-16s %4s %6s %8s %8s %8s   %s, fldigi %s %% CPU\n' "$cell" "$seed" "$count" \
+            "$told" "$untold" "$theirs" "$note" "$fldigi_share" | tee -a "$results"
     done
-    kill "$fldigi_pid" 2>/dev/null || true
-    wait "$fldigi_pid" 2>/dev/null || true
-done
-echo
-echo "cell             seed  chars  ours told  untold  fldigi   (CER by edit distance, line ends left out)"
+    stop_fldigi
+}
+
+# One fldigi for all NAVTEX cells: its mode has no settings of the cell's to change.
+navtex_cells() {
+    local cell seed base
+    start_fldigi 100 170
+    python3 "$helper" setup "$port" NAVTEX 1000 0 "$squelch" "$afc" - || exit 1
+    for cell in "${cells[@]}"; do
+        "$bench_navtex" --write-wav "$work" --rows "$cell" --first-seed "$first_seed" \
+            --seeds $((last_seed - first_seed + 1))
+        for seed in $(seq "$first_seed" "$last_seed"); do
+            base="$work/$cell-seed$seed"
+            [ -f "$base.wav" ] || { echo "fldigi-side-by-side: bench_navtex has no cell $cell" >&2; exit 2; }
+            play_to_fldigi "$base.wav" "$base.fldigi"
+            "$decode" "$base.wav" --navtex >"$base.ours" 2>/dev/null
+            printf '%-12s %4s  %-34s %-34s %s, fldigi %s %% CPU\n' "$cell" "$seed" \
+                "$("$bench_navtex" --score "$base.sent" "$base.ours")" \
+                "$("$bench_navtex" --score "$base.sent" "$base.fldigi")" "$note" "$fldigi_share" | tee -a "$results"
+        done
+    done
+    stop_fldigi
+}
+
+if [ "$navtex" = 1 ]; then
+    navtex_cells
+    echo
+    echo "cell         seed  ours: right, header, message CER, CER, other headers; fldigi: the same"
+else
+    for cell in "${cells[@]}"; do rtty_cell "$cell"; done
+    echo
+    echo "cell             seed  chars  ours told  untold  fldigi   (CER by edit distance, line ends left out)"
+fi
 cat "$results"

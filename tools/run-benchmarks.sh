@@ -27,6 +27,10 @@ cmake --build build/native -j "$(nproc)" --target bench_decoder
 echo "== Decoder: character error rate and speed, ours against minimodem"
 build/native/decoder/bench/bench_decoder
 
+cmake --build build/native -j "$(nproc)" --target bench_navtex
+echo "== NAVTEX: whole messages received right through noise, fading and a sender off; an hour of noise alone"
+build/native/navtex/bench/bench_navtex --noise-hours 1
+
 cmake --build build/native -j "$(nproc)" --target bench_fax
 echo "== Radiofax: correlation with the chart sent, slant, start and end, false starts"
 build/native/decoder/bench/bench_fax
