@@ -204,10 +204,12 @@ TEST_F(Package, PackagedEngineIsAWindowsProgramOfItsOwn) {
   }
 }
 
-// "Modus › Wetterfax", stored from before: a recording of a short chart played fast comes out as a PNG file in the
-// chart folder, named by its time and frequency, and heads the list; the chart shows where the text stood.
+// "Modus › Wetterfax", stored from before: a recording of a short chart played fast, over and over, comes out as a
+// PNG file in the chart folder, named by its time and frequency; the chart shows where the text stood. While a file
+// stands in the folder's way, the message line says so and the chart is kept, and saved with the next one.
 TEST_F(Package, EngineReceivesAChartByRadiofaxIntoTheChartFolder) {
-  const std::wstring charts = InWorkingFolder(L"Karten");
+  const std::wstring charts = InWorkingFolder(L"Karten neu");
+  bench::WriteFileBytes(charts, "");
   const std::wstring recording = InWorkingFolder(L"fax.wav");
   const zorbel::decoder::FaxMode mode;
   const zorbel::decoder::SignalShape shape;
@@ -215,32 +217,40 @@ TEST_F(Package, EngineReceivesAChartByRadiofaxIntoTheChartFolder) {
   zorbel::decoder::WriteWavFile(std::filesystem::path(recording),
                                 {shape.sampleRate, zorbel::decoder::GenerateFax(sent, mode, {5.0, 20, 5.0, 5.0}, shape)});
   RegSetKeyValueW(HKEY_CURRENT_USER, ids::kEngineSettingsKey, L"Wetterfax", REG_SZ, L"1", sizeof L"1");
-  const std::set<std::filesystem::path> before(std::filesystem::directory_iterator(charts), {});
+  RegSetKeyValueW(HKEY_CURRENT_USER, ids::kEngineSettingsKey, L"Wetterkartenordner", REG_SZ, charts.c_str(),
+                  static_cast<DWORD>((charts.size() + 1) * sizeof(wchar_t)));
 
   const auto engine = bench::StartProgram((Unpacked() / "zorbel-engine.exe").wstring(), {}, 0,
-                                          L"--fast --wav \"" + recording + L"\"");
+                                          L"--fast --repeat --wav \"" + recording + L"\"");
   const HWND window = bench::WaitForTopWindow(engine.id, L"ZorbelEngineWindow", kBound);
   ASSERT_TRUE(window) << "no engine window";
   // Taller, so that the chart shows more than its last lines.
   SetWindowPos(window, HWND_TOP, 0, 0, 760, 560, SWP_NOMOVE | SWP_NOACTIVATE);
+  const auto message = [&] { return EngineText(window, ids::IDC_ENGINE_MESSAGE); };
+  ASSERT_TRUE(bench::PollUntil([&] { return message().starts_with("Wetterkarte nicht gespeichert: Der Ordner „" +
+                                                                  bench::WideToUtf8(charts) + "“ lässt sich nicht "
+                                                                  "anlegen: "); }, bench::milliseconds{60000}))
+      << message();
+  std::filesystem::remove(charts);
   const auto received = [&] {
-    for (const auto& entry : std::filesystem::directory_iterator(charts))
-      if (!before.contains(entry.path())) return entry.path();
-    return std::filesystem::path();
+    std::vector<std::filesystem::path> files;
+    if (std::filesystem::is_directory(charts))
+      for (const auto& entry : std::filesystem::directory_iterator(charts)) files.push_back(entry.path());
+    return files;
   };
-  ASSERT_TRUE(bench::PollUntil([&] { return !received().empty(); }, bench::milliseconds{60000}))
-      << EngineText(window, ids::IDC_ENGINE_MESSAGE);
-  const std::string name = bench::WideToUtf8(received().filename().wstring());
+  ASSERT_TRUE(bench::PollUntil([&] { return received().size() >= 2; }, bench::milliseconds{60000}))
+      << message() << "; the chart kept and the next one";
+  const std::string name = bench::WideToUtf8(received().front().filename().wstring());
   EXPECT_TRUE(std::regex_match(name, std::regex("20[0-9]{2}-[01][0-9]-[0-3][0-9] [0-2][0-9][0-5][0-9] UTC .+ "
                                                 "\\(7880 kHz\\)\\.png")))
       << name;
-  const auto chart = zorbel::decoder::ReadPngFile(received());
+  const auto chart = zorbel::decoder::ReadPngFile(received().front());
   EXPECT_EQ(mode.ElementsPerLine(), chart.width);
   EXPECT_NEAR(80, chart.height, 2) << "lines of the chart sent";
-  EXPECT_TRUE(bench::PollUntil([&] { return EngineText(window, ids::IDC_ENGINE_MESSAGE).starts_with(
-                                                 "Wetterkarte gespeichert: „" + name + "“"); }, kBound))
-      << EngineText(window, ids::IDC_ENGINE_MESSAGE);
-  EXPECT_EQ("Wetterfax · 120 U/min · IOC 576 · Hub ±400 Hz · 7880 kHz · wartet", EngineText(window, ids::IDC_ENGINE_MODE));
+  EXPECT_TRUE(bench::PollUntil([&] { return message().starts_with("Wetterkarte gespeichert: „"); }, kBound)) << message();
+  EXPECT_TRUE(EngineText(window, ids::IDC_ENGINE_MODE).starts_with("Wetterfax · 120 U/min · IOC 576 · Hub ±400 Hz · "
+                                                                   "7880 kHz · "))
+      << EngineText(window, ids::IDC_ENGINE_MODE);
   EXPECT_TRUE(IsWindowVisible(bench::Control(window, ids::IDC_ENGINE_CHART)) &&
               !IsWindowVisible(bench::Control(window, ids::IDC_ENGINE_TEXT)));
   // The mouse away, so that no tooltip covers the chart.
