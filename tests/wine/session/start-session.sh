@@ -52,4 +52,10 @@ sh "$here/prepare-prefix.sh" "$session"
 wineserver -p </dev/null >/dev/null 2>&1
 echo "start-session: wineserver running on $WINEPREFIX"
 
+# Xvfb has no window manager: Wine would wait 2 s for one at each hidden or
+# destroyed window (a closed message box, the splash). Windows it does not
+# hand to a window manager are hidden at once, and Wine draws their frames.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 ||
+  fail "could not set the X11 driver's Managed setting"
+
 sh "$here/sound-server.sh" start "$session"
