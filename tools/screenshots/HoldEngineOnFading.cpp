@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 
 #include "BenchConfig.h"
+#include "PictureHandshake.h"
 #include "Poll.h"
 #include "TextConversion.h"
 #include "WindowQueries.h"
@@ -57,15 +57,7 @@ int main(int argc, char** argv) {
                           bench::milliseconds{60000}))
       std::fprintf(stderr, "hold-engine-on-fading: the engine did not read the last line; the picture shows what it read\n");
     bench::PollUntil([&] { return bench::NothingLeftToPaint(window); }, bench::milliseconds{5000});
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    // Renamed into place, so that the script never reads it half written.
-    const std::filesystem::path ready(config.readyFile), written(config.readyFile + L".part");
-    std::ofstream(written) << outer.right - outer.left << 'x' << outer.bottom - outer.top << '+' << outer.left << '+'
-                           << outer.top << '\n';
-    std::filesystem::rename(written, ready);
-    const bool taken =
-        bench::PollUntil([&] { return std::filesystem::exists(config.releaseFile); }, bench::milliseconds{60000});
+    const bool taken = bench::HoldForPicture(window);
     std::printf("hold-engine-on-fading: the engine read\n%s\n", bench::WideToUtf8(bench::WindowText(text)).c_str());
     PostMessageW(window, WM_CLOSE, 0, 0);
     WaitForSingleObject(engine.process.get(), 10000);

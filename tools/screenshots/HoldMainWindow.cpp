@@ -3,10 +3,9 @@
 // left to paint, and keeps it up until the picture has been taken.
 #include <cstdio>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 
 #include "BenchConfig.h"
+#include "PictureHandshake.h"
 #include "Poll.h"
 #include "WindowQueries.h"
 #include "ZorbelProcess.h"
@@ -22,8 +21,7 @@ int main(int argc, char** argv) {
     const bench::ZorbelProcess zorbel(L"MainWindowScreenshot");
     if (!bench::PollUntil([&] { return bench::NothingLeftToPaint(zorbel.mainWindow()); }, bench::milliseconds{5000}))
       std::fprintf(stderr, "hold-main-window: the main window did not finish painting\n");
-    std::ofstream(std::filesystem::path(config.readyFile)) << "ready\n";
-    if (!bench::PollUntil([&] { return std::filesystem::exists(config.releaseFile); }, bench::milliseconds{60000})) {
+    if (!bench::HoldForPicture(nullptr)) {
       std::fprintf(stderr, "hold-main-window: the picture was not taken within 60 s\n");
       return 1;
     }
