@@ -559,6 +559,7 @@ TEST_F(Engine, AFailedSaveShowsWhyAndKeepsTheTextUnsaved) {
 // Last of the group: zorbel ends here. The engine window is hidden before
 // the question; No keeps the program; a session end that another program
 // refuses leaves reception running; Yes asks to save the typed text.
+// Started again, it lists the NAVTEX messages received before.
 TEST_F(Engine, ClosingAsksHidesReleasesThenEndsTheEngine) {
   bench::ChooseMenuItem(MainWindow(), IDM_ENGINEAUS);
   std::size_t from = Log().Lines().size();
@@ -591,6 +592,13 @@ TEST_F(Engine, ClosingAsksHidesReleasesThenEndsTheEngine) {
   EXPECT_TRUE(Log().WaitForLine("end", kBound, *end)) << Log().Text();
   EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(Zorbel().process(), static_cast<DWORD>(kBound.count())))
       << "zorbel.exe did not end";
+
+  ASSERT_NO_THROW(StartAgain());
+  bench::ChooseMenuItem(MainWindow(), IDM_NAVTEX);
+  const HWND navtex = bench::WaitForTopWindow(Zorbel().processId(), ZORBEL_NAVTEX_WINDOW_CLASS, kBound);
+  ASSERT_TRUE(navtex);
+  EXPECT_EQ(kNavtexRows, NavtexRows(navtex, IDC_NAVTEX_ALARMS) + NavtexRows(navtex, IDC_NAVTEX_MESSAGES));
+  EXPECT_EQ("", NoBoxes());
 }
 
 }  // namespace
