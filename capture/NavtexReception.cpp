@@ -69,31 +69,45 @@ void NavtexReception::SetFrequency(int frequencyHz) {
 }
 
 void NavtexReception::Open(std::wstring wideFolder) {
-    folder_ = std::move(wideFolder);
     if (!IsNavtexFrequency(FrequencyHz())) parts_.settings.navtexFrequencyHz = navtex::k518kHz;
-    LoadMemory();
+    TakeFolder(std::move(wideFolder));
+}
+
+void NavtexReception::MoveTo(std::wstring wideFolder) {
+    // The same folder again: its memory may lag behind the list while writing fails.
+    if (wideFolder != folder_) TakeFolder(std::move(wideFolder));
+}
+
+void NavtexReception::TakeFolder(std::wstring wideFolder) {
+    folder_ = std::move(wideFolder);
+    memoryWritable_ = true;
+    reported_ = false;
+    if (!LoadMemory() && !memory_.Messages().empty()) memoryWaiting_ = true;
     memory_.Forget(Now());
+    WriteWaiting();
     Changed();
 }
 
-void NavtexReception::LoadMemory() {
+bool NavtexReception::LoadMemory() {
     const std::wstring path = JoinFolder(folder_, kNavtexMemoryName);
-    if (!parts_.folders.FileExists(path)) return;
+    if (!parts_.folders.FileExists(path)) return false;
     const auto stored = parts_.files.ReadAll(path, kLargestMemoryBytes);
+    memory_ = {};
     const std::string* text = std::get_if<std::string>(&stored);
     if (text) {
         if (auto loaded = navtex::MessageMemory::Load(*text)) {
             memory_ = std::move(*loaded);
-            return;
+            return true;
         }
         // Damaged: kept beside under a name of its own, and the memory starts empty.
         if (!parts_.files.WriteReplacing(JoinFolder(folder_, kNavtexDamagedMemoryName), *text)) {
-            return parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation,
-                                              "Der NAVTEX-Speicher „" + EncodeUtf8(path) +
-                                                  "“ war beschädigt. Er liegt jetzt als „" +
-                                                  EncodeUtf8(kNavtexDamagedMemoryName) +
-                                                  "“ daneben; die Liste beginnt leer.",
-                                              kTitle);
+            parts_.dialogs.ShowMessage(platform::MessageIcon::Exclamation,
+                                       "Der NAVTEX-Speicher „" + EncodeUtf8(path) +
+                                           "“ war beschädigt. Er liegt jetzt als „" +
+                                           EncodeUtf8(kNavtexDamagedMemoryName) +
+                                           "“ daneben; die Liste beginnt leer.",
+                                       kTitle);
+            return true;
         }
     }
     // Unreadable, too large, or not to be set aside: it stays untouched, and the memory is not written over it.
@@ -105,6 +119,7 @@ void NavtexReception::LoadMemory() {
             (failure ? ": " + failure->utf8Reason : std::string(".")) +
             "\r\nDie Datei bleibt unverändert; die Liste beginnt leer, neue Meldungen werden einzeln gespeichert.",
         kTitle);
+    return true;
 }
 
 void NavtexReception::TakeCharacter(char cp1252Character) {

@@ -40,6 +40,10 @@ public:
 
     // At start: the folder, and the memory kept in it.
     void Open(std::wstring wideFolder);
+    // Another folder chosen: what is saved from now on goes there. Its own
+    // memory, if it holds one, becomes the list (the old folder keeps the one
+    // left there); otherwise the list goes on and is kept there.
+    void MoveTo(std::wstring wideFolder);
 
     // Every character the engine sends while reception is on.
     void TakeCharacter(char cp1252Character);
@@ -66,7 +70,9 @@ private:
     void Arrive(navtex::NavtexMessage message);
     void WriteWaiting();
     void SayWhyNotWritten(const std::string& utf8Consequence);
-    void LoadMemory();
+    void TakeFolder(std::wstring wideFolder);
+    // Whether the folder holds a memory: then it is the list (empty when it cannot be read).
+    bool LoadMemory();
     bool TryWriting();
     std::wstring FreePath(const std::wstring& wideName) const;
     void Changed();

@@ -10,9 +10,17 @@ namespace {
 using platform::ErrorAnswer;
 using platform::MessageIcon;
 
-// In the order of StorageFolder.
-constexpr std::array<std::wstring_view, 4> kProposedNames{L"Wetterberichte", L"Amateurfunk", L"Sonstige Dateien",
-                                                          L"NAVTEX"};
+// What the chooser proposes and its name field's tip, in the order of StorageFolder. The tip has always named
+// the weather reports for the three folders of old; NAVTEX messages are no weather reports.
+struct ChooserWords {
+    std::wstring_view proposedName;
+    std::wstring_view nameTip;
+};
+constexpr std::wstring_view kWeatherTip = L"Ordner zum Abspeichern der Wetterberichte";
+constexpr std::array<ChooserWords, 4> kChooserWords{{{L"Wetterberichte", kWeatherTip},
+                                                     {L"Amateurfunk", kWeatherTip},
+                                                     {L"Sonstige Dateien", kWeatherTip},
+                                                     {L"NAVTEX", L"Ordner zum Abspeichern der NAVTEX-Meldungen"}}};
 
 constexpr std::string_view kRefusalTitle = "Fehler";
 constexpr std::string_view kSimilarNamePrompt =
@@ -50,7 +58,8 @@ void StorageFolders::Restore(std::wstring_view wideWeather, std::wstring_view wi
     if (!files_.FolderExists(wideWeather)) RestoreMissingWeather(wideDefaultFolder);
     if (wideNavtex.empty())
         paths_[Index(StorageFolder::Navtex)] =
-            JoinFolder(SplitAtLastBackslash(Path(StorageFolder::Weather)).parent, kProposedNames.back());
+            JoinFolder(SplitAtLastBackslash(Path(StorageFolder::Weather)).parent,
+                       kChooserWords[Index(StorageFolder::Navtex)].proposedName);
 }
 
 void StorageFolders::RestoreMissingWeather(std::wstring_view wideDefaultFolder) {
@@ -91,9 +100,10 @@ void StorageFolders::SetUp(StorageFolder folder) {
     const std::wstring fallback = HasSimilarNameOnPath(currentSplit) ? currentSplit.parent : current;
     for (;;) {  // Retry after an error opens the chooser again
         const std::wstring& weather = Path(StorageFolder::Weather);
+        const ChooserWords& words = kChooserWords[Index(folder)];
         const auto choice = chooser_.Choose(
-            ChooserStartFolder(current.substr(0, 3), weather, files_.FolderExists(weather)),
-            kProposedNames[Index(folder)]);
+            ChooserStartFolder(current.substr(0, 3), weather, files_.FolderExists(weather)), words.proposedName,
+            words.nameTip);
         const auto chosen = choice ? ChosenPath(*choice) : std::nullopt;
         if (!chosen) return;
         // Checked first: such a name can never become a folder, so nothing else about it matters.

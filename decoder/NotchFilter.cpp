@@ -29,4 +29,18 @@ float NotchFilter::Next(float sample) {
     return static_cast<float>(out);
 }
 
+void NotchPair::Set(double firstHz, double secondHz, double sampleRate) {
+    hz_[0] = firstHz;
+    hz_[1] = secondHz;
+    filters_.clear();
+    for (const double hz : hz_) {
+        if (hz > 0.0 && hz < sampleRate / 2.0) filters_.emplace_back(hz, sampleRate);
+    }
+}
+
+float NotchPair::Next(float sample) {
+    for (NotchFilter& filter : filters_) sample = filter.Next(sample);
+    return sample;
+}
+
 }  // namespace zorbel::decoder

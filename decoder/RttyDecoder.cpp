@@ -48,7 +48,7 @@ void RttyDecoder::Listen() {
 std::string RttyDecoder::Decode(std::span<const float> samples) {
     std::string text;
     for (float sample : samples) {
-        for (NotchFilter& notch : notches_) sample = notch.Next(sample);
+        sample = notches_.Next(sample);
         if (watch_.Add(sample)) {
             mode_.markHz = watch_.MarkHz();
             demodulator_.Retune(mode_, sampleRate_);
@@ -59,14 +59,7 @@ std::string RttyDecoder::Decode(std::span<const float> samples) {
     return text;
 }
 
-void RttyDecoder::SetNotches(double firstHz, double secondHz) {
-    notchHz_[0] = firstHz;
-    notchHz_[1] = secondHz;
-    notches_.clear();
-    for (const double hz : notchHz_) {
-        if (hz > 0.0 && hz < sampleRate_ / 2.0) notches_.emplace_back(hz, sampleRate_);
-    }
-}
+void RttyDecoder::SetNotches(double firstHz, double secondHz) { notches_.Set(firstHz, secondHz, sampleRate_); }
 
 void RttyDecoder::ReadCharacters(std::string& text, bool ending) {
     std::int64_t lastHeard = -1;

@@ -53,8 +53,8 @@ public:
     // The two notch frequencies MMTTY's contract carries; 0 leaves a notch off.
     // Either takes away its frequency from the following samples on.
     void SetNotches(double firstHz, double secondHz);
-    double FirstNotchHz() const { return notchHz_[0]; }
-    double SecondNotchHz() const { return notchHz_[1]; }
+    double FirstNotchHz() const { return notches_.FirstHz(); }
+    double SecondNotchHz() const { return notches_.SecondHz(); }
     // The mark tone the decoder listens to now (it follows a drifting signal).
     double MarkHz() const { return mode_.markHz; }
     // The mode read now: its mark follows the signal, its polarity is the
@@ -91,8 +91,7 @@ private:
     RttyMode mode_;
     double sampleRate_;
     DecoderOptions options_;
-    double notchHz_[2] = {0.0, 0.0};
-    std::vector<NotchFilter> notches_;
+    NotchPair notches_;
     SignalWatch watch_;
     FskDemodulator demodulator_;
     ToneHistory history_;

@@ -42,7 +42,8 @@ SitorBDecoder::SitorBDecoder(const RttyMode& mode, double sampleRate)
 
 std::string SitorBDecoder::Decode(std::span<const float> samples) {
     std::string text;
-    for (const float sample : samples) {
+    for (float sample : samples) {
+        sample = notches_.Next(sample);
         if (watch_.Add(sample)) {
             mode_.markHz = watch_.MarkHz();
             demodulator_.Retune(mode_, sampleRate_);

@@ -1,8 +1,8 @@
 #pragma once
 // Decodes SITOR-B (NAVTEX) from audio samples. The front end is the RTTY
-// decoder's: a watch on the spectrum follows a signal up to 100 Hz off the
-// tones set and its drift, the demodulator measures both tones over one
-// bit, and the tone levels weigh each bit by how likely mark or space sent
+// decoder's: the notches take out carriers the user named, a watch on the
+// spectrum follows a signal up to 100 Hz off the tones set and its drift, the
+// demodulator measures both tones over one bit, and the tone levels weigh each bit by how likely mark or space sent
 // makes its magnitudes, so a fading tone still counts. The bits come
 // without start or stop bits, one every 10 ms: the timing takes a bit where
 // the window holds it alone and moves with every change between two bits,
@@ -15,6 +15,7 @@
 
 #include "decoder/FecReader.h"
 #include "decoder/FskDemodulator.h"
+#include "decoder/NotchFilter.h"
 #include "decoder/RttyMode.h"
 #include "decoder/SignalWatch.h"
 #include "decoder/ToneHistory.h"
@@ -38,6 +39,8 @@ public:
     std::string Decode(std::span<const float> samples);
     // The input ended: the last characters are read from what came.
     std::string Finish();
+    // As the RTTY decoder's: 0 leaves a notch off; from the following samples on.
+    void SetNotches(double firstHz, double secondHz) { notches_.Set(firstHz, secondHz, sampleRate_); }
 
     bool Locked() const { return reader_.Locked(); }
     // The mark tone listened to now (it follows the signal).
@@ -52,6 +55,7 @@ private:
 
     RttyMode mode_;
     double sampleRate_;
+    NotchPair notches_;
     SignalWatch watch_;
     FskDemodulator demodulator_;
     ToneHistory history_;

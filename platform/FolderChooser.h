@@ -19,8 +19,9 @@ class FolderChooser {
 public:
     virtual ~FolderChooser() = default;
     // Shows the chooser with its directory list on wideStartFolder and the proposed
-    // name in the name field; nothing when the user cancelled or closed it.
-    virtual std::optional<FolderChoice> Choose(std::wstring_view wideStartFolder, std::wstring_view proposedName) = 0;
+    // name in the name field, which nameTip explains; nothing when the user cancelled or closed it.
+    virtual std::optional<FolderChoice> Choose(std::wstring_view wideStartFolder, std::wstring_view proposedName,
+                                               std::wstring_view nameTip) = 0;
 };
 
 }  // namespace zorbel::platform

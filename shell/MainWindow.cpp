@@ -360,6 +360,7 @@ void MainWindow::SetUpFolder(StorageFolder folder) {
     engineWindow_.HideFirst();
     folders_.SetUp(folder);
     settings_.wideCaptureFolder = folders_.Path(StorageFolder::OtherFiles);
+    navtex_.MoveTo(folders_.Path(StorageFolder::Navtex));
 }
 
 void MainWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
@@ -467,6 +468,9 @@ void MainWindow::OnCommand(int id) {
         break;
     case IDM_ORDNERSONSTIGE:
         SetUpFolder(StorageFolder::OtherFiles);
+        break;
+    case IDM_ORDNERNAVTEX:
+        SetUpFolder(StorageFolder::Navtex);
         break;
     case IDM_RAMTEST:
         engineWindow_.HideFirst();

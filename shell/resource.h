@@ -73,5 +73,6 @@
 #define IDM_ORDNERSONSTIGE    2042
 #define IDM_AUTOMSPEICHERN    2043
 #define IDM_RAMTEST           2044
+#define IDM_ORDNERNAVTEX      2045
 #define IDM_HILFE             2050
 #define IDM_INFO              2051

@@ -50,7 +50,8 @@ std::wstring WindowText(HWND window) {
 }  // namespace
 
 std::optional<platform::FolderChoice> FolderChooserWindow::Choose(std::wstring_view wideStartFolder,
-                                                                  std::wstring_view proposedName) {
+                                                                  std::wstring_view proposedName,
+                                                                  std::wstring_view nameTip) {
     WNDCLASSEXW windowClass{};
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -70,7 +71,7 @@ std::optional<platform::FolderChoice> FolderChooserWindow::Choose(std::wstring_v
                          .parent = owner_}))
         return std::nullopt;
     BringBoxToFront(hwnd_, owner_);
-    CreateControls(proposedName);
+    CreateControls(proposedName, nameTip);
     const std::wstring start(wideStartFolder);
     SelectDriveOf(start);
     ShowFolder(start);
@@ -97,7 +98,7 @@ std::optional<platform::FolderChoice> FolderChooserWindow::Choose(std::wstring_v
     return choice;
 }
 
-void FolderChooserWindow::CreateControls(std::wstring_view proposedName) {
+void FolderChooserWindow::CreateControls(std::wstring_view proposedName, std::wstring_view nameTip) {
     const Twips twips = Twips::ForScreen();
     font_ = MakeFont(L"Tahoma", 8.25);
     tooltips_.Create(hwnd_);
@@ -119,7 +120,7 @@ void FolderChooserWindow::CreateControls(std::wstring_view proposedName) {
     HWND cancel =
         CreateChildControl(at(kCancelButton, kCancelBox), L"BUTTON", L"&Abbrechen", WS_TABSTOP | BS_PUSHBUTTON);
     HWND ok = CreateChildControl(at(kOkButton, kOkBox), L"BUTTON", L"&OK", WS_TABSTOP | BS_DEFPUSHBUTTON);
-    tooltips_.Add(nameEdit_, L"Ordner zum Abspeichern der Wetterberichte");
+    tooltips_.Add(nameEdit_, std::wstring(nameTip).c_str());
     tooltips_.Add(driveList_, L"Laufwerk auswählen");
     tooltips_.Add(folderList_, L"Ordner auswählen");
     tooltips_.Add(cancel, L"Auswahl abbrechen");

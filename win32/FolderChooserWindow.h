@@ -19,11 +19,12 @@ class FolderChooserWindow : public Window, public platform::FolderChooser {
 public:
     void SetOwner(HWND owner) { owner_ = owner; }
     std::optional<platform::FolderChoice> Choose(std::wstring_view wideStartFolder,
-                                                 std::wstring_view proposedName) override;
+                                                 std::wstring_view proposedName,
+                                                 std::wstring_view nameTip) override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void CreateControls(std::wstring_view proposedName);
+    void CreateControls(std::wstring_view proposedName, std::wstring_view nameTip);
     void OnCommand(int id, int code);
     void OnDriveChange();
     // Shows the path with its parent folders above and its subfolders below.

@@ -14,6 +14,14 @@ std::wstring GermanNumber(double value) {
     return shown;
 }
 
+namespace {
+
+std::wstring NotchText(double firstNotchHz, double secondNotchHz) {
+    return L"Notch " + GermanNumber(firstNotchHz) + L" / " + GermanNumber(secondNotchHz) + L" Hz";
+}
+
+}  // namespace
+
 std::wstring ModeText(const decoder::RttyMode& mode, ModeState baudAndShift, PolarityState polarity,
                       bool unshiftOnSpace, double firstNotchHz, double secondNotchHz) {
     const std::wstring read = mode.reversed ? L"revers" : L"normal";
@@ -27,16 +35,14 @@ std::wstring ModeText(const decoder::RttyMode& mode, ModeState baudAndShift, Pol
             : GermanNumber(mode.baud) + L" Bd · Shift " + GermanNumber(mode.shiftHz) + L" Hz" +
                   (baudAndShift == ModeState::Found ? L" (erkannt)" : L"") + L" · Mark " +
                   GermanNumber(baudAndShift == ModeState::Found ? std::round(mode.markHz) : mode.markHz) + L" Hz";
-    return tones + L" · " + shown + L" · " +
-           GermanNumber(mode.stopBits) + L" Stopbits · " + (unshiftOnSpace ? L"UOS · " : L"") + L"Notch " +
-           GermanNumber(firstNotchHz) + L" / " +
-           GermanNumber(secondNotchHz) + L" Hz";
+    return tones + L" · " + shown + L" · " + GermanNumber(mode.stopBits) + L" Stopbits · " +
+           (unshiftOnSpace ? L"UOS · " : L"") + NotchText(firstNotchHz, secondNotchHz);
 }
 
-std::wstring NavtexModeText(const decoder::RttyMode& mode, bool locked) {
+std::wstring NavtexModeText(const decoder::RttyMode& mode, bool locked, double firstNotchHz, double secondNotchHz) {
     return L"NAVTEX · " + GermanNumber(mode.baud) + L" Bd · Shift " + GermanNumber(mode.shiftHz) + L" Hz · Mark " +
            GermanNumber(locked ? std::round(mode.markHz) : mode.markHz) + L" Hz · " +
-           (locked ? L"eingerastet" : L"sucht");
+           (locked ? L"eingerastet" : L"sucht") + L" · " + NotchText(firstNotchHz, secondNotchHz);
 }
 
 std::wstring FaxModeText(const decoder::FaxMode& mode, int frequencyHz, std::optional<int> lines) {

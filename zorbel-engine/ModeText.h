@@ -6,8 +6,8 @@
 // "Polarität automatisch". Baud and shift found read "50 Bd · Shift 450 Hz
 // (erkannt)"; while they are searched, "Baud und Shift automatisch" stands
 // in place of them and the mark.
-// NAVTEX reads "NAVTEX · 100 Bd · Shift 170 Hz · Mark 915 Hz · sucht", and
-// "eingerastet" in place of "sucht" once locked, its mark (the lower tone, as
+// NAVTEX reads "NAVTEX · 100 Bd · Shift 170 Hz · Mark 915 Hz · sucht · Notch 0 / 0 Hz",
+// and "eingerastet" in place of "sucht" once locked, its mark (the lower tone, as
 // MMTTY counts) then followed and shown rounded.
 // Radiofax reads "Wetterfax · 120 U/min · IOC 576 · Hub ±400 Hz · 7880 kHz ·
 // wartet", and "Zeile 312" in place of "wartet" while a chart comes.
@@ -26,7 +26,7 @@ std::wstring GermanNumber(double value);
 std::wstring ModeText(const decoder::RttyMode& mode, ModeState baudAndShift, PolarityState polarity,
                       bool unshiftOnSpace, double firstNotchHz, double secondNotchHz);
 // mode: NAVTEX's as read, its markHz the lower tone.
-std::wstring NavtexModeText(const decoder::RttyMode& mode, bool locked);
+std::wstring NavtexModeText(const decoder::RttyMode& mode, bool locked, double firstNotchHz, double secondNotchHz);
 // lines: of the chart under way, none while waiting for one.
 std::wstring FaxModeText(const decoder::FaxMode& mode, int frequencyHz, std::optional<int> lines);
 

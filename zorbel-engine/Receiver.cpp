@@ -18,13 +18,15 @@ int SpectrumSizeFor(double sampleRate) {
     return size;
 }
 
-// NAVTEX's lower tone at the mark set, where the user put it as for RTTY.
-std::unique_ptr<decoder::SitorBDecoder> NavtexDecoder(double markHz, double sampleRate) {
-    const auto navtex = decoder::NavtexMode();
-    return std::make_unique<decoder::SitorBDecoder>(decoder::NavtexMode(markHz + navtex.shiftHz / 2), sampleRate);
-}
-
 }  // namespace
+
+// NAVTEX's lower tone at the mark set, where the user put it as for RTTY; a carrier beside it is notched as for RTTY.
+std::unique_ptr<decoder::SitorBDecoder> Receiver::NavtexDecoder() const {
+    auto decoder = std::make_unique<decoder::SitorBDecoder>(
+        decoder::NavtexMode(mode_.markHz + decoder::NavtexMode().shiftHz / 2), sampleRate_);
+    decoder->SetNotches(notchHz_[0], notchHz_[1]);
+    return decoder;
+}
 
 Receiver::Receiver(const decoder::RttyMode& mode, decoder::DecoderOptions options, double sampleRate, bool findMode)
     : mode_(mode),
@@ -75,7 +77,7 @@ std::string Receiver::Finish() {
     if (!navtex_) return decoder_->Finish();
     std::string text = sitorB_->Finish();
     // Listening afresh, as the RTTY decoder does after a recording's end.
-    sitorB_ = NavtexDecoder(mode_.markHz, sampleRate_);
+    sitorB_ = NavtexDecoder();
     return text;
 }
 
@@ -156,6 +158,7 @@ void Receiver::SetNotches(double firstHz, double secondHz) {
     notchHz_[0] = firstHz;
     notchHz_[1] = secondHz;
     decoder_->SetNotches(firstHz, secondHz);
+    if (sitorB_) sitorB_->SetNotches(firstHz, secondHz);
 }
 
 SignalFrame Receiver::TakeFrame() {
@@ -183,7 +186,7 @@ void Receiver::RestartDecoder() {
     decoder_ = std::make_unique<decoder::ModeFindingDecoder>(
         mode_, sampleRate_, options_, decoder::SearchedParts{.baud = findMode_, .shift = findMode_});
     decoder_->SetNotches(notchHz_[0], notchHz_[1]);
-    sitorB_ = navtex_ ? NavtexDecoder(mode_.markHz, sampleRate_) : nullptr;
+    sitorB_ = navtex_ ? NavtexDecoder() : nullptr;
     fax_ = faxMode_ ? std::make_unique<FaxReceiver>(*faxMode_, sampleRate_, faxStart_) : nullptr;
     search_.Restart();
 }

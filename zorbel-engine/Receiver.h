@@ -6,7 +6,8 @@
 // mode looks over the whole band itself), restarted when the
 // sample rate changes, and the latest samples for the picture of the signal.
 // NAVTEX (SITOR-B) is read instead of RTTY when chosen: its lower tone at the
-// mark set, its decoder finding the tones within 100 Hz and the polarity. The waterfall gets a line per
+// mark set, its decoder finding the tones within 100 Hz and the polarity, the
+// notches taking out carriers as for RTTY. The waterfall gets a line per
 // stretch of audio rather than per picture, so that a recording played fast
 // leaves its tones in the waterfall as one played in real time does.
 
@@ -86,6 +87,7 @@ private:
     decoder::RttyMode ListenedMode() const;
     void Restart(double sampleRate);
     void RestartDecoder();
+    std::unique_ptr<decoder::SitorBDecoder> NavtexDecoder() const;
 
     decoder::RttyMode mode_;
     decoder::DecoderOptions options_;

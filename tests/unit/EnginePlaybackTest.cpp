@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <numeric>
 #include <sstream>
 #include <vector>
@@ -221,21 +222,30 @@ TEST(ReceiverTest, ReadsANavtexBroadcastNearTheMarkSetAndMarksItsTonesOnceLocked
     const std::string message = "ZCZC SA01\r\nGALE WARNING GERMAN BIGHT WEST 8 TO 9.\r\nNNNN\r\n";
     const struct {
         double rate, setMarkHz, sentMarkHz;  // the lower tones
-    } cases[] = {{8000.0, 915.0, 915.0}, {48000.0, 1000.0, 1060.0}, {11025.0, 1700.0, 1640.0}};
+        double carrierHz = 0.0;              // a strong carrier beside the signal, notched
+    } cases[] = {{8000.0, 915.0, 915.0}, {48000.0, 1000.0, 1060.0}, {11025.0, 1700.0, 1640.0},
+                 {8000.0, 915.0, 915.0, 875.0}};
     for (const auto& c : cases) {
         decoder::SignalShape shape{c.rate};
         shape.leadSeconds = 3.0;
         shape.silenceBeforeSeconds = 1.0;
         auto sent = decoder::NavtexMode();
         sent.markHz = c.sentMarkHz;
-        const auto samples = decoder::GenerateSitorB(message, sent, shape);
+        auto samples = decoder::GenerateSitorB(message, sent, shape);
+        for (std::size_t at = 0; c.carrierHz > 0.0 && at < samples.size(); ++at)
+            samples[at] += 4.0f * static_cast<float>(std::sin(2.0 * std::numbers::pi * c.carrierHz * at / c.rate));
         const decoder::RttyMode set{50.0, 450.0, c.setMarkHz, true, 1.5};
         Receiver receiver(set, {.findPolarity = true}, c.rate, true);
+        receiver.SetNotches(c.carrierHz, 0.0);  // set for RTTY, kept for NAVTEX
         receiver.SetNavtex(true);
         std::ostringstream state;
+        const auto modeText = [&](const decoder::RttyMode& mode, bool locked) {
+            return testing::PrintToString(NavtexModeText(mode, locked, c.carrierHz, 0.0));
+        };
         const auto show = [&] {
             const SignalFrame frame = receiver.TakeFrame();
-            state << testing::PrintToString(NavtexModeText(receiver.ReadMode(), receiver.NavtexLocked())) << " tones " << frame.markToneHz << "/" << frame.spaceToneHz << " | ";
+            state << modeText(receiver.ReadMode(), receiver.NavtexLocked()) << " tones " << frame.markToneHz << "/"
+                  << frame.spaceToneHz << " | ";
         };
         const auto silence = static_cast<std::size_t>(c.rate * shape.silenceBeforeSeconds);
         std::string text = DecodeInBlocks(receiver, std::span(samples).first(silence), c.rate);
@@ -255,17 +265,17 @@ TEST(ReceiverTest, ReadsANavtexBroadcastNearTheMarkSetAndMarksItsTonesOnceLocked
         EXPECT_EQ(message, text) << where << state.str();
         EXPECT_NEAR(c.sentMarkHz, markHz, 15.0) << where << state.str();
         std::ostringstream expected;
-        expected << testing::PrintToString(NavtexModeText(decoder::RttyMode{100.0, 170.0, c.setMarkHz}, false))
+        expected << modeText(decoder::RttyMode{100.0, 170.0, c.setMarkHz}, false)
                  << " tones 0/0 | "
-                 << testing::PrintToString(NavtexModeText(decoder::RttyMode{100.0, 170.0, std::round(markHz)}, true))
+                 << modeText(decoder::RttyMode{100.0, 170.0, std::round(markHz)}, true)
                  << " tones " << markHz + 170.0 << "/" << markHz << " | ";
         EXPECT_EQ(expected.str(), state.str()) << where;
         EXPECT_TRUE(rttyAgain) << where;
     }
-    EXPECT_EQ(L"NAVTEX · 100 Bd · Shift 170 Hz · Mark 915,5 Hz · sucht",
-              NavtexModeText(decoder::RttyMode{100.0, 170.0, 915.5}, false));
-    EXPECT_EQ(L"NAVTEX · 100 Bd · Shift 170 Hz · Mark 916 Hz · eingerastet",
-              NavtexModeText(decoder::RttyMode{100.0, 170.0, 915.5}, true));
+    EXPECT_EQ(L"NAVTEX · 100 Bd · Shift 170 Hz · Mark 915,5 Hz · sucht · Notch 0 / 0 Hz",
+              NavtexModeText(decoder::RttyMode{100.0, 170.0, 915.5}, false, 0.0, 0.0));
+    EXPECT_EQ(L"NAVTEX · 100 Bd · Shift 170 Hz · Mark 916 Hz · eingerastet · Notch 875 / 2500 Hz",
+              NavtexModeText(decoder::RttyMode{100.0, 170.0, 915.5}, true, 875.0, 2500.0));
 }
 
 // Radiofax chosen: the chart sent comes out whole and dated from the audio's start; the line start moved by a

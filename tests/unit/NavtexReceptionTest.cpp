@@ -89,6 +89,15 @@ TEST(NavtexReception, ReadsBesideTheCaptureSavesEachMessageAndKeepsTheListOverAR
     restarted.navtex.Open(kFolder);
     navtex::MessageList again(restarted.navtex.Memory());
     EXPECT_EQ(alarm + others, Rows(again.AlarmRows()) + Rows(again.OtherRows()));
+    // Another folder chosen: the list goes on and is kept there with what comes next; back in the first, its own.
+    const std::wstring moved = L"C:\\W\\NEU\\";
+    restarted.navtex.MoveTo(moved.substr(0, moved.size() - 1));
+    restarted.Receive("ZCZC SB03\r\nLAST\r\nNNNN\r\n");
+    EXPECT_EQ(restarted.navtex.Memory().Save(), restarted.files.files[moved + L"NAVTEX-Speicher.txt"])
+        << restarted.State();
+    EXPECT_EQ(1u, restarted.files.files.count(moved + L"2026-12-05_1203_SB03.txt")) << restarted.State();
+    restarted.navtex.MoveTo(kFolder);
+    EXPECT_EQ(alarm + others, Rows(again.AlarmRows()) + Rows(again.OtherRows()));
     restarted.clock.SetUtc({2026, 12, 8, 12, 3, 10});
     restarted.navtex.Open(kFolder);
     EXPECT_TRUE(restarted.navtex.Memory().Messages().empty());

@@ -101,6 +101,23 @@ TEST_F(StorageFoldersTest, SetUpRefusesAdoptsOrCreates) {
     }
 }
 
+// Each folder's own proposal and tip in the chooser, and the confirmed folder taken.
+TEST_F(StorageFoldersTest, EachFolderProposesItsNameAndTakesTheConfirmedFolder) {
+    files.folders = {L"C:\\", L"C:\\DATEN"};
+    folders.Restore(L"C:\\DATEN", L"C:\\", L"C:\\", L"", L"C:\\");
+    std::wstring seen;
+    for (const auto folder : {StorageFolder::Weather, StorageFolder::AmateurRadio, StorageFolder::OtherFiles,
+                              StorageFolder::Navtex}) {
+        chooser.answers = {FolderChoice{L"C:\\DATEN", L"Neu" + std::to_wstring(static_cast<int>(folder))}};
+        folders.SetUp(folder);
+        seen += chooser.opened.back().folderName + L"|" + chooser.tips.back() + L"|" + folders.Path(folder) + L"\n";
+    }
+    const std::wstring tipAndFolder = L"|Ordner zum Abspeichern der Wetterberichte|C:\\DATEN\\NEU";
+    EXPECT_EQ(seen, L"Wetterberichte" + tipAndFolder + L"0\nAmateurfunk" + tipAndFolder + L"1\nSonstige Dateien" +
+                        tipAndFolder + L"2\nNAVTEX|Ordner zum Abspeichern der NAVTEX-Meldungen|C:\\DATEN\\NEU3\n")
+        << State();
+}
+
 TEST_F(StorageFoldersTest, MissingWeatherFolderAtStartUpKeepsItsStoredPathUnlessReplaced) {
     folders.Restore(L"E:\\WETTER", L"", L"C:\\GONE", L"", L"C:\\PROGS\\Wetterberichte");
 

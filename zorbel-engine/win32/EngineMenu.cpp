@@ -146,9 +146,14 @@ void EngineMenu::Check(const MenuState& state) const {
                                                 Near(preset.shiftHz, state.mode.shiftHz) &&
                                                 Near(preset.stopBits, state.mode.stopBits));
     }
-    check(IDM_ENGINE_POLARITY_FOUND, state.findPolarity);
-    check(IDM_ENGINE_POLARITY_NORMAL, !state.findPolarity && !state.mode.reversed);
-    check(IDM_ENGINE_POLARITY_REVERSED, !state.findPolarity && state.mode.reversed);
+    // SITOR-B's code tells its polarity (every character has four B bits, read the other way round three): NAVTEX
+    // finds it, always, and the entries stay RTTY's choice for when NAVTEX is left.
+    const bool polarityFound = state.findPolarity || state.navtex;
+    check(IDM_ENGINE_POLARITY_FOUND, polarityFound);
+    check(IDM_ENGINE_POLARITY_NORMAL, !polarityFound && !state.mode.reversed);
+    check(IDM_ENGINE_POLARITY_REVERSED, !polarityFound && state.mode.reversed);
+    for (const int id : {IDM_ENGINE_POLARITY_FOUND, IDM_ENGINE_POLARITY_NORMAL, IDM_ENGINE_POLARITY_REVERSED})
+        EnableMenuItem(bar, static_cast<UINT>(id), state.navtex ? MF_GRAYED : MF_ENABLED);
     CheckMenuItem(bar, IDM_ENGINE_UNSHIFT_ON_SPACE, state.unshiftOnSpace ? MF_CHECKED : MF_UNCHECKED);
     CheckMenuItem(bar, IDM_ENGINE_FAST, state.fast ? MF_CHECKED : MF_UNCHECKED);
     EnableMenuItem(bar, IDM_ENGINE_PLAY_AGAIN, state.canPlayAgain ? MF_ENABLED : MF_GRAYED);

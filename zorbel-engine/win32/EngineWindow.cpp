@@ -633,7 +633,8 @@ void EngineWindow::ShowMode() {
         fax ? FaxModeText(*receiver_.FaxMode(), settings_.faxFrequencyHz,
                           fax->Receiving() ? std::optional(fax->LinesSoFar()) : std::nullopt)
         : receiver_.Navtex()
-            ? NavtexModeText(receiver_.ReadMode(), receiver_.NavtexLocked())
+            ? NavtexModeText(receiver_.ReadMode(), receiver_.NavtexLocked(), receiver_.FirstNotchHz(),
+                             receiver_.SecondNotchHz())
             : ModeText(receiver_.ReadMode(), receiver_.ModeSource(), receiver_.Polarity(), receiver_.UnshiftOnSpace(),
                        receiver_.FirstNotchHz(), receiver_.SecondNotchHz());
     // Asked every picture, for a mode or polarity found or given up: set only when it changed (a round trip under

@@ -149,13 +149,15 @@ private:
 class FakeFolderChooser : public platform::FolderChooser {
 public:
     std::optional<platform::FolderChoice> Choose(std::wstring_view wideStartFolder,
-                                                 std::wstring_view proposedName) override {
+                                                 std::wstring_view proposedName, std::wstring_view nameTip) override {
         opened.push_back({std::wstring(wideStartFolder), std::wstring(proposedName)});
+        tips.emplace_back(nameTip);
         return TakeNext(answers, {});
     }
 
     std::vector<std::optional<platform::FolderChoice>> answers;
     std::vector<platform::FolderChoice> opened;  // start folder and proposed name of each showing
+    std::vector<std::wstring> tips;              // the name field's tip of each showing
 };
 
 class FakeEngineHook : public platform::EngineHook {

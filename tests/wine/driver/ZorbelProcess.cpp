@@ -50,7 +50,15 @@ ZorbelProcess::ZorbelProcess(const std::wstring& runName, const FolderSetup& set
   // asks at start-up where to create one.
   std::filesystem::create_directories(workingFolder_ + L"\\Wetterberichte");
   if (setup) setup(workingFolder_);
+  Start(waitForMainWindow);
+}
 
+void ZorbelProcess::StartAgain() {
+  Kill();
+  Start(true);
+}
+
+void ZorbelProcess::Start(bool waitForMainWindow) {
   StartedProgram started = StartProgram(Config().zorbelExe, workingFolder_, CREATE_SUSPENDED);
   process_ = std::move(started.process);
   processId_ = started.id;

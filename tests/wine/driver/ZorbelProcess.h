@@ -44,8 +44,11 @@ class ZorbelProcess {
   bool HasExited() const;
   // Waits up to 15 s for the visible main window; throws std::runtime_error otherwise.
   void WaitForMainWindow();
+  // After the program ended: started again in its folder, with the settings it stored.
+  void StartAgain();
 
  private:
+  void Start(bool waitForMainWindow);
   void Kill() noexcept;
 
   std::wstring workingFolder_;

@@ -197,7 +197,8 @@ TEST_F(EngineProgram, StartsLinkedAndReportsABadRecordingABadSettingAndAMissingS
            {ids::IDM_ENGINE_PRESET_FIRST,
             "50 Bd · Shift 450 Hz · Mark 1000 Hz · Polarität automatisch · 1,5 Stopbits · UOS · Notch 0 / 0 Hz",
             L"ModusFinden", L"0"},
-           {ids::IDM_ENGINE_NAVTEX, "NAVTEX · 100 Bd · Shift 170 Hz · Mark 1000 Hz · sucht", L"Navtex", L"1"},
+           {ids::IDM_ENGINE_NAVTEX, "NAVTEX · 100 Bd · Shift 170 Hz · Mark 1000 Hz · sucht · Notch 0 / 0 Hz",
+            L"Navtex", L"1"},
            {ids::IDM_ENGINE_MODE_FOUND,
             "Baud und Shift automatisch · Polarität automatisch · 1,5 Stopbits · UOS · Notch 0 / 0 Hz", L"ModusFinden",
             L"1"}}) {

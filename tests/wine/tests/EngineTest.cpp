@@ -130,7 +130,22 @@ class Engine : public ZorbelSuite {
     bench::ChooseMenuItem(MainWindow(), IDM_ORDNERSONSTIGE);
     PostMessageW(bench::WaitForTopWindow(Zorbel().processId(), L"ZorbelFolderChooser", kBound), WM_COMMAND, IDOK, 0);
   }
+
+  // A list of "Datei › NAVTEX-Meldungen…", a row a line, its cells after the first.
+  static std::string NavtexRows(HWND navtex, int listId) {
+    const HWND list = bench::Control(navtex, listId);
+    std::string text;
+    for (int row = 0; row < bench::SendBounded(list, LVM_GETITEMCOUNT); ++row) {
+      for (int column = 1; column < 7; ++column)
+        text += WideToUtf8(bench::ListViewCellText(Zorbel().process(), list, row, column)) + '|';
+      text += '\n';
+    }
+    return text;
+  }
 };
+
+const std::string kNavtexRows =
+    "S  Pinneberg|D  Seenot/Piraterie|03|0,0 %||1×|\nS  Pinneberg|B  Wetterwarnung|12|0,0 %||2×|\n";
 
 TEST_F(Engine, StartsLinkedWithCommandLineHandshakeAndSharedBlock) {
   const HDC screen = GetDC(nullptr);
@@ -267,11 +282,21 @@ TEST_F(Engine, FilledRxWindowShowsBothScrollBars) {
 
 // NAVTEX beside the capture: a gale warning twice and a distress relay as the engine posts them are listed in
 // "Datei › NAVTEX-Meldungen…", the repeat folded with its count, the distress relay apart above the others; each
-// message is a file in the NAVTEX folder beside the weather folder.
+// message is a file in the NAVTEX folder chosen under "Einstellungen › Ordner zum Abspeichern › &NAVTEX".
 TEST_F(Engine, NavtexMessagesAreListedFoldedWithSearchAndRescueApartAndSaved) {
   const std::wstring menu = ReadMenu();
   EXPECT_LT(menu.find(L"Wetter &lesen…"), menu.find(L"&NAVTEX-Meldungen…")) << WideToUtf8(menu);
   EXPECT_LT(menu.find(L"&NAVTEX-Meldungen…"), menu.find(L"&Ablageordner öffnen")) << WideToUtf8(menu);
+  EXPECT_LT(menu.find(L"&sonstige Dateien", menu.find(L"&Ordner zum Abspeichern")), menu.rfind(L"&NAVTEX"))
+      << WideToUtf8(menu);
+  // The chooser proposes "NAVTEX"; another name confirmed in the weather folder it opens on.
+  bench::ChooseMenuItem(MainWindow(), IDM_ORDNERNAVTEX);
+  const HWND chooser = bench::WaitForTopWindow(Zorbel().processId(), L"ZorbelFolderChooser", kBound);
+  ASSERT_TRUE(chooser);
+  const HWND name = FindWindowExW(chooser, nullptr, L"Edit", nullptr);
+  EXPECT_EQ("NAVTEX", WideToUtf8(bench::WindowText(name)));
+  bench::SendBounded(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Seefunk"));
+  PostMessageW(chooser, WM_COMMAND, IDOK, 0);
 
   // Opened before reception (which grays the "Datei" menu), the window follows it.
   bench::ChooseMenuItem(MainWindow(), IDM_NAVTEX);
@@ -281,18 +306,8 @@ TEST_F(Engine, NavtexMessagesAreListedFoldedWithSearchAndRescueApartAndSaved) {
   const std::string gale = "ZCZC SB12\r\nGALE WARNING GERMAN BIGHT NW 8\r\nNNNN\r\n";
   bench::PostAsEngine(MainWindow(), gale + gale + "ZCZC SD03\r\nMAYDAY RELAY VESSEL ON FIRE 5410N 00720E\r\nNNNN\r\n");
   WaitUntilHandled();
-  const auto rows = [&](int listId) {
-    const HWND list = bench::Control(navtex, listId);
-    std::string text;
-    for (int row = 0; row < bench::SendBounded(list, LVM_GETITEMCOUNT); ++row) {
-      for (int column = 1; column < 7; ++column)
-        text += WideToUtf8(bench::ListViewCellText(Zorbel().process(), list, row, column)) + '|';
-      text += '\n';
-    }
-    return text;
-  };
-  EXPECT_EQ("S  Pinneberg|D  Seenot/Piraterie|03|0,0 %||1×|\n", rows(IDC_NAVTEX_ALARMS));
-  EXPECT_EQ("S  Pinneberg|B  Wetterwarnung|12|0,0 %||2×|\n", rows(IDC_NAVTEX_MESSAGES));
+  const auto rows = [&](int listId) { return NavtexRows(navtex, listId); };
+  EXPECT_EQ(kNavtexRows, rows(IDC_NAVTEX_ALARMS) + rows(IDC_NAVTEX_MESSAGES));
   const HWND frequency = bench::Control(navtex, IDC_NAVTEX_FREQUENCY);
   EXPECT_EQ(L"518 kHz", bench::ComboItems(frequency).at(bench::SendBounded(frequency, CB_GETCURSEL)));
   EXPECT_EQ("SEENOT / PIRATERIE", WideToUtf8(bench::WindowText(bench::Control(navtex, IDC_NAVTEX_ALARM_LABEL))));
@@ -332,7 +347,7 @@ TEST_F(Engine, NavtexMessagesAreListedFoldedWithSearchAndRescueApartAndSaved) {
 
   // One file a message shown, named by date, time and identity, and the memory for the next start.
   std::vector<std::string> saved;
-  for (const auto& entry : std::filesystem::directory_iterator(InWorkingFolder(L"NAVTEX"))) {
+  for (const auto& entry : std::filesystem::directory_iterator(InWorkingFolder(L"Wetterberichte\\SEEFUNK"))) {
     const std::string name = WideToUtf8(entry.path().filename().wstring());
     saved.push_back(name.size() > 16 && name[10] == '_' ? "<Zeit>" + name.substr(15) : name);
   }
@@ -538,6 +553,7 @@ TEST_F(Engine, AFailedSaveShowsWhyAndKeepsTheTextUnsaved) {
 // Last of the group: zorbel ends here. The engine window is hidden before
 // the question; No keeps the program; a session end that another program
 // refuses leaves reception running; Yes asks to save the typed text.
+// Started again, it lists the NAVTEX messages received before.
 TEST_F(Engine, ClosingAsksHidesReleasesThenEndsTheEngine) {
   bench::ChooseMenuItem(MainWindow(), IDM_ENGINEAUS);
   std::size_t from = Log().Lines().size();
@@ -570,6 +586,13 @@ TEST_F(Engine, ClosingAsksHidesReleasesThenEndsTheEngine) {
   EXPECT_TRUE(Log().WaitForLine("end", kBound, *end)) << Log().Text();
   EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(Zorbel().process(), static_cast<DWORD>(kBound.count())))
       << "zorbel.exe did not end";
+
+  ASSERT_NO_THROW(StartAgain());
+  bench::ChooseMenuItem(MainWindow(), IDM_NAVTEX);
+  const HWND navtex = bench::WaitForTopWindow(Zorbel().processId(), ZORBEL_NAVTEX_WINDOW_CLASS, kBound);
+  ASSERT_TRUE(navtex);
+  EXPECT_EQ(kNavtexRows, NavtexRows(navtex, IDC_NAVTEX_ALARMS) + NavtexRows(navtex, IDC_NAVTEX_MESSAGES));
+  EXPECT_EQ("", NoBoxes());
 }
 
 }  // namespace

@@ -43,6 +43,11 @@ void ZorbelSuite::StartWithStandIn(const std::wstring& options,
   });
 }
 
+void ZorbelSuite::StartAgain() {
+  probe_.reset();
+  zorbel_->StartAgain();
+}
+
 void ZorbelSuite::TearDownTestSuite() {
   probe_.reset();
   zorbel_.reset();

@@ -31,6 +31,8 @@ class ZorbelSuite : public ::testing::Test {
                                bench::StandInStart start = bench::StandInStart::Call,
                                const bench::ZorbelProcess::FolderSetup& alsoSetUp = {});
   static void StartZorbel(const bench::ZorbelProcess::FolderSetup& setup, bool waitForMainWindow = true);
+  // After zorbel ended: started again in its folder with the settings it stored.
+  static void StartAgain();
   static void TearDownTestSuite();
   void SetUp() override;
 
