@@ -152,8 +152,10 @@ void EngineMenu::Check(const MenuState& state) const {
     check(IDM_ENGINE_POLARITY_FOUND, polarityFound);
     check(IDM_ENGINE_POLARITY_NORMAL, !polarityFound && !state.mode.reversed);
     check(IDM_ENGINE_POLARITY_REVERSED, !polarityFound && state.mode.reversed);
-    for (const int id : {IDM_ENGINE_POLARITY_FOUND, IDM_ENGINE_POLARITY_NORMAL, IDM_ENGINE_POLARITY_REVERSED})
-        EnableMenuItem(bar, static_cast<UINT>(id), state.navtex ? MF_GRAYED : MF_ENABLED);
+    // Polarity and unshift on space are RTTY's: grayed where NAVTEX or radiofax is read, kept for RTTY.
+    for (const int id : {IDM_ENGINE_POLARITY_FOUND, IDM_ENGINE_POLARITY_NORMAL, IDM_ENGINE_POLARITY_REVERSED,
+                         IDM_ENGINE_UNSHIFT_ON_SPACE})
+        EnableMenuItem(bar, static_cast<UINT>(id), state.navtex || state.fax ? MF_GRAYED : MF_ENABLED);
     CheckMenuItem(bar, IDM_ENGINE_UNSHIFT_ON_SPACE, state.unshiftOnSpace ? MF_CHECKED : MF_UNCHECKED);
     CheckMenuItem(bar, IDM_ENGINE_FAST, state.fast ? MF_CHECKED : MF_UNCHECKED);
     EnableMenuItem(bar, IDM_ENGINE_PLAY_AGAIN, state.canPlayAgain ? MF_ENABLED : MF_GRAYED);
