@@ -104,15 +104,12 @@ ChartMatch MatchChart(const GreyImage& sent, const GreyImage& received, int larg
     return best;
 }
 
-int ColumnShift(const GreyImage& sent, const GreyImage& received, const ChartMatch& match, int fromRow, int toRow) {
-    int best = 0;
-    double bestCorrelation = -2.0;
+ColumnMatch ColumnShift(const GreyImage& sent, const GreyImage& received, const ChartMatch& match, int fromRow,
+                        int toRow) {
+    ColumnMatch best{0, -2.0};
     for (int shift = -(sent.width - 1) / 2; shift <= sent.width / 2; ++shift) {
         const double correlation = Correlation(sent, received, match.firstRow, shift, fromRow, toRow);
-        if (correlation > bestCorrelation) {
-            bestCorrelation = correlation;
-            best = shift;
-        }
+        if (correlation > best.correlation) best = {shift, correlation};
     }
     return best;
 }

@@ -11,8 +11,10 @@
 // --chart writes the chart of the first seed, for other receivers;
 // --score compares a chart received by any of them with the one sent, by the
 // same measure as the table: the correlation, the start and end in lines,
-// where its lines start (elements to the right of the chart sent, at the top)
-// and the slant, found from where the top and bottom thirds lie.
+// where its lines start (elements to the right of the chart sent), the
+// correlation with the lines' start put right, and the slant, found from
+// where the top and bottom thirds lie. Rows all white at its foot are left
+// out: a receiver may grow its picture in steps and save it whole.
 // For comparison, fldigi's radiofax reaches 0.88 at +10 dB and 0.64 at 0 dB.
 
 #include <algorithm>
@@ -230,21 +232,28 @@ constexpr int kLargestScoredOffset = 120;
 
 int Score(const Options& options) {
     const GreyImage sent = ReadPngFile(options.scoreSent);
-    const GreyImage received = ReadPngFile(options.scoreReceived);
+    GreyImage received = ReadPngFile(options.scoreReceived);
     if (received.width != sent.width) {
         std::printf("width %d, not %d as sent\n", received.width, sent.width);
         return 1;
     }
+    const auto blank = [&](int row) {
+        const auto first = received.pixels.begin() + static_cast<std::ptrdiff_t>(row) * received.width;
+        return std::all_of(first, first + received.width, [](std::uint8_t grey) { return grey == 255; });
+    };
+    while (received.height > 0 && blank(received.height - 1)) --received.height;
+    received.pixels.resize(static_cast<std::size_t>(received.height) * received.width);
     const ChartMatch match = MatchChart(sent, received, kLargestScoredOffset);
     const int first = std::max(0, -match.firstRow);
     const int end = std::min(received.height, sent.height - match.firstRow);
     const int third = (end - first) / 3;
-    const int top = ColumnShift(sent, received, match, first, first + third);
-    const int bottom = ColumnShift(sent, received, match, end - third, end);
+    const ColumnMatch whole = ColumnShift(sent, received, match, first, end);
+    const int top = ColumnShift(sent, received, match, first, first + third).shift;
+    const int bottom = ColumnShift(sent, received, match, end - third, end).shift;
     // A line read too long moves each line's start later: the picture leans left going down.
     const double slant = third > 0 ? -(bottom - top) * 1000.0 / (end - first - third) : 0.0;
-    std::printf("%.3f start %+d end %+d shift %+d slant %+.1f\n", match.correlation, match.firstRow,
-                match.firstRow + received.height - sent.height, top, slant);
+    std::printf("%.3f start %+d end %+d shift %+d %.3f slant %+.0f\n", match.correlation, match.firstRow,
+                match.firstRow + received.height - sent.height, whole.shift, whole.correlation, slant);
     return 0;
 }
 
