@@ -20,7 +20,8 @@
 # on), ours as zorbel-decode --fax; both pictures scored by bench_fax --score against the chart sent
 # (correlation, first and last line against the chart's, line start and slant in elements per 1000 lines)
 # with how each started and ended: ours from its report, fldigi from the states it passed through over
-# XML-RPC and the end its file is named after (ok: the stop tone, stop: the signal gone, max: too many lines).
+# XML-RPC and the end its file is named after (ok: the stop tone, nocorr: its lines alike no more, max: too
+# many lines).
 # Random text as bench_decoder sends it (letters, figures, spaces, a line end every 69 characters; the seed
 # picks text, fading and noise) goes through zorbel-makewav into /tmp, is played once in real time into a
 # private PulseAudio null sink whose monitor fldigi (under its own Xvfb and configuration folder) records,
@@ -187,17 +188,17 @@ def fax_received(port, seconds, folder, out):
         if not states or states[-1] != state:
             states.append(state)
         time.sleep(1)
+    def saved():
+        return sorted(set(os.listdir(folder)) - before, key=lambda name: os.path.getmtime(os.path.join(folder, name)))
     # fldigi saves once it has seen the stop tone or the signal gone, some seconds after.
-    new = []
     for _ in range(40):
-        new = sorted(set(os.listdir(folder)) - before, key=lambda name: os.path.getmtime(os.path.join(folder, name)))
-        if new:
+        if saved():
             break
         time.sleep(1)
     # It writes the file slowly: complete once its last chunk is there.
     for _ in range(60):
         time.sleep(1)
-        new = sorted(set(os.listdir(folder)) - before, key=lambda name: os.path.getmtime(os.path.join(folder, name)))
+        new = saved()
         if all(open(os.path.join(folder, name), "rb").read()[-8:-4] == b"IEND" for name in new):
             break
     if server.wefax.state_string().split("rx:")[-1] != "APT reception start":
@@ -230,7 +231,8 @@ EOF
 # receives in its window's thread, and a starved window saves a radiofax picture without its last lines.
 ahead=()
 if nice -n -10 true 2>/dev/null; then ahead=(nice -n -10); fi
-"${ahead[@]}" pulseaudio -n -F "$work/pulse.pa" --daemonize=no --exit-idle-time=-1 --log-target=file:"$work/pulse.log" &
+"${ahead[@]}" pulseaudio -n -F "$work/pulse.pa" --daemonize=no --exit-idle-time=-1 \
+    --log-target=file:"$work/pulse.log" &
 pids+=($!)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
@@ -429,9 +431,10 @@ if [ "$fax" = 1 ]; then
     fax_cells
     echo
     echo "cell         seed  each: correlation with the chart sent, first and last line against the chart's (+ late),"
-    echo "                   line start (elements right of the chart's) and the correlation with it put right, slant"
-    echo "                   (elements per 1000 lines); ours: started by > ended by; fldigi: the end its file is"
-    echo "                   named after (ok: stop tone, nocorr: lines alike no more, max: too many), its states"
+    echo "                   line start (elements right of the chart's) and the correlation with it put right, line"
+    echo "                   start in the top third, slant (elements per 1000 lines); ours: started by > ended by;"
+    echo "                   fldigi: the end its file is named after (ok: stop tone, nocorr: lines alike no more,"
+    echo "                   max: too many), its states"
 elif [ "$navtex" = 1 ]; then
     navtex_cells
     echo

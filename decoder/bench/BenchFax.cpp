@@ -11,16 +11,18 @@
 // --chart writes the chart of the first seed, for other receivers;
 // --score compares a chart received by any of them with the one sent, by the
 // same measure as the table: the correlation, the start and end in lines,
-// where its lines start (elements to the right of the chart sent), the
-// correlation with the lines' start put right, and the slant, found from
-// where the top and bottom thirds lie. Rows all white at its foot are left
-// out: a receiver may grow its picture in steps and save it whole.
-// For comparison, fldigi's radiofax reaches 0.88 at +10 dB and 0.64 at 0 dB.
+// where its lines start (elements to the right of the chart sent) with the
+// correlation once that is put right, where they start in the top third, and
+// the slant, found from where the top and bottom thirds lie. Rows all white at
+// its foot are left out: a receiver may grow its picture in steps and save it
+// whole.
+// fldigi beside it on the same recordings: tools/fldigi-side-by-side.sh --fax.
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <optional>
 #include <random>
 #include <string>
@@ -252,8 +254,8 @@ int Score(const Options& options) {
     const int bottom = ColumnShift(sent, received, match, end - third, end).shift;
     // A line read too long moves each line's start later: the picture leans left going down.
     const double slant = third > 0 ? -(bottom - top) * 1000.0 / (end - first - third) : 0.0;
-    std::printf("%.3f start %+d end %+d shift %+d %.3f slant %+.0f\n", match.correlation, match.firstRow,
-                match.firstRow + received.height - sent.height, whole.shift, whole.correlation, slant);
+    std::printf("%.3f start %+d end %+d shift %+d %.3f top %+d slant %+.0f\n", match.correlation, match.firstRow,
+                match.firstRow + received.height - sent.height, whole.shift, whole.correlation, top, slant);
     return 0;
 }
 
@@ -261,7 +263,14 @@ int Score(const Options& options) {
 
 int main(int argc, char** argv) {
     const Options options = ParseOptions(argc, argv);
-    if (!options.scoreSent.empty()) return Score(options);
+    if (!options.scoreSent.empty()) {
+        try {
+            return Score(options);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "bench_fax: %s\n", error.what());
+            return 1;
+        }
+    }
     if (!options.chart.empty()) {
         WritePngFile(options.chart, MakeTestChart(FaxMode{}.ElementsPerLine(), options.lines, options.firstSeed));
         return 0;
