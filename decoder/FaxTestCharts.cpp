@@ -66,11 +66,18 @@ void Isobar(GreyImage& chart, double centreX, double centreY, double radiusX, do
     Text(chart, std::to_string(pressure), labelX, labelY);
 }
 
-double Correlation(const GreyImage& sent, const GreyImage& received, int offset) {
+// Over the received rows from fromRow to toRow that the sent chart has, each
+// received column compared with the sent one shift columns to its left
+// (circularly, as a line's start found off moves the whole line round).
+double Correlation(const GreyImage& sent, const GreyImage& received, int offset, int shift, int fromRow, int toRow) {
     double sumSent = 0, sumReceived = 0, sumProduct = 0, sumSentSquare = 0, sumReceivedSquare = 0, count = 0;
-    for (int row = std::max(0, -offset); row < received.height && row + offset < sent.height; ++row) {
+    const int firstSentColumn = ((-shift) % sent.width + sent.width) % sent.width;
+    for (int row = std::max(fromRow, -offset); row < std::min(toRow, received.height) && row + offset < sent.height;
+         ++row) {
+        int sentColumn = firstSentColumn;
         for (int column = 0; column < sent.width; ++column) {
-            const double a = sent.At(column, row + offset), b = received.At(column, row);
+            const double a = sent.At(sentColumn, row + offset), b = received.At(column, row);
+            if (++sentColumn == sent.width) sentColumn = 0;
             sumSent += a;
             sumReceived += b;
             sumProduct += a * b;
@@ -91,8 +98,18 @@ double Correlation(const GreyImage& sent, const GreyImage& received, int offset)
 ChartMatch MatchChart(const GreyImage& sent, const GreyImage& received, int largestOffset) {
     ChartMatch best{-2.0, 0};
     for (int offset = -largestOffset; offset <= largestOffset; ++offset) {
-        const double correlation = Correlation(sent, received, offset);
+        const double correlation = Correlation(sent, received, offset, 0, 0, received.height);
         if (correlation > best.correlation) best = {correlation, offset};
+    }
+    return best;
+}
+
+ColumnMatch ColumnShift(const GreyImage& sent, const GreyImage& received, const ChartMatch& match, int fromRow,
+                        int toRow) {
+    ColumnMatch best{0, -2.0};
+    for (int shift = -(sent.width - 1) / 2; shift <= sent.width / 2; ++shift) {
+        const double correlation = Correlation(sent, received, match.firstRow, shift, fromRow, toRow);
+        if (correlation > best.correlation) best = {shift, correlation};
     }
     return best;
 }

@@ -24,4 +24,15 @@ struct ChartMatch {
 };
 ChartMatch MatchChart(const GreyImage& sent, const GreyImage& received, int largestOffset);
 
+// How many elements the received rows fromRow to toRow, lined up with the
+// sent chart as match says, lie to the right of it (their lines started that
+// much early; below 0, late): the circular shift with the best correlation,
+// and that correlation. Its change down the chart is the slant left.
+struct ColumnMatch {
+    int shift = 0;
+    double correlation = 0.0;
+};
+ColumnMatch ColumnShift(const GreyImage& sent, const GreyImage& received, const ChartMatch& match, int fromRow,
+                        int toRow);
+
 }  // namespace zorbel::decoder
