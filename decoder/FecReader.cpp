@@ -47,8 +47,7 @@ constexpr std::size_t kLostCharacters = 8;
 // The end of emission, three α in DX and their RX copies, lasts no longer
 // than so many bits after the α read that ends it.
 constexpr std::int64_t kEndBits = 6 * kPairBits;
-// The end of emission is read from two α in DX at most so many characters
-// apart.
+// The end of emission is read from two α at most so many characters apart.
 constexpr std::int64_t kAlphaGapCharacters = 2;
 // So many bits are kept to read again on lock (40 s).
 constexpr std::size_t kKeptBits = 4096;
@@ -220,15 +219,12 @@ void FecReader::ReadCharacter(std::int64_t dxStart, std::string& text) {
         HoldLost(both, best, text);
         return;
     }
-    if (best == kAlphaIndex && AlphaInDx(dx)) {
-        // The end sends α on and on; a single one is more likely a
-        // character that a fade of both copies turned into it (two-path
-        // fading, 0 dB: one message in twenty lost some of its text so).
-        if (lastAlpha_ >= 0 && dxStart - lastAlpha_ <= kAlphaGapCharacters * kPairBits) {
-            EndOfEmission(text);
-            return;
-        }
-        lastAlpha_ = dxStart;
+    const bool alphaInDx = best == kAlphaIndex && AlphaInDx(dx);
+    if (EndsEmission(dxStart, best, alphaInDx)) {
+        EndOfEmission(text);
+        return;
+    }
+    if (alphaInDx) {
         HoldLost(both, best, text);
         return;
     }
@@ -253,6 +249,20 @@ bool FecReader::AlphaInDx(const CodeScores& dx) {
         if (index != kAlphaIndex) otherInDx = std::max(otherInDx, dx.codes[index]);
     }
     return dx.codes[kAlphaIndex] - otherInDx >= kDecides;
+}
+
+bool FecReader::EndsEmission(std::int64_t dxStart, std::size_t best, bool alphaInDx) {
+    // The end sends α in DX on and on, and RX repeats it: two α read within
+    // a few characters, one of them clearly in DX, end it (an α in RX with
+    // its DX copy faded reads as the phasing's pair). A single one is more
+    // likely a character that a fade of both copies turned into it
+    // (two-path fading, 0 dB: one message in twenty lost some of its text so).
+    if (best != kAlphaIndex && best != kRepetitionIndex) return false;
+    const bool ends = lastAlpha_ >= 0 && dxStart - lastAlpha_ <= kAlphaGapCharacters * kPairBits &&
+                      (alphaInDx || lastAlphaInDx_);
+    lastAlpha_ = dxStart;
+    lastAlphaInDx_ = alphaInDx;
+    return ends;
 }
 
 void FecReader::HoldLost(const std::array<float, 35>& both, std::size_t best, std::string& text) {

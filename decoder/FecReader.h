@@ -10,8 +10,9 @@
 // of a message locks within a few characters; noise builds none. On lock
 // the characters already heard in that way's run are read again, so the
 // start is not lost; after a short loss of lock the characters in between
-// are read too; a run of characters that neither copy yields, or α read in
-// DX twice within a few characters (the end of emission), ends the lock.
+// are read too; a run of characters that neither copy yields, or α read
+// twice within a few characters, once clearly in DX (the end of emission),
+// ends the lock.
 // A character is decided from both copies together, each code weighed by
 // the likelihoods of its bits in both, so that a copy that a fade has half
 // taken still counts; one that neither copy makes likely enough is given as
@@ -76,10 +77,12 @@ private:
     void ReadCharacter(std::int64_t dxStart, std::string& text);
     // Whether the DX copy alone is clearly α.
     static bool AlphaInDx(const CodeScores& dx);
+    // Whether the character decided (best) ends the transmission.
+    bool EndsEmission(std::int64_t dxStart, std::size_t best, bool alphaInDx);
     // A character neither copy makes likely enough: held until the next
     // one read (see heldErasures_).
     void HoldLost(const std::array<float, 35>& both, std::size_t best, std::string& text);
-    // α sent in DX again: the transmission ended.
+    // The transmission ended.
     void EndOfEmission(std::string& text);
     void Unlock(std::string& text);
     std::int64_t Received() const { return firstBit_ + static_cast<std::int64_t>(bits_.size()); }
@@ -91,8 +94,10 @@ private:
     int locked_ = -1;
     // Locked: where the next character's DX copy starts.
     std::int64_t nextDx_ = 0;
-    // Where the DX copy of the last α read in DX started, or -1.
+    // Where the DX copy of the last α (or phasing pair) read started, or
+    // -1, and whether it was clearly α in DX.
     std::int64_t lastAlpha_ = -1;
+    bool lastAlphaInDx_ = false;
     // Where the DX copy of the last character read started, and in which way.
     std::int64_t lastRead_ = -1;
     int lastReadWay_ = -1;
