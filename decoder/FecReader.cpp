@@ -31,10 +31,10 @@ constexpr double kTakesOver = 10.0;
 // one read wrong, and in fading more than half of those between 80 and
 // 95 % are right (two-path fading, 0 dB: a fifth fewer characters wrong).
 constexpr float kDecides = 1.5f;
-// A lost character's likeliest code is printed in place of '*' where it
-// holds at least this share of the likelihood: in fading about half of
-// those are right, and one read wrong costs a reader no more than one lost
-// (two-path fading, 0 dB: a quarter fewer characters wrong).
+// A lost character's likeliest letter is printed in lower case, as unsure,
+// in place of '*' where it holds at least this share of the likelihood: in
+// fading about half of those are right, and a reader reads the word (two-path
+// fading, 0 dB: a quarter fewer characters lost).
 constexpr double kLikeliestShown = 1.0 / 3.0;
 // After a loss of lock shorter than this many characters the lock goes on
 // where it broke off, the characters in between read as well as they can be.

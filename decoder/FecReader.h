@@ -16,8 +16,8 @@
 // A character is decided from both copies together, each code weighed by
 // the likelihoods of its bits in both, so that a copy that a fade has half
 // taken still counts; one that neither copy makes likely enough is given as
-// its likeliest character where that is still fairly likely, '*' otherwise
-// (see ShiftReading for a lost shift).
+// '*', or as its likeliest letter in lower case where that is still fairly
+// likely (see ShiftReading, also for a lost shift).
 
 #include <array>
 #include <cstdint>

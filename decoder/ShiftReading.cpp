@@ -93,9 +93,15 @@ void ShiftReading::AddLost(double lettersShare, double figuresShare, std::option
         const double figures = figuresShare * (reading.figures ? kRare : kLikelyShift);
         const double sum = otherShare + letters + figures;
         Reading other{reading.figures, reading.weight + std::log(otherShare / sum), reading.held, reading.afterSpace};
-        if (likeliest) {
-            Append(other, *likeliest);
+        // A likely letter shows in lower case, as unsure (NAVTEX sends none; the message reader counts it as
+        // wrong, so a repeat still replaces the copy). Anything else lost is '*': a figure, a blank or a line
+        // end guessed would read as received, and a wrong position looks right.
+        const std::size_t before = other.held.size();
+        if (likeliest) Append(other, *likeliest);
+        if (other.held.size() == before + 1 && other.held.back() >= 'A' && other.held.back() <= 'Z') {
+            other.held.back() = static_cast<char>(other.held.back() - 'A' + 'a');
         } else {
+            other.held.resize(before);
             other.held += '*';
         }
         branches.push_back(std::move(other));

@@ -23,7 +23,8 @@ public:
     // A character decided: its ITA2 code. Appends what is settled.
     void Add(std::uint8_t ita2, std::string& text);
     // A character lost, how likely it was a letters or a figures shift, and
-    // the ITA2 code printed for it where it was neither ('*' without one).
+    // its likeliest ITA2 code where that is worth showing: a letter shows in
+    // lower case, anything else as '*'.
     void AddLost(double lettersShare, double figuresShare, std::optional<std::uint8_t> likeliest,
                  std::string& text);
     // The characters end (a lock ends, or the input): appends what is held,
