@@ -31,6 +31,11 @@ constexpr double kTakesOver = 10.0;
 // one read wrong, and in fading more than half of those between 80 and
 // 95 % are right (two-path fading, 0 dB: a fifth fewer characters wrong).
 constexpr float kDecides = 1.5f;
+// A lost character's likeliest letter is printed in lower case, as unsure,
+// in place of '*' where it holds at least this share of the likelihood: in
+// fading about half of those are right, and a reader reads the word (two-path
+// fading, 0 dB: a quarter fewer characters lost).
+constexpr double kLikeliestShown = 1.0 / 3.0;
 // After a loss of lock shorter than this many characters the lock goes on
 // where it broke off, the characters in between read as well as they can be.
 constexpr std::int64_t kGapCharacters = 20;
@@ -40,8 +45,10 @@ constexpr std::int64_t kSlipBits = 3;
 // So many characters in a row that neither copy yields end a lock.
 constexpr std::size_t kLostCharacters = 8;
 // The end of emission, three α in DX and their RX copies, lasts no longer
-// than so many bits after the first α read.
+// than so many bits after the α read that ends it.
 constexpr std::int64_t kEndBits = 6 * kPairBits;
+// The end of emission is read from two α at most so many characters apart.
+constexpr std::int64_t kAlphaGapCharacters = 2;
 // So many bits are kept to read again on lock (40 s).
 constexpr std::size_t kKeptBits = 4096;
 
@@ -209,36 +216,69 @@ void FecReader::ReadCharacter(std::int64_t dxStart, std::string& text) {
     lastRead_ = dxStart;
     lastReadWay_ = locked_;
     if (both[best] - second < kDecides) {
-        // Erasures are held until a character follows: a run of them is the
-        // end of the signal, not characters lost in it.
-        if (!decidedInLock_) return;
-        const float all = LogSum(both);
-        heldErasures_.push_back({std::exp(both[kLettersIndex] - all), std::exp(both[kFiguresIndex] - all)});
-        if (heldErasures_.size() == kLostCharacters) {
-            heldErasures_.clear();
-            Unlock(text);
-        }
+        HoldLost(both, best, text);
+        return;
+    }
+    const bool alphaInDx = best == kAlphaIndex && AlphaInDx(dx);
+    if (EndsEmission(dxStart, best, alphaInDx)) {
+        EndOfEmission(text);
+        return;
+    }
+    if (alphaInDx) {
+        HoldLost(both, best, text);
         return;
     }
     decidedInLock_ = true;
     // Erasures next to the phasing signals were phasing too, faded.
     const bool traffic = best != kAlphaIndex && best != kRepetitionIndex && best != kBetaIndex;
     if (traffic) {
-        for (const auto& [letters, figures] : heldErasures_) reading_.AddLost(letters, figures, text);
+        for (const LostCharacter& lost : heldErasures_) {
+            reading_.AddLost(lost.lettersShare, lost.figuresShare, lost.likeliest, text);
+        }
     }
     heldErasures_.clear();
-    if (best == kAlphaIndex) {
-        // Only α sent in DX ends it: α in RX alone is also the phasing's,
-        // and the first RX copies of a transmission are α.
-        float otherInDx = -HUGE_VALF;
-        for (std::size_t index = 0; index < dx.codes.size(); ++index) {
-            if (index != kAlphaIndex) otherInDx = std::max(otherInDx, dx.codes[index]);
-        }
-        if (dx.codes[kAlphaIndex] - otherInDx >= kDecides) EndOfEmission(text);
-        return;
-    }
     if (!traffic) return;
     if (const std::optional<std::uint8_t> ita2 = Ita2FromCcir476(ValidCcir476Codes()[best])) reading_.Add(*ita2, text);
+}
+
+bool FecReader::AlphaInDx(const CodeScores& dx) {
+    // Only α sent in DX ends a transmission: α in RX alone is also the
+    // phasing's, and the first RX copies of a transmission are α.
+    float otherInDx = -HUGE_VALF;
+    for (std::size_t index = 0; index < dx.codes.size(); ++index) {
+        if (index != kAlphaIndex) otherInDx = std::max(otherInDx, dx.codes[index]);
+    }
+    return dx.codes[kAlphaIndex] - otherInDx >= kDecides;
+}
+
+bool FecReader::EndsEmission(std::int64_t dxStart, std::size_t best, bool alphaInDx) {
+    // The end sends α in DX on and on, and RX repeats it: two α read within
+    // a few characters, one of them clearly in DX, end it (an α in RX with
+    // its DX copy faded reads as the phasing's pair). A single one is more
+    // likely a character that a fade of both copies turned into it
+    // (two-path fading, 0 dB: one message in twenty lost some of its text so).
+    if (best != kAlphaIndex && best != kRepetitionIndex) return false;
+    const bool ends = lastAlpha_ >= 0 && dxStart - lastAlpha_ <= kAlphaGapCharacters * kPairBits &&
+                      (alphaInDx || lastAlphaInDx_);
+    lastAlpha_ = dxStart;
+    lastAlphaInDx_ = alphaInDx;
+    return ends;
+}
+
+void FecReader::HoldLost(const std::array<float, 35>& both, std::size_t best, std::string& text) {
+    // Erasures are held until a character follows: a run of them is the
+    // end of the signal, not characters lost in it.
+    if (!decidedInLock_) return;
+    const float all = LogSum(both);
+    std::optional<std::uint8_t> likeliest;
+    if (best != kLettersIndex && best != kFiguresIndex && std::exp(both[best] - all) >= kLikeliestShown) {
+        likeliest = Ita2FromCcir476(ValidCcir476Codes()[best]);
+    }
+    heldErasures_.push_back({std::exp(both[kLettersIndex] - all), std::exp(both[kFiguresIndex] - all), likeliest});
+    if (heldErasures_.size() == kLostCharacters) {
+        heldErasures_.clear();
+        Unlock(text);
+    }
 }
 
 void FecReader::Unlock(std::string& text) {

@@ -10,17 +10,20 @@
 // of a message locks within a few characters; noise builds none. On lock
 // the characters already heard in that way's run are read again, so the
 // start is not lost; after a short loss of lock the characters in between
-// are read too; a run of characters that neither copy yields, or α in both,
-// ends the lock. A character is decided from both copies together, each
-// code weighed by the likelihoods of its bits in both, so that a copy that
-// a fade has half taken still counts; one that neither copy makes likely
-// enough is given as '*' (see ShiftReading for a lost shift).
+// are read too; a run of characters that neither copy yields, or α read
+// twice within a few characters, once clearly in DX (the end of emission),
+// ends the lock.
+// A character is decided from both copies together, each code weighed by
+// the likelihoods of its bits in both, so that a copy that a fade has half
+// taken still counts; one that neither copy makes likely enough is given as
+// '*', or as its likeliest letter in lower case where that is still fairly
+// likely (see ShiftReading, also for a lost shift).
 
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "decoder/ShiftReading.h"
@@ -72,7 +75,14 @@ private:
     // Reads the characters whose both copies are in (or, ending, the DX copy).
     void ReadCharacters(std::string& text, bool ending);
     void ReadCharacter(std::int64_t dxStart, std::string& text);
-    // α in both copies: the transmission ended.
+    // Whether the DX copy alone is clearly α.
+    static bool AlphaInDx(const CodeScores& dx);
+    // Whether the character decided (best) ends the transmission.
+    bool EndsEmission(std::int64_t dxStart, std::size_t best, bool alphaInDx);
+    // A character neither copy makes likely enough: held until the next
+    // one read (see heldErasures_).
+    void HoldLost(const std::array<float, 35>& both, std::size_t best, std::string& text);
+    // The transmission ended.
     void EndOfEmission(std::string& text);
     void Unlock(std::string& text);
     std::int64_t Received() const { return firstBit_ + static_cast<std::int64_t>(bits_.size()); }
@@ -84,15 +94,24 @@ private:
     int locked_ = -1;
     // Locked: where the next character's DX copy starts.
     std::int64_t nextDx_ = 0;
+    // Where the DX copy of the last α (or phasing pair) read started, or
+    // -1, and whether it was clearly α in DX.
+    std::int64_t lastAlpha_ = -1;
+    bool lastAlphaInDx_ = false;
     // Where the DX copy of the last character read started, and in which way.
     std::int64_t lastRead_ = -1;
     int lastReadWay_ = -1;
     // Whether a character was decided in this lock: erasures before the
     // first are the noise before the transmission, not lost characters.
     bool decidedInLock_ = false;
-    // The characters lost since the last one read, each with how likely it
-    // was a letters or a figures shift.
-    std::vector<std::pair<double, double>> heldErasures_;
+    // A character lost: how likely it was a letters or a figures shift, and
+    // its likeliest ITA2 code where that is worth printing.
+    struct LostCharacter {
+        double lettersShare, figuresShare;
+        std::optional<std::uint8_t> likeliest;
+    };
+    // The characters lost since the last one read.
+    std::vector<LostCharacter> heldErasures_;
     // Slots before this bit are not weighed: the end of a transmission.
     std::int64_t quietUntil_ = 0;
     ShiftReading reading_;

@@ -62,20 +62,25 @@ void ShiftReading::Add(std::uint8_t ita2, std::string& text) {
     ita2 &= 0x1F;
     for (Reading& reading : readings_) {
         reading.weight += LogShare(ita2, reading.figures, reading.afterSpace);
-        reading.afterSpace = ita2 == kIta2Space;
-        Ita2Reader reader;
-        // The reader starts in letters; a figures shift puts it in figures.
-        if (reading.figures) reader.Read(kIta2Figures);
-        if (const std::optional<char> character = reader.Read(ita2)) reading.held += *character;
-        if (ita2 == kIta2Letters) reading.figures = false;
-        if (ita2 == kIta2Figures) reading.figures = true;
+        Append(reading, ita2);
     }
     Merge(readings_);
     ++receivedSinceLost_;
     Settle(text, false);
 }
 
-void ShiftReading::AddLost(double lettersShare, double figuresShare, std::string& text) {
+void ShiftReading::Append(Reading& reading, std::uint8_t ita2) {
+    reading.afterSpace = ita2 == kIta2Space;
+    Ita2Reader reader;
+    // The reader starts in letters; a figures shift puts it in figures.
+    if (reading.figures) reader.Read(kIta2Figures);
+    if (const std::optional<char> character = reader.Read(ita2)) reading.held += *character;
+    if (ita2 == kIta2Letters) reading.figures = false;
+    if (ita2 == kIta2Figures) reading.figures = true;
+}
+
+void ShiftReading::AddLost(double lettersShare, double figuresShare, std::optional<std::uint8_t> likeliest,
+                           std::string& text) {
     lettersShare = std::max(lettersShare, kLeastShiftShare);
     figuresShare = std::max(figuresShare, kLeastShiftShare);
     receivedSinceLost_ = 0;
@@ -87,7 +92,19 @@ void ShiftReading::AddLost(double lettersShare, double figuresShare, std::string
         const double letters = lettersShare * (reading.figures ? kLikelyShift : kRare);
         const double figures = figuresShare * (reading.figures ? kRare : kLikelyShift);
         const double sum = otherShare + letters + figures;
-        branches.push_back({reading.figures, reading.weight + std::log(otherShare / sum), reading.held + '*'});
+        Reading other{reading.figures, reading.weight + std::log(otherShare / sum), reading.held, reading.afterSpace};
+        // A likely letter shows in lower case, as unsure (NAVTEX sends none; the message reader counts it as
+        // wrong, so a repeat still replaces the copy). Anything else lost is '*': a figure, a blank or a line
+        // end guessed would read as received, and a wrong position looks right.
+        const std::size_t before = other.held.size();
+        if (likeliest) Append(other, *likeliest);
+        if (other.held.size() == before + 1 && other.held.back() >= 'A' && other.held.back() <= 'Z') {
+            other.held.back() = static_cast<char>(other.held.back() - 'A' + 'a');
+        } else {
+            other.held.resize(before);
+            other.held += '*';
+        }
+        branches.push_back(std::move(other));
         // A shift lost prints nothing, as received it would not.
         if (letters > 0.0) branches.push_back({false, reading.weight + std::log(letters / sum), reading.held});
         if (figures > 0.0) branches.push_back({true, reading.weight + std::log(figures / sum), reading.held});

@@ -10,6 +10,7 @@
 // shift received settles it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,11 @@ public:
 
     // A character decided: its ITA2 code. Appends what is settled.
     void Add(std::uint8_t ita2, std::string& text);
-    // A character lost, and how likely it was a letters or a figures shift.
-    void AddLost(double lettersShare, double figuresShare, std::string& text);
+    // A character lost, how likely it was a letters or a figures shift, and
+    // its likeliest ITA2 code where that is worth showing: a letter shows in
+    // lower case, anything else as '*'.
+    void AddLost(double lettersShare, double figuresShare, std::optional<std::uint8_t> likeliest,
+                 std::string& text);
     // The characters end (a lock ends, or the input): appends what is held,
     // as the likelier reading has it.
     void Flush(std::string& text);
@@ -37,6 +41,8 @@ private:
         bool afterSpace = false;
     };
 
+    // Reads the code in the reading's state.
+    static void Append(Reading& reading, std::uint8_t ita2);
     // Keeps the likelier of two readings in one state.
     void Merge(std::vector<Reading>& readings) const;
     // Gives the held text once one reading is clearly the likeliest.

@@ -117,13 +117,17 @@ TEST(SitorBDecoderTest, ACharacterReadsBackFromEitherCopyAlone) {
         }
         EXPECT_EQ(Read(SoftBits(slots, lost)), kMessage) << test.name;
     }
-    // Both copies lost: an erasure in its place.
+    // Both copies lost, or both faded into α (one α is not yet the end):
+    // an erasure in its place.
     std::vector<bool> lost(slots.size(), false);
     const std::size_t fifth = 2 * (kPhasingPairs + 5);
     lost[fifth] = lost[fifth + kRxDelaySlots] = true;
     std::string expected(kMessage);
     expected[4] = '*';
     EXPECT_EQ(Read(SoftBits(slots, lost)), expected);
+    std::vector<std::uint8_t> faded = slots;
+    faded[fifth] = faded[fifth + kRxDelaySlots] = kCcirAlpha;
+    EXPECT_EQ(Read(SoftBits(faded)), expected);
 }
 
 TEST(SitorBDecoderTest, AReaderJoiningMidMessageLocksWithinAFewCharacters) {
@@ -178,7 +182,7 @@ TEST(SitorBDecoderTest, ALostLettersShiftDoesNotLeaveTheWordsAfterItInFigures) {
         std::string text;
         for (std::size_t index = 0; index < codes.size(); ++index) {
             if (index == test.lost) {
-                reading.AddLost(1.0 / 35.0, 1.0 / 35.0, text);
+                reading.AddLost(1.0 / 35.0, 1.0 / 35.0, std::nullopt, text);
             } else {
                 reading.Add(codes[index], text);
             }
