@@ -44,6 +44,8 @@ public:
     bool Receiving() const { return state_ == State::Receiving; }
     // The brightness of the reception under way, so far; empty if none.
     std::span<const float> ReceivedSoFar() const;
+    // What started the reception under way.
+    FaxStart StartedBy() const { return receptionStartedBy_; }
     // The receptions ended since last asked, oldest first.
     std::vector<FaxReception> TakeEnded();
 
