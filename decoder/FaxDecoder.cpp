@@ -43,9 +43,11 @@ constexpr double kLikeLine = 0.06;
 constexpr std::size_t kLeastLikeInStart = 12;
 // It ends where the blocks since are this little alike on average, over so
 // many blocks (at the recording's end, over a few at least): half a minute,
-// longer than a weak signal's fades, which look unlike too.
+// longer than a weak signal's fades, which look unlike too. Noise gives 0.026
+// at most over so many; a chart at 0 dB on a moderately fading path may give
+// as little as 0.035 for as long.
 constexpr std::size_t kEndWindow = 60;
-constexpr double kEndMeanLikeness = 0.04;
+constexpr double kEndMeanLikeness = 0.03;
 constexpr std::size_t kEndedBeforeFinish = 4;
 // The sound card's clock against the sender's, for the lag searched.
 constexpr double kClockTolerance = 300e-6;
