@@ -6,7 +6,8 @@
 // early or late the picture started and ended; then how often minutes of
 // noise, RTTY or a steady carrier started a reception.
 //   bench_fax [--lines 800] [--seeds 3] [--first-seed 1] [--rows TEXT] [--minutes 10]
-// For comparison, fldigi's radiofax reaches 0.88 at +10 dB and 0.64 at 0 dB.
+// For comparison, fldigi's radiofax reaches 0.88 at +10 dB and 0.64 at 0 dB,
+// 0.75 with good and 0.63 with moderate fading at +10 dB.
 
 #include <algorithm>
 #include <cmath>
