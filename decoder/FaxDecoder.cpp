@@ -14,10 +14,26 @@ namespace {
 // tone's rate (a clean tone gives 0.81); the start tone must hold so many
 // blocks (of a line each), the stop tone so many.
 constexpr double kToneShare = 0.3;
+// The stop tone needs less: it is looked for only in a picture, whose blocks
+// hold next to none of it (0.012 at most, so many in a row 0.003 on
+// average), and a weak fading signal gives it no more than 0.2 to 0.3 in
+// some blocks, 0.05 in others; so it is also heard where so many blocks in a
+// row hold this much on average.
+constexpr double kStopToneShare = 0.15;
+constexpr std::size_t kWeakStopToneBlocks = 4;
+constexpr double kWeakStopToneMean = 0.03;
 constexpr int kStartToneBlocks = 4;
 constexpr int kStopToneBlocks = 2;
-// Its start is found to a quarter of a line.
+// Its start is found to a quarter of a line. On a fading path, and more so
+// in a weak signal, the tone's first lines may hold too little of it to be
+// told at once (0.05 to 0.2, where a picture's parts hold 0.02 at most), or
+// none where it fades away: its start is sought in so many lines before the
+// first part that holds it clearly, where the parts from it on hold most
+// more than this share, a part alike with the line before (picture) counting
+// against it, one unalike (a fade) only for what it holds.
 constexpr long long kPartsOfLine = 4;
+constexpr long long kWeakToneLines = 12;
+constexpr double kWeakToneShare = 0.04;
 // A picture starts when the last blocks are alike enough with the lines
 // before them: on average, and most of them at least a little (noise gives
 // 0.02 on average, a chart at 0 dB 0.15).
@@ -27,9 +43,11 @@ constexpr double kLikeLine = 0.06;
 constexpr std::size_t kLeastLikeInStart = 12;
 // It ends where the blocks since are this little alike on average, over so
 // many blocks (at the recording's end, over a few at least): half a minute,
-// longer than a weak signal's fades, which look unlike too.
+// longer than a weak signal's fades, which look unlike too. Noise gives 0.026
+// at most over so many; a chart at 0 dB on a moderately fading path may give
+// as little as 0.035 for as long.
 constexpr std::size_t kEndWindow = 60;
-constexpr double kEndMeanLikeness = 0.04;
+constexpr double kEndMeanLikeness = 0.03;
 constexpr std::size_t kEndedBeforeFinish = 4;
 // The sound card's clock against the sender's, for the lag searched.
 constexpr double kClockTolerance = 300e-6;
@@ -82,10 +100,13 @@ void FaxDecoder::MeasureBlock(long long blockStart) {
     const std::span<const float> block = From(blockStart, blockSamples_);
     const double rate = demodulator_.BrightnessRate();
     const bool startTone = ToneShare(block, mode_.StartToneHz(), rate) >= kToneShare;
-    const bool stopTone = ToneShare(block, mode_.stopToneHz, rate) >= kToneShare;
+    const double stopShare = ToneShare(block, mode_.stopToneHz, rate);
+    const bool stopTone = stopShare >= kStopToneShare;
     const bool startToneBefore = startToneBlocks_ > 0;
     startToneBlocks_ = startTone ? startToneBlocks_ + 1 : 0;
     stopToneBlocks_ = stopTone ? stopToneBlocks_ + 1 : 0;
+    stopShares_.push_back(stopShare);
+    if (stopShares_.size() > kWeakStopToneBlocks) stopShares_.pop_front();
     // A tone's lines are all alike, yet no picture.
     const std::span<const float> all(brightness_);
     likeness_.push_back(startTone || stopTone
@@ -119,8 +140,8 @@ void FaxDecoder::MeasureBlock(long long blockStart) {
         if (!startTone && !startToneBefore) Begin(blockStart - blockLength, FaxStart::StartTone);
         break;
     case State::Receiving:
-        if (stopToneBlocks_ >= kStopToneBlocks) {
-            End(StopToneOnset(blockStart - kStopToneBlocks * blockLength), FaxEnd::StopTone);
+        if (StopToneHeard()) {
+            End(StopToneOnset(blockStart + blockLength), FaxEnd::StopTone);
         } else if (startToneBlocks_ >= kStartToneBlocks) {
             End(blockStart - (kStartToneBlocks - 1) * blockLength, FaxEnd::NextStart);
             state_ = State::StartTone;
@@ -131,17 +152,40 @@ void FaxDecoder::MeasureBlock(long long blockStart) {
     }
 }
 
-long long FaxDecoder::StopToneOnset(long long from) const {
-    // The first part of a line in the two lines from `from` that holds the
-    // tone; the picture ends with the part, which holds a little of it.
+double FaxDecoder::StopToneShare(long long partStart) const {
+    const auto part = static_cast<std::size_t>(blockSamples_ / kPartsOfLine);
+    return ToneShare(From(partStart, part), mode_.stopToneHz, demodulator_.BrightnessRate());
+}
+
+bool FaxDecoder::StopToneHeard() const {
+    const double mean = std::accumulate(stopShares_.begin(), stopShares_.end(), 0.0) / kWeakStopToneBlocks;
+    return stopToneBlocks_ >= kStopToneBlocks || mean >= kWeakStopToneMean;
+}
+
+long long FaxDecoder::StopToneOnset(long long heardUntil) const {
+    // The first part of a line in the blocks it was heard in that holds the
+    // tone clearly (if none, their end); then, before it, the part from
+    // which on the tone's share beyond kWeakToneShare adds up most. The
+    // picture ends with that part, which holds a little of the picture too.
     const auto part = static_cast<long long>(blockSamples_ / kPartsOfLine);
-    for (long long at = std::max(from, brightnessStart_); at + part <= from + 2 * kPartsOfLine * part; at += part) {
-        if (ToneShare(From(at, static_cast<std::size_t>(part)), mode_.stopToneHz, demodulator_.BrightnessRate()) >=
-            kToneShare) {
-            return at + part;
+    long long clear =
+        std::max(heardUntil - static_cast<long long>(kWeakStopToneBlocks * blockSamples_), receptionStart_);
+    while (clear + part <= heardUntil && StopToneShare(clear) < kStopToneShare) clear += part;
+    long long onset = clear;
+    double sum = 0.0, most = 0.0;
+    const long long earliest = std::max(receptionStart_ + static_cast<long long>(blockSamples_ + lagSpread_),
+                                        clear - kWeakToneLines * kPartsOfLine * part);
+    for (long long at = clear - part; at >= earliest; at -= part) {
+        const double beyond = StopToneShare(at) - kWeakToneShare;
+        const bool picture = LineLikeness(brightness_, static_cast<std::size_t>(at - brightnessStart_),
+                                          static_cast<std::size_t>(part), blockSamples_, lagSpread_) >= kLikeLine;
+        sum += picture ? beyond : std::max(0.0, beyond);
+        if (sum > most) {
+            most = sum;
+            onset = at;
         }
     }
-    return from + static_cast<long long>(blockSamples_);
+    return onset + part;
 }
 
 void FaxDecoder::Begin(long long at, FaxStart start) {
@@ -149,6 +193,7 @@ void FaxDecoder::Begin(long long at, FaxStart start) {
     receptionStart_ = at;
     receptionStartedBy_ = start;
     likeness_.clear();
+    stopShares_.clear();
 }
 
 void FaxDecoder::End(long long at, FaxEnd end) {

@@ -44,13 +44,17 @@ public:
     bool Receiving() const { return state_ == State::Receiving; }
     // The brightness of the reception under way, so far; empty if none.
     std::span<const float> ReceivedSoFar() const;
+    // What started the reception under way.
+    FaxStart StartedBy() const { return receptionStartedBy_; }
     // The receptions ended since last asked, oldest first.
     std::vector<FaxReception> TakeEnded();
 
 private:
     enum class State { Waiting, StartTone, Receiving };
     void MeasureBlock(long long blockStart);
-    long long StopToneOnset(long long from) const;
+    bool StopToneHeard() const;
+    double StopToneShare(long long partStart) const;
+    long long StopToneOnset(long long heardUntil) const;
     void Begin(long long at, FaxStart start);
     void End(long long at, FaxEnd end);
     std::span<const float> From(long long at, std::size_t count) const;
@@ -69,6 +73,8 @@ private:
     FaxStart receptionStartedBy_ = FaxStart::StartTone;
     int startToneBlocks_ = 0;
     int stopToneBlocks_ = 0;
+    // The stop tone's share in the last blocks, newest last.
+    std::deque<double> stopShares_;
     // Each recent block's likeness to the line before, newest last.
     std::deque<double> likeness_;
     std::vector<FaxReception> ended_;

@@ -23,8 +23,20 @@ constexpr std::size_t kLeastPhasingLines = 8;
 // A pulse this many times the median distance off the line through all (and
 // a sample more) is left out of the fit.
 constexpr double kFarOffMedians = 3.0;
-// A pulse stands out from the black of its line by this much brightness.
-constexpr double kPulseContrast = 0.4;
+// Twice as far off, a pulse still marks a phasing line (noise moves a weak
+// one's centre); further, it may be a dark row of the picture brightened by
+// noise.
+constexpr double kPhasingLineFarOff = 2.0;
+// The pulse stands out from the black of the first lines folded by this much
+// brightness, and from the black of each line by this much: in a weak signal
+// the noise brightens the black, more so where a fade has weakened it.
+constexpr double kFoldedPulseContrast = 0.25;
+constexpr double kPulseContrast = 0.2;
+// A line whose pulse is mostly unknown while the rest of it is mostly known
+// and this dark still counts as a phasing line at their end: a fade took the
+// white's frequency, not the black's. (Where both faded, the line may as well
+// be a dark row at the picture's top.)
+constexpr double kDarkerThan = 0.5;
 // The sender's or the sound card's clock: beyond this the phasing's line
 // length is not believed (a fade misled it), only its line start; far beyond
 // it, not even that.
@@ -39,7 +51,9 @@ constexpr double kPhasingTolerance = 1000e-6;
 // their own error is too large for it).
 constexpr int kCorrelationSpans[] = {1, 4, 16, 64, 128, 256, 512};
 constexpr std::size_t kFirstStepAfterPhasing = 3;
-constexpr double kLeastCorrelation = 0.008;
+// A weak signal on a fading path gives no more than 0.005 over 64 lines
+// (noise 0.002 at most): enough, as each step is checked by the next.
+constexpr double kLeastCorrelation = 0.004;
 // A span is taken where the picture is this many times as long, so that
 // enough of it overlaps.
 constexpr double kLeastOverlap = 1.5;
@@ -61,6 +75,23 @@ double Mean(std::span<const float> samples, std::size_t from, std::size_t count)
     double sum = 0.0;
     for (std::size_t index = from; index < from + count; ++index) sum += GreyIfUnknown(samples[index]);
     return sum / static_cast<double>(count);
+}
+
+// The mean of the known brightness, and the share of it known; 0.5 where
+// none is.
+struct Known {
+    double mean;
+    double share;
+};
+
+Known KnownMean(std::span<const float> samples, std::size_t from, std::size_t count) {
+    double sum = 0.0, known = 0.0;
+    for (std::size_t index = from; index < from + count; ++index) {
+        if (samples[index] < 0.0f) continue;
+        sum += samples[index];
+        ++known;
+    }
+    return known > 0.0 ? Known{sum / known, known / static_cast<double>(count)} : Known{0.5, 0.0};
 }
 
 struct Line {
@@ -126,7 +157,7 @@ std::optional<double> FoldedPulseCentre(std::span<const float> brightness, doubl
     }
     const double pulse = best / static_cast<double>(width);
     const double rest = (total - best) / static_cast<double>(length - width);
-    if (pulse - rest < kPulseContrast) return std::nullopt;
+    if (pulse - rest < kFoldedPulseContrast) return std::nullopt;
     return static_cast<double>(bestStart) + static_cast<double>(width) / 2.0;
 }
 
@@ -148,8 +179,10 @@ std::optional<double> PulseCentre(std::span<const float> brightness, double expe
             bestStart = start;
         }
     }
+    // Only what is known of the black: a fade's unknown stretches taken as
+    // grey would darken a white picture line enough to pass for one.
     const std::size_t blackFrom = bestStart + 2 * width;
-    const double black = Mean(brightness, blackFrom, static_cast<std::size_t>(lineEnd) - blackFrom);
+    const double black = KnownMean(brightness, blackFrom, static_cast<std::size_t>(lineEnd) - blackFrom).mean;
     if (best - black < kPulseContrast) return std::nullopt;
     // Just beyond the pulse's edges, which the demodulator's filter smooths
     // over a few samples: clicks of noise further out would pull it aside.
@@ -161,6 +194,18 @@ std::optional<double> PulseCentre(std::span<const float> brightness, double expe
     }
     if (weight <= 0.0) return std::nullopt;
     return moment / weight + 0.5;
+}
+
+// Whether the line whose pulse is expected here lost it in a fade: most of
+// the pulse unknown, the rest of the line mostly known and dark.
+bool PulseFaded(std::span<const float> brightness, double expected, double lineSamples, std::size_t width) {
+    const auto from = static_cast<long long>(expected - static_cast<double>(width) / 2.0);
+    const auto lineEnd = static_cast<long long>(from + lineSamples);
+    if (from < 0 || lineEnd > static_cast<long long>(brightness.size())) return false;
+    const auto pulseEnd = static_cast<std::size_t>(from) + width;
+    const Known rest = KnownMean(brightness, pulseEnd, static_cast<std::size_t>(lineEnd) - pulseEnd);
+    return KnownMean(brightness, static_cast<std::size_t>(from), width).share < 0.5 && rest.share > 0.5 &&
+           rest.mean < kDarkerThan;
 }
 
 struct Phasing {
@@ -188,8 +233,11 @@ std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lin
             lines.push_back({static_cast<double>(index), *centre});
             misses = 0;
             if (lines.size() >= kLeastPhasingLines * 2) fit = FitPulses(lines);
-        } else if (!lines.empty()) {
-            ++misses;
+        } else if (!lines.empty() && ++misses == kMissesAfterPhasing && lines.size() < kLeastPhasingLines) {
+            // Too few to be the phasing: a weak signal's first lines, where
+            // only some pulses stood out; it is sought on from here.
+            lines.clear();
+            misses = 0;
         }
     }
     if (lines.size() < kLeastPhasingLines) return std::nullopt;
@@ -210,7 +258,20 @@ std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lin
     if (std::abs(fit.slope / lineSamples - 1.0) > kPhasingTolerance) return std::nullopt;
     double meanLine = 0.0;
     for (const Line& line : kept) meanLine += line.index / static_cast<double>(kept.size());
-    return Phasing{fit, lines.back().index, meanLine};
+    // The last pulse placed near the line through them, and the lines after
+    // it whose pulse was lost in a fade.
+    double lastLine = kept.back().index;
+    for (const Line& line : lines) {
+        if (std::abs(line.pulseCentre - fit.start - fit.slope * line.index) <= kPhasingLineFarOff * farOff) {
+            lastLine = std::max(lastLine, line.index);
+        }
+    }
+    for (int faded = 0; faded < kMissesAfterPhasing &&
+                        PulseFaded(brightness, fit.start + fit.slope * (lastLine + 1), lineSamples, width);
+         ++faded) {
+        ++lastLine;
+    }
+    return Phasing{fit, lastLine, meanLine};
 }
 
 // The correlation of the edges with themselves `lag` samples on (their mean
@@ -224,6 +285,20 @@ double Correlation(std::span<const float> edges, std::size_t lag) {
         late += second * second;
     }
     return early > 0.0 && late > 0.0 ? product / std::sqrt(early * late) : 0.0;
+}
+
+// The lag of the edges' correlation peak within `search` samples of
+// `centre`, between samples; none where the peak lies at the search's edge
+// or is too weak.
+std::optional<double> PeakLag(std::span<const float> edges, std::size_t centre, int search) {
+    std::vector<double> values;
+    for (int offset = -search; offset <= search; ++offset) values.push_back(Correlation(edges, centre + offset));
+    const auto best = static_cast<std::size_t>(std::max_element(values.begin(), values.end()) - values.begin());
+    if (best == 0 || best + 1 == values.size() || values[best] < kLeastCorrelation) return std::nullopt;
+    const double before = values[best - 1], peak = values[best], after = values[best + 1];
+    const double curvature = before - 2.0 * peak + after;
+    const double vertex = curvature < 0.0 ? 0.5 * (before - after) / curvature : 0.0;
+    return static_cast<double>(centre) + static_cast<double>(best) - search + vertex;
 }
 
 // The line's length, narrowed by the picture's correlation over ever more
@@ -254,17 +329,13 @@ double LineSamplesFromPicture(std::span<const float> brightness, double lineSamp
         const double expected = span * lineSamples;
         if (static_cast<double>(edges.size()) < kLeastOverlap * expected) break;
         const auto centre = static_cast<std::size_t>(std::lround(expected));
-        std::vector<double> values;
-        for (int offset = -search; offset <= search; ++offset) {
-            values.push_back(Correlation(edges, centre + offset));
-        }
-        const auto best = static_cast<std::size_t>(std::max_element(values.begin(), values.end()) - values.begin());
-        if (best == 0 || best + 1 == values.size() || values[best] < kLeastCorrelation) return beforeStep;
-        const double before = values[best - 1], peak = values[best], after = values[best + 1];
-        const double curvature = before - 2.0 * peak + after;
-        const double vertex = curvature < 0.0 ? 0.5 * (before - after) / curvature : 0.0;
+        std::optional<double> lag = PeakLag(edges, centre, search);
+        // A peak at the reach's edge may lie just beyond it: the step before
+        // erred more than its span let it tell (a chart's slanting curves).
+        if (!lag && search < kWidestLagSearch) lag = PeakLag(edges, centre, kWidestLagSearch);
+        if (!lag) return beforeStep;
         beforeStep = lineSamples;
-        lineSamples = (static_cast<double>(centre) + static_cast<double>(best) - search + vertex) / span;
+        lineSamples = *lag / span;
         search = kLagSearch;
     }
     return lineSamples;

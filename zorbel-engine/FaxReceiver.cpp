@@ -8,8 +8,11 @@
 namespace zorbel::engine_side {
 namespace {
 
-// Finding the timing looks at the whole chart so far: found again after so many new lines, not at every picture.
+// Finding the timing looks at the whole chart so far: found again after so many new lines, not at every picture;
+// at every line while the picture has fewer lines than that (its phasing may still be coming, which moves its start).
 constexpr double kLinesBetweenTimings = 20.0;
+// After the start tone the phasing lines come, and need some lines to be told: meanwhile no picture line is counted.
+constexpr int kLinesToSeePhasing = 16;
 
 }  // namespace
 
@@ -50,19 +53,30 @@ decoder::FaxLineTiming FaxReceiver::Corrected(decoder::FaxLineTiming timing) con
     return timing;
 }
 
-int FaxReceiver::LinesSoFar() const {
+void FaxReceiver::FindTiming() {
+    const std::span<const float> brightness = decoder_.ReceivedSoFar();
     const double line = mode_.LineSeconds() * decoder_.BrightnessRate();
-    return static_cast<int>(static_cast<double>(decoder_.ReceivedSoFar().size()) / line);
+    const double sinceTimed = static_cast<double>(brightness.size() - timedSamples_);
+    const bool shortPicture = timing_.Lines(timedSamples_) < kLinesBetweenTimings;
+    if (timedSamples_ == 0 || sinceTimed >= (shortPicture ? 1.0 : kLinesBetweenTimings) * line) {
+        timing_ = decoder::FindLineTiming(brightness, mode_, decoder_.BrightnessRate());
+        timedSamples_ = brightness.size();
+    }
+}
+
+int FaxReceiver::LinesSoFar() {
+    if (!decoder_.Receiving()) return 0;
+    FindTiming();
+    const int lines = timing_.Lines(decoder_.ReceivedSoFar().size());
+    return !timing_.phased && decoder_.StartedBy() == decoder::FaxStart::StartTone && lines < kLinesToSeePhasing
+               ? 0
+               : lines;
 }
 
 decoder::GreyImage FaxReceiver::ChartSoFar() {
     const std::span<const float> brightness = decoder_.ReceivedSoFar();
     if (brightness.empty()) return {};
-    const double line = mode_.LineSeconds() * decoder_.BrightnessRate();
-    if (timedSamples_ == 0 || static_cast<double>(brightness.size() - timedSamples_) >= kLinesBetweenTimings * line) {
-        timing_ = decoder::FindLineTiming(brightness, mode_, decoder_.BrightnessRate());
-        timedSamples_ = brightness.size();
-    }
+    FindTiming();
     return decoder::DrawChart(brightness, Corrected(timing_), mode_.ElementsPerLine());
 }
 

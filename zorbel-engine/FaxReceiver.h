@@ -41,7 +41,8 @@ public:
     bool Receiving() const { return decoder_.Receiving(); }
     // The chart under way, as the whole of it received so far; empty while none.
     decoder::GreyImage ChartSoFar();
-    int LinesSoFar() const;
+    // The picture's lines of the chart under way so far, not its phasing lines.
+    int LinesSoFar();
 
     ChartCorrection Correction() const { return correction_; }
     // For the chart under way and the one saved from it; a new chart starts uncorrected.
@@ -51,6 +52,8 @@ public:
     std::vector<ReceivedChart> TakeEnded();
 
 private:
+    // Of the chart under way, unless it was found lately.
+    void FindTiming();
     decoder::FaxLineTiming Corrected(decoder::FaxLineTiming timing) const;
     void KeepEnded();
 
