@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "codepage/Cp1252.h"
 #include "zorbel-engine/EngineOptions.h"
 #include "zorbel-engine/EngineSettings.h"
 #include "fakes/FakeSystem.h"
@@ -106,50 +107,39 @@ TEST(EngineOptions, StoredSettingsOutsideTheirRangeKeepTheDefaultAndAreNamedOnce
     EXPECT_TRUE(again.faxDeviationHz == 425 && again.faxFrequencyHz == 7'880'000);
 }
 
-// Settings from before the polarity was found named it always: a reversed
-// one was chosen by hand and holds, a normal one was the default and gives way.
-TEST(EngineOptions, PolarityIsFoundUnlessChosenNowOrReversedByHandBefore) {
+// Settings from before the polarity, baud and shift were found hold what they chose: a reversed polarity was
+// chosen by hand and holds, a normal one was the default and gives way; a stored mode holds, and only a new user
+// (nothing of the mode stored) starts finding it. Stored again, each choice reads back the same.
+TEST(EngineOptions, NewUsersFindPolarityBaudAndShiftWhileEarlierChoicesHold) {
     using namespace zorbel::engine_side;
     const struct {
-        const wchar_t *revers, *find;
-        bool foundAfter, reversedAfter;
-    } cases[] = {{nullptr, nullptr, true, false}, {L"0", nullptr, true, false}, {L"1", nullptr, false, true},
-                 {L"1", L"1", true, true},        {L"0", L"0", false, false}};
+        std::vector<std::pair<const wchar_t*, const wchar_t*>> stored;
+        const char* after;
+    } cases[] = {
+        {{}, "polarity found, normal, mode found"},
+        {{{L"Revers", L"0"}}, "polarity found, normal, mode found"},
+        {{{L"Revers", L"1"}}, "polarity held, reversed, mode found"},
+        {{{L"Revers", L"1"}, {L"PolaritaetFinden", L"1"}}, "polarity found, reversed, mode found"},
+        {{{L"Revers", L"0"}, {L"PolaritaetFinden", L"0"}}, "polarity held, normal, mode found"},
+        {{{L"Baud", L"50"}}, "polarity found, normal, mode held"},
+        {{{L"Shift", L"450"}}, "polarity found, normal, mode held"},
+        {{{L"Baud", L"50"}, {L"Shift", L"450"}, {L"ModusFinden", L"1"}}, "polarity found, normal, mode found"},
+        {{{L"ModusFinden", L"0"}}, "polarity found, normal, mode held"},
+    };
     for (const auto& c : cases) {
         zorbel::fakes::FakeSettingsStore store;
-        if (c.revers) store.values[L"Revers"] = c.revers;
-        if (c.find) store.values[L"PolaritaetFinden"] = c.find;
-        std::wstring refused;
-        // Stored again, the choice reads back the same.
-        for (const char* when : {"loaded", "stored and loaded again"}) {
-            const EngineSettings loaded = LoadEngineSettings(store, refused);
-            EXPECT_TRUE(loaded.findPolarity == c.foundAfter && loaded.mode.reversed == c.reversedAfter)
-                << when << ", Revers " << (c.revers ? "set" : "missing") << ", finding " << (c.find ? "set" : "missing");
-            SaveEngineSettings(store, loaded);
+        std::string stored;
+        for (const auto& [key, value] : c.stored) {
+            store.values[key] = value;
+            stored += zorbel::WideToCp1252(key) + "=" + zorbel::WideToCp1252(value) + " ";
         }
-    }
-}
-
-// Settings from before baud and shift were found hold a chosen mode: only a
-// new user (nothing of the mode stored) starts finding them.
-TEST(EngineOptions, BaudAndShiftAreFoundForANewUserAndHeldWhereAnEarlierVersionStoredThem) {
-    using namespace zorbel::engine_side;
-    const struct {
-        const wchar_t *baud, *shift, *find;
-        bool foundAfter;
-    } cases[] = {{nullptr, nullptr, nullptr, true}, {L"50", nullptr, nullptr, false}, {nullptr, L"450", nullptr, false},
-                 {L"50", L"450", L"1", true},      {nullptr, nullptr, L"0", false}};
-    for (const auto& c : cases) {
-        zorbel::fakes::FakeSettingsStore store;
-        if (c.baud) store.values[L"Baud"] = c.baud;
-        if (c.shift) store.values[L"Shift"] = c.shift;
-        if (c.find) store.values[L"ModusFinden"] = c.find;
         std::wstring refused;
         for (const char* when : {"loaded", "stored and loaded again"}) {
             const EngineSettings loaded = LoadEngineSettings(store, refused);
-            EXPECT_EQ(c.foundAfter, loaded.findMode)
-                << when << ", Baud " << (c.baud ? "set" : "missing") << ", Shift " << (c.shift ? "set" : "missing")
-                << ", finding " << (c.find ? "set" : "missing");
+            EXPECT_EQ(c.after, std::string("polarity ") + (loaded.findPolarity ? "found" : "held") + ", " +
+                                   (loaded.mode.reversed ? "reversed" : "normal") + ", mode " +
+                                   (loaded.findMode ? "found" : "held"))
+                << when << ", stored " << stored;
             SaveEngineSettings(store, loaded);
         }
     }
