@@ -7,7 +7,7 @@
 # --busy N runs N busy processes beside the tests (not the builds), as on a
 # shared machine: every check must wait for what it triggered, not for time.
 # The Windows host build compiles beside the Wine tests, which mostly wait on
-# Wine: one more busy process for them, and minutes off the whole run.
+# Wine: more load for them, and minutes off the whole run.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -73,7 +73,7 @@ phase "Windows host build, beside the Wine tests: no GoogleTest sources, so no W
 host_log=$(mktemp)
 (cmake -S . -B build/win-host -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
    -DGOOGLETEST_SOURCE_DIR="$root/build/win-host/no-googletest" &&
- cmake --build build/win-host --target zorbel -j 1) >"$host_log" 2>&1 &
+ cmake --build build/win-host --target zorbel -j "$jobs") >"$host_log" 2>&1 &
 host_build=$!
 
 phase "Wine tests"
