@@ -66,6 +66,13 @@ constexpr std::size_t kEdgeStep = 4;
 constexpr int kLagSearch = 3;
 constexpr double kPhasingErrors = 4.0;
 constexpr int kWidestLagSearch = 24;
+// The fit searches each line's shift so far, twice, the second time against
+// the fold sharpened by the length the first found; it needs so many lines.
+// Wider, a chart's evenly spaced dots and letters give peaks beside the true
+// one.
+constexpr int kFitSearch = 4;
+constexpr int kFitPasses = 2;
+constexpr int kLeastFitLines = 32;
 // The stillest stretch of columns (a chart's margin) is this share of the
 // line wide; so many lines show it.
 constexpr double kMarginShare = 0.04;
@@ -287,6 +294,14 @@ double Correlation(std::span<const float> edges, std::size_t lag) {
     return early > 0.0 && late > 0.0 ? product / std::sqrt(early * late) : 0.0;
 }
 
+// Where between samples the peak at `best` lies: the vertex of the parabola
+// through it and its neighbours.
+double Vertex(const std::vector<double>& values, std::size_t best) {
+    const double before = values[best - 1], peak = values[best], after = values[best + 1];
+    const double curvature = before - 2.0 * peak + after;
+    return curvature < 0.0 ? 0.5 * (before - after) / curvature : 0.0;
+}
+
 // The lag of the edges' correlation peak within `search` samples of
 // `centre`, between samples; none where the peak lies at the search's edge
 // or is too weak.
@@ -295,21 +310,14 @@ std::optional<double> PeakLag(std::span<const float> edges, std::size_t centre, 
     for (int offset = -search; offset <= search; ++offset) values.push_back(Correlation(edges, centre + offset));
     const auto best = static_cast<std::size_t>(std::max_element(values.begin(), values.end()) - values.begin());
     if (best == 0 || best + 1 == values.size() || values[best] < kLeastCorrelation) return std::nullopt;
-    const double before = values[best - 1], peak = values[best], after = values[best + 1];
-    const double curvature = before - 2.0 * peak + after;
-    const double vertex = curvature < 0.0 ? 0.5 * (before - after) / curvature : 0.0;
-    return static_cast<double>(centre) + static_cast<double>(best) - search + vertex;
+    return static_cast<double>(centre) + static_cast<double>(best) - search + Vertex(values, best);
 }
 
-// The line's length, narrowed by the picture's correlation over ever more
-// lines from the given step on, the first searching so many samples either
-// side; as given where the picture is too short or too weak to tell.
-double LineSamplesFromPicture(std::span<const float> brightness, double lineSamples, std::size_t firstStep,
-                              int firstSearch) {
-    // Edges only: the picture's large areas, alike over any lag near the
-    // line's, would flatten the peak.
-    // Each the step from one stretch of kEdgeStep samples to the next, whose
-    // means hold less noise than single samples.
+// The step from one stretch of kEdgeStep samples to the next, whose means
+// hold less noise than single samples: edges only, as the picture's large
+// areas, alike over any lag near the line's, would flatten a correlation's
+// peak.
+std::vector<float> Edges(std::span<const float> brightness) {
     std::vector<float> edges(brightness.size() > 2 * kEdgeStep ? brightness.size() - 2 * kEdgeStep : 0);
     double before = 0.0, after = 0.0;
     for (std::size_t index = 0; index < 2 * kEdgeStep && index < brightness.size(); ++index) {
@@ -321,6 +329,14 @@ double LineSamplesFromPicture(std::span<const float> brightness, double lineSamp
         before += middle - GreyIfUnknown(brightness[index]);
         after += GreyIfUnknown(brightness[index + 2 * kEdgeStep]) - middle;
     }
+    return edges;
+}
+
+// The line's length, narrowed by the picture's correlation over ever more
+// lines from the given step on, the first searching so many samples either
+// side; as given where the picture is too short or too weak to tell.
+double LineSamplesFromCorrelation(std::span<const float> edges, double lineSamples, std::size_t firstStep,
+                                  int firstSearch) {
     int search = firstSearch;
     // A step's length stands once the next step finds its peak within reach;
     // where that fails, the length before it is taken again.
@@ -339,6 +355,93 @@ double LineSamplesFromPicture(std::span<const float> brightness, double lineSamp
         search = kLagSearch;
     }
     return lineSamples;
+}
+
+// The mean of the lines' edges, each line taken from where the length puts
+// it: what runs straight down the chart (its frame, its grid) stands out,
+// the rest averages away.
+std::vector<double> FoldedEdges(std::span<const float> edges, double lineSamples, int lines) {
+    const auto length = static_cast<std::size_t>(lineSamples);
+    std::vector<double> fold(length, 0.0);
+    for (int line = 0; line < lines; ++line) {
+        const auto start = static_cast<std::size_t>(std::lround(line * lineSamples));
+        for (std::size_t index = 0; index < length; ++index) fold[index] += edges[start + index];
+    }
+    return fold;
+}
+
+// One line's shift against the fold, between samples, and how clearly it
+// shows: the height of its correlation peak, low where a fade or noise
+// blurred the line.
+struct LineShift {
+    double line;
+    double shift;
+    double weight;
+};
+
+std::optional<LineShift> ShiftAgainstFold(std::span<const float> edges, const std::vector<double>& fold,
+                                          double lineSamples, int line, int search) {
+    const auto start = static_cast<std::size_t>(std::lround(line * lineSamples));
+    const auto margin = static_cast<std::size_t>(search);
+    std::vector<double> values;
+    for (int lag = -search; lag <= search; ++lag) {
+        double product = 0.0;
+        for (std::size_t index = margin; index + margin < fold.size(); ++index) {
+            // Without the line's own edges, which would hold it where it was put.
+            const double others = fold[index] - edges[start + index];
+            product += others * edges[static_cast<std::size_t>(static_cast<long long>(start + index) + lag)];
+        }
+        values.push_back(product);
+    }
+    const auto best = static_cast<std::size_t>(std::max_element(values.begin(), values.end()) - values.begin());
+    if (best == 0 || best + 1 == values.size() || values[best] <= 0.0) return std::nullopt;
+    const double shift =
+        static_cast<double>(best) - search + Vertex(values, best) + static_cast<double>(start) - line * lineSamples;
+    return LineShift{static_cast<double>(line), shift, values[best]};
+}
+
+// The shifts' slope over the lines, each weighed by its clarity.
+double WeightedSlope(const std::vector<LineShift>& shifts) {
+    double weight = 0.0, meanLine = 0.0, meanShift = 0.0;
+    for (const LineShift& shift : shifts) {
+        weight += shift.weight;
+        meanLine += shift.weight * shift.line;
+        meanShift += shift.weight * shift.shift;
+    }
+    meanLine /= weight;
+    meanShift /= weight;
+    double covariance = 0.0, variance = 0.0;
+    for (const LineShift& shift : shifts) {
+        covariance += shift.weight * (shift.line - meanLine) * (shift.shift - meanShift);
+        variance += shift.weight * (shift.line - meanLine) * (shift.line - meanLine);
+    }
+    return variance > 0.0 ? covariance / variance : 0.0;
+}
+
+// The line's length from where each line lies against the picture folded at
+// the length found so far: a straight fit through all lines' shifts, where
+// a correlation over some lines apart rests on the few that overlap.
+double LineSamplesFromFit(std::span<const float> edges, double lineSamples) {
+    const int lines = static_cast<int>((static_cast<double>(edges.size()) - lineSamples) / lineSamples) - 1;
+    if (lines < kLeastFitLines) return lineSamples;
+    for (int pass = 0; pass < kFitPasses; ++pass) {
+        const std::vector<double> fold = FoldedEdges(edges, lineSamples, lines);
+        std::vector<LineShift> shifts;
+        for (int line = 0; line < lines; ++line) {
+            if (const auto shift = ShiftAgainstFold(edges, fold, lineSamples, line, kFitSearch)) shifts.push_back(*shift);
+        }
+        if (static_cast<int>(shifts.size()) < kLeastFitLines) return lineSamples;
+        lineSamples += WeightedSlope(shifts);
+    }
+    return lineSamples;
+}
+
+// The line's length from the picture: the correlation's steps bring it close
+// enough for the fit to search each line's shift in a few samples.
+double LineSamplesFromPicture(std::span<const float> brightness, double lineSamples, std::size_t firstStep,
+                              int firstSearch) {
+    const std::vector<float> edges = Edges(brightness);
+    return LineSamplesFromFit(edges, LineSamplesFromCorrelation(edges, lineSamples, firstStep, firstSearch));
 }
 
 // Where in the line the picture changes least from one line to the next:
