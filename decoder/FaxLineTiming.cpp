@@ -27,6 +27,10 @@ constexpr double kFarOffMedians = 3.0;
 // one's centre); further, it may be a dark row of the picture brightened by
 // noise.
 constexpr double kPhasingLineFarOff = 2.0;
+// A weak signal's noise brightens some stretch of a dark picture row enough
+// to pass for a pulse, but rarely half as much as the phasing's pulses stand
+// out: such a pulse does not extend the phasing.
+constexpr double kFaintestLastPulse = 0.5;
 // The pulse stands out from the black of the first lines folded by this much
 // brightness, and from the black of each line by this much: in a weak signal
 // the noise brightens the black, more so where a fade has weakened it.
@@ -37,6 +41,8 @@ constexpr double kPulseContrast = 0.2;
 // white's frequency, not the black's. (Where both faded, the line may as well
 // be a dark row at the picture's top.)
 constexpr double kDarkerThan = 0.5;
+// A pulse is placed only where so much of it is known.
+constexpr double kLeastKnownPulse = 0.5;
 // The sender's or the sound card's clock: beyond this the phasing's line
 // length is not believed (a fade misled it), only its line start; far beyond
 // it, not even that.
@@ -104,6 +110,8 @@ Known KnownMean(std::span<const float> samples, std::size_t from, std::size_t co
 struct Line {
     double index;
     double pulseCentre;
+    // How much brighter the pulse is than the line's black.
+    double contrast;
 };
 
 // A straight line through the pulses' centres: centre = start + slope * index.
@@ -171,7 +179,12 @@ std::optional<double> FoldedPulseCentre(std::span<const float> brightness, doubl
 // The centre of a phasing pulse near where it is expected: the brightest
 // stretch of its width, then the weight of its white; none unless the line
 // is black around it.
-std::optional<double> PulseCentre(std::span<const float> brightness, double expected, double lineSamples,
+struct Pulse {
+    double centre;
+    double contrast;
+};
+
+std::optional<Pulse> PulseCentre(std::span<const float> brightness, double expected, double lineSamples,
                                   std::size_t width) {
     const auto earliest = static_cast<long long>(expected - static_cast<double>(width) * 1.5);
     const auto latest = static_cast<long long>(expected - static_cast<double>(width) / 2.0) + 1;
@@ -186,6 +199,10 @@ std::optional<double> PulseCentre(std::span<const float> brightness, double expe
             bestStart = start;
         }
     }
+    // A pulse mostly unknown was taken by a fade of its white's frequency
+    // alone (two paths cancel at some frequencies only): what is left of it
+    // would put its centre at one of its edges.
+    if (KnownMean(brightness, bestStart, width).share < kLeastKnownPulse) return std::nullopt;
     // Only what is known of the black: a fade's unknown stretches taken as
     // grey would darken a white picture line enough to pass for one.
     const std::size_t blackFrom = bestStart + 2 * width;
@@ -200,7 +217,7 @@ std::optional<double> PulseCentre(std::span<const float> brightness, double expe
         moment += white * static_cast<double>(index);
     }
     if (weight <= 0.0) return std::nullopt;
-    return moment / weight + 0.5;
+    return Pulse{moment / weight + 0.5, best - black};
 }
 
 // Whether the line whose pulse is expected here lost it in a fade: most of
@@ -232,18 +249,23 @@ std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lin
     }
     if (!folded) return std::nullopt;
     std::vector<Line> lines;
+    // Phasing lines whose pulse a fade took: neither placed nor missed.
+    std::vector<int> fadedLines;
     Fit fit{*folded, lineSamples, 0.0};
     int misses = 0;
     for (int index = 0; index < kSearchedLines && misses < kMissesAfterPhasing; ++index) {
         const double expected = fit.start + fit.slope * index;
-        if (const std::optional<double> centre = PulseCentre(brightness, expected, lineSamples, width)) {
-            lines.push_back({static_cast<double>(index), *centre});
+        if (const std::optional<Pulse> pulse = PulseCentre(brightness, expected, lineSamples, width)) {
+            lines.push_back({static_cast<double>(index), pulse->centre, pulse->contrast});
             misses = 0;
             if (lines.size() >= kLeastPhasingLines * 2) fit = FitPulses(lines);
+        } else if (!lines.empty() && PulseFaded(brightness, expected, lineSamples, width)) {
+            fadedLines.push_back(index);
         } else if (!lines.empty() && ++misses == kMissesAfterPhasing && lines.size() < kLeastPhasingLines) {
             // Too few to be the phasing: a weak signal's first lines, where
             // only some pulses stood out; it is sought on from here.
             lines.clear();
+            fadedLines.clear();
             misses = 0;
         }
     }
@@ -265,18 +287,22 @@ std::optional<Phasing> FindPhasing(std::span<const float> brightness, double lin
     if (std::abs(fit.slope / lineSamples - 1.0) > kPhasingTolerance) return std::nullopt;
     double meanLine = 0.0;
     for (const Line& line : kept) meanLine += line.index / static_cast<double>(kept.size());
-    // The last pulse placed near the line through them, and the lines after
-    // it whose pulse was lost in a fade.
-    double lastLine = kept.back().index;
+    // The last pulse placed near the line through them and standing out
+    // about as the others do, and the lines after it whose pulse was lost in
+    // a fade.
+    std::vector<double> contrasts;
+    for (const Line& line : kept) contrasts.push_back(line.contrast);
+    std::nth_element(contrasts.begin(), contrasts.begin() + contrasts.size() / 2, contrasts.end());
+    const double faintest = kFaintestLastPulse * contrasts[contrasts.size() / 2];
+    double lastLine = 0.0;
     for (const Line& line : lines) {
-        if (std::abs(line.pulseCentre - fit.start - fit.slope * line.index) <= kPhasingLineFarOff * farOff) {
+        if (std::abs(line.pulseCentre - fit.start - fit.slope * line.index) <= kPhasingLineFarOff * farOff &&
+            line.contrast >= faintest) {
             lastLine = std::max(lastLine, line.index);
         }
     }
-    for (int faded = 0; faded < kMissesAfterPhasing &&
-                        PulseFaded(brightness, fit.start + fit.slope * (lastLine + 1), lineSamples, width);
-         ++faded) {
-        ++lastLine;
+    for (const int faded : fadedLines) {
+        if (faded == static_cast<int>(lastLine) + 1) ++lastLine;
     }
     return Phasing{fit, lastLine, meanLine};
 }
