@@ -14,9 +14,12 @@ constexpr double kBandBeyondDeviationHz = 200.0;
 constexpr double kFilterSeconds = 0.005;
 constexpr double kLowestBrightnessRate = 8000.0;
 // The signal's strength is followed over about this long; below this share
-// of it the signal counts as faded.
+// of it the signal counts as faded, unless it still stands this many times
+// above the noise (a strong signal read through a deep fade; measured with
+// bench_fax on fading paths, where a share alone threw such stretches away).
 constexpr double kPowerSeconds = 2.0;
 constexpr double kFadedShare = 0.2;
+constexpr double kTimesTheNoise = 2.0;
 
 std::vector<double> LowPass(double cutoffHz, double sampleRate) {
     const int half = static_cast<int>(kFilterSeconds * sampleRate / 2.0);
@@ -39,7 +42,8 @@ FaxDemodulator::FaxDemodulator(const FaxMode& mode, double sampleRate)
     : decimation_(std::max(1, static_cast<int>(sampleRate / kLowestBrightnessRate))),
       mixerStep_(std::polar(1.0, -2.0 * std::numbers::pi * mode.centreHz / sampleRate)),
       taps_(LowPass(mode.deviationHz + kBandBeyondDeviationHz, sampleRate)),
-      history_(2 * taps_.size()) {
+      history_(2 * taps_.size()),
+      noise_(sampleRate / decimation_) {
     brightnessRate_ = sampleRate / decimation_;
     powerSmoothing_ = 1.0 / (kPowerSeconds * brightnessRate_);
     brightnessPerRadian_ = brightnessRate_ / (2.0 * std::numbers::pi) / (2.0 * mode.deviationHz);
@@ -63,7 +67,8 @@ void FaxDemodulator::Demodulate(std::span<const float> audio, std::vector<float>
         before_ = filtered;
         const double power = std::norm(filtered);
         meanPower_ += (power - meanPower_) * powerSmoothing_;
-        brightness.push_back(power < kFadedShare * meanPower_
+        noise_.Add(power);
+        brightness.push_back(power < std::min(kFadedShare * meanPower_, kTimesTheNoise * noise_.Power())
                                  ? kUnknownBrightness
                                  : static_cast<float>(std::clamp(0.5 + step * brightnessPerRadian_, 0.0, 1.0)));
     }

@@ -4,14 +4,15 @@
 // taken at about 8000 samples a second, and the phase step between samples
 // turned into 0 (black) to 1 (white), clipped there so that a click of noise
 // weighs no more than a wrong element. Where the signal has faded far below
-// its recent strength the phase steps are noise: there the brightness is
-// marked unknown, for the chart to fill from the line before (a chart's lines
-// are mostly alike) and the measures to take as grey.
+// its recent strength and into the noise the phase steps are noise: there the
+// brightness is marked unknown, for the chart to fill from the line before (a
+// chart's lines are mostly alike) and the measures to take as grey.
 
 #include <complex>
 #include <span>
 #include <vector>
 
+#include "decoder/EnvelopeNoise.h"
 #include "decoder/FaxMode.h"
 
 namespace zorbel::decoder {
@@ -45,6 +46,7 @@ private:
     long long mixed_ = 0;
     double meanPower_ = 0.0;
     double powerSmoothing_;
+    EnvelopeNoise noise_;
 };
 
 }  // namespace zorbel::decoder
