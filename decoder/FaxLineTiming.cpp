@@ -72,13 +72,17 @@ constexpr std::size_t kEdgeStep = 4;
 constexpr int kLagSearch = 3;
 constexpr double kPhasingErrors = 4.0;
 constexpr int kWidestLagSearch = 24;
-// The fit searches each line's shift so far, twice, the second time against
-// the fold sharpened by the length the first found; it needs so many lines.
-// Wider, a chart's evenly spaced dots and letters give peaks beside the true
-// one.
+// The fit searches each line's shift so far, at least twice, each time
+// against the fold sharpened by the length the pass before found, until the
+// last pass moved the last line by less than so many samples; it needs so
+// many lines. Wider, a chart's evenly spaced dots and letters give peaks
+// beside the true one.
 constexpr int kFitSearch = 4;
 constexpr int kFitPasses = 2;
+constexpr int kMostFitPasses = 8;
+constexpr double kFitSettled = 0.5;
 constexpr int kLeastFitLines = 32;
+constexpr int kFirstFitLines = 64;
 // The stillest stretch of columns (a chart's margin) is this share of the
 // line wide; so many lines show it.
 constexpr double kMarginShare = 0.04;
@@ -358,29 +362,42 @@ std::vector<float> Edges(std::span<const float> brightness) {
     return edges;
 }
 
+// A line's length and over how many lines it was borne out: it holds the
+// lines' start within a few samples over about as many again.
+struct Narrowed {
+    double lineSamples;
+    int overLines;
+};
+
 // The line's length, narrowed by the picture's correlation over ever more
 // lines from the given step on, the first searching so many samples either
 // side; as given where the picture is too short or too weak to tell.
-double LineSamplesFromCorrelation(std::span<const float> edges, double lineSamples, std::size_t firstStep,
-                                  int firstSearch) {
+// A step's length stands once the next step finds its peak within reach;
+// where that fails, the length before it is given, and the last step's as
+// unconfirmed beside it (a weak signal's early step may have taken noise for
+// its peak and the next put it right, or the next may have).
+std::vector<Narrowed> LineSamplesFromCorrelation(std::span<const float> edges, double lineSamples,
+                                                 std::size_t firstStep, int firstSearch) {
     int search = firstSearch;
-    // A step's length stands once the next step finds its peak within reach;
-    // where that fails, the length before it is taken again.
-    double beforeStep = lineSamples;
+    Narrowed narrowed{lineSamples, 0};
+    Narrowed beforeStep = narrowed;
     for (const int span : std::span(kCorrelationSpans).subspan(firstStep)) {
-        const double expected = span * lineSamples;
+        const double expected = span * narrowed.lineSamples;
         if (static_cast<double>(edges.size()) < kLeastOverlap * expected) break;
         const auto centre = static_cast<std::size_t>(std::lround(expected));
         std::optional<double> lag = PeakLag(edges, centre, search);
         // A peak at the reach's edge may lie just beyond it: the step before
         // erred more than its span let it tell (a chart's slanting curves).
         if (!lag && search < kWidestLagSearch) lag = PeakLag(edges, centre, kWidestLagSearch);
-        if (!lag) return beforeStep;
-        beforeStep = lineSamples;
-        lineSamples = *lag / span;
+        if (!lag) {
+            if (narrowed.overLines == 0) return {narrowed};
+            return {beforeStep, {narrowed.lineSamples, 0}};
+        }
+        beforeStep = narrowed;
+        narrowed = {*lag / span, span};
         search = kLagSearch;
     }
-    return lineSamples;
+    return {narrowed};
 }
 
 // The mean of the lines' edges, each line taken from where the length puts
@@ -446,20 +463,44 @@ double WeightedSlope(const std::vector<LineShift>& shifts) {
 
 // The line's length from where each line lies against the picture folded at
 // the length found so far: a straight fit through all lines' shifts, where
-// a correlation over some lines apart rests on the few that overlap.
-double LineSamplesFromFit(std::span<const float> edges, double lineSamples) {
-    const int lines = static_cast<int>((static_cast<double>(edges.size()) - lineSamples) / lineSamples) - 1;
-    if (lines < kLeastFitLines) return lineSamples;
-    for (int pass = 0; pass < kFitPasses; ++pass) {
-        const std::vector<double> fold = FoldedEdges(edges, lineSamples, lines);
-        std::vector<LineShift> shifts;
-        for (int line = 0; line < lines; ++line) {
-            if (const auto shift = ShiftAgainstFold(edges, fold, lineSamples, line, kFitSearch)) shifts.push_back(*shift);
+// a correlation over some lines apart rests on the few that overlap. A length
+// borne out over fewer lines than the picture has (a weak signal's
+// correlation gave out early) is fitted over the first lines, then over twice
+// as many, until the shifts stay within the search over all of them. How
+// clearly the lines showed against the fold in the last pass tells a length
+// that folds the picture sharply from one that does not.
+struct Fitted {
+    double lineSamples;
+    double clarity;
+};
+
+Fitted LineSamplesFromFit(std::span<const float> edges, Narrowed narrowed) {
+    const int lines = static_cast<int>((static_cast<double>(edges.size()) - narrowed.lineSamples) /
+                                       narrowed.lineSamples) - 1;
+    Fitted fit{narrowed.lineSamples, 0.0};
+    double& lineSamples = fit.lineSamples;
+    if (lines < kLeastFitLines) return fit;
+    for (int fitted = std::max(kFirstFitLines, 2 * narrowed.overLines);; fitted *= 2) {
+        fitted = std::min(fitted, lines);
+        // Where the length's error blurs the fold (a weak signal), a pass
+        // gains only part of the way.
+        for (int pass = 0; pass < kMostFitPasses; ++pass) {
+            const std::vector<double> fold = FoldedEdges(edges, lineSamples, fitted);
+            std::vector<LineShift> shifts;
+            for (int line = 0; line < fitted; ++line) {
+                if (const auto shift = ShiftAgainstFold(edges, fold, lineSamples, line, kFitSearch)) {
+                    shifts.push_back(*shift);
+                }
+            }
+            if (static_cast<int>(shifts.size()) < kLeastFitLines) return {lineSamples, 0.0};
+            const double change = WeightedSlope(shifts);
+            lineSamples += change;
+            fit.clarity = 0.0;
+            for (const LineShift& shift : shifts) fit.clarity += shift.weight;
+            if (pass + 1 >= kFitPasses && std::abs(change) * fitted < kFitSettled) break;
         }
-        if (static_cast<int>(shifts.size()) < kLeastFitLines) return lineSamples;
-        lineSamples += WeightedSlope(shifts);
+        if (fitted == lines) return fit;
     }
-    return lineSamples;
 }
 
 // The line's length from the picture: the correlation's steps bring it close
@@ -467,7 +508,12 @@ double LineSamplesFromFit(std::span<const float> edges, double lineSamples) {
 double LineSamplesFromPicture(std::span<const float> brightness, double lineSamples, std::size_t firstStep,
                               int firstSearch) {
     const std::vector<float> edges = Edges(brightness);
-    return LineSamplesFromFit(edges, LineSamplesFromCorrelation(edges, lineSamples, firstStep, firstSearch));
+    Fitted best{lineSamples, -1.0};
+    for (const Narrowed& narrowed : LineSamplesFromCorrelation(edges, lineSamples, firstStep, firstSearch)) {
+        const Fitted fitted = LineSamplesFromFit(edges, narrowed);
+        if (fitted.clarity > best.clarity) best = fitted;
+    }
+    return best.lineSamples;
 }
 
 // Where in the line the picture changes least from one line to the next:

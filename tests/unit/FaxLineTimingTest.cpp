@@ -1,11 +1,13 @@
-// Where a chart's lines start, found from phasing lines whose white pulse a
-// fade took while their black stayed: two paths cancel at some frequencies
-// only, so on a fading path the white's frequency may vanish for seconds at
-// the phasing's start or end. Those lines neither move the line's start nor
-// end the phasing early.
+// Where a chart's lines start and how long they are: through phasing lines
+// whose white pulse a fade took while their black stayed (two paths cancel at
+// some frequencies only, so on a fading path the white's frequency may vanish
+// for seconds at the phasing's start or end), which neither move the line's
+// start nor end the phasing early; and from a weak signal, whose phasing tells
+// the length only roughly.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <sstream>
@@ -20,60 +22,78 @@ namespace {
 
 constexpr double kBrightnessRate = 8000.0;
 constexpr int kPhasingLines = 60;
-constexpr int kPictureLines = 120;
 // The reception began within a line.
 constexpr double kFirstPulse = 1234.0;
 
-// Phasing lines, then a chart, as brightness; the pulses of the lines from
-// `fadedFrom` up to `fadedTo` unknown but for their last tenth, as the fade
-// had begun to lift there.
-std::vector<float> Brightness(int fadedFrom, int fadedTo) {
+struct Reception {
+    // The pulses of these phasing lines unknown but for their last tenth, as
+    // the fade had begun to lift there.
+    int fadedFrom = 0;
+    int fadedTo = 0;
+    int pictureLines = 120;
+    // A weak signal: each pulse moved by up to so many samples, the picture
+    // this noisy.
+    int pulseJitter = 0;
+    float pictureNoise = 0.0f;
+};
+
+// Phasing lines, then a chart, as brightness.
+std::vector<float> Brightness(const Reception& reception) {
     const FaxMode mode;
     const auto line = static_cast<std::size_t>(mode.LineSeconds() * kBrightnessRate);
     const auto pulse = static_cast<std::size_t>(mode.phasingPulseShare * static_cast<double>(line));
-    const GreyImage chart = MakeTestChart(mode.ElementsPerLine(), kPictureLines, 3);
+    const GreyImage chart = MakeTestChart(mode.ElementsPerLine(), reception.pictureLines, 3);
     std::mt19937 random(3);
     std::uniform_real_distribution<float> noise(-0.05f, 0.05f);
+    std::uniform_real_distribution<float> pictureNoise(-reception.pictureNoise, reception.pictureNoise);
+    std::uniform_int_distribution<int> jitter(-reception.pulseJitter, reception.pulseJitter);
     std::vector<float> brightness(static_cast<std::size_t>(kFirstPulse), 0.0f);
     for (int row = 0; row < kPhasingLines; ++row) {
-        const bool faded = row >= fadedFrom && row < fadedTo;
+        const bool faded = row >= reception.fadedFrom && row < reception.fadedTo;
+        const auto pulseFrom = static_cast<std::size_t>(reception.pulseJitter + jitter(random));
         for (std::size_t index = 0; index < line; ++index) {
-            const bool white = index < pulse;
+            const bool white = index >= pulseFrom && index < pulseFrom + pulse;
             const bool unknown = faded && index < pulse * 9 / 10;
             brightness.push_back(unknown ? kUnknownBrightness : (white ? 0.95f : 0.05f) + noise(random));
         }
     }
-    for (int row = 0; row < kPictureLines; ++row) {
+    for (int row = 0; row < reception.pictureLines; ++row) {
         for (std::size_t index = 0; index < line; ++index) {
             const auto column = static_cast<int>(index * static_cast<std::size_t>(chart.width) / line);
-            brightness.push_back(static_cast<float>(chart.At(column, row)) / 255.0f);
+            const float grey = static_cast<float>(chart.At(column, row)) / 255.0f + pictureNoise(random);
+            brightness.push_back(std::clamp(grey, 0.0f, 1.0f));
         }
     }
     return brightness;
 }
 
-TEST(FaxLineTimingTest, PhasingPulsesLostToAFadeOfTheWhiteAloneLeaveTheLineStartTrue) {
+TEST(FaxLineTimingTest, TheLinesStartAndLengthComeOutTrueThroughFadesAndNoise) {
     struct Case {
         const char* name;
-        int fadedFrom;
-        int fadedTo;
+        Reception reception;
     };
     const Case cases[] = {
-        {"no fade", 0, 0},
-        {"the first ten pulses faded", 0, 10},
-        {"the last 35 pulses faded", kPhasingLines - 35, kPhasingLines},
+        {"no fade", {}},
+        {"the first ten pulses faded", {0, 10}},
+        {"the last 35 pulses faded", {kPhasingLines - 35, kPhasingLines}},
+        // The phasing tells the length only roughly and the picture's
+        // correlation gives out early: the fit must narrow it by itself.
+        {"a weak signal, a long chart", {0, 0, 800, 10, 2.0f}},
     };
     const FaxMode mode;
     const double line = mode.LineSeconds() * kBrightnessRate;
-    const double pictureStart = kFirstPulse + kPhasingLines * line;
+    // A slant of one element in 1000 lines.
+    const double lengthTolerance = line / mode.ElementsPerLine() / 1000.0;
     for (const Case& test : cases) {
-        const FaxLineTiming timing = FindLineTiming(Brightness(test.fadedFrom, test.fadedTo), mode, kBrightnessRate);
+        const double pictureStart = kFirstPulse + kPhasingLines * line + test.reception.pulseJitter;
+        const FaxLineTiming timing = FindLineTiming(Brightness(test.reception), mode, kBrightnessRate);
         std::ostringstream state;
         state << test.name << ": phased " << timing.phased << ", " << timing.phasingLines
               << " phasing lines, picture from sample " << timing.firstLine << " (sent from " << pictureStart
               << "), line " << timing.lineSamples << " samples";
         EXPECT_TRUE(timing.phased && timing.phasingLines == kPhasingLines &&
-                    std::abs(timing.firstLine - pictureStart) <= 1.0 && std::abs(timing.lineSamples - line) <= 0.01)
+                    std::abs(timing.firstLine - pictureStart) <= 1.5 &&
+                    std::abs(timing.lineSamples - line) <= lengthTolerance)
             << state.str();
     }
 }
