@@ -180,14 +180,14 @@ std::optional<double> FoldedPulseCentre(std::span<const float> brightness, doubl
     return static_cast<double>(bestStart) + static_cast<double>(width) / 2.0;
 }
 
-// The centre of a phasing pulse near where it is expected: the brightest
-// stretch of its width, then the weight of its white; none unless the line
-// is black around it.
 struct Pulse {
     double centre;
     double contrast;
 };
 
+// The centre of a phasing pulse near where it is expected: the brightest
+// stretch of its width, then the weight of its white; none unless the line
+// is black around it.
 std::optional<Pulse> PulseCentre(std::span<const float> brightness, double expected, double lineSamples,
                                   std::size_t width) {
     const auto earliest = static_cast<long long>(expected - static_cast<double>(width) * 1.5);
@@ -492,7 +492,11 @@ Fitted LineSamplesFromFit(std::span<const float> edges, Narrowed narrowed) {
                     shifts.push_back(*shift);
                 }
             }
-            if (static_cast<int>(shifts.size()) < kLeastFitLines) return {lineSamples, 0.0};
+            // Too few lines show: a wider stretch may show enough.
+            if (static_cast<int>(shifts.size()) < kLeastFitLines) {
+                fit.clarity = 0.0;
+                break;
+            }
             const double change = WeightedSlope(shifts);
             lineSamples += change;
             fit.clarity = 0.0;
