@@ -76,12 +76,8 @@ TEST(RxDocumentRules, TextFilesAreCodePage1252WhenTheTextFitsElseUtf8WithAMarkTh
     }
 }
 
-// The Rx window, the file dialogs, the files and the printer in one: the
-// dialogs give `chosen`, files live in `files`.
-class FakeRxFiles : public platform::RxDocumentView,
-                    public platform::FileDialogs,
-                    public platform::DocumentFiles,
-                    public platform::RxPrinter {
+// The Rx window, the file dialogs and the printer in one: the dialogs give `chosen`.
+class FakeRxFiles : public platform::RxDocumentView, public platform::FileDialogs, public platform::RxPrinter {
 public:
     bool IsEmpty() const override { return text.empty(); }
     bool HasSelection() const override { return selected; }
@@ -108,19 +104,6 @@ public:
         return chosen;
     }
 
-    std::variant<std::string, platform::FileFailure, platform::FileTooLarge> ReadAll(const std::wstring& path,
-                                                                                    std::uint64_t maxBytes) override {
-        const auto it = files.find(path);
-        if (it == files.end()) return platform::FileFailure{"Datei nicht gefunden."};
-        if (it->second.size() > maxBytes) return platform::FileTooLarge{it->second.size()};
-        return it->second;
-    }
-    std::optional<platform::FileFailure> WriteReplacing(const std::wstring& path, std::string_view bytes) override {
-        if (readOnly) return platform::FileFailure{"Zugriff verweigert."};
-        files[path] = std::string(bytes);
-        return std::nullopt;
-    }
-
     std::optional<platform::PrintFailure> PrintFromDialog(bool selectionOffered) override {
         log.Add(selectionOffered ? "print dialog with selection" : "print dialog");
         return printFailure;
@@ -130,8 +113,6 @@ public:
     std::wstring text;
     bool selected = false;
     platform::FileChoice chosen;  // the answer of both dialogs
-    std::map<std::wstring, std::string> files;
-    bool readOnly = false;
     std::optional<platform::PrintFailure> printFailure;
 };
 
@@ -157,19 +138,20 @@ struct FileRig {
     fakes::FakeRxView countedView;
     RxText rxText{countedView, panels};
     CaptureSettings settings;
-    fakes::FakeFiles folderFiles;
+    fakes::FakeFiles files;
+    fakes::FakeDocumentFiles documents{files};
     fakes::FakeFolderChooser chooser;
-    StorageFolders folders{folderFiles, chooser, dialogs};
+    StorageFolders folders{files, chooser, dialogs};
     HidingLog engine{log};
     fakes::FakeMenuChecks checks;
     EngineWindowControl engineWindow{engine, dialogs, checks};
-    RxFileCommands commands{RxFileParts{rx, rxText, settings, folders, engineWindow, rx, rx, rx, dialogs, panels,
+    RxFileCommands commands{RxFileParts{rx, rxText, settings, folders, engineWindow, rx, documents, rx, dialogs, panels,
                                         clock, locale}};
 
     FileRig() {
         dialogs.log = &log;
         settings.category = CaptureCategory::Weather;
-        folderFiles.folders = {L"C:\\W", L"C:\\A", L"C:\\O"};
+        files.folders = {L"C:\\W", L"C:\\A", L"C:\\O"};
         folders.Restore(L"C:\\W", L"C:\\A", L"C:\\O", L"", L"C:\\W");
     }
 };
@@ -183,18 +165,18 @@ TEST(RxFileCommands, SaveWritesTheChosenFormatAndClearsTheMark) {
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.txt", 1};
     EXPECT_EQ(SaveOutcome::Saved, rig.commands.Save());
     EXPECT_EQ(Steps{"save dialog C:\\W 1 Wetter 5Dez26-13 03"}, rig.log.calls);
-    EXPECT_EQ("K\xFChl \x80\r\n", rig.rx.files[L"C:\\W\\a.txt"]) << "plain text in code page 1252";
+    EXPECT_EQ("K\xFChl \x80\r\n", rig.files.files[L"C:\\W\\a.txt"]) << "plain text in code page 1252";
     EXPECT_FALSE(rig.rxText.Unsaved());
 
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\b", 1};
     rig.commands.Save();
-    EXPECT_TRUE(rig.rx.files[L"C:\\W\\b"].starts_with("{\\rtf1"));
+    EXPECT_TRUE(rig.files.files[L"C:\\W\\b"].starts_with("{\\rtf1"));
     EXPECT_EQ("", rig.panels.Text(platform::Panel::Status));
 
     rig.rx.text = L"Ł";
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\c", kTextFilterIndex};
     rig.commands.Save();
-    EXPECT_EQ("\xEF\xBB\xBF\xC5\x81", rig.rx.files[L"C:\\W\\c"]) << "outside code page 1252: UTF-8";
+    EXPECT_EQ("\xEF\xBB\xBF\xC5\x81", rig.files.files[L"C:\\W\\c"]) << "outside code page 1252: UTF-8";
     EXPECT_EQ("Status: als UTF-8 gespeichert",
               rig.panels.Text(platform::Panel::Status));
 }
@@ -206,7 +188,7 @@ TEST(RxFileCommands, FailedOrCancelledSaveKeepsTheMarkAndOnlyAFailureSaysWhy) {
     EXPECT_EQ(SaveOutcome::Cancelled, rig.commands.Save());
     rig.rx.chosen = platform::DialogFailure{"Fehler 0x3002: Der Dateiname ist ungültig."};
     EXPECT_EQ(SaveOutcome::Failed, rig.commands.Save()) << "a dialog that cannot open is no Cancel";
-    rig.rx.readOnly = true;
+    rig.files.canWrite = false;
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.rtf", 1};
     EXPECT_EQ(SaveOutcome::Failed, rig.commands.Save());
     EXPECT_TRUE(rig.rxText.Unsaved());
@@ -235,7 +217,7 @@ TEST(RxFileCommands, OpenAsksToSaveFirstThenLoadsUnmarked) {
     rig.rx.text = L"received";
     rig.rxText.SetUnsaved(true);
     rig.dialogs.yesNoAnswers = {false};
-    rig.rx.files[L"C:\\W\\a.txt"] = "\xEF\xBB\xBF\xC3\xA4";
+    rig.files.files[L"C:\\W\\a.txt"] = "\xEF\xBB\xBF\xC3\xA4";
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.txt", 1};
     rig.commands.Open();
     EXPECT_EQ((Steps{"ask:Text speichern ?", "open dialog C:\\W 1"}), rig.log.calls);
@@ -272,9 +254,9 @@ TEST(RxFileCommands, OpenStopsOnAFailedOrCancelledSaveAndLeavesTheWindowOnUnread
         FileRig rig;
         rig.rx.text = L"received";
         rig.rxText.SetUnsaved(c.unsaved);
-        rig.rx.readOnly = c.readOnly;
-        rig.rx.files[L"C:\\W\\plain.rtf"] = "plain";
-        rig.rx.files[L"C:\\W\\huge.txt"] = std::string(kLargestDocumentBytes + 1, 'x');
+        rig.files.canWrite = !c.readOnly;
+        rig.files.files[L"C:\\W\\plain.rtf"] = "plain";
+        rig.files.files[L"C:\\W\\huge.txt"] = std::string(kLargestDocumentBytes + 1, 'x');
         rig.rx.chosen = c.answer;
         rig.commands.Open();
         EXPECT_EQ(c.seen, rig.log.calls) << c.name;
