@@ -72,11 +72,7 @@ TEST(ReportTable, SortsByTheClickedColumnAndTurnsRoundOnASecondClick) {
     EXPECT_TRUE(table.SortedAscending());
     EXPECT_EQ("10091=0 10015=90 10035=200 10020=270 10147=360 10170=umlaufend ", Column(table, wind));
     table.SortBy(0);
-    EXPECT_EQ("10015 10020 10035 10091 10147 10170 ", [&] {
-        std::string stations;
-        for (std::size_t row = 0; row < table.RowCount(); ++row) stations += table.Cell(row, 0) + " ";
-        return stations;
-    }());
+    EXPECT_EQ("10015=10015 10020=10020 10035=10035 10091=10091 10147=10147 10170=10170 ", Column(table, 0));
 }
 
 TEST(ReportTable, ExportsTheSpreadsheetInTheFilesOrderWhateverTheSorting) {
