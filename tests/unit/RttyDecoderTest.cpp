@@ -1,15 +1,10 @@
-// The decoder on generated signals: every mode the program offers, both
-// polarities and all stop-bit lengths, in blocks of any size; the letters and
-// figures shifts, a shift read through a weak bit; a weak signal; noise around a transmission, a recording
-// that starts on its first start bit, the notches, the frequency follower, selective and two-path fading, a
-// sender off its rate; the polarity found from the signal; finding the mark of a recording.
+// The RTTY decoder on generated signals: every mode, noise, fading, drift and polarity, and the ITA2 shifts.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <utility>
 #include <sstream>
 
 #include "decoder/CodeDecision.h"
@@ -155,7 +150,8 @@ TEST(RttyDecoderTest, ASenderOffItsRateAndTwoPathFadingReadAlmostWithoutError) {
     };
     std::string text;
     for (int line = 0; line < 5; ++line) text += kText;
-    for (const Case& test : {Case{"1 % fast", 0.01, std::nullopt, -6.0, 3}, Case{"1 % slow", -0.01, std::nullopt, -6.0, 3},
+    for (const Case& test : {Case{"1 % fast", 0.01, std::nullopt, -6.0, 3},
+                             Case{"1 % slow", -0.01, std::nullopt, -6.0, 3},
                              Case{"moderate fading", 0.0, kModeratePaths, 10.0, 15}}) {
         for (const RttyMode mode : {kAmateur, kWeatherService}) {
             SignalShape shape;

@@ -1,7 +1,4 @@
-// The station map's rules: the projection and its fit into a window, where
-// the prepared coasts lie, the wind barb, the cloud circle, the figures and
-// their places around the station, models moved apart on a crowded coast,
-// the title and notes, and the present-weather signs.
+// The station map's rules: projection, coasts, wind barb, cloud circle, figures, placement, title and signs.
 #include <cmath>
 #include <numbers>
 #include <sstream>
@@ -136,16 +133,9 @@ TEST(WindBarb, FeathersRoundToFiveKnotsWithPennantsForFifty) {
         double knots;
         BarbFeathers feathers;
     };
-    for (const Case& c : std::initializer_list<Case>{{0, {}},
-                                                     {2.4, {}},
-                                                     {2.6, {0, 0, 1}},
-                                                     {7.4, {0, 0, 1}},
-                                                     {10, {0, 1, 0}},
-                                                     {15, {0, 1, 1}},
-                                                     {37, {0, 3, 1}},
-                                                     {47.6, {1, 0, 0}},
-                                                     {65, {1, 1, 1}},
-                                                     {104, {2, 0, 1}},
+    for (const Case& c : std::initializer_list<Case>{{0, {}}, {2.4, {}}, {2.6, {0, 0, 1}}, {7.4, {0, 0, 1}},
+                                                     {10, {0, 1, 0}}, {15, {0, 1, 1}}, {37, {0, 3, 1}},
+                                                     {47.6, {1, 0, 0}}, {65, {1, 1, 1}}, {104, {2, 0, 1}},
                                                      {128, {2, 3, 0}}}) {
         const BarbFeathers found = FeathersFor(c.knots);
         EXPECT_EQ(c.feathers, found) << c.knots << " kn: " << found.pennants << " pennants, " << found.full
