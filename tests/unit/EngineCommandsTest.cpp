@@ -1,6 +1,4 @@
-// What the user sees of the engine: the notch filter, the engine window's
-// visibility and the outcome of opening the link, against an engine that
-// answers as told.
+// What the user sees of the engine: the notch filter, the engine window and opening the link.
 
 #include <gtest/gtest.h>
 

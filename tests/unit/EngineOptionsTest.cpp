@@ -1,6 +1,4 @@
-// zorbel-engine's command line: what the program passes ("-r -h<HEX>"), what
-// mmtty.bat adds, and how the mode options override the stored mode; and the
-// stored settings, which like the options must lie in what the decoder takes.
+// zorbel-engine's command line and stored settings, which must lie in what the decoder takes.
 #include <gtest/gtest.h>
 
 #include <sstream>

@@ -1,5 +1,4 @@
-// What the NAVTEX memory shows and folds (72 hours, serial 00, the 4 % rule),
-// its stored text, and the coast stations with their next broadcast.
+// The NAVTEX memory's folding (72 hours, serial 00, the 4 % rule), its stored text, and the coast stations.
 #include <string>
 #include <vector>
 

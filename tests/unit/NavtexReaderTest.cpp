@@ -1,5 +1,4 @@
-// NAVTEX messages found in decoded characters: damaged headers recovered, the
-// weather service's numbering refused, lost ends, the character error rate.
+// NAVTEX messages found in decoded characters: damaged headers, foreign numbering, lost ends, error rate.
 #include <string>
 #include <vector>
 
@@ -11,8 +10,7 @@
 namespace navtex {
 namespace {
 
-// Every message read, one line each: identity, how its header and end came,
-// wrong / counted characters, its text.
+// Every message read, one line each: identity, how its header and end came, wrong / counted characters, its text.
 std::string ReadAll(const std::string& characters) {
     MessageReader reader;
     std::vector<NavtexMessage> messages = reader.Read(characters);

@@ -1,6 +1,4 @@
-// Charts as PNG files: what we write reads back unchanged, what common
-// programs write (filters, palettes, fixed and dynamic Huffman codes) reads
-// as the grey it shows, and a damaged file is refused with the reason.
+// Charts as PNG files: ours read back, common programs' read as their grey, damaged ones refused.
 
 #include <gtest/gtest.h>
 

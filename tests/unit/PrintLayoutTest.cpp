@@ -1,5 +1,4 @@
-// Pages for printers that cannot lay out rich text: margins, wrapping,
-// page breaks and the order of copies.
+// Pages for printers that cannot lay out rich text: margins, wrapping, page breaks, copies.
 #include <string>
 #include <vector>
 
@@ -55,8 +54,7 @@ TEST(PrintLayout, LinesWrapAndFillPagesAfterTheEmptyFirstLine) {
 }
 
 TEST(PrintLayout, TwoCentimetreMarginsInsideWhatThePrinterReaches) {
-    // A4 at 600 dpi with a quarter-inch unprintable rim, then a printer whose
-    // rim is wider than the margin.
+    // A4 at 600 dpi with a quarter-inch unprintable rim, then a printer whose rim is wider than the margin.
     EXPECT_EQ((PrintArea{322, 322, 4016, 6072}),
               AreaWithinMargins({600, 600, 4960, 7016, 150, 150, 4660, 6716}));
     EXPECT_EQ((PrintArea{0, 0, 200, 300}), AreaWithinMargins({100, 100, 1000, 1500, 100, 100, 200, 300}));

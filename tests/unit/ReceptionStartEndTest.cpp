@@ -1,5 +1,4 @@
-// Reception start and end by the record button, by a bad engine code and by
-// the engine gone: what the user sees, in order, and the chrome each leaves.
+// Reception start and end by button, bad engine code and engine gone: what the user sees, in order.
 
 #include <algorithm>
 #include <functional>

@@ -1,5 +1,4 @@
-// The weather window's table: its columns, the unread groups, the order
-// after a click on a heading, and the exported file.
+// The weather window's table: columns, unread groups, sorting by a heading, the exported file.
 #include <string>
 #include <vector>
 

@@ -1,5 +1,4 @@
-// Open, save and clear of the Rx window and the exit sequence: the rules of
-// the document files and the order of questions, saves and engine steps.
+// Open, save, print and clear of the Rx window and the exit sequence, in the order the user meets them.
 #include <algorithm>
 #include <functional>
 #include <map>

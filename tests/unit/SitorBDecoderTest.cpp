@@ -71,9 +71,8 @@ TEST(SitorBDecoderTest, EveryCharacterHasItsCodeWithFourOnesAndReadsBack) {
     EXPECT_EQ(Ccir476FromIta2(0), kCcirBlank);
 }
 
-// The bits of the slots, each as clear as kClear; a slot in lost is
-// replaced by what a burst or a fade leaves: both tones strong, neither, or
-// the mark tone alone.
+// The bits of the slots, each as clear as kClear; a slot in lost is replaced by what a burst or a fade leaves: both
+// tones strong, neither, or the mark tone alone.
 std::vector<float> SoftBits(const std::vector<std::uint8_t>& slots, const std::vector<bool>& lost = {}) {
     std::vector<float> bits;
     for (std::size_t slot = 0; slot < slots.size(); ++slot) {
@@ -114,8 +113,7 @@ TEST(SitorBDecoderTest, ACharacterReadsBackFromEitherCopyAlone) {
         }
         EXPECT_EQ(Read(SoftBits(slots, lost)), kMessage) << test.name;
     }
-    // Both copies lost, or both faded into α (one α is not yet the end):
-    // an erasure in its place.
+    // Both copies lost, or both faded into α (one α is not yet the end): an erasure in its place.
     std::vector<bool> lost(slots.size(), false);
     const std::size_t fifth = 2 * (kPhasingPairs + 5);
     lost[fifth] = lost[fifth + kRxDelaySlots] = true;
@@ -152,8 +150,7 @@ TEST(SitorBDecoderTest, AReaderJoiningMidMessageLocksWithinAFewCharacters) {
 }
 
 TEST(SitorBDecoderTest, ALostLettersShiftDoesNotLeaveTheWordsAfterItInFigures) {
-    // The codes of the text, the one at lost lost with nothing known of
-    // it, as a deep fade leaves it.
+    // The codes of the text, the one at lost lost with nothing known of it, as a deep fade leaves it.
     struct Case {
         std::string_view text;
         std::size_t lost;

@@ -67,9 +67,8 @@ TEST(MapFrame, TheWholeAreaFitsCentredInAnyWindowWithNorthUp) {
     }
 }
 
-// Conformal: a small step north and one east of the same length on the
-// ground stay at right angles and of equal length, so barbs keep their angle;
-// and north on the screen is where the meridian leads.
+// Conformal: a small step north and one east of the same length on the ground stay at right angles and of equal length,
+// so barbs keep their angle; and north on the screen is where the meridian leads.
 TEST(MapFrame, KeepsAnglesAndTellsWhereNorthPointsOnTheScreen) {
     const MapFrame frame(kNorthSeaAndBaltic, 1000, 800, 0);
     for (const GeoPoint& place : {GeoPoint{54.18, 7.89}, GeoPoint{57.4, 18.9}, GeoPoint{60.4, 5.3},
@@ -143,9 +142,8 @@ TEST(WindBarb, FeathersRoundToFiveKnotsWithPennantsForFifty) {
     }
 }
 
-// The shaft reaches toward where the wind comes from; feathers stand on its
-// clockwise side and lean outward; a half barb is half as long; pennants
-// sit outermost.
+// The shaft reaches toward where the wind comes from; feathers stand on its clockwise side and lean outward; a half
+// barb is half as long; pennants sit outermost.
 TEST(WindBarb, PointsWhereTheWindComesFromWithFeathersOnTheClockwiseSide) {
     constexpr double kUnit = 4;
     const MapPoint centre{100, 100};
@@ -274,8 +272,7 @@ TEST(StationMap, OneModelPerPlacedStationWithItsLastReportAndBarbsTurnedToTheMer
     EXPECT_FALSE(scene.land.empty());
 }
 
-// A bulletin of German stations must not shrink them to one cluster of
-// overprinted figures on a map of all Scandinavia.
+// A bulletin of German stations must not shrink them to one cluster of overprinted figures on a map of all Scandinavia.
 TEST(StationMap, ShowsTheStationsPartOfTheSeaWideEnoughToReadAndTheWholeSeaWithoutAPlacedStation) {
     SynopReport helgoland = FullReport(), sylt = FullReport();
     helgoland.station = "10015", helgoland.latitudeDeg = 54.17, helgoland.longitudeDeg = 7.88;
@@ -296,8 +293,7 @@ std::string Shown(const MapBox& box) {
     return "[" + Shown(MapPoint{box.left, box.top}) + " to " + Shown(MapPoint{box.right, box.bottom}) + "]";
 }
 
-// Every rule the placement promises, for any set of models: the failures
-// name the two models and their boxes.
+// Every rule the placement promises, for any set of models: the failures name the two models and their boxes.
 std::string PlacementFaults(const std::vector<ModelToPlace>& models, const std::vector<ModelPlace>& places,
                             const MapBox& bounds) {
     std::string faults;
@@ -360,9 +356,8 @@ TEST(ModelPlacement, NoModelOverprintsAnotherAndOnlyCrowdedOnesMove) {
     }
 }
 
-// The German coast at the weather window's first size: every model on the
-// map, none over another, each moved one tied to its station by a leader
-// from the station to its circle; the station without a position named.
+// The German coast at the weather window's first size: every model on the map, none over another, each moved one tied
+// to its station by a leader from the station to its circle; the station without a position named.
 TEST(StationMap, GermanCoastalStationsAtTheWindowsFirstSizeStandApartWithLeaders) {
     constexpr double kUnit = 4.5;
     const TextSize text{6, 14};

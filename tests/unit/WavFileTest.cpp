@@ -1,5 +1,4 @@
-// The WAV reader on the shapes recordings come in, and on files that are not
-// recordings at all.
+// The WAV reader on the shapes recordings come in, and on files that are not recordings.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// From code figures to what a sailor reads: units, Beaufort, the German texts, the readable
-// report and the spreadsheet line.
+// From code figures to what a sailor reads: units, German texts, the readable report, the spreadsheet line.
 
 #include <gtest/gtest.h>
 

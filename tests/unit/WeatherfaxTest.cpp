@@ -1,6 +1,4 @@
-// Received charts named and found: the title a start time takes from the
-// schedule, the file name that carries time, title and frequency and reads
-// back, and the folder's charts newest first.
+// Received charts named and found: the title from the schedule, the file name, the folder's charts.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// The word themes: restoring one at start-up, the transitions of the theme
-// menu and the reset lists, each compared as the whole state the user sees.
+// The word themes at start-up, on menu clicks and reset, compared as the whole state the user sees.
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
 #pragma once
-// In-memory stand-ins for what surrounds the program: clock and German locale,
-// memory figures, settings, files, the folder chooser and the engine hook; and
-// one ordered log of the calls several fakes receive, for tests of sequences.
+// In-memory stand-ins for what surrounds the program: clock and German locale, memory figures, settings, files, the
+// folder chooser and the engine hook; and one ordered log of the calls several fakes receive, for tests of sequences.
 
 #include <array>
 #include <cstdio>
