@@ -306,7 +306,7 @@ TEST(ReceiverTest, ReadsAWeatherChartDatedFromTheAudioAndCorrectsItWhole) {
     EXPECT_NEAR(1'000'000 + 5 + 20 * mode.LineSeconds(), static_cast<double>(charts[0].start), 12) << "tone and phasing";
 }
 
-TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDownToItsLeast) {
+TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDownToItsLeastAndDocksOnTheScreen) {
     const struct {
         int dpi, clientHeight, signal, text;
     } cases[] = {
@@ -318,11 +318,8 @@ TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDown
         EXPECT_EQ(c.signal, layout.signal.height) << c.dpi << " dpi, " << c.clientHeight << " high";
         EXPECT_EQ(c.text, layout.text.height) << c.dpi << " dpi, " << c.clientHeight << " high";
     }
-}
-
-// At 150 % on a screen 900 pixels high with Windows' task bar (60 pixels), docked under the program's window as it
-// first opens (6075 twips high, at the top): the engine window ends on the screen; its text gave way.
-TEST(EngineLayoutTest, DockedUnderTheProgramAt150PercentTheEngineEndsOnA900PixelScreen) {
+    // At 150 % on a screen 900 pixels high with Windows' task bar (60 pixels), docked under the program's window as it
+    // first opens (6075 twips high, at the top): the engine window ends on the screen; its text gave way.
     constexpr int kDpi = 144, kWorkAreaBottom = 900 - 60, kNonClient = 80;  // caption, menu bar and frame at 150 %
     const int top = 6075 * kDpi / 1440;
     const int height =

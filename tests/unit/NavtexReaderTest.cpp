@@ -73,16 +73,12 @@ TEST(NavtexSubjects, GermanNamesAndTheSubjectsThatMustStay) {
         std::string name;
         bool filterable, alarm;
     };
-    for (const Case& c : std::vector<Case>{{'A', "Navigationswarnung", false, false},
-                                           {'B', "Wetterwarnung", false, false},
-                                           {'C', "Eisbericht", true, false},
-                                           {'D', "Seenot/Piraterie", false, true},
-                                           {'E', "Wettervorhersage", true, false},
-                                           {'L', "Navigationswarnung (Ergänzung)", false, false},
-                                           {'V', "Sonderdienst", true, false},
-                                           {'Z', "keine Meldung", true, false},
-                                           {'P', "unbekannt", false, false},
-                                           {kUnknown, "unbekannt", false, false}}) {
+    for (const Case& c : std::vector<Case>{
+             {'A', "Navigationswarnung", false, false}, {'B', "Wetterwarnung", false, false},
+             {'C', "Eisbericht", true, false}, {'D', "Seenot/Piraterie", false, true},
+             {'E', "Wettervorhersage", true, false}, {'L', "Navigationswarnung (Ergänzung)", false, false},
+             {'V', "Sonderdienst", true, false}, {'Z', "keine Meldung", true, false}, {'P', "unbekannt", false, false},
+             {kUnknown, "unbekannt", false, false}}) {
         EXPECT_EQ(c.name + (c.filterable ? " filterable" : "") + (c.alarm ? " alarm" : ""),
                   std::string(SubjectName(c.letter)) + (SubjectCanBeFilteredOut(c.letter) ? " filterable" : "") +
                       (SubjectIsAlarm(c.letter) ? " alarm" : ""))

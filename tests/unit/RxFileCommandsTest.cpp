@@ -19,7 +19,8 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(RxDocumentRules, DialogStartByCategory) {
+// The dialog starts in the category's folder; the name's ending decides the format before the filter does.
+TEST(RxDocumentRules, DialogStartByCategoryAndFormatByNameEndingBeforeTheFilter) {
     const CategoryFolders folders{L"W", L"A", L"O"};
     const std::map<CaptureCategory, DialogStart> expected{{CaptureCategory::Weather, {L"W", 1}},
                                                           {CaptureCategory::AmateurRadio, {L"A", 1}},
@@ -27,9 +28,6 @@ TEST(RxDocumentRules, DialogStartByCategory) {
                                                           {CaptureCategory::None, {L"C:\\", 1}}};
     for (const auto& [category, start] : expected)
         EXPECT_EQ(start, DialogStartFor(category, folders)) << static_cast<int>(category);
-}
-
-TEST(RxDocumentRules, NameEndingDecidesTheFormatBeforeTheFilter) {
     EXPECT_EQ(RxFileFormat::Text, FormatForFile(L"a.TXT", 1));
     EXPECT_EQ(RxFileFormat::Rtf, FormatForFile(L"a.Rtf", 2));
     EXPECT_EQ(RxFileFormat::Text, FormatForFile(L"a.doc", 2));
@@ -46,7 +44,7 @@ TEST(RxDocumentRules, ProposedNameIsDayMonthYearHourMinuteInTheLocalesScript) {
     EXPECT_EQ(L"Wetter 51月27-7 04", ProposedFileName({2027, 1, 5, 7, 4, 0}, locale));
 }
 
-TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252) {
+TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252AndAreWrittenToReadBack) {
     const std::map<std::string, std::wstring> expected{
         {"", L""},
         {"\xEF\xBB\xBF" "K\xC3\xBChl\r\n", L"Kühl\r\n"},
@@ -59,9 +57,7 @@ TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252) {
         {"\xFF\xFE" "K\0\xFC"s, L"K\xFFFD"},  // an odd last byte is not dropped silently
     };
     for (const auto& [bytes, text] : expected) EXPECT_EQ(text, DecodeTextFile(bytes)) << bytes;
-}
-
-TEST(RxDocumentRules, TextFilesAreCodePage1252WhenTheTextFitsElseUtf8WithAMarkThatReadsBack) {
+    // Written in code page 1252 when the text fits, else in UTF-8 with a mark, and read back.
     const std::pair<std::wstring, std::string> cases[] = {
         {L"Kühl €\r\n\x81", "K\xFChl \x80\r\n\x81"},
         {L"Łódź ?", "\xEF\xBB\xBF\xC5\x81\xC3\xB3" "d\xC5\xBA ?"},

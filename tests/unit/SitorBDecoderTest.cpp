@@ -197,17 +197,10 @@ TEST(SitorBDecoderTest, ABroadcastInNoiseReadsWholeWhereverItsTonesRateAndPolari
         bool swapped = false;
         double rateOff = 0.0, offsetHz = 0.0, driftHzPerSecond = 0.0;
     };
-    const Case cases[] = {
-        {"as set"},
-        {"11025 Hz", 11025.0},
-        {"48000 Hz", 48000.0},
-        {"tones swapped", 8000.0, true},
-        {"0.5 % fast", 8000.0, false, 0.005},
-        {"0.5 % slow", 8000.0, true, -0.005},
-        {"100 Hz high", 8000.0, false, 0.0, 100.0},
-        {"100 Hz low", 8000.0, false, 0.0, -100.0},
-        {"drifting 1 Hz/s", 8000.0, false, 0.0, 0.0, 1.0},
-    };
+    const Case cases[] = {{"as set"}, {"11025 Hz", 11025.0}, {"48000 Hz", 48000.0}, {"tones swapped", 8000.0, true},
+                          {"0.5 % fast", 8000.0, false, 0.005}, {"0.5 % slow", 8000.0, true, -0.005},
+                          {"100 Hz high", 8000.0, false, 0.0, 100.0}, {"100 Hz low", 8000.0, false, 0.0, -100.0},
+                          {"drifting 1 Hz/s", 8000.0, false, 0.0, 0.0, 1.0}};
     std::ostringstream failures;
     for (const Case& test : cases) {
         SignalShape shape{test.sampleRate};

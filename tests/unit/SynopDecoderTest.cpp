@@ -23,27 +23,15 @@ std::string Summary(const SynopReport& report) {
     };
     out << report.station << (report.isShip ? " ship" : "") << (report.isNil ? " NIL" : "") << " '"
         << report.stationName << "'";
-    put(" lat ", report.latitudeDeg);
-    put(" lon ", report.longitudeDeg);
-    put(" day ", report.day);
+    put(" lat ", report.latitudeDeg), put(" lon ", report.longitudeDeg), put(" day ", report.day);
     put(" hour ", report.hour);
     out << (report.windIsCalm ? " calm" : "") << (report.windIsVariable ? " variable" : "");
-    put(" dir ", report.windDirectionDeg);
-    put(" kn ", report.windKnots);
-    put(" Bft ", report.windBeaufort);
-    put(" gust ", report.gustKnots);
-    put(" vis ", report.visibilityMetres);
-    put(" ww ", report.presentWeather);
-    put(" N ", report.cloudOctas);
-    put(" T ", report.temperatureC);
-    put(" Td ", report.dewPointC);
-    put(" P ", report.seaLevelPressureHpa);
-    put(" Po ", report.stationPressureHpa);
-    put(" dP ", report.pressureChangeHpa);
-    put(" R ", report.precipitationMm);
-    put("/", report.precipitationHours);
-    put(" Tw ", report.waterTemperatureC);
-    put(" H ", report.waveHeightM);
+    put(" dir ", report.windDirectionDeg), put(" kn ", report.windKnots), put(" Bft ", report.windBeaufort);
+    put(" gust ", report.gustKnots), put(" vis ", report.visibilityMetres), put(" ww ", report.presentWeather);
+    put(" N ", report.cloudOctas), put(" T ", report.temperatureC), put(" Td ", report.dewPointC);
+    put(" P ", report.seaLevelPressureHpa), put(" Po ", report.stationPressureHpa);
+    put(" dP ", report.pressureChangeHpa), put(" R ", report.precipitationMm), put("/", report.precipitationHours);
+    put(" Tw ", report.waterTemperatureC), put(" H ", report.waveHeightM);
     for (const SkippedGroup& skipped : report.skipped) out << " [" << skipped.text << ": " << skipped.reason << "]";
     return out.str();
 }
