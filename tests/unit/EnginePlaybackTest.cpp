@@ -306,7 +306,7 @@ TEST(ReceiverTest, ReadsAWeatherChartDatedFromTheAudioAndCorrectsItWhole) {
     EXPECT_NEAR(1'000'000 + 5 + 20 * mode.LineSeconds(), static_cast<double>(charts[0].start), 12) << "tone and phasing";
 }
 
-TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDownToItsLeastAndDocksOnTheScreen) {
+TEST(EngineLayoutTest, AShorterWindowGivesUpTheTextFirstThenThePictureDownToItsLeastAndDocksOnTheScreen) {
     const struct {
         int dpi, clientHeight, signal, text;
     } cases[] = {
