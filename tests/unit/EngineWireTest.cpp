@@ -27,16 +27,13 @@ TEST(SharedBlockTest, TextFieldsAreBlankPaddedBehindAZeroAndTheFlagsLittleEndian
     EXPECT_EQ(std::count_if(image.begin(), image.end(), [](std::uint8_t byte) { return byte != 0; }), 158);
 }
 
-TEST(EngineCommandLineTest, VB6AnywhereInTheDirectoryInAnyCaseSelectsTheDevelopmentPath) {
+TEST(EngineCommandLineTest, DevelopmentPathForVB6AndABatchFileRunsThroughTheCommandProcessorByItsFullPath) {
     const std::string developmentPath = "c:\\VB6\\Projekte\\Hinnok\\RTTY\\VQ_RTTY\\mmtty";
     for (const auto& [directory, path] : {std::pair{"d:\\vb6\\test", developmentPath},
                                           {"Z:\\work\\myVb6Tools", developmentPath},
                                           {"C:\\Programme\\ZORBEL", std::string("mmtty")},
                                           {"C:\\VB5", std::string("mmtty")}})
         EXPECT_EQ(EngineBasePath(directory), path) << directory;
-}
-
-TEST(EngineCommandLineTest, ABatchFileRunsThroughTheCommandProcessorByItsFullPathAndMayReturnBeforeTheEngine) {
     // The handle in upper-case hex without leading zeros.
     const EngineLaunch exe = PlanEngineLaunch("mmtty", EngineProgram::Executable, "C:\\cmd.exe", 0x1A2F4);
     EXPECT_EQ(exe.application + '|' + exe.commandLine, "mmtty.exe|mmtty -r -h1A2F4");

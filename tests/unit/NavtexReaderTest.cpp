@@ -23,7 +23,7 @@ std::string ReadAll(const std::string& characters) {
     return read;
 }
 
-TEST(NavtexReader, FindsMessagesAndRecoversDamagedHeaders) {
+TEST(NavtexReader, FindsMessagesRecoversDamagedHeadersAndClosesAnEndlessOneAtItsLongest) {
     struct Case {
         std::string characters, expected;
     };
@@ -55,9 +55,6 @@ TEST(NavtexReader, FindsMessagesAndRecoversDamagedHeaders) {
          }) {
         EXPECT_EQ(c.expected, ReadAll(c.characters)) << c.characters;
     }
-}
-
-TEST(NavtexReader, AMessageThatNeverEndsIsClosedAtItsLongestAndTheNextIsRead) {
     const std::string endless = "ZCZC SA01\r\n" + std::string(3 * kLongestText, 'A');
     MessageReader reader;
     const std::vector<NavtexMessage> messages = reader.Read(endless + "ZCZC SB02\r\nGALE\r\nNNNN");

@@ -218,7 +218,7 @@ TEST(SitorBDecoderTest, ABroadcastInNoiseReadsWholeWhereverItsTonesRateAndPolari
     EXPECT_EQ(failures.str(), "");
 }
 
-TEST(SitorBDecoderTest, ModerateFadingLeavesFewCharactersWrong) {
+TEST(SitorBDecoderTest, ModerateFadingLeavesFewCharactersWrongAndNoiseAloneIsNotRead) {
     std::string text;
     for (int line = 0; line < 6; ++line) text += kMessage;
     SignalShape shape;
@@ -228,14 +228,10 @@ TEST(SitorBDecoderTest, ModerateFadingLeavesFewCharactersWrong) {
     AddNoise(samples, 10.0, shape, 23);
     const std::string read = DecodeAudio(samples, NavtexMode(), shape.sampleRate);
     EXPECT_LE(testing_support::EditDistance(text, read), text.size() / 25) << testing::PrintToString(read);
-}
-
-// Every bit's likelihood reaches the copy reader, so this is also its test on noise.
-TEST(SitorBDecoderTest, NoiseAloneIsNotRead) {
-    const SignalShape shape;
-    std::vector<float> samples(static_cast<std::size_t>(120 * shape.sampleRate), 0.0f);
-    AddNoise(samples, 0.0, shape, 31);
-    EXPECT_EQ(DecodeAudio(samples, NavtexMode(), shape.sampleRate), "");
+    // Noise alone: every bit's likelihood reaches the copy reader, so this is also its test on noise.
+    std::vector<float> noise(static_cast<std::size_t>(120 * shape.sampleRate), 0.0f);
+    AddNoise(noise, 0.0, SignalShape{}, 31);
+    EXPECT_EQ(DecodeAudio(noise, NavtexMode(), shape.sampleRate), "");
 }
 
 }  // namespace

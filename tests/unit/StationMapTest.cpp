@@ -32,7 +32,7 @@ MapPoint Minus(MapPoint a, MapPoint b) { return {a.x - b.x, a.y - b.y}; }
 double ScreenBearing(MapPoint vector) { return std::atan2(vector.x, -vector.y) * 180 / std::numbers::pi; }
 double AngleBetween(double a, double b) { return std::remainder(a - b, 360.0); }
 
-TEST(MapFrame, TheWholeAreaFitsCentredInAnyWindowWithNorthUp) {
+TEST(MapFrame, TheWholeAreaFitsCentredInAnyWindowAndAnglesAndNorthKeep) {
     for (const auto& [width, height] : std::vector<std::pair<double, double>>{{800, 600}, {300, 900}, {1600, 400}}) {
         constexpr double kMargin = 10;
         const MapFrame frame(kNorthSeaAndBaltic, width, height, kMargin);
@@ -65,11 +65,8 @@ TEST(MapFrame, TheWholeAreaFitsCentredInAnyWindowWithNorthUp) {
         EXPECT_LT(north.y, south.y);
         EXPECT_LT(frame.ToPixels({55, 0}).x, frame.ToPixels({55, 20}).x) << "west lies left";
     }
-}
-
-// Conformal: a small step north and one east of the same length on the ground stay at right angles and of equal length,
-// so barbs keep their angle; and north on the screen is where the meridian leads.
-TEST(MapFrame, KeepsAnglesAndTellsWhereNorthPointsOnTheScreen) {
+    // Conformal: a small step north and one east of the same length on the ground stay at right angles and of equal
+    // length, so barbs keep their angle; and north on the screen is where the meridian leads.
     const MapFrame frame(kNorthSeaAndBaltic, 1000, 800, 0);
     for (const GeoPoint& place : {GeoPoint{54.18, 7.89}, GeoPoint{57.4, 18.9}, GeoPoint{60.4, 5.3},
                                   GeoPoint{60.1, -1.2}, GeoPoint{65.6, 24.0}, GeoPoint{50.5, 13.0}}) {
@@ -127,7 +124,7 @@ TEST(Coastline, LandAndSeaLieWhereTheyBelong) {
         EXPECT_EQ(place.land, OnLand(place.latitude, place.longitude)) << place.name;
 }
 
-TEST(WindBarb, FeathersRoundToFiveKnotsWithPennantsForFifty) {
+TEST(WindBarb, FeathersRoundToFiveKnotsAndTheBarbPointsWhereTheWindComesFrom) {
     struct Case {
         double knots;
         BarbFeathers feathers;
@@ -140,11 +137,8 @@ TEST(WindBarb, FeathersRoundToFiveKnotsWithPennantsForFifty) {
         EXPECT_EQ(c.feathers, found) << c.knots << " kn: " << found.pennants << " pennants, " << found.full
                                      << " full, " << found.half << " half";
     }
-}
-
-// The shaft reaches toward where the wind comes from; feathers stand on its clockwise side and lean outward; a half
-// barb is half as long; pennants sit outermost.
-TEST(WindBarb, PointsWhereTheWindComesFromWithFeathersOnTheClockwiseSide) {
+    // The shaft reaches toward where the wind comes from; feathers stand on its clockwise side and lean outward; a half
+    // barb is half as long; pennants sit outermost.
     constexpr double kUnit = 4;
     const MapPoint centre{100, 100};
     for (const double from : {0.0, 90.0, 225.0, 300.0}) {

@@ -132,7 +132,6 @@ TEST(WavFileTest, WrittenFilesReadBack) {
     EXPECT_NEAR(audio.samples[1], 0.5f, 1e-4f);
     EXPECT_NEAR(audio.samples[2], -1.0f, 1e-4f);
     EXPECT_NEAR(audio.samples[3], 1.0f, 1e-4f);  // clipped
-    EXPECT_THROW(ReadWavFile(path), WavError);
 }
 
 }  // namespace
