@@ -47,12 +47,8 @@ TEST(DecoderInputTest, NaNInfinityAClickOrHugeSamplesLeaveTheRestOfAWeakRecordin
         const char* what;
         std::vector<float> written;
     } cases[] = {
-        {"NaN", {kNaN}},
-        {"infinity", {kInfinity}},
-        {"minus infinity", {-kInfinity}},
-        {"a full-scale click of 1 ms", std::vector<float>(8, 1.0f)},
-        {"two huge samples", {3e38f, -3e38f}},
-    };
+        {"NaN", {kNaN}}, {"infinity", {kInfinity}}, {"minus infinity", {-kInfinity}},
+        {"a full-scale click of 1 ms", std::vector<float>(8, 1.0f)}, {"two huge samples", {3e38f, -3e38f}}};
     for (const auto& input : cases) {
         std::vector<float> samples = clean;
         std::copy(input.written.begin(), input.written.end(), samples.begin() + static_cast<std::ptrdiff_t>(at));

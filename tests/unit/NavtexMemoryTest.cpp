@@ -109,15 +109,10 @@ TEST(NavtexStations, KeyedByFrequencyAndLetterWithTheirNextBroadcast) {
     for (const Case& c : std::vector<Case>{
              {k518kHz, 'L', 0, "Rogaland 7 01:50"},
              {k490kHz, 'L', 0, "Pinneberg (verify) 7 01:50"},  // the slot rule
-             {k518kHz, 'S', 179, "Pinneberg 7 03:00"},
-             {k518kHz, 'S', 180, "Pinneberg 7 03:00"},
-             {k518kHz, 'S', 181, "Pinneberg 7 07:00"},
-             {k518kHz, 'S', 23 * 60 + 1, "Pinneberg 8 03:00"},
-             {k518kHz, 'E', 41, "Niton 7 04:40"},
-             {k518kHz, 'U', 23 * 60 + 30, "Tallinn 8 03:20"},
-             {k4209kHz, 'S', 0, "none"},
-             {k518kHz, 'Y', 0, "none"},
-         }) {
+             {k518kHz, 'S', 179, "Pinneberg 7 03:00"}, {k518kHz, 'S', 180, "Pinneberg 7 03:00"},
+             {k518kHz, 'S', 181, "Pinneberg 7 07:00"}, {k518kHz, 'S', 23 * 60 + 1, "Pinneberg 8 03:00"},
+             {k518kHz, 'E', 41, "Niton 7 04:40"}, {k518kHz, 'U', 23 * 60 + 30, "Tallinn 8 03:20"},
+             {k4209kHz, 'S', 0, "none"}, {k518kHz, 'Y', 0, "none"}}) {
         const Station* station = FindStation(c.frequencyHz, c.letter);
         std::string found = "none";
         if (station) {
