@@ -33,7 +33,7 @@ std::string Parsed(const std::vector<std::wstring>& arguments) {
     return line.str();
 }
 
-TEST(EngineOptions, ProgramArgumentsFileSwitchesAndModeOverrides) {
+TEST(EngineOptions, ProgramArgumentsFileSwitchesAndModeOverridesAndNumbersRefusedWithTheirRange) {
     const struct {
         std::vector<std::wstring> arguments;
         std::string expected;
@@ -55,13 +55,10 @@ TEST(EngineOptions, ProgramArgumentsFileSwitchesAndModeOverrides) {
         for (const auto& argument : c.arguments) shown += std::string(argument.begin(), argument.end()) + " ";
         EXPECT_EQ(c.expected, Parsed(c.arguments)) << shown;
     }
-}
-
-TEST(EngineOptions, ModeNumbersOutsideWhatTheDecoderTakesAreRefusedWithTheirRange) {
     const struct {
         std::vector<std::wstring> arguments;
         std::wstring error;
-    } cases[] = {
+    } refusals[] = {
         {{L"--shift", L"inf"}, L"--shift verlangt eine Zahl von 20 bis 1500, nicht „inf“."},
         {{L"--baud", L"1e-300"}, L"--baud verlangt eine Zahl von 10 bis 300, nicht „1e-300“."},
         {{L"--baud", L"0"}, L"--baud verlangt eine Zahl von 10 bis 300, nicht „0“."},
@@ -70,7 +67,7 @@ TEST(EngineOptions, ModeNumbersOutsideWhatTheDecoderTakesAreRefusedWithTheirRang
         {{L"--stopbits", L"nan"}, L"--stopbits verlangt eine Zahl von 1 bis 2, nicht „nan“."},
         {{L"--reverse", L"--normal"}, L"--reverse und --normal widersprechen sich."},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : refusals) {
         std::wstring error;
         EXPECT_FALSE(ParseEngineOptions(c.arguments, error).has_value());
         EXPECT_EQ(c.error, error);

@@ -25,7 +25,7 @@ std::string Rows(const MessageMemory& memory) {
     return rows;
 }
 
-TEST(NavtexMemory, RepeatsFoldWithin72HoursAndPoorCopiesAreReplaced) {
+TEST(NavtexMemory, RepeatsFoldWithin72HoursPoorCopiesAreReplacedAndForeignStoredTextIsRefused) {
     struct Arrive {
         int frequencyHz;
         NavtexMessage message;
@@ -74,12 +74,10 @@ TEST(NavtexMemory, RepeatsFoldWithin72HoursAndPoorCopiesAreReplaced) {
         ASSERT_TRUE(loaded) << m->Save();
         EXPECT_EQ(m->Save(), loaded->Save());
     }
-}
-
-TEST(NavtexMemory, StoredTextThatSaveDidNotWriteIsRefused) {
-    MessageMemory memory;
-    memory.Receive(k518kHz, Message("SA01", 2), 0);
-    const std::string good = memory.Save();
+    // Stored text that Save did not write is refused.
+    MessageMemory one;
+    one.Receive(k518kHz, Message("SA01", 2), 0);
+    const std::string good = one.Save();
     const std::string header = "ZORBEL NAVTEX 1\n";
     ASSERT_EQ(header + "518000 SA01 0 0 1 0 1 100 2 12\nTEXT OF SA01\n", good);
     for (const std::string& bad : {

@@ -83,17 +83,14 @@ TEST(RttyDecoderTest, AReceiverReadsSendersWithOtherStopBitLengths) {
     }
 }
 
-TEST(RttyDecoderTest, SilenceAndNoiseOfAnyLevelPrintAlmostNothing) {
-    const SignalShape shape;
+TEST(RttyDecoderTest, NoiseAloneOrAroundATransmissionPrintsNothingAndTheTransmissionReadsFromItsStart) {
+    const SignalShape plain;
     for (const double noiseAmplitude : {0.0, 0.001, 0.5}) {
-        std::vector<float> samples(static_cast<std::size_t>(20 * shape.sampleRate), 0.0f);
-        if (noiseAmplitude > 0.0) AddNoise(samples, 0.0, SignalShape{shape.sampleRate, noiseAmplitude}, 3);
-        const std::string decoded = RttyDecoder(RttyMode{}, shape.sampleRate).Decode(samples);
+        std::vector<float> samples(static_cast<std::size_t>(20 * plain.sampleRate), 0.0f);
+        if (noiseAmplitude > 0.0) AddNoise(samples, 0.0, SignalShape{plain.sampleRate, noiseAmplitude}, 3);
+        const std::string decoded = RttyDecoder(RttyMode{}, plain.sampleRate).Decode(samples);
         EXPECT_LE(decoded.size(), 2u) << noiseAmplitude << ": " << testing::PrintToString(decoded);
     }
-}
-
-TEST(RttyDecoderTest, ATransmissionInNoiseReadsFromItsFirstCharacterAndTheNoiseAroundItAsNothing) {
     // Noise framed before the transmission would print, teach the levels and leave a figures shift behind; characters
     // framed half in the noise would come out wrong.
     for (const RttyMode mode : {kAmateur, kWeatherService}) {

@@ -15,7 +15,7 @@
 namespace weather {
 namespace {
 
-TEST(WeatherWordingTest, ConvertsCodeFiguresToUnits) {
+TEST(WeatherWordingTest, ConvertsCodeFiguresToUnitsAndHasAGermanTextForEveryFigure) {
     EXPECT_NEAR(KnotsFromMetresPerSecond(10.0), 19.438, 0.001);
     // The scale's edges in both units: 8 m/s is force 5 although it is under 17 kn.
     const struct {
@@ -48,9 +48,6 @@ TEST(WeatherWordingTest, ConvertsCodeFiguresToUnits) {
     EXPECT_EQ(PrecipitationHoursFromCode(9), 15);
     EXPECT_EQ(CloudBaseMetresFromCode(58), 2400);
     EXPECT_EQ(CloudBaseMetresFromCode(53), std::nullopt);
-}
-
-TEST(WeatherWordingTest, HasAGermanTextForEveryFigureOfEachTable) {
     for (int code = 0; code <= 99; ++code) EXPECT_FALSE(PresentWeatherText(code).empty()) << "ww " << code;
     for (int code = 0; code <= 9; ++code) {
         for (std::string_view text : {PastWeatherText(code), AutomaticPastWeatherText(code), LowCloudText(code),
@@ -65,10 +62,10 @@ TEST(WeatherWordingTest, HasAGermanTextForEveryFigureOfEachTable) {
     // The weather service's words for day and night alike: 4..6/8 "wolkig" (0, 1 and 7 in the readable report).
     EXPECT_EQ(CloudAmountText(6) + "|" + CloudAmountText(9) + "|" + CloudAmountText(8, 0) + "|" + CloudAmountText(8, 3),
               "6/8 (wolkig)|Himmel nicht erkennbar|8/8 (leicht bewölkt: nur hohe Wolken)|8/8 (bedeckt)");
-    const std::pair<int, const char*> visibility[] = {{0, "unter 100 m"}, {5, "500 m"},  {15, "1,5 km"},
+    const std::pair<int, const char*> visibilityText[] = {{0, "unter 100 m"}, {5, "500 m"},  {15, "1,5 km"},
                                                       {50, "5 km"},        {56, "6 km"},   {89, "mehr als 70 km"},
                                                       {93, "500 m bis 1 km"}};
-    for (const auto& [vv, text] : visibility) EXPECT_EQ(VisibilityText(vv), text) << vv;
+    for (const auto& [vv, text] : visibilityText) EXPECT_EQ(VisibilityText(vv), text) << vv;
     const std::pair<double, const char*> sea[] = {{0.0, "spiegelglatte See"}, {0.5, "schwach bewegte See"},
                                                   {0.6, "leicht bewegte See"}, {4.0, "grobe See"},
                                                   {15.0, "außergewöhnlich schwere See"}};
