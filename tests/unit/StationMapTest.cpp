@@ -187,23 +187,21 @@ std::string CloudCircleShown(const Drawing& cloud) {
     return shown;
 }
 
-TEST(StationCircle, ShowsTheEighthsOfCloudAsOnAWeatherChart) {
+TEST(StationCircle, ShowsTheEighthsOfCloudAndTheFiguresAsOnAWeatherChart) {
     const std::vector<std::pair<std::optional<int>, std::string>> cases{
         {std::nullopt, "ring /"},    {0, "ring"},            {1, "ring |"}, {2, "ring sector 90"},
         {3, "ring sector 90 |"},     {4, "ring sector 180"}, {5, "ring sector 180 -"},
         {6, "ring sector 270"},      {7, "disc gap"},        {8, "disc"},   {9, "ring \\ /"}};
     for (const auto& [octas, expected] : cases)
         EXPECT_EQ(expected, CloudCircleShown(DrawCloudCover({0, 0}, octas, 5))) << octas.value_or(-1) << " eighths";
-}
-
-TEST(StationFigures, PressureTemperatureAndChangeAsTheChartWritesThem) {
-    const std::vector<std::pair<std::string, std::string>> cases{
+    // Pressure, temperature and change as the chart writes them.
+    const std::vector<std::pair<std::string, std::string>> figures{
         {PressureFigure(1013.2), "132"}, {PressureFigure(999.8), "998"},   {PressureFigure(1000.0), "000"},
         {PressureFigure(1009.96), "100"}, {PressureFigure(987.04), "870"}, {TemperatureFigure(12.4), "12"},
         {TemperatureFigure(-2.5), "-3"}, {TemperatureFigure(-0.4), "0"},    {TemperatureFigure(0.5), "1"},
         {TendencyFigure(1.2), "+12"},    {TendencyFigure(-0.5), "-05"},     {TendencyFigure(0), "+00"}};
-    for (std::size_t index = 0; index < cases.size(); ++index)
-        EXPECT_EQ(cases[index].second, cases[index].first) << "case " << index;
+    for (std::size_t index = 0; index < figures.size(); ++index)
+        EXPECT_EQ(figures[index].second, figures[index].first) << "figure " << index;
 }
 
 SynopReport FullReport() {
