@@ -45,9 +45,7 @@ TEST(EngineOptions, ProgramArgumentsFileSwitchesAndModeOverridesAndNumbersRefuse
           L"--unshift-on-space"},
          "0 [0] unshift | 50 450 1000 2 reversed"},
         {{L"--normal", L"--normal"}, "0 [0] | 45.45 170 2125 1.5 normal"},
-        {{L"--baud"}, "error --baud"},
-        {{L"-hXYZ"}, "error -hXYZ"},
-        {{L"--wav"}, "error --wav"},
+        {{L"--baud"}, "error --baud"}, {{L"-hXYZ"}, "error -hXYZ"}, {{L"--wav"}, "error --wav"},
         {{L"--loud"}, "error --loud"},
     };
     for (const auto& c : cases) {

@@ -39,12 +39,9 @@ TEST(NavtexReader, FindsMessagesRecoversDamagedHeadersAndClosesAnEndlessOneAtIts
              {"NNNN\r\nZCZC D00\r\nMAYDAY\r\nNNNN", "*D00 recovered end 1/15 [MAYDAY]\n"},
              {"ZCC SA01\r\nGALE\r\nNNNN", "SA01 recovered end 1/13 [GALE]\n"},
              // Three damaged (a letter where a figure must be counts), the weather service's numbering: no header.
-             {"Z*Z* S*01\r\nGALE\r\nNNNN", ""},
-             {"ZC*C SAXY\r\nGALE\r\nNNNN", ""},
-             {"ZCZC 104\r\nSMDL01 EDZW 070600\r\nNNNN\r\n", ""},
-             {"ZCZC 1045\r\nFQEN70 EDZW\r\nNNNN\r\n", ""},
-             {"ZCZC 10\r\nFQEN70 EDZW\r\nNNNN\r\n", ""},
-             {"ZCZC SA01X\r\nNNNN", ""},
+             {"Z*Z* S*01\r\nGALE\r\nNNNN", ""}, {"ZC*C SAXY\r\nGALE\r\nNNNN", ""},
+             {"ZCZC 104\r\nSMDL01 EDZW 070600\r\nNNNN\r\n", ""}, {"ZCZC 1045\r\nFQEN70 EDZW\r\nNNNN\r\n", ""},
+             {"ZCZC 10\r\nFQEN70 EDZW\r\nNNNN\r\n", ""}, {"ZCZC SA01X\r\nNNNN", ""},
              // Lost ends: the next header, the end of the signal.
              {"ZCZC SA01\r\nONE\r\nZCZC SE02\r\nTWO\r\nNNNN\r\n",
               "SA01 exact unvollständig 0/12 [ONE]\nSE02 exact end 0/12 [TWO]\n"},

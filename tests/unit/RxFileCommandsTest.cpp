@@ -46,14 +46,11 @@ TEST(RxDocumentRules, ProposedNameIsDayMonthYearHourMinuteInTheLocalesScript) {
 
 TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252AndAreWrittenToReadBack) {
     const std::map<std::string, std::wstring> expected{
-        {"", L""},
-        {"\xEF\xBB\xBF" "K\xC3\xBChl\r\n", L"Kühl\r\n"},
+        {"", L""}, {"\xEF\xBB\xBF" "K\xC3\xBChl\r\n", L"Kühl\r\n"},
         {"K\xC3\xBChl \xE2\x82\xAC \xF0\x9F\x98\x80", L"Kühl € \xD83D\xDE00"},
         {"K\xFChl \x80", L"Kühl €"},
         {"\xC0\xAF", L"\xC0\xAF"},  // overlong, so 1252
-        {"\xFF\xFE" "K\0\xFC\0"s, L"Kü"},
-        {"\xFE\xFF" "\0K\0\xFC"s, L"Kü"},
-        {"\0\x01\xFF"s, L"\0\x01\xFF"s},
+        {"\xFF\xFE" "K\0\xFC\0"s, L"Kü"}, {"\xFE\xFF" "\0K\0\xFC"s, L"Kü"}, {"\0\x01\xFF"s, L"\0\x01\xFF"s},
         {"\xFF\xFE" "K\0\xFC"s, L"K\xFFFD"},  // an odd last byte is not dropped silently
     };
     for (const auto& [bytes, text] : expected) EXPECT_EQ(text, DecodeTextFile(bytes)) << bytes;
