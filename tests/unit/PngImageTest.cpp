@@ -33,7 +33,7 @@ constexpr std::string_view kDynamic =
     "e0e9f1694d34a81c8a95a8edb43b14b9875625a5b34e9ebf770284148e9043908760f859011b38d73330cfb6b07ca7ea59adf8274632000000"
     "0049454e44ae426082";
 
-TEST(PngImageTest, WrittenChartsReadBackUnchangedAndFilesOfCommonProgramsReadAsTheirGrey) {
+TEST(PngImageTest, OursReadBackUnchangedCommonProgramsFilesAsTheirGreyAndDamagedOnesAreRefused) {
     // More than one stored block's worth (65535 bytes), every grey level.
     GreyImage image(1809, 40);
     for (std::size_t index = 0; index < image.pixels.size(); ++index) image.pixels[index] = (index * 7) % 256;
@@ -58,9 +58,6 @@ TEST(PngImageTest, WrittenChartsReadBackUnchangedAndFilesOfCommonProgramsReadAsT
     EXPECT_TRUE(dynamic.width == 24 && dynamic.height == 6 && sum == 22956 && dynamic.At(1, 0) == 96 &&
                 dynamic.At(22, 5) == 255)
         << sum;
-}
-
-TEST(PngImageTest, DamagedFilesAreRefusedWithTheReason) {
     const std::string good = FromHex(kDynamic);
     struct Case {
         std::string bytes;

@@ -100,7 +100,7 @@ TEST(WeatherWordingTest, KnowsTheCoastalStationsAndOnlyThem) {
     }
 }
 
-TEST(WeatherWordingTest, WritesTheSpreadsheetLineByteForByte) {
+TEST(WeatherWordingTest, WritesTheSpreadsheetLineByteForByteAndWordsAReportForTheListener) {
     EXPECT_EQ(CsvHeader(),
               "Station;Name;Breite;Länge;Tag;Stunde;Windrichtung;Wind_kn;Wind_Bft;Böen_kn;Sicht_m;Wetter;"
               "Bedeckung_Achtel;Temperatur_C;Taupunkt_C;Luftdruck_hPa;Tendenz_hPa;Niederschlag_mm;"
@@ -121,13 +121,10 @@ TEST(WeatherWordingTest, WritesTheSpreadsheetLineByteForByte) {
     quoted.station = "A;B";
     quoted.stationName = "Name \"x\"";
     EXPECT_EQ(CsvLine(quoted), "\"A;B\";\"Name \"\"x\"\"\";;;;;;;;;;;;;;;;;;");
-}
-
-TEST(WeatherWordingTest, WordsAReportForTheListener) {
-    const std::vector<SynopReport> reports = ReadSynopReports(
+    const std::vector<SynopReport> told = ReadSynopReports(
         "AAXX 07061 10015 41580 73114 1OO78 40042 58012 69902 76162 81/56 333 91025=\n10113 NIL=");
-    ASSERT_EQ(reports.size(), 2u);
-    EXPECT_EQ(ReadableReport(reports[0]),
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(ReadableReport(told[0]),
               "10015 Helgoland (54,17° N, 7,88° O) am 7. um 06 UTC\n"
               "  Wind: aus 310° (NW), 27 kn, 7 Bft (steifer Wind), gemessen; Böen 49 kn in den letzten 10 Minuten\n"
               "  Sicht: 30 km\n"
@@ -138,7 +135,7 @@ TEST(WeatherWordingTest, WordsAReportForTheListener) {
               "  Luftdruck: 1004,2 hPa; gleich oder steigend, dann fallend, -1,2 hPa in 3 Stunden\n"
               "  Niederschlag: 0,0 mm in den letzten 12 Stunden\n"
               "  Nicht lesbar: »1OO78« (Buchstaben oder Zeichen statt Ziffern)\n");
-    EXPECT_EQ(ReadableReport(reports[1]), "10113 Norderney (53,72° N, 7,15° O) am 7. um 06 UTC: keine Meldung (NIL)\n");
+    EXPECT_EQ(ReadableReport(told[1]), "10113 Norderney (53,72° N, 7,15° O) am 7. um 06 UTC: keine Meldung (NIL)\n");
     // Lines whose wording depends on other figures of the report.
     const std::pair<const char*, const char*> lines[] = {
         // No cloud: no cloud base; humidity without a temperature; a calm sea; the ship's own way.
