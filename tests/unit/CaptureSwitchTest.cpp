@@ -159,9 +159,8 @@ TEST_F(CaptureSwitchTest, LinesTheFileRefusesGoToTheRxWindowAndAMissingFolderIsR
         << dialogs.shown[0].prompt;
 }
 
-// Boxes run message loops of their own, in which the engine's characters
-// arrive: reception goes on inside them, in order, with no second box, and
-// ends for good when the box is about its end.
+// Boxes run message loops of their own, in which the engine's characters arrive: reception goes on inside them, in
+// order, with no second box, and ends for good when the box is about its end.
 TEST_F(CaptureSwitchTest, CharactersArrivingWhileABoxStandsAreReceivedInOrderOrNotAtAllAfterTheEnd) {
     settings.wideCaptureFolder = L"E:\\weg";
     files.canCreateFolders = false;

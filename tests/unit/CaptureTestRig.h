@@ -1,7 +1,6 @@
 #pragma once
-// The capture state machine wired to fakes: German locale, a clock standing
-// at 5 December 2026 12:03:10 UTC, category "Wetter" with automatic saving,
-// and an existing capture folder. One log holds what the user sees, in order.
+// The capture state machine wired to fakes: German locale, a clock standing at 5 December 2026 12:03:10 UTC, category
+// "Wetter" with automatic saving, and an existing capture folder. One log holds what the user sees, in order.
 
 #include <ostream>
 #include <string>

@@ -1,6 +1,4 @@
-// What a recording or a sound card may deliver that once stopped the
-// listening: samples that are no number, a click thousands of times the
-// signal, and huge samples that sent the start search on an endless walk.
+// What a recording or a sound card may deliver that once stopped the listening: NaN, clicks, huge samples.
 
 #include <gtest/gtest.h>
 
@@ -49,12 +47,8 @@ TEST(DecoderInputTest, NaNInfinityAClickOrHugeSamplesLeaveTheRestOfAWeakRecordin
         const char* what;
         std::vector<float> written;
     } cases[] = {
-        {"NaN", {kNaN}},
-        {"infinity", {kInfinity}},
-        {"minus infinity", {-kInfinity}},
-        {"a full-scale click of 1 ms", std::vector<float>(8, 1.0f)},
-        {"two huge samples", {3e38f, -3e38f}},
-    };
+        {"NaN", {kNaN}}, {"infinity", {kInfinity}}, {"minus infinity", {-kInfinity}},
+        {"a full-scale click of 1 ms", std::vector<float>(8, 1.0f)}, {"two huge samples", {3e38f, -3e38f}}};
     for (const auto& input : cases) {
         std::vector<float> samples = clean;
         std::copy(input.written.begin(), input.written.end(), samples.begin() + static_cast<std::ptrdiff_t>(at));
@@ -63,9 +57,8 @@ TEST(DecoderInputTest, NaNInfinityAClickOrHugeSamplesLeaveTheRestOfAWeakRecordin
     }
 }
 
-// A card opened before the receiver is on delivers digital silence, a line
-// before it is switched on a faint hiss: the noise that follows was taken
-// for a signal standing out, and read as characters for good.
+// A card opened before the receiver is on delivers digital silence, a line before it is switched on a faint hiss: the
+// noise that follows was taken for a signal standing out, and read as characters for good.
 TEST(DecoderInputTest, NoiseAfterDigitalSilenceOrAQuietLineReadsAsNothing) {
     const std::string text = "RYRY CQ DE DDH47 THE QUICK BROWN FOX 0123456789 END\r\n";
     SignalShape shape;
@@ -78,8 +71,7 @@ TEST(DecoderInputTest, NoiseAfterDigitalSilenceOrAQuietLineReadsAsNothing) {
         std::vector<float> samples = noisy;
         std::for_each(samples.begin(), samples.begin() + firstSeconds, [&](float& sample) { sample *= before; });
         const std::string decoded = ConditionAndDecode(samples, shape.sampleRate);
-        // Noise 80 dB above a quiet line is followed within seconds; digital
-        // silence has no noise to follow.
+        // Noise 80 dB above a quiet line is followed within seconds; digital silence has no noise to follow.
         if (before == 0.0f) {
             EXPECT_EQ(text, decoded);
         }
@@ -88,11 +80,9 @@ TEST(DecoderInputTest, NoiseAfterDigitalSilenceOrAQuietLineReadsAsNothing) {
     }
 }
 
-// Straight into the decoder, without the conditioner: wherever the two
-// samples fall around the second character's start, while the first one is
-// locked, the call ends (the search once walked on endlessly) and reads no
-// more characters than there is room for after the lead-in (the sums the
-// samples swamp leave what follows misread).
+// Straight into the decoder, without the conditioner: wherever the two samples fall around the second character's
+// start, while the first one is locked, the call ends (the search once walked on endlessly) and reads no more
+// characters than there is room for after the lead-in (the sums the samples swamp leave what follows misread).
 TEST(DecoderInputTest, TwoHugeSamplesAfterALockedCharacterNoLongerSendTheStartSearchOnAnEndlessWalk) {
     const SignalShape shape;
     const std::vector<float> clean = GenerateRtty("RY", kAmateur, shape);

@@ -1,6 +1,4 @@
-// zorbel-engine's command line: what the program passes ("-r -h<HEX>"), what
-// mmtty.bat adds, and how the mode options override the stored mode; and the
-// stored settings, which like the options must lie in what the decoder takes.
+// zorbel-engine's command line and stored settings, which must lie in what the decoder takes.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -35,7 +33,7 @@ std::string Parsed(const std::vector<std::wstring>& arguments) {
     return line.str();
 }
 
-TEST(EngineOptions, ProgramArgumentsFileSwitchesAndModeOverrides) {
+TEST(EngineOptions, ProgramArgumentsFileSwitchesAndModeOverridesAndNumbersRefusedWithTheirRange) {
     const struct {
         std::vector<std::wstring> arguments;
         std::string expected;
@@ -47,9 +45,7 @@ TEST(EngineOptions, ProgramArgumentsFileSwitchesAndModeOverrides) {
           L"--unshift-on-space"},
          "0 [0] unshift | 50 450 1000 2 reversed"},
         {{L"--normal", L"--normal"}, "0 [0] | 45.45 170 2125 1.5 normal"},
-        {{L"--baud"}, "error --baud"},
-        {{L"-hXYZ"}, "error -hXYZ"},
-        {{L"--wav"}, "error --wav"},
+        {{L"--baud"}, "error --baud"}, {{L"-hXYZ"}, "error -hXYZ"}, {{L"--wav"}, "error --wav"},
         {{L"--loud"}, "error --loud"},
     };
     for (const auto& c : cases) {
@@ -57,13 +53,10 @@ TEST(EngineOptions, ProgramArgumentsFileSwitchesAndModeOverrides) {
         for (const auto& argument : c.arguments) shown += std::string(argument.begin(), argument.end()) + " ";
         EXPECT_EQ(c.expected, Parsed(c.arguments)) << shown;
     }
-}
-
-TEST(EngineOptions, ModeNumbersOutsideWhatTheDecoderTakesAreRefusedWithTheirRange) {
     const struct {
         std::vector<std::wstring> arguments;
         std::wstring error;
-    } cases[] = {
+    } refusals[] = {
         {{L"--shift", L"inf"}, L"--shift verlangt eine Zahl von 20 bis 1500, nicht „inf“."},
         {{L"--baud", L"1e-300"}, L"--baud verlangt eine Zahl von 10 bis 300, nicht „1e-300“."},
         {{L"--baud", L"0"}, L"--baud verlangt eine Zahl von 10 bis 300, nicht „0“."},
@@ -72,7 +65,7 @@ TEST(EngineOptions, ModeNumbersOutsideWhatTheDecoderTakesAreRefusedWithTheirRang
         {{L"--stopbits", L"nan"}, L"--stopbits verlangt eine Zahl von 1 bis 2, nicht „nan“."},
         {{L"--reverse", L"--normal"}, L"--reverse und --normal widersprechen sich."},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : refusals) {
         std::wstring error;
         EXPECT_FALSE(ParseEngineOptions(c.arguments, error).has_value());
         EXPECT_EQ(c.error, error);

@@ -1,8 +1,4 @@
-// The engine program's parts that decide without a window: characters posted
-// in order whatever the program's queue refuses, a recording's timing, the
-// receiver's decoding, polarity, tones and waterfall lines, where the
-// window's parts lie at any size and DPI, and when the sound card is given
-// up and tried again.
+// The engine program's parts that decide without a window: sender, player, receiver, layout, sound card watch.
 
 #include <gtest/gtest.h>
 
@@ -139,8 +135,7 @@ TEST(ReceiverTest, DecodesInEitherPolarityChosenOrFoundAtAnyRateNamesTheTonesAsM
     }
 }
 
-// Found, a polarity holds while the signal lasts; after a long silence the
-// next transmission may come in the other.
+// Found, a polarity holds while the signal lasts; after a long silence the next transmission may come in the other.
 TEST(ReceiverTest, AFoundPolarityIsDecidedAfreshAfterALongSilence) {
     const decoder::RttyMode weather{50.0, 450.0, 1000.0, true, 1.5};
     auto amateur = weather;
@@ -158,9 +153,8 @@ TEST(ReceiverTest, AFoundPolarityIsDecidedAfreshAfterALongSilence) {
     EXPECT_EQ("ZCZC FQEN71 EDZW\r\nCQ DE DL1ABC\r\n", text);
 }
 
-// Finding baud and shift too, the receiver reads the weather service and
-// then, after a long silence, an amateur elsewhere in the band, each from its
-// first character, and names each mode as found, as the mode line shows it.
+// Finding baud and shift too, the receiver reads the weather service and then, after a long silence, an amateur
+// elsewhere in the band, each from its first character, and names each mode as found, as the mode line shows it.
 TEST(ReceiverTest, AModeFoundHoldsWhileTheSignalLastsAndIsFoundAfreshAfterALongSilence) {
     const decoder::RttyMode weather{50.0, 450.0, 1000.0, true, 1.5};
     const decoder::RttyMode amateur{45.45, 170.0, 2125.0, false, 1.5};
@@ -191,9 +185,8 @@ TEST(ReceiverTest, AModeFoundHoldsWhileTheSignalLastsAndIsFoundAfreshAfterALongS
               ModeText(amateur, ModeState::Deciding, PolarityState::Deciding, false, 0.0, 0.0));
 }
 
-// A station that starts away from the tones listened to, in the other
-// polarity: the receiver moves there and reads it from its first character;
-// one at the tones set keeps it there.
+// A station that starts away from the tones listened to, in the other polarity: the receiver moves there and reads it
+// from its first character; one at the tones set keeps it there.
 TEST(ReceiverTest, TakesUpANewSignalAwayFromItsTonesFromItsFirstCharacter) {
     constexpr double kRate = 8000.0;
     const decoder::RttyMode set{45.45, 170.0, 1000.0, false, 1.5};
@@ -215,9 +208,8 @@ TEST(ReceiverTest, TakesUpANewSignalAwayFromItsTonesFromItsFirstCharacter) {
     }
 }
 
-// NAVTEX chosen: a broadcast near the mark set is read whole to its end, with
-// no tones marked while the receiver searches and NAVTEX's tones once locked;
-// the recording's end gives the rest, and RTTY is read again once left.
+// NAVTEX chosen: a broadcast near the mark set is read whole to its end, with no tones marked while the receiver
+// searches and NAVTEX's tones once locked; the recording's end gives the rest, and RTTY is read again once left.
 TEST(ReceiverTest, ReadsANavtexBroadcastNearTheMarkSetAndMarksItsTonesOnceLocked) {
     const std::string message = "ZCZC SA01\r\nGALE WARNING GERMAN BIGHT WEST 8 TO 9.\r\nNNNN\r\n";
     const struct {
@@ -314,7 +306,7 @@ TEST(ReceiverTest, ReadsAWeatherChartDatedFromTheAudioAndCorrectsItWhole) {
     EXPECT_NEAR(1'000'000 + 5 + 20 * mode.LineSeconds(), static_cast<double>(charts[0].start), 12) << "tone and phasing";
 }
 
-TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDownToItsLeast) {
+TEST(EngineLayoutTest, AShorterWindowGivesUpTheTextFirstThenThePictureDownToItsLeastAndDocksOnTheScreen) {
     const struct {
         int dpi, clientHeight, signal, text;
     } cases[] = {
@@ -326,12 +318,8 @@ TEST(EngineLayoutTest, AShorterWindowTakesFromTheTextFirstThenFromThePictureDown
         EXPECT_EQ(c.signal, layout.signal.height) << c.dpi << " dpi, " << c.clientHeight << " high";
         EXPECT_EQ(c.text, layout.text.height) << c.dpi << " dpi, " << c.clientHeight << " high";
     }
-}
-
-// At 150 % on a screen 900 pixels high with Windows' task bar (60 pixels),
-// docked under the program's window as it first opens (6075 twips high, at
-// the top): the engine window ends on the screen; its text gave way.
-TEST(EngineLayoutTest, DockedUnderTheProgramAt150PercentTheEngineEndsOnA900PixelScreen) {
+    // At 150 % on a screen 900 pixels high with Windows' task bar (60 pixels), docked under the program's window as it
+    // first opens (6075 twips high, at the top): the engine window ends on the screen; its text gave way.
     constexpr int kDpi = 144, kWorkAreaBottom = 900 - 60, kNonClient = 80;  // caption, menu bar and frame at 150 %
     const int top = 6075 * kDpi / 1440;
     const int height =

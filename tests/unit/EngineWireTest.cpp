@@ -1,5 +1,4 @@
-// The engine's wire contract: the shared block bytes, the engine's command
-// line and path, and the packing of values into lParam.
+// The engine's wire contract: the shared block, the command line and path, values packed into lParam.
 
 #include <gtest/gtest.h>
 
@@ -28,16 +27,13 @@ TEST(SharedBlockTest, TextFieldsAreBlankPaddedBehindAZeroAndTheFlagsLittleEndian
     EXPECT_EQ(std::count_if(image.begin(), image.end(), [](std::uint8_t byte) { return byte != 0; }), 158);
 }
 
-TEST(EngineCommandLineTest, VB6AnywhereInTheDirectoryInAnyCaseSelectsTheDevelopmentPath) {
+TEST(EngineCommandLineTest, DevelopmentPathForVB6AndABatchFileRunsThroughTheCommandProcessorByItsFullPath) {
     const std::string developmentPath = "c:\\VB6\\Projekte\\Hinnok\\RTTY\\VQ_RTTY\\mmtty";
     for (const auto& [directory, path] : {std::pair{"d:\\vb6\\test", developmentPath},
                                           {"Z:\\work\\myVb6Tools", developmentPath},
                                           {"C:\\Programme\\ZORBEL", std::string("mmtty")},
                                           {"C:\\VB5", std::string("mmtty")}})
         EXPECT_EQ(EngineBasePath(directory), path) << directory;
-}
-
-TEST(EngineCommandLineTest, ABatchFileRunsThroughTheCommandProcessorByItsFullPathAndMayReturnBeforeTheEngine) {
     // The handle in upper-case hex without leading zeros.
     const EngineLaunch exe = PlanEngineLaunch("mmtty", EngineProgram::Executable, "C:\\cmd.exe", 0x1A2F4);
     EXPECT_EQ(exe.application + '|' + exe.commandLine, "mmtty.exe|mmtty -r -h1A2F4");
@@ -55,17 +51,11 @@ TEST(EngineCommandLineTest, ABatchFileRunsThroughTheCommandProcessorByItsFullPat
         EXPECT_EQ(CommandProcessorPath(comSpec, "C:\\windows\\system32"), path) << comSpec;
 }
 
-TEST(EngineValuesTest, UnpackingTruncatesTheHighHalfAndFallsBackToTheLowWord) {
-    const auto unpacked = [](std::uint32_t value) {
-        const NotchPair pair = UnpackNotchPair(static_cast<std::int32_t>(value));
-        return std::pair(pair.high, pair.low);
-    };
-    EXPECT_EQ(unpacked(0x03E80000), std::pair(1000, 0));
-    EXPECT_EQ(unpacked(0x000004B0), std::pair(1200, 1200)) << "one notch only serves both";
-    EXPECT_EQ(unpacked(0xFFFB0010), std::pair(-4, 0x10)) << "-327664 / 65536 = -4.9998 truncates to -4";
-}
-
-TEST(EngineValuesTest, PackingPutsTheSecondValueIntoTheLowWord) {
+// A notch only in the low word serving both is shown by the notch command's first use.
+TEST(EngineValuesTest, UnpackingTruncatesTheHighHalfAndPackingPutsTheSecondValueIntoTheLowWord) {
+    const NotchPair unpacked = UnpackNotchPair(static_cast<std::int32_t>(0xFFFB0010));
+    EXPECT_EQ(std::pair(unpacked.high, unpacked.low), std::pair(-4, 0x10)) << "-327664 / 65536 = -4.9998 truncates";
+    EXPECT_EQ(std::pair(UnpackNotchPair(0x03E80000).high, UnpackNotchPair(0x03E80000).low), std::pair(1000, 0));
     EXPECT_EQ(PackNotchPair(40000, 1000), static_cast<std::int32_t>((40000u << 16) | 1000u))
         << "a kept notch beyond 32767 travels as its 16-bit pattern instead of overflowing";
     EXPECT_EQ(PackDockPosition(-8, 600), 600 * 65536 - 8) << "a left edge off the screen";

@@ -14,7 +14,7 @@ namespace {
 
 using Shown = fakes::FakeDialogs::Shown;
 
-TEST(MemoryDisplayTest, WarningWhenLessThanATenthIsFreeThenTheReportThenPanelThree) {
+TEST(MemoryDisplayTest, WarningWhenLessThanATenthIsFreeThenTheReportThenPanelThreeInGroupedKiloBytes) {
     constexpr std::uint64_t kGiB = 1024ull * 1024 * 1024;
     struct Case {
         std::uint32_t loadPercent;
@@ -51,9 +51,6 @@ TEST(MemoryDisplayTest, WarningWhenLessThanATenthIsFreeThenTheReportThenPanelThr
         EXPECT_EQ(panels.texts, (std::map<platform::Panel, std::string>{
                                     {platform::Panel::Memory, "Speicherauslastung: " + load + " %"}}));
     }
-}
-
-TEST(KiloBytesTextTest, GroupsThousandsAndShowsAtLeastOneDigit) {
     EXPECT_EQ(KiloBytesText(0, "."), "0 KByte");
     EXPECT_EQ(KiloBytesText(999 * 1024, "."), "999 KByte");
     EXPECT_EQ(KiloBytesText(1000 * 1024, "'"), "1'000 KByte");

@@ -1,5 +1,4 @@
-// The command-line tools' mode options: what the decoder cannot take is
-// refused with the range it can, NaN included (it once passed every check).
+// The command-line tools' mode options: what the decoder cannot take is refused with its range, NaN included.
 
 #include <gtest/gtest.h>
 

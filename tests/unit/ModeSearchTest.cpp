@@ -1,7 +1,4 @@
-// The decoder told nothing of the mode: each rate and shift on the air found
-// from the signal and read from its first character, in either polarity,
-// wherever its tones lie; a mode kept while its transmission lasts and found
-// afresh for the next one after a long silence; a mode told not searched.
+// The decoder told nothing of the mode: each found from the signal, kept, found afresh, or told.
 
 #include <gtest/gtest.h>
 
@@ -17,9 +14,8 @@
 namespace zorbel::decoder {
 namespace {
 
-// Text whose first characters a rate 10 % off, or half or twice the
-// sender's, frames as well as the sender's now and then: "RYRY" and letters
-// alike. A decision on a few characters goes wrong on it.
+// Text whose first characters a rate 10 % off, or half or twice the sender's, frames as well as the sender's now and
+// then: "RYRY" and letters alike. A decision on a few characters goes wrong on it.
 constexpr std::string_view kText =
     "RYRYRYRY CQ CQ DE DL0ABC DL0ABC\r\nZCZC 104 FQEN71 EDZW 071200\r\nSEEWETTERBERICHT 0123456789 -?:()'.,/+=\r\n";
 
@@ -30,8 +26,7 @@ std::string ModeName(const RttyMode& mode) {
     return name.str();
 }
 
-// The text read in blocks of a tenth of a second, and the modes found (when
-// baud and shift became known) in order.
+// The text read in blocks of a tenth of a second, and the modes found (when baud and shift became known) in order.
 struct Reading {
     std::string text;
     std::vector<RttyMode> modes;
@@ -72,8 +67,7 @@ TEST(ModeSearchTest, EachModeIsFoundFromTheSignalAndReadFromItsFirstCharacter) {
     for (const double baud : {45.45, 50.0, 75.0, 100.0}) {
         for (const double shift : {170.0, 425.0, 450.0, 850.0}) {
             for (const bool reversed : {false, true}) {
-                // Tones anywhere in the band, after noise, at rates of sound
-                // cards and files.
+                // Tones anywhere in the band, after noise, at rates of sound cards and files.
                 const double marks[] = {600.0, 1000.0, 2125.0 - shift / 2.0};
                 const RttyMode mode{baud, shift, marks[index % 3], reversed, 1.5};
                 SignalShape shape{index % 4 == 3 ? 11025.0 : 8000.0};
@@ -112,9 +106,8 @@ TEST(ModeSearchTest, AWeakFadingSignalFromASenderOffItsRateIsTakenForNoOtherMode
 }
 
 TEST(ModeSearchTest, AModeIsKeptWhileItsTransmissionLastsAndFoundAfreshAfterALongSilence) {
-    // The amateur's transmission, long and weak, then after 12 s of noise
-    // the weather service's elsewhere in the band; a short call at the end
-    // is given in the likeliest mode when the input ends.
+    // The amateur's transmission, long and weak, then after 12 s of noise the weather service's elsewhere in the band;
+    // a short call at the end is given in the likeliest mode when the input ends.
     const double sampleRate = 8000.0;
     struct Transmission {
         RttyMode mode;

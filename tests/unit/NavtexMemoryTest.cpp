@@ -1,5 +1,4 @@
-// What the NAVTEX memory shows and folds (72 hours, serial 00, the 4 % rule),
-// its stored text, and the coast stations with their next broadcast.
+// The NAVTEX memory's folding (72 hours, serial 00, the 4 % rule), its stored text, and the coast stations.
 #include <string>
 #include <vector>
 
@@ -26,7 +25,7 @@ std::string Rows(const MessageMemory& memory) {
     return rows;
 }
 
-TEST(NavtexMemory, RepeatsFoldWithin72HoursAndPoorCopiesAreReplaced) {
+TEST(NavtexMemory, RepeatsFoldWithin72HoursPoorCopiesAreReplacedAndForeignStoredTextIsRefused) {
     struct Arrive {
         int frequencyHz;
         NavtexMessage message;
@@ -75,12 +74,10 @@ TEST(NavtexMemory, RepeatsFoldWithin72HoursAndPoorCopiesAreReplaced) {
         ASSERT_TRUE(loaded) << m->Save();
         EXPECT_EQ(m->Save(), loaded->Save());
     }
-}
-
-TEST(NavtexMemory, StoredTextThatSaveDidNotWriteIsRefused) {
-    MessageMemory memory;
-    memory.Receive(k518kHz, Message("SA01", 2), 0);
-    const std::string good = memory.Save();
+    // Stored text that Save did not write is refused.
+    MessageMemory one;
+    one.Receive(k518kHz, Message("SA01", 2), 0);
+    const std::string good = one.Save();
     const std::string header = "ZORBEL NAVTEX 1\n";
     ASSERT_EQ(header + "518000 SA01 0 0 1 0 1 100 2 12\nTEXT OF SA01\n", good);
     for (const std::string& bad : {
@@ -110,15 +107,10 @@ TEST(NavtexStations, KeyedByFrequencyAndLetterWithTheirNextBroadcast) {
     for (const Case& c : std::vector<Case>{
              {k518kHz, 'L', 0, "Rogaland 7 01:50"},
              {k490kHz, 'L', 0, "Pinneberg (verify) 7 01:50"},  // the slot rule
-             {k518kHz, 'S', 179, "Pinneberg 7 03:00"},
-             {k518kHz, 'S', 180, "Pinneberg 7 03:00"},
-             {k518kHz, 'S', 181, "Pinneberg 7 07:00"},
-             {k518kHz, 'S', 23 * 60 + 1, "Pinneberg 8 03:00"},
-             {k518kHz, 'E', 41, "Niton 7 04:40"},
-             {k518kHz, 'U', 23 * 60 + 30, "Tallinn 8 03:20"},
-             {k4209kHz, 'S', 0, "none"},
-             {k518kHz, 'Y', 0, "none"},
-         }) {
+             {k518kHz, 'S', 179, "Pinneberg 7 03:00"}, {k518kHz, 'S', 180, "Pinneberg 7 03:00"},
+             {k518kHz, 'S', 181, "Pinneberg 7 07:00"}, {k518kHz, 'S', 23 * 60 + 1, "Pinneberg 8 03:00"},
+             {k518kHz, 'E', 41, "Niton 7 04:40"}, {k518kHz, 'U', 23 * 60 + 30, "Tallinn 8 03:20"},
+             {k4209kHz, 'S', 0, "none"}, {k518kHz, 'Y', 0, "none"}}) {
         const Station* station = FindStation(c.frequencyHz, c.letter);
         std::string found = "none";
         if (station) {

@@ -1,5 +1,4 @@
-// NAVTEX messages found in decoded characters: damaged headers recovered, the
-// weather service's numbering refused, lost ends, the character error rate.
+// NAVTEX messages found in decoded characters: damaged headers, foreign numbering, lost ends, error rate.
 #include <string>
 #include <vector>
 
@@ -11,8 +10,7 @@
 namespace navtex {
 namespace {
 
-// Every message read, one line each: identity, how its header and end came,
-// wrong / counted characters, its text.
+// Every message read, one line each: identity, how its header and end came, wrong / counted characters, its text.
 std::string ReadAll(const std::string& characters) {
     MessageReader reader;
     std::vector<NavtexMessage> messages = reader.Read(characters);
@@ -25,7 +23,7 @@ std::string ReadAll(const std::string& characters) {
     return read;
 }
 
-TEST(NavtexReader, FindsMessagesAndRecoversDamagedHeaders) {
+TEST(NavtexReader, FindsMessagesRecoversDamagedHeadersAndClosesAnEndlessOneAtItsLongest) {
     struct Case {
         std::string characters, expected;
     };
@@ -41,12 +39,9 @@ TEST(NavtexReader, FindsMessagesAndRecoversDamagedHeaders) {
              {"NNNN\r\nZCZC D00\r\nMAYDAY\r\nNNNN", "*D00 recovered end 1/15 [MAYDAY]\n"},
              {"ZCC SA01\r\nGALE\r\nNNNN", "SA01 recovered end 1/13 [GALE]\n"},
              // Three damaged (a letter where a figure must be counts), the weather service's numbering: no header.
-             {"Z*Z* S*01\r\nGALE\r\nNNNN", ""},
-             {"ZC*C SAXY\r\nGALE\r\nNNNN", ""},
-             {"ZCZC 104\r\nSMDL01 EDZW 070600\r\nNNNN\r\n", ""},
-             {"ZCZC 1045\r\nFQEN70 EDZW\r\nNNNN\r\n", ""},
-             {"ZCZC 10\r\nFQEN70 EDZW\r\nNNNN\r\n", ""},
-             {"ZCZC SA01X\r\nNNNN", ""},
+             {"Z*Z* S*01\r\nGALE\r\nNNNN", ""}, {"ZC*C SAXY\r\nGALE\r\nNNNN", ""},
+             {"ZCZC 104\r\nSMDL01 EDZW 070600\r\nNNNN\r\n", ""}, {"ZCZC 1045\r\nFQEN70 EDZW\r\nNNNN\r\n", ""},
+             {"ZCZC 10\r\nFQEN70 EDZW\r\nNNNN\r\n", ""}, {"ZCZC SA01X\r\nNNNN", ""},
              // Lost ends: the next header, the end of the signal.
              {"ZCZC SA01\r\nONE\r\nZCZC SE02\r\nTWO\r\nNNNN\r\n",
               "SA01 exact unvollständig 0/12 [ONE]\nSE02 exact end 0/12 [TWO]\n"},
@@ -57,9 +52,6 @@ TEST(NavtexReader, FindsMessagesAndRecoversDamagedHeaders) {
          }) {
         EXPECT_EQ(c.expected, ReadAll(c.characters)) << c.characters;
     }
-}
-
-TEST(NavtexReader, AMessageThatNeverEndsIsClosedAtItsLongestAndTheNextIsRead) {
     const std::string endless = "ZCZC SA01\r\n" + std::string(3 * kLongestText, 'A');
     MessageReader reader;
     const std::vector<NavtexMessage> messages = reader.Read(endless + "ZCZC SB02\r\nGALE\r\nNNNN");
@@ -75,16 +67,12 @@ TEST(NavtexSubjects, GermanNamesAndTheSubjectsThatMustStay) {
         std::string name;
         bool filterable, alarm;
     };
-    for (const Case& c : std::vector<Case>{{'A', "Navigationswarnung", false, false},
-                                           {'B', "Wetterwarnung", false, false},
-                                           {'C', "Eisbericht", true, false},
-                                           {'D', "Seenot/Piraterie", false, true},
-                                           {'E', "Wettervorhersage", true, false},
-                                           {'L', "Navigationswarnung (Ergänzung)", false, false},
-                                           {'V', "Sonderdienst", true, false},
-                                           {'Z', "keine Meldung", true, false},
-                                           {'P', "unbekannt", false, false},
-                                           {kUnknown, "unbekannt", false, false}}) {
+    for (const Case& c : std::vector<Case>{
+             {'A', "Navigationswarnung", false, false}, {'B', "Wetterwarnung", false, false},
+             {'C', "Eisbericht", true, false}, {'D', "Seenot/Piraterie", false, true},
+             {'E', "Wettervorhersage", true, false}, {'L', "Navigationswarnung (Ergänzung)", false, false},
+             {'V', "Sonderdienst", true, false}, {'Z', "keine Meldung", true, false}, {'P', "unbekannt", false, false},
+             {kUnknown, "unbekannt", false, false}}) {
         EXPECT_EQ(c.name + (c.filterable ? " filterable" : "") + (c.alarm ? " alarm" : ""),
                   std::string(SubjectName(c.letter)) + (SubjectCanBeFilteredOut(c.letter) ? " filterable" : "") +
                       (SubjectIsAlarm(c.letter) ? " alarm" : ""))

@@ -1,5 +1,4 @@
-// NAVTEX read beside the capture: files and memory in the NAVTEX folder, the
-// list after a restart, bad input, and what the window lists.
+// NAVTEX read beside the capture: files and memory in the NAVTEX folder, bad input, and the window's list.
 #include <string>
 #include <vector>
 

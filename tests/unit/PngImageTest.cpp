@@ -1,6 +1,4 @@
-// Charts as PNG files: what we write reads back unchanged, what common
-// programs write (filters, palettes, fixed and dynamic Huffman codes) reads
-// as the grey it shows, and a damaged file is refused with the reason.
+// Charts as PNG files: ours read back, common programs' read as their grey, damaged ones refused.
 
 #include <gtest/gtest.h>
 
@@ -35,15 +33,12 @@ constexpr std::string_view kDynamic =
     "e0e9f1694d34a81c8a95a8edb43b14b9875625a5b34e9ebf770284148e9043908760f859011b38d73330cfb6b07ca7ea59adf8274632000000"
     "0049454e44ae426082";
 
-TEST(PngImageTest, WrittenChartsReadBackUnchanged) {
+TEST(PngImageTest, OursReadBackUnchangedCommonProgramsFilesAsTheirGreyAndDamagedOnesAreRefused) {
     // More than one stored block's worth (65535 bytes), every grey level.
     GreyImage image(1809, 40);
     for (std::size_t index = 0; index < image.pixels.size(); ++index) image.pixels[index] = (index * 7) % 256;
     const GreyImage read = ImageFromPng(PngFromImage(image));
     EXPECT_TRUE(read.width == 1809 && read.height == 40 && read.pixels == image.pixels);
-}
-
-TEST(PngImageTest, FilesOfCommonProgramsReadAsTheirGrey) {
     const GreyImage rgb = ImageFromPng(FromHex(kRgbFiltered));
     std::string wrong;
     for (int row = 0; row < 4; ++row) {
@@ -63,9 +58,6 @@ TEST(PngImageTest, FilesOfCommonProgramsReadAsTheirGrey) {
     EXPECT_TRUE(dynamic.width == 24 && dynamic.height == 6 && sum == 22956 && dynamic.At(1, 0) == 96 &&
                 dynamic.At(22, 5) == 255)
         << sum;
-}
-
-TEST(PngImageTest, DamagedFilesAreRefusedWithTheReason) {
     const std::string good = FromHex(kDynamic);
     struct Case {
         std::string bytes;

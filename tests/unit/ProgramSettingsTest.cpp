@@ -1,5 +1,4 @@
-// Loading and saving all settings: a first run's defaults and the key order of
-// the save, values that read back unchanged, and hand-edited values.
+// Loading and saving all settings: a first run, values that read back unchanged, hand-edited values.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// What "Wetter lesen" reads of a selection in the Rx window: report lines
-// selected without their AAXX or BBXX line take the nearest one above.
+// "Wetter lesen" on a selection: report lines without their AAXX or BBXX line take the nearest above.
 #include <string>
 #include <vector>
 

@@ -1,15 +1,10 @@
-// The decoder on generated signals: every mode the program offers, both
-// polarities and all stop-bit lengths, in blocks of any size; the letters and
-// figures shifts, a shift read through a weak bit; a weak signal; noise around a transmission, a recording
-// that starts on its first start bit, the notches, the frequency follower, selective and two-path fading, a
-// sender off its rate; the polarity found from the signal; finding the mark of a recording.
+// The RTTY decoder on generated signals: every mode, noise, fading, drift and polarity, and the ITA2 shifts.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <utility>
 #include <sstream>
 
 #include "decoder/CodeDecision.h"
@@ -47,8 +42,7 @@ TEST(RttyDecoderTest, EveryModeDecodesACleanSignalWithoutError) {
         for (const double shift : {85.0, 170.0, 200.0, 425.0, 450.0, 850.0}) {
             for (const bool reversed : {false, true}) {
                 for (const double stopBits : {1.0, 1.5, 2.0}) {
-                    // Marks from the bottom to the top of the band, rates and
-                    // block sizes varied along the way.
+                    // Marks from the bottom to the top of the band, rates and block sizes varied along the way.
                     const double marks[] = {300.0, 1275.0, 3000.0 - shift};
                     const RttyMode mode{baud, shift, marks[modeIndex % 3], reversed, stopBits};
                     const SignalShape shape{rates[(modeIndex / 3) % 3]};
@@ -89,20 +83,16 @@ TEST(RttyDecoderTest, AReceiverReadsSendersWithOtherStopBitLengths) {
     }
 }
 
-TEST(RttyDecoderTest, SilenceAndNoiseOfAnyLevelPrintAlmostNothing) {
-    const SignalShape shape;
+TEST(RttyDecoderTest, NoiseAloneOrAroundATransmissionPrintsNothingAndTheTransmissionReadsFromItsStart) {
+    const SignalShape plain;
     for (const double noiseAmplitude : {0.0, 0.001, 0.5}) {
-        std::vector<float> samples(static_cast<std::size_t>(20 * shape.sampleRate), 0.0f);
-        if (noiseAmplitude > 0.0) AddNoise(samples, 0.0, SignalShape{shape.sampleRate, noiseAmplitude}, 3);
-        const std::string decoded = RttyDecoder(RttyMode{}, shape.sampleRate).Decode(samples);
+        std::vector<float> samples(static_cast<std::size_t>(20 * plain.sampleRate), 0.0f);
+        if (noiseAmplitude > 0.0) AddNoise(samples, 0.0, SignalShape{plain.sampleRate, noiseAmplitude}, 3);
+        const std::string decoded = RttyDecoder(RttyMode{}, plain.sampleRate).Decode(samples);
         EXPECT_LE(decoded.size(), 2u) << noiseAmplitude << ": " << testing::PrintToString(decoded);
     }
-}
-
-TEST(RttyDecoderTest, ATransmissionInNoiseReadsFromItsFirstCharacterAndTheNoiseAroundItAsNothing) {
-    // Noise framed before the transmission would print, teach the levels and
-    // leave a figures shift behind; characters framed half in the noise
-    // would come out wrong.
+    // Noise framed before the transmission would print, teach the levels and leave a figures shift behind; characters
+    // framed half in the noise would come out wrong.
     for (const RttyMode mode : {kAmateur, kWeatherService}) {
         for (const double leadSeconds : {0.0, 1.0}) {
             SignalShape shape;
@@ -117,10 +107,9 @@ TEST(RttyDecoderTest, ATransmissionInNoiseReadsFromItsFirstCharacterAndTheNoiseA
 }
 
 TEST(RttyDecoderTest, ARecordingThatStartsOnItsFirstStartBitReadsFromItsFirstCharacter) {
-    // No carrier and no noise before the first start bit, so no fall from
-    // mark to find it by and no noise learnt to judge it by: at the start of
-    // the input, or right after a card's digital silence; told the polarity
-    // or finding it. The weather service begins with its RYRYRY.
+    // No carrier and no noise before the first start bit, so no fall from mark to find it by and no noise learnt to
+    // judge it by: at the start of the input, or right after a card's digital silence; told the polarity or finding it.
+    // The weather service begins with its RYRYRY.
     struct Case {
         RttyMode mode;
         std::string_view text;
@@ -155,7 +144,8 @@ TEST(RttyDecoderTest, ASenderOffItsRateAndTwoPathFadingReadAlmostWithoutError) {
     };
     std::string text;
     for (int line = 0; line < 5; ++line) text += kText;
-    for (const Case& test : {Case{"1 % fast", 0.01, std::nullopt, -6.0, 3}, Case{"1 % slow", -0.01, std::nullopt, -6.0, 3},
+    for (const Case& test : {Case{"1 % fast", 0.01, std::nullopt, -6.0, 3},
+                             Case{"1 % slow", -0.01, std::nullopt, -6.0, 3},
                              Case{"moderate fading", 0.0, kModeratePaths, 10.0, 15}}) {
         for (const RttyMode mode : {kAmateur, kWeatherService}) {
             SignalShape shape;
@@ -201,8 +191,7 @@ TEST(RttyDecoderTest, TheFrequencyFollowerFindsASignalOffTheMarkAndFollowsItsDri
             const std::string what = std::to_string(drifting.offsetHz) + " Hz off, " +
                                      std::to_string(drifting.driftHzPerSecond) + " Hz/s, " + std::to_string(mode.baud) +
                                      " Bd: " + testing::PrintToString(decoded);
-            // The first characters go while the follower settles (at 9 Hz/s,
-            // the first two seconds).
+            // The first characters go while the follower settles (at 9 Hz/s, the first two seconds).
             EXPECT_NE(decoded.find(kText.substr(39)), std::string::npos) << what;
             EXPECT_NEAR(decoder.MarkHz(), endHz, 8.0) << what;
         }
@@ -215,9 +204,8 @@ TEST(RttyDecoderTest, AWeakSignalReadsWithoutErrorAndAToneFadingAloneStillDecide
         std::vector<float> weak = GenerateRtty(kText, mode, shape);
         AddNoise(weak, 0.0, shape, 7);
         EXPECT_EQ(RttyDecoder(mode, shape.sampleRate).Decode(weak), kText) << "0 dB in 3 kHz, " << mode.baud << " Bd";
-        // Either tone fading by 20 dB, in noise and nearly without: a faded
-        // space tone leaves no pause where a start bit belongs, and the
-        // edges between a strong and a faded tone lie where they are.
+        // Either tone fading by 20 dB, in noise and nearly without: a faded space tone leaves no pause where a start
+        // bit belongs, and the edges between a strong and a faded tone lie where they are.
         shape.markFadeDb = 20.0;
         for (const bool spaceFades : {false, true}) {
             for (const double snrDb : {0.0, 20.0}) {
@@ -249,9 +237,8 @@ TEST(RttyDecoderTest, ToneLevelsLetAToneFadedNearTheNoiseHaveLittleSayAndCompare
              Case{"equal", 10.0, 10.0, std::nullopt, {5.1f, 5.0f}, true, true},
              Case{"equal", 10.0, 10.0, std::nullopt, {4.9f, 5.0f}, false, false},
              Case{"alike", 10.0, 10.2, std::nullopt, {5.0f, 5.1f}, false, false},
-             // Mark faded to the noise around the bit: the space tone decides
-             // alone, whatever the steady levels say; framing compares the
-             // tones unless the fade is steady.
+             // Mark faded to the noise around the bit: the space tone decides alone, whatever the steady levels say;
+             // framing compares the tones unless the fade is steady.
              Case{"faded around", 10.0, 10.0, 1.0f, {0.5f, 1.2f}, false, true},
              Case{"faded around", 10.0, 10.0, 1.0f, {3.0f, 9.0f}, false, false},
              Case{"faded steadily", 1.5, 10.0, 1.0f, {0.5f, 1.2f}, true, true},
@@ -283,8 +270,7 @@ TEST(RttyDecoderTest, FindMarkFindsTheLowerToneOfASignalOrNothingInNoise) {
     for (const auto& [mode, sampleRate] : {std::pair{RttyMode{45.45, 170.0, 1000.0, false, 1.5}, 8000.0},
                                           {RttyMode{50.0, 450.0, 2125.0, true, 1.5}, 11025.0},
                                           {RttyMode{75.0, 850.0, 600.0, false, 1.0}, 48000.0}}) {
-        // The last one starts after more noise than one look at the
-        // recording takes.
+        // The last one starts after more noise than one look at the recording takes.
         SignalShape shape{sampleRate};
         if (sampleRate == 48000.0) shape.silenceBeforeSeconds = 12.0;
         std::vector<float> samples = GenerateRtty(kText, mode, shape);
@@ -301,10 +287,9 @@ TEST(RttyDecoderTest, FindMarkFindsTheLowerToneOfASignalOrNothingInNoise) {
 }
 
 TEST(RttyDecoderTest, ThePolarityIsFoundFromTheSignalAndAToldOneHolds) {
-    // Tones written down as numbers, not through the mode's helpers, so that
-    // a convention the generator and the decoder share by mistake cannot
-    // hide: mark 2125 Hz and space 2295 Hz are normal at 170 Hz shift; the
-    // weather service's reversed 450 Hz shift puts mark on the upper tone.
+    // Tones written down as numbers, not through the mode's helpers, so that a convention the generator and the decoder
+    // share by mistake cannot hide: mark 2125 Hz and space 2295 Hz are normal at 170 Hz shift; the weather service's
+    // reversed 450 Hz shift puts mark on the upper tone.
     struct Case {
         double baud, markHz, spaceHz;
         RttyMode mode;
@@ -333,8 +318,7 @@ TEST(RttyDecoderTest, ThePolarityIsFoundFromTheSignalAndAToldOneHolds) {
             };
             transmit(kText, 20.0);
             const std::size_t longEnds = samples.size();
-            // Too short to decide the polarity by, and the recording ends
-            // with its last stop bit.
+            // Too short to decide the polarity by, and the recording ends with its last stop bit.
             transmit("CQ DE", 0.0);
             RttyMode right = tones.mode;
             right.reversed = tones.mode.reversed != swapped;
@@ -363,10 +347,9 @@ TEST(RttyDecoderTest, ThePolarityIsFoundFromTheSignalAndAToldOneHolds) {
 }
 
 TEST(RttyDecoderTest, ARecordingCutInItsFirstCharacterIsReadInThePolarityThatGoesOnFraming) {
-    // Started 30 ms into the letters shift, the wrong polarity too frames the
-    // first few characters right: the polarity is decided only once it has
-    // failed while the other went on framing (whose timing may take a few
-    // characters to settle after the cut).
+    // Started 30 ms into the letters shift, the wrong polarity too frames the first few characters right: the polarity
+    // is decided only once it has failed while the other went on framing (whose timing may take a few characters to
+    // settle after the cut).
     const std::string_view text = "CQ CQ DE DL1ABC\r\n";
     for (const RttyMode mode : {kAmateur, kWeatherService}) {
         for (const bool swapped : {false, true}) {
@@ -448,9 +431,8 @@ TEST(RttyDecoderTest, AShiftReadThroughAWeakBitIsDecidedByTheCodesAroundIt) {
         CodeDecision decision(test.unshiftOnSpace);
         Ita2Reader reader(test.unshiftOnSpace);
         std::vector<std::uint8_t> codes;
-        // Clear text first, from which the decision learns how codes follow
-        // one another: figure groups among words, no shift that changes
-        // nothing but a figures shift after a space.
+        // Clear text first, from which the decision learns how codes follow one another: figure groups among words, no
+        // shift that changes nothing but a figures shift after a space.
         for (int line = 0; line < 20; ++line) {
             for (const std::uint8_t code : EncodeIta2("AB 12 34 CD 3-4 EF5 (6) G7H\r\n")) {
                 const std::size_t before = codes.size();

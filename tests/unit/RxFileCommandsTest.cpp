@@ -1,5 +1,4 @@
-// Open, save and clear of the Rx window and the exit sequence: the rules of
-// the document files and the order of questions, saves and engine steps.
+// Open, save, print and clear of the Rx window and the exit sequence, in the order the user meets them.
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -20,7 +19,8 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(RxDocumentRules, DialogStartByCategory) {
+// The dialog starts in the category's folder; the name's ending decides the format before the filter does.
+TEST(RxDocumentRules, DialogStartByCategoryAndFormatByNameEndingBeforeTheFilter) {
     const CategoryFolders folders{L"W", L"A", L"O"};
     const std::map<CaptureCategory, DialogStart> expected{{CaptureCategory::Weather, {L"W", 1}},
                                                           {CaptureCategory::AmateurRadio, {L"A", 1}},
@@ -28,9 +28,6 @@ TEST(RxDocumentRules, DialogStartByCategory) {
                                                           {CaptureCategory::None, {L"C:\\", 1}}};
     for (const auto& [category, start] : expected)
         EXPECT_EQ(start, DialogStartFor(category, folders)) << static_cast<int>(category);
-}
-
-TEST(RxDocumentRules, NameEndingDecidesTheFormatBeforeTheFilter) {
     EXPECT_EQ(RxFileFormat::Text, FormatForFile(L"a.TXT", 1));
     EXPECT_EQ(RxFileFormat::Rtf, FormatForFile(L"a.Rtf", 2));
     EXPECT_EQ(RxFileFormat::Text, FormatForFile(L"a.doc", 2));
@@ -47,22 +44,17 @@ TEST(RxDocumentRules, ProposedNameIsDayMonthYearHourMinuteInTheLocalesScript) {
     EXPECT_EQ(L"Wetter 51月27-7 04", ProposedFileName({2027, 1, 5, 7, 4, 0}, locale));
 }
 
-TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252) {
+TEST(RxDocumentRules, TextFilesDecodeByMarkThenUtf8ThenCodePage1252AndAreWrittenToReadBack) {
     const std::map<std::string, std::wstring> expected{
-        {"", L""},
-        {"\xEF\xBB\xBF" "K\xC3\xBChl\r\n", L"Kühl\r\n"},
+        {"", L""}, {"\xEF\xBB\xBF" "K\xC3\xBChl\r\n", L"Kühl\r\n"},
         {"K\xC3\xBChl \xE2\x82\xAC \xF0\x9F\x98\x80", L"Kühl € \xD83D\xDE00"},
         {"K\xFChl \x80", L"Kühl €"},
         {"\xC0\xAF", L"\xC0\xAF"},  // overlong, so 1252
-        {"\xFF\xFE" "K\0\xFC\0"s, L"Kü"},
-        {"\xFE\xFF" "\0K\0\xFC"s, L"Kü"},
-        {"\0\x01\xFF"s, L"\0\x01\xFF"s},
+        {"\xFF\xFE" "K\0\xFC\0"s, L"Kü"}, {"\xFE\xFF" "\0K\0\xFC"s, L"Kü"}, {"\0\x01\xFF"s, L"\0\x01\xFF"s},
         {"\xFF\xFE" "K\0\xFC"s, L"K\xFFFD"},  // an odd last byte is not dropped silently
     };
     for (const auto& [bytes, text] : expected) EXPECT_EQ(text, DecodeTextFile(bytes)) << bytes;
-}
-
-TEST(RxDocumentRules, TextFilesAreCodePage1252WhenTheTextFitsElseUtf8WithAMarkThatReadsBack) {
+    // Written in code page 1252 when the text fits, else in UTF-8 with a mark, and read back.
     const std::pair<std::wstring, std::string> cases[] = {
         {L"Kühl €\r\n\x81", "K\xFChl \x80\r\n\x81"},
         {L"Łódź ?", "\xEF\xBB\xBF\xC5\x81\xC3\xB3" "d\xC5\xBA ?"},
@@ -76,12 +68,8 @@ TEST(RxDocumentRules, TextFilesAreCodePage1252WhenTheTextFitsElseUtf8WithAMarkTh
     }
 }
 
-// The Rx window, the file dialogs, the files and the printer in one: the
-// dialogs give `chosen`, files live in `files`.
-class FakeRxFiles : public platform::RxDocumentView,
-                    public platform::FileDialogs,
-                    public platform::DocumentFiles,
-                    public platform::RxPrinter {
+// The Rx window, the file dialogs and the printer in one: the dialogs give `chosen`.
+class FakeRxFiles : public platform::RxDocumentView, public platform::FileDialogs, public platform::RxPrinter {
 public:
     bool IsEmpty() const override { return text.empty(); }
     bool HasSelection() const override { return selected; }
@@ -108,19 +96,6 @@ public:
         return chosen;
     }
 
-    std::variant<std::string, platform::FileFailure, platform::FileTooLarge> ReadAll(const std::wstring& path,
-                                                                                    std::uint64_t maxBytes) override {
-        const auto it = files.find(path);
-        if (it == files.end()) return platform::FileFailure{"Datei nicht gefunden."};
-        if (it->second.size() > maxBytes) return platform::FileTooLarge{it->second.size()};
-        return it->second;
-    }
-    std::optional<platform::FileFailure> WriteReplacing(const std::wstring& path, std::string_view bytes) override {
-        if (readOnly) return platform::FileFailure{"Zugriff verweigert."};
-        files[path] = std::string(bytes);
-        return std::nullopt;
-    }
-
     std::optional<platform::PrintFailure> PrintFromDialog(bool selectionOffered) override {
         log.Add(selectionOffered ? "print dialog with selection" : "print dialog");
         return printFailure;
@@ -130,8 +105,6 @@ public:
     std::wstring text;
     bool selected = false;
     platform::FileChoice chosen;  // the answer of both dialogs
-    std::map<std::wstring, std::string> files;
-    bool readOnly = false;
     std::optional<platform::PrintFailure> printFailure;
 };
 
@@ -157,56 +130,55 @@ struct FileRig {
     fakes::FakeRxView countedView;
     RxText rxText{countedView, panels};
     CaptureSettings settings;
-    fakes::FakeFiles folderFiles;
+    fakes::FakeFiles files;
+    fakes::FakeDocumentFiles documents{files};
     fakes::FakeFolderChooser chooser;
-    StorageFolders folders{folderFiles, chooser, dialogs};
+    StorageFolders folders{files, chooser, dialogs};
     HidingLog engine{log};
     fakes::FakeMenuChecks checks;
     EngineWindowControl engineWindow{engine, dialogs, checks};
-    RxFileCommands commands{RxFileParts{rx, rxText, settings, folders, engineWindow, rx, rx, rx, dialogs, panels,
+    RxFileCommands commands{RxFileParts{rx, rxText, settings, folders, engineWindow, rx, documents, rx, dialogs, panels,
                                         clock, locale}};
 
     FileRig() {
         dialogs.log = &log;
         settings.category = CaptureCategory::Weather;
-        folderFiles.folders = {L"C:\\W", L"C:\\A", L"C:\\O"};
+        files.folders = {L"C:\\W", L"C:\\A", L"C:\\O"};
         folders.Restore(L"C:\\W", L"C:\\A", L"C:\\O", L"", L"C:\\W");
     }
 };
 
 using Steps = std::vector<std::string>;
 
-TEST(RxFileCommands, SaveWritesTheChosenFormatAndClearsTheMark) {
+TEST(RxFileCommands, SaveWritesTheChosenFormatAndClearsTheMarkWhichAFailedOrCancelledSaveKeeps) {
     FileRig rig;
     rig.rx.text = L"Kühl €\r\n";
     rig.rxText.SetUnsaved(true);
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.txt", 1};
     EXPECT_EQ(SaveOutcome::Saved, rig.commands.Save());
     EXPECT_EQ(Steps{"save dialog C:\\W 1 Wetter 5Dez26-13 03"}, rig.log.calls);
-    EXPECT_EQ("K\xFChl \x80\r\n", rig.rx.files[L"C:\\W\\a.txt"]) << "plain text in code page 1252";
+    EXPECT_EQ("K\xFChl \x80\r\n", rig.files.files[L"C:\\W\\a.txt"]) << "plain text in code page 1252";
     EXPECT_FALSE(rig.rxText.Unsaved());
 
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\b", 1};
     rig.commands.Save();
-    EXPECT_TRUE(rig.rx.files[L"C:\\W\\b"].starts_with("{\\rtf1"));
+    EXPECT_TRUE(rig.files.files[L"C:\\W\\b"].starts_with("{\\rtf1"));
     EXPECT_EQ("", rig.panels.Text(platform::Panel::Status));
 
     rig.rx.text = L"Ł";
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\c", kTextFilterIndex};
     rig.commands.Save();
-    EXPECT_EQ("\xEF\xBB\xBF\xC5\x81", rig.rx.files[L"C:\\W\\c"]) << "outside code page 1252: UTF-8";
+    EXPECT_EQ("\xEF\xBB\xBF\xC5\x81", rig.files.files[L"C:\\W\\c"]) << "outside code page 1252: UTF-8";
     EXPECT_EQ("Status: als UTF-8 gespeichert",
               rig.panels.Text(platform::Panel::Status));
-}
 
-TEST(RxFileCommands, FailedOrCancelledSaveKeepsTheMarkAndOnlyAFailureSaysWhy) {
-    FileRig rig;
-    rig.rx.text = L"x";
+    // Cancelled or failed, the mark stays; only a failure says why.
     rig.rxText.SetUnsaved(true);
+    rig.rx.chosen = platform::DialogCancelled{};
     EXPECT_EQ(SaveOutcome::Cancelled, rig.commands.Save());
     rig.rx.chosen = platform::DialogFailure{"Fehler 0x3002: Der Dateiname ist ungültig."};
     EXPECT_EQ(SaveOutcome::Failed, rig.commands.Save()) << "a dialog that cannot open is no Cancel";
-    rig.rx.readOnly = true;
+    rig.files.canWrite = false;
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.rtf", 1};
     EXPECT_EQ(SaveOutcome::Failed, rig.commands.Save());
     EXPECT_TRUE(rig.rxText.Unsaved());
@@ -235,7 +207,7 @@ TEST(RxFileCommands, OpenAsksToSaveFirstThenLoadsUnmarked) {
     rig.rx.text = L"received";
     rig.rxText.SetUnsaved(true);
     rig.dialogs.yesNoAnswers = {false};
-    rig.rx.files[L"C:\\W\\a.txt"] = "\xEF\xBB\xBF\xC3\xA4";
+    rig.files.files[L"C:\\W\\a.txt"] = "\xEF\xBB\xBF\xC3\xA4";
     rig.rx.chosen = platform::ChosenFile{L"C:\\W\\a.txt", 1};
     rig.commands.Open();
     EXPECT_EQ((Steps{"ask:Text speichern ?", "open dialog C:\\W 1"}), rig.log.calls);
@@ -272,9 +244,9 @@ TEST(RxFileCommands, OpenStopsOnAFailedOrCancelledSaveAndLeavesTheWindowOnUnread
         FileRig rig;
         rig.rx.text = L"received";
         rig.rxText.SetUnsaved(c.unsaved);
-        rig.rx.readOnly = c.readOnly;
-        rig.rx.files[L"C:\\W\\plain.rtf"] = "plain";
-        rig.rx.files[L"C:\\W\\huge.txt"] = std::string(kLargestDocumentBytes + 1, 'x');
+        rig.files.canWrite = !c.readOnly;
+        rig.files.files[L"C:\\W\\plain.rtf"] = "plain";
+        rig.files.files[L"C:\\W\\huge.txt"] = std::string(kLargestDocumentBytes + 1, 'x');
         rig.rx.chosen = c.answer;
         rig.commands.Open();
         EXPECT_EQ(c.seen, rig.log.calls) << c.name;

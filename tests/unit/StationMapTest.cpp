@@ -1,7 +1,4 @@
-// The station map's rules: the projection and its fit into a window, where
-// the prepared coasts lie, the wind barb, the cloud circle, the figures and
-// their places around the station, models moved apart on a crowded coast,
-// the title and notes, and the present-weather signs.
+// The station map's rules: projection, coasts, wind barb, cloud circle, figures, placement, title and signs.
 #include <cmath>
 #include <numbers>
 #include <sstream>
@@ -35,7 +32,7 @@ MapPoint Minus(MapPoint a, MapPoint b) { return {a.x - b.x, a.y - b.y}; }
 double ScreenBearing(MapPoint vector) { return std::atan2(vector.x, -vector.y) * 180 / std::numbers::pi; }
 double AngleBetween(double a, double b) { return std::remainder(a - b, 360.0); }
 
-TEST(MapFrame, TheWholeAreaFitsCentredInAnyWindowWithNorthUp) {
+TEST(MapFrame, TheWholeAreaFitsCentredInAnyWindowAndAnglesAndNorthKeep) {
     for (const auto& [width, height] : std::vector<std::pair<double, double>>{{800, 600}, {300, 900}, {1600, 400}}) {
         constexpr double kMargin = 10;
         const MapFrame frame(kNorthSeaAndBaltic, width, height, kMargin);
@@ -68,12 +65,8 @@ TEST(MapFrame, TheWholeAreaFitsCentredInAnyWindowWithNorthUp) {
         EXPECT_LT(north.y, south.y);
         EXPECT_LT(frame.ToPixels({55, 0}).x, frame.ToPixels({55, 20}).x) << "west lies left";
     }
-}
-
-// Conformal: a small step north and one east of the same length on the
-// ground stay at right angles and of equal length, so barbs keep their angle;
-// and north on the screen is where the meridian leads.
-TEST(MapFrame, KeepsAnglesAndTellsWhereNorthPointsOnTheScreen) {
+    // Conformal: a small step north and one east of the same length on the ground stay at right angles and of equal
+    // length, so barbs keep their angle; and north on the screen is where the meridian leads.
     const MapFrame frame(kNorthSeaAndBaltic, 1000, 800, 0);
     for (const GeoPoint& place : {GeoPoint{54.18, 7.89}, GeoPoint{57.4, 18.9}, GeoPoint{60.4, 5.3},
                                   GeoPoint{60.1, -1.2}, GeoPoint{65.6, 24.0}, GeoPoint{50.5, 13.0}}) {
@@ -131,32 +124,21 @@ TEST(Coastline, LandAndSeaLieWhereTheyBelong) {
         EXPECT_EQ(place.land, OnLand(place.latitude, place.longitude)) << place.name;
 }
 
-TEST(WindBarb, FeathersRoundToFiveKnotsWithPennantsForFifty) {
+TEST(WindBarb, FeathersRoundToFiveKnotsAndTheBarbPointsWhereTheWindComesFrom) {
     struct Case {
         double knots;
         BarbFeathers feathers;
     };
-    for (const Case& c : std::initializer_list<Case>{{0, {}},
-                                                     {2.4, {}},
-                                                     {2.6, {0, 0, 1}},
-                                                     {7.4, {0, 0, 1}},
-                                                     {10, {0, 1, 0}},
-                                                     {15, {0, 1, 1}},
-                                                     {37, {0, 3, 1}},
-                                                     {47.6, {1, 0, 0}},
-                                                     {65, {1, 1, 1}},
-                                                     {104, {2, 0, 1}},
+    for (const Case& c : std::initializer_list<Case>{{0, {}}, {2.4, {}}, {2.6, {0, 0, 1}}, {7.4, {0, 0, 1}},
+                                                     {10, {0, 1, 0}}, {15, {0, 1, 1}}, {37, {0, 3, 1}},
+                                                     {47.6, {1, 0, 0}}, {65, {1, 1, 1}}, {104, {2, 0, 1}},
                                                      {128, {2, 3, 0}}}) {
         const BarbFeathers found = FeathersFor(c.knots);
         EXPECT_EQ(c.feathers, found) << c.knots << " kn: " << found.pennants << " pennants, " << found.full
                                      << " full, " << found.half << " half";
     }
-}
-
-// The shaft reaches toward where the wind comes from; feathers stand on its
-// clockwise side and lean outward; a half barb is half as long; pennants
-// sit outermost.
-TEST(WindBarb, PointsWhereTheWindComesFromWithFeathersOnTheClockwiseSide) {
+    // The shaft reaches toward where the wind comes from; feathers stand on its clockwise side and lean outward; a half
+    // barb is half as long; pennants sit outermost.
     constexpr double kUnit = 4;
     const MapPoint centre{100, 100};
     for (const double from : {0.0, 90.0, 225.0, 300.0}) {
@@ -205,23 +187,21 @@ std::string CloudCircleShown(const Drawing& cloud) {
     return shown;
 }
 
-TEST(StationCircle, ShowsTheEighthsOfCloudAsOnAWeatherChart) {
+TEST(StationCircle, ShowsTheEighthsOfCloudAndTheFiguresAsOnAWeatherChart) {
     const std::vector<std::pair<std::optional<int>, std::string>> cases{
         {std::nullopt, "ring /"},    {0, "ring"},            {1, "ring |"}, {2, "ring sector 90"},
         {3, "ring sector 90 |"},     {4, "ring sector 180"}, {5, "ring sector 180 -"},
         {6, "ring sector 270"},      {7, "disc gap"},        {8, "disc"},   {9, "ring \\ /"}};
     for (const auto& [octas, expected] : cases)
         EXPECT_EQ(expected, CloudCircleShown(DrawCloudCover({0, 0}, octas, 5))) << octas.value_or(-1) << " eighths";
-}
-
-TEST(StationFigures, PressureTemperatureAndChangeAsTheChartWritesThem) {
-    const std::vector<std::pair<std::string, std::string>> cases{
+    // Pressure, temperature and change as the chart writes them.
+    const std::vector<std::pair<std::string, std::string>> figures{
         {PressureFigure(1013.2), "132"}, {PressureFigure(999.8), "998"},   {PressureFigure(1000.0), "000"},
         {PressureFigure(1009.96), "100"}, {PressureFigure(987.04), "870"}, {TemperatureFigure(12.4), "12"},
         {TemperatureFigure(-2.5), "-3"}, {TemperatureFigure(-0.4), "0"},    {TemperatureFigure(0.5), "1"},
         {TendencyFigure(1.2), "+12"},    {TendencyFigure(-0.5), "-05"},     {TendencyFigure(0), "+00"}};
-    for (std::size_t index = 0; index < cases.size(); ++index)
-        EXPECT_EQ(cases[index].second, cases[index].first) << "case " << index;
+    for (std::size_t index = 0; index < figures.size(); ++index)
+        EXPECT_EQ(figures[index].second, figures[index].first) << "figure " << index;
 }
 
 SynopReport FullReport() {
@@ -284,8 +264,7 @@ TEST(StationMap, OneModelPerPlacedStationWithItsLastReportAndBarbsTurnedToTheMer
     EXPECT_FALSE(scene.land.empty());
 }
 
-// A bulletin of German stations must not shrink them to one cluster of
-// overprinted figures on a map of all Scandinavia.
+// A bulletin of German stations must not shrink them to one cluster of overprinted figures on a map of all Scandinavia.
 TEST(StationMap, ShowsTheStationsPartOfTheSeaWideEnoughToReadAndTheWholeSeaWithoutAPlacedStation) {
     SynopReport helgoland = FullReport(), sylt = FullReport();
     helgoland.station = "10015", helgoland.latitudeDeg = 54.17, helgoland.longitudeDeg = 7.88;
@@ -306,8 +285,7 @@ std::string Shown(const MapBox& box) {
     return "[" + Shown(MapPoint{box.left, box.top}) + " to " + Shown(MapPoint{box.right, box.bottom}) + "]";
 }
 
-// Every rule the placement promises, for any set of models: the failures
-// name the two models and their boxes.
+// Every rule the placement promises, for any set of models: the failures name the two models and their boxes.
 std::string PlacementFaults(const std::vector<ModelToPlace>& models, const std::vector<ModelPlace>& places,
                             const MapBox& bounds) {
     std::string faults;
@@ -370,9 +348,8 @@ TEST(ModelPlacement, NoModelOverprintsAnotherAndOnlyCrowdedOnesMove) {
     }
 }
 
-// The German coast at the weather window's first size: every model on the
-// map, none over another, each moved one tied to its station by a leader
-// from the station to its circle; the station without a position named.
+// The German coast at the weather window's first size: every model on the map, none over another, each moved one tied
+// to its station by a leader from the station to its circle; the station without a position named.
 TEST(StationMap, GermanCoastalStationsAtTheWindowsFirstSizeStandApartWithLeaders) {
     constexpr double kUnit = 4.5;
     const TextSize text{6, 14};

@@ -1,5 +1,4 @@
-// Setting up a storage folder through the chooser, the start-up fallback, and
-// the chooser's rules for drive entries and its start folder.
+// Setting up a storage folder through the chooser, the start-up fallback, and the chooser's rules.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// Weather reports as they come out of a saved file: a bulletin of several stations, a ship, a
-// NIL, garbled groups; reports without their "=", groups split over two lines.
+// Weather reports as they come out of a saved file, garbled, split or without their "=".
 
 #include <gtest/gtest.h>
 
@@ -24,27 +23,15 @@ std::string Summary(const SynopReport& report) {
     };
     out << report.station << (report.isShip ? " ship" : "") << (report.isNil ? " NIL" : "") << " '"
         << report.stationName << "'";
-    put(" lat ", report.latitudeDeg);
-    put(" lon ", report.longitudeDeg);
-    put(" day ", report.day);
+    put(" lat ", report.latitudeDeg), put(" lon ", report.longitudeDeg), put(" day ", report.day);
     put(" hour ", report.hour);
     out << (report.windIsCalm ? " calm" : "") << (report.windIsVariable ? " variable" : "");
-    put(" dir ", report.windDirectionDeg);
-    put(" kn ", report.windKnots);
-    put(" Bft ", report.windBeaufort);
-    put(" gust ", report.gustKnots);
-    put(" vis ", report.visibilityMetres);
-    put(" ww ", report.presentWeather);
-    put(" N ", report.cloudOctas);
-    put(" T ", report.temperatureC);
-    put(" Td ", report.dewPointC);
-    put(" P ", report.seaLevelPressureHpa);
-    put(" Po ", report.stationPressureHpa);
-    put(" dP ", report.pressureChangeHpa);
-    put(" R ", report.precipitationMm);
-    put("/", report.precipitationHours);
-    put(" Tw ", report.waterTemperatureC);
-    put(" H ", report.waveHeightM);
+    put(" dir ", report.windDirectionDeg), put(" kn ", report.windKnots), put(" Bft ", report.windBeaufort);
+    put(" gust ", report.gustKnots), put(" vis ", report.visibilityMetres), put(" ww ", report.presentWeather);
+    put(" N ", report.cloudOctas), put(" T ", report.temperatureC), put(" Td ", report.dewPointC);
+    put(" P ", report.seaLevelPressureHpa), put(" Po ", report.stationPressureHpa);
+    put(" dP ", report.pressureChangeHpa), put(" R ", report.precipitationMm), put("/", report.precipitationHours);
+    put(" Tw ", report.waterTemperatureC), put(" H ", report.waveHeightM);
     for (const SkippedGroup& skipped : report.skipped) out << " [" << skipped.text << ": " << skipped.reason << "]";
     return out.str();
 }
@@ -128,15 +115,10 @@ TEST(SynopDecoderTest, ReadsEveryReportOfABulletinAsTheListenerNeedsIt) {
     EXPECT_EQ(Section3(reports[2]),
               "Tx 8.5 Tn -1.2 sun 4.1 R24 1.2 R3 -1.0/-1 g10 35.0 g -1.0/-1 z -1/-1 layer 3/3/2400");
     const SynopReport& ship = reports[6];
-    EXPECT_EQ(ship.shipCourseCode, 5);
-    EXPECT_EQ(ship.shipSpeedCode, 4);
-    EXPECT_EQ(ship.wavePeriodS, 6);
-    EXPECT_EQ(ship.swellDirectionDeg, 100);
-    EXPECT_EQ(ship.swellPeriodS, 7);
-    EXPECT_EQ(ship.swellHeightM, 5.0);
-    EXPECT_EQ(ship.pastWeather1, 6);
-    EXPECT_EQ(ship.middleCloudType, 3);
-    EXPECT_FALSE(ship.highCloudType);
+    EXPECT_EQ((std::vector<std::optional<double>>{ship.shipCourseCode, ship.shipSpeedCode, ship.wavePeriodS,
+                                                  ship.swellDirectionDeg, ship.swellPeriodS, ship.swellHeightM,
+                                                  ship.pastWeather1, ship.middleCloudType, ship.highCloudType}),
+              (std::vector<std::optional<double>>{5, 4, 6, 100, 7, 5.0, 6, 3, std::nullopt}));
 }
 
 // Where the "=" was lost, the line decides: a group that cannot continue the report's order of

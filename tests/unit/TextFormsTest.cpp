@@ -1,5 +1,4 @@
-// The text forms around the settings store: code page 1252, stored switches
-// and sizes, and folder path text.
+// The text forms around the settings store: code page 1252, switches, sizes, folder paths.
 
 #include <gtest/gtest.h>
 

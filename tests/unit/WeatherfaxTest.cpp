@@ -1,6 +1,4 @@
-// Received charts named and found: the title a start time takes from the
-// schedule, the file name that carries time, title and frequency and reads
-// back, and the folder's charts newest first.
+// Received charts named and found: the title from the schedule, the file name, the folder's charts.
 
 #include <gtest/gtest.h>
 
@@ -33,7 +31,8 @@ TEST(ChartSchedule, AStartTakesTheChartBegunUpToTwelveMinutesBeforeOrTwoAfter) {
         EXPECT_EQ(ScheduledTitle(c.minute).value_or(""), c.title) << c.minute / 60 << ":" << c.minute % 60;
 }
 
-TEST(ChartName, CarriesTimeTitleFrequencyAndCutOffAndReadsBack) {
+// The name carries time, title, frequency and cut-off and reads back; a folder's charts are listed newest first.
+TEST(ChartName, CarriesTimeTitleFrequencyAndCutOffAndReadsBackAndAFoldersChartsComeNewestFirst) {
     const auto chart = [](UtcSeconds start, const char* title, int hz, bool incomplete, int copy) {
         ReceivedChart made;
         made.start = start, made.title = title, made.frequencyHz = hz, made.incomplete = incomplete, made.copy = copy;
@@ -57,9 +56,6 @@ TEST(ChartName, CarriesTimeTitleFrequencyAndCutOffAndReadsBack) {
     for (const char* other : {"Synop07Dez2026-0600.txt", "2026-02-30 0512 UTC Karte (7880 kHz).png",
                               "2026-12-07 0512 UTC Karte.png", "2026-12-07 0512 UTC Karte (99999999999 kHz).png"})
         EXPECT_FALSE(ReadChartFileName(other)) << other;
-}
-
-TEST(ChartName, AFoldersChartsNewestFirstWithTheirTexts) {
     const std::vector<std::string> names{"2026-12-06 2200 UTC Bodenanalyse (7880 kHz).png", "notiz.txt",
                                          "2026-12-07 0512 UTC Wetterkarte (3855 kHz).png",
                                          "2026-12-07 0512 UTC Wetterkarte (3855 kHz) (2).png"};

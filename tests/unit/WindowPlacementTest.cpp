@@ -57,7 +57,7 @@ TEST(WindowPlacementTest, ABoxCentredOverItsOwnerAndWhollyOnTheWorkArea) {
 }
 
 // The word row at a larger font: "Start:" and "Startwort" need more than the design gives.
-TEST(WindowPlacementTest, ARowWidensWhatItsTextNeedsAndMovesTheRestAlong) {
+TEST(WindowPlacementTest, ARowWidensWhatItsTextNeedsAndTheStatusPanelTakesWhatTheOthersCanSpare) {
     const std::vector<RowSpan> design{{187, 28}, {215, 65}, {285, 27}, {312, 65}, {384, 81}};
     const struct {
         std::vector<int> needed;
@@ -73,25 +73,22 @@ TEST(WindowPlacementTest, ARowWidensWhatItsTextNeedsAndMovesTheRestAlong) {
             shown += std::to_string(span.left) + "+" + std::to_string(span.width) + " ";
         EXPECT_EQ(shown, c.expected) << testing::PrintToString(c.needed);
     }
-}
-
-// The status bar's five panels: status, lines, memory, time, date; memory gives first, then the date.
-TEST(WindowPlacementTest, TheStatusPanelTakesTheRestAndWhatTheOthersCanSpareForItsText) {
-    const std::vector<int> design{0, 90, 170, 60, 100};
+    // The status bar's five panels: status, lines, memory, time, date; memory gives first, then the date.
+    const std::vector<int> panels{0, 90, 170, 60, 100};
     const std::vector<std::size_t> giving{2, 4, 1, 3};
     const struct {
         int bar;
         std::vector<int> needed;
         std::vector<int> widths;
-    } cases[] = {
+    } bars[] = {
         {600, {150, 60, 130, 40, 60}, {180, 90, 170, 60, 100}},  // everything fits
         {600, {200, 60, 130, 40, 60}, {200, 90, 150, 60, 100}},  // memory spares 20
         {600, {260, 60, 130, 40, 60}, {260, 90, 130, 60, 60}},   // memory 40, then the date 40
         {450, {300, 60, 130, 40, 60}, {160, 60, 130, 40, 60}},   // nothing more to spare: cut
         {600, {100, 120, 130, 40, 60}, {150, 120, 170, 60, 100}},  // a count wider than its panel
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FitPanels(c.bar, design, c.needed, giving), c.widths)
+    for (const auto& c : bars)
+        EXPECT_EQ(FitPanels(c.bar, panels, c.needed, giving), c.widths)
             << c.bar << " " << testing::PrintToString(c.needed);
 }
 

@@ -1,5 +1,4 @@
-// The word themes: restoring one at start-up, the transitions of the theme
-// menu and the reset lists, each compared as the whole state the user sees.
+// The word themes at start-up, on menu clicks and reset, compared as the whole state the user sees.
 
 #include <gtest/gtest.h>
 
@@ -79,17 +78,14 @@ TEST(WordThemesTest, StartUpThenMenuClicks) {
         // A first run; the weather title of the window's load stays.
         {{}, {}, ostseeStart + "start{" + kOstsee + "} stop{" + kWeatherStop + "}"},
         // Stored lists win unless empty, at start-up and on a click; Atlantik starts without SSVX.
-        {{{"StartWortTema", "Atlantik"}, {"StartWortAtlantik", ""}, {"StopWortAtlantik", "ENDE,"}},
-         {},
+        {{{"StartWortTema", "Atlantik"}, {"StartWortAtlantik", ""}, {"StopWortAtlantik", "ENDE,"}}, {},
          "Atlantik Wetter marks{Atlantik } no -/- title{} start{FQNT,FQEW,NOXX,WWXX,NODL,} stop{ENDE,}"},
-        {{{"StartWortTema", "Atlantik"}, {"StopWortNordsee", "ENDE,"}},
-         {"Nordsee"},
+        {{{"StartWortTema", "Atlantik"}, {"StopWortNordsee", "ENDE,"}}, {"Nordsee"},
          "Nordsee Wetter marks{Nordsee } no -/- title{ZORBEL  V1.1.4  Wetterbericht} "
          "start{FQEN,WODL,FQEW,SXEN,NOXX,FEEN,WWXX,WOEN,NODL,} stop{ENDE,}"},
         {{{"StartWortTema", "AFu"}}, {}, "AFu AFu marks{AFu } no -/- title{" + std::string(kMailboxTitle) + "} " + afuLists},
         // A theme outside the tables is restored as general reception under its own name; both truth words count.
-        {{{"StartWortTema", "Funk"}, {"NoStartWort", "True"}, {"NoStopWort", "Wahr"}},
-         {},
+        {{{"StartWortTema", "Funk"}, {"NoStartWort", "True"}, {"NoStopWort", "Wahr"}}, {},
          "Funk alles marks{alles } no start/stop title{" + std::string(kGeneralTitle) +
              "} start{FQEN,WODL,FEBQ,NOXX,SXEN,WWXX,NODL,WOEN,WOBQ, off} stop{" + kWeatherStop + " off}"},
         // The chosen area again: general reception, the lists keep their entries.
@@ -99,8 +95,7 @@ TEST(WordThemesTest, StartUpThenMenuClicks) {
         {{}, {"AFu"}, "AFu AFu marks{AFu } no -/- title{" + std::string(kMailboxTitle) + "} " + afuLists},
         {{}, {"AFu", "AFu"}, generalOff + "start{CQ,Call.., off} stop{73, off}"},
         // An area from general reception carries only its own mark.
-        {{},
-         {"alles", "Mittelmeer"},
+        {{}, {"alles", "Mittelmeer"},
          "Mittelmeer Wetter marks{Mittelmeer } no -/- title{ZORBEL  V1.1.4  Wetterbericht} "
          "start{FEMM,FQMM,SXMM,NODL,NOXX,WWXX,} stop{" + std::string(kWeatherStop) + "}"},
         // The reset lists of the current theme and nothing else; Ostsee's differs from its menu list.

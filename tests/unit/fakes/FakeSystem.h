@@ -1,7 +1,6 @@
 #pragma once
-// In-memory stand-ins for what surrounds the program: clock and German locale,
-// memory figures, settings, files, the folder chooser and the engine hook; and
-// one ordered log of the calls several fakes receive, for tests of sequences.
+// In-memory stand-ins for what surrounds the program: clock and German locale, memory figures, settings, files, the
+// folder chooser and the engine hook; and one ordered log of the calls several fakes receive, for tests of sequences.
 
 #include <array>
 #include <cstdio>
@@ -129,14 +128,15 @@ class FakeDocumentFiles : public platform::DocumentFiles {
 public:
     explicit FakeDocumentFiles(FakeFiles& files) : files_(files) {}
     std::variant<std::string, platform::FileFailure, platform::FileTooLarge> ReadAll(const std::wstring& widePath,
-                                                                                     std::uint64_t) override {
+                                                                                     std::uint64_t maxBytes) override {
         const auto found = files_.files.find(widePath);
-        if (found == files_.files.end()) return platform::FileFailure{"nicht gefunden"};
+        if (found == files_.files.end()) return platform::FileFailure{"Datei nicht gefunden."};
+        if (found->second.size() > maxBytes) return platform::FileTooLarge{found->second.size()};
         return found->second;
     }
     std::optional<platform::FileFailure> WriteReplacing(const std::wstring& widePath, std::string_view bytes) override {
         if (!files_.canWrite || !files_.folders.count(widePath.substr(0, widePath.rfind(L'\\'))))
-            return platform::FileFailure{"Zugriff verweigert"};
+            return platform::FileFailure{"Zugriff verweigert."};
         files_.files[widePath] = bytes;
         return std::nullopt;
     }

@@ -1,7 +1,6 @@
 #pragma once
-// In-memory stand-ins for what the user sees: the main window's views, word
-// lists, title, theme label and menu checks, and the boxes, which answer as
-// told. Given a call log, the views and boxes also join it.
+// In-memory stand-ins for what the user sees: the main window's views, word lists, title, theme label and menu checks,
+// and the boxes, which answer as told. Given a call log, the views and boxes also join it.
 
 #include <functional>
 #include <map>
