@@ -62,16 +62,17 @@ TEST(WeatherWordingTest, ConvertsCodeFiguresToUnitsAndHasAGermanTextForEveryFigu
     // The weather service's words for day and night alike: 4..6/8 "wolkig" (0, 1 and 7 in the readable report).
     EXPECT_EQ(CloudAmountText(6) + "|" + CloudAmountText(9) + "|" + CloudAmountText(8, 0) + "|" + CloudAmountText(8, 3),
               "6/8 (wolkig)|Himmel nicht erkennbar|8/8 (leicht bewölkt: nur hohe Wolken)|8/8 (bedeckt)");
-    const std::pair<int, const char*> visibilityText[] = {{0, "unter 100 m"}, {5, "500 m"},  {15, "1,5 km"},
-                                                      {50, "5 km"},        {56, "6 km"},   {89, "mehr als 70 km"},
-                                                      {93, "500 m bis 1 km"}};
+    const std::pair<int, const char*> visibilityText[] = {{0, "unter 100 m"}, {5, "500 m"}, {15, "1,5 km"},
+                                                          {50, "5 km"}, {56, "6 km"}, {89, "mehr als 70 km"},
+                                                          {93, "500 m bis 1 km"}};
     for (const auto& [vv, text] : visibilityText) EXPECT_EQ(VisibilityText(vv), text) << vv;
     const std::pair<double, const char*> sea[] = {{0.0, "spiegelglatte See"}, {0.5, "schwach bewegte See"},
                                                   {0.6, "leicht bewegte See"}, {4.0, "grobe See"},
                                                   {15.0, "außergewöhnlich schwere See"}};
     for (const auto& [height, text] : sea) EXPECT_EQ(SeaStateText(height), text) << height;
-    for (const auto& [degrees, point] : {std::pair{360, "N"}, {220, "SW"}, {20, "NNO"}})
+    for (const auto& [degrees, point] : {std::pair{360, "N"}, {220, "SW"}, {20, "NNO"}}) {
         EXPECT_EQ(CompassPointText(degrees), point) << degrees;
+    }
 }
 
 TEST(WeatherWordingTest, KnowsTheCoastalStationsAndOnlyThem) {
