@@ -1,15 +1,17 @@
 #!/bin/sh
 # Installs what the native build, the Windows cross build and the Wine tests
 # need (the printing test runs a CUPS scheduler of its own and reads the PDFs
-# back with poppler; the engine's sound card test a PulseAudio server with a
-# null sink; clang with libFuzzer fuzzes the decoder). Run as root.
+# back with poppler; its PDF queue needs the filter pstops, which comes with
+# the package cups, not cups-filters; the engine's sound card test a
+# PulseAudio server with a null sink; clang with libFuzzer fuzzes the
+# decoder). Run as root.
 # Does nothing when every package is already installed, so it is cheap to
 # call before each build.
 set -eu
 
 packages="g++ cmake make libgtest-dev googletest clang libclang-rt-dev g++-mingw-w64-x86-64 wine wine64
           xvfb xauth locales imagemagick util-linux coreutils
-          cups-daemon cups-client cups-filters ghostscript libcups2 poppler-utils
+          cups cups-daemon cups-client cups-filters ghostscript libcups2 poppler-utils
           pulseaudio pulseaudio-utils"
 
 missing=""
