@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "decoder/FaxDemodulator.h"
+#include "decoder/SharpestFold.h"
 
 namespace zorbel::decoder {
 namespace {
@@ -512,8 +513,15 @@ Fitted LineSamplesFromFit(std::span<const float> edges, Narrowed narrowed) {
 double LineSamplesFromPicture(std::span<const float> brightness, double lineSamples, std::size_t firstStep,
                               int firstSearch) {
     const std::vector<float> edges = Edges(brightness);
+    std::vector<Narrowed> candidates = LineSamplesFromCorrelation(edges, lineSamples, firstStep, firstSearch);
+    // The correlation gave out: the whole picture's fold, searched over the
+    // clock's tolerance, may still see what pairs of lines could not.
+    if (candidates.size() > 1 || candidates.front().overLines == 0) {
+        const double sharpest = SharpestFoldLength(edges, lineSamples, kClockTolerance * lineSamples);
+        candidates.push_back({sharpest, static_cast<int>(static_cast<double>(edges.size()) / sharpest)});
+    }
     Fitted best{lineSamples, -1.0};
-    for (const Narrowed& narrowed : LineSamplesFromCorrelation(edges, lineSamples, firstStep, firstSearch)) {
+    for (const Narrowed& narrowed : candidates) {
         const Fitted fitted = LineSamplesFromFit(edges, narrowed);
         if (fitted.clarity > best.clarity) best = fitted;
     }

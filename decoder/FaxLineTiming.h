@@ -2,12 +2,14 @@
 // Where a received chart's lines start and how long they are, in samples of
 // brightness: from the phasing lines (each with its white pulse at the
 // line's start) where they were received, and from the picture itself, whose
-// lines are alike from one to the next: its correlation over many lines, then
-// a straight fit through where each line lies against all of them folded,
-// finds the line's length so closely that a sound card's clock off by a few
-// hundred millionths still gives a straight picture. Without phasing, the line's
-// start is put in the stillest stretch of the picture's columns, where a
-// chart's margin lies. An unknown brightness counts as the middle grey.
+// lines are alike from one to the next: its correlation over many lines (or,
+// where a weak signal cuts that short, the length at which the whole picture
+// folds most sharply), then a straight fit through where each line lies
+// against all of them folded, finds the line's length so closely that a sound
+// card's clock off by a few hundred millionths still gives a straight
+// picture. Without phasing, the line's start is put in the stillest stretch
+// of the picture's columns, where a chart's margin lies. An unknown
+// brightness counts as the middle grey.
 
 #include <span>
 

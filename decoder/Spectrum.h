@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "decoder/Fft.h"
+
 namespace zorbel::decoder {
 
 class Spectrum {
@@ -25,10 +27,9 @@ public:
     int BinOf(double frequencyHz) const;
 
 private:
+    Fft fft_;
     std::vector<float> window_;
-    std::vector<float> twiddleRe_, twiddleIm_;
     std::vector<float> re_, im_;
-    std::vector<std::size_t> bitReversed_;
     std::vector<float> power_;
     std::vector<float> powerDb_;
     double binHz_;
